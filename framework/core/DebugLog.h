@@ -1,0 +1,12 @@
+// Debug lines: printf-style text handed to the platform's debug output.
+#pragma once
+
+#if defined(__GNUC__)
+#define ORV_PRINTF_LIKE(fmtIndex, firstArg) __attribute__((format(printf, fmtIndex, firstArg)))
+#else
+#define ORV_PRINTF_LIKE(fmtIndex, firstArg)
+#endif
+
+// Formats into a bounded 8,192-byte buffer (text past 8,191 bytes is cut, the buffer always
+// ends with NUL) and writes it to the debug output. A null format writes nothing.
+void DebugLog(const char* fmt, ...) ORV_PRINTF_LIKE(1, 2);

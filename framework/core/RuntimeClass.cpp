@@ -1,0 +1,32 @@
+#include "framework/core/RuntimeClass.h"
+
+#include <new>
+
+constinit RuntimeClassRecord CORVCtrlBaseTag::classCORVCtrlBaseTag = {
+    "CORVCtrlBaseTag", nullptr, nullptr, sizeof(CORVCtrlBaseTag), &CORVCtrlBaseTag::CreateObject,
+    "CORVCtrlBaseTag", 1};
+
+CORVCtrlBaseTag* CORVCtrlBaseTag::CreateObject()
+{
+    return new (std::nothrow) CORVCtrlBaseTag();
+}
+
+const RuntimeClassRecord* CORVCtrlBaseTag::GetRuntimeClass() const
+{
+    return &classCORVCtrlBaseTag;
+}
+
+bool CORVCtrlBaseTag::IsKindOf(const RuntimeClassRecord* cls) const
+{
+    for (const RuntimeClassRecord* rec = GetRuntimeClass(); rec != nullptr; rec = rec->m_pBase) {
+        if (rec == cls) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool IsKindOf(const CORVCtrlBaseTag* obj, const RuntimeClassRecord* cls)
+{
+    return obj != nullptr && obj->IsKindOf(cls);
+}

@@ -1,0 +1,100 @@
+#include "platform/Platform.h"
+
+#include <algorithm>
+#include <ctime>
+#include <cstdio>
+#include <cstring>
+
+namespace orv::platform {
+namespace {
+
+// Native implementation for hosts without a desktop clipboard or input method of their own:
+// a real monotonic clock and standard error for debug lines; the clipboard is held in-process
+// and no input-method context exists.
+class NativePlatform final : public IPlatform {
+public:
+    std::uint32_t GetTickCount() override
+    {
+        // <chrono> cannot be used: its C++20 unit suffixes do not encode in GBK.
+        timespec ts{};
+        clock_gettime(CLOCK_MONOTONIC, &ts);
+        return static_cast<std::uint32_t>(static_cast<std::uint64_t>(ts.tv_sec) * 1000u +
+                                          static_cast<std::uint64_t>(ts.tv_nsec) / 1000000u);
+    }
+
+    void OutputDebugString(const char* text) override
+    {
+        if (text != nullptr) {
+            std::fputs(text, stderr);
+        }
+    }
+
+    std::int16_t GetKeyState(int) override { return 0; }
+
+    bool OpenClipboard() override
+    {
+        if (m_bOpen) {
+            return false;
+        }
+        m_bOpen = true;
+        return true;
+    }
+    bool EmptyClipboard() override
+    {
+        if (!m_bOpen) {
+            return false;
+        }
+        m_strClipboard.clear();
+        m_bHasText = false;
+        return true;
+    }
+    bool SetClipboardText(const char* bytes, std::size_t len) override
+    {
+        if (!m_bOpen || bytes == nullptr) {
+            return false;
+        }
+        m_strClipboard.assign(bytes, strnlen(bytes, len));
+        m_bHasText = true;
+        return true;
+    }
+    bool GetClipboardText(std::string* out) override
+    {
+        if (!m_bOpen || !m_bHasText || out == nullptr) {
+            return false;
+        }
+        *out = m_strClipboard;
+        return true;
+    }
+    void CloseClipboard() override { m_bOpen = false; }
+
+    int GetImeResultString(char*, int) override { return -1; }
+
+private:
+    std::string m_strClipboard;
+    bool m_bHasText = false;
+    bool m_bOpen = false;
+};
+
+NativePlatform& Native()
+{
+    static NativePlatform s_Native;
+    return s_Native;
+}
+
+IPlatform* g_pActive = nullptr;
+
+}  // namespace
+
+IPlatform& Get()
+{
+    return g_pActive != nullptr ? *g_pActive : Native();
+}
+
+IPlatform* Install(IPlatform* p)
+{
+    IPlatform* prev = g_pActive != nullptr ? g_pActive : &Native();
+    g_pActive = p;
+    return prev;
+}
+
+}  // namespace orv::platform
