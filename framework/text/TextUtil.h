@@ -1,0 +1,77 @@
+// Text utilities shared by the toolkit and the game windows: GBK character stepping and pixel
+// widths, the clipboard copy, texts of numbers and durations, numbers drawn as digit images and
+// the speech-bubble hint. Every text is a GBK byte string; drawing goes through the host callback
+// and does nothing while no callback is held.
+#pragma once
+
+#include <string>
+
+#include "framework/core/DebugLog.h"
+#include "framework/core/OrvTypes.h"
+
+// Text metrics of the host-drawn toolkit, kept in this one place.
+namespace TextMetrics {
+inline constexpr int kBytePxFont1 = 6;        // font 1 (small): pixels per byte
+inline constexpr int kBytePxOther = 7;        // any other font (large): pixels per byte
+inline constexpr int kLineStepFont1 = 14;     // default line step of font 1
+inline constexpr int kLineStepOther = 16;     // default line step of any other font
+inline constexpr int kSymbolPairPx = 12;      // GetTextWidth: pair F8 A1..FE, whatever the font
+inline constexpr int kWidePairPx = 16;        // GetTextRangeWidth: pair with lead byte FF
+
+inline constexpr int BytePx(int font) { return font == 1 ? kBytePxFont1 : kBytePxOther; }
+inline constexpr int LineStep(int font) { return font == 1 ? kLineStepFont1 : kLineStepOther; }
+}  // namespace TextMetrics
+
+// Hint boxes (speech bubble and tutorial hint): 36 x 20 px tiles and pointers of image set 93.
+namespace HintBox {
+inline constexpr int kImageSet = 93;
+inline constexpr int kTileW = 36;
+inline constexpr int kTileH = 20;
+inline constexpr int kFirstTileFrame = 160;   // + column kind + 3 x row kind (0 first, 2 last, 1 between)
+inline constexpr int kPointerUp = 169;        // box above the point, pointer hangs below it
+inline constexpr int kPointerDown = 170;      // box below the point, pointer stands above it
+}  // namespace HintBox
+
+// GBK stepping: a byte below 0x80 is a one-byte character, a byte of 0x80 or above starts a
+// two-byte character. A NUL, or a byte of 0x80 or above followed by NUL, ends the text (a lone
+// lead byte at the end is not a character). Returns p itself at the end of the text (and for a
+// null p), else the start of the next character.
+const char* GbkNextChar(const char* p);
+
+// Pixel width of a whole text: 6 px a byte for font 1, 7 px otherwise; a pair F8 A1..FE counts
+// 12 px whatever the font. 0 for a null or empty text.
+int GetTextWidth(const char* text, int font);
+
+// Pixel width of the characters that start at or after begin and before end (a character that
+// starts before end counts whole), stopping at the end of the text: 6 or 7 px a byte, but a pair
+// whose lead byte is FF counts 16 px. 0 for a null or empty range.
+int GetTextRangeWidth(const char* begin, const char* end, int font);
+
+// Puts the first len bytes of text (up to its first NUL) on the clipboard as CF_TEXT. False for a
+// null text, len < 1, or any failing clipboard step; the clipboard is closed whenever it was opened,
+// and stays as it was unless it was emptied.
+bool CopyToClipboard(const char* text, int len);
+
+// Decimal text of a number.
+std::string IntToString(int value);
+
+// Durations. d = s / 86400, h = s / 3600 % 24, m = s / 60 % 60, r = s % 60; the parts "%d天",
+// "%d小时", "%d分", "%d秒" appear only when not 0, joined without separators.
+// Days, hours, minutes; 0 minutes with seconds left count as 1 minute; 0 s gives "1分钟".
+std::string FormatTimeDHM(u32 seconds);
+// Days, hours, minutes, seconds; 0 s gives "0秒".
+std::string FormatTimeDHMS(u32 seconds);
+// From one day on as FormatTimeDHMS; under a day "hh:mm:ss" with two digits each.
+std::string FormatTimeClock(u32 seconds);
+
+// The decimal text of value as digit images of set 93 ('0'..'9' frames 140..149, '-' frame 137),
+// 10 px apart from (x, y).
+void DrawNumber(int x, int y, int value);
+
+// A speech-bubble hint pointing at (x, y): lines cut at newlines and every 63 bytes (never inside
+// a two-byte character), a box of hint tiles above the point (below it when it would leave the
+// top of the screen), the pointer, and the lines in black with font 1. Nothing for a null text.
+void DrawBubbleText(int x, int y, const char* text);
+
+// Draws a box of cols x rows hint tiles with its top-left corner at (left, top).
+void DrawHintTiles(int left, int top, int cols, int rows, ARGB colour);

@@ -1,0 +1,173 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "framework/text/SafeFormat.h"
+#include "framework/text/TextUtil.h"
+#include "platform/fake/FakePlatform.h"
+
+TEST(TextStepping, StepsOneTwoOrStaysAtTheEnd)
+{
+    const char* ascii = "ab";
+    EXPECT_EQ(GbkNextChar(ascii), ascii + 1);
+    const char* pair = "\xC4\xE3" "a";
+    EXPECT_EQ(GbkNextChar(pair), pair + 2);
+    const char* empty = "";
+    EXPECT_EQ(GbkNextChar(empty), empty);
+    // A lone lead byte before the terminator ends the text.
+    const char* lone = "\xC4";
+    EXPECT_EQ(GbkNextChar(lone), lone);
+    EXPECT_EQ(GbkNextChar(nullptr), nullptr);
+}
+
+TEST(TextWidth, WholeTextWidths)
+{
+    struct Case {
+        const char* text;
+        int font;
+        int width;
+    } cases[] = {
+        {"abcd", 1, 24},
+        {"abcd", 2, 28},
+        {"\xF8\xA1", 1, 12},
+        {"\xF8\xA1", 2, 12},
+        {"\xF8\xA0", 2, 14},            // trail below A1: an ordinary pair
+        {"\xFF\xA1", 1, 12},            // the FF rule belongs to the range width only
+        {"\xFF\xA1", 2, 14},
+        {"\xC4\xE3" "a", 1, 18},
+        {"ab\xC4", 1, 12},              // lone lead byte at the end is not counted
+        {"", 1, 0},
+        {nullptr, 1, 0},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(GetTextWidth(c.text, c.font), c.width) << (c.text ? c.text : "(null)") << " font " << c.font;
+    }
+}
+
+TEST(TextWidth, RangeWidths)
+{
+    const char* t = "a\xFF\xA1" "b\xF8\xA1" "c";   // 1 + 2 + 1 + 2 + 1 bytes
+    EXPECT_EQ(GetTextRangeWidth(t, t + 7, 1), 6 + 16 + 6 + 12 + 6);
+    EXPECT_EQ(GetTextRangeWidth(t, t + 7, 2), 7 + 16 + 7 + 14 + 7);
+    // A character that starts before the end counts whole.
+    EXPECT_EQ(GetTextRangeWidth(t, t + 2, 1), 6 + 16);
+    EXPECT_EQ(GetTextRangeWidth(t, t, 1), 0);
+    // Stops at the end of the text even when the end pointer lies beyond it.
+    const char s[8] = "ab";
+    EXPECT_EQ(GetTextRangeWidth(s, s + 8, 1), 12);
+    const char lone[] = "a\xFF";
+    EXPECT_EQ(GetTextRangeWidth(lone, lone + 2, 1), 6);
+    EXPECT_EQ(GetTextRangeWidth(nullptr, t, 1), 0);
+    EXPECT_EQ(GetTextRangeWidth(t, nullptr, 1), 0);
+}
+
+TEST(TextDuration, FormattedTexts)
+{
+    struct Case {
+        std::string (*fn)(u32);
+        u32 seconds;
+        std::string text;
+    } cases[] = {
+        {FormatTimeDHM, 0, "1分钟"},
+        {FormatTimeDHM, 30, "1分"},
+        {FormatTimeDHM, 59, "1分"},
+        {FormatTimeDHM, 60, "1分"},
+        {FormatTimeDHM, 3600, "1小时"},
+        {FormatTimeDHM, 3630, "1小时1分"},
+        {FormatTimeDHM, 86400, "1天"},
+        {FormatTimeDHM, 90061, "1天1小时1分"},
+        {FormatTimeDHMS, 0, "0秒"},
+        {FormatTimeDHMS, 3661, "1小时1分1秒"},
+        {FormatTimeDHMS, 86405, "1天5秒"},
+        {FormatTimeDHMS, 4294967295u, "49710天6小时28分15秒"},
+        {FormatTimeClock, 0, "00:00:00"},
+        {FormatTimeClock, 3605, "01:00:05"},
+        {FormatTimeClock, 36610, "10:10:10"},
+        {FormatTimeClock, 86399, "23:59:59"},
+        {FormatTimeClock, 90000, "1天1小时"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.fn(c.seconds), c.text) << c.seconds;
+    }
+}
+
+TEST(TextNumber, IntToStringIsDecimal)
+{
+    EXPECT_EQ(IntToString(0), "0");
+    EXPECT_EQ(IntToString(-12), "-12");
+    EXPECT_EQ(IntToString(-2147483647 - 1), "-2147483648");
+}
+
+class TextClipboard : public ::testing::Test {
+protected:
+    orv::platform::FakePlatform fake;
+};
+
+TEST_F(TextClipboard, CopiesLenBytes)
+{
+    fake.m_Clipboard = "old";
+    EXPECT_TRUE(CopyToClipboard("hello\xC4\xE3", 7));
+    EXPECT_EQ(fake.m_Clipboard, std::string("hello\xC4\xE3"));
+    EXPECT_TRUE(CopyToClipboard("hello", 3));
+    EXPECT_EQ(fake.m_Clipboard, std::string("hel"));
+    // len beyond the text's terminator stops at the NUL.
+    EXPECT_TRUE(CopyToClipboard("ab", 100));
+    EXPECT_EQ(fake.m_Clipboard, std::string("ab"));
+    EXPECT_FALSE(fake.m_bClipboardOpen);
+    EXPECT_EQ(fake.m_nOpenCount, fake.m_nCloseCount);
+}
+
+TEST_F(TextClipboard, RefusesBadArgumentsWithoutTouchingTheClipboard)
+{
+    fake.m_Clipboard = "old";
+    EXPECT_FALSE(CopyToClipboard(nullptr, 3));
+    EXPECT_FALSE(CopyToClipboard("abc", 0));
+    EXPECT_FALSE(CopyToClipboard("abc", -1));
+    EXPECT_EQ(fake.m_nOpenCount, 0);
+    EXPECT_EQ(fake.m_Clipboard, std::string("old"));
+    EXPECT_TRUE(fake.HasDebugLineContaining("CopyToClipboard"));
+}
+
+TEST_F(TextClipboard, EveryFailingStepReportsFalseAndCloses)
+{
+    struct Case {
+        bool openFails, emptyFails, setFails;
+        bool keepsOld;   // the clipboard keeps its text unless it was emptied
+    } cases[] = {
+        {true, false, false, true},
+        {false, true, false, true},
+        {false, false, true, false},
+    };
+    for (const Case& c : cases) {
+        fake.m_Clipboard = "old";
+        fake.m_bFailOpen = c.openFails;
+        fake.m_bFailEmpty = c.emptyFails;
+        fake.m_bFailSet = c.setFails;
+        fake.m_vDebugLines.clear();
+        EXPECT_FALSE(CopyToClipboard("new", 3));
+        EXPECT_FALSE(fake.m_bClipboardOpen);
+        EXPECT_EQ(fake.m_nOpenCount, fake.m_nCloseCount);
+        EXPECT_EQ(fake.m_Clipboard.has_value() && *fake.m_Clipboard == "old", c.keepsOld);
+        EXPECT_FALSE(fake.m_vDebugLines.empty());
+    }
+}
+
+TEST(TextFormat, FormatsPlaceholders)
+{
+    EXPECT_EQ(SafeFormat("%1%个%2%", 3, std::string("蛋")), "3个蛋");
+    EXPECT_EQ(SafeFormat("%2%-%1%", "a", 7), "7-a");
+    EXPECT_EQ(SafeFormat("无参数"), "无参数");
+}
+
+TEST(TextFormat, BadTextsNeverThrow)
+{
+    orv::platform::FakePlatform fake;
+    // A missing argument leaves its place empty; extra arguments are ignored.
+    EXPECT_EQ(SafeFormat("%1%和%2%", 1), "1和");
+    EXPECT_EQ(SafeFormat("%1%", 1, 2, 3), "1");
+    EXPECT_TRUE(fake.m_vDebugLines.empty());
+    // A text that cannot be parsed comes back as it stands.
+    EXPECT_EQ(SafeFormat("100%", 5), "100%");
+    EXPECT_EQ(SafeFormat("%1", 5), "%1");
+    EXPECT_TRUE(fake.HasDebugLineContaining("SafeFormat"));
+}
