@@ -5,15 +5,35 @@
 #include <new>
 
 #include "framework/core/RuntimeClass.h"
+#include "framework/widgets/ORVButton.h"
+#include "framework/window/ORVMainWnd.h"
 
 RuntimeClassRecord* g_pFirstRuntimeClass = nullptr;
 
 namespace {
 
 // Link order: the first entry becomes the tail of the list, the last entry its head.
-// Each class adds its record here as it lands.
+// Each class adds its record here as it lands, at its place in this order:
+//   1. toolkit (17): CORVMainWnd (linked first), CORVControl, CORVCtrlBaseTag, CORVSplitWnd,
+//      CORVControlContainer, CORVMenuWnd, CORVWindow, CORVMsgBox, CORVHScroll, CORVScroll, CORVEdit,
+//      CORVButton, CORVCheck, CORVRadioGroup, CORVVScroll, CORVChoice, CORVRichTextViewer;
+//   2. Aerie game (51), in the order of the game's class table;
+//   3. rich text and simple markup (13): CORVRichParagraph, CTextContext, CBlock, CNewLineMark,
+//      CTextBlock, CNameBlock, CImageBlock, CTypeMark, CORVSimpleParser, CORVSimpleStyleParser,
+//      CORVSimpleImageParser, CORVSimpleBuilder, CORVSimpleBuilder2 (linked last: heads the list).
+// Classes not built yet are simply absent; a newcomer goes between its neighbours in this order.
 RuntimeClassRecord* const kClassOrder[] = {
+    // Toolkit.
+    &CORVMainWnd::classCORVMainWnd,
+    &CORVControl::classCORVControl,
     &CORVCtrlBaseTag::classCORVCtrlBaseTag,
+    &CORVControlContainer::classCORVControlContainer,
+    &CORVWindow::classCORVWindow,
+    &CORVButton::classCORVButton,
+    &CORVCheck::classCORVCheck,
+    &CORVRadioGroup::classCORVRadioGroup,
+    // Aerie game.
+    // Rich text and simple markup.
 };
 
 struct ClassListRegistration {

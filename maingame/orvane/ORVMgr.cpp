@@ -1,5 +1,19 @@
 #include "maingame/orvane/ORVMgr.h"
 
+#include "framework/control/ORVCtrlMgr.h"
+#include "framework/core/DebugLog.h"
+#include "framework/core/GameHooks.h"
+
+// Nothing throws across the library boundary: every export ends what might escape here.
+#define ORV_EXPORT_TRY try {
+#define ORV_EXPORT_CATCH(what, failValue)                         \
+    }                                                             \
+    catch (...)                                                   \
+    {                                                             \
+        DebugLog("Error,exception in CORVMgr::%s\n", what);       \
+        return failValue;                                         \
+    }
+
 CORVMgr& CORVMgr::GetSingleton()
 {
     static CORVMgr m;
@@ -8,32 +22,84 @@ CORVMgr& CORVMgr::GetSingleton()
 
 void CORVMgr::SetORVCallBack(IORVCallBack* cb)
 {
+    ORV_EXPORT_TRY
     if (cb == nullptr) {
+        // The main window is placed through the callback: a null one is refused.
+        DebugLog("Error,SetORVCallBack with a null callback\n");
         return;
     }
     IORVCallBack** holder = GetORVCallBack();
-    if (*holder == nullptr) {
-        *holder = cb;
+    if (*holder != nullptr) {
+        return;   // the first callback stays for the life of the library
     }
+    *holder = cb;
+    CORVCtrlMgr::GetSingleton().m_MainWnd.Create(nullptr);
+    ORV_EXPORT_CATCH("SetORVCallBack", )
 }
 
-void CORVMgr::OpenAerie(IORVCallBack* cb, const char*)
+void CORVMgr::OpenAerie(IORVCallBack* cb, const char* ownerName)
 {
+    ORV_EXPORT_TRY
     SetORVCallBack(cb);
+    if (ORVCallBack() == nullptr) {
+        DebugLog("Error,OpenAerie without a callback\n");
+        return;
+    }
+    if (IsAerieOpen()) {
+        return;
+    }
+    if (ownerName == nullptr) {
+        DebugLog("Error,OpenAerie without an owner name\n");
+        return;
+    }
+    NewBieReset();
+    if (g_GameHooks.pfnVisitCity != nullptr) {
+        g_GameHooks.pfnVisitCity(ownerName);
+    }
+    ORV_EXPORT_CATCH("OpenAerie", )
 }
 
-void CORVMgr::CloseAerie() {}
+void CORVMgr::CloseAerie()
+{
+    ORV_EXPORT_TRY
+    if (CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive()) {
+        mgr->m_MainWnd.CloseGameWindow();
+    }
+    ORV_EXPORT_CATCH("CloseAerie", )
+}
 
 bool CORVMgr::IsAerieOpen()
 {
-    return false;
+    ORV_EXPORT_TRY
+    CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive();
+    return mgr != nullptr && mgr->m_MainWnd.IsGameOpen();
+    ORV_EXPORT_CATCH("IsAerieOpen", false)
 }
 
-void CORVMgr::Render() {}
-
-void CORVMgr::Recv(const char*, int) {}
-
-bool CORVMgr::WndProc(HWND, UINT, WPARAM, LPARAM)
+void CORVMgr::Render()
 {
-    return false;
+    ORV_EXPORT_TRY
+    if (IsAerieOpen()) {
+        CORVCtrlMgr::GetSingleton().m_MainWnd.Render();
+    }
+    ORV_EXPORT_CATCH("Render", )
+}
+
+void CORVMgr::Recv(const char* data, int len)
+{
+    ORV_EXPORT_TRY
+    if (data != nullptr && g_GameHooks.pfnOnRecv != nullptr) {
+        g_GameHooks.pfnOnRecv(data, len);
+    }
+    ORV_EXPORT_CATCH("Recv", )
+}
+
+bool CORVMgr::WndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    ORV_EXPORT_TRY
+    if (!IsAerieOpen()) {
+        return false;
+    }
+    return TranslateWindowMessage(hWnd, msg, wParam, lParam);
+    ORV_EXPORT_CATCH("WndProc", false)
 }

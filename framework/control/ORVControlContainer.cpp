@@ -1,0 +1,246 @@
+#include "framework/control/ORVControlContainer.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "framework/control/ORVCtrlMgr.h"
+#include "framework/core/ORVCallBack.h"
+#include "framework/widgets/ORVButton.h"
+#include "framework/widgets/ORVToolTip.h"
+#include "framework/window/ORVMainWnd.h"
+
+ORV_IMPLEMENT_RUNTIME_CLASS(CORVControlContainer, CORVControl)
+
+CORVControlContainer::CORVControlContainer() = default;
+
+CORVControlContainer::~CORVControlContainer()
+{
+    DeleteAllChildren();
+}
+
+void CORVControlContainer::UpdateAbsPos()
+{
+    CORVControl::UpdateAbsPos();
+    for (CORVControl* child : m_lstChildren) {
+        if (child != nullptr) {
+            child->UpdateAbsPos();
+        }
+    }
+}
+
+bool CORVControlContainer::OnMouseMove(int x, int y)
+{
+    if (m_bDraggable && IsCaptured() && m_pParent != nullptr) {
+        if (m_bDragMovesParent) {
+            if (auto* parent = dynamic_cast<CORVControlContainer*>(m_pParent)) {
+                parent->MoveWithin(x, y, m_nGrabX, m_nGrabY);
+            }
+        } else {
+            MoveWithin(x, y, m_nGrabX, m_nGrabY);
+        }
+    }
+    if (!m_strToolTip.empty()) {
+        CORVToolTip& tip = CORVToolTip::GetSingleton();
+        tip.Reset();
+        tip.AddText(m_nToolTipStyle, m_strToolTip, 1);
+    }
+    return true;
+}
+
+bool CORVControlContainer::OnLButtonDown(int x, int y)
+{
+    m_nGrabX = x;
+    m_nGrabY = y;
+    CORVCtrlMgr& mgr = CORVCtrlMgr::GetSingleton();
+    mgr.m_pCapture = this;
+    mgr.SetFocusControl(this);
+    return true;
+}
+
+void CORVControlContainer::Render()
+{
+    const ORVLifeWatch life = Watch();
+    PumpPostedMessages();
+    if (life.expired()) {
+        return;
+    }
+    OnDraw();
+    RenderChildren();
+    if (life.expired()) {
+        return;
+    }
+    OnDrawOverlay();
+}
+
+void CORVControlContainer::RenderOverlay() {}
+
+CORVControl* CORVControlContainer::DispatchToChildren(ORVMsg* msg)
+{
+    if (m_lstChildren.empty()) {
+        return nullptr;
+    }
+    // A child's handler may delete siblings or this container: walk a snapshot and touch an entry
+    // only while it is alive and still a child here.
+    std::vector<std::pair<CORVControl*, ORVLifeWatch>> snapshot;
+    snapshot.reserve(m_lstChildren.size());
+    for (CORVControl* child : m_lstChildren) {
+        if (child != nullptr) {
+            snapshot.emplace_back(child, child->Watch());
+        }
+    }
+    const ORVLifeWatch life = Watch();
+    for (auto& [child, watch] : snapshot) {
+        if (life.expired()) {
+            return nullptr;
+        }
+        if (watch.expired() || !child->m_bEnabled || !HasChild(child)) {
+            continue;
+        }
+        if (child->ProcessMessage(msg)) {
+            return child;
+        }
+    }
+    return nullptr;
+}
+
+bool CORVControlContainer::AddChild(CORVControl* child, bool atBack)
+{
+    if (child == nullptr) {
+        return false;
+    }
+    if (atBack) {
+        m_lstChildren.push_back(child);
+    } else {
+        m_lstChildren.push_front(child);
+    }
+    return true;
+}
+
+void CORVControlContainer::DeleteAllChildren()
+{
+    // A child's destructor may remove other entries: re-read the front each time.
+    while (!m_lstChildren.empty()) {
+        CORVControl* child = m_lstChildren.front();
+        m_lstChildren.pop_front();
+        delete child;
+    }
+}
+
+void CORVControlContainer::BringToFront(CORVControl* child)
+{
+    auto it = std::find(m_lstChildren.begin(), m_lstChildren.end(), child);
+    if (it == m_lstChildren.end() || it == m_lstChildren.begin()) {
+        return;
+    }
+    m_lstChildren.splice(m_lstChildren.begin(), m_lstChildren, it);
+}
+
+void CORVControlContainer::CreateButton(int x, int y, CORVButton** out, int imageFrame, bool visible, bool enabled,
+                                        const std::string& tooltip)
+{
+    if (out == nullptr || *out != nullptr) {
+        return;
+    }
+    CORVButton* button = new CORVButton();
+    *out = button;
+    AddChild(button, false);
+    button->CreateWithImage(this, x, y, static_cast<u16>(imageFrame));
+    button->m_strToolTip = tooltip;
+    button->m_bVisible = visible ? 1 : 0;
+    button->m_bEnabled = enabled ? 1 : 0;
+}
+
+void CORVControlContainer::SetChildState(CORVControl** child, bool enabled, bool visible)
+{
+    if (child != nullptr && *child != nullptr) {
+        (*child)->m_bEnabled = enabled ? 1 : 0;
+        (*child)->m_bVisible = visible ? 1 : 0;
+    }
+}
+
+void CORVControlContainer::RenderChildren()
+{
+    if (m_lstChildren.empty()) {
+        return;
+    }
+    // Back to front; a child's Render may delete controls, so walk a snapshot as in
+    // DispatchToChildren.
+    std::vector<std::pair<CORVControl*, ORVLifeWatch>> snapshot;
+    snapshot.reserve(m_lstChildren.size());
+    for (auto it = m_lstChildren.rbegin(); it != m_lstChildren.rend(); ++it) {
+        if (*it != nullptr) {
+            snapshot.emplace_back(*it, (*it)->Watch());
+        }
+    }
+    const ORVLifeWatch life = Watch();
+    for (auto& [child, watch] : snapshot) {
+        if (life.expired()) {
+            return;
+        }
+        if (watch.expired() || !child->m_bVisible || !HasChild(child)) {
+            continue;
+        }
+        child->Render();
+    }
+}
+
+void CORVControlContainer::MoveWithin(int x, int y, int grabX, int grabY)
+{
+    if (m_pParent == nullptr) {
+        return;
+    }
+    const int dx = x - grabX;
+    const int dy = y - grabY;
+    int boundW = m_pParent->m_nWidth;
+    int boundH = m_pParent->m_nHeight;
+    if (::IsKindOf(m_pParent, ORV_RUNTIME_CLASS(CORVMainWnd))) {
+        IORVCallBack* host = ORVCallBack();
+        boundW = host != nullptr ? host->GetScreenWidth() : 0;
+        boundH = host != nullptr ? host->GetScreenHeight() : 0;
+    }
+    int nx = std::max(m_nX + dx, 0);
+    int ny = std::max(m_nY + dy, 0);
+    if (nx + m_nWidth > boundW) {
+        nx = boundW - m_nWidth;
+    }
+    if (ny + m_nHeight > boundH) {
+        ny = boundH - m_nHeight;
+    }
+    SetPos(nx, ny);
+}
+
+void CORVControlContainer::SetDragMovesParent(bool on)
+{
+    m_bDragMovesParent = on ? 1 : 0;
+}
+
+bool CORVControlContainer::GetDragMovesParent()
+{
+    return m_bDragMovesParent != 0;
+}
+
+bool CORVControlContainer::HasChild(CORVControl* child) const
+{
+    return child != nullptr && std::find(m_lstChildren.begin(), m_lstChildren.end(), child) != m_lstChildren.end();
+}
+
+void CORVControlContainer::DeleteChild(CORVControl* child)
+{
+    if (child == nullptr) {
+        return;
+    }
+    auto it = std::find(m_lstChildren.begin(), m_lstChildren.end(), child);
+    if (it == m_lstChildren.end()) {
+        return;
+    }
+    m_lstChildren.erase(it);   // unlinked before its destructor runs
+    delete child;
+}
+
+void CORVControlContainer::DeleteChildAndReset(CORVControl*& field)
+{
+    CORVControl* child = field;
+    field = nullptr;
+    DeleteChild(child);
+}

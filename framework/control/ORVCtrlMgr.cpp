@@ -1,0 +1,248 @@
+#include "framework/control/ORVCtrlMgr.h"
+
+#include <algorithm>
+#include <string>
+
+#include "framework/core/GameHooks.h"
+#include "framework/core/ORVCallBack.h"
+#include "framework/core/ScratchBuffer.h"
+#include "framework/widgets/ORVToolTip.h"
+#include "platform/Platform.h"
+
+u32 g_nMouseX = 0;
+u32 g_nMouseY = 0;
+
+namespace {
+
+CORVCtrlMgr* g_pLiveCtrlMgr = nullptr;
+
+// The services that controls and the main window call are created first, so that they are
+// destroyed after the manager and its window tree.
+CORVCtrlMgr* CreateCtrlMgr()
+{
+    CAutoTip::GetSingleton();
+    CORVToolTip::GetSingleton();
+    CreateTreeServices();
+    static CORVCtrlMgr g_CtrlMgr;
+    return &g_CtrlMgr;
+}
+
+}  // namespace
+
+CORVCtrlMgr& CORVCtrlMgr::GetSingleton()
+{
+    static CORVCtrlMgr* const mgr = CreateCtrlMgr();
+    return *mgr;
+}
+
+CORVCtrlMgr* CORVCtrlMgr::GetIfAlive()
+{
+    return g_pLiveCtrlMgr;
+}
+
+CORVCtrlMgr::CORVCtrlMgr()
+{
+    g_pLiveCtrlMgr = this;
+}
+
+CORVCtrlMgr::~CORVCtrlMgr()
+{
+    // The window tree goes first, while the manager and every service its destructors call live.
+    DestroyWindowTree();
+    g_pLiveCtrlMgr = nullptr;
+}
+
+void CORVCtrlMgr::DestroyWindowTree()
+{
+    m_MainWnd.DestroyWindows();
+    m_MsgQueue.Clear();
+    m_MainWnd.m_MsgQueue.Clear();
+    m_pCapture = nullptr;
+    m_pHover = nullptr;
+    m_pFocus = nullptr;
+    m_vModal.clear();
+}
+
+bool CORVCtrlMgr::RouteMessage(ORVMsg* msg)
+{
+    if (msg == nullptr) {
+        return false;
+    }
+    const u32 id = msg->m_nId;
+
+    // Left and right buttons (not the right double click) go only to the topmost modal control.
+    if (id >= ORV_MSG_LBUTTONDOWN && id <= ORV_MSG_RBUTTONUP && !m_vModal.empty()) {
+        return m_vModal.back()->ProcessMessage(msg);
+    }
+    if (id >= ORV_MSG_KEYDOWN && id <= ORV_MSG_CHAR && m_pFocus != nullptr) {
+        return m_pFocus->ProcessMessage(msg);
+    }
+    if (id == ORV_MSG_MOUSEMOVE && m_pCapture != nullptr) {
+        // A captured move is not hit-tested; it is kept on the host screen.
+        int x = std::max(PackedX(msg->m_wParam), 0);
+        int y = std::max(PackedY(msg->m_wParam), 0);
+        if (IORVCallBack* host = ORVCallBack()) {
+            x = std::min(x, host->GetScreenWidth());
+            y = std::min(y, host->GetScreenHeight());
+        }
+        return m_pCapture->OnMouseMove(x - m_pCapture->m_nAbsX, y - m_pCapture->m_nAbsY);
+    }
+    const bool handled = m_MainWnd.ProcessMessage(msg);
+    if (id == ORV_MSG_LBUTTONUP && !handled) {
+        m_pCapture = nullptr;   // no control took the release
+    }
+    return handled;
+}
+
+void CORVCtrlMgr::SetHoverControl(CORVControl* next)
+{
+    if (next == m_pHover) {
+        return;
+    }
+    CORVControl* old = m_pHover;
+    if (old != nullptr) {
+        old->OnMouseLeave(0, 0, next);
+    }
+    m_pHover = next;
+    if (next != nullptr) {
+        next->OnMouseEnter(0, 0, old);
+    }
+}
+
+void CORVCtrlMgr::SetFocusControl(CORVControl* next)
+{
+    if (next == m_pFocus) {
+        return;
+    }
+    CORVControl* old = m_pFocus;
+    if (next == nullptr) {
+        if (old != nullptr) {
+            old->OnKillFocus(nullptr);
+        }
+        m_pFocus = nullptr;
+        return;
+    }
+    bool accepted = false;
+    try {
+        accepted = next->OnSetFocus(old);
+    } catch (...) {
+        accepted = false;   // a throwing control refuses the focus
+    }
+    if (!accepted) {
+        return;
+    }
+    if (old != nullptr) {
+        old->OnKillFocus(next);
+    }
+    m_pFocus = next;
+}
+
+void CORVCtrlMgr::JoinModal(CORVControl* ctrl)
+{
+    if (ctrl != nullptr && std::find(m_vModal.begin(), m_vModal.end(), ctrl) == m_vModal.end()) {
+        m_vModal.push_back(ctrl);
+    }
+}
+
+void CORVCtrlMgr::ForgetControl(CORVControl* ctrl)
+{
+    if (ctrl == nullptr) {
+        return;
+    }
+    if (m_pCapture == ctrl) {
+        m_pCapture = nullptr;
+    }
+    if (m_pHover == ctrl) {
+        m_pHover = nullptr;
+    }
+    if (m_pFocus == ctrl) {
+        m_pFocus = nullptr;
+    }
+    m_vModal.erase(std::remove(m_vModal.begin(), m_vModal.end(), ctrl), m_vModal.end());
+}
+
+// ---- Windows input ----
+
+namespace {
+
+bool Route(u32 id, u32 wParam, u32 lParam)
+{
+    ORVMsg msg(id, wParam, lParam, std::string());
+    return CORVCtrlMgr::GetSingleton().RouteMessage(&msg);
+}
+
+// The input method's result string, one character message per byte.
+bool RouteImeResult()
+{
+    const int got = orv::platform::Get().GetImeResultString(g_ScratchBuffer, static_cast<int>(kScratchBufferSize));
+    if (got <= 0) {
+        return false;
+    }
+    // Handlers reuse the scratch buffer: route from a copy.
+    const std::string bytes(g_ScratchBuffer, std::min<std::size_t>(static_cast<std::size_t>(got), kScratchBufferSize));
+    bool handled = false;
+    for (const char c : bytes) {
+        // The byte sign-extended to 16 bits: 0x80 and above arrive as 0xFF80 to 0xFFFF.
+        const u32 code = static_cast<u16>(static_cast<std::int16_t>(static_cast<signed char>(c)));
+        handled = Route(ORV_MSG_CHAR, code, 0);
+    }
+    return handled;
+}
+
+}  // namespace
+
+bool TranslateWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    const u32 packed = static_cast<u32>(lParam);
+    switch (msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        return Route(ORV_MSG_KEYDOWN, static_cast<u32>(wParam & 0xFFFF), 0);
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+        return Route(ORV_MSG_KEYUP, static_cast<u32>(wParam & 0xFFFF), 0);
+    case WM_CHAR:
+        return Route(ORV_MSG_CHAR, static_cast<u32>(wParam & 0xFFFF), 0);
+    case WM_IME_COMPOSITION:
+        if ((static_cast<u32>(lParam) & GCS_RESULTSTR) == 0) {
+            return false;
+        }
+        return RouteImeResult();
+    case WM_MOUSEMOVE: {
+        g_nMouseX = packed & 0xFFFF;
+        g_nMouseY = (packed >> 16) & 0xFFFF;
+        const bool handled = Route(ORV_MSG_MOUSEMOVE, packed, 0);
+        if (IORVCallBack* host = ORVCallBack()) {
+            host->OnMouseMove(lParam);
+        }
+        return handled;
+    }
+    case WM_LBUTTONDOWN:
+        return Route(ORV_MSG_LBUTTONDOWN, packed, 0);
+    case WM_LBUTTONUP:
+        return Route(ORV_MSG_LBUTTONUP, packed, 0);
+    case WM_LBUTTONDBLCLK:
+        return Route(ORV_MSG_LBUTTONDBLCLK, packed, 0);
+    case WM_RBUTTONDOWN:
+        return Route(ORV_MSG_RBUTTONDOWN, packed, 0);
+    case WM_RBUTTONUP:
+        return Route(ORV_MSG_RBUTTONUP, packed, 0);
+    case WM_RBUTTONDBLCLK:
+        return Route(ORV_MSG_RBUTTONDBLCLK, packed, 0);
+    case WM_MBUTTONDOWN:
+        return Route(ORV_MSG_MBUTTONDOWN, packed, 0);
+    case WM_MBUTTONUP:
+        return Route(ORV_MSG_MBUTTONUP, packed, 0);
+    case WM_MOUSEWHEEL:
+        // The wheel message carries screen coordinates: deliver it at the last mouse position.
+        return Route(ORV_MSG_MOUSEWHEEL, (g_nMouseY << 16) | (g_nMouseX & 0xFFFF),
+                     static_cast<u32>((static_cast<std::uint64_t>(wParam) >> 16) & 0xFFFF));
+    default:
+        return false;
+    }
+}
+
+int IsCtrlDown()
+{
+    return (orv::platform::Get().GetKeyState(VK_CONTROL) & 0x100) != 0 ? 1 : 0;
+}

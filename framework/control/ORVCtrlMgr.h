@@ -1,0 +1,54 @@
+// The control manager and the input path: TranslateWindowMessage turns Windows input into
+// framework messages and CORVCtrlMgr::RouteMessage delivers each one to the topmost modal window,
+// the focus control, the control holding the mouse capture or the main window's tree. The manager
+// keeps the hover, focus and capture controls, the modal list, the main window and its own queue.
+#pragma once
+
+#include <vector>
+
+#include "framework/core/ORVMsg.h"
+#include "framework/window/ORVMainWnd.h"
+#include "platform/WinTypes.h"
+
+class CORVCtrlMgr {
+public:
+    // g_CtrlMgr, created on first use. The services that controls call from their destructors are
+    // created before it (CreateTreeServices), so they outlive it.
+    static CORVCtrlMgr& GetSingleton();
+    // The manager while it exists; null before its creation and once its teardown is done.
+    static CORVCtrlMgr* GetIfAlive();
+
+    CORVCtrlMgr();
+    ~CORVCtrlMgr();
+    CORVCtrlMgr(const CORVCtrlMgr&) = delete;
+    CORVCtrlMgr& operator=(const CORVCtrlMgr&) = delete;
+
+    // Delivers one framework message now; true when a control handled it.
+    bool RouteMessage(ORVMsg* msg);
+    void SetHoverControl(CORVControl* next);
+    void SetFocusControl(CORVControl* next);
+    void JoinModal(CORVControl* ctrl);
+    // Called by every control's destructor: no field keeps the control.
+    void ForgetControl(CORVControl* ctrl);
+
+    // Deletes the window tree (the main window's children) and drops the queued messages, while
+    // every service the tree calls still lives. The main window itself stays.
+    void DestroyWindowTree();
+
+    CORVControl* m_pCapture = nullptr;   // took the left button down
+    CORVControl* m_pHover = nullptr;     // under the mouse; its OnMouseMove last returned true
+    CORVControl* m_pFocus = nullptr;     // receives keys
+    std::vector<CORVControl*> m_vModal;  // open modal controls in creation order
+    CORVMainWnd m_MainWnd;
+    ORVMsgQueue m_MsgQueue;
+};
+
+// Windows message -> framework message, routed at once; true when the framework handled it.
+bool TranslateWindowMessage(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
+// 1 while the Ctrl key is down, else 0.
+int IsCtrlDown();
+
+// The last mouse position in host-window pixels, written on every mouse move.
+extern u32 g_nMouseX;
+extern u32 g_nMouseY;

@@ -1,0 +1,44 @@
+// CORVWindow: a container with a background image, a title, a close button, a close request to
+// its parent and the creation of sub-windows from runtime-class records. Every window of the
+// toolkit and of the game derives from it.
+#pragma once
+
+#include <string>
+
+#include "framework/control/ORVControlContainer.h"
+
+class CORVWindow : public CORVControlContainer {
+    ORV_DECLARE_RUNTIME_CLASS(CORVWindow)
+public:
+    CORVWindow();
+    ~CORVWindow() override;
+
+    bool OnMessage(ORVMsg* msg) override;                                          // 33
+    void Render() override;                                                        // 47
+
+    // New object of cls, added as the topmost child, given (arg, text) and created with this
+    // window as parent. Null when cls is null, its factory fails or it is not a control.
+    virtual CORVControl* CreateChild(const RuntimeClassRecord* cls, int arg, std::string text);  // 63
+    virtual void CreateCloseButton();                                              // 64
+    virtual void DrawTitle();                                                      // 65
+    // Asks the parent to remove this window (close request, one frame later).
+    virtual void Close();                                                          // 66
+    virtual void SetTitle(const std::string& text, int x, int y, u32 colour, int flag);  // 67
+    virtual void SetTitleText(const char* text, int x, int y, u32 colour, int flag);     // 68
+
+    // CreateChild with CreateAt(this, x, y, w, h) in place of Create(this).
+    CORVControl* CreateChildAt(const RuntimeClassRecord* cls, int x, int y, int w, int h, int arg,
+                               std::string text);
+
+    CORVButton* m_pCloseButton = nullptr;   // a child like any other
+    u16 m_wBackFrame = 0;                   // frame of set 93 drawn at the corner; 0 none
+    std::string m_strTitle;
+    i32 m_nTitleX = 0;
+    i32 m_nTitleY = 0;
+    u32 m_dwTitleColour = 0xFFFFFFFF;
+    i32 m_nTitleFlag = 1;
+
+private:
+    CORVControl* CreateChildFrom(const RuntimeClassRecord* cls, int arg, std::string text, bool at,
+                                 int x, int y, int w, int h);
+};

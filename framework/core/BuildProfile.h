@@ -1,0 +1,43 @@
+// Per-build values of the toolkit, in one place: the notification ids that controls post to
+// their parent, control defaults and text metrics. Toolkit code names these values by constant.
+// The engine-drawn build keeps its own copy of this header with its own values.
+#pragma once
+
+#include "framework/core/OrvTypes.h"
+
+// Notifications a control posts to its parent's queue (ORVMsg::m_nId, sender set).
+inline constexpr u32 kNotifyLeftClick = 0;      // left button down and up on the same control
+inline constexpr u32 kNotifyRightClick = 1;     // right button released over the control
+inline constexpr u32 kNotifyOtherClick = 2;     // any other click kind
+inline constexpr u32 kNotifyLeftDblClk = 3;     // left double click
+inline constexpr u32 kNotifyRightDblClk = 4;    // right double click
+inline constexpr u32 kNotifyClose = 7;          // a window asks its parent to remove it
+inline constexpr u32 kNotifyChoiceSelect = 8;   // drop-down list: a row was picked (p1 = row)
+inline constexpr u32 kNotifyChoiceDrop = 9;     // drop-down list: open or close the list
+inline constexpr u32 kNotifyScroll = 10;        // scroll bar position changed
+inline constexpr u32 kNotifyEditEnter = 11;     // edit field: Enter pressed
+inline constexpr u32 kNotifyEditChange = 12;    // edit field: text changed
+
+// Posting delay of a notification, in frames (pumps of the receiving queue).
+inline constexpr u32 kNotifyDelay = 1;
+
+// Control defaults.
+inline constexpr u8 kDefaultFocusable = 1;      // controls accept the focus unless told otherwise
+inline constexpr i32 kDefaultToolTipStyle = 6;  // tooltip colour index (yellow)
+
+// Window layout.
+inline constexpr int kCloseButtonRight = 35;    // close button x = window width - this
+inline constexpr int kCloseButtonTop = 4;
+inline constexpr int kCloseButtonFrame = 3;     // image frame of set 92
+inline constexpr int kMainWndWidth = 800;
+inline constexpr int kMainWndHeight = 600;
+inline constexpr int kDragIconOffset = 24;      // the dragged icon is drawn centred on the mouse
+
+// Image sets of the host.
+inline constexpr int kImageSetWindow = 93;      // window backgrounds, bars, digits, most game images
+inline constexpr int kImageSetButton = 92;      // buttons, check boxes, menu rows
+
+// Text metrics: pixels per byte of text.
+inline constexpr int kFont1ByteWidth = 6;
+inline constexpr int kFont2ByteWidth = 7;
+inline constexpr int kTextLineHeight = 12;

@@ -1,0 +1,7 @@
+#include "framework/core/DragIcon.h"
+
+ORVDragIcon& GetDragIcon()
+{
+    static ORVDragIcon g_DragIcon;
+    return g_DragIcon;
+}

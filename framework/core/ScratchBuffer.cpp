@@ -1,0 +1,3 @@
+#include "framework/core/ScratchBuffer.h"
+
+char g_ScratchBuffer[kScratchBufferSize];
