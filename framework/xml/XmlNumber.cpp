@@ -1,0 +1,133 @@
+#include "framework/xml/XmlNumber.h"
+
+#include <charconv>
+#include <cstdint>
+#include <cstdlib>
+#include <limits>
+
+#include <locale.h>
+#include <stdlib.h>
+
+namespace {
+
+bool IsBlank(unsigned char c)
+{
+    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
+}
+
+const unsigned char* SkipBlanks(const unsigned char* p)
+{
+    while (IsBlank(*p)) {
+        ++p;
+    }
+    return p;
+}
+
+int HexDigitValue(unsigned char c)
+{
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+}  // namespace
+
+i32 XmlTextToInt(const char* text)
+{
+    if (text == nullptr) {
+        return 0;
+    }
+    const unsigned char* p = SkipBlanks(reinterpret_cast<const unsigned char*>(text));
+    bool negative = false;
+    if (*p == '+' || *p == '-') {
+        negative = *p == '-';
+        ++p;
+    }
+    // Accumulate the magnitude up to one past the largest representable value, then clamp.
+    constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<i32>::max()} + 1;
+    std::int64_t value = 0;
+    for (; *p >= '0' && *p <= '9'; ++p) {
+        if (value < kLimit) {
+            value = value * 10 + (*p - '0');
+        }
+    }
+    if (negative) {
+        return value >= kLimit ? std::numeric_limits<i32>::min() : static_cast<i32>(-value);
+    }
+    return value >= kLimit ? std::numeric_limits<i32>::max() : static_cast<i32>(value);
+}
+
+u32 XmlTextToHex(const char* text)
+{
+    if (text == nullptr) {
+        return 0;
+    }
+    const unsigned char* p = SkipBlanks(reinterpret_cast<const unsigned char*>(text));
+    bool negative = false;
+    if (*p == '+' || *p == '-') {
+        negative = *p == '-';
+        ++p;
+    }
+    if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X') && HexDigitValue(p[2]) >= 0) {
+        p += 2;
+    }
+    std::uint64_t value = 0;
+    bool overflow = false;
+    for (int digit = HexDigitValue(*p); digit >= 0; digit = HexDigitValue(*++p)) {
+        value = value * 16 + static_cast<unsigned>(digit);
+        if (value > 0xFFFFFFFFu) {
+            overflow = true;
+            value = 0xFFFFFFFFu;
+        }
+    }
+    if (overflow) {
+        return 0xFFFFFFFFu;
+    }
+    const u32 result = static_cast<u32>(value);
+    return negative ? static_cast<u32>(0u - result) : result;
+}
+
+double XmlTextToDouble(const char* text)
+{
+    if (text == nullptr) {
+        return 0.0;
+    }
+#if defined(_WIN32)
+    static const _locale_t cLocale = _create_locale(LC_NUMERIC, "C");
+    return _strtod_l(text, nullptr, cLocale);
+#else
+    static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(0));
+    return strtod_l(text, nullptr, cLocale);
+#endif
+}
+
+bool XmlStrictToInt(std::string_view piece, i32& out)
+{
+    const char* first = piece.data();
+    const char* last = first + piece.size();
+    // from_chars takes a '-' but no '+'; after the one optional sign there must be a digit
+    // ("+-5", "-", "+" are not numbers).
+    const char* digits = first;
+    if (first != last && *first == '+') {
+        digits = ++first;
+    } else if (first != last && *first == '-') {
+        digits = first + 1;
+    }
+    if (digits == last || *digits < '0' || *digits > '9') {
+        return false;
+    }
+    i32 value = 0;
+    const auto [end, ec] = std::from_chars(first, last, value, 10);
+    if (ec != std::errc() || end != last) {
+        return false;
+    }
+    out = value;
+    return true;
+}

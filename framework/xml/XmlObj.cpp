@@ -1,0 +1,184 @@
+#include "framework/xml/XmlObj.h"
+
+#include <cstring>
+
+#include "framework/core/DebugLog.h"
+#include "framework/xml/XmlNumber.h"
+
+constinit const XmlAttrEntry CXmlObj::s_XmlEntries[] = {XmlAttrEnd()};
+constinit const XmlAttrMap CXmlObj::s_XmlMap = {nullptr, CXmlObj::s_XmlEntries};
+
+namespace {
+
+constexpr std::size_t kMaxPieceInMessage = 64;
+
+bool IsEnd(const XmlAttrEntry& entry)
+{
+    return entry.name == nullptr || entry.setter == nullptr;
+}
+
+unsigned char FoldAscii(unsigned char c)
+{
+    return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + ('a' - 'A')) : c;
+}
+
+}  // namespace
+
+XmlConversionError::XmlConversionError(const char* attribute, std::string_view piece)
+    : m_strAttribute(attribute ? attribute : ""),
+      m_strPiece(piece.substr(0, kMaxPieceInMessage))
+{
+}
+
+void XmlConversionError::SetElement(const TiXmlElement* element)
+{
+    if (m_strElement.empty() && element != nullptr) {
+        m_strElement = orv::xml::ElementName(element);
+        m_nLine = orv::xml::ElementLine(element);
+    }
+}
+
+CXmlObj::~CXmlObj() = default;
+
+bool CXmlObj::OnText(TiXmlText*) { return false; }
+bool CXmlObj::OnChildElement(TiXmlElement*) { return false; }
+bool CXmlObj::OnComment(TiXmlComment*) { return false; }
+bool CXmlObj::OnElement(TiXmlElement*) { return false; }
+void CXmlObj::OnBeginLoad() {}
+void CXmlObj::OnAttributesLoaded() {}
+
+const XmlAttrMap* CXmlObj::GetXmlMap() const
+{
+    return &s_XmlMap;
+}
+
+void CXmlObj::SetDefaults()
+{
+    try {
+        for (const XmlAttrMap* map = GetXmlMap(); map != nullptr; map = map->base) {
+            for (const XmlAttrEntry* entry = map->entries; entry && !IsEnd(*entry); ++entry) {
+                entry->setter(*this, entry->def);
+            }
+        }
+    } catch (...) {
+        DebugLog("XML binding: a default could not be stored; the remaining defaults are skipped\n");
+    }
+}
+
+bool CXmlObj::ParseAttribute(const TiXmlAttribute* attribute)
+{
+    const char* name = orv::xml::AttributeName(attribute);
+    if (name == nullptr) {
+        return true;
+    }
+    for (const XmlAttrMap* map = GetXmlMap(); map != nullptr; map = map->base) {
+        for (const XmlAttrEntry* entry = map->entries; entry && !IsEnd(*entry); ++entry) {
+            if (!CompareName(entry->name, name, true)) {
+                continue;
+            }
+            const char* text = orv::xml::AttributeValue(attribute);
+            XmlValue value{};
+            switch (entry->type) {
+            case XML_TYPE_STRING: value.pszText = text; break;
+            case XML_TYPE_INT: value.nInt = XmlTextToInt(text); break;
+            case XML_TYPE_HEX: value.dwHex = XmlAttributeHexValue(*attribute); break;
+            case XML_TYPE_DOUBLE: value.dValue = XmlTextToDouble(text); break;
+            default: return true;
+            }
+            try {
+                entry->setter(*this, value);
+            } catch (...) {
+                DebugLog("XML binding: attribute %s could not be stored\n", entry->name);
+            }
+            return true;
+        }
+    }
+    return true;
+}
+
+bool CXmlObj::ParseElement(TiXmlElement* element)
+{
+    OnBeginLoad();
+    SetDefaults();
+    if (element == nullptr) {
+        return false;
+    }
+    OnElement(element);
+    for (const TiXmlAttribute* attribute = orv::xml::FirstAttribute(element); attribute != nullptr;
+         attribute = orv::xml::NextAttribute(attribute)) {
+        ParseAttribute(attribute);
+    }
+    OnAttributesLoaded();
+    for (TiXmlNode* node = orv::xml::FirstChild(element); node != nullptr;
+         node = orv::xml::NextSibling(node)) {
+        switch (orv::xml::KindOf(node)) {
+        case orv::xml::NodeKind::Element: OnChildElement(orv::xml::AsElement(node)); break;
+        case orv::xml::NodeKind::Comment: OnComment(orv::xml::AsComment(node)); break;
+        case orv::xml::NodeKind::Text: OnText(orv::xml::AsText(node)); break;
+        case orv::xml::NodeKind::Other: break;
+        }
+    }
+    return true;
+}
+
+bool CXmlObj::ParseDocument(CXmlDocument& document)
+{
+    const char* path = document.GetPath().c_str();
+    try {
+        return ParseElement(document.RootElement());
+    } catch (const XmlConversionError& e) {
+        DebugLog("XML %s: \"%s\" in attribute %s of element <%s> (line %d) is not a number; "
+                 "that element and the rest of the file are not loaded\n",
+                 path, e.m_strPiece.c_str(), e.m_strAttribute.c_str(),
+                 e.m_strElement.empty() ? "?" : e.m_strElement.c_str(), e.m_nLine);
+    } catch (const std::exception& e) {
+        DebugLog("XML %s: reading stopped (%s); the rest of the file is not loaded\n", path, e.what());
+    } catch (...) {
+        DebugLog("XML %s: reading stopped; the rest of the file is not loaded\n", path);
+    }
+    return false;
+}
+
+bool CXmlObj::CompareName(const char* a, const char* b, bool ignoreCase)
+{
+    if (a == nullptr || b == nullptr) {
+        return false;
+    }
+    if (!ignoreCase) {
+        return std::strcmp(a, b) == 0;
+    }
+    // Folded comparison over the first 256 bytes; names that both reach 256 bytes are compared
+    // unchanged (a name of 256 bytes or more never equals a shorter one either way). Only ASCII
+    // letters fold: the trail byte of a GBK pair is compared as it stands.
+    const auto* pa = reinterpret_cast<const unsigned char*>(a);
+    const auto* pb = reinterpret_cast<const unsigned char*>(b);
+    bool trail = false;
+    for (std::size_t i = 0; i < 256; ++i) {
+        const bool same = trail ? pa[i] == pb[i] : FoldAscii(pa[i]) == FoldAscii(pb[i]);
+        if (!same) {
+            return false;
+        }
+        if (pa[i] == 0) {
+            return true;
+        }
+        trail = !trail && pa[i] >= 0x80;
+    }
+    return std::strcmp(a, b) == 0;
+}
+
+bool CXmlObj::IsElementNamed(const TiXmlElement* element, const char* name, bool ignoreCase)
+{
+    if (element == nullptr || name == nullptr) {
+        return false;
+    }
+    const char* tag = orv::xml::ElementName(element);
+    if (*tag == '\0') {
+        return false;
+    }
+    return CompareName(tag, name, ignoreCase);
+}
+
+u32 XmlAttributeHexValue(const TiXmlAttribute& attribute)
+{
+    return XmlTextToHex(orv::xml::AttributeValue(&attribute));
+}
