@@ -1,0 +1,39 @@
+// Per-level lists of the game data: one value per level in a single attribute, separated by
+// commas. The list is split at every ',' from the start; each piece is one entry, taken as it
+// stands (no blanks trimmed). A comma at the very end adds no entry, two commas in a row give an
+// empty entry, an empty text gives no entries. Text lists keep the pieces; int lists read each
+// piece strictly (XmlStrictToInt) and raise XmlConversionError for a piece that is not a number.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/core/OrvTypes.h"
+
+// Calls f(piece) for every entry of the list, in order.
+template <class F>
+void ForEachLevelPiece(std::string_view list, F&& f)
+{
+    std::size_t start = 0;
+    while (start < list.size()) {
+        const std::size_t comma = list.find(',', start);
+        if (comma == std::string_view::npos) {
+            f(list.substr(start));
+            return;
+        }
+        f(list.substr(start, comma - start));
+        start = comma + 1;
+    }
+}
+
+// Replaces out with the pieces of list.
+void SplitTextLevelList(std::string_view list, std::vector<std::string>& out);
+
+// Replaces out with the numbers of list. A piece that is not a number raises XmlConversionError
+// naming attribute and the piece; out is then empty.
+void ParseIntLevelList(std::string_view list, std::vector<i32>& out, const char* attribute);
+
+// Entry index of a list, or the reader's default (0, "") when index is outside the list.
+i32 LevelEntry(const std::vector<i32>& list, i32 index);
+std::string LevelText(const std::vector<std::string>& list, i32 index);
