@@ -41,3 +41,9 @@ inline constexpr int kImageSetButton = 92;      // buttons, check boxes, menu ro
 inline constexpr int kFont1ByteWidth = 6;
 inline constexpr int kFont2ByteWidth = 7;
 inline constexpr int kTextLineHeight = 12;
+
+// Tooltip: the box's place next to the mouse, the space around each line, its own colours.
+inline constexpr int kToolTipMouseOffset = 20;            // box corner = mouse + this, both ways
+inline constexpr int kToolTipLineMargin = 1;              // above and below each line of text
+inline constexpr ARGB kToolTipFrameColour = 0xF0F09F3F;
+inline constexpr ARGB kToolTipFillColour = 0x80150800;
