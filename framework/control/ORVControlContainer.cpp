@@ -190,8 +190,6 @@ void CORVControlContainer::MoveWithin(int x, int y, int grabX, int grabY)
     if (m_pParent == nullptr) {
         return;
     }
-    const int dx = x - grabX;
-    const int dy = y - grabY;
     int boundW = m_pParent->m_nWidth;
     int boundH = m_pParent->m_nHeight;
     if (::IsKindOf(m_pParent, ORV_RUNTIME_CLASS(CORVMainWnd))) {
@@ -199,6 +197,13 @@ void CORVControlContainer::MoveWithin(int x, int y, int grabX, int grabY)
         boundW = host != nullptr ? host->GetScreenWidth() : 0;
         boundH = host != nullptr ? host->GetScreenHeight() : 0;
     }
+    MoveWithinBounds(x, y, grabX, grabY, boundW, boundH);
+}
+
+void CORVControlContainer::MoveWithinBounds(int x, int y, int grabX, int grabY, int boundW, int boundH)
+{
+    const int dx = x - grabX;
+    const int dy = y - grabY;
     int nx = std::max(m_nX + dx, 0);
     int ny = std::max(m_nY + dy, 0);
     if (nx + m_nWidth > boundW) {

@@ -34,6 +34,10 @@ public:
     virtual void SetDragMovesParent(bool on);                                      // 61
     virtual bool GetDragMovesParent();                                             // 62
 
+    // Moves by the mouse movement (x - grabX, y - grabY), kept inside boundW x boundH of the
+    // parent (the far edge wins when the control is larger than the bounds).
+    void MoveWithinBounds(int x, int y, int grabX, int grabY, int boundW, int boundH);
+
     bool HasChild(CORVControl* child) const;
     // Unlinks and deletes a child of this container; null or a stranger changes nothing.
     void DeleteChild(CORVControl* child);

@@ -47,3 +47,30 @@ inline constexpr int kToolTipMouseOffset = 20;            // box corner = mouse 
 inline constexpr int kToolTipLineMargin = 1;              // above and below each line of text
 inline constexpr ARGB kToolTipFrameColour = 0xF0F09F3F;
 inline constexpr ARGB kToolTipFillColour = 0x80150800;
+
+// Buttons and check boxes (image set 92; a button's base frame + 1 hover, + 2 pressed).
+inline constexpr u32 kButtonCaptionColour = 0xFFFFFFFF;         // normal and disabled
+inline constexpr u32 kButtonCaptionLatchedColour = 0xFFD99694;  // latched or pressed
+inline constexpr u32 kButtonCaptionHoverColour = 0xFFD9D994;
+inline constexpr u16 kCheckBaseFrame = 18;              // small check box, frames 18 to 23
+inline constexpr u16 kCheckLargeFrame = 24;             // large check box, frames 24 to 29
+inline constexpr int kCheckSize = 14;                   // small check box, square
+inline constexpr int kCheckLargeWidth = 28;
+inline constexpr int kCheckLargeHeight = 22;
+inline constexpr int kCheckInitialSize = 20;            // before CreateCheck, square
+inline constexpr int kCheckCaptionX = 20;
+inline constexpr int kCheckCaptionY = 0;
+
+// Message box (image set 93 background; buttons of set 92).
+inline constexpr u16 kMsgBoxBackFrame = 31;
+inline constexpr u16 kMsgBoxOkFrame = 9;
+inline constexpr u16 kMsgBoxCancelFrame = 12;
+inline constexpr int kMsgBoxButtonY = 110;
+inline constexpr int kMsgBoxButtonHalfWidth = 49;      // buttons centred at width / 4, 3 width / 4 or width / 2
+inline constexpr int kMsgBoxCheckX = 35;
+inline constexpr int kMsgBoxCheckY = 80;
+inline constexpr bool kMsgBoxCheckAtFront = true;
+inline constexpr int kMsgBoxTextX = 20;
+inline constexpr int kMsgBoxTextY = 20;
+inline constexpr int kMsgBoxTextWidth = 290;
+inline constexpr int kMsgBoxGuideStep = 10;             // the tutorial step that points at the OK button

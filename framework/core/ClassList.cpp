@@ -7,6 +7,7 @@
 #include "framework/core/RuntimeClass.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/window/ORVMainWnd.h"
+#include "framework/window/ORVMsgBox.h"
 
 RuntimeClassRecord* g_pFirstRuntimeClass = nullptr;
 
@@ -29,6 +30,7 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVCtrlBaseTag::classCORVCtrlBaseTag,
     &CORVControlContainer::classCORVControlContainer,
     &CORVWindow::classCORVWindow,
+    &CORVMsgBox::classCORVMsgBox,
     &CORVButton::classCORVButton,
     &CORVCheck::classCORVCheck,
     &CORVRadioGroup::classCORVRadioGroup,

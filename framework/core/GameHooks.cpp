@@ -26,6 +26,13 @@ void NewBieReset()
     }
 }
 
+void NewBieSetStepTarget(u16 step, CORVControl* target)
+{
+    if (g_GameHooks.pfnNewBieSetStepTarget != nullptr) {
+        g_GameHooks.pfnNewBieSetStepTarget(step, target);
+    }
+}
+
 namespace {
 
 constinit const RuntimeClassRecord* g_SystemWindowRecords[ORV_MSG_SPLITWND - ORV_MSG_MSGBOX + 1] = {};

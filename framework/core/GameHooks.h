@@ -13,6 +13,7 @@ struct GameHooks {
     void (*pfnNewBieForgetControl)(CORVControl* ctrl) = nullptr;  // a control is being destroyed
     void (*pfnNewBieDraw)() = nullptr;                            // once per frame, above the windows
     void (*pfnNewBieReset)() = nullptr;                           // before a city is entered
+    void (*pfnNewBieSetStepTarget)(u16 step, CORVControl* target) = nullptr;  // a step points at a control
     // The game's requests and replies.
     void (*pfnVisitCity)(const char* ownerName) = nullptr;        // send the enter request for a city
     void (*pfnOnRecv)(const char* data, int len) = nullptr;       // a server message for the game
@@ -25,6 +26,7 @@ extern constinit GameHooks g_GameHooks;
 void NewBieForgetControl(CORVControl* ctrl);
 void NewBieDraw();
 void NewBieReset();
+void NewBieSetStepTarget(u16 step, CORVControl* target);
 
 // The records of the main window's system windows, by command id: 0x111 message box
 // (CORVMsgBox), 0x112 choose-beast window (CAerieChooseBeastWnd), 0x113 game main window
