@@ -1,0 +1,292 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "framework/control/ORVCtrlMgr.h"
+#include "support/ProbeControl.h"
+#include "support/TestHarness.h"
+
+namespace {
+
+using namespace orv::test;
+
+class ControlTest : public LibraryTest {
+protected:
+    void SetUp() override
+    {
+        LibraryTest::SetUp();
+        Attach();   // main window at (112, 84) on the 1024 x 768 host screen
+    }
+    // A message at a host-screen point.
+    static ORVMsg At(u32 id, int x, int y) { return ORVMsg(id, PackPos(x, y)); }
+};
+
+TEST_F(ControlTest, MouseMessagesHitTheControlsHalfOpenRectangle)
+{
+    ProbeControl ctrl("c");
+    ctrl.CreateAt(nullptr, 100, 100, 50, 20);
+    struct Case {
+        int x, y;
+        bool visible, hit, inside;
+    };
+    const Case cases[] = {
+        {100, 110, true, true, true},   {149, 110, true, true, true},   {150, 110, true, true, false},
+        {99, 110, true, true, false},   {100, 100, true, true, true},   {100, 119, true, true, true},
+        {100, 120, true, true, false},  {100, 99, true, true, false},   {120, 110, false, true, false},
+        {120, 110, true, false, false},
+    };
+    for (const Case& c : cases) {
+        ctrl.m_bVisible = c.visible;
+        ctrl.m_bHit = c.hit;
+        ctrl.m_vEvents.clear();
+        ORVMsg msg = At(ORV_MSG_MOUSEMOVE, c.x, c.y);
+        EXPECT_EQ(ctrl.ProcessMessage(&msg), c.inside) << c.x << "," << c.y;
+        if (c.inside) {
+            EXPECT_TRUE(ctrl.Has("Move(" + std::to_string(c.x - 100) + "," + std::to_string(c.y - 100) + ")"));
+        }
+    }
+}
+
+TEST_F(ControlTest, DisabledControlTakesNothingAndTheSiblingBehindGetsIt)
+{
+    auto* back = Place(MainWnd(), new ProbeControl("back"), 0, 0, 100, 100);
+    auto* front = Place(MainWnd(), new ProbeControl("front"), 0, 0, 100, 100);
+    front->m_bEnabled = 0;
+    ORVMsg key(ORV_MSG_KEYDOWN, 65);
+    EXPECT_FALSE(front->ProcessMessage(&key));
+    EXPECT_TRUE(LButtonDown(112 + 10, 84 + 10));
+    EXPECT_TRUE(back->Has("LDown(10,10)"));
+    EXPECT_TRUE(front->m_vEvents.empty());
+}
+
+TEST_F(ControlTest, ChildrenFirstAndTheParentMaySwallowTheChildsLeftButton)
+{
+    auto* panel = Place(MainWnd(), new ProbeContainer("panel"), 10, 10, 200, 200);
+    auto* child = Place(*panel, new ProbeControl("child"), 20, 20, 50, 50);
+    EXPECT_TRUE(LButtonDown(112 + 40, 84 + 40));
+    EXPECT_TRUE(panel->Has("ChildButton(0,child)"));
+    EXPECT_TRUE(child->Has("LDown(10,10)"));
+    EXPECT_FALSE(panel->Has("LDown(30,30)"));
+
+    panel->m_bChildButtonResult = true;
+    child->m_vEvents.clear();
+    EXPECT_TRUE(LButtonUp(112 + 40, 84 + 40));
+    EXPECT_TRUE(panel->Has("ChildButton(1,child)"));
+    EXPECT_TRUE(child->m_vEvents.empty()) << "swallowed by the parent";
+}
+
+// Each input and the notification it leaves in the parent's queue (none: -1).
+TEST_F(ControlTest, InputsPostTheirNotificationsToTheParentForTheNextFrame)
+{
+    struct Case {
+        const char* name;
+        bool (*send)(int, int);
+        int notification;
+    };
+    const Case cases[] = {
+        {"left click", &LClick, static_cast<int>(kNotifyLeftClick)},
+        {"right click", &RClick, static_cast<int>(kNotifyRightClick)},
+        {"right up alone", &RButtonUp, static_cast<int>(kNotifyRightClick)},
+        {"left double click", &LDblClk, static_cast<int>(kNotifyLeftDblClk)},
+        {"right double click", &RDblClk, static_cast<int>(kNotifyRightDblClk)},
+        {"left down alone", &LButtonDown, -1},
+        {"middle down", &MButtonDown, -1},
+    };
+    for (const Case& c : cases) {
+        auto* parent = Place(MainWnd(), new ProbeWindow("parent"), 0, 0, 300, 300);
+        parent->m_bDraggable = 0;
+        auto* ctrl = Place(*parent, new ProbeControl("ctrl"), 10, 10, 50, 50);
+        EXPECT_TRUE(c.send(112 + 20, 84 + 20)) << c.name;
+        EXPECT_TRUE(parent->m_vMessages.empty()) << c.name << ": not before the next pump";
+        parent->PumpPostedMessages();
+        if (c.notification < 0) {
+            EXPECT_TRUE(parent->m_vMessages.empty()) << c.name;
+        } else {
+            ASSERT_EQ(parent->m_vMessages.size(), 1u) << c.name;
+            EXPECT_EQ(parent->m_vMessages[0].m_nId, static_cast<u32>(c.notification)) << c.name;
+            EXPECT_EQ(parent->m_vMessages[0].m_wParam, 0u) << c.name;
+            EXPECT_EQ(parent->m_vMessages[0].m_pSender, ctrl) << c.name;
+        }
+        MainWnd().DeleteChild(parent);
+        CtrlMgr().m_pCapture = nullptr;
+    }
+}
+
+TEST_F(ControlTest, OnClickPostsOnlyTheThreeClickKinds)
+{
+    ProbeWindow parent("p");
+    auto* ctrl = Place(parent, new ProbeControl("c"), 0, 0, 10, 10);
+    for (int kind : {0, 1, 2, 3, 7, -1}) {
+        EXPECT_TRUE(ctrl->OnClick(kind));
+    }
+    parent.PumpPostedMessages();
+    ASSERT_EQ(parent.m_vMessages.size(), 3u);
+    for (u32 i = 0; i < 3; ++i) {
+        EXPECT_EQ(parent.m_vMessages[i].m_nId, i);
+    }
+}
+
+TEST_F(ControlTest, ReleaseOverAnotherControlIsADropNotAClick)
+{
+    auto* parent = Place(MainWnd(), new ProbeContainer("parent"), 0, 0, 400, 300);
+    auto* a = Place(*parent, new ProbeControl("A"), 10, 10, 50, 50);
+    auto* b = Place(*parent, new ProbeControl("B"), 100, 10, 50, 50);
+    LButtonDown(112 + 20, 84 + 20);
+    EXPECT_EQ(CtrlMgr().m_pCapture, a);
+    EXPECT_EQ(CtrlMgr().m_pFocus, a);
+    // Moves while captured go to A, in A's coordinates, wherever the mouse is.
+    MouseMove(112 + 130, 84 + 30);
+    EXPECT_TRUE(a->Has("Move(120,20)"));
+    LButtonUp(112 + 130, 84 + 30);
+    EXPECT_TRUE(b->Has("Drop(30,20)"));
+    EXPECT_TRUE(a->Has("DragEnd(30,20,B)"));
+    EXPECT_EQ(CtrlMgr().m_pCapture, nullptr);
+    parent->PumpPostedMessages();
+    EXPECT_TRUE(parent->m_vMessages.empty()) << "no click";
+}
+
+TEST_F(ControlTest, NotFocusableControlLeavesTheFocusWhereItWas)
+{
+    auto* a = Place(MainWnd(), new ProbeControl("A"), 0, 0, 50, 50);
+    auto* b = Place(MainWnd(), new ProbeControl("B"), 100, 0, 50, 50);
+    b->m_bFocusable = 0;
+    LClick(112 + 10, 84 + 10);
+    EXPECT_EQ(CtrlMgr().m_pFocus, a);
+    LClick(112 + 110, 84 + 10);
+    EXPECT_EQ(CtrlMgr().m_pFocus, a);
+    EXPECT_TRUE(a->HasFocus());
+    EXPECT_FALSE(a->Has("KillFocus"));
+}
+
+class CreateOrderControl : public CORVControl {
+public:
+    void OnCreate() override
+    {
+        m_nSeenX = m_nAbsX;
+        m_nSeenW = m_nWidth;
+    }
+    int m_nSeenX = -1;
+    int m_nSeenW = -1;
+};
+
+TEST_F(ControlTest, CreateAtPlacesSizesThenRunsOnCreateAndJoinsTheModalListOnce)
+{
+    ProbeContainer outer("outer");
+    outer.CreateAt(nullptr, 5, 6, 100, 100);
+    auto* ctrl = Place(outer, new CreateOrderControl(), 10, 20, 30, 40);
+    EXPECT_EQ(ctrl->m_nSeenX, 15);
+    EXPECT_EQ(ctrl->m_nSeenW, 30);
+    EXPECT_EQ(ctrl->m_nAbsY, 26);
+    EXPECT_EQ(outer.m_nDepth, 0);
+    EXPECT_EQ(ctrl->m_nDepth, 1);
+
+    auto* modal = new ProbeControl("m");
+    modal->m_bModal = 1;
+    Place(outer, modal, 0, 0, 10, 10);
+    modal->CreateAt(&outer, 0, 0, 10, 10);
+    ASSERT_EQ(CtrlMgr().m_vModal.size(), 1u);
+    outer.DeleteChild(modal);
+    EXPECT_TRUE(CtrlMgr().m_vModal.empty());
+}
+
+TEST_F(ControlTest, RenderHandsOutPostedMessagesBeforeDrawing)
+{
+    ProbeControl ctrl("c");
+    ctrl.m_MsgQueue.PostMessage(ORVMsg(5, 0), 1);
+    ctrl.Render();
+    ASSERT_EQ(ctrl.m_vEvents.size(), 2u);
+    EXPECT_EQ(ctrl.m_vEvents[0], "Msg(5)");
+    EXPECT_EQ(ctrl.m_vEvents[1], "Draw");
+}
+
+TEST_F(ControlTest, DrawHelpersAddTheAbsolutePosition)
+{
+    CORVControl ctrl;
+    ctrl.CreateAt(nullptr, 100, 200, 80, 30);
+    m_Host.ClearLog();
+
+    ctrl.DrawImage(1, 2, 33, 92, 0xFF00FF00);
+    ctrl.DrawImageScaled(3, 4, 34, 1.5f, 2.0f, 0xFFFFFFFF);
+    ctrl.DrawText(5, 6, "t", 0xFF112233, 11, 12, 13, 14);
+    ctrl.DrawTextString(5, 6, std::string("s"), 0xFF112233, 1, 0, 1, 1);
+    ctrl.FillRectRel(0x80000000, 7, 8, 9, 10);
+    ASSERT_EQ(m_Host.m_vCalls.size(), 5u) << m_Host.Dump();
+    EXPECT_EQ(m_Host.m_vCalls[0].m_vInts, (std::vector<long long>{101, 202, 33, 92, 0xFF00FF00, 0, 0}));
+    EXPECT_EQ(m_Host.m_vCalls[1].m_vInts, (std::vector<long long>{103, 204, 34, 93, 0xFFFFFFFF, 0, 0}));
+    EXPECT_EQ(m_Host.m_vCalls[1].m_vFloats, (std::vector<float>{1.5f, 2.0f}));
+    // (f1, f2, f3, f4) reach the host as (f1, f2, 0, f3, f4, 0).
+    EXPECT_EQ(m_Host.m_vCalls[2].m_vInts, (std::vector<long long>{105, 206, 0xFF112233, 11, 12, 0, 13, 14, 0}));
+    EXPECT_EQ(m_Host.m_vCalls[3].m_strText, "s");
+    EXPECT_EQ(m_Host.m_vCalls[4].m_vInts, (std::vector<long long>{0x80000000, 107, 208, 9, 10}));
+
+    // Aligned text: x is the left edge, the middle of widthOrX or its end; align is passed on.
+    for (int align : {0, 1, 2}) {
+        m_Host.ClearLog();
+        ctrl.DrawAlignedText(7, 60, "a", 0xFFFFFFFF, align, 1, 2);
+        ASSERT_EQ(m_Host.m_vCalls.size(), 1u);
+        const int x = 100 + (align == 0 ? 0 : align == 1 ? 30 : 60);
+        EXPECT_EQ(m_Host.m_vCalls[0].m_vInts, (std::vector<long long>{x, 207, 0xFFFFFFFF, align, 0, 0, 1, 2, 0}));
+    }
+
+    // Label and value: the value follows the label's width in font 1 (6 pixels a byte).
+    m_Host.ClearLog();
+    ctrl.DrawLabelValue(10, "abc", 0xFF000001, "9", 0xFF000002);
+    ASSERT_EQ(m_Host.Count("DrawText"), 2);
+    EXPECT_EQ(m_Host.m_vCalls[0].m_vInts, (std::vector<long long>{110, 205, 0xFF000001, 0, 0, 0, 0, 1, 0}));
+    EXPECT_EQ(m_Host.m_vCalls[1].m_vInts, (std::vector<long long>{128, 205, 0xFF000002, 0, 0, 0, 0, 1, 0}));
+}
+
+TEST_F(ControlTest, StretchedBarScalesTheMiddleAndSkipsAnEmptyOne)
+{
+    CORVControl ctrl;
+    ctrl.CreateAt(nullptr, 100, 200, 80, 30);
+    m_Host.SetImageSize(50, 93, 10, 8);
+    m_Host.SetImageSize(51, 93, 4, 8);
+    m_Host.ClearLog();
+    ctrl.DrawStretchedBar(50, 5, 6, 100, 0xFFFFFFFF);
+    const auto scaled = m_Host.Calls("DrawImageScaled");
+    ASSERT_EQ(scaled.size(), 1u);
+    EXPECT_EQ(scaled[0].Int(0), 105 + 9);
+    EXPECT_FLOAT_EQ(scaled[0].m_vFloats[0], 20.5f);
+    EXPECT_FLOAT_EQ(scaled[0].m_vFloats[1], 1.0f);
+    ASSERT_NE(m_Host.FindImage(52, 93), nullptr);
+    EXPECT_EQ(m_Host.FindImage(52, 93)->Int(0), 105 + 90);
+    EXPECT_EQ(m_Host.FindImage(50, 93)->Int(0), 105);
+
+    // An unknown middle image (width 0) or a bar narrower than its caps: no middle piece.
+    m_Host.ClearLog();
+    ctrl.DrawStretchedBar(70, 0, 0, 100, 0xFFFFFFFF);
+    m_Host.SetImageSize(70, 93, 60, 8);
+    m_Host.SetImageSize(71, 93, 4, 8);
+    ctrl.DrawStretchedBar(70, 0, 0, 100, 0xFFFFFFFF);
+    EXPECT_EQ(m_Host.Count("DrawImageScaled"), 0);
+    EXPECT_EQ(m_Host.Count("DrawImage"), 4);
+}
+
+TEST_F(ControlTest, CenterInParentUsesTheParentOrElseTheHostScreen)
+{
+    ProbeContainer parent("p");
+    parent.CreateAt(nullptr, 0, 0, 301, 200);
+    auto* child = Place(parent, new ProbeControl("c"), 0, 0, 100, 50);
+    child->CenterInParent();
+    EXPECT_EQ(child->m_nX, 100);
+    EXPECT_EQ(child->m_nY, 75);
+    CORVControl alone;
+    alone.CreateAt(nullptr, 0, 0, 24, 68);
+    alone.CenterInParent();
+    EXPECT_EQ(alone.m_nX, 500);
+    EXPECT_EQ(alone.m_nY, 350);
+}
+
+TEST(ControlRect, IsPointInRectHasNoLowerBoundOnY)
+{
+    // (left 10, top 20, h 30, w 40)
+    EXPECT_FALSE(CORVControl::IsPointInRect(10, 20, 10, 25, 30, 40));
+    EXPECT_TRUE(CORVControl::IsPointInRect(10, 20, 11, 25, 30, 40));
+    EXPECT_TRUE(CORVControl::IsPointInRect(10, 20, 50, 50, 30, 40));
+    EXPECT_FALSE(CORVControl::IsPointInRect(10, 20, 51, 25, 30, 40));
+    EXPECT_FALSE(CORVControl::IsPointInRect(10, 20, 11, 51, 30, 40));
+    EXPECT_TRUE(CORVControl::IsPointInRect(10, 20, 11, -100, 30, 40));
+}
+
+}  // namespace

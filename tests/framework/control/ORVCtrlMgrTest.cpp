@@ -1,0 +1,306 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/control/ORVCtrlMgr.h"
+#include "framework/core/ScratchBuffer.h"
+#include "support/ProbeControl.h"
+#include "support/TestHarness.h"
+
+namespace {
+
+using namespace orv::test;
+
+// Records every message the main window's tree is offered (a full-screen, last-resort child).
+class Catcher : public CORVControl {
+public:
+    bool ProcessMessage(ORVMsg* msg) override
+    {
+        m_vMsgs.push_back(*msg);
+        return m_bResult;
+    }
+    std::vector<ORVMsg> m_vMsgs;
+    bool m_bResult = true;
+};
+
+class CtrlMgrTest : public LibraryTest {
+protected:
+    void SetUp() override
+    {
+        LibraryTest::SetUp();
+        Attach();
+        m_pCatcher = Place(MainWnd(), new Catcher(), 0, 0, 800, 600);
+    }
+    Catcher* m_pCatcher = nullptr;
+};
+
+TEST_F(CtrlMgrTest, WindowsMessagesBecomeFrameworkMessages)
+{
+    struct Case {
+        UINT msg;
+        WPARAM wParam;
+        LPARAM lParam;
+        u32 id, p1, p2;
+    };
+    const LPARAM pos = Pos(300, 200);
+    const Case cases[] = {
+        {WM_KEYDOWN, 0x12341B, 0, ORV_MSG_KEYDOWN, 0x341B, 0},
+        {WM_SYSKEYDOWN, 0x41, 0, ORV_MSG_KEYDOWN, 0x41, 0},
+        {WM_KEYUP, 0x41, 0, ORV_MSG_KEYUP, 0x41, 0},
+        {WM_SYSKEYUP, 0x41, 0, ORV_MSG_KEYUP, 0x41, 0},
+        {WM_CHAR, 0x61, 0, ORV_MSG_CHAR, 0x61, 0},
+        {WM_LBUTTONDOWN, 1, pos, ORV_MSG_LBUTTONDOWN, 0x00C8012C, 0},
+        {WM_LBUTTONUP, 0, pos, ORV_MSG_LBUTTONUP, 0x00C8012C, 0},
+        {WM_LBUTTONDBLCLK, 1, pos, ORV_MSG_LBUTTONDBLCLK, 0x00C8012C, 0},
+        {WM_RBUTTONDOWN, 2, pos, ORV_MSG_RBUTTONDOWN, 0x00C8012C, 0},
+        {WM_RBUTTONUP, 0, pos, ORV_MSG_RBUTTONUP, 0x00C8012C, 0},
+        {WM_RBUTTONDBLCLK, 2, pos, ORV_MSG_RBUTTONDBLCLK, 0x00C8012C, 0},
+        {WM_MBUTTONDOWN, 0x10, pos, ORV_MSG_MBUTTONDOWN, 0x00C8012C, 0},
+        {WM_MBUTTONUP, 0, pos, ORV_MSG_MBUTTONUP, 0x00C8012C, 0},
+        {WM_MOUSEMOVE, 0, pos, ORV_MSG_MOUSEMOVE, 0x00C8012C, 0},
+    };
+    for (const Case& c : cases) {
+        m_pCatcher->m_vMsgs.clear();
+        EXPECT_TRUE(SendWindowMessage(c.msg, c.wParam, c.lParam)) << std::hex << c.msg;
+        ASSERT_EQ(m_pCatcher->m_vMsgs.size(), 1u) << std::hex << c.msg;
+        const ORVMsg& m = m_pCatcher->m_vMsgs[0];
+        EXPECT_EQ(m.m_nId, c.id) << std::hex << c.msg;
+        EXPECT_EQ(m.m_wParam, c.p1) << std::hex << c.msg;
+        EXPECT_EQ(m.m_lParam, c.p2) << std::hex << c.msg;
+        EXPECT_TRUE(m.m_strText.empty());
+        EXPECT_EQ(m.m_pSender, nullptr);
+    }
+    m_pCatcher->m_vMsgs.clear();
+    EXPECT_FALSE(SendWindowMessage(0x0010, 0, 0));
+    EXPECT_TRUE(m_pCatcher->m_vMsgs.empty());
+    m_pCatcher->m_bResult = false;
+    EXPECT_FALSE(MouseMove(1, 1)) << "the routing result is the call's result";
+}
+
+TEST_F(CtrlMgrTest, MouseMoveStoresThePositionAndTellsTheHostAfterRouting)
+{
+    m_Host.ClearLog();
+    MouseMove(300, 200);
+    EXPECT_EQ(g_nMouseX, 300u);
+    EXPECT_EQ(g_nMouseY, 200u);
+    const auto calls = m_Host.Calls("OnMouseMove");
+    ASSERT_EQ(calls.size(), 1u);
+    EXPECT_EQ(calls[0].Int(0), Pos(300, 200));
+}
+
+TEST_F(CtrlMgrTest, WheelArrivesAtTheLastMousePositionWithItsUnsignedDelta)
+{
+    MouseMove(300, 200);
+    m_pCatcher->m_vMsgs.clear();
+    Wheel(120);
+    Wheel(-120);
+    ASSERT_EQ(m_pCatcher->m_vMsgs.size(), 2u);
+    EXPECT_EQ(m_pCatcher->m_vMsgs[0].m_nId, ORV_MSG_MOUSEWHEEL);
+    EXPECT_EQ(m_pCatcher->m_vMsgs[0].m_wParam, 0x00C8012Cu);
+    EXPECT_EQ(m_pCatcher->m_vMsgs[0].m_lParam, 120u);
+    EXPECT_EQ(m_pCatcher->m_vMsgs[1].m_lParam, 65416u);
+}
+
+// The handlers take the wheel signed: one notch towards the user is -120.
+TEST_F(CtrlMgrTest, WheelHandlersGetASignedDelta)
+{
+    MainWnd().DeleteChild(m_pCatcher);
+    auto* ctrl = Place(MainWnd(), new ProbeControl("c"), 0, 0, 800, 600);
+    MouseMove(112 + 5, 84 + 6);
+    Wheel(-120);
+    Wheel(240);
+    EXPECT_TRUE(ctrl->Has("Wheel(5,6,-120)"));
+    EXPECT_TRUE(ctrl->Has("Wheel(5,6,240)"));
+}
+
+TEST_F(CtrlMgrTest, InputMethodTextBecomesOneCharacterPerByte)
+{
+    EXPECT_TRUE(ImeText(m_Fake, "\xB2\xBB" "a"));
+    ASSERT_EQ(m_pCatcher->m_vMsgs.size(), 3u);
+    EXPECT_EQ(m_pCatcher->m_vMsgs[0].m_nId, ORV_MSG_CHAR);
+    EXPECT_EQ(m_pCatcher->m_vMsgs[0].m_wParam, 0xFFB2u);
+    EXPECT_EQ(m_pCatcher->m_vMsgs[1].m_wParam, 0xFFBBu);
+    EXPECT_EQ(m_pCatcher->m_vMsgs[2].m_wParam, 0x61u);
+
+    // No context, an empty result, or a composition without a result string: nothing.
+    m_pCatcher->m_vMsgs.clear();
+    m_Fake.m_ImeResult.reset();
+    EXPECT_FALSE(SendWindowMessage(WM_IME_COMPOSITION, 0, GCS_RESULTSTR));
+    EXPECT_FALSE(ImeText(m_Fake, ""));
+    m_Fake.m_ImeResult = "x";
+    EXPECT_FALSE(SendWindowMessage(WM_IME_COMPOSITION, 0, 0x8));
+    EXPECT_TRUE(m_pCatcher->m_vMsgs.empty());
+}
+
+// A handler that reuses the scratch buffer does not change the bytes still to come.
+TEST_F(CtrlMgrTest, InputMethodBytesSurviveAHandlerUsingTheScratchBuffer)
+{
+    MainWnd().DeleteChild(m_pCatcher);
+    class Scribbler : public Catcher {
+    public:
+        bool ProcessMessage(ORVMsg* msg) override
+        {
+            g_ScratchBuffer[0] = 'Z';
+            g_ScratchBuffer[1] = 'Z';
+            return Catcher::ProcessMessage(msg);
+        }
+    };
+    auto* s = Place(MainWnd(), new Scribbler(), 0, 0, 800, 600);
+    ImeText(m_Fake, "abc");
+    ASSERT_EQ(s->m_vMsgs.size(), 3u);
+    EXPECT_EQ(s->m_vMsgs[1].m_wParam, static_cast<u32>('b'));
+    EXPECT_EQ(s->m_vMsgs[2].m_wParam, static_cast<u32>('c'));
+
+    // A result as long as the whole buffer is read, and not a byte more.
+    s->m_vMsgs.clear();
+    ImeText(m_Fake, std::string(kScratchBufferSize + 10, 'q'));
+    EXPECT_EQ(s->m_vMsgs.size(), kScratchBufferSize);
+}
+
+TEST_F(CtrlMgrTest, ModalWindowTakesLeftAndRightButtonsOnly)
+{
+    auto* modal = new ProbeControl("modal");
+    modal->m_bModal = 1;
+    Place(MainWnd(), modal, 300, 300, 100, 100);
+    auto* focus = Place(MainWnd(), new ProbeControl("focus"), 0, 0, 50, 50);
+    CtrlMgr().SetFocusControl(focus);
+    focus->m_vEvents.clear();
+    m_pCatcher->m_vMsgs.clear();
+
+    // Outside the modal window: the buttons reach nothing else.
+    for (auto send : {&LButtonDown, &LButtonUp, &LDblClk, &RButtonDown, &RButtonUp}) {
+        EXPECT_FALSE(send(112 + 10, 84 + 10));
+    }
+    EXPECT_TRUE(m_pCatcher->m_vMsgs.empty());
+    EXPECT_TRUE(focus->m_vEvents.empty());
+    // Not restricted: right double click, middle buttons, moves and the wheel go to the tree,
+    // keys to the focus control.
+    RDblClk(112 + 10, 84 + 10);
+    MButtonDown(112 + 10, 84 + 10);
+    MouseMove(112 + 10, 84 + 10);
+    KeyDown('A');
+    EXPECT_TRUE(focus->Has("MDown"));
+    EXPECT_TRUE(focus->Has("Move(10,10)"));
+    EXPECT_TRUE(focus->Has("KeyDown(0,65)"));
+    // Inside it: the modal window takes the click.
+    LButtonDown(112 + 310, 84 + 310);
+    EXPECT_TRUE(modal->Has("LDown(10,10)"));
+}
+
+TEST_F(CtrlMgrTest, KeysGoToTheFocusControlOrElseTheTree)
+{
+    m_pCatcher->m_vMsgs.clear();
+    KeyDown('B');
+    ASSERT_EQ(m_pCatcher->m_vMsgs.size(), 1u) << "no focus: offered to the tree";
+    EXPECT_EQ(m_pCatcher->m_vMsgs[0].m_wParam, static_cast<u32>('B'));
+    auto* ctrl = Place(MainWnd(), new ProbeControl("c"), 0, 0, 50, 50);
+    ctrl->m_bEnabled = 0;   // keys are not hit-tested: a disabled front control passes them on
+    KeyDown('D');
+    EXPECT_EQ(m_pCatcher->m_vMsgs.size(), 2u);
+    ctrl->m_bEnabled = 1;
+    CtrlMgr().SetFocusControl(ctrl);
+    KeyDown('C');
+    KeyUp('C');
+    Char('c');
+    EXPECT_TRUE(ctrl->Has("KeyDown(0,67)"));
+    EXPECT_TRUE(ctrl->Has("KeyUp(0,67)"));
+    EXPECT_TRUE(ctrl->Has("Char(99)"));
+    EXPECT_EQ(m_pCatcher->m_vMsgs.size(), 2u);
+}
+
+TEST_F(CtrlMgrTest, CapturedMovesAreClampedToTheHostScreen)
+{
+    auto* ctrl = Place(MainWnd(), new ProbeControl("c"), 100, 100, 50, 50);   // absolute (212, 184)
+    LButtonDown(212 + 1, 184 + 1);
+    ASSERT_EQ(CtrlMgr().m_pCapture, ctrl);
+    MouseMove(-5, -7);
+    MouseMove(2000, 900);
+    EXPECT_TRUE(ctrl->Has("Move(-212,-184)"));
+    EXPECT_TRUE(ctrl->Has("Move(812,584)"));
+}
+
+TEST_F(CtrlMgrTest, ReleaseThatNoControlTakesClearsTheCaptureUnlessAModalWindowIsOpen)
+{
+    MainWnd().DeleteChild(m_pCatcher);
+    auto* ctrl = Place(MainWnd(), new ProbeControl("c"), 0, 0, 50, 50);
+    LButtonDown(112 + 1, 84 + 1);
+    ASSERT_EQ(CtrlMgr().m_pCapture, ctrl);
+    EXPECT_FALSE(LButtonUp(112 + 700, 84 + 500));
+    EXPECT_EQ(CtrlMgr().m_pCapture, nullptr);
+
+    LButtonDown(112 + 1, 84 + 1);
+    auto* modal = new ProbeControl("modal");
+    modal->m_bModal = 1;
+    Place(MainWnd(), modal, 300, 300, 100, 100);
+    EXPECT_FALSE(LButtonUp(112 + 700, 84 + 500));
+    EXPECT_EQ(CtrlMgr().m_pCapture, ctrl);
+}
+
+TEST_F(CtrlMgrTest, FocusMovesOnlyWhenTheNewControlAccepts)
+{
+    auto* a = Place(MainWnd(), new ProbeControl("A"), 0, 0, 10, 10);
+    auto* b = Place(MainWnd(), new ProbeControl("B"), 0, 0, 10, 10);
+    CtrlMgr().SetFocusControl(a);
+    ProbeLog().clear();
+    CtrlMgr().SetFocusControl(b);
+    EXPECT_EQ(ProbeLog(), (std::vector<std::string>{"B:SetFocus", "A:KillFocus"}));
+    EXPECT_EQ(CtrlMgr().m_pFocus, b);
+
+    a->m_bThrowOnSetFocus = true;
+    CtrlMgr().SetFocusControl(a);
+    EXPECT_EQ(CtrlMgr().m_pFocus, b) << "a throwing control refuses";
+    a->m_bThrowOnSetFocus = false;
+    a->m_bFocusable = 0;
+    CtrlMgr().SetFocusControl(a);
+    EXPECT_EQ(CtrlMgr().m_pFocus, b);
+
+    ProbeLog().clear();
+    CtrlMgr().SetFocusControl(nullptr);
+    EXPECT_EQ(ProbeLog(), (std::vector<std::string>{"B:KillFocus"}));
+    EXPECT_EQ(CtrlMgr().m_pFocus, nullptr);
+}
+
+TEST_F(CtrlMgrTest, HoverLeavesBeforeItEntersAndStaysOverEmptyArea)
+{
+    MainWnd().DeleteChild(m_pCatcher);
+    auto* a = Place(MainWnd(), new ProbeControl("A"), 0, 0, 50, 50);
+    auto* b = Place(MainWnd(), new ProbeControl("B"), 100, 0, 50, 50);
+    MouseMove(112 + 10, 84 + 10);
+    EXPECT_EQ(CtrlMgr().m_pHover, a);
+    ProbeLog().clear();
+    MouseMove(112 + 110, 84 + 10);
+    EXPECT_EQ(CtrlMgr().m_pHover, b);
+    EXPECT_EQ(ProbeLog(), (std::vector<std::string>{"B:Move(10,10)", "A:Leave(B)", "B:Enter(A)"}));
+    // Nothing takes the move: the hover control stays.
+    MouseMove(112 + 500, 84 + 500);
+    EXPECT_EQ(CtrlMgr().m_pHover, b);
+    // A control whose move handler says no does not become the hover control.
+    a->m_bMoveResult = false;
+    MouseMove(112 + 10, 84 + 10);
+    EXPECT_EQ(CtrlMgr().m_pHover, b);
+}
+
+TEST_F(CtrlMgrTest, DyingControlLeavesNoTraceInTheManager)
+{
+    auto* ctrl = new ProbeControl("c");
+    ctrl->m_bModal = 1;
+    Place(MainWnd(), ctrl, 0, 0, 50, 50);
+    CtrlMgr().m_pCapture = ctrl;
+    CtrlMgr().m_pHover = ctrl;
+    CtrlMgr().SetFocusControl(ctrl);
+    MainWnd().DeleteChild(ctrl);
+    EXPECT_EQ(CtrlMgr().m_pCapture, nullptr);
+    EXPECT_EQ(CtrlMgr().m_pHover, nullptr);
+    EXPECT_EQ(CtrlMgr().m_pFocus, nullptr);
+    EXPECT_TRUE(CtrlMgr().m_vModal.empty());
+}
+
+TEST_F(CtrlMgrTest, CtrlKeyIsReadFromTheKeyState)
+{
+    EXPECT_EQ(IsCtrlDown(), 0);
+    m_Fake.SetKeyDown(VK_CONTROL, true);
+    EXPECT_EQ(IsCtrlDown(), 1);
+}
+
+}  // namespace

@@ -1,0 +1,228 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/control/ORVCtrlMgr.h"
+#include "framework/core/DragIcon.h"
+#include "framework/core/GameHooks.h"
+#include "maingame/orvane/ORVMgr.h"
+#include "support/ProbeControl.h"
+#include "support/TestHarness.h"
+
+namespace {
+
+using namespace orv::test;
+
+class MainWndTest : public LibraryTest {};
+
+TEST_F(MainWndTest, MainWindowIs800By600CentredOnTheHostScreen)
+{
+    struct Case {
+        int w, h, x, y;
+    };
+    for (Case c : {Case{1024, 768, 112, 84}, Case{800, 600, 0, 0}, Case{640, 480, -80, -60}, Case{1025, 769, 112, 84}}) {
+        ResetLibrary();
+        m_Host.m_nScreenWidth = c.w;
+        m_Host.m_nScreenHeight = c.h;
+        Attach();
+        EXPECT_EQ(MainWnd().m_nX, c.x) << c.w;
+        EXPECT_EQ(MainWnd().m_nY, c.y) << c.w;
+        EXPECT_EQ(MainWnd().m_nAbsX, c.x);
+        EXPECT_EQ(MainWnd().m_nWidth, 800);
+        EXPECT_EQ(MainWnd().m_nHeight, 600);
+        EXPECT_EQ(MainWnd().m_pCloseButton, nullptr);
+    }
+}
+
+// Commands 0x111 to 0x115: 1 opens once, 2 toggles, 0 closes, anything else is a topic.
+TEST_F(MainWndTest, SystemWindowCommandsOpenToggleCloseAndCarryTopics)
+{
+    Attach();
+    for (u32 id = ORV_MSG_MSGBOX; id <= ORV_MSG_SPLITWND; ++id) {
+        ScopedSystemWindowRecord record(id, ORV_RUNTIME_CLASS(CTestWindow));
+        CORVControl** field = MainWnd().GetSystemWindowField(id);
+        ASSERT_NE(field, nullptr);
+
+        EXPECT_TRUE(Route(ORVMsg(id, 4)));   // a topic while closed: swallowed
+        EXPECT_EQ(*field, nullptr);
+
+        EXPECT_TRUE(Route(ORVMsg(id, kSysWndOpen, 0x12345, "args")));
+        auto* wnd = static_cast<CTestWindow*>(*field);
+        ASSERT_NE(wnd, nullptr);
+        EXPECT_EQ(wnd->m_nArg, 0x12345);
+        EXPECT_EQ(wnd->m_strArg, "args");
+        EXPECT_EQ(wnd->m_pParent, &MainWnd());
+        EXPECT_TRUE(Route(ORVMsg(id, kSysWndOpen)));
+        EXPECT_EQ(*field, wnd) << "opening an open window does nothing";
+        EXPECT_EQ(CTestWindow::Live().size(), 1u);
+
+        EXPECT_TRUE(Route(ORVMsg(id, 9, 5, "topic")));
+        ASSERT_FALSE(wnd->m_vProcessed.empty());
+        EXPECT_EQ(wnd->m_vProcessed.back().m_wParam, 9u);
+        EXPECT_EQ(wnd->m_vProcessed.back().m_strText, "topic");
+
+        EXPECT_TRUE(Route(ORVMsg(id, kSysWndToggle)));
+        EXPECT_EQ(*field, nullptr);
+        EXPECT_TRUE(CTestWindow::Live().empty());
+        EXPECT_TRUE(Route(ORVMsg(id, kSysWndToggle)));
+        EXPECT_NE(*field, nullptr);
+        EXPECT_TRUE(Route(ORVMsg(id, kSysWndClose)));
+        EXPECT_EQ(*field, nullptr);
+        EXPECT_TRUE(Route(ORVMsg(id, kSysWndClose)));
+        EXPECT_TRUE(MainWnd().m_lstChildren.empty());
+    }
+}
+
+TEST_F(MainWndTest, WindowWithoutARecordCannotOpen)
+{
+    Attach();
+    ScopedSystemWindowRecord none(ORV_MSG_SPLITWND, nullptr);
+    EXPECT_TRUE(Route(ORVMsg(ORV_MSG_SPLITWND, kSysWndOpen)));
+    EXPECT_EQ(MainWnd().m_pSplitWnd, nullptr);
+    EXPECT_TRUE(MainWnd().m_lstChildren.empty());
+    EXPECT_TRUE(m_Fake.HasDebugLineContaining("0x115"));
+}
+
+TEST_F(MainWndTest, CloseRequestRemovesEverySystemWindowButTheMessageBox)
+{
+    Attach();
+    for (u32 id = ORV_MSG_MSGBOX; id <= ORV_MSG_SPLITWND; ++id) {
+        ScopedSystemWindowRecord record(id, ORV_RUNTIME_CLASS(CTestWindow));
+        Route(ORVMsg(id, kSysWndOpen));
+        CORVControl** field = MainWnd().GetSystemWindowField(id);
+        auto* wnd = static_cast<CTestWindow*>(*field);
+        ASSERT_NE(wnd, nullptr);
+        wnd->Close();
+        MainWnd().PumpPostedMessages();
+        if (id == ORV_MSG_MSGBOX) {
+            EXPECT_EQ(*field, wnd) << "the message box closes through its own command";
+            Route(ORVMsg(id, kSysWndClose));
+        } else {
+            EXPECT_EQ(*field, nullptr) << std::hex << id;
+        }
+        EXPECT_TRUE(MainWnd().m_lstChildren.empty());
+    }
+}
+
+TEST_F(MainWndTest, CloseGameWindowPrefersTheGameWindowThenTheChooser)
+{
+    Attach();
+    ScopedSystemWindowRecord game(ORV_MSG_GAMEWND, ORV_RUNTIME_CLASS(CTestWindow));
+    ScopedSystemWindowRecord chooser(ORV_MSG_CHOOSEBEAST, ORV_RUNTIME_CLASS(CTestWindow));
+    MainWnd().CloseGameWindow();   // neither: nothing
+    Route(ORVMsg(ORV_MSG_GAMEWND, kSysWndOpen));
+    Route(ORVMsg(ORV_MSG_CHOOSEBEAST, kSysWndOpen));
+    EXPECT_TRUE(MainWnd().IsGameOpen());
+    MainWnd().CloseGameWindow();
+    EXPECT_EQ(MainWnd().m_pGameWnd, nullptr);
+    EXPECT_NE(MainWnd().m_pChooseBeastWnd, nullptr);
+    EXPECT_TRUE(MainWnd().IsGameOpen());
+    MainWnd().CloseGameWindow();
+    EXPECT_EQ(MainWnd().m_pChooseBeastWnd, nullptr);
+    EXPECT_FALSE(MainWnd().IsGameOpen());
+}
+
+// A window whose destructor routes a topic to its own slot: the field is already clear, so the
+// dying window is not reached.
+class CRoutingOnDeathWnd : public CTestWindow {
+    ORV_DECLARE_RUNTIME_CLASS(CRoutingOnDeathWnd)
+public:
+    ~CRoutingOnDeathWnd() override
+    {
+        ORVMsg topic(ORV_MSG_GAMEWND, 41);
+        CORVCtrlMgr::GetSingleton().RouteMessage(&topic);
+        ORVMsg note(ORV_MSG_MSGBOX, kSysWndClose);
+        PostToManager(&note, 1);
+    }
+    bool ProcessMessage(ORVMsg* msg) override
+    {
+        ++s_nCalls;
+        return CTestWindow::ProcessMessage(msg);
+    }
+    static int s_nCalls;
+};
+int CRoutingOnDeathWnd::s_nCalls = 0;
+ORV_IMPLEMENT_RUNTIME_CLASS(CRoutingOnDeathWnd, CTestWindow)
+
+TEST_F(MainWndTest, FieldIsClearedBeforeTheWindowDies)
+{
+    Attach();
+    ScopedSystemWindowRecord game(ORV_MSG_GAMEWND, ORV_RUNTIME_CLASS(CRoutingOnDeathWnd));
+    Route(ORVMsg(ORV_MSG_GAMEWND, kSysWndOpen));
+    CRoutingOnDeathWnd::s_nCalls = 0;
+    Route(ORVMsg(ORV_MSG_GAMEWND, kSysWndClose));
+    EXPECT_EQ(CRoutingOnDeathWnd::s_nCalls, 0);
+    EXPECT_EQ(MainWnd().m_pGameWnd, nullptr);
+
+    // The same at teardown: every window goes while the manager and its queue live.
+    Route(ORVMsg(ORV_MSG_GAMEWND, kSysWndOpen));
+    CtrlMgr().DestroyWindowTree();
+    EXPECT_EQ(CRoutingOnDeathWnd::s_nCalls, 0);
+    EXPECT_TRUE(MainWnd().m_lstChildren.empty());
+    EXPECT_EQ(CtrlMgr().m_MsgQueue.GetPendingCount(), 0u);
+}
+
+int g_nNewBieDraws = 0;
+RecordingHost* g_pHostForHooks = nullptr;
+
+TEST_F(MainWndTest, FrameRoutesTheManagersQueueFirstAndDrawsTheTopLayersInOrder)
+{
+    Attach();
+    CTestWindow* game = OpenGame();
+    ASSERT_NE(game, nullptr);
+    auto* wnd = Place(MainWnd(), new ProbeWindow("wnd"), 0, 0, 100, 100);
+    wnd->m_fnOnDraw = [&] { m_Host.Log("marker:window"); };
+    g_pHostForHooks = &m_Host;
+    g_GameHooks.pfnNewBieDraw = [] {
+        ++g_nNewBieDraws;
+        g_pHostForHooks->Log("marker:newbie");
+    };
+    GetDragIcon().m_bDragging = 1;
+    GetDragIcon().m_wFrame = 300;
+    GetDragIcon().m_wSet = 93;
+    MouseMove(500, 400);
+
+    // Posted during frame 1's drawing, routed at the start of frame 2.
+    wnd->m_fnOnMessage = [&](ORVMsg* msg) { m_Host.Log("marker:routed " + std::to_string(msg->m_wParam)); };
+    game->m_vProcessed.clear();
+    ORVMsg topic(ORV_MSG_GAMEWND, 8);
+    Frame();
+    PostToManager(&topic, 1);
+    m_Host.ClearLog();
+    Frame();
+    ASSERT_EQ(game->m_vProcessed.size(), 1u);
+    EXPECT_EQ(game->m_vProcessed[0].m_wParam, 8u);
+
+    const int windowAt = m_Host.FirstIndex("marker:window");
+    const int newbieAt = m_Host.FirstIndex("marker:newbie");
+    const HostCall* drag = m_Host.FindImage(300, 93);
+    ASSERT_NE(drag, nullptr) << m_Host.Dump();
+    EXPECT_EQ(drag->Int(0), 500 - 24);
+    EXPECT_EQ(drag->Int(1), 400 - 24);
+    const int dragAt = static_cast<int>(drag - m_Host.m_vCalls.data());
+    EXPECT_LT(windowAt, newbieAt);
+    EXPECT_LT(newbieAt, dragAt);
+    EXPECT_EQ(g_nNewBieDraws, 2);
+
+    GetDragIcon().m_bDragging = 0;
+    m_Host.ClearLog();
+    Frame();
+    EXPECT_EQ(m_Host.FindImage(300, 93), nullptr);
+}
+
+// A posted topic reaches the open game window in the frame after the post; the manager's queue is
+// not pumped while the game is closed.
+TEST_F(MainWndTest, ManagersQueueWaitsWhileTheGameIsClosed)
+{
+    Attach();
+    ScopedSystemWindowRecord game(ORV_MSG_GAMEWND, ORV_RUNTIME_CLASS(CTestWindow));
+    ORVMsg open(ORV_MSG_GAMEWND, kSysWndOpen);
+    PostToManager(&open, 1);
+    Frame(3);
+    EXPECT_EQ(MainWnd().m_pGameWnd, nullptr);
+    MainWnd().Render();   // the main window's own frame routes the due command
+    EXPECT_NE(MainWnd().m_pGameWnd, nullptr);
+}
+
+}  // namespace

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/control/ORVCtrlMgr.h"
+#include "framework/core/DragIcon.h"
+#include "framework/core/GameHooks.h"
+#include "maingame/orvane/ORVMgr.h"
+#include "support/TestHarness.h"
+
+namespace {
+
+using namespace orv::test;
+
+// The game's side, as hooks: what the exported manager asked of it, in order.
+std::vector<std::string> g_vGameLog;
+
+void InstallGameHooks()
+{
+    g_vGameLog.clear();
+    g_GameHooks.pfnNewBieReset = [] { g_vGameLog.push_back("reset"); };
+    g_GameHooks.pfnVisitCity = [](const char* owner) { g_vGameLog.push_back(std::string("visit ") + owner); };
+    g_GameHooks.pfnOnRecv = [](const char* data, int len) {
+        g_vGameLog.push_back("recv " + std::string(data, static_cast<std::size_t>(len)));
+    };
+}
+
+class ORVMgrTest : public LibraryTest {
+protected:
+    void SetUp() override
+    {
+        LibraryTest::SetUp();
+        InstallGameHooks();
+    }
+    CORVMgr& Mgr() { return CORVMgr::GetSingleton(); }
+};
+
+TEST_F(ORVMgrTest, BeforeAnyCallbackNothingIsDrawnAndNoInputIsTaken)
+{
+    Mgr().Render();
+    EXPECT_FALSE(Mgr().WndProc(nullptr, WM_LBUTTONDOWN, 1, Pos(10, 10)));
+    EXPECT_FALSE(Mgr().IsAerieOpen());
+    Mgr().CloseAerie();
+    EXPECT_EQ(CORVCtrlMgr::GetIfAlive(), nullptr) << "nothing was created";
+    EXPECT_TRUE(m_Host.m_vCalls.empty());
+}
+
+TEST_F(ORVMgrTest, FirstCallbackStaysForTheLifeOfTheLibrary)
+{
+    RecordingHost second;
+    Mgr().SetORVCallBack(&m_Host);
+    EXPECT_EQ(ORVCallBack(), &m_Host);
+    EXPECT_EQ(CtrlMgr().m_MainWnd.m_nX, 112) << "the main window was created on the first callback";
+    Mgr().OpenAerie(&second, "owner");
+    Mgr().SetORVCallBack(&second);
+    EXPECT_EQ(ORVCallBack(), &m_Host);
+    EXPECT_TRUE(second.m_vCalls.empty());
+    EXPECT_EQ(g_vGameLog, (std::vector<std::string>{"reset", "visit owner"}));
+}
+
+TEST_F(ORVMgrTest, NullCallbackOrOwnerIsRefused)
+{
+    Mgr().SetORVCallBack(nullptr);
+    EXPECT_EQ(ORVCallBack(), nullptr);
+    EXPECT_EQ(CORVCtrlMgr::GetIfAlive(), nullptr);
+    Mgr().OpenAerie(nullptr, "owner");
+    EXPECT_TRUE(g_vGameLog.empty()) << "no callback: the request could not go out";
+    EXPECT_TRUE(m_Fake.HasDebugLineContaining("null callback"));
+
+    Mgr().OpenAerie(&m_Host, nullptr);
+    EXPECT_EQ(ORVCallBack(), &m_Host);
+    EXPECT_TRUE(g_vGameLog.empty());
+    Mgr().OpenAerie(nullptr, "owner");   // a callback is held: the null one is ignored
+    EXPECT_EQ(g_vGameLog, (std::vector<std::string>{"reset", "visit owner"}));
+}
+
+TEST_F(ORVMgrTest, OpenAerieWhileTheGameIsOpenSendsNothing)
+{
+    ScopedSystemWindowRecord chooser(ORV_MSG_CHOOSEBEAST, ORV_RUNTIME_CLASS(CTestWindow));
+    Mgr().SetORVCallBack(&m_Host);
+    Route(ORVMsg(ORV_MSG_CHOOSEBEAST, kSysWndOpen));
+    EXPECT_TRUE(Mgr().IsAerieOpen()) << "the chooser alone counts as open";
+    Mgr().OpenAerie(&m_Host, "owner");
+    EXPECT_TRUE(g_vGameLog.empty());
+}
+
+TEST_F(ORVMgrTest, RenderAndInputPassOnlyWhileTheGameIsOpen)
+{
+    Mgr().SetORVCallBack(&m_Host);
+    CTestWindow* game = OpenGame();
+    ASSERT_TRUE(Mgr().IsAerieOpen());
+    game->m_wBackFrame = 31;
+    m_Host.ClearLog();
+    Mgr().Render();
+    EXPECT_NE(m_Host.FindImage(31, 93), nullptr);
+    EXPECT_FALSE(Mgr().WndProc(nullptr, 0x0010, 0, 0));
+    Mgr().WndProc(nullptr, WM_MOUSEMOVE, 0, Pos(7, 8));
+    EXPECT_EQ(m_Host.Count("OnMouseMove"), 1);
+
+    Mgr().CloseAerie();
+    EXPECT_FALSE(Mgr().IsAerieOpen());
+    m_Host.ClearLog();
+    Mgr().Render();
+    EXPECT_FALSE(Mgr().WndProc(nullptr, WM_MOUSEMOVE, 0, Pos(9, 9)));
+    EXPECT_TRUE(m_Host.m_vCalls.empty());
+    EXPECT_EQ(g_nMouseX, 7u) << "input is not looked at while the game is closed";
+    EXPECT_EQ(CtrlMgr().m_MainWnd.m_nWidth, 800) << "the main window stays";
+}
+
+TEST_F(ORVMgrTest, RecvHandsServerBytesToTheGame)
+{
+    Mgr().SetORVCallBack(&m_Host);
+    Mgr().Recv(nullptr, 5);
+    EXPECT_TRUE(g_vGameLog.empty());
+    Mgr().Recv("abc", 3);
+    EXPECT_EQ(g_vGameLog, (std::vector<std::string>{"recv abc"}));
+}
+
+TEST_F(ORVMgrTest, ExceptionsStopAtTheBoundary)
+{
+    g_GameHooks.pfnOnRecv = [](const char*, int) { throw 1; };
+    EXPECT_NO_THROW(Mgr().Recv("x", 1));
+    EXPECT_TRUE(m_Fake.HasDebugLineContaining("Recv"));
+}
+
+TEST(DragIcon, FirstUseIsNotDraggingWithNoSource)
+{
+    const ORVDragIcon& drag = GetDragIcon();
+    EXPECT_EQ(drag.m_bDragging, 0);
+    EXPECT_EQ(drag.m_nSource, -1);
+    EXPECT_EQ(drag.m_wFrame, 0);
+    EXPECT_EQ(drag.m_wSet, 0);
+    EXPECT_EQ(&GetDragIcon(), &drag);
+}
+
+}  // namespace
