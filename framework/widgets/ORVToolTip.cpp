@@ -1,8 +1,6 @@
 #include "framework/widgets/ORVToolTip.h"
 
 #include <algorithm>
-#include <cstdio>
-#include <iterator>
 
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/core/DebugLog.h"
@@ -14,16 +12,10 @@ namespace {
 // Tooltip text: every segment is drawn in font 1 with a fixed width per byte.
 constexpr int kToolTipFont = 1;
 
-// Floating tips.
-constexpr int kAutoTipLineStep = 14;       // one line of the box
-constexpr int kAutoTipFirstLineY = 10;     // y of the first line inside the box
-constexpr int kAutoTipPadWidth = 8;        // added to the widest line
-constexpr int kAutoTipPadHeight = 20;      // added to the lines' height
+// Floating-tip box: the widest line plus a padding, never narrower than the minimum.
+constexpr int kAutoTipPadWidth = 8;
+constexpr int kAutoTipPadHeight = 20;
 constexpr int kAutoTipMinWidth = 200;
-constexpr int kAutoTipCountOffset = 2;     // the number of queued tips, inside the top-left corner
-constexpr ARGB kAutoTipFrameColour = 0xF0F09F3F;
-constexpr ARGB kAutoTipFillColour = 0x80150800;
-constexpr ARGB kAutoTipCountColour = 0xFFFFFFFF;
 
 constexpr ARGB kToolTipColours[kToolTipColourCount] = {
     0x00000000,   // 0 invisible
@@ -451,44 +443,4 @@ bool CAutoTip::OnClick(int kind)
         }
     }
     return CORVControl::OnClick(kind);
-}
-
-// ---- Host drawing ----
-
-void CORVToolTip::DrawBox(int x, int y) const
-{
-    IORVCallBack* host = ORVCallBack();
-    if (host == nullptr) {
-        return;
-    }
-    host->FillRect(m_Style.m_dwFillColour, x, y, m_nBoxWidth, m_nBoxHeight);
-    if (m_Style.m_nFrameStyle != 0) {
-        host->DrawRectFrame(m_Style.m_dwFrameColour, x, y, m_nBoxWidth, m_nBoxHeight);
-    }
-    for (const ORVToolTipLine& line : m_vLines) {
-        for (const ORVToolTipSegment& seg : line.m_vSegments) {
-            host->DrawText(x + line.m_nX + seg.m_nX, y + line.m_nY + line.m_nTopMargin + seg.m_nY,
-                           seg.m_strText.c_str(), ToolTipColour(seg.m_nColour), 0, 0, 0, 0, seg.m_nFont,
-                           seg.m_byStyle);
-        }
-    }
-}
-
-void CAutoTip::DrawFront(const AutoTipItem& tip, std::size_t queued)
-{
-    FillRectRel(kAutoTipFillColour, 0, 0, m_nWidth, m_nHeight);
-    if (IORVCallBack* host = ORVCallBack()) {
-        host->DrawRectFrame(kAutoTipFrameColour, m_nAbsX, m_nAbsY, m_nWidth, m_nHeight);
-    }
-    int y = kAutoTipFirstLineY;
-    for (const AutoTipLine& line : tip.m_vLines) {
-        const int align = line.m_byAlign > 2 ? 1 : line.m_byAlign;
-        DrawAlignedText(y, m_nWidth, line.m_strText.c_str(), line.m_dwColour, align, 0, line.m_wFont);
-        y += kAutoTipLineStep;
-    }
-    if (queued > 1) {
-        char count[24];
-        std::snprintf(count, sizeof(count), "%zu", queued);
-        DrawText(kAutoTipCountOffset, kAutoTipCountOffset, count, kAutoTipCountColour, 0, 0, 0, 1);
-    }
 }

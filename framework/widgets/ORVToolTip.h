@@ -6,8 +6,21 @@
 //    time in a box centred on the host screen, each for a number of frames. The count stops while
 //    the mouse rests on the box, a left click skips to the next notice, a right click drops all.
 //
-// The line model, the tip records, the tip stream and the layout are kept apart from the calls
-// that draw them (the host drawing sits in its own section of ORVToolTip.cpp).
+// The line model, the tip records, the tip stream and the layout (ORVToolTip.cpp) are kept apart
+// from the calls that draw them (ORVToolTipDraw.cpp).
+//
+// How the two behave where callers could expect otherwise:
+//  - Reset gives the tooltip its own look (frame 0xF0F09F3F over 0x80150800); the fainter hover
+//    frame of several game windows is kToolTipHoverStyle, set with SetStyle. The frame is drawn
+//    while the style's frame value is not 0; its text style and width are only kept.
+//  - Clear also returns the box to the style's starting size, and every AddText places all lines
+//    again, so a centred line stays centred in a box that a later line widened.
+//  - AddText of an empty text adds nothing; otherwise every piece between line breaks is a line.
+//  - A colour index outside 0..12 (negative ones too) is white.
+//  - A tip stream comes with its length and is read within it: a text may be of any length, a
+//    stream that ends early is dropped with a debug line, bytes after its last line are ignored.
+//  - A tip whose frame count is 0 or below has expired. The number of queued tips is drawn only
+//    in a frame that draws the box.
 #pragma once
 
 #include <cstddef>
@@ -124,7 +137,7 @@ public:
 
 private:
     void PlaceLines();
-    void DrawBox(int x, int y) const;   // host drawing
+    void DrawBox(int x, int y) const;   // ORVToolTipDraw.cpp
 };
 
 // ---- Floating tips: records and the tip stream ----
@@ -136,6 +149,7 @@ struct AutoTipLine {
     u16 m_wFont = 1;                 // 1 or 2
     u8 m_byAlign = 1;                // 0 left, 1 centred, 2 right; 3 or more draws centred
 
+    int DrawnAlign() const { return m_byAlign > 2 ? 1 : m_byAlign; }
     bool operator==(const AutoTipLine&) const = default;
 };
 
@@ -163,6 +177,10 @@ bool ReadBufString(std::string_view buf, std::size_t& pos, std::string* out);
 bool ParseTipStream(std::string_view stream, AutoTipItem* item);
 
 // ---- The floating-tip control ----
+
+// Lines of a floating tip: the first at this y inside the box, each next one a step lower.
+inline constexpr int kAutoTipFirstLineY = 10;
+inline constexpr int kAutoTipLineStep = 14;
 
 class CAutoTip : public CORVControl {
 public:
@@ -197,7 +215,7 @@ public:
 
 private:
     void LayoutFront();
-    void DrawFront(const AutoTipItem& tip, std::size_t queued);   // host drawing
+    void DrawFront(const AutoTipItem& tip, std::size_t queued);   // ORVToolTipDraw.cpp
 
     std::deque<AutoTipItem> m_dqTips;
 };

@@ -1,0 +1,52 @@
+// Drawing of the tooltip and the floating tips through the host callback. Kept apart from their
+// logic (ORVToolTip.cpp) so that another build can draw the same lines and tips differently.
+#include <cstdio>
+
+#include "framework/core/ORVCallBack.h"
+#include "framework/widgets/ORVToolTip.h"
+
+namespace {
+
+constexpr ARGB kAutoTipFrameColour = 0xF0F09F3F;
+constexpr ARGB kAutoTipFillColour = 0x80150800;
+constexpr ARGB kAutoTipCountColour = 0xFFFFFFFF;
+constexpr int kAutoTipCountOffset = 2;     // the number of queued tips, inside the top-left corner
+
+}  // namespace
+
+void CORVToolTip::DrawBox(int x, int y) const
+{
+    IORVCallBack* host = ORVCallBack();
+    if (host == nullptr) {
+        return;
+    }
+    host->FillRect(m_Style.m_dwFillColour, x, y, m_nBoxWidth, m_nBoxHeight);
+    if (m_Style.m_nFrameStyle != 0) {
+        host->DrawRectFrame(m_Style.m_dwFrameColour, x, y, m_nBoxWidth, m_nBoxHeight);
+    }
+    for (const ORVToolTipLine& line : m_vLines) {
+        for (const ORVToolTipSegment& seg : line.m_vSegments) {
+            host->DrawText(x + line.m_nX + seg.m_nX, y + line.m_nY + line.m_nTopMargin + seg.m_nY,
+                           seg.m_strText.c_str(), ToolTipColour(seg.m_nColour), 0, 0, 0, 0, seg.m_nFont,
+                           seg.m_byStyle);
+        }
+    }
+}
+
+void CAutoTip::DrawFront(const AutoTipItem& tip, std::size_t queued)
+{
+    FillRectRel(kAutoTipFillColour, 0, 0, m_nWidth, m_nHeight);
+    if (IORVCallBack* host = ORVCallBack()) {
+        host->DrawRectFrame(kAutoTipFrameColour, m_nAbsX, m_nAbsY, m_nWidth, m_nHeight);
+    }
+    int y = kAutoTipFirstLineY;
+    for (const AutoTipLine& line : tip.m_vLines) {
+        DrawAlignedText(y, m_nWidth, line.m_strText.c_str(), line.m_dwColour, line.DrawnAlign(), 0, line.m_wFont);
+        y += kAutoTipLineStep;
+    }
+    if (queued > 1) {
+        char count[24];
+        std::snprintf(count, sizeof(count), "%zu", queued);
+        DrawText(kAutoTipCountOffset, kAutoTipCountOffset, count, kAutoTipCountColour, 0, 0, 0, 1);
+    }
+}
