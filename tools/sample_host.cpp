@@ -1,5 +1,9 @@
 // A small host game: loads the Orvane shared library through its exports only, hands over a
 // callback that prints what the library asks of the host, and drives a few frames of input.
+// It shows the library's life before the game opens: nothing happens before the callback is
+// handed over; the callback creates the 800 x 600 main window, centred on the host's screen (the
+// library asks the host for its screen size); while the game is closed every frame draws nothing
+// and every window message is left to the host (WndProc returns false).
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -61,8 +65,20 @@ public:
         ++m_nDrawCalls;
         std::printf("[frame %d] fill %08X (%d,%d %dx%d)\n", m_nFrame, colour, x, y, w, h);
     }
-    int GetScreenWidth() override { return 1024; }
-    int GetScreenHeight() override { return 768; }
+    int m_nSizeQueries = 0;
+
+    int GetScreenWidth() override
+    {
+        ++m_nSizeQueries;
+        std::printf("[frame %d] library asks the screen width: 1024\n", m_nFrame);
+        return 1024;
+    }
+    int GetScreenHeight() override
+    {
+        ++m_nSizeQueries;
+        std::printf("[frame %d] library asks the screen height: 768\n", m_nFrame);
+        return 768;
+    }
     const char* GetPlayerName() override { return "host"; }
     IORVDrawCharacter* CreateDrawCharacter() override { return nullptr; }
     void ReleaseDrawCharacter(IORVDrawCharacter*) override {}
@@ -104,9 +120,16 @@ int main()
 
     std::printf("-- callback handed over, game closed\n");
     mgr.SetORVCallBack(&host);
+    std::printf("main window created: the library asked the screen size %d times "
+                "(an 800 x 600 window centred on 1024 x 768 sits at (112, 84))\n",
+                host.m_nSizeQueries);
+    PrintingHost other;
+    mgr.SetORVCallBack(&other);
+    std::printf("a second callback is ignored: it was asked %d times\n", other.m_nSizeQueries);
     for (host.m_nFrame = 1; host.m_nFrame <= 3; ++host.m_nFrame) {
         mgr.Render();
-        bool used = mgr.WndProc(nullptr, WM_LBUTTONDOWN, 1, Pos(400, 300));
+        bool used = mgr.WndProc(nullptr, WM_MOUSEMOVE, 0, Pos(400, 300));
+        used |= mgr.WndProc(nullptr, WM_LBUTTONDOWN, 1, Pos(400, 300));
         used |= mgr.WndProc(nullptr, WM_LBUTTONUP, 0, Pos(400, 300));
         std::printf("[frame %d] click consumed: %s\n", host.m_nFrame, used ? "true" : "false");
     }
