@@ -184,7 +184,7 @@ void DrawNumber(int x, int y, int value)
     for (std::size_t i = 0; i < digits.size(); ++i) {
         // '0'..'9' land on frames 140..149 and '-' on frame 137.
         cb->DrawImage(x + 10 * static_cast<int>(i), y, static_cast<unsigned char>(digits[i]) + 0x5C,
-                      93, 0xFFFFFFFF, 0, 0);
+                      kImageSetWindow, 0xFFFFFFFF, 0, 0);
     }
 }
 

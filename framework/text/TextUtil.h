@@ -6,13 +6,15 @@
 
 #include <string>
 
+#include "framework/core/BuildProfile.h"
 #include "framework/core/DebugLog.h"
 #include "framework/core/OrvTypes.h"
 
-// Text metrics of the host-drawn toolkit, kept in this one place.
+// Text metrics of the host-drawn toolkit: pixels per byte come from the build profile (font 1,
+// any other font); the rest is kept here.
 namespace TextMetrics {
-inline constexpr int kBytePxFont1 = 6;        // font 1 (small): pixels per byte
-inline constexpr int kBytePxOther = 7;        // any other font (large): pixels per byte
+inline constexpr int kBytePxFont1 = kFont1ByteWidth;
+inline constexpr int kBytePxOther = kFont2ByteWidth;
 inline constexpr int kLineStepFont1 = 14;     // default line step of font 1
 inline constexpr int kLineStepOther = 16;     // default line step of any other font
 inline constexpr int kSymbolPairPx = 12;      // GetTextWidth: pair F8 A1..FE, whatever the font
@@ -24,7 +26,7 @@ inline constexpr int LineStep(int font) { return font == 1 ? kLineStepFont1 : kL
 
 // Hint boxes (speech bubble and tutorial hint): 36 x 20 px tiles and pointers of image set 93.
 namespace HintBox {
-inline constexpr int kImageSet = 93;
+inline constexpr int kImageSet = kImageSetWindow;
 inline constexpr int kTileW = 36;
 inline constexpr int kTileH = 20;
 inline constexpr int kFirstTileFrame = 160;   // + column kind + 3 x row kind (0 first, 2 last, 1 between)

@@ -6,96 +6,35 @@
 #include "framework/core/ORVCallBack.h"
 #include "framework/text/TextUtil.h"
 #include "framework/text/WrappedText.h"
+#include "framework/text/DrawnCalls.h"
 
 namespace {
 
-// Records the images and texts drawn through the host callback.
-struct Drawn {
-    char kind;   // 'I' image, 'T' text
-    int x, y, frame, set;
-    u32 colour;
-    std::string text;
-    int a4, font;
-    bool operator==(const Drawn&) const = default;
-};
-
-class RecordingHost final : public IORVCallBack {
-public:
-    std::vector<Drawn> m_vDrawn;
-
-    void DrawImage(int x, int y, int frame, int set, u32 colour, int, int) override
-    {
-        m_vDrawn.push_back({'I', x, y, frame, set, colour, "", 0, 0});
-    }
-    void DrawText(int x, int y, const char* text, u32 colour, int, int, int, int a4, int a5, int) override
-    {
-        m_vDrawn.push_back({'T', x, y, 0, 0, colour, text ? text : "(null)", a4, a5});
-    }
-    void SendToServer(const char*, int) override {}
-    void GetImageSize(int, int, int*, int*) override {}
-    void DrawImageScaled(int, int, int, int, float, float, u32, int, int) override {}
-    bool HitTestImage(int, int, int, int) override { return false; }
-    void DrawRectFrame(u32, int, int, int, int) override {}
-    void FillRect(u32, int, int, int, int) override {}
-    int GetScreenWidth() override { return 800; }
-    int GetScreenHeight() override { return 600; }
-    const char* GetPlayerName() override { return ""; }
-    IORVDrawCharacter* CreateDrawCharacter() override { return nullptr; }
-    void ReleaseDrawCharacter(IORVDrawCharacter*) override {}
-    void OpenPlayerRestaurant(const char*) override {}
-    void OpenPlayerGarden(const char*) override {}
-    void StartImageAnimation(int, int, int, int) override {}
-    void Reserved17() override {}
-    void StepImageAnimation(int, int) override {}
-    void ResetImageAnimation(int, int, int, int) override {}
-    void DrawSector(int, int, int, float, u32) override {}
-    void Reserved21() override {}
-    void DrawRankExtra(int, int, u16, u16, u8) override {}
-    u16 GetBagItemCount(u16) override { return 0; }
-    u16 GetCharacterLevel() override { return 0; }
-    void NotifyGameWindow(int) override {}
-    void OnMouseMove(LPARAM) override {}
-    void Reserved27() override {}
-    bool HasBagItem(int, int, int) override { return false; }
-    void Reserved29() override {}
-    void Reserved30() override {}
-};
+using orv::test::Drawn;
+using orv::test::Image;
+using orv::test::Text;
 
 class TextDraw : public ::testing::Test {
 protected:
     void SetUp() override { *GetORVCallBack() = &host; }
     void TearDown() override { *GetORVCallBack() = nullptr; }
 
-    std::vector<Drawn> Images() const { return Only('I'); }
-    std::vector<Drawn> Texts() const { return Only('T'); }
-    std::vector<Drawn> Only(char kind) const
-    {
-        std::vector<Drawn> out;
-        for (const Drawn& d : host.m_vDrawn) {
-            if (d.kind == kind) {
-                out.push_back(d);
-            }
-        }
-        return out;
-    }
+    std::vector<Drawn> All() const { return orv::test::DrawnCalls(host); }
+    std::vector<Drawn> Images() const { return orv::test::DrawnCalls(host, 'I'); }
+    std::vector<Drawn> Texts() const { return orv::test::DrawnCalls(host, 'T'); }
 
-    RecordingHost host;
+    orv::test::RecordingHost host;
 };
-
-Drawn Image(int x, int y, int frame, u32 colour = 0xFFFFFFFF)
-{
-    return {'I', x, y, frame, 93, colour, "", 0, 0};
-}
 
 }  // namespace
 
 TEST_F(TextDraw, NumberAsDigitImages)
 {
     DrawNumber(100, 50, -12);
-    EXPECT_EQ(host.m_vDrawn, (std::vector<Drawn>{Image(100, 50, 137), Image(110, 50, 141), Image(120, 50, 142)}));
-    host.m_vDrawn.clear();
+    EXPECT_EQ(All(), (std::vector<Drawn>{Image(100, 50, 137), Image(110, 50, 141), Image(120, 50, 142)}));
+    host.ClearLog();
     DrawNumber(0, 0, 0);
-    EXPECT_EQ(host.m_vDrawn, (std::vector<Drawn>{Image(0, 0, 140)}));
+    EXPECT_EQ(All(), (std::vector<Drawn>{Image(0, 0, 140)}));
 }
 
 TEST_F(TextDraw, NothingWithoutAHost)
@@ -107,7 +46,7 @@ TEST_F(TextDraw, NothingWithoutAHost)
     t.SetText("abc", 100, 0xFF000000, 1);
     t.Draw(0, 0);
     DrawBubbleText(100, 100, nullptr);
-    EXPECT_TRUE(host.m_vDrawn.empty());
+    EXPECT_FALSE(host.AnyDrawing());
 }
 
 TEST_F(TextDraw, BubbleAboveThePoint)
@@ -121,7 +60,7 @@ TEST_F(TextDraw, BubbleAboveThePoint)
                             Image(left, top + 20, 166), Image(left + 36, top + 20, 167),
                             Image(left + 72, top + 20, 168), Image(200, 94, 169)}));
     // A single line above the point sits at y - 27.
-    EXPECT_EQ(Texts(), (std::vector<Drawn>{{'T', 200 - 24 / 5 + 7, 73, 0, 0, 0xFF000000, "abcd", 0, 1}}));
+    EXPECT_EQ(Texts(), (std::vector<Drawn>{Text(200 - 24 / 5 + 7, 73, "abcd", 0xFF000000, 0, 1)}));
 }
 
 TEST_F(TextDraw, BubbleFlipsBelowNearTheTop)
@@ -134,8 +73,8 @@ TEST_F(TextDraw, BubbleFlipsBelowNearTheTop)
     EXPECT_EQ(images[3], Image(200 - 3 * 36 / 5, 90, 163));          // middle row, first column
     EXPECT_EQ(images.back(), Image(200, 56, 170));
     const int x0 = 200 - 12 / 5 + 7;
-    EXPECT_EQ(Texts(), (std::vector<Drawn>{{'T', x0, 84, 0, 0, 0xFF000000, "ab", 0, 1},
-                                           {'T', x0, 104, 0, 0, 0xFF000000, "cd", 0, 1}}));
+    EXPECT_EQ(Texts(), (std::vector<Drawn>{Text(x0, 84, "ab", 0xFF000000, 0, 1),
+                                           Text(x0, 104, "cd", 0xFF000000, 0, 1)}));
 }
 
 TEST_F(TextDraw, BubbleLinesAboveStartFourteenBelowTheTop)
@@ -167,10 +106,10 @@ TEST_F(TextDraw, WrappedTextDrawsEachLine)
     t.SetText("ab\ncd", 100, 0xFF123456, 2);
     t.m_bFlag = 1;
     t.Draw(10, 20);
-    EXPECT_EQ(host.m_vDrawn, (std::vector<Drawn>{{'T', 10, 20, 0, 0, 0xFF123456, "ab", 1, 2},
-                                                 {'T', 10, 36, 0, 0, 0xFF123456, "cd", 1, 2}}));
-    host.m_vDrawn.clear();
+    EXPECT_EQ(All(), (std::vector<Drawn>{Text(10, 20, "ab", 0xFF123456, 1, 2),
+                                                 Text(10, 36, "cd", 0xFF123456, 1, 2)}));
+    host.ClearLog();
     t.m_wLineHeight = 20;
     t.Draw(0, 0);
-    EXPECT_EQ(host.m_vDrawn.back().y, 20);
+    EXPECT_EQ(All().back().y, 20);
 }
