@@ -220,6 +220,12 @@ TEST_F(AutoTip, MalformedStreamIsDroppedAndTheQueueKept)
     EXPECT_EQ(tips.GetTips().size(), 1u);
     EXPECT_EQ(tips.GetTips().front().m_vLines[0].m_strText, "held");
 
+    std::string nullLine;
+    m_Fake.m_vDebugLines.clear();
+    CAutoTip::AppendLine(kWhite, nullLine, nullptr);
+    EXPECT_TRUE(nullLine.empty());
+    EXPECT_EQ(m_Fake.m_vDebugLines.size(), 1u);
+
     tips.Add(stream + "trailing bytes are not read");
     ASSERT_EQ(tips.GetTips().size(), 2u);
     EXPECT_EQ(tips.GetTips().back().m_vLines.size(), 2u);
