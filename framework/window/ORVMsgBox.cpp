@@ -193,8 +193,3 @@ bool CORVMsgBox::IsChecked()
 {
     return m_pCheck != nullptr && m_pCheck->m_nLatch == 1;
 }
-
-void CORVMsgBox::OnDraw()
-{
-    m_Text.Draw(m_nAbsX + kMsgBoxTextX, m_nAbsY + kMsgBoxTextY);
-}
