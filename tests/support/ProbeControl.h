@@ -17,8 +17,8 @@ namespace orv::test {
 // Every probe event of the test, in order, as "name:Event(args)".
 inline std::vector<std::string>& ProbeLog()
 {
-    static std::vector<std::string> log;
-    return log;
+    static auto* log = new std::vector<std::string>();   // never destroyed: probes may outlive statics
+    return *log;
 }
 
 template <class Base>

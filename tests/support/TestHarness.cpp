@@ -97,8 +97,9 @@ CTestWindow::~CTestWindow()
 
 std::vector<CTestWindow*>& CTestWindow::Live()
 {
-    static std::vector<CTestWindow*> live;
-    return live;
+    // Never destroyed: windows left open at exit die after every function-local static.
+    static auto* live = new std::vector<CTestWindow*>();
+    return *live;
 }
 
 int& CTestWindow::DestroyedCount()

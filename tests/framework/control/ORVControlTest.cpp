@@ -3,6 +3,9 @@
 #include <string>
 
 #include "framework/control/ORVCtrlMgr.h"
+#include "framework/core/GameHooks.h"
+#include "framework/widgets/ORVToolTip.h"
+#include "maingame/orvane/ORVMgr.h"
 #include "support/ProbeControl.h"
 #include "support/TestHarness.h"
 
@@ -287,6 +290,58 @@ TEST(ControlRect, IsPointInRectHasNoLowerBoundOnY)
     EXPECT_FALSE(CORVControl::IsPointInRect(10, 20, 51, 25, 30, 40));
     EXPECT_FALSE(CORVControl::IsPointInRect(10, 20, 11, 51, 30, 40));
     EXPECT_TRUE(CORVControl::IsPointInRect(10, 20, 11, -100, 30, 40));
+}
+
+}  // namespace
+
+namespace {
+
+using namespace orv::test;
+
+// A control fills the tooltip on every move over it; the control the mouse leaves empties it.
+// So on the first move from A onto B the tooltip is empty (B filled it, then A's leave cleared
+// it), and B's text shows from the second move on.
+TEST_F(ControlTest, ControlsFillTheTooltipOnMovesAndTheLeftControlEmptiesIt)
+{
+    auto* a = Place(MainWnd(), new ProbeControl("A"), 0, 0, 50, 50);
+    auto* b = Place(MainWnd(), new ProbeControl("B"), 100, 0, 50, 50);
+    a->m_strToolTip = "tip A";
+    b->m_strToolTip = "tip B";
+    b->m_nToolTipStyle = 3;
+    CORVToolTip& tip = CORVToolTip::GetSingleton();
+
+    MouseMove(112 + 10, 84 + 10);
+    ASSERT_EQ(tip.m_vLines.size(), 1u);
+    ASSERT_FALSE(tip.m_vLines[0].m_vSegments.empty());
+    EXPECT_EQ(tip.m_vLines[0].m_vSegments[0].m_strText, "tip A");
+    MouseMove(112 + 110, 84 + 10);
+    EXPECT_TRUE(tip.IsEmpty());
+    MouseMove(112 + 111, 84 + 10);
+    ASSERT_EQ(tip.m_vLines.size(), 1u);
+    EXPECT_EQ(tip.m_vLines[0].m_vSegments[0].m_strText, "tip B");
+    EXPECT_EQ(tip.m_vLines[0].m_vSegments[0].m_nColour, 3);
+}
+
+// The library left with open windows at exit: the manager tears its tree down first, while the
+// services the windows call from their destructors (its own queue among them) still live.
+TEST(LibraryTeardown, WindowsLeftOpenAtExitGoBeforeTheServicesTheyUse)
+{
+    static RecordingHost host;
+    CORVMgr::GetSingleton().SetORVCallBack(&host);
+    SetSystemWindowRecord(ORV_MSG_GAMEWND, ORV_RUNTIME_CLASS(CTestWindow));
+    ORVMsg open(ORV_MSG_GAMEWND, kSysWndOpen);
+    CORVCtrlMgr::GetSingleton().RouteMessage(&open);
+    auto* wnd = new ProbeWindow("left open");
+    wnd->m_fnOnDestroy = [] {
+        ORVMsg note(ORV_MSG_GAMEWND, 5);
+        PostToManager(&note, 1);
+        CORVCtrlMgr::GetSingleton().RouteMessage(&note);
+        CORVToolTip::GetSingleton().Clear();
+    };
+    Place(*static_cast<CTestWindow*>(CORVCtrlMgr::GetSingleton().m_MainWnd.m_pGameWnd), wnd, 0, 0, 10, 10);
+    CORVCtrlMgr::GetSingleton().SetFocusControl(wnd);
+    EXPECT_TRUE(CORVMgr::GetSingleton().IsAerieOpen());
+    // Nothing is reset here: the process's exit runs the teardown (AddressSanitizer watches it).
 }
 
 }  // namespace
