@@ -6,6 +6,7 @@
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/core/DragIcon.h"
 #include "framework/core/GameHooks.h"
+#include "framework/widgets/ORVToolTip.h"
 #include "maingame/orvane/ORVMgr.h"
 #include "support/ProbeControl.h"
 #include "support/TestHarness.h"
@@ -182,6 +183,7 @@ TEST_F(MainWndTest, FrameRoutesTheManagersQueueFirstAndDrawsTheTopLayersInOrder)
     GetDragIcon().m_wFrame = 300;
     GetDragIcon().m_wSet = 93;
     MouseMove(500, 400);
+    CAutoTip::GetSingleton().AddText("notice", 0xFFFFFFFF, 150);
 
     // Posted during frame 1's drawing, routed at the start of frame 2.
     wnd->m_fnOnMessage = [&](ORVMsg* msg) { m_Host.Log("marker:routed " + std::to_string(msg->m_wParam)); };
@@ -190,6 +192,8 @@ TEST_F(MainWndTest, FrameRoutesTheManagersQueueFirstAndDrawsTheTopLayersInOrder)
     Frame();
     PostToManager(&topic, 1);
     m_Host.ClearLog();
+    CORVToolTip::GetSingleton().Reset();
+    CORVToolTip::GetSingleton().AddText(6, "tip", 1);
     Frame();
     ASSERT_EQ(game->m_vProcessed.size(), 1u);
     EXPECT_EQ(game->m_vProcessed[0].m_wParam, 8u);
@@ -201,8 +205,12 @@ TEST_F(MainWndTest, FrameRoutesTheManagersQueueFirstAndDrawsTheTopLayersInOrder)
     EXPECT_EQ(drag->Int(0), 500 - 24);
     EXPECT_EQ(drag->Int(1), 400 - 24);
     const int dragAt = static_cast<int>(drag - m_Host.m_vCalls.data());
-    EXPECT_LT(windowAt, newbieAt);
+    const int noticeAt = m_Host.IndexOfText("notice");
+    const int tipAt = m_Host.IndexOfText("tip");
+    EXPECT_LT(windowAt, noticeAt) << m_Host.Dump();
+    EXPECT_LT(noticeAt, newbieAt);
     EXPECT_LT(newbieAt, dragAt);
+    EXPECT_LT(dragAt, tipAt);
     EXPECT_EQ(g_nNewBieDraws, 2);
 
     GetDragIcon().m_bDragging = 0;
