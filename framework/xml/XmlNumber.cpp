@@ -1,6 +1,5 @@
 #include "framework/xml/XmlNumber.h"
 
-#include <charconv>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
@@ -110,24 +109,27 @@ double XmlTextToDouble(const char* text)
 
 bool XmlStrictToInt(std::string_view piece, i32& out)
 {
-    const char* first = piece.data();
-    const char* last = first + piece.size();
-    // from_chars takes a '-' but no '+'; after the one optional sign there must be a digit
-    // ("+-5", "-", "+" are not numbers).
-    const char* digits = first;
-    if (first != last && *first == '+') {
-        digits = ++first;
-    } else if (first != last && *first == '-') {
-        digits = first + 1;
+    std::size_t i = 0;
+    bool negative = false;
+    if (!piece.empty() && (piece[0] == '+' || piece[0] == '-')) {
+        negative = piece[0] == '-';
+        i = 1;
     }
-    if (digits == last || *digits < '0' || *digits > '9') {
+    // After the one optional sign, one or more digits and nothing else ("+-5", "-", "" fail).
+    if (i == piece.size()) {
         return false;
     }
-    i32 value = 0;
-    const auto [end, ec] = std::from_chars(first, last, value, 10);
-    if (ec != std::errc() || end != last) {
-        return false;
+    // The magnitude may reach 2^31 for a negative number; it is checked after every digit, so it
+    // never grows past 2^35 in 64 bits.
+    const std::uint64_t limit = negative ? 0x80000000u : 0x7FFFFFFFu;
+    std::uint64_t value = 0;
+    for (; i < piece.size(); ++i) {
+        const unsigned digit = static_cast<unsigned char>(piece[i]) - static_cast<unsigned>('0');
+        value = value * 10 + digit;
+        if (digit > 9 || value > limit) {
+            return false;
+        }
     }
-    out = value;
+    out = negative ? static_cast<i32>(0u - value) : static_cast<i32>(value);
     return true;
 }

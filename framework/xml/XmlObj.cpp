@@ -22,6 +22,30 @@ unsigned char FoldAscii(unsigned char c)
     return (c >= 'A' && c <= 'Z') ? static_cast<unsigned char>(c + ('a' - 'A')) : c;
 }
 
+// Case-insensitive equality of two names of the same length. Names shorter than 256 bytes are
+// compared with ASCII letters folded (the trail byte of a GBK pair as it stands); longer names
+// are compared unchanged.
+bool NamesEqual(const char* a, const char* b, std::size_t length)
+{
+    if (length >= 256) {
+        return std::memcmp(a, b, length) == 0;
+    }
+    const auto* pa = reinterpret_cast<const unsigned char*>(a);
+    const auto* pb = reinterpret_cast<const unsigned char*>(b);
+    for (std::size_t i = 0; i < length; ++i) {
+        if (pa[i] >= 0x80) {
+            // A GBK pair: both bytes must be the same; a lead byte at the very end stands alone.
+            if (pa[i] != pb[i] || (i + 1 < length && pa[i + 1] != pb[i + 1])) {
+                return false;
+            }
+            ++i;
+        } else if (FoldAscii(pa[i]) != FoldAscii(pb[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 XmlConversionError::XmlConversionError(const char* attribute, std::string_view piece)
@@ -71,9 +95,12 @@ bool CXmlObj::ParseAttribute(const TiXmlAttribute* attribute)
     if (name == nullptr) {
         return true;
     }
+    // Entries whose name differs in length or in its first letter are passed over at once.
+    const std::uint64_t key = XmlAttrEntry::NameKey(name);
+    const std::size_t length = static_cast<std::size_t>(key >> 8);
     for (const XmlAttrMap* map = GetXmlMap(); map != nullptr; map = map->base) {
         for (const XmlAttrEntry* entry = map->entries; entry && !IsEnd(*entry); ++entry) {
-            if (!CompareName(entry->name, name, true)) {
+            if (entry->nameKey != key || !NamesEqual(entry->name, name, length)) {
                 continue;
             }
             const char* text = orv::xml::AttributeValue(attribute);
@@ -147,23 +174,8 @@ bool CXmlObj::CompareName(const char* a, const char* b, bool ignoreCase)
     if (!ignoreCase) {
         return std::strcmp(a, b) == 0;
     }
-    // Folded comparison over the first 256 bytes; names that both reach 256 bytes are compared
-    // unchanged (a name of 256 bytes or more never equals a shorter one either way). Only ASCII
-    // letters fold: the trail byte of a GBK pair is compared as it stands.
-    const auto* pa = reinterpret_cast<const unsigned char*>(a);
-    const auto* pb = reinterpret_cast<const unsigned char*>(b);
-    bool trail = false;
-    for (std::size_t i = 0; i < 256; ++i) {
-        const bool same = trail ? pa[i] == pb[i] : FoldAscii(pa[i]) == FoldAscii(pb[i]);
-        if (!same) {
-            return false;
-        }
-        if (pa[i] == 0) {
-            return true;
-        }
-        trail = !trail && pa[i] >= 0x80;
-    }
-    return std::strcmp(a, b) == 0;
+    const std::size_t length = std::strlen(a);
+    return length == std::strlen(b) && NamesEqual(a, b, length);
 }
 
 bool CXmlObj::IsElementNamed(const TiXmlElement* element, const char* name, bool ignoreCase)

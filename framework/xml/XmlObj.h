@@ -15,6 +15,7 @@
 //   ORV_IMPLEMENT_XML_MAP(CXmlFoo, CXmlObj)
 #pragma once
 
+#include <cstdint>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -46,10 +47,29 @@ using XmlSetter = void (*)(CXmlObj& obj, const XmlValue& value);
 
 // One attribute of a class. A table ends at the first entry whose name or setter is null.
 struct XmlAttrEntry {
-    u32 type;              // XmlValueType
-    const char* name;      // the attribute name
-    XmlSetter setter;      // stores the value into the bound member
-    XmlValue def;          // the value SetDefaults gives the member
+    constexpr XmlAttrEntry(u32 type_, const char* name_, XmlSetter setter_, XmlValue def_)
+        : type(type_), name(name_), setter(setter_), def(def_), nameKey(NameKey(name_))
+    {
+    }
+
+    // The length of a name and its first byte with an ASCII letter folded to lower case: names
+    // with different keys never match, so most entries are passed over on this one number.
+    static constexpr std::uint64_t NameKey(const char* name)
+    {
+        if (name == nullptr) {
+            return 0;
+        }
+        const std::uint64_t length = std::char_traits<char>::length(name);
+        const unsigned char first = static_cast<unsigned char>(name[0]);
+        const unsigned char folded = (first >= 'A' && first <= 'Z') ? first + ('a' - 'A') : first;
+        return (length << 8) | folded;
+    }
+
+    u32 type;                  // XmlValueType
+    const char* name;          // the attribute name
+    XmlSetter setter;          // stores the value into the bound member
+    XmlValue def;              // the value SetDefaults gives the member
+    std::uint64_t nameKey;     // NameKey(name)
 };
 
 // A class's own entries and its base class's map (null only for CXmlObj).

@@ -18,6 +18,10 @@ TEST(AerieLevelList, IntListsSplitAndConvertStrictly)
         {"", Ints{}},
         {"-5,+7,0,-0", Ints{-5, 7, 0, 0}},
         {"2147483647,-2147483648", Ints{2147483647, -2147483647 - 1}},
+        {"0002147483647,-0002147483648", Ints{2147483647, -2147483647 - 1}},
+        {"-2147483649", std::nullopt},
+        {"4294967297", std::nullopt},
+        {"99999999999999999999", std::nullopt},
         {"100,,400", std::nullopt},              // empty piece
         {",", std::nullopt},
         {"100, 200", std::nullopt},              // blank after the comma
