@@ -49,9 +49,18 @@ bool NamesEqual(const char* a, const char* b, std::size_t length)
 }  // namespace
 
 XmlConversionError::XmlConversionError(const char* attribute, std::string_view piece)
-    : m_strAttribute(attribute ? attribute : ""),
-      m_strPiece(piece.substr(0, kMaxPieceInMessage))
+    : m_strAttribute(attribute ? attribute : "")
 {
+    // Keep at most kMaxPieceInMessage bytes, never half of a GBK pair.
+    std::size_t keep = 0;
+    while (keep < piece.size()) {
+        const std::size_t step = static_cast<unsigned char>(piece[keep]) >= 0x80 ? 2 : 1;
+        if (keep + step > kMaxPieceInMessage || keep + step > piece.size()) {
+            break;
+        }
+        keep += step;
+    }
+    m_strPiece.assign(piece.data(), keep);
 }
 
 void XmlConversionError::SetElement(const TiXmlElement* element)

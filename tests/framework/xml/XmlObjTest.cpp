@@ -305,6 +305,17 @@ TEST(XmlBinding, RootWalkStopsAtAConversionFailure)
     EXPECT_TRUE(fake.HasDebugLineContaining("broken record"));
 }
 
+TEST(XmlBinding, ConversionFailureKeepsAShortWholePiece)
+{
+    std::string gbk = "1";
+    for (int i = 0; i < 40; ++i) {
+        gbk += "名";
+    }
+    EXPECT_EQ(XmlConversionError("A", gbk).m_strPiece, gbk.substr(0, 63));   // no half pair
+    EXPECT_EQ(XmlConversionError("A", std::string(100, 'x')).m_strPiece.size(), 64u);
+    EXPECT_EQ(XmlConversionError("A", "1 2").m_strPiece, "1 2");
+}
+
 TEST(XmlDocumentAdapter, MissingAndMalformedFilesDoNotLoad)
 {
     CXmlDocument doc;
