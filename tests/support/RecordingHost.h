@@ -45,7 +45,7 @@ class RecordingHost;
 
 class RecordingDrawer final : public IORVDrawCharacter {
 public:
-    RecordingDrawer(RecordingHost* host, int id) : m_pHost(host), m_nId(id) {}
+    RecordingDrawer(RecordingHost* host, int id) : m_nId(id), m_pHost(host) {}
 
     void SetAppearance(const void* data, int len) override;
     void SetValue2(u32 value) override;
