@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -291,4 +292,60 @@ TEST_F(AerieGameData, DefaultPathIsBesideTheWorkingFolder)
     XmlScopedCwd cwd(m_Dir.Root() / "game");
     CXmlAerieMgr mgr;
     EXPECT_NE(mgr.FindBuilding(0), nullptr);
+}
+
+TEST_F(AerieGameData, MutatedFilesNeverBreakTheReaders)
+{
+    // A fixed-seed stream of damaged copies of the sample file (bytes changed, commas and digits
+    // swapped, cut short): each loads or not, and every reader stays inside its data.
+    const std::string sample = ReadFileBytes(RepoDataPath("help/aerie.xml"));
+    ASSERT_FALSE(sample.empty());
+    std::mt19937 rng(20240611u);
+    const char alphabet[] = ",0123456789-+ \"<>/=x\xC4\xC1";
+    for (int round = 0; round < 150; ++round) {
+        std::string bytes = sample;
+        const int edits = 1 + static_cast<int>(rng() % 8);
+        for (int e = 0; e < edits; ++e) {
+            const std::size_t at = rng() % bytes.size();
+            bytes[at] = alphabet[rng() % (sizeof(alphabet) - 1)];
+        }
+        if (round % 10 == 0) {
+            bytes.resize(rng() % bytes.size());
+        }
+        CXmlAerieMgr mgr(WriteData(bytes).c_str());
+        for (i32 id = -1; id < 40; ++id) {
+            if (const CXmlBuilding* b = mgr.FindBuilding(id)) {
+                for (i32 level = -2; level < 14; ++level) {
+                    b->GetEffect(level);
+                    b->GetNeedCharLvl(level);
+                    b->GetUpgradeEntry(b->m_vLvlupTime, level);
+                    b->GetLooksTex(level);
+                    b->GetLvlTextX(level);
+                    b->GetLvlTextY(level);
+                }
+            }
+            if (const CLab* lab = mgr.FindLab(id)) {
+                for (i32 t = -1; t < 12; ++t) {
+                    if (const CXmlTech* tech = lab->GetTech(t)) {
+                        for (i32 level = -2; level < 14; ++level) {
+                            tech->GetPointText(level);
+                            tech->GetNextPointText(level);
+                            tech->GetTotalPoints(level);
+                            tech->GetEffectText(level);
+                        }
+                    }
+                }
+            }
+            if (const CXmlMonGroupSkill* skill = mgr.FindMonGroupSkill(id)) {
+                for (i32 level = -2; level < 14; ++level) {
+                    skill->GetLevelValue(level);
+                }
+            }
+            mgr.GetBeastByIndex(id, id % 2 != 0);
+            mgr.GetBeastName(id);
+            mgr.GetMonsterTypeName(id);
+        }
+        std::vector<CXmlFight> fights;
+        mgr.GetFightsOfGroup(1, fights);
+    }
 }
