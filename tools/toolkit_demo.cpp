@@ -1,0 +1,126 @@
+// The toolkit on its own, before any game is built on it: the printing host hands over its
+// callback, a stand-in game window opens the way the game's reply would open it, and a queued
+// message box is answered through simulated clicks. Then the game data and the player's settings
+// are read from their files (run from tools/, so "../data/help/..." is this repository's data/). Links the library's code statically, since
+// it reaches toolkit objects the exports do not show.
+#include <cstdio>
+
+#include <vector>
+
+#include "aerie/state/AerieConfigMgr.h"
+#include "aerie/state/XmlAerieMgr.h"
+#include "framework/control/ORVCtrlMgr.h"
+#include "framework/control/ORVWindow.h"
+#include "framework/core/GameHooks.h"
+#include "framework/widgets/ORVButton.h"
+#include "framework/window/ORVMsgBox.h"
+#include "maingame/orvane/ORVMgr.h"
+#include "tools/PrintingHost.h"
+
+using orv::sample::Pos;
+using orv::sample::PrintingHost;
+
+namespace {
+
+constexpr u32 kTopicConfirmed = 1001;
+constexpr u32 kTopicCancelled = 1002;
+
+// Stands in for the game's main window: prints the game events the main window passes on.
+class CDemoGameWnd : public CORVWindow {
+    ORV_DECLARE_RUNTIME_CLASS(CDemoGameWnd)
+public:
+    bool ProcessMessage(ORVMsg* msg) override
+    {
+        if (msg != nullptr && msg->m_nId == ORV_MSG_GAMEWND) {
+            std::printf("    game window got topic %u (%s)\n", msg->m_wParam,
+                        msg->m_wParam == kTopicConfirmed ? "OK" : msg->m_wParam == kTopicCancelled ? "Cancel" : "?");
+            return true;
+        }
+        return CORVWindow::ProcessMessage(msg);
+    }
+};
+
+ORV_IMPLEMENT_RUNTIME_CLASS(CDemoGameWnd, CORVWindow)
+
+void Frame(PrintingHost& host)
+{
+    ++host.m_nFrame;
+    std::printf("-- frame %d\n", host.m_nFrame);
+    CORVMgr::GetSingleton().Render();
+}
+
+void ClickCentre(PrintingHost& host, CORVControl* ctrl)
+{
+    const int x = ctrl->m_nAbsX + ctrl->m_nWidth / 2;
+    const int y = ctrl->m_nAbsY + ctrl->m_nHeight / 2;
+    std::printf("    host: left click at (%d,%d)\n", x, y);
+    CORVMgr& mgr = CORVMgr::GetSingleton();
+    bool used = mgr.WndProc(nullptr, WM_MOUSEMOVE, 0, Pos(x, y));
+    used |= mgr.WndProc(nullptr, WM_LBUTTONDOWN, 1, Pos(x, y));
+    used |= mgr.WndProc(nullptr, WM_LBUTTONUP, 0, Pos(x, y));
+    std::printf("    consumed by the library: %s\n", used ? "true" : "false");
+}
+
+}  // namespace
+
+int main()
+{
+    PrintingHost host;
+    CORVMgr& mgr = CORVMgr::GetSingleton();
+    SetSystemWindowRecord(ORV_MSG_GAMEWND, ORV_RUNTIME_CLASS(CDemoGameWnd));
+
+    std::printf("-- the host hands over its callback: the main window is created\n");
+    mgr.SetORVCallBack(&host);
+    CORVMainWnd& main = CORVCtrlMgr::GetSingleton().m_MainWnd;
+    std::printf("    main window at (%d,%d), %d x %d\n", main.m_nAbsX, main.m_nAbsY, main.m_nWidth, main.m_nHeight);
+
+    std::printf("-- the game window opens (as the server's enter reply would open it)\n");
+    ORVMsg open(ORV_MSG_GAMEWND, kSysWndOpen);
+    CORVCtrlMgr::GetSingleton().RouteMessage(&open);
+    std::printf("    IsAerieOpen() = %s\n", mgr.IsAerieOpen() ? "true" : "false");
+
+    std::printf("-- a confirmation is queued, then a notice behind it\n");
+    ORVMsgBoxQueue& boxes = ORVMsgBoxQueue::GetSingleton();
+    boxes.ShowOkCancelBox(ORVMsg(ORV_MSG_GAMEWND, kTopicConfirmed), ORVMsg(ORV_MSG_GAMEWND, kTopicCancelled),
+                          "确定要升级吗？");
+    boxes.ShowOkBox(ORVMsg(ORV_MSG_GAMEWND, kTopicConfirmed), "升级已开始");
+    for (int i = 0; i < 2 && boxes.m_pBox == nullptr; ++i) {
+        Frame(host);
+    }
+    if (boxes.m_pBox == nullptr || boxes.m_pBox->m_pOkButton == nullptr) {
+        std::printf("no message box opened\n");
+        return 1;
+    }
+
+    std::printf("-- the player clicks OK on the first box\n");
+    ClickCentre(host, boxes.m_pBox->m_pOkButton);
+    std::printf("-- the player clicks OK again before the box has gone (ignored)\n");
+    ClickCentre(host, boxes.m_pBox->m_pOkButton);
+    for (int i = 0; i < 4; ++i) {
+        Frame(host);
+    }
+    if (boxes.m_pBox != nullptr && boxes.m_pBox->m_pOkButton != nullptr) {
+        std::printf("-- the second box is shown; the player clicks its only button\n");
+        ClickCentre(host, boxes.m_pBox->m_pOkButton);
+        for (int i = 0; i < 4; ++i) {
+            Frame(host);
+        }
+    }
+    std::printf("-- boxes left: %zu, box open: %s\n", boxes.m_vMsgBuf.size(), boxes.m_pBox ? "yes" : "no");
+
+    std::printf("-- the game data and the player's settings, read on first use\n");
+    const CXmlAerieMgr* data = CXmlAerieMgr::GetSingleton();
+    std::vector<CXmlFight> robberies;
+    data->GetFightsOfGroup(1, robberies);
+    const CXmlBuilding* castle = data->FindBuilding(0);
+    std::printf("    main-line missions: %d, robbery fights: %zu, castle found: %s\n", data->GetMissionMainCount(),
+                robberies.size(), castle != nullptr ? "yes" : "no");
+    CAerieConfigMgr* settings = CAerieConfigMgr::GetSingleton();
+    std::printf("    confirm before a common refresh: %s\n",
+                settings->AsksConfirmation("CommonRefurbish") ? "yes" : "no");
+
+    std::printf("-- the host closes the game\n");
+    mgr.CloseAerie();
+    std::printf("    IsAerieOpen() = %s\n", mgr.IsAerieOpen() ? "true" : "false");
+    return 0;
+}
