@@ -42,6 +42,13 @@ void HookReset()
     }
 }
 
+void HookSetStepTarget(u16 step, CORVControl* target)
+{
+    if (g_pInstalledNewBie != nullptr) {
+        g_pInstalledNewBie->SetStepTarget(step, target);
+    }
+}
+
 }  // namespace
 
 CORVNewBie::CORVNewBie()
@@ -60,6 +67,7 @@ void CORVNewBie::InstallHooks()
     g_GameHooks.pfnNewBieForgetControl = &HookForgetControl;
     g_GameHooks.pfnNewBieDraw = &HookDraw;
     g_GameHooks.pfnNewBieReset = &HookReset;
+    g_GameHooks.pfnNewBieSetStepTarget = &HookSetStepTarget;
 }
 
 void CORVNewBie::UninstallHooks()
@@ -71,6 +79,7 @@ void CORVNewBie::UninstallHooks()
     g_GameHooks.pfnNewBieForgetControl = nullptr;
     g_GameHooks.pfnNewBieDraw = nullptr;
     g_GameHooks.pfnNewBieReset = nullptr;
+    g_GameHooks.pfnNewBieSetStepTarget = nullptr;
 }
 
 CORVNewBie* CORVNewBie::Installed()

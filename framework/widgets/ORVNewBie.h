@@ -5,7 +5,8 @@
 //
 // The toolkit reaches the game's guide only through the hooks of GameHooks.h: the game creates
 // its one guide and calls InstallHooks() on it; from then on a dying control is forgotten by it,
-// the main window draws it once per frame and entering a city resets it. A guide that goes away
+// the main window draws it once per frame, entering a city resets it and toolkit windows (the
+// message box's OK button) point its steps at their controls. A guide that goes away
 // uninstalls itself, so a control destroyed later calls nothing.
 #pragma once
 

@@ -7,7 +7,10 @@
 #include "framework/control/ORVControl.h"
 #include "framework/core/GameHooks.h"
 #include "framework/text/DrawnCalls.h"
+#include "framework/widgets/ORVButton.h"
 #include "framework/widgets/ORVNewBie.h"
+#include "framework/window/ORVMainWnd.h"
+#include "framework/window/ORVMsgBox.h"
 #include "maingame/orvane/ORVMgr.h"
 #include "support/TestHarness.h"
 
@@ -178,6 +181,8 @@ TEST_F(NewBie, HooksFollowTheInstalledGuide)
     EXPECT_EQ(CORVNewBie::Installed(), nullptr);
     EXPECT_EQ(g_GameHooks.pfnNewBieForgetControl, nullptr);
     EXPECT_EQ(g_GameHooks.pfnNewBieDraw, nullptr);
+    EXPECT_EQ(g_GameHooks.pfnNewBieReset, nullptr);
+    EXPECT_EQ(g_GameHooks.pfnNewBieSetStepTarget, nullptr);
     MakeControl(0, 0, 10, 10).reset();
     // A guide that is not installed leaves the installed one's hooks alone.
     guide.InstallHooks();
@@ -258,4 +263,34 @@ TEST_F(NewBie, MainWindowDrawsTheInstalledGuideEveryFrame)
     m_Host.ClearLog();
     Frame();
     EXPECT_EQ(m_Host.FindText("hint"), nullptr);
+}
+
+// The toolkit points steps at its own controls through the hooks: a question box aims step 10 at
+// its OK button, and the guide lets go of the button when the box closes.
+TEST_F(NewBie, AQuestionBoxPointsStepTenAtItsOkButton)
+{
+    CTestNewBie guide11(11);
+    guide11.BuildSteps();
+    guide11.InstallHooks();
+    guide11.SetStep(10);
+    m_Host.SetImageSize(31, 93, 340, 150);
+    m_Host.SetImageSize(9, 92, 98, 30);
+    m_Host.SetImageSize(12, 92, 98, 30);
+    Attach();
+    OpenGame();
+    ORVMsgBoxQueue::GetSingleton().ShowOkCancelBox(ORVMsg(0x501, 1), ORVMsg(0x501, 2), "Sure?");
+    Frame();
+    auto* box = static_cast<CORVMsgBox*>(MainWnd().m_pMsgBox);
+    ASSERT_NE(box, nullptr);
+    ASSERT_NE(box->m_pOkButton, nullptr);
+    EXPECT_EQ(guide11.m_vSteps[10].m_pTarget, box->m_pOkButton);
+
+    m_Host.ClearLog();
+    Frame();
+    EXPECT_NE(m_Host.FindImage(169, 93), nullptr);   // the hint points at the button
+
+    orv::test::LClick(box->m_pOkButton->m_nAbsX + 3, box->m_pOkButton->m_nAbsY + 3);
+    Frame(4);
+    EXPECT_EQ(MainWnd().m_pMsgBox, nullptr);
+    EXPECT_EQ(guide11.m_vSteps[10].m_pTarget, nullptr);
 }
