@@ -11,8 +11,9 @@
 //
 // How the two behave where callers could expect otherwise:
 //  - Reset gives the tooltip its own look (frame 0xF0F09F3F over 0x80150800); the fainter hover
-//    frame of several game windows is kToolTipHoverStyle, set with SetStyle. The frame is drawn
-//    while the style's frame value is not 0; its text style and width are only kept.
+//    frame of several game windows is kToolTipHoverStyle, set with SetStyle. The box is always
+//    filled and framed in the style's colours; the style's two style numbers and its width are
+//    only kept for the windows that set them.
 //  - Clear also returns the box to the style's starting size, and every AddText places all lines
 //    again, so a centred line stays centred in a box that a later line widened.
 //  - AddText of an empty text adds nothing; otherwise every piece between line breaks is a line.
@@ -83,7 +84,7 @@ ORVToolTipLine BuildToolTipLine(std::string_view text, int style, int align);
 struct ORVToolTipStyle {
     i32 m_nMargin = 4;                // left and right margin of the lines
     i32 m_nFirstLineY = 4;            // y of the first line inside the box
-    i32 m_nFrameStyle = 1;            // the frame is drawn while this is not 0
+    i32 m_nFrameStyle = 1;            // kept for the windows that set it; the box does not use it
     ARGB m_dwFrameColour = kToolTipFrameColour;
     i32 m_nTextStyle = 3;             // kept for the windows that set it; the box does not use it
     i32 m_nBoxWidth = 8;              // the box's size before any line; it grows with the lines

@@ -21,9 +21,7 @@ void CORVToolTip::DrawBox(int x, int y) const
         return;
     }
     host->FillRect(m_Style.m_dwFillColour, x, y, m_nBoxWidth, m_nBoxHeight);
-    if (m_Style.m_nFrameStyle != 0) {
-        host->DrawRectFrame(m_Style.m_dwFrameColour, x, y, m_nBoxWidth, m_nBoxHeight);
-    }
+    host->DrawRectFrame(m_Style.m_dwFrameColour, x, y, m_nBoxWidth, m_nBoxHeight);
     for (const ORVToolTipLine& line : m_vLines) {
         for (const ORVToolTipSegment& seg : line.m_vSegments) {
             host->DrawText(x + line.m_nX + seg.m_nX, y + line.m_nY + line.m_nTopMargin + seg.m_nY,

@@ -181,13 +181,15 @@ TEST_F(ToolTip, StyleSetByAWindowAndReset)
     ORVToolTipStyle wide = kToolTipDefaultStyle;
     wide.m_nMargin = 10;
     wide.m_nFirstLineY = 6;
-    wide.m_nFrameStyle = 0;             // no frame
+    wide.m_nFrameStyle = 0;             // kept, but the box is framed whatever it holds
     wide.m_dwFillColour = 0x11223344;
+    wide.m_dwFrameColour = 0x55667788;
     tip.SetStyle(wide);
     tip.Clear();
     tip.AddText(1, "ab", 0);
     const std::vector<std::string> expected = {
         Fill(0x11223344, 20, 20, 32, 22),
+        Outline(0x55667788, 20, 20, 32, 22),
         Text(30, 27, "ab", 0xFFFFFFFF, 0, 0, 0, 0, 1, 0),
     };
     EXPECT_EQ(DrawAt(0, 0), expected);
