@@ -1,11 +1,8 @@
 #include "framework/text/TextUtil.h"
 
-#include <algorithm>
 #include <cstdio>
 #include <cstring>
-#include <vector>
 
-#include "framework/core/ORVCallBack.h"
 #include "platform/Platform.h"
 
 namespace {
@@ -14,12 +11,6 @@ inline bool IsLeadByte(char c)
 {
     return static_cast<unsigned char>(c) >= 0x80;
 }
-
-// The bubble's tiles and pointer are drawn untinted.
-constexpr ARGB kBubbleImageColour = 0xFFFFFFFF;
-constexpr ARGB kBubbleTextColour = 0xFF000000;
-// Bytes on one bubble line before the next byte starts a new line.
-constexpr std::size_t kBubbleLineBytes = 63;
 
 }  // namespace
 
@@ -172,95 +163,4 @@ std::string FormatTimeClock(u32 seconds)
     char clock[64];
     std::snprintf(clock, sizeof(clock), "%02u:%02u:%02u", t.hours, t.minutes, t.seconds);
     return clock;
-}
-
-void DrawNumber(int x, int y, int value)
-{
-    IORVCallBack* cb = ORVCallBack();
-    if (cb == nullptr) {
-        return;
-    }
-    const std::string digits = IntToString(value);
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        // '0'..'9' land on frames 140..149 and '-' on frame 137.
-        cb->DrawImage(x + 10 * static_cast<int>(i), y, static_cast<unsigned char>(digits[i]) + 0x5C,
-                      kImageSetWindow, 0xFFFFFFFF, 0, 0);
-    }
-}
-
-void DrawHintTiles(int left, int top, int cols, int rows, ARGB colour)
-{
-    IORVCallBack* cb = ORVCallBack();
-    if (cb == nullptr) {
-        return;
-    }
-    auto kind = [](int index, int count) { return index == 0 ? 0 : (index == count - 1 ? 2 : 1); };
-    for (int i = 0; i < rows; ++i) {
-        for (int j = 0; j < cols; ++j) {
-            cb->DrawImage(left + HintBox::kTileW * j, top + HintBox::kTileH * i,
-                          HintBox::kFirstTileFrame + kind(j, cols) + 3 * kind(i, rows),
-                          HintBox::kImageSet, colour, 0, 0);
-        }
-    }
-}
-
-namespace {
-
-// Cuts a bubble text into lines: at each newline (dropped) and wherever the next character would
-// not fit in kBubbleLineBytes bytes; a two-byte character is never split.
-std::vector<std::string> CutBubbleLines(const char* text)
-{
-    std::vector<std::string> lines(1);
-    for (const char* p = text;;) {
-        const char* next = GbkNextChar(p);
-        if (next == p) {
-            break;
-        }
-        if (*p == '\n') {
-            lines.emplace_back();
-        } else {
-            const auto bytes = static_cast<std::size_t>(next - p);
-            if (lines.back().size() + bytes > kBubbleLineBytes) {
-                lines.emplace_back();
-            }
-            lines.back().append(p, bytes);
-        }
-        p = next;
-    }
-    return lines;
-}
-
-}  // namespace
-
-void DrawBubbleText(int x, int y, const char* text)
-{
-    IORVCallBack* cb = ORVCallBack();
-    if (text == nullptr || cb == nullptr) {
-        return;
-    }
-    const std::vector<std::string> lines = CutBubbleLines(text);
-    const int n = static_cast<int>(lines.size());
-    const int w1 = GetTextWidth(lines.front().c_str(), 1);
-    const int cols = std::max((std::max(w1, 96) + 42) / HintBox::kTileW, 2);
-    const int rows = std::max(n + 1, 2);
-
-    const int left = x - (cols * HintBox::kTileW) / 5;
-    int top = y - HintBox::kTileH * rows;
-    const bool below = top < 0;
-    int pointerY = y - 6;
-    int pointerFrame = HintBox::kPointerUp;
-    if (below) {
-        top = y + 40;
-        pointerY = y + 26;
-        pointerFrame = HintBox::kPointerDown;
-    }
-    DrawHintTiles(left, top, cols, rows, kBubbleImageColour);
-    cb->DrawImage(x, pointerY, pointerFrame, HintBox::kImageSet, kBubbleImageColour, 0, 0);
-
-    const int x0 = x - w1 / 5 + 7;
-    // A single line above the point sits one pixel higher than the first of several lines.
-    const int firstY = (n == 1 && !below) ? y - 27 : top + 14;
-    for (int i = 0; i < n; ++i) {
-        cb->DrawText(x0, firstY + 20 * i, lines[i].c_str(), kBubbleTextColour, 0, 0, 0, 0, 1, 0);
-    }
 }

@@ -2,7 +2,6 @@
 
 #include <algorithm>
 
-#include "framework/core/ORVCallBack.h"
 #include "framework/text/TextUtil.h"
 
 namespace {
@@ -77,17 +76,4 @@ int CWrappedText::GetLineStep() const
 int CWrappedText::GetHeight() const
 {
     return static_cast<int>(m_vLines.size()) * GetLineStep();
-}
-
-void CWrappedText::Draw(int x, int y) const
-{
-    IORVCallBack* cb = ORVCallBack();
-    if (cb == nullptr) {
-        return;
-    }
-    const int step = GetLineStep();
-    for (std::size_t i = 0; i < m_vLines.size(); ++i) {
-        cb->DrawText(x, y + static_cast<int>(i) * step, m_vLines[i].c_str(), m_dwColor, 0, 0, 0, m_bFlag,
-                     m_nFont, 0);
-    }
 }

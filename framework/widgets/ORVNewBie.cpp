@@ -1,11 +1,7 @@
 #include "framework/widgets/ORVNewBie.h"
 
-#include <algorithm>
-
 #include "framework/control/ORVControl.h"
 #include "framework/core/GameHooks.h"
-#include "framework/core/ORVCallBack.h"
-#include "framework/text/TextUtil.h"
 
 namespace {
 
@@ -14,10 +10,6 @@ constexpr int kHintWidth = 100;
 constexpr ARGB kHintColour = 0xFF000010;
 constexpr int kHintFont = 1;
 constexpr u16 kHintLineHeight = 20;
-// The hint box's tiles and pointer are drawn slightly transparent.
-constexpr ARGB kHintImageColour = 0xC0FFFFFF;
-// Gap between the pointed point and the box.
-constexpr int kBoxGap = 14;
 
 CORVNewBie* g_pInstalledNewBie = nullptr;
 
@@ -149,34 +141,4 @@ void CORVNewBie::Reset()
         m_wStep = 0;
         LayoutStep();
     }
-}
-
-void CORVNewBie::DrawStep(const NewBieStep& step)
-{
-    const CORVControl* target = step.m_pTarget;
-    if (target == nullptr) {
-        return;
-    }
-    const int w = m_Text.m_nWidth;
-    const int h = m_Text.GetHeight();
-    const int cols = std::max((w + 6) / HintBox::kTileW + 1, 2);
-    const int rows = std::max((h + 6) / HintBox::kTileH + 1, 2);
-    const int boxW = HintBox::kTileW * cols;
-    const int boxH = HintBox::kTileH * rows;
-
-    const int px = target->m_nAbsX + target->m_nWidth / 2 + step.m_nDx;
-    const int py = target->m_nAbsY + target->m_nHeight / 2 + step.m_nDy;
-    const int left = px - (boxW - HintBox::kTileW) / 2;
-    const int top = step.m_bBelow ? py + kBoxGap : py - boxH - kBoxGap;
-
-    DrawHintTiles(left, top, cols, rows, kHintImageColour);
-    if (IORVCallBack* cb = ORVCallBack()) {
-        if (step.m_bBelow) {
-            cb->DrawImage(px, py, HintBox::kPointerDown, HintBox::kImageSet, kHintImageColour, 0, 0);
-        } else {
-            cb->DrawImage(px, py - HintBox::kTileH, HintBox::kPointerUp, HintBox::kImageSet,
-                          kHintImageColour, 0, 0);
-        }
-    }
-    m_Text.Draw(left + (boxW - w) / 2, top + (boxH - h) / 2);
 }

@@ -1,7 +1,8 @@
 // CORVNewBie: the framework side of a step-by-step tutorial. A game derives its guide from it,
 // fills the step table (BuildSteps) and reacts to step events; the driver keeps the current step,
 // draws the current step's hint box next to its target control every frame and forgets controls
-// as they are destroyed. Step 0 means the tutorial is off.
+// as they are destroyed. Step 0 means the tutorial is off. The steps are kept here
+// (ORVNewBie.cpp) and drawn through the host apart from them (ORVNewBieDraw.cpp).
 //
 // The toolkit reaches the game's guide only through the hooks of GameHooks.h: the game creates
 // its one guide and calls InstallHooks() on it; from then on a dying control is forgotten by it,
