@@ -42,7 +42,7 @@ TEST_F(ORVMgrTest, BeforeAnyCallbackNothingIsDrawnAndNoInputIsTaken)
     EXPECT_FALSE(Mgr().WndProc(nullptr, WM_LBUTTONDOWN, 1, Pos(10, 10)));
     EXPECT_FALSE(Mgr().IsAerieOpen());
     Mgr().CloseAerie();
-    EXPECT_EQ(CORVCtrlMgr::GetIfAlive(), nullptr) << "nothing was created";
+    EXPECT_FALSE(MainWndCreated());
     EXPECT_TRUE(m_Host.m_vCalls.empty());
 }
 
@@ -63,7 +63,7 @@ TEST_F(ORVMgrTest, NullCallbackOrOwnerIsRefused)
 {
     Mgr().SetORVCallBack(nullptr);
     EXPECT_EQ(ORVCallBack(), nullptr);
-    EXPECT_EQ(CORVCtrlMgr::GetIfAlive(), nullptr);
+    EXPECT_FALSE(MainWndCreated());
     Mgr().OpenAerie(nullptr, "owner");
     EXPECT_TRUE(g_vGameLog.empty()) << "no callback: the request could not go out";
     EXPECT_TRUE(m_Fake.HasDebugLineContaining("null callback"));

@@ -4,6 +4,8 @@
 
 #include "framework/core/DragIcon.h"
 #include "framework/core/GameHooks.h"
+#include "framework/widgets/ORVToolTip.h"
+#include "framework/window/ORVMsgBox.h"
 #include "maingame/orvane/ORVMgr.h"
 
 namespace orv::test {
@@ -62,12 +64,33 @@ void ResetLibrary()
 {
     if (CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive()) {
         mgr->DestroyWindowTree();
+        // Back to the uncreated main window: the next callback creates and places it again.
+        mgr->m_MainWnd.SetPos(0, 0);
+        mgr->m_MainWnd.SetSize(0, 0);
     }
+    // The services the windows share keep no state from one test to the next. They are created
+    // here when they do not exist yet, before the control manager as it creates them itself.
+    CAutoTip& autoTip = CAutoTip::GetSingleton();
+    while (!autoTip.GetTips().empty()) {
+        autoTip.Next();
+    }
+    autoTip.m_MsgQueue.Clear();
+    CORVToolTip::GetSingleton().Reset();
+    ORVMsgBoxQueue& boxes = ORVMsgBoxQueue::GetSingleton();
+    boxes.m_vMsgBuf.clear();
+    boxes.m_pBox = nullptr;
+
     *GetORVCallBack() = nullptr;
     g_nMouseX = 0;
     g_nMouseY = 0;
     GetDragIcon().Reset();
     g_GameHooks = GameHooks{};
+}
+
+bool MainWndCreated()
+{
+    CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive();
+    return mgr != nullptr && mgr->m_MainWnd.m_nWidth != 0;
 }
 
 ScopedSystemWindowRecord::ScopedSystemWindowRecord(u32 msgId, const RuntimeClassRecord* record)

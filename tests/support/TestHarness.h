@@ -45,9 +45,14 @@ bool Char(int code);
 // Input-method text: the fake's result string is set to bytes, then the composition message.
 bool ImeText(orv::platform::FakePlatform& fake, const std::string& bytes);
 
-// Tears the window tree down and empties the callback holder, the mouse position, the drag icon
-// and the game hooks. System-window records are left alone (see ScopedSystemWindowRecord).
+// Tears the window tree down, puts the main window back to its uncreated size and place, and
+// empties the floating tips, the tooltip, the message-box queue, the callback holder, the mouse
+// position, the drag icon and the game hooks: a test sees the library as a fresh process does.
+// System-window records are left alone (see ScopedSystemWindowRecord).
 void ResetLibrary();
+
+// True once a callback has created the main window (since the last ResetLibrary).
+bool MainWndCreated();
 
 // Installs a system-window record for the life of the object, then puts the old one back.
 class ScopedSystemWindowRecord {
