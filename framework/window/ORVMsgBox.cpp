@@ -95,7 +95,7 @@ void ORVMsgBoxQueue::CloseMsgBox(CORVMsgBox* box)
     }
 }
 
-void ORVMsgBoxQueue::ShowTipText(const std::string& text)
+void ShowTipText(const std::string& text)
 {
     CAutoTip::GetSingleton().AddText(text, kTipColour, kTipFrames);
 }

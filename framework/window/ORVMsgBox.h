@@ -57,12 +57,13 @@ public:
     void ShowOkCancelBox(const ORVMsg& ok, const ORVMsg& cancel, const std::string& text);
     // From the box's destructor: drops the front request and opens the next box, if any.
     void CloseMsgBox(CORVMsgBox* box);
-    // Not a box: the text as a white floating notice for 150 frames.
-    static void ShowTipText(const std::string& text);
 
     std::deque<ORVMsgBoxRequest> m_vMsgBuf;   // front = shown
     CORVMsgBox* m_pBox = nullptr;             // the box now shown, or null
 };
+
+// Not a box: the text as a white floating notice for 150 frames.
+void ShowTipText(const std::string& text);
 
 class CORVMsgBox : public CORVWindow {
     ORV_DECLARE_RUNTIME_CLASS(CORVMsgBox)

@@ -392,7 +392,7 @@ TEST_F(MsgBoxTest, ASecondBoxBesideTheFirstLeavesTheFirstItsOwnRequest)
 
 TEST_F(MsgBoxTest, TipTextIsAFloatingNoticeNotABox)
 {
-    ORVMsgBoxQueue::ShowTipText("Not enough wood");
+    ShowTipText("Not enough wood");
     Frame();
     EXPECT_EQ(Box(), nullptr);
     EXPECT_TRUE(Queue().m_vMsgBuf.empty());
