@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "aerie/state/XmlAerieMgr.h"
+#include "framework/text/SafeFormat.h"
 #include "framework/xml/XmlTestFiles.h"
 #include "platform/fake/FakePlatform.h"
 
@@ -282,6 +283,32 @@ TEST_F(AerieGameData, SampleDataIsCompleteAndConsistent)
     EXPECT_NE(mgr.FindMonGroupSkill(1), nullptr);
     EXPECT_NE(mgr.GetMonsterTypeName(1), nullptr);
     EXPECT_EQ(mgr.GetCreavity().m_nMaxLevel, mgr.FindBuilding(0)->m_nMaxLevel);
+}
+
+TEST_F(AerieGameData, SampleDataTextsShowAsMeant)
+{
+    // Building descriptions are shown as they stand; technology and group-skill descriptions are
+    // "%1%" format texts (a literal percent sign written "%%") that take the level's value.
+    CXmlAerieMgr mgr(RepoDataPath("help/aerie.xml").c_str());
+    for (i32 id = 0; id < 18; ++id) {
+        const CXmlBuilding* b = mgr.FindBuilding(id);
+        ASSERT_NE(b, nullptr) << id;
+        EXPECT_EQ(b->m_strDetailDes.find('%'), std::string::npos) << id;
+        EXPECT_EQ(b->m_strBriefDes.find('%'), std::string::npos) << id;
+    }
+    for (i32 id = 1; mgr.FindMonGroupSkill(id) != nullptr; ++id) {
+        const CXmlMonGroupSkill* skill = mgr.FindMonGroupSkill(id);
+        const std::string text = SafeFormat(skill->m_strDes, skill->GetLevelValue(1));
+        EXPECT_NE(text.find(skill->GetLevelValue(1)), std::string::npos) << id;
+        EXPECT_EQ(text.find("%1"), std::string::npos) << id;
+    }
+    for (i32 lab = 0; const CLab* l = mgr.FindLab(lab); ++lab) {
+        for (const CXmlTech& tech : l->m_vTechs) {
+            const std::string text = SafeFormat(tech.m_strDes, tech.GetEffectText(1));
+            EXPECT_NE(text.find(tech.GetEffectText(1)), std::string::npos) << tech.m_nId;
+        }
+    }
+    EXPECT_TRUE(m_Fake.m_vDebugLines.empty());
 }
 
 TEST_F(AerieGameData, DefaultPathIsBesideTheWorkingFolder)
