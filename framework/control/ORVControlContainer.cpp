@@ -7,7 +7,6 @@
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/core/ORVCallBack.h"
 #include "framework/widgets/ORVButton.h"
-#include "framework/widgets/ORVToolTip.h"
 #include "framework/window/ORVMainWnd.h"
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CORVControlContainer, CORVControl)
@@ -40,22 +39,14 @@ bool CORVControlContainer::OnMouseMove(int x, int y)
             MoveWithin(x, y, m_nGrabX, m_nGrabY);
         }
     }
-    if (!m_strToolTip.empty()) {
-        CORVToolTip& tip = CORVToolTip::GetSingleton();
-        tip.Reset();
-        tip.AddText(m_nToolTipStyle, m_strToolTip, 1);
-    }
-    return true;
+    return CORVControl::OnMouseMove(x, y);   // the tooltip, as for any control
 }
 
 bool CORVControlContainer::OnLButtonDown(int x, int y)
 {
     m_nGrabX = x;
     m_nGrabY = y;
-    CORVCtrlMgr& mgr = CORVCtrlMgr::GetSingleton();
-    mgr.m_pCapture = this;
-    mgr.SetFocusControl(this);
-    return true;
+    return CORVControl::OnLButtonDown(x, y);   // capture and focus
 }
 
 void CORVControlContainer::Render()
@@ -75,33 +66,40 @@ void CORVControlContainer::Render()
 
 void CORVControlContainer::RenderOverlay() {}
 
-CORVControl* CORVControlContainer::DispatchToChildren(ORVMsg* msg)
+template <class Fn>
+CORVControl* CORVControlContainer::WalkChildren(bool backToFront, Fn fn)
 {
     if (m_lstChildren.empty()) {
         return nullptr;
     }
-    // A child's handler may delete siblings or this container: walk a snapshot and touch an entry
-    // only while it is alive and still a child here.
     std::vector<std::pair<CORVControl*, ORVLifeWatch>> snapshot;
     snapshot.reserve(m_lstChildren.size());
-    for (CORVControl* child : m_lstChildren) {
+    auto take = [&](CORVControl* child) {
         if (child != nullptr) {
             snapshot.emplace_back(child, child->Watch());
         }
+    };
+    if (backToFront) {
+        std::for_each(m_lstChildren.rbegin(), m_lstChildren.rend(), take);
+    } else {
+        std::for_each(m_lstChildren.begin(), m_lstChildren.end(), take);
     }
     const ORVLifeWatch life = Watch();
     for (auto& [child, watch] : snapshot) {
         if (life.expired()) {
             return nullptr;
         }
-        if (watch.expired() || !child->m_bEnabled || !HasChild(child)) {
-            continue;
-        }
-        if (child->ProcessMessage(msg)) {
+        if (!watch.expired() && HasChild(child) && fn(child)) {
             return child;
         }
     }
     return nullptr;
+}
+
+CORVControl* CORVControlContainer::DispatchToChildren(ORVMsg* msg)
+{
+    // Front to back; a child's handler may delete siblings or this container.
+    return WalkChildren(false, [msg](CORVControl* child) { return child->m_bEnabled && child->ProcessMessage(msg); });
 }
 
 bool CORVControlContainer::AddChild(CORVControl* child, bool atBack)
@@ -161,28 +159,13 @@ void CORVControlContainer::SetChildState(CORVControl** child, bool enabled, bool
 
 void CORVControlContainer::RenderChildren()
 {
-    if (m_lstChildren.empty()) {
-        return;
-    }
-    // Back to front; a child's Render may delete controls, so walk a snapshot as in
-    // DispatchToChildren.
-    std::vector<std::pair<CORVControl*, ORVLifeWatch>> snapshot;
-    snapshot.reserve(m_lstChildren.size());
-    for (auto it = m_lstChildren.rbegin(); it != m_lstChildren.rend(); ++it) {
-        if (*it != nullptr) {
-            snapshot.emplace_back(*it, (*it)->Watch());
+    // Back to front; a child's Render may delete controls.
+    WalkChildren(true, [](CORVControl* child) {
+        if (child->m_bVisible) {
+            child->Render();
         }
-    }
-    const ORVLifeWatch life = Watch();
-    for (auto& [child, watch] : snapshot) {
-        if (life.expired()) {
-            return;
-        }
-        if (watch.expired() || !child->m_bVisible || !HasChild(child)) {
-            continue;
-        }
-        child->Render();
-    }
+        return false;
+    });
 }
 
 void CORVControlContainer::MoveWithin(int x, int y, int grabX, int grabY)
@@ -241,11 +224,4 @@ void CORVControlContainer::DeleteChild(CORVControl* child)
     }
     m_lstChildren.erase(it);   // unlinked before its destructor runs
     delete child;
-}
-
-void CORVControlContainer::DeleteChildAndReset(CORVControl*& field)
-{
-    CORVControl* child = field;
-    field = nullptr;
-    DeleteChild(child);
 }

@@ -42,7 +42,6 @@ public:
     // Unlinks and deletes a child of this container; null or a stranger changes nothing.
     void DeleteChild(CORVControl* child);
     // Clears the field, then deletes the child it held (DeleteChild).
-    void DeleteChildAndReset(CORVControl*& field);
     template <class T>
     void DeleteChildAndReset(T*& field)
     {
@@ -56,4 +55,11 @@ public:
     u8 m_bDragMovesParent = 0;
     i32 m_nGrabX = 0;
     i32 m_nGrabY = 0;
+
+private:
+    // Calls fn on the children (front to back, or back to front) over a snapshot of the list: a
+    // child deleted or unlinked by an earlier call is skipped, and the walk stops when this
+    // container dies. Returns the first child for which fn returned true, else null.
+    template <class Fn>
+    CORVControl* WalkChildren(bool backToFront, Fn fn);
 };
