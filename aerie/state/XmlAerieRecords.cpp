@@ -150,15 +150,24 @@ ORV_IMPLEMENT_XML_MAP(CXmlCreavity, CXmlObj)
 
 namespace {
 
-// Reads child into a fresh record of class Rec and appends it to list when its name is tag.
-template <class Rec>
-bool ReadNested(TiXmlElement* child, const char* tag, std::vector<Rec>& list)
+struct NoListsToBuild {
+    template <class Rec>
+    void operator()(Rec&) const
+    {
+    }
+};
+
+// When child's name is tag: reads it into a fresh record of class Rec, builds the record's lists
+// and appends it to list.
+template <class Rec, class BuildLists = NoListsToBuild>
+bool ReadNested(TiXmlElement* child, const char* tag, std::vector<Rec>& list, BuildLists buildLists = {})
 {
     if (std::strcmp(orv::xml::ElementName(child), tag) != 0) {
         return false;
     }
     Rec record;
     record.ParseElement(child);
+    buildLists(record);
     list.push_back(std::move(record));
     return true;
 }
@@ -189,15 +198,10 @@ bool CLab::OnText(TiXmlText* text)
 
 bool CLab::OnChildElement(TiXmlElement* child)
 {
-    if (std::strcmp(orv::xml::ElementName(child), "tech") != 0) {
-        return false;
-    }
-    CXmlTech tech;
-    tech.ParseElement(child);
-    tech.SplitPointList();
-    tech.SplitCurList();
-    m_vTechs.push_back(std::move(tech));
-    return true;
+    return ReadNested(child, "tech", m_vTechs, [](CXmlTech& tech) {
+        tech.SplitPointList();
+        tech.SplitCurList();
+    });
 }
 
 const CXmlTech* CLab::GetTech(i32 index) const

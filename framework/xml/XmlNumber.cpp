@@ -14,9 +14,16 @@ bool IsBlank(unsigned char c)
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-const unsigned char* SkipBlanks(const unsigned char* p)
+// The start shared by the C readings: leading blanks skipped, then one optional sign. Returns the
+// first byte after them; negative tells whether the sign was '-'.
+const unsigned char* SkipBlanksAndSign(const char* text, bool& negative)
 {
+    const auto* p = reinterpret_cast<const unsigned char*>(text);
     while (IsBlank(*p)) {
+        ++p;
+    }
+    negative = *p == '-';
+    if (*p == '+' || *p == '-') {
         ++p;
     }
     return p;
@@ -43,12 +50,8 @@ i32 XmlTextToInt(const char* text)
     if (text == nullptr) {
         return 0;
     }
-    const unsigned char* p = SkipBlanks(reinterpret_cast<const unsigned char*>(text));
     bool negative = false;
-    if (*p == '+' || *p == '-') {
-        negative = *p == '-';
-        ++p;
-    }
+    const unsigned char* p = SkipBlanksAndSign(text, negative);
     // Accumulate the magnitude up to one past the largest representable value, then clamp.
     constexpr std::int64_t kLimit = std::int64_t{std::numeric_limits<i32>::max()} + 1;
     std::int64_t value = 0;
@@ -68,12 +71,8 @@ u32 XmlTextToHex(const char* text)
     if (text == nullptr) {
         return 0;
     }
-    const unsigned char* p = SkipBlanks(reinterpret_cast<const unsigned char*>(text));
     bool negative = false;
-    if (*p == '+' || *p == '-') {
-        negative = *p == '-';
-        ++p;
-    }
+    const unsigned char* p = SkipBlanksAndSign(text, negative);
     if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X') && HexDigitValue(p[2]) >= 0) {
         p += 2;
     }
