@@ -3,7 +3,6 @@
 #include <utility>
 
 #include "framework/core/DebugLog.h"
-#include "framework/core/ORVCallBack.h"
 #include "framework/widgets/ORVButton.h"
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CORVWindow, CORVControlContainer)
@@ -26,11 +25,7 @@ bool CORVWindow::OnMessage(ORVMsg* msg)
 
 void CORVWindow::Render()
 {
-    if (m_wBackFrame != 0) {
-        if (IORVCallBack* host = ORVCallBack()) {
-            host->DrawImage(m_nAbsX, m_nAbsY, m_wBackFrame, kImageSetWindow, 0xFFFFFFFF, 0, 0);
-        }
-    }
+    DrawBackground();
     DrawTitle();
     CORVControlContainer::Render();
 }
@@ -76,17 +71,6 @@ CORVControl* CORVWindow::CreateChildFrom(const RuntimeClassRecord* cls, int arg,
 void CORVWindow::CreateCloseButton()
 {
     CreateButton(m_nWidth - kCloseButtonRight, kCloseButtonTop, &m_pCloseButton, kCloseButtonFrame, true, true, "");
-}
-
-void CORVWindow::DrawTitle()
-{
-    if (m_strTitle.empty()) {
-        return;
-    }
-    if (IORVCallBack* host = ORVCallBack()) {
-        host->DrawText(m_nAbsX + m_nTitleX, m_nAbsY + m_nTitleY, m_strTitle.c_str(), m_dwTitleColour, 0, 0, 0, 1,
-                       m_nTitleFlag, 0);
-    }
 }
 
 void CORVWindow::Close()

@@ -20,7 +20,7 @@ public:
     // window as parent. Null when cls is null, its factory fails or it is not a control.
     virtual CORVControl* CreateChild(const RuntimeClassRecord* cls, int arg, std::string text);  // 63
     virtual void CreateCloseButton();                                              // 64
-    virtual void DrawTitle();                                                      // 65
+    virtual void DrawTitle();                                                      // 65 (ORVWindowDraw.cpp)
     // Asks the parent to remove this window (close request, one frame later).
     virtual void Close();                                                          // 66
     virtual void SetTitle(const std::string& text, int x, int y, u32 colour, int flag);  // 67
@@ -37,6 +37,10 @@ public:
     i32 m_nTitleY = 0;
     u32 m_dwTitleColour = 0xFFFFFFFF;
     i32 m_nTitleFlag = 1;
+
+protected:
+    // The background frame at the window's corner; nothing when it is 0 (ORVWindowDraw.cpp).
+    void DrawBackground();
 
 private:
     CORVControl* CreateChildFrom(const RuntimeClassRecord* cls, int arg, std::string text, bool at,

@@ -6,7 +6,6 @@
 #include "framework/core/DebugLog.h"
 #include "framework/core/DragIcon.h"
 #include "framework/core/GameHooks.h"
-#include "framework/core/ORVCallBack.h"
 #include "framework/widgets/ORVToolTip.h"
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CORVMainWnd, CORVWindow)
@@ -139,12 +138,8 @@ void CORVMainWnd::RenderTopLayers()
 {
     CAutoTip::GetSingleton().Render();
     NewBieDraw();
-    const ORVDragIcon& drag = GetDragIcon();
-    if (drag.m_bDragging) {
-        if (IORVCallBack* host = ORVCallBack()) {
-            host->DrawImage(static_cast<int>(g_nMouseX) - kDragIconOffset, static_cast<int>(g_nMouseY) - kDragIconOffset,
-                            drag.m_wFrame, drag.m_wSet, 0xFFFFFFFF, 0, 0);
-        }
+    if (GetDragIcon().m_bDragging) {
+        DrawDragIcon();
     }
     CORVToolTip::GetSingleton().Draw();
 }

@@ -29,6 +29,8 @@ public:
 
     // Drawing of the layers above the windows (floating tips, guide, drag icon, tooltip).
     void RenderTopLayers();
+    // The dragged icon's image centred on the last mouse position (ORVMainWndDraw.cpp).
+    void DrawDragIcon();
 
     // System windows, null until opened.
     CORVControl* m_pChooseBeastWnd = nullptr;   // 0x112
