@@ -15,6 +15,7 @@ u32 g_nMouseY = 0;
 namespace {
 
 CORVCtrlMgr* g_pLiveCtrlMgr = nullptr;
+bool g_bCtrlMgrTornDown = false;
 
 // The services that controls and the main window call are created first, so that they are
 // destroyed after the manager and its window tree.
@@ -40,6 +41,11 @@ CORVCtrlMgr* CORVCtrlMgr::GetIfAlive()
     return g_pLiveCtrlMgr;
 }
 
+bool CORVCtrlMgr::IsTornDown()
+{
+    return g_bCtrlMgrTornDown;
+}
+
 CORVCtrlMgr::CORVCtrlMgr()
 {
     g_pLiveCtrlMgr = this;
@@ -50,6 +56,7 @@ CORVCtrlMgr::~CORVCtrlMgr()
     // The window tree goes first, while the manager and every service its destructors call live.
     DestroyWindowTree();
     g_pLiveCtrlMgr = nullptr;
+    g_bCtrlMgrTornDown = true;
 }
 
 void CORVCtrlMgr::DestroyWindowTree()

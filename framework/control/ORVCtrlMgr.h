@@ -17,6 +17,8 @@ public:
     static CORVCtrlMgr& GetSingleton();
     // The manager while it exists; null before its creation and once its teardown is done.
     static CORVCtrlMgr* GetIfAlive();
+    // True once the manager has been destroyed (library unload): nothing may reach it any more.
+    static bool IsTornDown();
 
     CORVCtrlMgr();
     ~CORVCtrlMgr();

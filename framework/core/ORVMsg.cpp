@@ -53,7 +53,8 @@ void ORVMsgQueue::Clear()
 
 void PostToManager(ORVMsg* msg, u32 delay)
 {
-    if (msg == nullptr) {
+    // A service destroyed after the manager (library unload) may still post from its destructor.
+    if (msg == nullptr || CORVCtrlMgr::IsTornDown()) {
         return;
     }
     CORVCtrlMgr::GetSingleton().m_MsgQueue.PostMessage(*msg, delay);

@@ -88,5 +88,6 @@ private:
     std::vector<PostedMsg> m_vDue;
 };
 
-// Posts msg into the control manager's queue; a null msg posts nothing.
+// Posts msg into the control manager's queue; a null msg, or a post after the manager's teardown,
+// posts nothing.
 void PostToManager(ORVMsg* msg, u32 delay);
