@@ -125,6 +125,7 @@ bool CXmlDocument::LoadFile(const char* path)
 
 bool CXmlDocument::Parse(const char* text, std::size_t len)
 {
+    m_strPath.clear();   // text from memory has no file to be saved back to
     m_bLoaded = text != nullptr && m_pDoc->Parse(text, len) == tinyxml2::XML_SUCCESS;
     return m_bLoaded;
 }

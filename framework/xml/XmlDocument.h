@@ -74,7 +74,7 @@ public:
     // Reads and parses the whole file. False when the file is missing or not well-formed; the
     // reason is then in ErrorText(). The path is remembered either way.
     bool LoadFile(const char* path);
-    // Parses len bytes of text (no file).
+    // Parses len bytes of text. The document then has no file: SaveFile fails until LoadFile.
     bool Parse(const char* text, std::size_t len);
     // Writes the document to the file it was loaded from. False when that fails.
     bool SaveFile();

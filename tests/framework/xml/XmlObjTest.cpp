@@ -10,6 +10,7 @@
 #include "framework/xml/XmlDocument.h"
 #include "framework/xml/XmlNumber.h"
 #include "framework/xml/XmlObj.h"
+#include "framework/xml/XmlTestFiles.h"
 #include "platform/fake/FakePlatform.h"
 
 namespace {
@@ -328,4 +329,16 @@ TEST(XmlDocumentAdapter, MissingAndMalformedFilesDoNotLoad)
     EXPECT_EQ(doc.RootElement(), nullptr);
     const std::string declOnly = "<?xml version=\"1.0\"?>";
     EXPECT_FALSE(doc.Parse(declOnly.data(), declOnly.size()) && doc.RootElement() != nullptr);
+}
+
+TEST(XmlDocumentAdapter, TextFromMemoryIsNeverSavedOverTheLastFile)
+{
+    XmlTempDir dir;
+    const std::string path = dir.Write("settings.xml", "<config><key Name=\"A\" Value=\"1\"/></config>");
+    CXmlDocument doc;
+    ASSERT_TRUE(doc.LoadFile(path.c_str()));
+    const std::string other = "<other/>";
+    ASSERT_TRUE(doc.Parse(other.data(), other.size()));
+    EXPECT_FALSE(doc.SaveFile());
+    EXPECT_EQ(ReadFileBytes(path), "<config><key Name=\"A\" Value=\"1\"/></config>");
 }
