@@ -193,6 +193,9 @@ void RecordingHost::GetImageSize(int frame, int set, int* w, int* h)
 {
     Log("GetImageSize", {frame, set});
     auto it = m_mapImageSizes.find({frame, set});
+    if (it == m_mapImageSizes.end() && m_bLeaveUnknownSizes) {
+        return;   // as a host that knows no such image
+    }
     const std::pair<int, int> size = it != m_mapImageSizes.end() ? it->second : m_DefaultImageSize;
     if (w != nullptr) {
         *w = size.first;

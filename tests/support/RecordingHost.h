@@ -72,6 +72,7 @@ public:
     int m_nScreenHeight = 768;
     std::map<std::pair<int, int>, std::pair<int, int>> m_mapImageSizes;  // (frame, set) -> (w, h)
     std::pair<int, int> m_DefaultImageSize{0, 0};                         // for images not in the table
+    bool m_bLeaveUnknownSizes = false;   // true: an image not in the table leaves both outputs untouched
     void SetImageSize(int frame, int set, int w, int h) { m_mapImageSizes[{frame, set}] = {w, h}; }
     std::function<bool(int x, int y, int frame, int set)> m_fnHitTest;    // null: every point hits
     std::string m_strPlayerName = "player";

@@ -256,9 +256,12 @@ TEST_F(ControlTest, StretchedBarScalesTheMiddleAndSkipsAnEmptyOne)
     EXPECT_EQ(m_Host.FindImage(52, 93)->Int(0), 105 + 90);
     EXPECT_EQ(m_Host.FindImage(50, 93)->Int(0), 105);
 
-    // An unknown middle image (width 0) or a bar narrower than its caps: no middle piece.
+    // An unknown middle image (no size given: width 0) or a bar narrower than its caps: no middle
+    // piece.
     m_Host.ClearLog();
+    m_Host.m_bLeaveUnknownSizes = true;
     ctrl.DrawStretchedBar(70, 0, 0, 100, 0xFFFFFFFF);
+    EXPECT_EQ(m_Host.FindImage(72, 93)->Int(0), 100 + 100) << "an unknown cap counts 0 wide";
     m_Host.SetImageSize(70, 93, 60, 8);
     m_Host.SetImageSize(71, 93, 4, 8);
     ctrl.DrawStretchedBar(70, 0, 0, 100, 0xFFFFFFFF);
