@@ -225,21 +225,16 @@ bool TranslateWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam)
         return handled;
     }
     case WM_LBUTTONDOWN:
-        return Route(ORV_MSG_LBUTTONDOWN, packed, 0);
     case WM_LBUTTONUP:
-        return Route(ORV_MSG_LBUTTONUP, packed, 0);
     case WM_LBUTTONDBLCLK:
-        return Route(ORV_MSG_LBUTTONDBLCLK, packed, 0);
     case WM_RBUTTONDOWN:
-        return Route(ORV_MSG_RBUTTONDOWN, packed, 0);
     case WM_RBUTTONUP:
-        return Route(ORV_MSG_RBUTTONUP, packed, 0);
     case WM_RBUTTONDBLCLK:
-        return Route(ORV_MSG_RBUTTONDBLCLK, packed, 0);
     case WM_MBUTTONDOWN:
-        return Route(ORV_MSG_MBUTTONDOWN, packed, 0);
     case WM_MBUTTONUP:
-        return Route(ORV_MSG_MBUTTONUP, packed, 0);
+        // The eight button messages (0x201 to 0x208) map in order onto 0x106 to 0x10d.
+        static_assert(WM_MBUTTONUP - WM_LBUTTONDOWN == ORV_MSG_MBUTTONUP - ORV_MSG_LBUTTONDOWN);
+        return Route(ORV_MSG_LBUTTONDOWN + (msg - WM_LBUTTONDOWN), packed, 0);
     case WM_MOUSEWHEEL:
         // The wheel message carries screen coordinates: deliver it at the last mouse position.
         return Route(ORV_MSG_MOUSEWHEEL, (g_nMouseY << 16) | (g_nMouseX & 0xFFFF),
