@@ -82,7 +82,7 @@ TEST_F(AerieSettings, SetValueWritesTheFileAtOnce)
     EXPECT_FALSE(next.AsksConfirmation(AerieConfigKey::AwardRefreshHint));
     EXPECT_EQ(next.GetValue(AerieConfigKey::ChangeJobHint), 1);
     // The file stays GBK: its comment's bytes are kept.
-    EXPECT_NE(ReadFileBytes(path).find("琉璃台玩家设置"), std::string::npos);
+    EXPECT_NE(ReadFileBytes(path).find("Aerie 玩家设置"), std::string::npos);
 }
 
 TEST_F(AerieSettings, DuplicateNamesAnswerFromTheFirstAndAreAllRewritten)
