@@ -89,7 +89,11 @@ void ORVMsgBoxQueue::CloseMsgBox(CORVMsgBox* box)
         DebugLog("Error,m_vMsgBuf is empty when CloseMsgBox!\n");
         return;
     }
-    m_vMsgBuf.pop_front();
+    // A box that opened on an empty queue showed no request: the front request arrived while it
+    // was up and has not been seen yet, so it stays and is shown next.
+    if (box == nullptr || box->m_Request.has_value()) {
+        m_vMsgBuf.pop_front();
+    }
     if (!m_vMsgBuf.empty()) {
         PostBoxCommand(kSysWndOpen, kOpenDelay);
     }

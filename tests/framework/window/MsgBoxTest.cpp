@@ -367,6 +367,21 @@ TEST_F(MsgBoxTest, BoxWithoutRequestShowsOnlyItsBackgroundAndReportsOnClose)
     EXPECT_TRUE(m_Fake.HasDebugLineContaining("Error,m_vMsgBuf is empty when CloseMsgBox!\n"));
 }
 
+TEST_F(MsgBoxTest, ARequestMadeWhileAnEmptyBoxIsUpIsShownAfterIt)
+{
+    Route(ORVMsg(ORV_MSG_MSGBOX, kSysWndOpen));
+    ASSERT_NE(Box(), nullptr);
+    Queue().ShowOkBox(Answer(1), "late");
+    Frame();   // the open command finds the empty box still up
+    Route(ORVMsg(ORV_MSG_MSGBOX, kSysWndClose));
+    ASSERT_EQ(Queue().m_vMsgBuf.size(), 1u);
+    Frame();
+    ASSERT_NE(Box(), nullptr);
+    ClickOn(Box()->m_pOkButton);
+    Frame(2);
+    EXPECT_EQ(Answers().size(), 1u);
+}
+
 TEST_F(MsgBoxTest, ASecondBoxBesideTheFirstLeavesTheFirstItsOwnRequest)
 {
     Queue().ShowOkBox(Answer(1), "first");
