@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -229,6 +230,41 @@ TEST_F(AutoTip, MalformedStreamIsDroppedAndTheQueueKept)
     tips.Add(stream + "trailing bytes are not read");
     ASSERT_EQ(tips.GetTips().size(), 2u);
     EXPECT_EQ(tips.GetTips().back().m_vLines.size(), 2u);
+}
+
+
+// Mutated copies of valid streams (fixed seed): bytes flipped, counts and lengths corrupted,
+// streams cut short or run on. Whatever is accepted is drawn; nothing reads outside the stream.
+TEST_F(AutoTip, MutatedStreamsNeverReadOutsideTheirBytes)
+{
+    std::string valid;
+    CAutoTip::AppendHeader(valid, 3, 3, 1);
+    CAutoTip::AppendLine(kWhite, valid, "一行");
+    AppendRawLine(valid, 0xFFFF0000, 2, 0, "second\nthird");
+    AppendRawLine(valid, 0xFF00FF00, 7, 9, "");
+    std::mt19937 rng(20261210);
+    for (int round = 0; round < 400; ++round) {
+        std::string stream = valid;
+        const int edits = 1 + static_cast<int>(rng() % 4);
+        for (int e = 0; e < edits; ++e) {
+            const std::size_t at = rng() % stream.size();
+            switch (rng() % 4) {
+            case 0: stream[at] = static_cast<char>(rng()); break;                 // any byte
+            case 1: stream[at] = static_cast<char>(0xFF); break;                  // large counts
+            case 2: stream.resize(at); break;                                     // cut short
+            default: stream.insert(at, 1, static_cast<char>(0x80 + rng() % 0x80)); break;  // lone lead
+            }
+            if (stream.empty()) {
+                break;
+            }
+        }
+        tips.Add(stream);
+        if (round % 10 == 0) {
+            RenderFrames(1);
+        }
+    }
+    RenderFrames(5);
+    SUCCEED();
 }
 
 }  // namespace
