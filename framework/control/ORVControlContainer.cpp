@@ -15,6 +15,11 @@ CORVControlContainer::CORVControlContainer() = default;
 
 CORVControlContainer::~CORVControlContainer()
 {
+    // Forgotten before the children go: their destructors must not find a half-destroyed
+    // container in the manager's capture, hover, focus or modal fields.
+    if (CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive()) {
+        mgr->ForgetControl(this);
+    }
     DeleteAllChildren();
 }
 
