@@ -94,7 +94,8 @@ CORVControl* CORVControlContainer::WalkChildren(bool backToFront, Fn fn)
         if (life.expired()) {
             return nullptr;
         }
-        if (!watch.expired() && HasChild(child) && fn(child)) {
+        // Children leave the list only by being deleted, so a live watch means a child still here.
+        if (!watch.expired() && fn(child)) {
             return child;
         }
     }
