@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "framework/core/BuildProfile.h"
+#include "BuildProfile.h"
 #include "framework/core/ORVMsg.h"
 #include "framework/core/OrvTypes.h"
 #include "framework/core/RuntimeClass.h"

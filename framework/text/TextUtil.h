@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "framework/core/BuildProfile.h"
+#include "BuildProfile.h"
 #include "framework/core/DebugLog.h"
 #include "framework/core/OrvTypes.h"
 
