@@ -14,3 +14,4 @@ cmake --build build/asan -j "$jobs"
 export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 ctest --test-dir build/asan -j "$jobs" --output-on-failure
+scripts/windows-tests.sh

@@ -10,3 +10,8 @@ int fnOrvane()
 }
 
 COrvane::COrvane() = default;
+
+COrvane& COrvane::operator=(const COrvane&)
+{
+    return *this;
+}

@@ -1,5 +1,9 @@
 #include "platform/Platform.h"
 
+#ifdef _WIN32
+#include "platform/win/WinPlatform.h"
+#endif
+
 #include <algorithm>
 #include <ctime>
 #include <cstdio>
@@ -8,6 +12,7 @@
 namespace orv::platform {
 namespace {
 
+#ifndef _WIN32
 // Native implementation for hosts without a desktop clipboard or input method of their own:
 // a real monotonic clock and standard error for debug lines; the clipboard is held in-process
 // and no input-method context exists.
@@ -67,7 +72,7 @@ public:
     }
     void CloseClipboard() override { m_bOpen = false; }
 
-    int GetImeResultString(char*, int) override { return -1; }
+    int GetImeResultString(HWND, char*, int) override { return -1; }
 
 private:
     std::string m_strClipboard;
@@ -80,6 +85,12 @@ NativePlatform& Native()
     static NativePlatform s_Native;
     return s_Native;
 }
+#else
+IPlatform& Native()
+{
+    return WinPlatform();
+}
+#endif
 
 IPlatform* g_pActive = nullptr;
 

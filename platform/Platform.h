@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "platform/WinTypes.h"
+
 namespace orv::platform {
 
 class IPlatform {
@@ -31,9 +33,10 @@ public:
     virtual bool GetClipboardText(std::string* out) = 0;
     virtual void CloseClipboard() = 0;
 
-    // The input method's result string of the current composition, copied into buf (at most cap
-    // bytes). Returns the number of bytes copied, or -1 when there is no input-method context.
-    virtual int GetImeResultString(char* buf, int cap) = 0;
+    // The input method's result string of the current composition of window hWnd, copied into buf
+    // (at most cap bytes). Returns the number of bytes copied, or -1 when the window has no
+    // input-method context.
+    virtual int GetImeResultString(HWND hWnd, char* buf, int cap) = 0;
 };
 
 // The active platform; never null.

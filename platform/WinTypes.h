@@ -1,11 +1,14 @@
 // Windows scalar types and message numbers that cross the host boundary.
-// On Windows they come from the system headers; elsewhere they are declared here with the same widths.
+// On Windows the types come from the system headers; elsewhere they are declared here with the same
+// widths. The message and key numbers are the system's values.
 #pragma once
 
 #include <cstdint>
 
 #ifdef _WIN32
-#include <windows.h>
+// The scalar types only: <windows.h> would bring USER32's A/W name macros (DrawText,
+// OutputDebugString, ...) into every file that names a window type.
+#include <windef.h>
 #else
 struct HWND__;
 using HWND = HWND__*;
@@ -15,7 +18,9 @@ using LPARAM = std::intptr_t;
 using LRESULT = std::intptr_t;
 using DWORD = std::uint32_t;
 using BOOL = int;
+#endif
 
+#ifndef WM_KEYDOWN
 #define WM_KEYDOWN 0x0100
 #define WM_KEYUP 0x0101
 #define WM_CHAR 0x0102
@@ -33,8 +38,12 @@ using BOOL = int;
 #define WM_MBUTTONUP 0x0208
 #define WM_MOUSEWHEEL 0x020A
 #define WM_USER 0x0400
+#endif
+#ifndef GCS_RESULTSTR
 #define GCS_RESULTSTR 0x0800
+#endif
 
+#ifndef VK_BACK
 #define VK_BACK 0x08
 #define VK_TAB 0x09
 #define VK_RETURN 0x0D

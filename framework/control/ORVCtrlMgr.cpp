@@ -178,10 +178,11 @@ bool Route(u32 id, u32 wParam, u32 lParam)
     return CORVCtrlMgr::GetSingleton().RouteMessage(&msg);
 }
 
-// The input method's result string, one character message per byte.
-bool RouteImeResult()
+// The input method's result string of window hWnd, one character message per byte.
+bool RouteImeResult(HWND hWnd)
 {
-    const int got = orv::platform::Get().GetImeResultString(g_ScratchBuffer, static_cast<int>(kScratchBufferSize));
+    const int got =
+        orv::platform::Get().GetImeResultString(hWnd, g_ScratchBuffer, static_cast<int>(kScratchBufferSize));
     if (got <= 0) {
         return false;
     }
@@ -198,7 +199,7 @@ bool RouteImeResult()
 
 }  // namespace
 
-bool TranslateWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam)
+bool TranslateWindowMessage(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
     const u32 packed = static_cast<u32>(lParam);
     switch (msg) {
@@ -214,7 +215,7 @@ bool TranslateWindowMessage(HWND, UINT msg, WPARAM wParam, LPARAM lParam)
         if ((static_cast<u32>(lParam) & GCS_RESULTSTR) == 0) {
             return false;
         }
-        return RouteImeResult();
+        return RouteImeResult(hWnd);
     case WM_MOUSEMOVE: {
         g_nMouseX = packed & 0xFFFF;
         g_nMouseY = (packed >> 16) & 0xFFFF;

@@ -1,8 +1,9 @@
 // Debug lines: printf-style text handed to the platform's debug output.
 #pragma once
 
+// gnu_printf: the C99 formats (%zu, %lld), which mingw-w64's C++ printf family also takes.
 #if defined(__GNUC__)
-#define ORV_PRINTF_LIKE(fmtIndex, firstArg) __attribute__((format(printf, fmtIndex, firstArg)))
+#define ORV_PRINTF_LIKE(fmtIndex, firstArg) __attribute__((format(gnu_printf, fmtIndex, firstArg)))
 #else
 #define ORV_PRINTF_LIKE(fmtIndex, firstArg)
 #endif

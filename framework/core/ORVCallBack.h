@@ -8,12 +8,13 @@
 
 class IORVDrawCharacter;
 
+// The special members are defined in the library, so that it exports them.
 class ORV_EXPORT IORVCallBack {
 public:
-    IORVCallBack() = default;
-    IORVCallBack(const IORVCallBack&) = default;
-    IORVCallBack& operator=(const IORVCallBack&) = default;
-    virtual ~IORVCallBack() {}                                                       // 0
+    IORVCallBack();
+    IORVCallBack(const IORVCallBack&);
+    IORVCallBack& operator=(const IORVCallBack&);
+    virtual ~IORVCallBack();                                                         // 0
 
     virtual void SendToServer(const char* data, int len) = 0;                        // 1
     virtual void GetImageSize(int frame, int set, int* w, int* h) = 0;               // 2
@@ -52,10 +53,10 @@ public:
 
 class ORV_EXPORT IORVDrawCharacter {
 public:
-    IORVDrawCharacter() = default;
-    IORVDrawCharacter(const IORVDrawCharacter&) = default;
-    IORVDrawCharacter& operator=(const IORVDrawCharacter&) = default;
-    virtual ~IORVDrawCharacter() {}                                                  // 0
+    IORVDrawCharacter();
+    IORVDrawCharacter(const IORVDrawCharacter&);
+    IORVDrawCharacter& operator=(const IORVDrawCharacter&);
+    virtual ~IORVDrawCharacter();                                                    // 0
 
     virtual void SetAppearance(const void* data, int len) = 0;                       // 1
     virtual void SetValue2(u32 value) = 0;                                           // 2

@@ -5,9 +5,20 @@
 
 // The system's texts are GBK byte strings; the sources are UTF-8 compiled with
 // -fexec-charset=GBK. A two-byte GBK character keeps a three-byte literal with its NUL.
+// (A host that includes the public headers keeps its own charset.)
+#ifdef ORVANE_BUILDING_LIBRARY
 static_assert(sizeof("中") == 3, "compile with -finput-charset=UTF-8 -fexec-charset=GBK");
+#endif
 
+// The library's exports. A Windows DLL exports exactly what is marked (unmarked, the linker would
+// export every global); a host sees the same declarations as imports.
+#if defined(_WIN32) && defined(ORVANE_BUILDING_LIBRARY)
+#define ORV_EXPORT __declspec(dllexport)
+#elif defined(_WIN32)
+#define ORV_EXPORT __declspec(dllimport)
+#else
 #define ORV_EXPORT __attribute__((visibility("default")))
+#endif
 
 using u8 = std::uint8_t;
 using u16 = std::uint16_t;

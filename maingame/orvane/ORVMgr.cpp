@@ -20,6 +20,11 @@ CORVMgr& CORVMgr::GetSingleton()
     return m;
 }
 
+CORVMgr& CORVMgr::operator=(const CORVMgr&)
+{
+    return *this;
+}
+
 void CORVMgr::SetORVCallBack(IORVCallBack* cb)
 {
     ORV_EXPORT_TRY

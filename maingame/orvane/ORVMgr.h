@@ -10,7 +10,7 @@ class ORV_EXPORT CORVMgr {
 public:
     static CORVMgr& GetSingleton();
 
-    CORVMgr& operator=(const CORVMgr&) { return *this; }
+    CORVMgr& operator=(const CORVMgr&);
 
     void SetORVCallBack(IORVCallBack* cb);
     void OpenAerie(IORVCallBack* cb, const char* ownerName);
@@ -31,5 +31,5 @@ extern ORV_EXPORT int nOrvane;
 class ORV_EXPORT COrvane {
 public:
     COrvane();
-    COrvane& operator=(const COrvane&) { return *this; }
+    COrvane& operator=(const COrvane&);
 };

@@ -66,8 +66,9 @@ void FakePlatform::CloseClipboard()
     ++m_nCloseCount;
 }
 
-int FakePlatform::GetImeResultString(char* buf, int cap)
+int FakePlatform::GetImeResultString(HWND hWnd, char* buf, int cap)
 {
+    m_hImeWindow = hWnd;
     if (!m_ImeResult) {
         return -1;
     }

@@ -25,7 +25,7 @@ public:
     bool SetClipboardText(const char* bytes, std::size_t len) override;
     bool GetClipboardText(std::string* out) override;
     void CloseClipboard() override;
-    int GetImeResultString(char* buf, int cap) override;
+    int GetImeResultString(HWND hWnd, char* buf, int cap) override;
 
     // Knobs.
     std::uint32_t m_dwTick = 0;
@@ -39,6 +39,7 @@ public:
     int m_nOpenCount = 0;
     int m_nCloseCount = 0;
     std::optional<std::string> m_ImeResult;    // nullopt: no input-method context
+    HWND m_hImeWindow = nullptr;               // the window of the last input-method read
     std::vector<std::string> m_vDebugLines;
 
     bool HasDebugLineContaining(const std::string& part) const;

@@ -123,6 +123,11 @@ TEST_F(CtrlMgrTest, InputMethodTextBecomesOneCharacterPerByte)
     EXPECT_EQ(m_pCatcher->m_vMsgs[1].m_wParam, 0xFFBBu);
     EXPECT_EQ(m_pCatcher->m_vMsgs[2].m_wParam, 0x61u);
 
+    // The text is read from the input-method context of the window the message came to.
+    HWND window = reinterpret_cast<HWND>(static_cast<std::uintptr_t>(0x5A0));
+    EXPECT_TRUE(TranslateWindowMessage(window, WM_IME_COMPOSITION, 0, GCS_RESULTSTR));
+    EXPECT_EQ(m_Fake.m_hImeWindow, window);
+
     // No context, an empty result, or a composition without a result string: nothing.
     m_pCatcher->m_vMsgs.clear();
     m_Fake.m_ImeResult.reset();

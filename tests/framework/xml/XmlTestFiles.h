@@ -2,10 +2,11 @@
 // of the test, and whole-file reads and writes of raw bytes.
 #pragma once
 
-#include <cstdlib>
+#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <system_error>
 
@@ -13,9 +14,16 @@ class XmlTempDir {
 public:
     XmlTempDir()
     {
-        std::string pattern = (std::filesystem::temp_directory_path() / "orvane-xml-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr) {
-            m_Root = pattern;
+        // A new folder of a random name: creating one that exists fails, so no two tests share one.
+        std::error_code ec;
+        const std::filesystem::path base = std::filesystem::temp_directory_path(ec);
+        std::random_device random;
+        for (int attempt = 0; attempt < 100 && !ec && m_Root.empty(); ++attempt) {
+            char name[32];
+            std::snprintf(name, sizeof(name), "orvane-xml-%08x", static_cast<unsigned>(random()));
+            if (std::filesystem::create_directory(base / name, ec)) {
+                m_Root = base / name;
+            }
         }
     }
     ~XmlTempDir()

@@ -1,0 +1,35 @@
+# Install rules and the CMake package a host game's build finds with find_package(Orvane):
+# the public headers (the exported manager and the host interfaces with the headers they
+# include), the shared library and, on Windows, its import library.
+include(GNUInstallDirs)
+include(CMakePackageConfigHelpers)
+
+set(ORVANE_PUBLIC_HEADERS
+  maingame/orvane/ORVMgr.h
+  framework/core/ORVCallBack.h
+  framework/core/OrvTypes.h
+  platform/WinTypes.h)
+foreach(header IN LISTS ORVANE_PUBLIC_HEADERS)
+  get_filename_component(dir ${header} DIRECTORY)
+  install(FILES ${header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${dir})
+endforeach()
+
+# The targets of the builds that exist in this tree (Orvane, and OrvaneDemo once it is built).
+set(ORVANE_INSTALLED_TARGETS Orvane)
+if(TARGET OrvaneDemo)
+  list(APPEND ORVANE_INSTALLED_TARGETS OrvaneDemo)
+endif()
+install(TARGETS ${ORVANE_INSTALLED_TARGETS} EXPORT OrvaneTargets
+  RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
+  LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
+  INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(EXPORT OrvaneTargets NAMESPACE Orvane:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Orvane)
+
+configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/OrvaneConfig.cmake.in
+  ${CMAKE_BINARY_DIR}/OrvaneConfig.cmake
+  INSTALL_DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Orvane)
+write_basic_package_version_file(${CMAKE_BINARY_DIR}/OrvaneConfigVersion.cmake
+  VERSION 1.0.0 COMPATIBILITY SameMajorVersion)
+install(FILES ${CMAKE_BINARY_DIR}/OrvaneConfig.cmake ${CMAKE_BINARY_DIR}/OrvaneConfigVersion.cmake
+  DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Orvane)

@@ -1,0 +1,83 @@
+#!/usr/bin/env bash
+# The Windows build: cross-builds the DLLs and the test suite with mingw-w64 for x86_64 and i686,
+# lists and checks the DLLs' imports and exports, runs the suite under wine (each target's test
+# binary in one process, under Xvfb for the input-method window, with the GBK code page), and
+# builds and runs a small host against the installed tree. Any failure fails the script.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root="$PWD"
+jobs=$(nproc)
+
+ORVANE_WIN_CACHE="$(scripts/setup-windows.sh | tail -n 1)"
+export ORVANE_WIN_CACHE
+export WINEDEBUG=-all
+export WINEPREFIX="$root/build/wine"
+
+targets=(x86_64 i686)
+run32=1
+if ! dpkg-query -W -f='${Status}' wine32:i386 2>/dev/null | grep -q 'install ok installed'; then
+  run32=0
+  echo "windows: 32-bit wine is not installed; the i686 build is linked and checked but not run"
+fi
+
+# A fresh wine prefix for every run; its server is ended on the way out.
+rm -rf "$WINEPREFIX"
+mkdir -p "$root/build"
+trap 'wineserver -k >/dev/null 2>&1 || true' EXIT
+# wine takes code page 936 (GBK), the system's own, from the locale's name (LC_ALL below); the
+# locale itself need not exist on the Linux side.
+env LC_ALL=zh_CN.GBK wineboot -i >/dev/null 2>&1
+wineserver -w
+
+# Imports allowed in the DLLs: system libraries only (everything else is linked statically).
+allowed_imports='^(kernel32|user32|imm32|msvcrt|shell32|ws2_32|gdi32|advapi32)\.dll$'
+
+for arch in "${targets[@]}"; do
+  bld="build/win-$arch"
+  stage="$bld/stage"
+  cmake -S . -B "$bld" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchains/mingw-$arch.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$root/$stage" >/dev/null
+  cmake --build "$bld" -j "$jobs"
+  rm -rf "$stage"
+  cmake --install "$bld" >/dev/null
+
+  for dll in "$stage"/bin/*.dll; do
+    name="$(basename "$dll" .dll)"
+    dump="$("$arch-w64-mingw32-objdump" -p "$dll")"
+    imports="$(sed -n 's/^\s*DLL Name: //p' <<<"$dump")"
+    echo "windows $arch: $name.dll imports: $(tr '\n' ' ' <<<"$imports")"
+    bad="$(tr 'A-Z' 'a-z' <<<"$imports" | grep -Ev "$allowed_imports" || true)"
+    if [ -n "$bad" ]; then
+      echo "windows $arch: $name.dll imports a non-system library: $bad" >&2
+      exit 1
+    fi
+    # Exactly the exports the library declares, nothing the linker added.
+    expected="scripts/windows/$name.$arch.exports"
+    if ! diff -u "$expected" <(sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' <<<"$dump" |
+                                 sed -n 's/^\s*\[ *[0-9]*\] //p' | sort); then
+      echo "windows $arch: $name.dll exports differ from $expected" >&2
+      exit 1
+    fi
+  done
+
+  # A host game's own CMake build against the installed tree.
+  host="$bld/installed-host"
+  cmake -S tools/installed_host -B "$host" -G Ninja \
+    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchains/mingw-$arch.cmake" -DCMAKE_BUILD_TYPE=Release \
+    -DOrvane_DIR="$root/$stage/lib/cmake/Orvane" >/dev/null
+  cmake --build "$host" >/dev/null
+  cp "$stage"/bin/*.dll "$host/"
+done
+
+# Under wine, in one X session (wine's desktop keeps the display its server started with): each
+# target's installed host, then its whole test suite in one process through ctest.
+runnable=(x86_64)
+[ $run32 -eq 0 ] || runnable+=(i686)
+xvfb-run -a bash -c '
+  set -euo pipefail
+  for arch in "$@"; do
+    echo "windows $arch: under wine"
+    env LC_ALL=zh_CN.GBK wine "build/win-$arch/installed-host/installed_host.exe"
+    env LC_ALL=zh_CN.GBK ctest --test-dir "build/win-$arch" --output-on-failure
+  done
+  wineserver -w' windows-tests "${runnable[@]}"
