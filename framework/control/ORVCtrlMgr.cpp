@@ -168,6 +168,15 @@ void CORVCtrlMgr::ForgetControl(CORVControl* ctrl)
     m_vModal.erase(std::remove(m_vModal.begin(), m_vModal.end(), ctrl), m_vModal.end());
 }
 
+void PostToManager(ORVMsg* msg, u32 delay)
+{
+    // A service destroyed after the manager (library unload) may still post from its destructor.
+    if (msg == nullptr || CORVCtrlMgr::IsTornDown()) {
+        return;
+    }
+    CORVCtrlMgr::GetSingleton().m_MsgQueue.PostMessage(*msg, delay);
+}
+
 // ---- Windows input ----
 
 namespace {

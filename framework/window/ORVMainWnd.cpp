@@ -10,6 +10,29 @@
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CORVMainWnd, CORVWindow)
 
+namespace {
+
+constinit const RuntimeClassRecord* g_SystemWindowRecords[kSysWndLastId - kSysWndFirstId + 1] = {};
+
+}  // namespace
+
+void SetSystemWindowRecord(u32 msgId, const RuntimeClassRecord* record)
+{
+    if (msgId < kSysWndFirstId || msgId > kSysWndLastId) {
+        DebugLog("Error,no system window for message 0x%X\n", msgId);
+        return;
+    }
+    g_SystemWindowRecords[msgId - kSysWndFirstId] = record;
+}
+
+const RuntimeClassRecord* GetSystemWindowRecord(u32 msgId)
+{
+    if (msgId < kSysWndFirstId || msgId > kSysWndLastId) {
+        return nullptr;
+    }
+    return g_SystemWindowRecords[msgId - kSysWndFirstId];
+}
+
 CORVMainWnd::CORVMainWnd() = default;
 
 CORVMainWnd::~CORVMainWnd()

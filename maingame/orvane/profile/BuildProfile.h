@@ -21,6 +21,10 @@ inline constexpr u32 kNotifyEditChange = 12;    // edit field: text changed
 // Posting delay of a notification, in frames (pumps of the receiving queue).
 inline constexpr u32 kNotifyDelay = 1;
 
+// System windows of the main window: one command id and one field each, in this range.
+inline constexpr u32 kSysWndFirstId = 0x111;   // message box
+inline constexpr u32 kSysWndLastId = 0x115;    // split window
+
 // Control defaults.
 inline constexpr u8 kDefaultFocusable = 1;      // controls accept the focus unless told otherwise
 inline constexpr i32 kDefaultToolTipStyle = 6;  // tooltip colour index (yellow)
@@ -37,9 +41,13 @@ inline constexpr int kDragIconOffset = 24;      // the dragged icon is drawn cen
 inline constexpr int kImageSetWindow = 93;      // window backgrounds, bars, digits, most game images
 inline constexpr int kImageSetButton = 92;      // buttons, check boxes, menu rows
 
-// Text metrics: pixels per byte of text.
+// Text metrics: pixels per byte of text, default line steps, widths of two special pairs.
 inline constexpr int kFont1ByteWidth = 6;
 inline constexpr int kFont2ByteWidth = 7;
+inline constexpr int kTextLineStepFont1 = 14;
+inline constexpr int kTextLineStepOther = 16;
+inline constexpr int kTextSymbolPairPx = 12;   // GetTextWidth: pair F8 A1..FE, whatever the font
+inline constexpr int kTextWidePairPx = 16;     // GetTextRangeWidth: pair with lead byte FF
 inline constexpr int kTextLineHeight = 12;
 
 // Tooltip: the box's place next to the mouse, the space around each line, its own colours.
@@ -74,3 +82,13 @@ inline constexpr int kMsgBoxTextX = 20;
 inline constexpr int kMsgBoxTextY = 20;
 inline constexpr int kMsgBoxTextWidth = 290;
 inline constexpr int kMsgBoxGuideStep = 10;             // the tutorial step that points at the OK button
+
+// Hint boxes (speech bubble and tutorial hint): 36 x 20 px tiles and pointers of image set 93.
+namespace HintBox {
+inline constexpr int kImageSet = kImageSetWindow;
+inline constexpr int kTileW = 36;
+inline constexpr int kTileH = 20;
+inline constexpr int kFirstTileFrame = 160;   // + column kind + 3 x row kind (0 first, 2 last, 1 between)
+inline constexpr int kPointerUp = 169;        // box above the point, pointer hangs below it
+inline constexpr int kPointerDown = 170;      // box below the point, pointer stands above it
+}  // namespace HintBox
