@@ -6,7 +6,8 @@
 #       PROFILE_DIR <dir>          # holds the build's BuildProfile.h (reached as "BuildProfile.h")
 #       DRAW_DIR <dir>             # the build's drawing files (*.cpp, searched recursively)
 #       [SOURCES <file>...]        # more files of the build: its class list, its size seam, ...
-#       [EXCLUDE <regex>...]       # toolkit files this build leaves out (classes of another build))
+#       [EXCLUDE <regex>...]       # toolkit files this build leaves out (classes of another build)
+#       [ONLY <regex>...])         # keep only the toolkit and drawing files that match one of these
 #
 # Adds the static library <name>. Its users see the profile folder, so a game compiled against
 # the toolkit reads the same BuildProfile.h. New files in the toolkit folders are picked up at the
@@ -26,7 +27,7 @@ set(ORVANE_TOOLKIT_FOLDERS
     framework/file)
 
 function(orvane_add_toolkit name)
-  cmake_parse_arguments(PARSE_ARGV 1 ARG "" "PROFILE_DIR;DRAW_DIR" "SOURCES;EXCLUDE")
+  cmake_parse_arguments(PARSE_ARGV 1 ARG "" "PROFILE_DIR;DRAW_DIR" "SOURCES;EXCLUDE;ONLY")
   if(NOT ARG_PROFILE_DIR OR NOT ARG_DRAW_DIR)
     message(FATAL_ERROR "orvane_add_toolkit(${name}): PROFILE_DIR and DRAW_DIR are required")
   endif()
@@ -41,6 +42,10 @@ function(orvane_add_toolkit name)
     list(APPEND globs ${PROJECT_SOURCE_DIR}/${folder}/*.cpp)
   endforeach()
   file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${globs})
+  if(ARG_ONLY)
+    list(JOIN ARG_ONLY "|" only)
+    list(FILTER sources INCLUDE REGEX "${only}")
+  endif()
   foreach(pattern IN LISTS ARG_EXCLUDE)
     list(FILTER sources EXCLUDE REGEX "${pattern}")
   endforeach()

@@ -32,14 +32,3 @@ inline constexpr u32 kButtonCaptionHoverColour = 0xFF00FF00;
 inline constexpr u16 kCheckBaseFrame = 40, kCheckLargeFrame = 50;
 inline constexpr int kCheckSize = 12, kCheckLargeWidth = 26, kCheckLargeHeight = 20, kCheckInitialSize = 16;
 inline constexpr int kCheckCaptionX = 18, kCheckCaptionY = 1;
-
-inline constexpr u16 kMsgBoxBackFrame = 1, kMsgBoxOkFrame = 5, kMsgBoxCancelFrame = 6;
-inline constexpr int kMsgBoxButtonY = 103, kMsgBoxButtonHalfWidth = 32;
-inline constexpr int kMsgBoxCheckX = 35, kMsgBoxCheckY = 73;
-inline constexpr bool kMsgBoxCheckAtFront = false;
-inline constexpr int kMsgBoxTextX = 32, kMsgBoxTextY = 40, kMsgBoxTextWidth = 260, kMsgBoxGuideStep = 0;
-
-namespace HintBox {
-inline constexpr int kImageSet = kImageSetWindow, kTileW = 30, kTileH = 18;
-inline constexpr int kFirstTileFrame = 60, kPointerUp = 69, kPointerDown = 70;
-}  // namespace HintBox
