@@ -6,6 +6,8 @@
 #include "framework/control/ORVControlContainer.h"
 #include "framework/control/ORVWindow.h"
 #include "framework/core/GameHooks.h"
+#include "framework/widgets/ORVButton.h"
+#include "framework/widgets/ORVToolTip.h"
 #include "framework/text/TextUtil.h"
 #include "platform/fake/FakePlatform.h"
 
@@ -50,6 +52,63 @@ TEST(BuildSeam, SystemWindowRangeIsTheBuilds)
     EXPECT_EQ(GetSystemWindowRecord(0x115), nullptr);
     EXPECT_EQ(platform.m_vDebugLines.size(), 1u);
     SetSystemWindowRecord(0x114, nullptr);
+}
+
+}  // namespace
+
+namespace {
+
+class SeamControlTest : public ::testing::Test {
+protected:
+    orv::platform::FakePlatform m_Platform;
+    CORVControlContainer m_Parent;
+    CORVControl* m_pChild = nullptr;
+
+    void SetUp() override
+    {
+        m_Parent.CreateAt(nullptr, 0, 0, 100, 100);
+        m_pChild = new CORVControl();
+        m_Parent.AddChild(m_pChild, false);
+        m_pChild->CreateAt(&m_Parent, 10, 10, 20, 20);
+    }
+    void TearDown() override
+    {
+        m_Parent.DeleteAllChildren();
+        CORVToolTip::GetSingleton().Clear();
+    }
+};
+
+// Handler defaults and behaviour of this build: keys are handled by a plain control, double clicks
+// post nothing, the tooltip fills on entering rather than on moving.
+TEST_F(SeamControlTest, HandlersFollowTheBuildsProfile)
+{
+    EXPECT_TRUE(m_pChild->OnKeyDown(0, 'A'));
+    EXPECT_TRUE(m_pChild->OnChar('A'));
+    EXPECT_TRUE(m_pChild->OnLButtonDblClk(1, 1));
+    EXPECT_TRUE(m_pChild->OnRButtonDblClk(1, 1));
+    EXPECT_TRUE(m_Parent.m_MsgQueue.Pump().empty());
+
+    m_pChild->m_strToolTip = "tip";
+    m_pChild->OnMouseMove(1, 1);
+    EXPECT_TRUE(CORVToolTip::GetSingleton().IsEmpty());
+    m_pChild->OnMouseEnter(1, 1, nullptr);
+    EXPECT_FALSE(CORVToolTip::GetSingleton().IsEmpty());
+}
+
+// Screen and image sizes come through the build's size seam (tests/buildseam/SeamSizes.cpp).
+TEST_F(SeamControlTest, SizesComeThroughTheBuildsSeam)
+{
+    CORVControl top;
+    top.CreateAt(nullptr, 0, 0, 40, 20);
+    top.CenterInParent();
+    EXPECT_EQ(top.m_nX, 300);
+    EXPECT_EQ(top.m_nY, 230);
+
+    CORVButton* button = nullptr;
+    m_Parent.CreateButton(5, 5, &button, 7, true, true, "");
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->m_nWidth, 30);
+    EXPECT_EQ(button->m_nHeight, 20);
 }
 
 }  // namespace

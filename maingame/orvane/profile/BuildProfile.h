@@ -3,6 +3,7 @@
 // The engine-drawn build keeps its own copy of this header with its own values.
 #pragma once
 
+#include "framework/core/ORVMsg.h"
 #include "framework/core/OrvTypes.h"
 
 // Notifications a control posts to its parent's queue (ORVMsg::m_nId, sender set).
@@ -21,13 +22,30 @@ inline constexpr u32 kNotifyEditChange = 12;    // edit field: text changed
 // Posting delay of a notification, in frames (pumps of the receiving queue).
 inline constexpr u32 kNotifyDelay = 1;
 
-// System windows of the main window: one command id and one field each, in this range.
-inline constexpr u32 kSysWndFirstId = 0x111;   // message box
-inline constexpr u32 kSysWndLastId = 0x115;    // split window
+// System windows of the main window: one command id and one slot each, in this range.
+inline constexpr u32 kSysWndFirstId = ORV_MSG_MSGBOX;
+inline constexpr u32 kSysWndLastId = ORV_MSG_SPLITWND;
+// The slots a close request from their own window empties (the message box closes through its
+// command instead).
+inline constexpr u32 kSysWndClosedOnRequest[] = {ORV_MSG_CHOOSEBEAST, ORV_MSG_GAMEWND, ORV_MSG_POPMENU,
+                                                 ORV_MSG_SPLITWND};
+// The game's windows: the game is open while one of them is; closing the game closes the first
+// one open, in this order.
+inline constexpr u32 kSysWndGameIds[] = {ORV_MSG_GAMEWND, ORV_MSG_CHOOSEBEAST};
 
 // Control defaults.
 inline constexpr u8 kDefaultFocusable = 1;      // controls accept the focus unless told otherwise
 inline constexpr i32 kDefaultToolTipStyle = 6;  // tooltip colour index (yellow)
+inline constexpr bool kToolTipOnEnter = false;  // the tooltip is filled on every mouse move, not on entering
+inline constexpr bool kPostsDoubleClicks = true;  // double clicks post kNotifyLeftDblClk / kNotifyRightDblClk
+// What the base handlers answer (true: handled, routing stops there).
+inline constexpr bool kKeyResult = false;           // OnKeyDown, OnKeyUp, OnChar
+inline constexpr bool kMouseMoveResult = true;      // OnMouseMove (true also makes the control the hover control)
+inline constexpr bool kDropResult = true;           // OnDrop
+inline constexpr bool kRButtonResult = true;        // OnRButtonDown
+inline constexpr bool kMButtonResult = true;        // OnMButtonDown, OnMButtonUp
+inline constexpr bool kHitTestResult = true;        // HitTest
+inline constexpr bool kOnMessageResult = true;      // OnMessage
 
 // Window layout.
 inline constexpr int kCloseButtonRight = 35;    // close button x = window width - this
@@ -55,6 +73,18 @@ inline constexpr int kToolTipMouseOffset = 20;            // box corner = mouse 
 inline constexpr int kToolTipLineMargin = 1;              // above and below each line of text
 inline constexpr ARGB kToolTipFrameColour = 0xF0F09F3F;
 inline constexpr ARGB kToolTipFillColour = 0x80150800;
+
+// Floating tips: the box is the widest line plus a padding, never narrower than the minimum; lines
+// start at kAutoTipFirstLineY, kAutoTipLineStep apart; more than one queued tip shows their count.
+inline constexpr int kAutoTipPadWidth = 8;
+inline constexpr int kAutoTipPadHeight = 20;
+inline constexpr int kAutoTipMinWidth = 200;
+inline constexpr int kAutoTipFirstLineY = 10;
+inline constexpr int kAutoTipLineStep = 14;
+inline constexpr ARGB kAutoTipFrameColour = 0xF0F09F3F;
+inline constexpr ARGB kAutoTipFillColour = 0x80150800;
+inline constexpr ARGB kAutoTipCountColour = 0xFFFFFFFF;
+inline constexpr int kAutoTipCountOffset = 2;   // the count, inside the top-left corner
 
 // Buttons and check boxes (image set 92; a button's base frame + 1 hover, + 2 pressed).
 inline constexpr u32 kButtonCaptionColour = 0xFFFFFFFF;         // normal and disabled
