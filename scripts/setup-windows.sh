@@ -62,12 +62,16 @@ if [ ! -f "$tx_src/tinyxml2.cpp" ]; then
   rm -rf "$cache/src/dl" && mkdir -p "$cache/src/dl"
   # apt's download user writes there when it exists.
   ! id _apt >/dev/null 2>&1 || chown _apt "$cache/src/dl"
-  (cd "$cache/src/dl" && apt-get source --download-only -qq "tinyxml2=$tx_ver" >&2)
+  # A deb-src entry added earlier may still lack its index: fetch it once and try again.
+  (cd "$cache/src/dl" && apt-get source --download-only -qq "tinyxml2=$tx_ver" >&2) ||
+    { $SUDO apt-get update -qq && (cd "$cache/src/dl" && apt-get source --download-only -qq "tinyxml2=$tx_ver" >&2); }
   rm -rf "$tx_src.tmp" && mkdir -p "$tx_src.tmp"
   tar -xf "$(ls "$cache"/src/dl/tinyxml2_*.orig.tar.* | head -1)" -C "$tx_src.tmp" --strip-components=1
   rm -rf "$tx_src" && mv "$tx_src.tmp" "$tx_src"
 fi
 gt_ver="$(dpkg-query -W -f='${Version}' googletest)"
+# The libraries are rebuilt when a version, a toolchain file or this script changes.
+recipe="$(cat "$root"/cmake/toolchains/*.cmake "$0" | md5sum | cut -c1-12)"
 
 # Boost: a folder that holds only the link.
 mkdir -p "$cache/boost-include"
@@ -76,7 +80,7 @@ ln -sfn /usr/include/boost "$cache/boost-include/boost"
 for arch in x86_64 i686; do
   tc="$root/cmake/toolchains/mingw-$arch.cmake"
   prefix="$cache/$arch"
-  stamp="$prefix/.built-gtest-$gt_ver-tinyxml2-$tx_ver"
+  stamp="$prefix/.built-gtest-$gt_ver-tinyxml2-$tx_ver-$recipe"
   [ -f "$stamp" ] && continue
   rm -rf "$prefix" "$cache/build-$arch"
   cmake -S /usr/src/googletest -B "$cache/build-$arch/googletest" -G Ninja \
