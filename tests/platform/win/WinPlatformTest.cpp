@@ -21,7 +21,7 @@ orv::platform::IPlatform& Native()
     return orv::platform::Get();
 }
 
-// The clipboard's CF_TEXT bytes read through the layer; nullopt-like false when there are none.
+// The clipboard's CF_TEXT bytes read through the layer; false (out untouched) when there are none.
 bool ReadClipboard(std::string* out)
 {
     if (!Native().OpenClipboard()) {
@@ -35,7 +35,7 @@ bool ReadClipboard(std::string* out)
 TEST(WinPlatform, TickCountIsTheSystemClock)
 {
     const std::uint32_t before = Native().GetTickCount();
-    EXPECT_LE(before - ::GetTickCount(), 1000u);   // the same clock, whatever its wrap
+    EXPECT_LE(::GetTickCount() - before, 1000u);   // the same clock, whatever its wrap
     ::Sleep(60);
     const std::uint32_t elapsed = Native().GetTickCount() - before;
     EXPECT_GE(elapsed, 40u);
