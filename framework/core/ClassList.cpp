@@ -6,6 +6,7 @@
 
 #include "framework/core/RuntimeClass.h"
 #include "framework/widgets/ORVButton.h"
+#include "framework/widgets/ORVScroll.h"
 #include "framework/window/ORVMainWnd.h"
 #include "framework/window/ORVMsgBox.h"
 
@@ -31,9 +32,12 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVControlContainer::classCORVControlContainer,
     &CORVWindow::classCORVWindow,
     &CORVMsgBox::classCORVMsgBox,
+    &CORVHScroll::classCORVHScroll,
+    &CORVScroll::classCORVScroll,
     &CORVButton::classCORVButton,
     &CORVCheck::classCORVCheck,
     &CORVRadioGroup::classCORVRadioGroup,
+    &CORVVScroll::classCORVVScroll,
     // Aerie game.
     // Rich text and simple markup.
 };
