@@ -6,6 +6,7 @@
 
 #include "framework/core/RuntimeClass.h"
 #include "framework/widgets/ORVButton.h"
+#include "framework/widgets/ORVChoice.h"
 #include "framework/widgets/ORVScroll.h"
 #include "framework/window/ORVMainWnd.h"
 #include "framework/window/ORVMsgBox.h"
@@ -38,6 +39,7 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVCheck::classCORVCheck,
     &CORVRadioGroup::classCORVRadioGroup,
     &CORVVScroll::classCORVVScroll,
+    &CORVChoice::classCORVChoice,
     // Aerie game.
     // Rich text and simple markup.
 };
