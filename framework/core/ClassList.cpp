@@ -7,6 +7,7 @@
 #include "framework/core/RuntimeClass.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/widgets/ORVChoice.h"
+#include "framework/widgets/ORVEdit.h"
 #include "framework/widgets/ORVScroll.h"
 #include "framework/window/ORVMainWnd.h"
 #include "framework/window/ORVMsgBox.h"
@@ -35,6 +36,7 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVMsgBox::classCORVMsgBox,
     &CORVHScroll::classCORVHScroll,
     &CORVScroll::classCORVScroll,
+    &CORVEdit::classCORVEdit,
     &CORVButton::classCORVButton,
     &CORVCheck::classCORVCheck,
     &CORVRadioGroup::classCORVRadioGroup,

@@ -117,6 +117,7 @@ inline constexpr int kEditWideBytePx = 8;         // each byte of a wide charact
 inline constexpr int kEditMaxLen = 512;
 inline constexpr int kEditRightToEndSpan = 1;     // MoveRight from length - this (or later) goes to the end
 inline constexpr bool kEditNotifyChange = true;   // typing, paste, Delete, Backspace post kNotifyEditChange
+inline constexpr bool kEditOtherKeyResult = true; // a key the field has no action for counts as handled
 inline constexpr ARGB kEditCaretColour = 0xFF8D6365;
 inline constexpr ARGB kEditTextColour = 0xFFFFFFFF;
 inline constexpr ARGB kEditSelectColour = 0xEF08246B;
