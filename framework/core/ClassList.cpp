@@ -10,7 +10,9 @@
 #include "framework/widgets/ORVEdit.h"
 #include "framework/widgets/ORVScroll.h"
 #include "framework/window/ORVMainWnd.h"
+#include "framework/window/ORVMenuWnd.h"
 #include "framework/window/ORVMsgBox.h"
+#include "framework/window/ORVSplitWnd.h"
 
 RuntimeClassRecord* g_pFirstRuntimeClass = nullptr;
 
@@ -31,7 +33,9 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVMainWnd::classCORVMainWnd,
     &CORVControl::classCORVControl,
     &CORVCtrlBaseTag::classCORVCtrlBaseTag,
+    &CORVSplitWnd::classCORVSplitWnd,
     &CORVControlContainer::classCORVControlContainer,
+    &CORVMenuWnd::classCORVMenuWnd,
     &CORVWindow::classCORVWindow,
     &CORVMsgBox::classCORVMsgBox,
     &CORVHScroll::classCORVHScroll,
