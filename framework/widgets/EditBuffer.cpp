@@ -139,19 +139,17 @@ bool ORVEditBuffer::SetText(const char* text)
                                                   static_cast<std::size_t>(m_nMaxLen)) {
         return false;
     }
-    m_strText.clear();
-    m_vFlags.clear();
-    m_nCaret = 0;
-    m_nFirstVisible = 0;
-    m_nEndVisible = 0;
-    m_bSelecting = 0;
-    DropSelection();
-    m_byLastFlag = kEditKindSingle;
-    m_bDropNext = false;
+    Empty();
     return InsertText(text);
 }
 
 void ORVEditBuffer::Clear()
+{
+    Empty();
+    Layout();
+}
+
+void ORVEditBuffer::Empty()
 {
     m_strText.clear();
     m_vFlags.clear();
@@ -160,9 +158,9 @@ void ORVEditBuffer::Clear()
     m_nEndVisible = 0;
     m_bSelecting = 0;
     DropSelection();
+    // A pair begun before the text was replaced is not continued by the next byte.
     m_byLastFlag = kEditKindSingle;
     m_bDropNext = false;
-    Layout();
 }
 
 int ORVEditBuffer::DeleteChar(bool backward)

@@ -115,6 +115,8 @@ public:
     i32 m_nViewWidth = 0;               // the field's width
 
 private:
+    // No text, no selection, caret and visible range at 0, no pair pending.
+    void Empty();
     // The next byte completes the pair whose first byte was just taken at the caret.
     bool ExpectsTrail() const;
     // Kind of byte c inserted at the caret.

@@ -3,8 +3,9 @@
 #include "framework/core/ORVCallBack.h"
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CORVScroll, CORVControl)
-ORV_IMPLEMENT_RUNTIME_CLASS(CORVHScroll, CORVScroll)
-ORV_IMPLEMENT_RUNTIME_CLASS(CORVVScroll, CORVScroll)
+// The bars' records name CORVScroll as their base: the orientation template is no class of its own.
+ORV_IMPLEMENT_RUNTIME_CLASS_AS(CORVHScroll, CORVScroll)
+ORV_IMPLEMENT_RUNTIME_CLASS_AS(CORVVScroll, CORVScroll)
 
 namespace {
 
@@ -153,45 +154,4 @@ ORVScrollLook CORVScroll::GetLook() const
         look.nThumbAlong = t - m_nBarSize / 2 + m_nCapStart;
     }
     return look;
-}
-
-// ---- CORVHScroll ----
-
-CORVHScroll::CORVHScroll()
-{
-    m_wTrackFrame = kHScrollTrackFrame;
-}
-
-CORVHScroll::~CORVHScroll() = default;
-
-bool CORVHScroll::OnMouseMove(int x, int y) { return DragTo(x, y); }
-bool CORVHScroll::OnLButtonDown(int x, int y) { return PressAt(x, y); }
-bool CORVHScroll::OnRButtonDown(int x, int y) { return StepToward(x, y); }
-void CORVHScroll::Render() { DrawBar(); }
-void CORVHScroll::SetTrackImage(u16 frame) { TakeTrackSizes(frame); }
-
-bool CORVHScroll::CreateBar(CORVControl* parent, int x, int y, int length)
-{
-    return CreateAt(parent, x, y, length, m_nBarSize);
-}
-
-// ---- CORVVScroll ----
-
-CORVVScroll::CORVVScroll()
-{
-    m_bVertical = 1;
-    m_wTrackFrame = kVScrollTrackFrame;
-}
-
-CORVVScroll::~CORVVScroll() = default;
-
-bool CORVVScroll::OnMouseMove(int x, int y) { return DragTo(x, y); }
-bool CORVVScroll::OnLButtonDown(int x, int y) { return PressAt(x, y); }
-bool CORVVScroll::OnRButtonDown(int x, int y) { return StepToward(x, y); }
-void CORVVScroll::Render() { DrawBar(); }
-void CORVVScroll::SetTrackImage(u16 frame) { TakeTrackSizes(frame); }
-
-bool CORVVScroll::CreateBar(CORVControl* parent, int x, int y, int length)
-{
-    return CreateAt(parent, x, y, m_nBarSize, length);
 }

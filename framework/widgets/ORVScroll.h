@@ -71,32 +71,32 @@ protected:
     u8 m_bVertical = 0;
 };
 
-class CORVHScroll : public CORVScroll {
-    ORV_DECLARE_RUNTIME_CLASS(CORVHScroll)
+// A bar of one orientation: mouse input and drawing along x (horizontal) or y (vertical).
+template <bool kVertical>
+class TORVScrollBar : public CORVScroll {
 public:
-    CORVHScroll();
-    ~CORVHScroll() override;
+    TORVScrollBar()
+    {
+        m_bVertical = kVertical ? 1 : 0;
+        m_wTrackFrame = kVertical ? kVScrollTrackFrame : kHScrollTrackFrame;
+    }
 
-    bool OnMouseMove(int x, int y) override;                                       // 22
-    bool OnLButtonDown(int x, int y) override;                                     // 29
-    bool OnRButtonDown(int x, int y) override;                                     // 36
-    void Render() override;                                                        // 47: draws only
-    void SetTrackImage(u16 frame) override;                                        // 55
-    // CreateAt(parent, x, y, length, m_nBarSize).
-    virtual bool CreateBar(CORVControl* parent, int x, int y, int length);         // 56
+    bool OnMouseMove(int x, int y) override { return DragTo(x, y); }               // 22
+    bool OnLButtonDown(int x, int y) override { return PressAt(x, y); }            // 29
+    bool OnRButtonDown(int x, int y) override { return StepToward(x, y); }         // 36
+    void Render() override { DrawBar(); }                                          // 47: draws only
+    void SetTrackImage(u16 frame) override { TakeTrackSizes(frame); }              // 55
+    // CreateAt with the length along the bar and m_nBarSize across it.
+    virtual bool CreateBar(CORVControl* parent, int x, int y, int length)          // 56
+    {
+        return kVertical ? CreateAt(parent, x, y, m_nBarSize, length) : CreateAt(parent, x, y, length, m_nBarSize);
+    }
 };
 
-class CORVVScroll : public CORVScroll {
-    ORV_DECLARE_RUNTIME_CLASS(CORVVScroll)
-public:
-    CORVVScroll();
-    ~CORVVScroll() override;
+class CORVHScroll : public TORVScrollBar<false> {
+    ORV_DECLARE_RUNTIME_CLASS(CORVHScroll)
+};
 
-    bool OnMouseMove(int x, int y) override;                                       // 22
-    bool OnLButtonDown(int x, int y) override;                                     // 29
-    bool OnRButtonDown(int x, int y) override;                                     // 36
-    void Render() override;                                                        // 47: draws only
-    void SetTrackImage(u16 frame) override;                                        // 55
-    // CreateAt(parent, x, y, m_nBarSize, length).
-    virtual bool CreateBar(CORVControl* parent, int x, int y, int length);         // 56
+class CORVVScroll : public TORVScrollBar<true> {
+    ORV_DECLARE_RUNTIME_CLASS(CORVVScroll)
 };

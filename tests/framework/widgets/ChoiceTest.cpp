@@ -6,31 +6,17 @@
 #include <string>
 #include <vector>
 
-#include "framework/widgets/ButtonTestSupport.h"
 #include "framework/widgets/ORVChoice.h"
 #include "framework/widgets/ORVScroll.h"
-#include "support/TestHarness.h"
+#include "framework/widgets/WidgetTestSupport.h"
 
 namespace orv::test {
 namespace {
 
 constexpr u32 kWhite = 0xFFFFFFFF;
 
-// A 400 x 300 record window at (10, 20) in the main window (112, 84): children at + (122, 104).
-class ChoiceTest : public LibraryTest {
+class ChoiceTest : public WidgetTest {
 protected:
-    static constexpr int kWndAbsX = 122;
-    static constexpr int kWndAbsY = 104;
-
-    void SetUp() override
-    {
-        LibraryTest::SetUp();
-        Attach();
-        OpenGame();
-        m_pWnd = new CRecordWnd();
-        MainWnd().AddChild(m_pWnd, false);
-        m_pWnd->CreateAt(&MainWnd(), 10, 20, 400, 300);
-    }
 
     CORVChoice* AddChoice(int x, int y, int width, int items)
     {
@@ -55,7 +41,6 @@ protected:
         return out;
     }
 
-    CRecordWnd* m_pWnd = nullptr;
 };
 
 TEST_F(ChoiceTest, OpensDownwardOrUpwardByTheRoomLeftAndReturnsOnClose)

@@ -6,9 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/widgets/ButtonTestSupport.h"
 #include "framework/widgets/ORVEdit.h"
-#include "support/TestHarness.h"
+#include "framework/widgets/WidgetTestSupport.h"
 
 namespace orv::test {
 namespace {
@@ -17,22 +16,11 @@ constexpr u32 kWhite = 0xFFFFFFFF;
 const std::string kZhong = "中";   // two GBK bytes: D6 D0
 const std::string kWen = "文";     // CE C4
 
-// A record window at (10, 20) in the main window (112, 84): the edit at (20, 30) in it sits at
-// (142, 134) on the screen.
-class EditTest : public LibraryTest {
+// The edit at (20, 30) in the record window sits at (142, 134) on the screen.
+class EditTest : public WidgetTest {
 protected:
-    static constexpr int kAbsX = 142;
-    static constexpr int kAbsY = 134;
-
-    void SetUp() override
-    {
-        LibraryTest::SetUp();
-        Attach();
-        OpenGame();
-        m_pWnd = new CRecordWnd();
-        MainWnd().AddChild(m_pWnd, false);
-        m_pWnd->CreateAt(&MainWnd(), 10, 20, 400, 300);
-    }
+    static constexpr int kAbsX = kWndAbsX + 20;
+    static constexpr int kAbsY = kWndAbsY + 30;
 
     CORVEdit* AddEdit(int width = 120, int font = 1, u32 align = 0)
     {
@@ -87,7 +75,6 @@ protected:
         m_Fake.SetKeyDown(VK_SHIFT, false);
     }
 
-    CRecordWnd* m_pWnd = nullptr;
 };
 
 TEST_F(EditTest, TypedBytesEnterWithTheirKindsAndPairsStayWholeAtTheLimit)

@@ -5,30 +5,16 @@
 #include <string>
 #include <vector>
 
-#include "framework/widgets/ButtonTestSupport.h"
 #include "framework/widgets/ORVScroll.h"
-#include "support/TestHarness.h"
+#include "framework/widgets/WidgetTestSupport.h"
 
 namespace orv::test {
 namespace {
 
 constexpr u32 kWhite = 0xFFFFFFFF;
 
-// A record window at (10, 20) in the main window (112, 84): children sit at + (122, 104).
-class ScrollTest : public LibraryTest {
+class ScrollTest : public WidgetTest {
 protected:
-    static constexpr int kWndAbsX = 122;
-    static constexpr int kWndAbsY = 104;
-
-    void SetUp() override
-    {
-        LibraryTest::SetUp();
-        Attach();
-        OpenGame();
-        m_pWnd = new CRecordWnd();
-        MainWnd().AddChild(m_pWnd, false);
-        m_pWnd->CreateAt(&MainWnd(), 10, 20, 400, 300);
-    }
 
     template <class Bar>
     Bar* AddBar(int x, int y, int length, int range)
@@ -65,7 +51,6 @@ protected:
         return out;
     }
 
-    CRecordWnd* m_pWnd = nullptr;
 };
 
 TEST_F(ScrollTest, PositionIsClampedAndEachChangeIsNotifiedOnce)
