@@ -81,8 +81,9 @@ public:
     int ByteWidth(int index) const;
     int RangeWidth(int from, int to) const;
     // Top-left of the visible text in a view of w x h with line height lineH, by m_nAlign:
-    // 0x40 centres both ways; else x: 0x1 left, 0x2 centre, 0x4 right; y: 0x8 top, 0x10 middle,
-    // 0x20 or no vertical bit bottom (+ 1).
+    // 0x40 centres both ways; else x: 0x1 left, 0x2 centre, 0x4 right (tested in that order);
+    // y: 0x8 top (1), 0x10 middle, 0x20 or no vertical bit bottom (+ 1). Clicks use the same
+    // horizontal origin as drawing, so a point maps to the character drawn under it.
     void TextOrigin(int w, int h, int lineH, int* x0, int* y0) const;
 
     int Length() const { return static_cast<int>(m_strText.size()); }
