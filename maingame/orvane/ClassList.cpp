@@ -6,8 +6,13 @@
 
 #include "framework/core/RuntimeClass.h"
 #include "framework/widgets/ORVButton.h"
+#include "framework/widgets/ORVChoice.h"
+#include "framework/widgets/ORVEdit.h"
+#include "framework/widgets/ORVScroll.h"
 #include "framework/window/ORVMainWnd.h"
+#include "framework/window/ORVMenuWnd.h"
 #include "framework/window/ORVMsgBox.h"
+#include "framework/window/ORVSplitWnd.h"
 
 namespace {
 
@@ -26,12 +31,19 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVMainWnd::classCORVMainWnd,
     &CORVControl::classCORVControl,
     &CORVCtrlBaseTag::classCORVCtrlBaseTag,
+    &CORVSplitWnd::classCORVSplitWnd,
     &CORVControlContainer::classCORVControlContainer,
+    &CORVMenuWnd::classCORVMenuWnd,
     &CORVWindow::classCORVWindow,
     &CORVMsgBox::classCORVMsgBox,
+    &CORVHScroll::classCORVHScroll,
+    &CORVScroll::classCORVScroll,
+    &CORVEdit::classCORVEdit,
     &CORVButton::classCORVButton,
     &CORVCheck::classCORVCheck,
     &CORVRadioGroup::classCORVRadioGroup,
+    &CORVVScroll::classCORVVScroll,
+    &CORVChoice::classCORVChoice,
     // Aerie game.
     // Rich text and simple markup.
 };
