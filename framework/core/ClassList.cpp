@@ -5,6 +5,8 @@
 #include <new>
 
 #include "framework/core/RuntimeClass.h"
+#include "framework/richtext/ORVRichParagraph.h"
+#include "framework/richtext/ORVTextContext.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/window/ORVMainWnd.h"
 #include "framework/window/ORVMsgBox.h"
@@ -36,6 +38,14 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVRadioGroup::classCORVRadioGroup,
     // Aerie game.
     // Rich text and simple markup.
+    &CORVRichParagraph::classCORVRichParagraph,
+    &CTextContext::classCTextContext,
+    &CBlock::classCBlock,
+    &CNewLineMark::classCNewLineMark,
+    &CTextBlock::classCTextBlock,
+    &CNameBlock::classCNameBlock,
+    &CImageBlock::classCImageBlock,
+    &CTypeMark::classCTypeMark,
 };
 
 struct ClassListRegistration {

@@ -74,3 +74,15 @@ inline constexpr int kMsgBoxTextX = 20;
 inline constexpr int kMsgBoxTextY = 20;
 inline constexpr int kMsgBoxTextWidth = 290;
 inline constexpr int kMsgBoxGuideStep = 10;             // the tutorial step that points at the OK button
+
+// ---- Rich text ----
+// The rich-text model and the '#' builder are the same in every build; these are the values in
+// which builds differ. Text widths and heights and image sizes are the build's drawing files'.
+inline constexpr int kRichDefaultFont = 1;              // font of the default style (bits 0-4)
+inline constexpr ARGB kRichAddTextColour = 0xFFFFFF00;  // base colour of text added to a document
+inline constexpr int kRichAddTextFont = 1;              // font of text added to a document
+inline constexpr u16 kRichImageKind = kImageSetWindow;  // image set of '#' pictures
+inline constexpr u16 kRichImageIdOffset = 0;            // added to a '#' picture's number
+inline constexpr u16 kRichTypeMarkKind = kImageSetWindow;  // the mark that opens each paragraph
+inline constexpr u16 kRichTypeMarkIdOffset = 0;
+inline constexpr int kRichTypeMarkImage = 648;
