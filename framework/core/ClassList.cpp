@@ -6,6 +6,7 @@
 
 #include "framework/core/RuntimeClass.h"
 #include "framework/richtext/ORVRichParagraph.h"
+#include "framework/richtext/ORVSimpleBuilder.h"
 #include "framework/richtext/ORVTextContext.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/window/ORVMainWnd.h"
@@ -46,6 +47,11 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CNameBlock::classCNameBlock,
     &CImageBlock::classCImageBlock,
     &CTypeMark::classCTypeMark,
+    &CORVSimpleParser::classCORVSimpleParser,
+    &CORVSimpleStyleParser::classCORVSimpleStyleParser,
+    &CORVSimpleImageParser::classCORVSimpleImageParser,
+    &CORVSimpleBuilder::classCORVSimpleBuilder,
+    &CORVSimpleBuilder2::classCORVSimpleBuilder2,
 };
 
 struct ClassListRegistration {

@@ -4,6 +4,8 @@
 #include <cstring>
 
 #include "framework/richtext/ORVRichParagraph.h"
+#include "framework/richtext/ORVRichTextBuilder.h"
+#include "framework/richtext/ORVSimpleBuilder.h"
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CTextContext, CBlock)
 
@@ -15,7 +17,10 @@ bool IsTextPosAfter(const ORVTextPos& a, const ORVTextPos& b)
     return a.m_nOffset > b.m_nOffset;
 }
 
-CTextContext::CTextContext() = default;
+CTextContext::CTextContext()
+    : m_pBuilder(std::make_unique<CORVSimpleBuilder2>()), m_pXmlBuilder(std::make_unique<CORVRichTextBuilder>())
+{
+}
 
 CTextContext::~CTextContext()
 {
@@ -45,6 +50,14 @@ void CTextContext::Clear()
 CORVControl* CTextContext::GetOwnerCtrl()
 {
     return m_pView != nullptr ? m_pView->GetViewCtrl() : nullptr;
+}
+
+void CTextContext::AddText(const char* text, ARGB colour)
+{
+    if (text == nullptr) {
+        return;
+    }
+    AppendParagraph(m_pBuilder->BuildParagraph(text, colour, 0, -1, kRichAddTextFont));
 }
 
 void CTextContext::AppendParagraph(CORVRichParagraph* paragraph)

@@ -10,6 +10,8 @@
 #include "framework/richtext/ORVRichBlock.h"
 
 class CORVRichParagraph;
+class CORVRichTextBuilder;
+class CORVSimpleBuilder2;
 
 // A place in the document's text: a paragraph's running number and a byte offset in its text.
 struct ORVTextPos {
@@ -50,6 +52,9 @@ public:
     ORVRichPoint GetOrigin() override { return m_Origin; }
     ORVRichPoint GetEndPoint() override { return m_EndPoint; }
 
+    // Builds one paragraph from '#' markup, its base style in colour and the build's font, and
+    // appends it. Nothing for a null text.
+    void AddText(const char* text, ARGB colour = kRichAddTextColour);
     // Appends a paragraph (owned from here on): it gets the next running number and lays itself
     // out; beyond 256 paragraphs the oldest are deleted; the paragraphs are stacked again and the
     // view's scroll range follows the new height.
@@ -86,6 +91,8 @@ public:
     ORVRichPoint m_Origin;
     ORVRichPoint m_EndPoint;
     i32 m_nLayoutValue = 0;                          // set by the windows; nothing reads it
+    std::unique_ptr<CORVSimpleBuilder2> m_pBuilder;         // the '#' markup
+    std::unique_ptr<CORVRichTextBuilder> m_pXmlBuilder;     // the XML form
 
 private:
     void StackParagraphs();
