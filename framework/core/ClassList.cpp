@@ -9,6 +9,9 @@
 #include "framework/richtext/ORVSimpleBuilder.h"
 #include "framework/richtext/ORVTextContext.h"
 #include "framework/widgets/ORVButton.h"
+#include "framework/widgets/ORVChoice.h"
+#include "framework/widgets/ORVEdit.h"
+#include "framework/widgets/ORVScroll.h"
 #include "framework/window/ORVMainWnd.h"
 #include "framework/window/ORVMsgBox.h"
 
@@ -34,9 +37,14 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVControlContainer::classCORVControlContainer,
     &CORVWindow::classCORVWindow,
     &CORVMsgBox::classCORVMsgBox,
+    &CORVHScroll::classCORVHScroll,
+    &CORVScroll::classCORVScroll,
+    &CORVEdit::classCORVEdit,
     &CORVButton::classCORVButton,
     &CORVCheck::classCORVCheck,
     &CORVRadioGroup::classCORVRadioGroup,
+    &CORVVScroll::classCORVVScroll,
+    &CORVChoice::classCORVChoice,
     // Aerie game.
     // Rich text and simple markup.
     &CORVRichParagraph::classCORVRichParagraph,
