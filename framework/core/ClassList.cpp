@@ -6,6 +6,7 @@
 
 #include "framework/core/RuntimeClass.h"
 #include "framework/richtext/ORVRichParagraph.h"
+#include "framework/richtext/ORVRichTextViewer.h"
 #include "framework/richtext/ORVSimpleBuilder.h"
 #include "framework/richtext/ORVTextContext.h"
 #include "framework/widgets/ORVButton.h"
@@ -45,6 +46,7 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVRadioGroup::classCORVRadioGroup,
     &CORVVScroll::classCORVVScroll,
     &CORVChoice::classCORVChoice,
+    &CORVRichTextViewer::classCORVRichTextViewer,
     // Aerie game.
     // Rich text and simple markup.
     &CORVRichParagraph::classCORVRichParagraph,

@@ -150,3 +150,6 @@ inline constexpr u16 kRichImageIdOffset = 0;            // added to a '#' pictur
 inline constexpr u16 kRichTypeMarkKind = kImageSetWindow;  // the mark that opens each paragraph
 inline constexpr u16 kRichTypeMarkIdOffset = 0;
 inline constexpr int kRichTypeMarkImage = 648;
+// Whether a key the rich-text viewer has no use for (Ctrl+C without a selection included) counts
+// as handled.
+inline constexpr bool kRichViewerOtherKeyResult = false;
