@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "framework/core/DebugLog.h"
 #include "framework/richtext/ORVRichParagraph.h"
 #include "framework/text/TextUtil.h"
 
@@ -141,6 +142,9 @@ void CORVRichTextBuilder::AddText(const char* text)
     const char* end = text;
     for (const char* next = GbkNextChar(end); next != end && next - text <= kTextSize; next = GbkNextChar(end)) {
         end = next;
+    }
+    if (*end != '\0' && GbkNextChar(end) != end) {
+        DebugLog("Error,rich text: a text longer than %d bytes is cut there!\n", kTextSize);
     }
     m_Fill.AddRun(text, static_cast<int>(end - text));
 }

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "framework/core/DebugLog.h"
 #include "framework/richtext/ORVRichParagraph.h"
 #include "framework/xml/XmlNumber.h"
 
@@ -107,6 +108,9 @@ void CORVSimpleBuilder::OpenParagraph(const CTextBlock& base)
 void CORVSimpleBuilder::AppendPending(const char* bytes, int n)
 {
     if (m_bPendingFull || m_nPending + n > kPendingSize) {
+        if (!m_bPendingFull) {
+            DebugLog("Error,rich text: a run longer than %d bytes is cut there!\n", kPendingSize);
+        }
         m_bPendingFull = true;
         return;
     }

@@ -253,3 +253,45 @@ TEST_F(Markup, CurrentXmlBuilderIsForgottenWhenItGoes)
     ASSERT_TRUE(doc.Parse(xml.data(), xml.size()));
     orphan.ParseElement(doc.RootElement());   // nothing to fill: nothing happens
 }
+
+TEST_F(Markup, LongRunsAreReportedWhenCut)
+{
+    CORVSimpleBuilder2 builder;
+    std::unique_ptr<CORVRichParagraph> paragraph(builder.BuildParagraph(std::string(513, 'a').c_str(), 0, 0, -1, 1));
+    EXPECT_TRUE(m_Fake.HasDebugLineContaining("cut"));
+    const std::string xml = "<T>" + std::string(1030, 'b') + "</T>";
+    CXmlDocument doc;
+    ASSERT_TRUE(doc.Parse(xml.data(), xml.size()));
+    CORVRichTextBuilder xmlBuilder;
+    std::unique_ptr<CORVRichParagraph> fromXml(xmlBuilder.BuildParagraph(doc.RootElement()));
+    ASSERT_NE(fromXml, nullptr);
+    EXPECT_EQ(fromXml->m_strText.size(), 1024u);
+}
+
+// Mutated markup, laid out in narrow documents: every byte read stays inside the text.
+TEST_F(Markup, MutatedMarkupStaysInsideItsBytes)
+{
+    const std::string seed = "#R红#n黑#12345 a##b#u下#b闪#r<x5 cd>ef#Q#文尾";
+    const char specials[] = {'#', '<', '>', ' ', 'R', '1', '\0', '\xC4', 'r'};
+    unsigned state = 777;
+    auto next = [&state]() { return state = state * 1103515245u + 12345u; };
+    CTextContext doc;
+    for (int round = 0; round < 300; ++round) {
+        std::string m = seed;
+        for (int k = 0; k < 3; ++k) {
+            m[next() % m.size()] = specials[next() % sizeof(specials)];
+        }
+        m.resize(next() % (m.size() + 1));
+        std::unique_ptr<char[]> bytes(new char[m.size() + 1]);
+        std::memcpy(bytes.get(), m.data(), m.size());
+        bytes[m.size()] = '\0';
+        doc.Resize(static_cast<int>(next() % 40), 30);
+        doc.AddText(bytes.get());
+        CORVSimpleBuilder tags;
+        std::unique_ptr<CORVRichParagraph> paragraph(tags.Parse(bytes.get()));
+        ASSERT_NE(paragraph, nullptr);
+    }
+    doc.SelectAt(0, 0, 0);
+    doc.SelectAt(30, 25, 1);
+    doc.DrawParagraphs();
+}
