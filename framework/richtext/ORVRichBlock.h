@@ -4,7 +4,7 @@
 // images (CImageBlock, CTypeMark) and forced line breaks (CNewLineMark).
 //
 // How a block is measured and drawn, and how an image number becomes a picture, belongs to the
-// build: those operations are defined in the build's drawing folder (RichTextDraw.cpp), never
+// build: those operations are defined in the build's drawing folder (ORVRichBlockDraw.cpp), never
 // here.
 #pragma once
 
@@ -87,7 +87,7 @@ public:
     // underline, no blink, colour 0. Created on first use.
     static CTextBlock* GetDefaultStyle();
 
-    void Draw(ORVRichPoint clipFrom, ORVRichPoint clipTo) override;       // RichTextDraw.cpp
+    void Draw(ORVRichPoint clipFrom, ORVRichPoint clipTo) override;       // ORVRichBlockDraw.cpp
     void Layout() override;
     void CopyTo(CBlock* dst) const override;
     bool HitTest(int x, int y, int mode) override;
@@ -131,10 +131,10 @@ public:
 
     // Shows picture number n: id = id offset + n; the size is resolved from the picture.
     void SetImage(int number);
-    // Resolves the picture of the current id and kind and takes its size (RichTextDraw.cpp).
+    // Resolves the picture of the current id and kind and takes its size (ORVRichBlockDraw.cpp).
     void ResolveImage();
 
-    void Draw(ORVRichPoint clipFrom, ORVRichPoint clipTo) override;       // RichTextDraw.cpp
+    void Draw(ORVRichPoint clipFrom, ORVRichPoint clipTo) override;       // ORVRichBlockDraw.cpp
     void Layout() override;
     void CopyTo(CBlock* dst) const override;
 
@@ -158,7 +158,7 @@ public:
     void Layout() override;
 };
 
-// Text metrics of rich text, defined by the build (RichTextDraw.cpp): the pixel width of the
+// Text metrics of rich text, defined by the build (ORVRichBlockDraw.cpp): the pixel width of the
 // characters in [begin, end) in a font, and the pixel height of a line of that font.
 int RichTextRangeWidth(const char* begin, const char* end, int font);
 int RichTextFontHeight(int font);
