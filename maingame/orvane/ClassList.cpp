@@ -5,6 +5,10 @@
 #include <new>
 
 #include "framework/core/RuntimeClass.h"
+#include "framework/richtext/ORVRichParagraph.h"
+#include "framework/richtext/ORVRichTextViewer.h"
+#include "framework/richtext/ORVSimpleBuilder.h"
+#include "framework/richtext/ORVTextContext.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/widgets/ORVChoice.h"
 #include "framework/widgets/ORVEdit.h"
@@ -44,8 +48,22 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVRadioGroup::classCORVRadioGroup,
     &CORVVScroll::classCORVVScroll,
     &CORVChoice::classCORVChoice,
+    &CORVRichTextViewer::classCORVRichTextViewer,
     // Aerie game.
     // Rich text and simple markup.
+    &CORVRichParagraph::classCORVRichParagraph,
+    &CTextContext::classCTextContext,
+    &CBlock::classCBlock,
+    &CNewLineMark::classCNewLineMark,
+    &CTextBlock::classCTextBlock,
+    &CNameBlock::classCNameBlock,
+    &CImageBlock::classCImageBlock,
+    &CTypeMark::classCTypeMark,
+    &CORVSimpleParser::classCORVSimpleParser,
+    &CORVSimpleStyleParser::classCORVSimpleStyleParser,
+    &CORVSimpleImageParser::classCORVSimpleImageParser,
+    &CORVSimpleBuilder::classCORVSimpleBuilder,
+    &CORVSimpleBuilder2::classCORVSimpleBuilder2,
 };
 
 struct ClassListRegistration {

@@ -186,3 +186,18 @@ inline constexpr ARGB kMenuItemHoverColour = 0xFFFFFF00;
 inline constexpr ARGB kMenuItemDisabledTint = 0xFFDDDDDD;
 inline constexpr u16 kSplitBackFrame = 30;
 inline constexpr u32 kSplitMaxAmount = 65535;     // the request carries a 16-bit amount
+
+// ---- Rich text ----
+// The rich-text model and the '#' builder are the same in every build; these are the values in
+// which builds differ. Text widths and heights and image sizes are the build's drawing files'.
+inline constexpr int kRichDefaultFont = 1;              // font of the default style (bits 0-4)
+inline constexpr ARGB kRichAddTextColour = 0xFFFFFF00;  // base colour of text added to a document
+inline constexpr int kRichAddTextFont = 1;              // font of text added to a document
+inline constexpr u16 kRichImageKind = kImageSetWindow;  // image set of '#' pictures
+inline constexpr u16 kRichImageIdOffset = 0;            // added to a '#' picture's number
+inline constexpr u16 kRichTypeMarkKind = kImageSetWindow;  // the mark that opens each paragraph
+inline constexpr u16 kRichTypeMarkIdOffset = 0;
+inline constexpr int kRichTypeMarkImage = 648;
+// Whether a key the rich-text viewer has no use for (Ctrl+C without a selection included) counts
+// as handled.
+inline constexpr bool kRichViewerOtherKeyResult = false;
