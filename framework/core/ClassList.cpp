@@ -5,7 +5,13 @@
 #include <new>
 
 #include "framework/core/RuntimeClass.h"
+#include "framework/richtext/ORVRichParagraph.h"
+#include "framework/richtext/ORVSimpleBuilder.h"
+#include "framework/richtext/ORVTextContext.h"
 #include "framework/widgets/ORVButton.h"
+#include "framework/widgets/ORVChoice.h"
+#include "framework/widgets/ORVEdit.h"
+#include "framework/widgets/ORVScroll.h"
 #include "framework/window/ORVMainWnd.h"
 #include "framework/window/ORVMsgBox.h"
 
@@ -31,11 +37,29 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVControlContainer::classCORVControlContainer,
     &CORVWindow::classCORVWindow,
     &CORVMsgBox::classCORVMsgBox,
+    &CORVHScroll::classCORVHScroll,
+    &CORVScroll::classCORVScroll,
+    &CORVEdit::classCORVEdit,
     &CORVButton::classCORVButton,
     &CORVCheck::classCORVCheck,
     &CORVRadioGroup::classCORVRadioGroup,
+    &CORVVScroll::classCORVVScroll,
+    &CORVChoice::classCORVChoice,
     // Aerie game.
     // Rich text and simple markup.
+    &CORVRichParagraph::classCORVRichParagraph,
+    &CTextContext::classCTextContext,
+    &CBlock::classCBlock,
+    &CNewLineMark::classCNewLineMark,
+    &CTextBlock::classCTextBlock,
+    &CNameBlock::classCNameBlock,
+    &CImageBlock::classCImageBlock,
+    &CTypeMark::classCTypeMark,
+    &CORVSimpleParser::classCORVSimpleParser,
+    &CORVSimpleStyleParser::classCORVSimpleStyleParser,
+    &CORVSimpleImageParser::classCORVSimpleImageParser,
+    &CORVSimpleBuilder::classCORVSimpleBuilder,
+    &CORVSimpleBuilder2::classCORVSimpleBuilder2,
 };
 
 struct ClassListRegistration {
