@@ -1,7 +1,7 @@
 // CAerieDataMgr: the game's data store. It mirrors what the game server reports: the own city,
 // the city being visited, and what belongs to the player rather than to a city (lists of beasts,
-// friends and slaves, the egg bag, the newly obtained monster, main-line missions, rankings and a
-// text list). The reply dispatcher (OnRecv, AerieReplyDispatcher.cpp) is its only writer; windows
+// friends and slaves, the egg bag, the newly obtained monster, main-line missions, rankings, a
+// text list and the help window's two pages). The reply dispatcher (OnRecv, AerieReplyDispatcher.cpp) is its only writer; windows
 // read it every frame and keep no copies.
 //
 // Which city the windows show is only the show-own flag; which city a server message changes is
@@ -16,6 +16,7 @@
 #include "aerie/state/AerieCityData.h"
 #include "aerie/state/AerieListEntries.h"
 #include "aerie/state/NetDataItem.h"
+#include "framework/help/ORVHelpText.h"
 
 struct AerieMainMission {
     u32 m_dwKey = 0;
@@ -85,6 +86,8 @@ public:
     std::vector<std::string> m_vTexts;
     u8 m_bEntered = 0;
     u8 m_bRecompute = 0;
+    // Two laid-out pages of help text that the help window fills; empty until then.
+    CORVHelpText m_aHelpPages[2];
 
 private:
     // Dispatcher helpers (AerieReplyDispatcher.cpp).
