@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "framework/core/ORVMsg.h"
 
@@ -74,3 +75,17 @@ inline void DeliverGameEvent(u32 topic, u32 value = 0, const std::string& text =
 {
     DeliverFrameworkMsg(ORV_MSG_GAMEWND, topic, value, text);
 }
+
+// Topics 45 then 4, posted: a work state, a fight mission or a reward changed the city.
+inline void PostMissionAndCityChanged()
+{
+    PostGameEvent(EVT_MISSION_CHANGED);
+    PostGameEvent(EVT_CITY_CHANGED);
+}
+
+// A floating notice of the game: white, for 150 frames.
+void ShowGameNotice(std::string_view text);
+// The own player's name as the host gives it (read up to kMaxHostText bytes); empty without a
+// callback.
+inline constexpr std::size_t kMaxHostText = 256;
+std::string_view GetOwnPlayerName();

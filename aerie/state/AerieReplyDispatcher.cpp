@@ -25,8 +25,6 @@ using namespace aerie_layout;
 namespace {
 
 constexpr int kMinMessageSize = 8;          // enough for the sub id
-constexpr int kNoticeFrames = 150;
-constexpr u32 kWhite = 0xFFFFFFFF;
 constexpr std::size_t kNoticeBufferSize = 128;
 constexpr std::size_t kMaxListText = 1023;
 constexpr u16 kLastItemKind = 14;
@@ -54,18 +52,6 @@ bool InflateBody(const char* buf, int len, unsigned char* dest, unsigned long* i
         return false;
     }
     return true;
-}
-
-std::string_view PlayerName()
-{
-    IORVCallBack* cb = ORVCallBack();
-    const char* name = cb != nullptr ? cb->GetPlayerName() : nullptr;
-    return name != nullptr ? CountedText(name, 256) : std::string_view();
-}
-
-void ShowNotice(std::string_view text)
-{
-    CAutoTip::GetSingleton().AddText(std::string(text), kWhite, kNoticeFrames);
 }
 
 // Sets bytes [0, n) of a u16 array from value bytes, little-endian, leaving the rest.
@@ -114,7 +100,7 @@ void CAerieDataMgr::ApplyItem(const NetDataItem& item, const char* buf, int len,
     switch (item.m_wKind) {
     case 0: {
         const std::string_view name = CountedText(v, n);
-        if (name == PlayerName()) {
+        if (name == GetOwnPlayerName()) {
             m_dwOwnPlayerId = ReadLE32(Bytes(buf));
             m_bShowOwn = 1;
             m_OwnCity.m_strOwnerName.assign(name);
@@ -123,7 +109,7 @@ void CAerieDataMgr::ApplyItem(const NetDataItem& item, const char* buf, int len,
             m_VisitedCity.m_strOwnerName.assign(name);
             char notice[kNoticeBufferSize];
             std::snprintf(notice, sizeof notice, "您已进入到%s的琉璃台", m_VisitedCity.m_strOwnerName.c_str());
-            ShowNotice(notice);
+            ShowGameNotice(notice);
         }
         m_bEntered = 1;
         break;
@@ -194,8 +180,7 @@ void CAerieDataMgr::ApplyItem(const NetDataItem& item, const char* buf, int len,
         if (n >= 3 && ReadLE16(v) < 3) {
             city.SetWorkState(v, n, now);
             MarkTouched(city);
-            PostGameEvent(EVT_MISSION_CHANGED);
-            PostGameEvent(EVT_CITY_CHANGED);
+            PostMissionAndCityChanged();
             return;
         }
         break;
@@ -210,8 +195,7 @@ void CAerieDataMgr::ApplyItem(const NetDataItem& item, const char* buf, int len,
     case 13:
         city.m_FightMissions.Update(v, n, now);
         MarkTouched(city);
-        PostGameEvent(EVT_MISSION_CHANGED);
-        PostGameEvent(EVT_CITY_CHANGED);
+        PostMissionAndCityChanged();
         return;
     case 14: {
         m_vTexts.clear();
@@ -395,13 +379,11 @@ void CAerieDataMgr::OnRecv(const char* buf, int len)
         break;
     case 29: case 31:
         ApplyDataItems(buf, len);
-        PostGameEvent(EVT_MISSION_CHANGED);
-        PostGameEvent(EVT_CITY_CHANGED);
+        PostMissionAndCityChanged();
         break;
     case 30:
         ApplyDataItems(buf, len);
-        PostGameEvent(EVT_MISSION_CHANGED);
-        PostGameEvent(EVT_CITY_CHANGED);
+        PostMissionAndCityChanged();
         PostGameEvent(EVT_AWARDREFRESH_DATA, h.m_wParam2);
         break;
     case 32:
@@ -413,8 +395,7 @@ void CAerieDataMgr::OnRecv(const char* buf, int len)
         break;
     case 34:
         ApplyDataItems(buf, len);
-        PostGameEvent(EVT_MISSION_CHANGED);
-        PostGameEvent(EVT_CITY_CHANGED);
+        PostMissionAndCityChanged();
         DebugLog("领取资源地升级的奖励\n");
         break;
     case 37:
@@ -461,7 +442,7 @@ void CAerieDataMgr::OnRecv(const char* buf, int len)
         break;
     case 201:
         if (const std::string_view notice = CountedText(body, bodyLen); !notice.empty()) {
-            ShowNotice(notice);
+            ShowGameNotice(notice);
         }
         break;
     case 205:

@@ -69,14 +69,6 @@ protected:
         }
         return t;
     }
-    std::vector<std::string> Tips()
-    {
-        std::vector<std::string> out;
-        for (const AutoTipItem& tip : CAutoTip::GetSingleton().GetTips()) {
-            out.push_back(tip.m_vLines.empty() ? "" : tip.m_vLines[0].m_strText);
-        }
-        return out;
-    }
 };
 
 TEST_F(AerieRecvTest, EnteringTheOwnCityOpensTheGameAndTellsItInOrder)
@@ -252,9 +244,7 @@ TEST_F(AerieRecvTest, EachReplyAppliesAndAnnouncesAsItsSubSays)
         Attach();
         EnterAndClear();
         Store().m_OwnCity.SetOwnerRecord(nullptr, 0);
-        while (!CAutoTip::GetSingleton().GetTips().empty()) {
-            CAutoTip::GetSingleton().Next();
-        }
+        ClearTips();
         Recv(c.msg);
         EXPECT_EQ(TakeTopics(), c.delivered);
         Frame();
