@@ -2,6 +2,7 @@
 // city attribution, and the bounds on every field the server fills.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 
 #include "aerie/state/AerieEvents.h"
@@ -156,8 +157,13 @@ TEST_F(AerieRecvTest, ShortMessagesAreIgnoredAndRunNoRecompute)
     EXPECT_EQ(Store().m_bRecompute, 1);
     Frame();
     EXPECT_TRUE(GameTopics().empty());
-    // An unknown sub changes nothing but runs a pending recompute.
+    // An unknown sub changes nothing but runs a pending recompute of the shown city.
+    const std::string monster = MonsterRecord(3, 0, 6, 1, 1, 1);
+    std::memcpy(Store().m_OwnCity.m_mapMonsters[3].m_Data, monster.data(), monster.size());
     Recv(Message(kOwnId, 5000, Item(1, RecordBytes(67).U32(0, 9))));
+    EXPECT_EQ(Store().m_bRecompute, 0);
+    EXPECT_EQ(Store().m_OwnCity.m_aGroups[0].m_dwMonsterCount, 6u);
+    Store().m_bRecompute = 1;
     Recv(Message(kOwnId, 300));
     EXPECT_EQ(Store().m_bRecompute, 0);
     EXPECT_EQ(Store().m_OwnCity.GetCoins(), 0u);
