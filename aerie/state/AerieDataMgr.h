@@ -43,6 +43,8 @@ public:
 
     // ---- Reply dispatcher (AerieReplyDispatcher.cpp) ----
     // One server message. A null message, a negative length or one under 8 bytes is ignored.
+    // A message handed over while another is applied (from a window that a delivered event
+    // reached) is applied whole first; the outer one then goes on.
     void OnRecv(const char* buf, int len);
     // Applies the items of the body after the 12-byte header (generic update).
     void ApplyDataItems(const char* buf, int len);
@@ -91,6 +93,7 @@ public:
 
 private:
     // Dispatcher helpers (AerieReplyDispatcher.cpp).
+    void Dispatch(const char* buf, int len);
     void ApplyItem(const NetDataItem& item, const char* buf, int len, u32 now);
     void ApplyCompressedCity(const char* buf, int len);
     void ApplyMainMissions(const char* buf, int len);
@@ -101,6 +104,7 @@ private:
 
     std::vector<NetDataItem> m_vItems;        // reused by every message
     u8 m_byTouched = 0;                       // bit 0 own, bit 1 visited: changed by this message
+    int m_nRecvDepth = 0;                     // messages being applied
     bool m_bBuildingChanged = false;
 };
 

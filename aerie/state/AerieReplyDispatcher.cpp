@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 #include <zlib.h>
 
@@ -215,12 +216,19 @@ void CAerieDataMgr::ApplyItem(const NetDataItem& item, const char* buf, int len,
 
 void CAerieDataMgr::ApplyCompressedCity(const char* buf, int len)
 {
+    // A city message handed over inside another one's events gets a buffer of its own.
+    std::unique_ptr<unsigned char[]> nested;
+    unsigned char* city = g_CityMessage;
+    if (m_nRecvDepth > 1) {
+        nested = std::make_unique<unsigned char[]>(sizeof g_CityMessage);
+        city = nested.get();
+    }
     unsigned long inflated = 0;
-    if (!InflateBody(buf, len, g_CityMessage + kNetMsgHeaderSize, &inflated)) {
+    if (!InflateBody(buf, len, city + kNetMsgHeaderSize, &inflated)) {
         return;
     }
-    std::memcpy(g_CityMessage, buf, kNetMsgHeaderSize);
-    ApplyDataItems(reinterpret_cast<const char*>(g_CityMessage), static_cast<int>(kNetMsgHeaderSize + inflated));
+    std::memcpy(city, buf, kNetMsgHeaderSize);
+    ApplyDataItems(reinterpret_cast<const char*>(city), static_cast<int>(kNetMsgHeaderSize + inflated));
     DeliverGameEvent(EVT_OPEN_GAMEWND);
     if (m_bEntered) {
         m_bEntered = 0;
@@ -339,6 +347,27 @@ void CAerieDataMgr::OnRecv(const char* buf, int len)
         }
         return;
     }
+    if (m_nRecvDepth > 0) {
+        // The outer message's items stay where they are; this one splits into a list of its own.
+        std::vector<NetDataItem> outerItems;
+        outerItems.swap(m_vItems);
+        const u8 outerTouched = m_byTouched;
+        const bool outerBuildingChanged = m_bBuildingChanged;
+        ++m_nRecvDepth;
+        Dispatch(buf, len);
+        --m_nRecvDepth;
+        m_vItems.swap(outerItems);
+        m_byTouched = outerTouched;
+        m_bBuildingChanged = outerBuildingChanged;
+        return;
+    }
+    ++m_nRecvDepth;
+    Dispatch(buf, len);
+    --m_nRecvDepth;
+}
+
+void CAerieDataMgr::Dispatch(const char* buf, int len)
+{
     const NetMsgHeader h = NetMsgHeader::Read(buf, len);
     const auto* body = Bytes(buf) + std::min(len, kNetMsgHeaderSize);
     const std::size_t bodyLen = len > kNetMsgHeaderSize ? static_cast<std::size_t>(len - kNetMsgHeaderSize) : 0;

@@ -408,3 +408,49 @@ TEST_F(AerieRecvTest, RecordListsTakeTheirRecordSizeFromParam2)
 
 }  // namespace
 }  // namespace orv::test
+
+namespace orv::test {
+namespace {
+
+// A game window that hands the server a message of its own when the guardian beast changes, as
+// a host answering at once would.
+class CNestingWnd : public CAerieStandInWnd {
+    ORV_DECLARE_RUNTIME_CLASS(CNestingWnd)
+public:
+    static std::string& Nested()
+    {
+        static std::string msg;
+        return msg;
+    }
+    bool ProcessMessage(ORVMsg* msg) override
+    {
+        if (msg != nullptr && msg->m_nId == ORV_MSG_GAMEWND && msg->m_wParam == EVT_BEAST_CHANGED && !Nested().empty()) {
+            const std::vector<char> bytes = ExactBytes(Nested());
+            Nested().clear();
+            CORVMgr::GetSingleton().Recv(bytes.data(), static_cast<int>(bytes.size()));
+        }
+        return CAerieStandInWnd::ProcessMessage(msg);
+    }
+};
+ORV_IMPLEMENT_RUNTIME_CLASS(CNestingWnd, CAerieStandInWnd)
+
+TEST_F(AerieRecvTest, AMessageHandedOverDuringAnotherIsAppliedWholeAndTheOuterGoesOn)
+{
+    ScopedSystemWindowRecord nesting(ORV_MSG_GAMEWND, ORV_RUNTIME_CLASS(CNestingWnd));
+    EnterAndClear();
+    std::string many;
+    for (u16 slot = 0; slot < 40; ++slot) {
+        many += Item(5, MonsterRecord(slot, 0, 1, 0, 0, 0));
+    }
+    CNestingWnd::Nested() = Compressed(kOwnId, 0, Item(1, RecordBytes(67).U32(0, 5)) + many);
+    Recv(Compressed(kOwnId, 0, Item(6, RecordBytes(11).U16(0, 2)) + Item(2, LE16(7) + LE16(3)) +
+                                    Item(5, MonsterRecord(60, 0, 9, 0, 0, 0))));
+    EXPECT_TRUE(CNestingWnd::Nested().empty());
+    EXPECT_EQ(Store().m_OwnCity.GetCoins(), 5u);
+    EXPECT_EQ(Store().m_OwnCity.m_aBuildings[7].m_wLevel, 3) << "the outer message goes on after the nested one";
+    EXPECT_EQ(Store().m_OwnCity.m_aGroups[3].m_dwMonsterCount, 9u + 10u);
+    EXPECT_EQ(Store().m_OwnCity.m_aGroups[0].m_dwMonsterCount, 10u);
+}
+
+}  // namespace
+}  // namespace orv::test
