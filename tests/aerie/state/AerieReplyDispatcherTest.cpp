@@ -99,6 +99,12 @@ TEST_F(AerieRecvTest, VisitingAnotherCityNotifiesAndKeepsOwnMessagesOnTheOwnReco
     EXPECT_EQ(Store().m_VisitedCity.GetCoins(), 77u);
     EXPECT_EQ(&Store().GetShownCity(), &Store().m_VisitedCity);
     EXPECT_EQ(Tips(), std::vector<std::string>{"您已进入到other的琉璃台"});
+    // A long name is cut so that the notice keeps within its 128 bytes.
+    ClearTips();
+    Recv(Compressed(kOtherId, 0, Item(0, std::string(300, 'n'))));
+    ASSERT_EQ(Tips().size(), 1u);
+    EXPECT_EQ(Tips()[0], std::string("您已进入到") + std::string(127 - 10, 'n'));
+    Recv(Compressed(kOtherId, 0, Item(0, "other")));
     // While visiting, a message about the own city still changes the own record.
     Recv(Message(kOwnId, 1, Item(1, RecordBytes(67).U32(kOwnerCoins, 5))));
     EXPECT_EQ(Store().m_OwnCity.GetCoins(), 5u);
