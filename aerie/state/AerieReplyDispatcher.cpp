@@ -234,7 +234,7 @@ void CAerieDataMgr::ApplyCompressedCity(const char* buf, int len)
         m_bEntered = 0;
         DeliverGameEvent(EVT_CITY_ENTERED);
         DeliverGameEvent(EVT_CITY_ENTERED_BEASTS);
-        DeliverGameEvent(EVT_CITY_ENTERED_LAST);
+        DeliverGameEvent(EVT_NOTICE_CHECK);
     }
     FinishMessage();
 }
@@ -459,7 +459,7 @@ void CAerieDataMgr::Dispatch(const char* buf, int len)
         break;
     case 113:
         ApplyDataItems(buf, len);
-        DeliverGameEvent(EVT_HATCH_CHANGED);
+        DeliverGameEvent(EVT_SLAVE_HIRED);
         break;
     case 117:
         FillRecordList(m_vFriends, body, bodyLen, h.m_wParam2);
