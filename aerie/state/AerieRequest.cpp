@@ -213,6 +213,8 @@ void CAerieRequest::IncubatorTool(AerieIncubators& incubators, int index, int to
     const u16 p1 = static_cast<u16>(index);
     switch (tool) {
     case kToolSmash: {
+        // Times left here are the incubator's local countdowns (GetIncubatorTimers), which run
+        // down between the server's reports; the same for the anti-theft time of a steal.
         const AerieIncubatorTimer* t = GetIncubatorTimers(incubators, index);
         if (t != nullptr && t->m_dwHatchMs == 0) {
             SendNamed(Header(REQ_SMASH_EGG, p1));
