@@ -39,5 +39,8 @@ int main()
     }
     std::printf("IsAerieOpen() = %s, draw calls while closed: %d\n", mgr.IsAerieOpen() ? "true" : "false",
                 host.m_nDrawCalls);
+    // Before the library unloads (and before the callback object dies), close the game: at unload
+    // the library no longer calls the host, so only this sends the leave request and tells the host.
+    mgr.CloseAerie();
     return 0;
 }

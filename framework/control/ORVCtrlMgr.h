@@ -13,7 +13,8 @@
 class CORVCtrlMgr {
 public:
     // g_CtrlMgr, created on first use. The services that controls call from their destructors are
-    // created before it (CreateTreeServices), so they outlive it.
+    // created before it (CreateTreeServices), so they outlive it. After its teardown (unload) it
+    // writes a debug line and hands out an empty stand-in; code that may run then uses GetIfAlive.
     static CORVCtrlMgr& GetSingleton();
     // The manager while it exists; null before its creation and once its teardown is done.
     static CORVCtrlMgr* GetIfAlive();
@@ -22,6 +23,10 @@ public:
 
     CORVCtrlMgr();
     ~CORVCtrlMgr();
+    // An empty manager that never becomes the live one (what GetSingleton hands out after the
+    // teardown).
+    enum InertTag { kInert };
+    explicit CORVCtrlMgr(InertTag);
     CORVCtrlMgr(const CORVCtrlMgr&) = delete;
     CORVCtrlMgr& operator=(const CORVCtrlMgr&) = delete;
 
