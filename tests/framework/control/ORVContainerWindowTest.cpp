@@ -334,3 +334,34 @@ TEST_F(ContainerTest, ChildWalkSurvivesHandlersThatDeleteControls)
 }
 
 }  // namespace
+
+namespace {
+
+using namespace orv::test;
+
+// A dying container is out of the manager's capture, hover, focus and modal fields before its
+// children go: their destructors (and whatever they route) never find the half-destroyed container.
+TEST_F(ContainerTest, LeavesTheManagersFieldsBeforeItsChildrenAreDeleted)
+{
+    auto* parent = new ProbeContainer("parent");
+    parent->m_bModal = 1;
+    parent->CreateAt(nullptr, 0, 0, 100, 100);
+    auto* child = Place(*parent, new ProbeControl("child"), 0, 0, 10, 10);
+    CtrlMgr().m_pCapture = parent;
+    CtrlMgr().m_pHover = parent;
+    CtrlMgr().m_pFocus = parent;
+    ASSERT_EQ(CtrlMgr().m_vModal.size(), 1u);
+    std::vector<std::string> stillHeld;
+    const CORVControl* dying = parent;
+    child->m_fnOnDestroy = [&] {
+        CORVCtrlMgr& mgr = CtrlMgr();
+        if (mgr.m_pCapture == dying) stillHeld.push_back("capture");
+        if (mgr.m_pHover == dying) stillHeld.push_back("hover");
+        if (mgr.m_pFocus == dying) stillHeld.push_back("focus");
+        if (!mgr.m_vModal.empty()) stillHeld.push_back("modal");
+    };
+    delete parent;
+    EXPECT_EQ(stillHeld, std::vector<std::string>{});
+}
+
+}  // namespace
