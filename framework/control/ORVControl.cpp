@@ -351,10 +351,16 @@ bool CORVControl::HitTest(int, int)
 
 void CORVControl::Render()
 {
-    const ORVLifeWatch life = Watch();
-    PumpPostedMessages();
-    if (life.expired()) {
-        return;
+    // Only handing out a posted message can end this control's life here: the life is watched
+    // only when one is pending (a steady frame takes no watch).
+    if (m_MsgQueue.GetPendingCount() != 0) {
+        const ORVLifeWatch life = Watch();
+        PumpPostedMessages();
+        if (life.expired()) {
+            return;
+        }
+    } else {
+        PumpPostedMessages();
     }
     OnDraw();
 }
@@ -369,6 +375,9 @@ void CORVControl::OnDrawOverlay() {}
 
 void CORVControl::PumpPostedMessages()
 {
+    if (m_MsgQueue.GetPendingCount() == 0) {
+        return;   // nothing to count down: most controls, most frames
+    }
     const std::vector<PostedMsg>& pumped = m_MsgQueue.Pump();
     if (pumped.empty()) {
         return;

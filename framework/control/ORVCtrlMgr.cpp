@@ -18,7 +18,6 @@ u32 g_nMouseY = 0;
 
 namespace {
 
-CORVCtrlMgr* g_pLiveCtrlMgr = nullptr;
 bool g_bCtrlMgrTornDown = false;
 
 // The services that controls and the main window call are created first, so that they are
@@ -57,11 +56,6 @@ CORVCtrlMgr& CORVCtrlMgr::GetSingleton()
     return *mgr;
 }
 
-CORVCtrlMgr* CORVCtrlMgr::GetIfAlive()
-{
-    return g_pLiveCtrlMgr;
-}
-
 bool CORVCtrlMgr::IsTornDown()
 {
     return g_bCtrlMgrTornDown;
@@ -69,7 +63,7 @@ bool CORVCtrlMgr::IsTornDown()
 
 CORVCtrlMgr::CORVCtrlMgr()
 {
-    g_pLiveCtrlMgr = this;
+    s_pLive = this;
 }
 
 CORVCtrlMgr::CORVCtrlMgr(InertTag) {}
@@ -82,7 +76,7 @@ CORVCtrlMgr::~CORVCtrlMgr()
     *GetORVCallBack() = nullptr;
     // The window tree goes next, while the manager and every service its destructors call live.
     DestroyWindowTree();
-    g_pLiveCtrlMgr = nullptr;
+    s_pLive = nullptr;
     g_bCtrlMgrTornDown = true;
 }
 
