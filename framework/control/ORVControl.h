@@ -4,6 +4,7 @@
 // click and double-click notifications to its parent.
 #pragma once
 
+#include <memory>
 #include <string>
 
 #include "BuildProfile.h"
