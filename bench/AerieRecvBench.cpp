@@ -17,28 +17,10 @@
 #include "aerie/state/AerieRecordLayout.h"
 #include "aerie/state/XmlAerieMgr.h"
 #include "framework/control/ORVCtrlMgr.h"
+#include "AllocCounter.h"
 #include "framework/core/ORVCallBack.h"
 #include "framework/core/ScratchBuffer.h"
 #include "maingame/orvane/ORVMgr.h"
-
-namespace {
-
-std::atomic<long long> g_nAllocs{0};
-
-}  // namespace
-
-// Every heap allocation of the process is counted (the benchmark binary only).
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-void* operator new(std::size_t n)
-{
-    g_nAllocs.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(n ? n : 1)) {
-        return p;
-    }
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 namespace {
 
@@ -157,7 +139,8 @@ const CityMessage& City()
 void ReportAllocs(benchmark::State& state, long long before)
 {
     state.counters["allocs_per_msg"] =
-        benchmark::Counter(static_cast<double>(g_nAllocs.load() - before), benchmark::Counter::kAvgIterations);
+        benchmark::Counter(
+            static_cast<double>(static_cast<long long>(AllocationCount()) - before), benchmark::Counter::kAvgIterations);
     state.counters["inflated_bytes"] = static_cast<double>(City().inflated.size());
     state.counters["compressed_bytes"] = static_cast<double>(City().body.size());
 }
@@ -166,7 +149,7 @@ void BM_BareUncompress(benchmark::State& state)
 {
     const CityMessage& city = City();
     std::vector<unsigned char> out(kScratchBufferSize);
-    const long long before = g_nAllocs.load();
+    const long long before = static_cast<long long>(AllocationCount());
     for (auto _ : state) {
         uLongf n = out.size();
         benchmark::DoNotOptimize(uncompress(out.data(), &n, reinterpret_cast<const Bytef*>(city.body.data()),
@@ -187,7 +170,7 @@ void BM_RecvFullCity(benchmark::State& state)
     // The first message creates the city's entries and opens the game window.
     mgr.Recv(city.message.data(), static_cast<int>(city.message.size()));
     mgr.Render();
-    const long long before = g_nAllocs.load();
+    const long long before = static_cast<long long>(AllocationCount());
     long long n = 0;
     for (auto _ : state) {
         mgr.Recv(city.message.data(), static_cast<int>(city.message.size()));

@@ -91,5 +91,8 @@ int main()
         ++host.m_nFrame;
         mgr.Render();
     }
+    // Before the library unloads (and before the callback object dies), close the game: at unload
+    // the library no longer calls the host, so only this sends the leave request and tells the host.
+    mgr.CloseAerie();
     return 0;
 }
