@@ -71,12 +71,63 @@ void LowerAscii(std::string& text)
     }
 }
 
-// "a,b": the two numbers as the markup reads them; a missing number reads as 0.
-void ReadNumberPair(const std::string& text, i32& first, i32& second)
+// Where the number at the front of text ends, read the way the markup's numbers are read
+// ("%d", or "%x" when hex): blanks, one sign, then digits (hex: after an optional 0x). text itself
+// when no digit follows, and then nothing is converted: the value read into stays as it was.
+const char* NumberEnd(const char* text, bool hex)
 {
-    first = XmlTextToInt(text.c_str());
-    const std::size_t comma = text.find(',');
-    second = comma == std::string::npos ? 0 : XmlTextToInt(text.c_str() + comma + 1);
+    auto isDigit = [hex](char c) {
+        return (c >= '0' && c <= '9') || (hex && ((c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F')));
+    };
+    const char* p = text;
+    while (*p == ' ' || (*p >= '\t' && *p <= '\r')) {
+        ++p;
+    }
+    if (*p == '+' || *p == '-') {
+        ++p;
+    }
+    if (hex && p[0] == '0' && (p[1] == 'x' || p[1] == 'X') && isDigit(p[2])) {
+        p += 2;
+    }
+    if (!isDigit(*p)) {
+        return text;
+    }
+    while (isDigit(*p)) {
+        ++p;
+    }
+    return p;
+}
+
+// Reads the number at the front of text into value; value stays as it was when there is none.
+// Returns where the number ends (text itself without one).
+const char* ReadHex(const char* text, u32& value)
+{
+    const char* end = NumberEnd(text, true);
+    if (end != text) {
+        value = XmlTextToHex(text);
+    }
+    return end;
+}
+
+const char* ReadInt(const char* text, i32& value)
+{
+    const char* end = NumberEnd(text, false);
+    if (end != text) {
+        value = XmlTextToInt(text);
+    }
+    return end;
+}
+
+// "first,second": the second number is read only right behind the first and its comma; a number
+// that is not there reads as 0.
+void ReadNumberPair(const char* text, i32& first, i32& second)
+{
+    first = 0;
+    second = 0;
+    const char* end = ReadInt(text, first);
+    if (end != text && *end == ',') {
+        ReadInt(end + 1, second);
+    }
 }
 
 }  // namespace
@@ -158,12 +209,10 @@ void CORVHelpText::LayoutText(const char* text, std::size_t len)
                     break;
                 }
                 const TagReader::Token value = reader.Read('/');
-                if (!value.text.empty()) {
-                    if (key.text == "color") {
-                        m_dwColor = XmlTextToHex(value.text.c_str());
-                    } else {
-                        m_nLineHeight = XmlTextToInt(value.text.c_str());
-                    }
+                if (key.text == "color") {
+                    ReadHex(value.text.c_str(), m_dwColor);
+                } else {
+                    ReadInt(value.text.c_str(), m_nLineHeight);
                 }
                 if (!value.found) {
                     break;
@@ -193,7 +242,7 @@ void CORVHelpText::LayoutText(const char* text, std::size_t len)
         bool applyDefault = true;
         if (kw == "color") {
             item.m_nKind = ORV_HELP_COLOR;
-            item.m_dwColor = XmlTextToHex(param.text.c_str());
+            ReadHex(param.text.c_str(), item.m_dwColor);
         } else if (kw == "pic") {
             item.m_nKind = ORV_HELP_PIC;
             item.m_strText = "@=" + param.text;
@@ -207,7 +256,7 @@ void CORVHelpText::LayoutText(const char* text, std::size_t len)
         } else if (kw == "background") {
             i32 first = 0;
             i32 second = 0;
-            ReadNumberPair(param.text, first, second);
+            ReadNumberPair(param.text.c_str(), first, second);
             item.m_nKind = ORV_HELP_BACKGROUND;
             item.m_dwColor = (static_cast<u32>(second) << 16) | static_cast<u32>(first);
             m_dwBackground = item.m_dwColor;

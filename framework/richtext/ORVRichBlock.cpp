@@ -6,7 +6,6 @@
 
 #include "framework/richtext/ORVRichParagraph.h"
 #include "framework/richtext/ORVTextContext.h"
-#include "framework/text/TextUtil.h"
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CBlock, CORVCtrlBaseTag)
 ORV_IMPLEMENT_RUNTIME_CLASS(CTextBlock, CBlock)
@@ -24,17 +23,19 @@ constexpr double kBlinkHalfFade = 192.0;
 constexpr double kBlinkAlphaDrop = 176.0;
 constexpr ARGB kColourZeroDrawnAs = 0x00FFFFFF;
 
-// The next character of a run ending at end: null when none starts before end.
-const char* NextCharIn(const char* p, const char* end)
+}  // namespace
+
+const char* RichNextChar(const char* p, const char* end)
 {
-    if (p >= end) {
+    // Nothing at or behind end is read: the text may end there without a NUL.
+    if (p >= end || *p == '\0') {
         return nullptr;
     }
-    const char* next = GbkNextChar(p);
-    return (next == p || next > end) ? nullptr : next;
+    if (static_cast<unsigned char>(*p) < 0x80) {
+        return p + 1;
+    }
+    return (end - p >= 2 && p[1] != '\0') ? p + 2 : nullptr;
 }
-
-}  // namespace
 
 // ---- CBlock ----
 
@@ -221,7 +222,7 @@ void CTextBlock::Layout()
             paragraph->PlaceBlock(piece);
         }
     };
-    while (const char* next = NextCharIn(p, end)) {
+    while (const char* next = RichNextChar(p, end)) {
         const int charWidth = RichTextRangeWidth(p, next, GetFont());
         // A line takes at least one character: the first of an empty line always stays.
         const bool mayBreak = p != pieceStart || !paragraph->IsLineEmpty();
@@ -258,7 +259,7 @@ bool CTextBlock::HitTest(int x, int y, int mode)
     const char* const end = text + m_nEnd;
     const char* p = text + m_nStart;
     int left = m_nAbsX;
-    while (const char* next = NextCharIn(p, end)) {
+    while (const char* next = RichNextChar(p, end)) {
         const int width = RichTextRangeWidth(p, next, GetFont());
         if (2 * (x - left) < width) {
             break;

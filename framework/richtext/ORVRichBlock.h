@@ -158,6 +158,10 @@ public:
     void Layout() override;
 };
 
+// The character that starts at p in the text [p, end): where the next one starts, or null when
+// none starts at p (p at end or at a NUL, or a lead byte without its second byte before end).
+const char* RichNextChar(const char* p, const char* end);
+
 // Text metrics of rich text, defined by the build (ORVRichBlockDraw.cpp): the pixel width of the
 // characters in [begin, end) in a font, and the pixel height of a line of that font.
 int RichTextRangeWidth(const char* begin, const char* end, int font);

@@ -63,16 +63,13 @@ void CORVRichTextViewer::UpdateScrollRange(int docHeight)
     if (m_pScroll == nullptr) {
         return;
     }
+    // The range also goes to a bar that hides: its position falls back to the top with it, so a
+    // document that now fits is shown from its top rather than from where it was scrolled.
     const int range = std::max(0, docHeight - m_nHeight);
-    if (range == 0 && m_bHideWhenFits) {
-        m_pScroll->m_bVisible = 0;
-        m_bScrollHidden = 1;
-        return;
-    }
-    m_pScroll->m_bVisible = 1;
-    m_bScrollHidden = 0;
-    m_pScroll->SetRange(range);
-    m_pScroll->SetPos(m_pScroll->m_nPos);
+    const bool hide = range == 0 && m_bHideWhenFits;
+    m_pScroll->m_bVisible = hide ? 0 : 1;
+    m_bScrollHidden = hide ? 1 : 0;
+    m_pScroll->SetRange(range);   // the position clamped to it
     ScrollDocumentTo(m_pScroll->m_nPos);
 }
 

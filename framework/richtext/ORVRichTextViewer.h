@@ -40,8 +40,8 @@ public:
     // this view; the new one is laid out to the viewer and scrolled to the bar's position.
     void SetContext(CTextContext* context);
     CTextContext* GetContext() const { return m_pContext; }
-    // Range = max(0, docHeight - viewer height). A zero range with m_bHideWhenFits hides the bar;
-    // otherwise the bar shows, takes the range and the document follows its position.
+    // Range = max(0, docHeight - viewer height): the bar takes it and the document follows the
+    // bar's position. A zero range with m_bHideWhenFits hides the bar; any other range shows it.
     void UpdateScrollRange(int docHeight) override;
     // The bar to its end, the document with it.
     void ScrollToBottom();

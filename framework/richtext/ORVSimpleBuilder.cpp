@@ -20,13 +20,8 @@ constexpr int kMaxImageDigits = 4;
 // end (a lead byte with nothing behind it ends the text).
 int CharBytes(const char* p, const char* end)
 {
-    if (p >= end) {
-        return 0;
-    }
-    if (static_cast<unsigned char>(*p) < 0x80) {
-        return 1;
-    }
-    return p + 1 < end ? 2 : 0;
+    const char* next = RichNextChar(p, end);
+    return next != nullptr ? static_cast<int>(next - p) : 0;
 }
 
 // The end of a markup text: its NUL, or length bytes when length >= 0 comes first.
@@ -131,6 +126,14 @@ void CORVSimpleBuilder::Flush()
     m_bPendingFull = false;
 }
 
+CORVRichParagraph* CORVSimpleBuilder::FinishParagraph()
+{
+    Flush();
+    CORVRichParagraph* paragraph = m_Fill.Paragraph();
+    m_Fill.Reset();
+    return paragraph;
+}
+
 CORVRichParagraph* CORVSimpleBuilder::Parse(const char* text)
 {
     Reset();
@@ -168,10 +171,7 @@ CORVRichParagraph* CORVSimpleBuilder::Parse(const char* text)
             p += n;
         }
     }
-    Flush();
-    CORVRichParagraph* paragraph = m_Fill.Paragraph();
-    m_Fill.Reset();
-    return paragraph;
+    return FinishParagraph();
 }
 
 // ---- CORVSimpleBuilder2 ----
@@ -249,8 +249,5 @@ CORVRichParagraph* CORVSimpleBuilder2::BuildParagraph(const char* text, ARGB col
             // Any other character stays as text; only the '#' is dropped.
         }
     }
-    Flush();
-    CORVRichParagraph* paragraph = m_Fill.Paragraph();
-    m_Fill.Reset();
-    return paragraph;
+    return FinishParagraph();
 }

@@ -79,6 +79,8 @@ protected:
     // Text mode: the pending text becomes a run in the top style. Tag mode: it is the top tag
     // parser's value, which is applied.
     void Flush();
+    // Flushes the pending text and hands the paragraph over (the builder forgets it).
+    CORVRichParagraph* FinishParagraph();
 
     enum : u8 { kModeTag = 0, kModeText = 1 };
 

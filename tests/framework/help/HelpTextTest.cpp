@@ -64,6 +64,43 @@ TEST(HelpText, OptionTagSetsThePageDefaultsAndEatsItsLineEnd)
     ASSERT_EQ(LineTexts(page.m_vSource), std::vector<std::string>{"x"});
 }
 
+TEST(HelpText, NumbersAreReadOnlyWhereTheTextHoldsOne)
+{
+    // A value without a leading number converts nothing: the page keeps its colour and height.
+    struct Case {
+        std::string markup;
+        ARGB colour;
+        i32 height;
+    } cases[] = {
+        {"<option/color:red/height:big>", 0xFF000000, 16},
+        {"<option/color:-/height:+>", 0xFF000000, 16},
+        {"<option/color: 0xff00ff00/height: 20px>", 0xFF00FF00, 20},
+    };
+    for (const Case& c : cases) {
+        CORVHelpText page;
+        LayoutBytes(page, c.markup);
+        EXPECT_EQ(page.m_dwColor, c.colour) << c.markup;
+        EXPECT_EQ(page.m_nLineHeight, c.height) << c.markup;
+    }
+    // "first,second": the second number counts only right behind the first and its comma.
+    struct Pair {
+        std::string param;
+        u32 packed;
+    } pairs[] = {
+        {"3,4", (4u << 16) | 3u},
+        {"3, 4", (4u << 16) | 3u},
+        {"3 ,4", 3u},
+        {"3x,4", 3u},
+        {",4", 0u},
+        {"3", 3u},
+    };
+    for (const Pair& c : pairs) {
+        CORVHelpText page;
+        LayoutBytes(page, "<x/background:" + c.param + ">");
+        EXPECT_EQ(page.m_dwBackground, c.packed) << c.param;
+    }
+}
+
 TEST(HelpText, TagKeywordsMakeTheirItems)
 {
     struct Case {
@@ -211,8 +248,23 @@ TEST(HelpText, MutatedMarkupStaysInsideItsBytes)
         CORVHelpText page;
         page.m_nWidth = static_cast<int>(next() % 64);
         LayoutBytes(page, m);
+        // Wrapping shows every source phrase whole and in order, in lines that sum to the height.
+        std::string source;
+        for (const ORVHelpLine& line : page.m_vSource) {
+            for (const ORVHelpItem& item : line.m_vItems) {
+                source += item.m_strText;
+            }
+        }
+        std::string shown;
+        int height = 0;
         for (const ORVHelpLine& line : page.m_vLines) {
             EXPECT_FALSE(line.m_vItems.empty());
+            height += line.m_nHeight;
+            for (const ORVHelpItem& item : line.m_vItems) {
+                shown += item.m_strText;
+            }
         }
+        EXPECT_EQ(shown, source) << m;
+        EXPECT_EQ(height, page.m_nHeight) << m;
     }
 }

@@ -268,10 +268,45 @@ TEST_F(Markup, LongRunsAreReportedWhenCut)
     EXPECT_EQ(fromXml->m_strText.size(), 1024u);
 }
 
-// Mutated markup, laid out in narrow documents: every byte read stays inside the text.
+namespace {
+
+// Checks that the laid-out runs of paragraph show its whole text once, in order, cut only between
+// characters, and within width but for a line's lone first character.
+void ExpectTextLaidOutWhole(const CORVRichParagraph& paragraph, int width, const std::string& markup)
+{
+    const std::string& text = paragraph.m_strText;
+    std::vector<bool> boundary(text.size() + 1, false);
+    for (const char* p = text.c_str(); p != nullptr; p = RichNextChar(p, text.c_str() + text.size())) {
+        boundary[static_cast<std::size_t>(p - text.c_str())] = true;
+    }
+    std::string shown;
+    const CBlock* previous = nullptr;
+    for (const CBlock* block : paragraph.m_vChildren) {
+        const bool lineStart = previous == nullptr || previous->Bottom() != block->Bottom();
+        previous = block;
+        if (!block->IsKindOf(ORV_RUNTIME_CLASS(CTextBlock))) {
+            continue;
+        }
+        const auto* run = static_cast<const CTextBlock*>(block);
+        ASSERT_TRUE(boundary[run->m_nStart] && boundary[run->m_nEnd]) << markup;
+        const char* begin = text.c_str() + run->m_nStart;
+        const bool oneChar = RichNextChar(begin, text.c_str() + run->m_nEnd) == text.c_str() + run->m_nEnd;
+        if (!(lineStart && oneChar)) {
+            EXPECT_LE(block->m_nX + block->m_nWidth, width) << markup << " at width " << width;
+        }
+        shown.append(begin, static_cast<std::size_t>(run->m_nEnd - run->m_nStart));
+    }
+    EXPECT_EQ(shown, text) << markup << " at width " << width;
+}
+
+}  // namespace
+
+// Mutated markup, laid out in narrow documents: every byte read stays inside the text, and the
+// text comes out whole.
 TEST_F(Markup, MutatedMarkupStaysInsideItsBytes)
 {
-    const std::string seed = "#R红#n黑#12345 a##b#u下#b闪#r<x5 cd>ef#Q#文尾";
+    m_Host.SetImageSize(12, 93, 40, 30);
+    const std::string seed = "#R红#n黑#12345 a##b#u下#b闪#r<x5 cd>ef#Q#文尾aaaaaaaa文字文字#12\xFF\xA1z";
     const char specials[] = {'#', '<', '>', ' ', 'R', '1', '\0', '\xC4', 'r'};
     unsigned state = 777;
     auto next = [&state]() { return state = state * 1103515245u + 12345u; };
@@ -285,8 +320,18 @@ TEST_F(Markup, MutatedMarkupStaysInsideItsBytes)
         std::unique_ptr<char[]> bytes(new char[m.size() + 1]);
         std::memcpy(bytes.get(), m.data(), m.size());
         bytes[m.size()] = '\0';
-        doc.Resize(static_cast<int>(next() % 40), 30);
+        const int width = static_cast<int>(next() % 100);
+        doc.Resize(width, 30);
         doc.AddText(bytes.get());
+        ExpectTextLaidOutWhole(*doc.m_dqParagraphs.back(), width, m);
+        // The same bytes with their length and nothing behind them.
+        std::unique_ptr<char[]> exact(new char[m.size()]);
+        std::memcpy(exact.get(), m.data(), m.size());
+        CTextContext sized;
+        sized.Resize(width, 30);
+        sized.AppendParagraph(doc.m_pBuilder->BuildParagraph(exact.get(), 0, 0, static_cast<int>(m.size()), 1));
+        ASSERT_EQ(sized.m_dqParagraphs.size(), 1u);
+        EXPECT_EQ(sized.m_dqParagraphs.back()->m_strText, doc.m_dqParagraphs.back()->m_strText) << m;
         CORVSimpleBuilder tags;
         std::unique_ptr<CORVRichParagraph> paragraph(tags.Parse(bytes.get()));
         ASSERT_NE(paragraph, nullptr);

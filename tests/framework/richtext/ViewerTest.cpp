@@ -102,6 +102,15 @@ TEST_F(Viewer, BarHidesWhileTheDocumentFitsWhenAsked)
     AddLines(30);
     EXPECT_TRUE(Bar().m_bVisible);
     EXPECT_EQ(Bar().m_nRange, 32 * 16 - 312);
+    // Emptied while scrolled: the bar hides, and new text shows from the document's top.
+    m_pViewer->ScrollToBottom();
+    m_pDoc->Clear();
+    EXPECT_FALSE(Bar().m_bVisible);
+    m_pDoc->AddText("again");
+    EXPECT_EQ(OriginY(), 0);
+    m_Host.ClearLog();
+    m_pViewer->OnDraw();
+    EXPECT_NE(m_Host.FindText("again"), nullptr);
 }
 
 TEST_F(Viewer, MouseSelectsAndCtrlCCopies)
