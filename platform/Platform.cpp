@@ -98,12 +98,16 @@ IPlatform* g_pActive = nullptr;
 
 IPlatform& Get()
 {
-    return g_pActive != nullptr ? *g_pActive : Native();
+    // The native object is created on the first call whatever is installed, so that code which
+    // creates its services in order (the control manager) has it created before itself.
+    IPlatform& native = Native();
+    return g_pActive != nullptr ? *g_pActive : native;
 }
 
 IPlatform* Install(IPlatform* p)
 {
-    IPlatform* prev = g_pActive != nullptr ? g_pActive : &Native();
+    IPlatform& native = Native();
+    IPlatform* prev = g_pActive != nullptr ? g_pActive : &native;
     g_pActive = p;
     return prev;
 }

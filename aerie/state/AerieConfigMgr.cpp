@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "framework/core/DebugLog.h"
+#include "framework/core/GameHooks.h"
 #include "framework/xml/XmlNumber.h"
 
 constinit const XmlAttrEntry CAerieConfig::s_XmlEntries[] = {
@@ -36,6 +37,14 @@ const TiXmlAttribute* FindBoundAttribute(const TiXmlElement* element, const char
     }
     return found;
 }
+
+// Game windows read the manager, also from their destructors: it is created before the control
+// manager, so it outlives the window tree.
+struct CAerieConfigMgrRegistration {
+    CAerieConfigMgrRegistration() { RegisterTreeService([] { CAerieConfigMgr::GetSingleton(); }); }
+};
+
+const CAerieConfigMgrRegistration g_CAerieConfigMgrRegistration;
 
 }  // namespace
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/core/LifeToken.h"
 #include "framework/core/OrvTypes.h"
 
 class CORVControl;
@@ -53,6 +54,9 @@ struct ORVMsg {
     u32 m_lParam = 0;
     std::string m_strText;
     CORVControl* m_pSender = nullptr;   // the notifying control; not owned, may be gone by hand-out
+    // The sender's life, taken when the message is posted: a pump clears m_pSender of a sender
+    // that died meanwhile, so a new control at the same address is never taken for it.
+    ORVLifeWatch m_SenderLife;
 
     ORVMsg() = default;
     ORVMsg(u32 id, u32 wParam);

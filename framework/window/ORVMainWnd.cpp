@@ -145,12 +145,21 @@ bool CORVMainWnd::OnMessage(ORVMsg* msg)
 void CORVMainWnd::Render()
 {
     // The manager's queue first, each due message routed like input.
-    const std::vector<PostedMsg>& pumped = CORVCtrlMgr::GetSingleton().m_MsgQueue.Pump();
+    CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive();
+    if (mgr == nullptr) {
+        return;
+    }
+    const std::vector<PostedMsg>& pumped = mgr->m_MsgQueue.Pump();
     if (!pumped.empty()) {
         const std::vector<PostedMsg> due = pumped;
         for (const PostedMsg& entry : due) {
+            mgr = CORVCtrlMgr::GetIfAlive();
+            if (mgr == nullptr) {
+                return;
+            }
             ORVMsg msg = entry.m_Msg;
-            CORVCtrlMgr::GetSingleton().RouteMessage(&msg);
+            ForgetDeadSender(msg);
+            mgr->RouteMessage(&msg);
         }
     }
     CORVWindow::Render();

@@ -84,8 +84,9 @@ bool CORVMgr::IsAerieOpen()
 void CORVMgr::Render()
 {
     ORV_EXPORT_TRY
-    if (IsAerieOpen()) {
-        CORVCtrlMgr::GetSingleton().m_MainWnd.Render();
+    CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive();
+    if (mgr != nullptr && mgr->m_MainWnd.IsGameOpen()) {
+        mgr->m_MainWnd.Render();
     }
     ORV_EXPORT_CATCH("Render", )
 }
