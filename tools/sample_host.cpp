@@ -53,10 +53,13 @@ std::string CityReply(const std::string& playerName)
 
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
     PrintingHost host;
+    host.m_strPlayerName = "琉璃客";
+    host.m_strPictureDir = orv::sample::PictureDirFromArgs(argc, argv);
     CORVMgr& mgr = CORVMgr::GetSingleton();
+    auto render = [&] { mgr.Render(); };
     std::printf("fnOrvane() = %d\n", fnOrvane());
 
     std::printf("-- before any callback\n");
@@ -71,8 +74,8 @@ int main()
     PrintingHost other;
     mgr.SetORVCallBack(&other);
     std::printf("a second callback is ignored: it was asked %d times\n", other.m_nSizeQueries);
-    for (host.m_nFrame = 1; host.m_nFrame <= 3; ++host.m_nFrame) {
-        mgr.Render();
+    for (int i = 0; i < 3; ++i) {
+        host.Frame(render);
         bool used = mgr.WndProc(nullptr, WM_MOUSEMOVE, 0, Pos(400, 300));
         used |= mgr.WndProc(nullptr, WM_LBUTTONDOWN, 1, Pos(400, 300));
         used |= mgr.WndProc(nullptr, WM_LBUTTONUP, 0, Pos(400, 300));
@@ -88,8 +91,8 @@ int main()
     mgr.Recv(reply.data(), static_cast<int>(reply.size()));
     std::printf("IsAerieOpen() = %s\n", mgr.IsAerieOpen() ? "true" : "false");
     for (int i = 0; i < 2; ++i) {
-        ++host.m_nFrame;
-        mgr.Render();
+        host.Frame(render);
     }
+    host.SavePicture("city-entered");
     return 0;
 }

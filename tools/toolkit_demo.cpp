@@ -20,6 +20,7 @@
 #include "framework/widgets/ORVEdit.h"
 #include "framework/window/ORVMsgBox.h"
 #include "maingame/orvane/ORVMgr.h"
+#include "tools/GbkText.h"
 #include "tools/PrintingHost.h"
 
 using orv::sample::Pos;
@@ -53,7 +54,7 @@ void PrintBytes(const char* label, const std::string& bytes)
     for (unsigned char c : bytes) {
         std::printf(" %02X", c);
     }
-    std::printf("\n");
+    std::printf(" = \"%s\"\n", orv::sample::GbkToUtf8(bytes).c_str());
 }
 
 // A form with an edit field and a drop-down list: it answers the list's notifications as an owner
@@ -92,9 +93,7 @@ public:
 
 void Frame(PrintingHost& host)
 {
-    ++host.m_nFrame;
-    std::printf("-- frame %d\n", host.m_nFrame);
-    CORVMgr::GetSingleton().Render();
+    host.Frame([] { CORVMgr::GetSingleton().Render(); });
 }
 
 void ClickCentre(PrintingHost& host, CORVControl* ctrl)
@@ -111,9 +110,10 @@ void ClickCentre(PrintingHost& host, CORVControl* ctrl)
 
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
     PrintingHost host;
+    host.m_strPictureDir = orv::sample::PictureDirFromArgs(argc, argv);
     CORVMgr& mgr = CORVMgr::GetSingleton();
     SetSystemWindowRecord(ORV_MSG_GAMEWND, ORV_RUNTIME_CLASS(CDemoGameWnd));
 
@@ -139,6 +139,8 @@ int main()
         std::printf("no message box opened\n");
         return 1;
     }
+    Frame(host);
+    host.SavePicture("message-box");
 
     std::printf("-- the player clicks OK on the first box\n");
     ClickCentre(host, boxes.m_pBox->m_pOkButton);
@@ -187,6 +189,7 @@ int main()
         std::printf("the list did not open\n");
         return 1;
     }
+    host.SavePicture("drop-down-list");
     const int rowX = choice->m_nAbsX + 30;
     const int rowY = choice->m_nAbsY + choice->ListTop() + 2 * choice->m_nRowHeight + 5;
     std::printf("    host: mouse to (%d,%d), left click\n", rowX, rowY);
