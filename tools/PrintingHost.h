@@ -96,10 +96,4 @@ std::string DescribeDrawOp(const DrawOp& op);
 // build/release/tools/<program>).
 std::string PictureDirFromArgs(int argc, char** argv);
 
-// The lParam of a mouse message at (x, y).
-inline LPARAM Pos(int x, int y)
-{
-    return static_cast<LPARAM>((static_cast<unsigned>(y) << 16) | (static_cast<unsigned>(x) & 0xFFFF));
-}
-
 }  // namespace orv::sample

@@ -22,8 +22,8 @@
 #include "maingame/orvane/ORVMgr.h"
 #include "tools/GbkText.h"
 #include "tools/PrintingHost.h"
+#include "tools/SampleInput.h"
 
-using orv::sample::Pos;
 using orv::sample::PrintingHost;
 
 namespace {
@@ -101,10 +101,7 @@ void ClickCentre(PrintingHost& host, CORVControl* ctrl)
     const int x = ctrl->m_nAbsX + ctrl->m_nWidth / 2;
     const int y = ctrl->m_nAbsY + ctrl->m_nHeight / 2;
     std::printf("    host: left click at (%d,%d)\n", x, y);
-    CORVMgr& mgr = CORVMgr::GetSingleton();
-    bool used = mgr.WndProc(nullptr, WM_MOUSEMOVE, 0, Pos(x, y));
-    used |= mgr.WndProc(nullptr, WM_LBUTTONDOWN, 1, Pos(x, y));
-    used |= mgr.WndProc(nullptr, WM_LBUTTONUP, 0, Pos(x, y));
+    const bool used = orv::sample::Click(CORVMgr::GetSingleton(), x, y);
     std::printf("    consumed by the library: %s\n", used ? "true" : "false");
 }
 
@@ -193,9 +190,7 @@ int main(int argc, char** argv)
     const int rowX = choice->m_nAbsX + 30;
     const int rowY = choice->m_nAbsY + choice->ListTop() + 2 * choice->m_nRowHeight + 5;
     std::printf("    host: mouse to (%d,%d), left click\n", rowX, rowY);
-    mgr.WndProc(nullptr, WM_MOUSEMOVE, 0, Pos(rowX, rowY));
-    mgr.WndProc(nullptr, WM_LBUTTONDOWN, 1, Pos(rowX, rowY));
-    mgr.WndProc(nullptr, WM_LBUTTONUP, 0, Pos(rowX, rowY));
+    orv::sample::Click(mgr, rowX, rowY);
     Frame(host);
     Frame(host);
     const ORVChoiceItem* picked = choice->GetSelectedItem();
