@@ -28,6 +28,13 @@ std::string Format(const char* fmt, auto... args)
     return line;
 }
 
+void PrintCalls(const std::vector<DrawOp>& ops)
+{
+    for (const DrawOp& op : ops) {
+        std::printf("    %s\n", DescribeDrawOp(op).c_str());
+    }
+}
+
 }  // namespace
 
 std::string DescribeDrawOp(const DrawOp& op)
@@ -87,18 +94,26 @@ void PrintingHost::PrintAccount(const char* what)
     const std::vector<DrawOp>& now = m_vOps;
     const std::vector<DrawOp>& before = m_vLastOps;
     if (what != nullptr) {
+        FlushRun();
         std::printf("[%s] %zu draw calls:\n", what, now.size());
-        for (const DrawOp& op : now) {
-            std::printf("    %s\n", DescribeDrawOp(op).c_str());
-        }
-        return;
-    }
-    if (now.empty()) {
-        std::printf("[frame %d] draws nothing\n", m_nFrame);
+        PrintCalls(now);
         return;
     }
     if (m_nLastFrame >= 0 && now == before) {
-        std::printf("[frame %d] the same %zu draw calls as frame %d\n", m_nFrame, now.size(), m_nLastFrame);
+        if (m_nRunFirst == 0) {
+            m_nRunFirst = m_nFrame;
+            m_nRunBase = m_nLastFrame;
+            m_nRunCalls = now.size();
+        }
+        m_nRunLast = m_nFrame;
+        if (!m_bCollapse) {
+            FlushRun();
+        }
+        return;
+    }
+    FlushRun();
+    if (now.empty()) {
+        std::printf("[frame %d] draws nothing\n", m_nFrame);
         return;
     }
     std::size_t head = 0;
@@ -112,9 +127,7 @@ void PrintingHost::PrintAccount(const char* what)
     }
     if (m_nLastFrame < 0 || before.empty() || 2 * (head + tail) < now.size()) {
         std::printf("[frame %d] %zu draw calls:\n", m_nFrame, now.size());
-        for (const DrawOp& op : now) {
-            std::printf("    %s\n", DescribeDrawOp(op).c_str());
-        }
+        PrintCalls(now);
         return;
     }
     std::printf("[frame %d] %zu draw calls, as frame %d but for:\n", m_nFrame, now.size(), m_nLastFrame);
@@ -126,8 +139,25 @@ void PrintingHost::PrintAccount(const char* what)
     }
 }
 
+void PrintingHost::FlushRun()
+{
+    if (m_nRunFirst == 0) {
+        return;
+    }
+    const std::string frames = m_nRunFirst == m_nRunLast ? Format("frame %d", m_nRunFirst)
+                                                         : Format("frames %d-%d", m_nRunFirst, m_nRunLast);
+    if (m_nRunCalls == 0) {
+        std::printf("[%s] %s nothing, as frame %d\n", frames.c_str(), m_nRunFirst == m_nRunLast ? "draws" : "draw",
+                    m_nRunBase);
+    } else {
+        std::printf("[%s] the same %zu draw calls as frame %d\n", frames.c_str(), m_nRunCalls, m_nRunBase);
+    }
+    m_nRunFirst = 0;
+}
+
 bool PrintingHost::SavePicture(const std::string& name)
 {
+    FlushRun();
     std::error_code error;
     std::filesystem::create_directories(m_strPictureDir, error);
     const std::filesystem::path file = std::filesystem::path(m_strPictureDir) / (name + ".png");
@@ -156,6 +186,7 @@ void PrintingHost::SendToServer(const char* data, int len)
 {
     const int size = data != nullptr && len > 0 ? len : 0;
     const auto* bytes = reinterpret_cast<const unsigned char*>(data);
+    FlushRun();
     std::printf("[frame %d] request, %d bytes:", m_nFrame, size);
     for (int i = 0; i < size; ++i) {
         std::printf(" %02X", bytes[i]);
@@ -241,11 +272,13 @@ int PrintingHost::GetScreenHeight()
 
 void PrintingHost::OpenPlayerRestaurant(const char* name)
 {
+    FlushRun();
     std::printf("[frame %d] host: open the restaurant of \"%s\"\n", m_nFrame, GbkToUtf8(name ? name : "").c_str());
 }
 
 void PrintingHost::OpenPlayerGarden(const char* name)
 {
+    FlushRun();
     std::printf("[frame %d] host: open the garden of \"%s\"\n", m_nFrame, GbkToUtf8(name ? name : "").c_str());
 }
 
@@ -262,6 +295,7 @@ std::string PictureDirFromArgs(int argc, char** argv)
 
 void PrintingHost::NotifyGameWindow(int state)
 {
+    FlushRun();
     std::printf("[frame %d] host: game window %s\n", m_nFrame, state == 0 ? "created" : "destroyed");
 }
 

@@ -7,7 +7,8 @@
 //
 //     PrintingHost host;
 //     host.Frame([&] { mgr.Render(); });      // one frame, then its account
-//     host.SavePicture("city");                // <picture folder>/city.png of that frame
+//     host.Frames(100, [&] { mgr.Render(); }); // 100 frames, unchanged ones in one line
+//     host.SavePicture("city");                // <picture folder>/city.png of the last frame
 #pragma once
 
 #include <string>
@@ -35,6 +36,17 @@ public:
         BeginFrame();
         render();
         EndFrame();
+    }
+    // n frames; a run of frames that draw the same as the frame before them prints as one line.
+    template <class Render>
+    void Frames(int n, Render&& render)
+    {
+        m_bCollapse = true;
+        for (int i = 0; i < n; ++i) {
+            Frame(render);
+        }
+        m_bCollapse = false;
+        FlushRun();
     }
     // Starts frame m_nFrame + 1; calls drawn before it (outside any frame) are printed first.
     void BeginFrame();
@@ -80,6 +92,13 @@ public:
 private:
     DrawOp& Record(DrawKind kind, const Box& box, u32 colour);   // a new call of the frame
     void PrintAccount(const char* what);
+    void FlushRun();   // prints the pending run of unchanged frames, if any
+
+    bool m_bCollapse = false;          // inside Frames: unchanged frames are gathered into a run
+    int m_nRunFirst = 0;               // the run's first and last frame (0: no run)
+    int m_nRunLast = 0;
+    int m_nRunBase = 0;                // the frame they all draw as
+    std::size_t m_nRunCalls = 0;
 
     int m_nScreenWidth;
     int m_nScreenHeight;

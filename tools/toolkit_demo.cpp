@@ -91,9 +91,9 @@ public:
     }
 };
 
-void Frame(PrintingHost& host)
+void Frame(PrintingHost& host, int n = 1)
 {
-    host.Frame([] { CORVMgr::GetSingleton().Render(); });
+    host.Frames(n, [] { CORVMgr::GetSingleton().Render(); });
 }
 
 void ClickCentre(PrintingHost& host, CORVControl* ctrl)
@@ -143,15 +143,11 @@ int main(int argc, char** argv)
     ClickCentre(host, boxes.m_pBox->m_pOkButton);
     std::printf("-- the player clicks OK again before the box has gone (ignored)\n");
     ClickCentre(host, boxes.m_pBox->m_pOkButton);
-    for (int i = 0; i < 4; ++i) {
-        Frame(host);
-    }
+    Frame(host, 4);
     if (boxes.m_pBox != nullptr && boxes.m_pBox->m_pOkButton != nullptr) {
         std::printf("-- the second box is shown; the player clicks its only button\n");
         ClickCentre(host, boxes.m_pBox->m_pOkButton);
-        for (int i = 0; i < 4; ++i) {
-            Frame(host);
-        }
+        Frame(host, 4);
     }
     std::printf("-- boxes left: %zu, box open: %s\n", boxes.m_vMsgBuf.size(), boxes.m_pBox ? "yes" : "no");
 
@@ -180,8 +176,7 @@ int main(int argc, char** argv)
     std::printf("-- the player clicks the drop-down list and picks its third row\n");
     CORVChoice* choice = form->m_pChoice;
     ClickCentre(host, choice);
-    Frame(host);
-    Frame(host);
+    Frame(host, 2);
     if (!choice->m_bOpen) {
         std::printf("the list did not open\n");
         return 1;
@@ -191,8 +186,7 @@ int main(int argc, char** argv)
     const int rowY = choice->m_nAbsY + choice->ListTop() + 2 * choice->m_nRowHeight + 5;
     std::printf("    host: mouse to (%d,%d), left click\n", rowX, rowY);
     orv::sample::Click(mgr, rowX, rowY);
-    Frame(host);
-    Frame(host);
+    Frame(host, 2);
     const ORVChoiceItem* picked = choice->GetSelectedItem();
     std::printf("    selection %d, list %s\n", choice->m_nCurSel, choice->m_bOpen ? "open" : "closed");
     if (picked != nullptr) {

@@ -157,8 +157,19 @@ TEST(PrintingHost, MeasuresTextsAndAccountsForEachFrame)
         host.DrawImage(0, 0, 1, 93, 0xFFFFFFFF, 0, 0);
         host.DrawText(100, 5, "木材", 0xFFFFFF00, 1, 0, 0, 0, 1, 0);
     });
-    const char request[] = "\x05\x00\x00\x00\x67\x03\x06\x00\x01\x00\x02\x00" "ab";
-    host.SendToServer(request, 14);
+    // Unchanged frames of a run print as one line, before whatever the host prints next.
+    auto same = [&] {
+        host.DrawImage(0, 0, 1, 93, 0xFFFFFFFF, 0, 0);
+        host.DrawText(100, 5, "木材", 0xFFFFFF00, 1, 0, 0, 0, 1, 0);
+    };
+    host.Frames(3, same);
+    host.Frames(2, [&] {
+        same();
+        if (host.m_nFrame == 7) {
+            const char request[] = "\x05\x00\x00\x00\x67\x03\x06\x00\x01\x00\x02\x00" "ab";
+            host.SendToServer(request, 14);
+        }
+    });
     const std::string out = testing::internal::GetCapturedStdout();
 
     EXPECT_NE(out.find("[frame 1] 2 draw calls:\n    image 93/1 at (0,0) 800x600"), std::string::npos) << out;
@@ -168,7 +179,13 @@ TEST(PrintingHost, MeasuresTextsAndAccountsForEachFrame)
     EXPECT_NE(out.find("[frame 3] 2 draw calls, as frame 2 but for:\n  - text \"" + Utf8(u8"牧草")), std::string::npos)
         << out;
     EXPECT_NE(out.find("  + text \"" + Utf8(u8"木材")), std::string::npos) << out;
-    EXPECT_NE(out.find("owner 5, main 0x367, sub 0x06, params 1 2, body 2 bytes \"ab\""), std::string::npos) << out;
+    EXPECT_NE(out.find("[frames 4-6] the same 2 draw calls as frame 3\n[frame 7] request, 14 bytes: 05 00"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("owner 5, main 0x367, sub 0x06, params 1 2, body 2 bytes \"ab\"\n"
+                       "[frames 7-8] the same 2 draw calls as frame 6\n"),
+              std::string::npos)
+        << out;
 }
 
 }  // namespace
