@@ -13,10 +13,13 @@ struct Entry {
 };
 
 // Runs of frames of one size; the first matching entry answers. A button's frames come in threes
-// (normal, hover, pressed), a building's picture and its hovered picture in twos.
+// (normal, hover, pressed), a building's picture and its hovered picture in twos. Sizes that the
+// library lays out by follow its layout: the game window is 800 x 600, the hint tiles 36 x 20;
+// window backgrounds hold the controls their windows place on them (the building windows' lowest
+// buttons at y 378, the buy-resource window's rightmost button at x 314, 98 px wide).
 constexpr Entry kCatalogue[] = {
     {93, 1, 1, {800, 600}, "game window background"},
-    {93, 16, 16, {400, 360}, "buy-resource window background"},
+    {93, 16, 16, {440, 360}, "buy-resource window background"},
     {93, 30, 30, {240, 120}, "split window background"},
     {93, 31, 31, {340, 150}, "message box background"},
     {93, 20, 33, {500, 420}, "building window background"},
