@@ -3,15 +3,28 @@
 # (the library through its exports, as a game loads it) and the toolkit demo (a queued message
 # box answered through simulated clicks, text typed and pasted into an edit field, a row picked
 # from a drop-down list). They run from tools/, so the library's data path
-# "../data/help/..." finds this repository's data/.
+# "../data/help/..." finds this repository's data/. Both print the requests sent and an account of
+# each frame's draw calls, and write PNG pictures of chosen frames into build/release/sample-frames
+# (or the folder given as --pictures DIR).
 set -euo pipefail
+# A picture folder given relative to where the script was called from.
+args=()
+while [ $# -gt 0 ]; do
+  if [ "$1" = "--pictures" ] && [ $# -gt 1 ]; then
+    args+=("$1" "$(realpath -m "$2")")
+    shift 2
+  else
+    args+=("$1")
+    shift
+  fi
+done
 cd "$(dirname "$0")"
 scripts/setup-deps.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANE_TESTS=OFF >/dev/null
 cmake --build build/release -j "$(nproc)" --target orvane_sample_host orvane_toolkit_demo
 cd tools
 echo "==== sample host ===="
-../build/release/tools/orvane_sample_host "$@"
+../build/release/tools/orvane_sample_host "${args[@]}"
 echo
 echo "==== toolkit demo ===="
-../build/release/tools/orvane_toolkit_demo
+../build/release/tools/orvane_toolkit_demo "${args[@]}"

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "AllocCounter.h"
+#include "NullHost.h"
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/control/ORVWindow.h"
 #include "framework/core/GameHooks.h"
@@ -17,44 +18,6 @@
 
 namespace {
 
-// A host that answers and draws nothing: the frame's cost is the library's own.
-class NoOpHost final : public IORVCallBack {
-public:
-    void SendToServer(const char*, int) override {}
-    void GetImageSize(int, int, int* w, int* h) override
-    {
-        *w = 60;
-        *h = 24;
-    }
-    void DrawImage(int, int, int, int, u32, int, int) override {}
-    void DrawImageScaled(int, int, int, int, float, float, u32, int, int) override {}
-    bool HitTestImage(int, int, int, int) override { return true; }
-    void DrawText(int, int, const char*, u32, int, int, int, int, int, int) override {}
-    void DrawRectFrame(u32, int, int, int, int) override {}
-    void FillRect(u32, int, int, int, int) override {}
-    int GetScreenWidth() override { return 1024; }
-    int GetScreenHeight() override { return 768; }
-    const char* GetPlayerName() override { return ""; }
-    IORVDrawCharacter* CreateDrawCharacter() override { return nullptr; }
-    void ReleaseDrawCharacter(IORVDrawCharacter*) override {}
-    void OpenPlayerRestaurant(const char*) override {}
-    void OpenPlayerGarden(const char*) override {}
-    void StartImageAnimation(int, int, int, int) override {}
-    void Reserved17() override {}
-    void StepImageAnimation(int, int) override {}
-    void ResetImageAnimation(int, int, int, int) override {}
-    void DrawSector(int, int, int, float, u32) override {}
-    void Reserved21() override {}
-    void DrawRankExtra(int, int, u16, u16, u8) override {}
-    u16 GetBagItemCount(u16) override { return 0; }
-    u16 GetCharacterLevel() override { return 0; }
-    void NotifyGameWindow(int) override {}
-    void OnMouseMove(LPARAM) override {}
-    void Reserved27() override {}
-    bool HasBagItem(int, int, int) override { return false; }
-    void Reserved29() override {}
-    void Reserved30() override {}
-};
 
 class CBenchGameWnd : public CORVWindow {
     ORV_DECLARE_RUNTIME_CLASS(CBenchGameWnd)
@@ -68,7 +31,7 @@ constexpr int kButtonRows = 4;
 // shows. Once per process: the library's state lives for the whole run.
 void BuildScene()
 {
-    static NoOpHost host;
+    static NullHost host(60, 24, true, "");
     static bool built = false;
     if (built) {
         return;

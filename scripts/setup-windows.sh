@@ -2,8 +2,9 @@
 # Installs what the Windows build needs and builds its libraries into a cache outside the repo:
 #   - the mingw-w64 cross compilers (posix threads), mingw zlib, wine (64-bit, and 32-bit when the
 #     i386 architecture can be added), Xvfb;
-#   - per target (x86_64, i686): GoogleTest from /usr/src/googletest and TinyXML-2 from Debian's
-#     source package of the same version as libtinyxml2-dev, built with our toolchain files;
+#   - per target (x86_64, i686): GoogleTest from /usr/src/googletest, TinyXML-2 from Debian's
+#     source package of the same version as libtinyxml2-dev and stb's image writer from
+#     libstb-dev's header, built with our toolchain files;
 #   - an include folder holding only a link to Boost's headers (the whole system include folder
 #     would shadow mingw's own C headers).
 # Prints the cache folder as its last line. Set ORVANE_WIN_CACHE to choose the folder.
@@ -18,7 +19,7 @@ export DEBIAN_FRONTEND=noninteractive
 installed() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
 pkgs=(cmake ninja-build dpkg-dev g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix libz-mingw-w64-dev
-      wine wine64 xvfb xauth googletest libtinyxml2-dev libboost-dev binutils-mingw-w64-x86-64
+      wine wine64 xvfb xauth googletest libtinyxml2-dev libboost-dev libstb-dev binutils-mingw-w64-x86-64
       binutils-mingw-w64-i686)
 missing=()
 for p in "${pkgs[@]}"; do installed "$p" || missing+=("$p"); done
@@ -91,6 +92,16 @@ for arch in x86_64 i686; do
     -DCMAKE_TOOLCHAIN_FILE="$tc" -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$prefix" \
     -DBUILD_SHARED_LIBS=OFF -Dtinyxml2_BUILD_TESTING=OFF -DBUILD_TESTING=OFF >/dev/null
   cmake --build "$cache/build-$arch/tinyxml2" --target install >/dev/null
+  # stb: the image writer's implementation compiled for the target; its headers through a folder
+  # that holds only a link to them; a .pc file like Debian's.
+  mkdir -p "$prefix/stb-include" "$prefix/lib/pkgconfig"
+  ln -sfn /usr/include/stb "$prefix/stb-include/stb"
+  printf '#define STB_IMAGE_WRITE_IMPLEMENTATION\n#include <stb/stb_image_write.h>\n' >"$cache/build-$arch/stb.c"
+  "$arch-w64-mingw32-gcc-posix" -O2 -I"$prefix/stb-include" -c "$cache/build-$arch/stb.c" -o "$cache/build-$arch/stb.o"
+  "$arch-w64-mingw32-ar" rcs "$prefix/lib/libstb.a" "$cache/build-$arch/stb.o"
+  printf '%s\n' "prefix=$prefix" 'Name: stb' "Description: stb's image writer for $arch Windows" 'Version: 0.0' \
+    'Libs: -L${prefix}/lib -lstb' 'Cflags: -I${prefix}/stb-include -I${prefix}/stb-include/stb' \
+    >"$prefix/lib/pkgconfig/stb.pc"
   rm -rf "$cache/build-$arch"
   touch "$stamp"
 done

@@ -1,120 +1,118 @@
 // The printing host shared by the sample programs: an IORVCallBack that prints what the library
-// asks of the host (requests as hex with their decoded header, draw calls per frame, ASCII texts
-// as they stand) and answers a 1024 x 768 screen.
+// asks of the host. Requests are printed as they are sent (hex, then the decoded header and
+// body); draw calls are recorded per frame and printed as an account when the frame ends (every
+// call of a first frame, then only what changed from the frame before); texts are printed in
+// UTF-8 (GbkToUtf8). Image sizes come from the image catalogue, text widths from the framework's
+// width rule. The picture of the last frame can be written as PNG (FramePicture.h).
+//
+//     PrintingHost host;
+//     host.Frame([&] { mgr.Render(); });      // one frame, then its account
+//     host.Frames(100, [&] { mgr.Render(); }); // 100 frames, unchanged ones in one line
+//     host.SavePicture("city");                // <picture folder>/city.png of the last frame
 #pragma once
 
-#include <cstdio>
-#include <cstring>
+#include <string>
+#include <vector>
 
 #include "framework/core/ORVCallBack.h"
+#include "tools/FramePicture.h"
 
 namespace orv::sample {
 
 class PrintingHost final : public IORVCallBack {
 public:
-    int m_nFrame = 0;
-    int m_nDrawCalls = 0;
+    explicit PrintingHost(int screenWidth = 1024, int screenHeight = 768);
 
-    void SendToServer(const char* data, int len) override
-    {
-        std::printf("[frame %d] request, %d bytes:", m_nFrame, len);
-        for (int i = 0; i < len; ++i) {
-            std::printf(" %02X", static_cast<unsigned char>(data[i]));
-        }
-        std::printf("\n");
-        if (len >= 12) {
-            auto word = [&](int at) {
-                return static_cast<unsigned>(static_cast<unsigned char>(data[at]) |
-                                             static_cast<unsigned char>(data[at + 1]) << 8);
-            };
-            std::printf("           header: owner %u main 0x%X sub 0x%X params %u %u; body \"%.*s\"\n",
-                        word(0) | word(2) << 16, word(4), word(6), word(8), word(10), len - 12, data + 12);
-        }
-    }
-    // Image sizes: window backgrounds of set 93 are 340 x 150, buttons of set 92 are 98 x 26,
-    // anything else 32 x 32.
-    void GetImageSize(int, int set, int* w, int* h) override
-    {
-        const int width = set == 93 ? 340 : set == 92 ? 98 : 32;
-        const int height = set == 93 ? 150 : set == 92 ? 26 : 32;
-        if (w) *w = width;
-        if (h) *h = height;
-    }
-    void DrawImage(int x, int y, int frame, int set, u32 colour, int, int) override
-    {
-        ++m_nDrawCalls;
-        std::printf("[frame %d] image %d/%d at (%d,%d) colour %08X\n", m_nFrame, set, frame, x, y, colour);
-    }
-    void DrawImageScaled(int x, int y, int frame, int set, float sx, float sy, u32, int, int) override
-    {
-        ++m_nDrawCalls;
-        std::printf("[frame %d] image %d/%d at (%d,%d) scaled %.2f x %.2f\n", m_nFrame, set, frame, x, y, sx, sy);
-    }
-    bool HitTestImage(int, int, int, int) override { return true; }
-    void DrawText(int x, int y, const char* text, u32 colour, int align, int, int, int, int font, int) override
-    {
-        ++m_nDrawCalls;
-        bool ascii = text != nullptr;
-        for (const char* p = text; p != nullptr && *p != '\0'; ++p) {
-            ascii = ascii && static_cast<unsigned char>(*p) < 0x80;
-        }
-        if (ascii) {
-            std::printf("[frame %d] text at (%d,%d) align %d font %d colour %08X: \"%s\"\n", m_nFrame, x, y, align,
-                        font, colour, text);
-        } else {
-            std::printf("[frame %d] text at (%d,%d) align %d font %d colour %08X: %zu GBK bytes\n", m_nFrame, x, y,
-                        align, font, colour, text ? std::strlen(text) : 0);
-        }
-    }
-    void DrawRectFrame(u32 colour, int x, int y, int w, int h) override
-    {
-        ++m_nDrawCalls;
-        std::printf("[frame %d] frame %08X (%d,%d %dx%d)\n", m_nFrame, colour, x, y, w, h);
-    }
-    void FillRect(u32 colour, int x, int y, int w, int h) override
-    {
-        ++m_nDrawCalls;
-        std::printf("[frame %d] fill %08X (%d,%d %dx%d)\n", m_nFrame, colour, x, y, w, h);
-    }
-    int m_nSizeQueries = 0;
+    int m_nFrame = 0;             // number of the frame being drawn (or last drawn)
+    int m_nDrawCalls = 0;         // all draw calls so far
+    int m_nSizeQueries = 0;       // screen size queries so far
+    std::string m_strPlayerName = "host";
+    std::string m_strPictureDir = "pictures";   // where SavePicture writes (made when missing)
 
-    int GetScreenWidth() override
+    // One frame: BeginFrame, render(), EndFrame.
+    template <class Render>
+    void Frame(Render&& render)
     {
-        ++m_nSizeQueries;
-        std::printf("[frame %d] library asks the screen width: 1024\n", m_nFrame);
-        return 1024;
+        BeginFrame();
+        render();
+        EndFrame();
     }
-    int GetScreenHeight() override
+    // n frames; a run of frames that draw the same as the frame before them prints as one line.
+    template <class Render>
+    void Frames(int n, Render&& render)
     {
-        ++m_nSizeQueries;
-        std::printf("[frame %d] library asks the screen height: 768\n", m_nFrame);
-        return 768;
+        m_bCollapse = true;
+        for (int i = 0; i < n; ++i) {
+            Frame(render);
+        }
+        m_bCollapse = false;
+        FlushRun();
     }
-    const char* GetPlayerName() override { return "host"; }
+    // Starts frame m_nFrame + 1; calls drawn before it (outside any frame) are printed first.
+    void BeginFrame();
+    // Prints the account of the frame's draw calls and keeps them as the last frame.
+    void EndFrame();
+    // The last ended frame's draw calls.
+    const std::vector<DrawOp>& LastFrame() const { return m_vLastOps; }
+    // Writes the picture of the last ended frame, screen-sized, to <m_strPictureDir>/<name>.png and
+    // prints where; false (and a line saying so) when it cannot be written.
+    bool SavePicture(const std::string& name);
+
+    void SendToServer(const char* data, int len) override;
+    void GetImageSize(int frame, int set, int* w, int* h) override;
+    void DrawImage(int x, int y, int frame, int set, u32 colour, int, int) override;
+    void DrawImageScaled(int x, int y, int frame, int set, float sx, float sy, u32 colour, int, int) override;
+    bool HitTestImage(int x, int y, int frame, int set) override;
+    void DrawText(int x, int y, const char* text, u32 colour, int align, int, int, int, int font, int) override;
+    void DrawRectFrame(u32 colour, int x, int y, int w, int h) override;
+    void FillRect(u32 colour, int x, int y, int w, int h) override;
+    int GetScreenWidth() override;
+    int GetScreenHeight() override;
+    const char* GetPlayerName() override { return m_strPlayerName.c_str(); }
     IORVDrawCharacter* CreateDrawCharacter() override { return nullptr; }
     void ReleaseDrawCharacter(IORVDrawCharacter*) override {}
-    void OpenPlayerRestaurant(const char* name) override { std::printf("open restaurant of %s\n", name); }
-    void OpenPlayerGarden(const char* name) override { std::printf("open garden of %s\n", name); }
+    void OpenPlayerRestaurant(const char* name) override;
+    void OpenPlayerGarden(const char* name) override;
     void StartImageAnimation(int, int, int, int) override {}
     void Reserved17() override {}
     void StepImageAnimation(int, int) override {}
     void ResetImageAnimation(int, int, int, int) override {}
-    void DrawSector(int, int, int, float, u32) override { ++m_nDrawCalls; }
+    void DrawSector(int cx, int cy, int radius, float angle, u32 colour) override;
     void Reserved21() override {}
     void DrawRankExtra(int, int, u16, u16, u8) override {}
     u16 GetBagItemCount(u16) override { return 0; }
     u16 GetCharacterLevel() override { return 30; }
-    void NotifyGameWindow(int state) override { std::printf("game window %s\n", state == 0 ? "created" : "destroyed"); }
+    void NotifyGameWindow(int state) override;
     void OnMouseMove(LPARAM) override {}
     void Reserved27() override {}
     bool HasBagItem(int, int, int) override { return false; }
     void Reserved29() override {}
     void Reserved30() override {}
+
+private:
+    DrawOp& Record(DrawKind kind, const Box& box, u32 colour);   // a new call of the frame
+    void PrintAccount(const char* what);
+    void FlushRun();   // prints the pending run of unchanged frames, if any
+
+    bool m_bCollapse = false;          // inside Frames: unchanged frames are gathered into a run
+    int m_nRunFirst = 0;               // the run's first and last frame (0: no run)
+    int m_nRunLast = 0;
+    int m_nRunBase = 0;                // the frame they all draw as
+    std::size_t m_nRunCalls = 0;
+
+    int m_nScreenWidth;
+    int m_nScreenHeight;
+    std::vector<DrawOp> m_vOps;        // the frame being drawn
+    std::vector<DrawOp> m_vLastOps;    // the last ended frame
+    int m_nLastFrame = -1;             // its number; -1 before the first
 };
 
-inline LPARAM Pos(int x, int y)
-{
-    return static_cast<LPARAM>((static_cast<unsigned>(y) << 16) | (static_cast<unsigned>(x) & 0xFFFF));
-}
+// One readable line for a draw call: what, where, how large, in which colour; texts in UTF-8.
+std::string DescribeDrawOp(const DrawOp& op);
+
+// The picture folder of a sample program: the folder after "--pictures" on its command line, else
+// sample-frames beside the folder of the program's own (build/release/sample-frames for
+// build/release/tools/<program>).
+std::string PictureDirFromArgs(int argc, char** argv);
 
 }  // namespace orv::sample

@@ -8,6 +8,8 @@
 // enter request for the own city; a compressed reply 0 (the full city data, deflated with zlib)
 // enters the city: the game window opens (a stand-in until the real game windows land) and
 // receives the topics 3, 29 and 5 in that order, which it draws as a line of text.
+// The printing host prints each request and an account of each frame, and the picture of the
+// entered city's frame is written (build/release/sample-frames, or --pictures DIR).
 #include <zlib.h>
 
 #include <cstdio>
@@ -15,8 +17,10 @@
 
 #include "maingame/orvane/ORVMgr.h"
 #include "tools/PrintingHost.h"
+#include "tools/SampleInput.h"
 
-using orv::sample::Pos;
+using orv::sample::Click;
+using orv::sample::MoveMouse;
 using orv::sample::PrintingHost;
 
 namespace {
@@ -37,31 +41,35 @@ std::string Item(unsigned kind, const std::string& value)
     return LE16(kind) + LE16(static_cast<unsigned>(value.size())) + value;
 }
 
-// Reply 0 for the player's own city (owner id 7): the entered notice naming the player, the owner
-// record (1,500 coins, 300 grass) and the castle at level 2, deflated behind the 12-byte header.
-std::string CityReply(const std::string& playerName)
+// Reply 0 for a city (the own city: owner id 7 and the player's name): the entered notice naming
+// its owner, the owner record (1,500 coins, 300 grass) and the castle at level 2, deflated behind
+// the 12-byte header.
+std::string CityReply(u32 ownerId, const std::string& ownerName)
 {
-    const std::string items = Item(0, playerName) + Item(1, LE32(1500) + LE32(300) + std::string(59, '\0')) +
+    const std::string items = Item(0, ownerName) + Item(1, LE32(1500) + LE32(300) + std::string(59, '\0')) +
                               Item(2, LE16(0) + LE16(2));
     uLongf size = compressBound(static_cast<uLong>(items.size()));
     std::string body(size, '\0');
     compress2(reinterpret_cast<Bytef*>(body.data()), &size, reinterpret_cast<const Bytef*>(items.data()),
               static_cast<uLong>(items.size()), Z_BEST_COMPRESSION);
     body.resize(size);
-    return LE32(7) + LE16(0x367) + LE16(0) + LE16(0) + LE16(0) + body;
+    return LE32(ownerId) + LE16(0x367) + LE16(0) + LE16(0) + LE16(0) + body;
 }
 
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
     PrintingHost host;
+    host.m_strPlayerName = "琉璃客";
+    host.m_strPictureDir = orv::sample::PictureDirFromArgs(argc, argv);
     CORVMgr& mgr = CORVMgr::GetSingleton();
+    auto render = [&] { mgr.Render(); };
     std::printf("fnOrvane() = %d\n", fnOrvane());
 
     std::printf("-- before any callback\n");
     mgr.Render();
-    std::printf("WndProc(mouse move) = %s\n", mgr.WndProc(nullptr, WM_MOUSEMOVE, 0, Pos(10, 10)) ? "true" : "false");
+    std::printf("WndProc(mouse move) = %s\n", MoveMouse(mgr, 10, 10) ? "true" : "false");
 
     std::printf("-- callback handed over, game closed\n");
     mgr.SetORVCallBack(&host);
@@ -71,11 +79,9 @@ int main()
     PrintingHost other;
     mgr.SetORVCallBack(&other);
     std::printf("a second callback is ignored: it was asked %d times\n", other.m_nSizeQueries);
-    for (host.m_nFrame = 1; host.m_nFrame <= 3; ++host.m_nFrame) {
-        mgr.Render();
-        bool used = mgr.WndProc(nullptr, WM_MOUSEMOVE, 0, Pos(400, 300));
-        used |= mgr.WndProc(nullptr, WM_LBUTTONDOWN, 1, Pos(400, 300));
-        used |= mgr.WndProc(nullptr, WM_LBUTTONUP, 0, Pos(400, 300));
+    for (int i = 0; i < 3; ++i) {
+        host.Frame(render);
+        const bool used = Click(mgr, 400, 300);
         std::printf("[frame %d] click consumed: %s\n", host.m_nFrame, used ? "true" : "false");
     }
     std::printf("IsAerieOpen() = %s, draw calls while closed: %d\n", mgr.IsAerieOpen() ? "true" : "false",
@@ -83,14 +89,14 @@ int main()
 
     std::printf("-- OpenAerie: the enter request for the own city\n");
     mgr.OpenAerie(&host, host.GetPlayerName());
-    const std::string reply = CityReply(host.GetPlayerName());
+    const std::string reply = CityReply(7, host.GetPlayerName());
     std::printf("-- the server answers: compressed reply 0, %zu bytes (city data)\n", reply.size());
     mgr.Recv(reply.data(), static_cast<int>(reply.size()));
     std::printf("IsAerieOpen() = %s\n", mgr.IsAerieOpen() ? "true" : "false");
     for (int i = 0; i < 2; ++i) {
-        ++host.m_nFrame;
-        mgr.Render();
+        host.Frame(render);
     }
+    host.SavePicture("city-entered");
     // Before the library unloads (and before the callback object dies), close the game: at unload
     // the library no longer calls the host, so only this sends the leave request and tells the host.
     mgr.CloseAerie();

@@ -20,9 +20,10 @@
 #include "framework/widgets/ORVEdit.h"
 #include "framework/window/ORVMsgBox.h"
 #include "maingame/orvane/ORVMgr.h"
+#include "tools/GbkText.h"
 #include "tools/PrintingHost.h"
+#include "tools/SampleInput.h"
 
-using orv::sample::Pos;
 using orv::sample::PrintingHost;
 
 namespace {
@@ -53,7 +54,7 @@ void PrintBytes(const char* label, const std::string& bytes)
     for (unsigned char c : bytes) {
         std::printf(" %02X", c);
     }
-    std::printf("\n");
+    std::printf(" = \"%s\"\n", orv::sample::GbkToUtf8(bytes).c_str());
 }
 
 // A form with an edit field and a drop-down list: it answers the list's notifications as an owner
@@ -90,11 +91,9 @@ public:
     }
 };
 
-void Frame(PrintingHost& host)
+void Frame(PrintingHost& host, int n = 1)
 {
-    ++host.m_nFrame;
-    std::printf("-- frame %d\n", host.m_nFrame);
-    CORVMgr::GetSingleton().Render();
+    host.Frames(n, [] { CORVMgr::GetSingleton().Render(); });
 }
 
 void ClickCentre(PrintingHost& host, CORVControl* ctrl)
@@ -102,18 +101,16 @@ void ClickCentre(PrintingHost& host, CORVControl* ctrl)
     const int x = ctrl->m_nAbsX + ctrl->m_nWidth / 2;
     const int y = ctrl->m_nAbsY + ctrl->m_nHeight / 2;
     std::printf("    host: left click at (%d,%d)\n", x, y);
-    CORVMgr& mgr = CORVMgr::GetSingleton();
-    bool used = mgr.WndProc(nullptr, WM_MOUSEMOVE, 0, Pos(x, y));
-    used |= mgr.WndProc(nullptr, WM_LBUTTONDOWN, 1, Pos(x, y));
-    used |= mgr.WndProc(nullptr, WM_LBUTTONUP, 0, Pos(x, y));
+    const bool used = orv::sample::Click(CORVMgr::GetSingleton(), x, y);
     std::printf("    consumed by the library: %s\n", used ? "true" : "false");
 }
 
 }  // namespace
 
-int main()
+int main(int argc, char** argv)
 {
     PrintingHost host;
+    host.m_strPictureDir = orv::sample::PictureDirFromArgs(argc, argv);
     CORVMgr& mgr = CORVMgr::GetSingleton();
     SetSystemWindowRecord(ORV_MSG_GAMEWND, ORV_RUNTIME_CLASS(CDemoGameWnd));
 
@@ -139,20 +136,18 @@ int main()
         std::printf("no message box opened\n");
         return 1;
     }
+    Frame(host);
+    host.SavePicture("message-box");
 
     std::printf("-- the player clicks OK on the first box\n");
     ClickCentre(host, boxes.m_pBox->m_pOkButton);
     std::printf("-- the player clicks OK again before the box has gone (ignored)\n");
     ClickCentre(host, boxes.m_pBox->m_pOkButton);
-    for (int i = 0; i < 4; ++i) {
-        Frame(host);
-    }
+    Frame(host, 4);
     if (boxes.m_pBox != nullptr && boxes.m_pBox->m_pOkButton != nullptr) {
         std::printf("-- the second box is shown; the player clicks its only button\n");
         ClickCentre(host, boxes.m_pBox->m_pOkButton);
-        for (int i = 0; i < 4; ++i) {
-            Frame(host);
-        }
+        Frame(host, 4);
     }
     std::printf("-- boxes left: %zu, box open: %s\n", boxes.m_vMsgBuf.size(), boxes.m_pBox ? "yes" : "no");
 
@@ -181,20 +176,17 @@ int main()
     std::printf("-- the player clicks the drop-down list and picks its third row\n");
     CORVChoice* choice = form->m_pChoice;
     ClickCentre(host, choice);
-    Frame(host);
-    Frame(host);
+    Frame(host, 2);
     if (!choice->m_bOpen) {
         std::printf("the list did not open\n");
         return 1;
     }
+    host.SavePicture("drop-down-list");
     const int rowX = choice->m_nAbsX + 30;
     const int rowY = choice->m_nAbsY + choice->ListTop() + 2 * choice->m_nRowHeight + 5;
     std::printf("    host: mouse to (%d,%d), left click\n", rowX, rowY);
-    mgr.WndProc(nullptr, WM_MOUSEMOVE, 0, Pos(rowX, rowY));
-    mgr.WndProc(nullptr, WM_LBUTTONDOWN, 1, Pos(rowX, rowY));
-    mgr.WndProc(nullptr, WM_LBUTTONUP, 0, Pos(rowX, rowY));
-    Frame(host);
-    Frame(host);
+    orv::sample::Click(mgr, rowX, rowY);
+    Frame(host, 2);
     const ORVChoiceItem* picked = choice->GetSelectedItem();
     std::printf("    selection %d, list %s\n", choice->m_nCurSel, choice->m_bOpen ? "open" : "closed");
     if (picked != nullptr) {

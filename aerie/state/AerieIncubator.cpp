@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "aerie/state/AerieEvents.h"
+#include "aerie/state/AerieListEntries.h"
 #include "aerie/state/NetMsgHeader.h"
 #include "platform/Platform.h"
 
@@ -21,6 +22,20 @@ u16 AerieIncubator::GetPopularity() const { return ReadLE16(m_Data + kIncPopular
 i32 AerieIncubator::GetHappiness() const { return static_cast<i32>(ReadLE32(m_Data + kIncHappiness)); }
 std::int8_t AerieIncubator::GetTreatment() const { return static_cast<std::int8_t>(m_Data[kIncTreatment]); }
 
+namespace {
+
+u32 ToMilliseconds(u32 seconds)
+{
+    return seconds > 0xFFFFFFFFu / 1000 ? 0xFFFFFFFFu : seconds * 1000;
+}
+
+u32 CountDown(u32 ms, u32 elapsed)
+{
+    return ms > elapsed ? ms - elapsed : 0;
+}
+
+}  // namespace
+
 void AerieIncubators::Rebuild(const unsigned char* value, std::size_t len, u32 now)
 {
     m_vList.clear();
@@ -34,8 +49,8 @@ void AerieIncubators::Rebuild(const unsigned char* value, std::size_t len, u32 n
         AerieIncubatorTimer& t = m_mapTimers[static_cast<u32>(i)];
         t.m_dwIndex = static_cast<u32>(i);
         t.m_dwStamp = now;
-        t.m_dwHatchMs = inc.GetHatchSeconds() > 0xFFFFFFFFu / 1000 ? 0xFFFFFFFFu : inc.GetHatchSeconds() * 1000;
-        t.m_dwGuardMs = inc.GetGuardSeconds() > 0xFFFFFFFFu / 1000 ? 0xFFFFFFFFu : inc.GetGuardSeconds() * 1000;
+        t.m_dwHatchMs = ToMilliseconds(inc.GetHatchSeconds());
+        t.m_dwGuardMs = ToMilliseconds(inc.GetGuardSeconds());
     }
 }
 
@@ -55,8 +70,8 @@ const AerieIncubatorTimer* GetIncubatorTimers(AerieIncubators& c, int index)
     AerieIncubatorTimer& t = c.m_mapTimers[static_cast<u32>(index)];
     const u32 now = orv::platform::Get().GetTickCount();
     const u32 elapsed = now - t.m_dwStamp;
-    t.m_dwHatchMs = t.m_dwHatchMs > elapsed ? t.m_dwHatchMs - elapsed : 0;
-    t.m_dwGuardMs = t.m_dwGuardMs > elapsed ? t.m_dwGuardMs - elapsed : 0;
+    t.m_dwHatchMs = CountDown(t.m_dwHatchMs, elapsed);
+    t.m_dwGuardMs = CountDown(t.m_dwGuardMs, elapsed);
     t.m_dwStamp = now;
     return &t;
 }
@@ -114,27 +129,15 @@ bool HasHiredSlave(const AerieIncubators& c, int index)
     return inc != nullptr && inc->IsOpened() && !inc->GetSlaveName().empty();
 }
 
-namespace {
-
-// A field of the incubator at index, or the field type's zero outside the list.
-template <typename T>
-T FieldOf(const AerieIncubators& c, int index, T (AerieIncubator::*get)() const)
-{
-    const AerieIncubator* inc = c.At(index);
-    return inc != nullptr ? (inc->*get)() : T{};
-}
-
-}  // namespace
-
-std::string_view GetHiredSlaveName(const AerieIncubators& c, int index) { return FieldOf(c, index, &AerieIncubator::GetSlaveName); }
-u16 GetHiredSlaveWorth(const AerieIncubators& c, int index) { return FieldOf(c, index, &AerieIncubator::GetWorth); }
-u16 GetHiredSlavePopularity(const AerieIncubators& c, int index) { return FieldOf(c, index, &AerieIncubator::GetPopularity); }
-i32 GetHiredSlaveHappiness(const AerieIncubators& c, int index) { return FieldOf(c, index, &AerieIncubator::GetHappiness); }
-u16 GetIncubatorProtectMinutes(const AerieIncubators& c, int index) { return FieldOf(c, index, &AerieIncubator::GetProtectMinutes); }
-u16 GetHiredSlaveGreenChance(const AerieIncubators& c, int index) { return FieldOf(c, index, &AerieIncubator::GetGreenChance); }
-u16 GetHiredSlaveBlueChance(const AerieIncubators& c, int index) { return FieldOf(c, index, &AerieIncubator::GetBlueChance); }
-u16 GetIncubatorEggType(const AerieIncubators& c, int index) { return FieldOf(c, index, &AerieIncubator::GetEggType); }
-std::int8_t GetSlaveTreatment(const AerieIncubators& c, int index) { return FieldOf(c, index, &AerieIncubator::GetTreatment); }
+std::string_view GetHiredSlaveName(const AerieIncubators& c, int index) { return FieldOr(c.At(index), &AerieIncubator::GetSlaveName); }
+u16 GetHiredSlaveWorth(const AerieIncubators& c, int index) { return FieldOr(c.At(index), &AerieIncubator::GetWorth); }
+u16 GetHiredSlavePopularity(const AerieIncubators& c, int index) { return FieldOr(c.At(index), &AerieIncubator::GetPopularity); }
+i32 GetHiredSlaveHappiness(const AerieIncubators& c, int index) { return FieldOr(c.At(index), &AerieIncubator::GetHappiness); }
+u16 GetIncubatorProtectMinutes(const AerieIncubators& c, int index) { return FieldOr(c.At(index), &AerieIncubator::GetProtectMinutes); }
+u16 GetHiredSlaveGreenChance(const AerieIncubators& c, int index) { return FieldOr(c.At(index), &AerieIncubator::GetGreenChance); }
+u16 GetHiredSlaveBlueChance(const AerieIncubators& c, int index) { return FieldOr(c.At(index), &AerieIncubator::GetBlueChance); }
+u16 GetIncubatorEggType(const AerieIncubators& c, int index) { return FieldOr(c.At(index), &AerieIncubator::GetEggType); }
+std::int8_t GetSlaveTreatment(const AerieIncubators& c, int index) { return FieldOr(c.At(index), &AerieIncubator::GetTreatment); }
 
 bool IsSlaveTreated(const AerieIncubators& c, int index)
 {

@@ -40,27 +40,16 @@ void SortFriendsByFlags(std::vector<AerieFriendEntry>& friends)
                      [&](const AerieFriendEntry& a, const AerieFriendEntry& b) { return pass(a) < pass(b); });
 }
 
-namespace {
-
-template <typename T>
-T SlaveField(const std::vector<AerieSlaveEntry>& list, int index, T (AerieSlaveEntry::*get)() const)
-{
-    const AerieSlaveEntry* e = EntryAt(list, index);
-    return e != nullptr ? (e->*get)() : T{};
-}
-
-}  // namespace
-
 std::string_view GetSlaveName(const std::vector<AerieSlaveEntry>& list, int index)
 {
     const AerieSlaveEntry* e = EntryAt(list, index);
     return e != nullptr ? e->GetName() : std::string_view();
 }
-u32 GetSlaveWorth(const std::vector<AerieSlaveEntry>& list, int index) { return SlaveField(list, index, &AerieSlaveEntry::GetWorth); }
-u16 GetSlaveGreenChance(const std::vector<AerieSlaveEntry>& list, int index) { return SlaveField(list, index, &AerieSlaveEntry::GetGreenChance); }
-u16 GetSlaveBlueChance(const std::vector<AerieSlaveEntry>& list, int index) { return SlaveField(list, index, &AerieSlaveEntry::GetBlueChance); }
-u16 GetSlaveGuardMinutes(const std::vector<AerieSlaveEntry>& list, int index) { return SlaveField(list, index, &AerieSlaveEntry::GetGuardMinutes); }
-u16 GetSlavePopularity(const std::vector<AerieSlaveEntry>& list, int index) { return SlaveField(list, index, &AerieSlaveEntry::GetPopularity); }
+u32 GetSlaveWorth(const std::vector<AerieSlaveEntry>& list, int index) { return FieldOr(EntryAt(list, index), &AerieSlaveEntry::GetWorth); }
+u16 GetSlaveGreenChance(const std::vector<AerieSlaveEntry>& list, int index) { return FieldOr(EntryAt(list, index), &AerieSlaveEntry::GetGreenChance); }
+u16 GetSlaveBlueChance(const std::vector<AerieSlaveEntry>& list, int index) { return FieldOr(EntryAt(list, index), &AerieSlaveEntry::GetBlueChance); }
+u16 GetSlaveGuardMinutes(const std::vector<AerieSlaveEntry>& list, int index) { return FieldOr(EntryAt(list, index), &AerieSlaveEntry::GetGuardMinutes); }
+u16 GetSlavePopularity(const std::vector<AerieSlaveEntry>& list, int index) { return FieldOr(EntryAt(list, index), &AerieSlaveEntry::GetPopularity); }
 
 const char* GetBeastJobName(const std::vector<AerieBeastEntry>& list, int index)
 {

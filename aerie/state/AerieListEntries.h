@@ -78,3 +78,10 @@ const Entry* EntryAt(const std::vector<Entry>& list, int index)
     }
     return &list[static_cast<std::size_t>(index)];
 }
+
+// A field of an entry, or the field type's zero without one.
+template <typename Entry, typename T>
+T FieldOr(const Entry* e, T (Entry::*get)() const)
+{
+    return e != nullptr ? (e->*get)() : T{};
+}

@@ -216,7 +216,8 @@ void CAerieMonsterGroup::Recompute(const AerieMonsterMap& monsters, const AerieG
         }
     }
 
-    const auto bonus = [](u32 w, u32 s, float f) { return ClampToU32((static_cast<double>(w) + s) * f / 100.0); };
+    // The sum is a u32, its product with the effect a float (rounded as a float), then / 100.0.
+    const auto bonus = [](u32 w, u32 s, float f) { return ClampToU32(static_cast<float>(w + s) * f / 100.0); };
     m_adwBonus[0] = bonus(m_adwWeight[0], m_adwBase[0], m_afSkillEffect[0]);
     m_adwBonus[1] = bonus(m_adwWeight[1], m_adwBase[1], m_afSkillEffect[1]);
     m_adwBonus[2] = bonus(m_adwWeight[2], m_adwBase[2], m_afSkillEffect[2]);

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <memory>
 
 #include <zlib.h>
@@ -246,7 +247,8 @@ void CAerieDataMgr::ApplyMainMissions(const char* buf, int len)
     if (!InflateBody(buf, len, scratch, &inflated)) {
         return;
     }
-    m_vMainMissions.clear();
+    // One mission per key (a key named again goes on filling its mission), in key order.
+    std::map<u32, AerieMainMission> missions;
     ParseDataItems(scratch, inflated, m_vItems);
     AerieMainMission* current = nullptr;
     for (const NetDataItem& item : m_vItems) {
@@ -254,8 +256,9 @@ void CAerieDataMgr::ApplyMainMissions(const char* buf, int len)
         if (item.m_wKind == 0) {
             current = nullptr;
             if (item.m_wLen >= 4) {
-                current = &m_vMainMissions.emplace_back();
-                current->m_dwKey = ReadLE32(item.m_pValue);
+                const u32 key = ReadLE32(item.m_pValue);
+                current = &missions[key];
+                current->m_dwKey = key;
             }
             continue;
         }
@@ -285,11 +288,15 @@ void CAerieDataMgr::ApplyMainMissions(const char* buf, int len)
             break;
         }
     }
-    // By key (the first of a key stays first), then the unclaimed ones before all others.
-    std::stable_sort(m_vMainMissions.begin(), m_vMainMissions.end(),
-                     [](const AerieMainMission& a, const AerieMainMission& b) { return a.m_dwKey < b.m_dwKey; });
-    std::stable_partition(m_vMainMissions.begin(), m_vMainMissions.end(),
-                          [](const AerieMainMission& m) { return m.m_strStatus == "未领奖"; });
+    m_vMainMissions.clear();
+    for (auto& entry : missions) {
+        m_vMainMissions.push_back(std::move(entry.second));
+    }
+    // The unclaimed ones before all others (the status read up to its first NUL, as the mission
+    // page reads it).
+    std::stable_partition(m_vMainMissions.begin(), m_vMainMissions.end(), [](const AerieMainMission& m) {
+        return CountedText(m.m_strStatus.data(), m.m_strStatus.size()) == "未领奖";
+    });
     DeliverGameEvent(EVT_MAINMISSION_LIST);
     FinishMessage();
 }

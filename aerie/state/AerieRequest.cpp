@@ -27,6 +27,20 @@ void AskDiscard(const char* text, u32 topic, int value)
         ORVMsg(ORV_MSG_GAMEWND, topic, static_cast<u32>(value), std::string()), ORVMsg(), text);
 }
 
+// An opened incubator with an egg; else the notice of what it lacks.
+bool HoldsEggOrSays(const AerieIncubator& inc)
+{
+    if (!inc.IsOpened()) {
+        ShowGameNotice("该孵化器还未开启");
+        return false;
+    }
+    if (inc.GetEggType() == 0) {
+        ShowGameNotice("没有孵化蛋");
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 CAerieRequest& CAerieRequest::GetSingleton()
@@ -45,7 +59,10 @@ NetMsgHeader CAerieRequest::Header(u16 sub, u16 p1, u16 p2, u32 owner)
     return h;
 }
 
-void CAerieRequest::Send(const NetMsgHeader& header, const char* body, int bodyLen)
+namespace {
+
+// The header and bodyLen bytes of body in one string, handed to the host in one call.
+void Transmit(const NetMsgHeader& header, const char* body, std::size_t bodyLen)
 {
     IORVCallBack* cb = ORVCallBack();
     if (cb == nullptr) {
@@ -53,25 +70,25 @@ void CAerieRequest::Send(const NetMsgHeader& header, const char* body, int bodyL
         return;
     }
     std::string bytes;
-    bytes.reserve(kNetMsgHeaderSize + (bodyLen > 0 ? static_cast<std::size_t>(bodyLen) : 0));
+    bytes.reserve(kNetMsgHeaderSize + bodyLen);
     header.AppendTo(bytes);
-    if (body != nullptr && body[0] != '\0' && bodyLen > 0) {
-        bytes.append(body, static_cast<std::size_t>(bodyLen));
+    if (bodyLen > 0) {
+        bytes.append(body, bodyLen);
     }
     cb->SendToServer(bytes.data(), static_cast<int>(bytes.size()));
 }
 
+}  // namespace
+
+void CAerieRequest::Send(const NetMsgHeader& header, const char* body, int bodyLen)
+{
+    const bool hasText = body != nullptr && bodyLen > 0 && body[0] != '\0';
+    Transmit(header, body, hasText ? static_cast<std::size_t>(bodyLen) : 0);
+}
+
 void CAerieRequest::SendWithBody(const NetMsgHeader& header, const std::string& body)
 {
-    IORVCallBack* cb = ORVCallBack();
-    if (cb == nullptr) {
-        DebugLog("Error,Aerie request 0x%X dropped: no callback\n", header.m_wSubId);
-        return;
-    }
-    std::string bytes;
-    header.AppendTo(bytes);
-    bytes += body;
-    cb->SendToServer(bytes.data(), static_cast<int>(bytes.size()));
+    Transmit(header, body.data(), body.size());
 }
 
 void CAerieRequest::SendText(const NetMsgHeader& header, std::string_view text)
@@ -222,21 +239,12 @@ void CAerieRequest::IncubatorTool(AerieIncubators& incubators, int index, int to
         break;
     }
     case kToolDiscard:
-        if (!inc->IsOpened()) {
-            ShowGameNotice("该孵化器还未开启");
-        } else if (inc->GetEggType() == 0) {
-            ShowGameNotice("没有孵化蛋");
-        } else {
+        if (HoldsEggOrSays(*inc)) {
             AskDiscard("你确认要丢弃这颗孵化蛋吗？", EVT_DISCARD_HATCHING_EGG, index);
         }
         break;
     case kToolSteal: {
-        if (!inc->IsOpened()) {
-            ShowGameNotice("该孵化器还未开启");
-            break;
-        }
-        if (inc->GetEggType() == 0) {
-            ShowGameNotice("没有孵化蛋");
+        if (!HoldsEggOrSays(*inc)) {
             break;
         }
         const AerieIncubatorTimer* t = GetIncubatorTimers(incubators, index);

@@ -4,20 +4,19 @@
 #include <string>
 
 #include "aerie/state/AerieDataMgr.h"
+#include "aerie/state/AerieEvents.h"
 #include "aerie/state/AerieRequest.h"
 #include "aerie/state/AerieStartup.h"
 #include "framework/core/GameHooks.h"
 
 namespace {
 
-constexpr std::size_t kMaxOwnerName = 256;
-
 void VisitCityHook(const char* ownerName)
 {
     if (ownerName == nullptr) {
         return;
     }
-    CAerieRequest::GetSingleton().VisitCity(std::string(CountedText(ownerName, kMaxOwnerName)));
+    CAerieRequest::GetSingleton().VisitCity(std::string(CountedText(ownerName, kMaxHostText)));
 }
 
 void OnRecvHook(const char* data, int len)

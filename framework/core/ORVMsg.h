@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -83,11 +82,11 @@ public:
     // handled wait for a later pump.
     const std::vector<PostedMsg>& Pump();
 
-    std::size_t GetPendingCount() const { return m_mapEntries.size(); }
+    std::size_t GetPendingCount() const { return m_vEntries.size(); }
     void Clear();
 
 private:
-    std::map<u32, PostedMsg> m_mapEntries;
+    std::vector<PostedMsg> m_vEntries;   // pending, in posting order
     u32 m_nNextSeq = 1;
     std::vector<PostedMsg> m_vDue;
 };

@@ -11,11 +11,13 @@ static_assert(sizeof("中") == 3, "compile with -finput-charset=UTF-8 -fexec-cha
 #endif
 
 // The library's exports. A Windows DLL exports exactly what is marked (unmarked, the linker would
-// export every global); a host sees the same declarations as imports.
+// export every global). Code outside the library sees plain declarations: a host links the DLL
+// through its import library (mingw's linker imports the data too), and code linked with the
+// library's objects statically (tests, tools) finds them there.
 #if defined(_WIN32) && defined(ORVANE_BUILDING_LIBRARY)
 #define ORV_EXPORT __declspec(dllexport)
 #elif defined(_WIN32)
-#define ORV_EXPORT __declspec(dllimport)
+#define ORV_EXPORT
 #else
 #define ORV_EXPORT __attribute__((visibility("default")))
 #endif

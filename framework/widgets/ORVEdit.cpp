@@ -251,8 +251,8 @@ bool CORVEdit::OnLButtonDblClk(int x, int y)
 
 void CORVEdit::OnDraw()
 {
-    if (!HasFocus()) {
-        DropSelection();   // the selection lives only while the field has the focus
-    }
     DrawField();
+    if (!HasFocus()) {
+        DropSelection();   // the selection lives only while the field has the focus: drawn once more
+    }
 }

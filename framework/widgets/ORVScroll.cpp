@@ -1,5 +1,7 @@
 #include "framework/widgets/ORVScroll.h"
 
+#include <climits>
+
 #include "framework/control/SizeSeam.h"
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CORVScroll, CORVControl)
@@ -12,9 +14,13 @@ namespace {
 constexpr int kWheelNotch = 120;   // wheel delta of one notch
 
 // Truncates, then adds 1 when the dropped fraction is at least one half (single precision, so
-// that positions match the bar's arithmetic exactly).
+// that positions match the bar's arithmetic exactly). A value beyond the int range saturates.
 int RoundFloat(float f)
 {
+    constexpr float kIntLimit = 2147483648.0f;   // 2^31: the first float an int cannot hold
+    if (f >= kIntLimit) {
+        return INT_MAX;
+    }
     int t = static_cast<int>(f);
     if (f - static_cast<float>(t) >= 0.5f) {
         ++t;

@@ -2,12 +2,12 @@
 
 #include <cstdio>
 
-#include "framework/control/SizeSeam.h"
 #include "framework/core/GameHooks.h"
 #include "framework/core/ORVCallBack.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/widgets/ORVEdit.h"
 #include "framework/widgets/ORVScroll.h"
+#include "framework/window/BackgroundFit.h"
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CORVSplitWnd, CORVWindow)
 
@@ -70,12 +70,7 @@ void CORVSplitWnd::SetArgs(int arg, std::string text)
 
 void CORVSplitWnd::OnCreate()
 {
-    m_wBackFrame = kSplitBackFrame;
-    int w = 0;
-    int h = 0;
-    GetBuildImageSize(kSplitBackFrame, kImageSetWindow, &w, &h);
-    SetSize(w, h);
-    CenterInParent();
+    FitToBackground(*this, kSplitBackFrame);
 
     CreateButton(kOkX, kOkY, &m_pOkButton, kOkFrame, true, true, "");
     CreateButton(kCancelX, kCancelY, &m_pCancelButton, kCancelFrame, true, true, "");
@@ -114,10 +109,10 @@ void CORVSplitWnd::ShowAmount(int n)
     m_pEdit->SetText(text);
 }
 
-void CORVSplitWnd::OnDraw()
+int CORVSplitWnd::KeepAmountInRange()
 {
-    if (m_pEdit == nullptr || m_pScroll == nullptr || m_pEdit->m_strText.empty()) {
-        return;
+    if (m_pEdit == nullptr || m_pEdit->m_strText.empty()) {
+        return 0;
     }
     int n = GetAmount();
     if (n == 0) {
@@ -127,7 +122,15 @@ void CORVSplitWnd::OnDraw()
         n = static_cast<int>(m_nMaxCount);
         ShowAmount(n);
     }
-    m_pScroll->SetPos(n);
+    return n;
+}
+
+void CORVSplitWnd::OnDraw()
+{
+    if (m_pEdit == nullptr || m_pScroll == nullptr || m_pEdit->m_strText.empty()) {
+        return;
+    }
+    m_pScroll->SetPos(KeepAmountInRange());
 }
 
 bool CORVSplitWnd::OnMessage(ORVMsg* msg)
@@ -171,7 +174,8 @@ bool CORVSplitWnd::OnMouseWheel(int, int, int delta)
 
 void CORVSplitWnd::Send()
 {
-    const u16 amount = static_cast<u16>(GetAmount());
+    // Typing and the click can fall into one frame, before the frame's correction: correct first.
+    const u16 amount = static_cast<u16>(KeepAmountInRange());
     if (amount == 0) {
         return;   // nothing typed: the window stays
     }

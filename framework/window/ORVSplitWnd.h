@@ -32,6 +32,9 @@ public:
     int GetAmount() const;
     // Shows n in the edit field.
     void ShowAmount(int n);
+    // The typed number kept between 1 and the maximum (the field shows the corrected number);
+    // 0 for an empty field.
+    int KeepAmountInRange();
     // OK: the split request for the typed amount, then the window closes; nothing for 0.
     void Send();
 

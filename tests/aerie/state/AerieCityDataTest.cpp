@@ -14,7 +14,7 @@ using namespace aerie_layout;
 const char kGameData[] =
     "<Monster ID=\"11\" Name=\"m11\" Lvl=\"2\" GroupIcon=\"381\"/>"
     "<Monster ID=\"12\" Name=\"m12\" Lvl=\"9\" GroupIcon=\"380\"/>"
-    "<MonSkill ID=\"0\" Name=\"s0\" Effect=\"0,10,20\"/>"
+    "<MonSkill ID=\"0\" Name=\"s0\" Effect=\"0,10,20,0.7\"/>"
     "<MonSkill ID=\"1\" Name=\"s1\" Effect=\"0,50\"/>"
     "<MonSkill ID=\"2\" Name=\"s2\" Effect=\"0,-30\"/>"
     "<MonSkill ID=\"11\" Name=\"s11\" Effect=\"0,1e30\"/>"
@@ -69,7 +69,8 @@ TEST_F(AerieCityTest, GroupFiguresAfterAMessage)
     Apply(Item(5, MonsterRecord(10, 11, 2, 10, 20, 30)) + Item(5, MonsterRecord(19, 11, 3, 1, 1, 1)) +
           Item(5, MonsterRecord(20, 11, 100, 5, 5, 5)) + Item(4, LE16(11) + LE16(1) + LE16(1)) +
           Item(4, LE16(12) + LE16(0) + LE16(2)) + Item(4, LE16(13) + LE16(1) + LE16(0)) +
-          Item(4, LE16(14) + LE16(2) + LE16(1)) + Item(4, LE16(15) + LE16(11) + LE16(1)));
+          Item(4, LE16(14) + LE16(2) + LE16(1)) + Item(4, LE16(15) + LE16(11) + LE16(1)) +
+          Item(5, MonsterRecord(0, 11, 1, 350, 0, 0)) + Item(4, LE16(0) + LE16(0) + LE16(3)));
     const CAerieMonsterGroup& g = Own().m_aGroups[1];
     EXPECT_EQ(Store().m_bRecompute, 0);
     EXPECT_EQ(g.m_dwMonsterCount, 5u);
@@ -87,7 +88,9 @@ TEST_F(AerieCityTest, GroupFiguresAfterAMessage)
     EXPECT_EQ(g.m_adwTotal[0], 44u + 200 + 23);
     EXPECT_EQ(g.m_adwTotal[1], 371u + 700 + 43);
     EXPECT_EQ(Own().m_aGroups[2].m_dwMonsterCount, 100u);
-    EXPECT_EQ(Own().m_aGroups[0].m_dwMonsterCount, 0u);
+    // Group 0: (650 + 350) x 0.7 is 700 as a float product (699.99... in double), so 7.
+    EXPECT_EQ(Own().m_aGroups[0].m_dwMonsterCount, 1u);
+    EXPECT_EQ(Own().m_aGroups[0].m_adwBonus[0], 7u);
     // Creativity: T1 = 1114 against the castle's level-0 entry 100, capped at 100.
     EXPECT_FLOAT_EQ(Store().GetGroupCreavityPercent(1), 11.14f);
     EXPECT_FLOAT_EQ(Store().GetGroupCreavityPercent(0), 2.0f);   // weight 200 alone

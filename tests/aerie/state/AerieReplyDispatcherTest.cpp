@@ -337,8 +337,11 @@ TEST_F(AerieRecvTest, MainMissionsComeUnclaimedFirstThenByKey)
         return Item(0, LE32(key)) + Item(1, "n" + std::to_string(key)) + Item(2, "goal") + Item(3, "des") +
                Item(4, LE32(key * 10)) + Item(5, LE32(7)) + Item(6, status);
     };
+    // Key 20 comes twice: its second run goes on filling the one mission. Key 5's status ends in
+    // a NUL, as a server's C string may.
     const std::string body = Item(1, "orphan") + Item(0, "ab") + Item(1, "short key") + mission(30, "未完成") +
-                             mission(10, "未领奖") + mission(20, "done") + mission(5, "未领奖") + Item(9, "skip");
+                             mission(10, "未领奖") + mission(20, "done") + mission(5, std::string("未领奖\0", 7)) +
+                             Item(0, LE32(20)) + Item(1, "again") + Item(9, "skip");
     EnterAndClear();
     Recv(Compressed(kOwnId, 35, body));
     EXPECT_EQ(TakeTopics(), std::vector<u32>{56});
@@ -354,6 +357,8 @@ TEST_F(AerieRecvTest, MainMissionsComeUnclaimedFirstThenByKey)
     EXPECT_EQ(m->m_dwExperience, 100u);
     EXPECT_EQ(m->m_dwReward, 7u);
     EXPECT_EQ(m->m_strStatus, "未领奖");
+    EXPECT_EQ(Store().GetMainMission(2)->m_strName, "again");
+    EXPECT_EQ(Store().GetMainMission(2)->m_strGoal, "goal");
     EXPECT_EQ(Store().GetMainMission(4), nullptr);
     EXPECT_EQ(Store().GetMainMission(-1), nullptr);
 }

@@ -147,6 +147,13 @@ TEST_F(ScrollTest, DragFollowsTheMouseOnlyWhileCaptured)
     MouseMove(kWndAbsX + 5, kWndAbsY + 30);
     EXPECT_EQ(bar->m_nPos, 20);
     EXPECT_EQ(Notified(), (std::vector<u32>{2, 10, 20}));
+
+    // The largest range is 2^31 as a float: dragged to the end, the bar saturates there.
+    bar->SetRange(2147483647);
+    LButtonDown(kWndAbsX + 5, kWndAbsY + 50);
+    MouseMove(kWndAbsX + 5, kWndAbsY + 100);
+    EXPECT_EQ(bar->m_nPos, 2147483647);
+    LButtonUp(kWndAbsX + 5, kWndAbsY + 100);
 }
 
 TEST_F(ScrollTest, RightPressStepsOnePositionTowardThePoint)

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "framework/widgets/ButtonTestSupport.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/widgets/ORVEdit.h"
 #include "framework/widgets/ORVScroll.h"
+#include "framework/widgets/WidgetTestSupport.h"
 #include "framework/window/ORVMenuWnd.h"
 #include "framework/window/ORVSplitWnd.h"
 #include "support/ProbeControl.h"
@@ -28,7 +28,7 @@ constexpr u32 kCmdC = 0x603;
 
 // The main window sits at (112, 84) on the 1024 x 768 host; a record window covers it and sees
 // the commands the menu posts (routed to the tree).
-class MenuSplitTest : public LibraryTest {
+class MenuSplitTest : public RecordWindowTest {
 protected:
     void SetUp() override
     {
@@ -41,11 +41,7 @@ protected:
         for (int frame : {42, 45}) {
             m_Host.SetImageSize(frame, 92, 20, 20);
         }
-        Attach();
-        OpenGame();
-        m_pWnd = new CRecordWnd();
-        MainWnd().AddChild(m_pWnd, false);
-        m_pWnd->CreateAt(&MainWnd(), 0, 0, 800, 600);
+        OpenWithRecordWindow(0, 0, 800, 600);   // covers the main window, under the system windows
     }
     void TearDown() override
     {
@@ -85,14 +81,6 @@ protected:
         Route(ORVMsg(ORV_MSG_SPLITWND, kSysWndOpen, static_cast<u32>(max), text));
         Frame();
     }
-
-    static void ClickOn(CORVControl* ctrl)
-    {
-        ASSERT_NE(ctrl, nullptr);
-        LClick(ctrl->m_nAbsX + 2, ctrl->m_nAbsY + 2);
-    }
-
-    CRecordWnd* m_pWnd = nullptr;
 };
 
 // ---- Popup menu ----
@@ -305,13 +293,23 @@ TEST_F(MenuSplitTest, OkSendsTheSplitRequestAndAnEmptyFieldSendsNothing)
     EXPECT_EQ(sent[0].m_strBytes, std::string("\x00\x00\x00\x00\x67\x03\x14\x00\x02\x01\x07\x00", 12));
     EXPECT_EQ(Split(), nullptr);
 
+    // A number typed and sent in one frame, before the frame's correction, is still kept in range.
+    OpenSplit(7);
+    Frame();
+    KeyDown(0x1B);
+    Char('9');
+    ClickOn(Split()->m_pOkButton);
+    Frame(3);
+    ASSERT_EQ(m_Host.Requests().size(), 2u);
+    EXPECT_EQ(m_Host.Requests()[1].m_strBytes.substr(10), std::string("\x07\x00", 2));
+
     // Cancel closes without a request.
     OpenSplit(7);
     Frame();
     ClickOn(Split()->m_pCancelButton);
     Frame(3);
     EXPECT_EQ(Split(), nullptr);
-    EXPECT_EQ(m_Host.Requests().size(), 1u);
+    EXPECT_EQ(m_Host.Requests().size(), 2u);
 }
 
 }  // namespace

@@ -1,0 +1,192 @@
+// The sample programs' printing tools: GBK texts decoded for a UTF-8 terminal, the frame picture's
+// blending, boxes and labels, and the per-frame account of the printing host.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <climits>
+#include <cstdio>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "tools/FramePicture.h"
+#include "tools/GbkText.h"
+#include "tools/ImageCatalogue.h"
+#include "tools/PrintingHost.h"
+
+namespace orv::sample {
+namespace {
+
+std::string Utf8(const char8_t* s)
+{
+    return reinterpret_cast<const char*>(s);
+}
+
+TEST(GbkToUtf8, DecodesCharactersAndEscapesWhatDoesNotDecode)
+{
+    struct Case {
+        std::vector<unsigned char> gbk;
+        std::string utf8;
+    };
+    const Case cases[] = {
+        {{0xC4, 0xC1, 0xB2, 0xDD}, Utf8(u8"牧草")},
+        {{'A', 0xC4, 0xC1, ' ', 'b'}, Utf8(u8"A牧 b")},
+        {{'a', 0x0A, 'b', 0x7F}, "a\\x0Ab\\x7F"},
+        {{'x', 0xC4}, "x\\xC4"},                           // a lone lead byte at the end
+        {{0xC4, 0x00, 'A'}, "\\xC4\\x00A"},                // a lead byte before a NUL
+        {{0xFF, 0x41, 'z'}, "\\xFF\\x41z"},                // no GBK character: both bytes escaped
+        {{0x80, 0xC4, 0xC1}, "\\x80\\xC4\\xC1"},           // stepped as the framework steps: 80 C4, then C1 alone
+        {{}, ""},
+    };
+    for (const Case& c : cases) {
+        auto* bytes = new char[c.gbk.size()];   // exact size: the decoder must not read past it
+        std::copy(c.gbk.begin(), c.gbk.end(), bytes);
+        EXPECT_EQ(GbkToUtf8(std::string_view(bytes, c.gbk.size())), c.utf8);
+        delete[] bytes;
+    }
+}
+
+TEST(FramePicture, BlendsColoursByTheirAlpha)
+{
+    EXPECT_EQ(BlendOver(0x102030, 0xFFAABBCC), 0xFFAABBCCu);
+    EXPECT_EQ(BlendOver(0x102030, 0x00AABBCC), 0xFF102030u);
+    // 0x40 of red over blue: red 255 * 64 / 255, blue 255 * 191 / 255, rounded.
+    EXPECT_EQ(BlendOver(0x0000FF, 0x40FF0000), 0xFF4000BFu);
+
+    Canvas canvas(4, 4, 0x000000);
+    canvas.FillBox({1, 1, 2, 2}, 0x80FFFFFF);
+    canvas.FillBox({2, 2, 5, 5}, 0x80FFFFFF);   // overlaps, and leaves the canvas
+    EXPECT_EQ(canvas.Pixel(0, 0), 0xFF000000u);
+    EXPECT_EQ(canvas.Pixel(1, 1), 0xFF808080u);
+    EXPECT_EQ(canvas.Pixel(2, 2), 0xFFC0C0C0u);   // blended twice
+    EXPECT_EQ(canvas.Pixel(3, 3), 0xFF808080u);
+    EXPECT_EQ(canvas.Pixel(4, 4), 0u);            // outside
+
+    canvas.FillBox({INT_MIN, INT_MIN, INT_MAX, INT_MAX}, 0xFF00FF00);   // clipped, no overflow
+    canvas.OutlineBox({INT_MAX - 1, 0, INT_MAX, 3}, 0xFF00FF00);
+    EXPECT_EQ(canvas.Pixel(3, 3), 0xFF808080u);
+}
+
+TEST(FramePicture, PiesGrowClockwiseFromTwelve)
+{
+    Canvas canvas(30, 30, 0x000000);
+    canvas.Pie(15, 15, 10, 1.5708f, 0xFFFF0000);   // a quarter
+    EXPECT_EQ(canvas.Pixel(20, 10), 0xFFFF0000u);
+    EXPECT_EQ(canvas.Pixel(10, 10), 0xFF000000u);
+    EXPECT_EQ(canvas.Pixel(20, 20), 0xFF000000u);
+    EXPECT_EQ(canvas.Pixel(15, 3), 0xFF000000u);   // outside the radius
+    canvas.Pie(INT_MAX, INT_MIN, INT_MAX, 7.0f, 0xFF00FF00);   // far away: nothing, no overflow
+    canvas.Label(INT_MAX, 0, "93/1", 0xFF00FF00, 2);
+    EXPECT_EQ(canvas.Pixel(29, 0), 0xFF000000u);
+}
+
+TEST(FramePicture, PlacesScaledImagesAndTexts)
+{
+    EXPECT_EQ(ScaledImageBox(10, 20, 100, 50, 0.5f, 2.0f), (Box{10, 20, 50, 100}));
+    EXPECT_EQ(ScaledImageBox(0, 0, 33, 33, 0.5f, 1.0f), (Box{0, 0, 17, 33}));   // rounded
+    EXPECT_EQ(ScaledImageBox(5, 5, 40, 40, -1.0f, std::nanf("")), (Box{5, 5, 0, 0}));
+
+    EXPECT_EQ(TextBox(100, 7, 24, 14, 0), (Box{100, 7, 24, 14}));
+    EXPECT_EQ(TextBox(100, 7, 24, 14, 1), (Box{88, 7, 24, 14}));
+    EXPECT_EQ(TextBox(100, 7, 24, 14, 2), (Box{76, 7, 24, 14}));
+    EXPECT_EQ(TextBox(100, 7, 24, 14, 5), (Box{100, 7, 24, 14}));
+}
+
+TEST(FramePicture, LabelsImageBoxesWithSetAndFrame)
+{
+    // "93/31" is 5 characters of 4 dots less the last space: 19 dots, 5 high, 2 px margins.
+    EXPECT_EQ(LabelWidth("93/31", 2), 38);
+    EXPECT_EQ(LabelScaleFor({0, 0, 42, 14}, "93/31"), 2);
+    EXPECT_EQ(LabelScaleFor({0, 0, 41, 14}, "93/31"), 1);
+    EXPECT_EQ(LabelScaleFor({0, 0, 23, 9}, "93/31"), 1);
+    EXPECT_EQ(LabelScaleFor({0, 0, 22, 9}, "93/31"), 0);
+
+    DrawOp image;
+    image.m_kind = DrawKind::ScaledImage;
+    image.m_nSet = 92;
+    image.m_nFrame = 1;
+    image.m_colour = 0xFFFFFFFF;
+    image.m_box = ScaledImageBox(10, 10, 40, 20, 2.0f, 1.0f);
+    const Canvas canvas = PaintFrame({image}, 100, 40);
+    const u32 outline = BlendOver(kPictureBackground, kImageOutline);
+    EXPECT_EQ(canvas.Pixel(10, 10), outline);
+    EXPECT_EQ(canvas.Pixel(89, 29), outline);      // the scaled box's far corner
+    EXPECT_EQ(canvas.Pixel(90, 29), 0xFF000000u | kPictureBackground);
+    // '9' at scale 2 from (12, 12): its top row is three dots; '/' starts with a blank top-left dot.
+    const u32 label = BlendOver(BlendOver(kPictureBackground, kImageFill), kImageOutline);
+    EXPECT_EQ(canvas.Pixel(12, 12), label);
+    EXPECT_EQ(canvas.Pixel(17, 13), label);
+    EXPECT_EQ(canvas.Pixel(28, 12), BlendOver(kPictureBackground, kImageFill));
+    EXPECT_EQ(canvas.Pixel(60, 25), BlendOver(kPictureBackground, kImageFill));
+}
+
+TEST(FramePicture, WritesPng)
+{
+    const std::string path = ::testing::TempDir() + "frame-picture-test.png";
+    Canvas canvas(3, 2, 0x123456);
+    ASSERT_TRUE(canvas.WritePng(path));
+    std::ifstream file(path, std::ios::binary);
+    char signature[8] = {};
+    file.read(signature, sizeof signature);
+    EXPECT_EQ(std::string(signature, 8), std::string("\x89PNG\r\n\x1A\n", 8));
+    std::remove(path.c_str());
+    EXPECT_FALSE(canvas.WritePng("/nonexistent-folder/x.png"));
+}
+
+TEST(PrintingHost, MeasuresTextsAndAccountsForEachFrame)
+{
+    PrintingHost host;
+    int w = 0;
+    int h = 0;
+    host.GetImageSize(9999, 93, &w, &h);
+    EXPECT_EQ(w, kUnknownImageSize.w);
+    EXPECT_EQ(h, kUnknownImageSize.h);
+
+    testing::internal::CaptureStdout();
+    host.Frame([&] {
+        host.DrawImage(0, 0, 1, 93, 0xFFFFFFFF, 0, 0);
+        host.DrawText(100, 5, "牧草", 0xFFFFFF00, 1, 0, 0, 0, 1, 0);
+    });
+    ASSERT_EQ(host.LastFrame().size(), 2u);
+    EXPECT_EQ(host.LastFrame()[1].m_box, (Box{88, 5, 24, 14}));   // 4 bytes of font 1, centred on 100
+    host.Frame([&] {
+        host.DrawImage(0, 0, 1, 93, 0xFFFFFFFF, 0, 0);
+        host.DrawText(100, 5, "牧草", 0xFFFFFF00, 1, 0, 0, 0, 1, 0);
+    });
+    host.Frame([&] {
+        host.DrawImage(0, 0, 1, 93, 0xFFFFFFFF, 0, 0);
+        host.DrawText(100, 5, "木材", 0xFFFFFF00, 1, 0, 0, 0, 1, 0);
+    });
+    // Unchanged frames of a run print as one line, before whatever the host prints next.
+    auto same = [&] {
+        host.DrawImage(0, 0, 1, 93, 0xFFFFFFFF, 0, 0);
+        host.DrawText(100, 5, "木材", 0xFFFFFF00, 1, 0, 0, 0, 1, 0);
+    };
+    host.Frames(3, same);
+    host.Frames(2, [&] {
+        same();
+        if (host.m_nFrame == 7) {
+            const char request[] = "\x05\x00\x00\x00\x67\x03\x06\x00\x01\x00\x02\x00" "ab";
+            host.SendToServer(request, 14);
+        }
+    });
+    const std::string out = testing::internal::GetCapturedStdout();
+
+    EXPECT_NE(out.find("[frame 1] 2 draw calls:\n    image 93/1 at (0,0) 800x600"), std::string::npos) << out;
+    EXPECT_NE(out.find("text \"" + Utf8(u8"牧草") + "\" font 1 colour FFFFFF00, box (88,5) 24x14"), std::string::npos)
+        << out;
+    EXPECT_NE(out.find("[frame 2] the same 2 draw calls as frame 1\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("[frame 3] 2 draw calls, as frame 2 but for:\n  - text \"" + Utf8(u8"牧草")), std::string::npos)
+        << out;
+    EXPECT_NE(out.find("  + text \"" + Utf8(u8"木材")), std::string::npos) << out;
+    EXPECT_NE(out.find("[frames 4-6] the same 2 draw calls as frame 3\n[frame 7] request, 14 bytes: 05 00"),
+              std::string::npos)
+        << out;
+    EXPECT_NE(out.find("owner 5, main 0x367, sub 0x06, params 1 2, body 2 bytes \"ab\"\n"
+                       "[frames 7-8] the same 2 draw calls as frame 6\n"),
+              std::string::npos)
+        << out;
+}
+
+}  // namespace
+}  // namespace orv::sample

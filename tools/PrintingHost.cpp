@@ -1,0 +1,302 @@
+#include "tools/PrintingHost.h"
+
+#include <cstdio>
+#include <cstring>
+#include <filesystem>
+#include <string_view>
+
+#include "framework/text/TextUtil.h"
+#include "tools/GbkText.h"
+#include "tools/ImageCatalogue.h"
+
+namespace orv::sample {
+
+namespace {
+
+constexpr int kHeaderSize = 12;
+constexpr u32 kNoTint = 0xFFFFFFFF;
+
+unsigned Le16(const unsigned char* p)
+{
+    return static_cast<unsigned>(p[0] | p[1] << 8);
+}
+
+std::string Format(const char* fmt, auto... args)
+{
+    char line[256];
+    std::snprintf(line, sizeof line, fmt, args...);
+    return line;
+}
+
+void PrintCalls(const std::vector<DrawOp>& ops)
+{
+    for (const DrawOp& op : ops) {
+        std::printf("    %s\n", DescribeDrawOp(op).c_str());
+    }
+}
+
+}  // namespace
+
+std::string DescribeDrawOp(const DrawOp& op)
+{
+    const Box& b = op.m_box;
+    const std::string tint = op.m_colour == kNoTint ? "" : Format(" tint %08X", op.m_colour);
+    const char* name = CatalogueImageName(op.m_nSet, op.m_nFrame);
+    const std::string what = *name != '\0' ? Format(" (%s)", name) : " (not in the catalogue)";
+    switch (op.m_kind) {
+    case DrawKind::Image:
+        return Format("image %d/%d at (%d,%d) %dx%d", op.m_nSet, op.m_nFrame, b.x, b.y, b.w, b.h) + what + tint;
+    case DrawKind::ScaledImage:
+        return Format("image %d/%d at (%d,%d) scaled %.2f x %.2f to %dx%d", op.m_nSet, op.m_nFrame, b.x, b.y,
+                      static_cast<double>(op.m_fScaleX), static_cast<double>(op.m_fScaleY), b.w, b.h) +
+               what + tint;
+    case DrawKind::Text:
+        return "text \"" + GbkToUtf8(op.m_strText) + "\"" +
+               Format(" font %d colour %08X, box (%d,%d) %dx%d", op.m_nFont, op.m_colour, b.x, b.y, b.w, b.h);
+    case DrawKind::RectFrame:
+        return Format("frame %08X (%d,%d) %dx%d", op.m_colour, b.x, b.y, b.w, b.h);
+    case DrawKind::Fill:
+        return Format("fill %08X (%d,%d) %dx%d", op.m_colour, b.x, b.y, b.w, b.h);
+    case DrawKind::Sector:
+        return Format("pie %08X centre (%d,%d) radius %d, %.2f rad", op.m_colour, b.x, b.y, b.w,
+                      static_cast<double>(op.m_fAngle));
+    }
+    return "?";
+}
+
+PrintingHost::PrintingHost(int screenWidth, int screenHeight)
+    : m_nScreenWidth(screenWidth), m_nScreenHeight(screenHeight)
+{
+}
+
+void PrintingHost::BeginFrame()
+{
+    if (!m_vOps.empty()) {
+        PrintAccount("between frames");
+        m_vOps.clear();
+    }
+    ++m_nFrame;
+}
+
+void PrintingHost::EndFrame()
+{
+    PrintAccount(nullptr);
+    m_vLastOps.swap(m_vOps);
+    m_vOps.clear();
+    m_nLastFrame = m_nFrame;
+}
+
+// The account: every call of a frame that has no frame before it or shares less than half of its
+// calls with it; otherwise the calls it lost (-) and gained (+) in between the calls both frames
+// begin and end with.
+void PrintingHost::PrintAccount(const char* what)
+{
+    const std::vector<DrawOp>& now = m_vOps;
+    const std::vector<DrawOp>& before = m_vLastOps;
+    if (what != nullptr) {
+        FlushRun();
+        std::printf("[%s] %zu draw calls:\n", what, now.size());
+        PrintCalls(now);
+        return;
+    }
+    if (m_nLastFrame >= 0 && now == before) {
+        if (m_nRunFirst == 0) {
+            m_nRunFirst = m_nFrame;
+            m_nRunBase = m_nLastFrame;
+            m_nRunCalls = now.size();
+        }
+        m_nRunLast = m_nFrame;
+        if (!m_bCollapse) {
+            FlushRun();
+        }
+        return;
+    }
+    FlushRun();
+    if (now.empty()) {
+        std::printf("[frame %d] draws nothing\n", m_nFrame);
+        return;
+    }
+    std::size_t head = 0;
+    while (head < now.size() && head < before.size() && now[head] == before[head]) {
+        ++head;
+    }
+    std::size_t tail = 0;
+    while (tail < now.size() - head && tail < before.size() - head &&
+           now[now.size() - 1 - tail] == before[before.size() - 1 - tail]) {
+        ++tail;
+    }
+    if (m_nLastFrame < 0 || before.empty() || 2 * (head + tail) < now.size()) {
+        std::printf("[frame %d] %zu draw calls:\n", m_nFrame, now.size());
+        PrintCalls(now);
+        return;
+    }
+    std::printf("[frame %d] %zu draw calls, as frame %d but for:\n", m_nFrame, now.size(), m_nLastFrame);
+    for (std::size_t i = head; i < before.size() - tail; ++i) {
+        std::printf("  - %s\n", DescribeDrawOp(before[i]).c_str());
+    }
+    for (std::size_t i = head; i < now.size() - tail; ++i) {
+        std::printf("  + %s\n", DescribeDrawOp(now[i]).c_str());
+    }
+}
+
+void PrintingHost::FlushRun()
+{
+    if (m_nRunFirst == 0) {
+        return;
+    }
+    const std::string frames = m_nRunFirst == m_nRunLast ? Format("frame %d", m_nRunFirst)
+                                                         : Format("frames %d-%d", m_nRunFirst, m_nRunLast);
+    if (m_nRunCalls == 0) {
+        std::printf("[%s] %s nothing, as frame %d\n", frames.c_str(), m_nRunFirst == m_nRunLast ? "draws" : "draw",
+                    m_nRunBase);
+    } else {
+        std::printf("[%s] the same %zu draw calls as frame %d\n", frames.c_str(), m_nRunCalls, m_nRunBase);
+    }
+    m_nRunFirst = 0;
+}
+
+bool PrintingHost::SavePicture(const std::string& name)
+{
+    FlushRun();
+    std::error_code error;
+    std::filesystem::create_directories(m_strPictureDir, error);
+    const std::filesystem::path file = std::filesystem::path(m_strPictureDir) / (name + ".png");
+    const std::string path = std::filesystem::weakly_canonical(std::filesystem::absolute(file), error).string();
+    const bool written = m_nLastFrame >= 0 &&
+                         PaintFrame(m_vLastOps, m_nScreenWidth, m_nScreenHeight).WritePng(path);
+    if (written) {
+        std::printf("[frame %d] picture written: %s\n", m_nLastFrame, path.c_str());
+    } else {
+        std::printf("[frame %d] picture NOT written: %s\n", m_nLastFrame, path.c_str());
+    }
+    return written;
+}
+
+DrawOp& PrintingHost::Record(DrawKind kind, const Box& box, u32 colour)
+{
+    ++m_nDrawCalls;
+    DrawOp& op = m_vOps.emplace_back();
+    op.m_kind = kind;
+    op.m_box = box;
+    op.m_colour = colour;
+    return op;
+}
+
+void PrintingHost::SendToServer(const char* data, int len)
+{
+    const int size = data != nullptr && len > 0 ? len : 0;
+    const auto* bytes = reinterpret_cast<const unsigned char*>(data);
+    FlushRun();
+    std::printf("[frame %d] request, %d bytes:", m_nFrame, size);
+    for (int i = 0; i < size; ++i) {
+        std::printf(" %02X", bytes[i]);
+    }
+    std::printf("\n");
+    if (size < kHeaderSize) {
+        std::printf("          too short for the 12-byte header\n");
+        return;
+    }
+    const std::string_view body(data + kHeaderSize, static_cast<std::size_t>(size - kHeaderSize));
+    std::printf("          owner %u, main 0x%X, sub 0x%02X, params %u %u, body %zu bytes \"%s\"\n",
+                Le16(bytes) | Le16(bytes + 2) << 16, Le16(bytes + 4), Le16(bytes + 6), Le16(bytes + 8),
+                Le16(bytes + 10), body.size(), GbkToUtf8(body).c_str());
+}
+
+void PrintingHost::GetImageSize(int frame, int set, int* w, int* h)
+{
+    const ImageSize size = CatalogueImageSize(set, frame);
+    if (w != nullptr) *w = size.w;
+    if (h != nullptr) *h = size.h;
+}
+
+void PrintingHost::DrawImage(int x, int y, int frame, int set, u32 colour, int, int)
+{
+    const ImageSize size = CatalogueImageSize(set, frame);
+    DrawOp& op = Record(DrawKind::Image, {x, y, size.w, size.h}, colour);
+    op.m_nSet = set;
+    op.m_nFrame = frame;
+}
+
+void PrintingHost::DrawImageScaled(int x, int y, int frame, int set, float sx, float sy, u32 colour, int, int)
+{
+    const ImageSize size = CatalogueImageSize(set, frame);
+    DrawOp& op = Record(DrawKind::ScaledImage, ScaledImageBox(x, y, size.w, size.h, sx, sy), colour);
+    op.m_nSet = set;
+    op.m_nFrame = frame;
+    op.m_fScaleX = sx;
+    op.m_fScaleY = sy;
+}
+
+// The point, relative to the image's top-left corner, hits the image's whole box.
+bool PrintingHost::HitTestImage(int x, int y, int frame, int set)
+{
+    const ImageSize size = CatalogueImageSize(set, frame);
+    return x >= 0 && y >= 0 && x < size.w && y < size.h;
+}
+
+void PrintingHost::DrawText(int x, int y, const char* text, u32 colour, int align, int, int, int, int font, int)
+{
+    const Box box = TextBox(x, y, GetTextWidth(text, font), TextMetrics::LineStep(font), align);
+    DrawOp& op = Record(DrawKind::Text, box, colour);
+    op.m_nFont = font;
+    op.m_nAlign = align;
+    op.m_strText = text != nullptr ? text : "";
+}
+
+void PrintingHost::DrawRectFrame(u32 colour, int x, int y, int w, int h)
+{
+    Record(DrawKind::RectFrame, {x, y, w, h}, colour);
+}
+
+void PrintingHost::FillRect(u32 colour, int x, int y, int w, int h)
+{
+    Record(DrawKind::Fill, {x, y, w, h}, colour);
+}
+
+void PrintingHost::DrawSector(int cx, int cy, int radius, float angle, u32 colour)
+{
+    Record(DrawKind::Sector, {cx, cy, radius, radius}, colour).m_fAngle = angle;
+}
+
+int PrintingHost::GetScreenWidth()
+{
+    ++m_nSizeQueries;
+    return m_nScreenWidth;
+}
+
+int PrintingHost::GetScreenHeight()
+{
+    ++m_nSizeQueries;
+    return m_nScreenHeight;
+}
+
+void PrintingHost::OpenPlayerRestaurant(const char* name)
+{
+    FlushRun();
+    std::printf("[frame %d] host: open the restaurant of \"%s\"\n", m_nFrame, GbkToUtf8(name ? name : "").c_str());
+}
+
+void PrintingHost::OpenPlayerGarden(const char* name)
+{
+    FlushRun();
+    std::printf("[frame %d] host: open the garden of \"%s\"\n", m_nFrame, GbkToUtf8(name ? name : "").c_str());
+}
+
+std::string PictureDirFromArgs(int argc, char** argv)
+{
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (std::strcmp(argv[i], "--pictures") == 0) {
+            return argv[i + 1];
+        }
+    }
+    const std::filesystem::path program = argc > 0 && argv[0] != nullptr ? argv[0] : "";
+    return (program.parent_path().parent_path() / "sample-frames").string();
+}
+
+void PrintingHost::NotifyGameWindow(int state)
+{
+    FlushRun();
+    std::printf("[frame %d] host: game window %s\n", m_nFrame, state == 0 ? "created" : "destroyed");
+}
+
+}  // namespace orv::sample

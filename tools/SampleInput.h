@@ -1,0 +1,30 @@
+// Mouse input of the sample programs, handed to the library as a host's window procedure hands it.
+#pragma once
+
+#include "maingame/orvane/ORVMgr.h"
+
+namespace orv::sample {
+
+// The lParam of a mouse message at (x, y).
+inline LPARAM Pos(int x, int y)
+{
+    return static_cast<LPARAM>((static_cast<unsigned>(y) << 16) | (static_cast<unsigned>(x) & 0xFFFF));
+}
+
+// Moves the mouse to (x, y); true when the library used the message.
+inline bool MoveMouse(CORVMgr& mgr, int x, int y)
+{
+    return mgr.WndProc(nullptr, WM_MOUSEMOVE, 0, Pos(x, y));
+}
+
+// Moves the mouse to (x, y), presses and releases the left button there; true when the library
+// used any of the three messages.
+inline bool Click(CORVMgr& mgr, int x, int y)
+{
+    bool used = MoveMouse(mgr, x, y);
+    used |= mgr.WndProc(nullptr, WM_LBUTTONDOWN, 1, Pos(x, y));
+    used |= mgr.WndProc(nullptr, WM_LBUTTONUP, 0, Pos(x, y));
+    return used;
+}
+
+}  // namespace orv::sample
