@@ -101,6 +101,19 @@ bool CORVCtrlMgr::RouteMessage(ORVMsg* msg)
     return handled;
 }
 
+void CORVCtrlMgr::RouteDueMessages()
+{
+    const std::vector<PostedMsg>& pumped = m_MsgQueue.Pump();
+    if (pumped.empty()) {
+        return;
+    }
+    const std::vector<PostedMsg> due = pumped;   // routing may post (and pump) again
+    for (const PostedMsg& entry : due) {
+        ORVMsg msg = entry.m_Msg;
+        RouteMessage(&msg);
+    }
+}
+
 void CORVCtrlMgr::SetHoverControl(CORVControl* next)
 {
     if (next == m_pHover) {

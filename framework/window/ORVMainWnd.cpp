@@ -121,15 +121,6 @@ bool CORVMainWnd::OnMessage(ORVMsg* msg)
 
 void CORVMainWnd::Render()
 {
-    // The manager's queue first, each due message routed like input.
-    const std::vector<PostedMsg>& pumped = CORVCtrlMgr::GetSingleton().m_MsgQueue.Pump();
-    if (!pumped.empty()) {
-        const std::vector<PostedMsg> due = pumped;
-        for (const PostedMsg& entry : due) {
-            ORVMsg msg = entry.m_Msg;
-            CORVCtrlMgr::GetSingleton().RouteMessage(&msg);
-        }
-    }
     CORVWindow::Render();
     RenderTopLayers();
 }

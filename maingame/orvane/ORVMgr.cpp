@@ -80,7 +80,9 @@ void CORVMgr::Render()
 {
     ORV_EXPORT_TRY
     if (IsAerieOpen()) {
-        CORVCtrlMgr::GetSingleton().m_MainWnd.Render();
+        CORVCtrlMgr& mgr = CORVCtrlMgr::GetSingleton();
+        mgr.RouteDueMessages();   // the manager's queue first, each due message routed like input
+        mgr.m_MainWnd.Render();
     }
     ORV_EXPORT_CATCH("Render", )
 }
