@@ -2,9 +2,9 @@
 
 #include <vector>
 
+#include "framework/control/SizeSeam.h"
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/core/GameHooks.h"
-#include "framework/core/ORVCallBack.h"
 #include "framework/widgets/ORVToolTip.h"
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CORVControl, CORVCtrlBaseTag)
@@ -134,22 +134,32 @@ void CORVControl::SetFocus()
 
 // ---- Input handlers (base behaviour) ----
 
-bool CORVControl::OnKeyDown(int, int) { return false; }
-bool CORVControl::OnKeyUp(int, int) { return false; }
-bool CORVControl::OnChar(int) { return false; }
+bool CORVControl::OnKeyDown(int, int) { return kKeyResult; }
+bool CORVControl::OnKeyUp(int, int) { return kKeyResult; }
+bool CORVControl::OnChar(int) { return kKeyResult; }
 
-bool CORVControl::OnMouseMove(int, int)
+void CORVControl::ShowOwnToolTip()
 {
     if (!m_strToolTip.empty()) {
         CORVToolTip& tip = CORVToolTip::GetSingleton();
         tip.Reset();
         tip.AddText(m_nToolTipStyle, m_strToolTip, 1);
     }
-    return true;
+}
+
+bool CORVControl::OnMouseMove(int, int)
+{
+    if (!kToolTipOnEnter) {
+        ShowOwnToolTip();
+    }
+    return kMouseMoveResult;
 }
 
 bool CORVControl::OnMouseEnter(int, int, CORVControl* prev)
 {
+    if (kToolTipOnEnter) {
+        ShowOwnToolTip();
+    }
     if (m_pParent != nullptr) {
         m_pParent->OnChildMouseEnter(this, prev);
     }
@@ -197,17 +207,19 @@ bool CORVControl::OnLButtonUp(int x, int y)
 
 bool CORVControl::OnDragEnd(int, int, CORVControl*) { return true; }
 bool CORVControl::OnChildButton(int, u32, CORVControl*) { return false; }
-bool CORVControl::OnMessage(ORVMsg*) { return true; }
-bool CORVControl::OnDrop(int, int) { return true; }
+bool CORVControl::OnMessage(ORVMsg*) { return kOnMessageResult; }
+bool CORVControl::OnDrop(int, int) { return kDropResult; }
 
 bool CORVControl::OnLButtonDblClk(int, int)
 {
-    ORVMsg msg(kNotifyLeftDblClk, 0, this);
-    PostToParent(&msg);
+    if (kPostsDoubleClicks) {
+        ORVMsg msg(kNotifyLeftDblClk, 0, this);
+        PostToParent(&msg);
+    }
     return true;
 }
 
-bool CORVControl::OnRButtonDown(int, int) { return true; }
+bool CORVControl::OnRButtonDown(int, int) { return kRButtonResult; }
 
 bool CORVControl::OnRButtonUp(int, int)
 {
@@ -216,13 +228,15 @@ bool CORVControl::OnRButtonUp(int, int)
 
 bool CORVControl::OnRButtonDblClk(int, int)
 {
-    ORVMsg msg(kNotifyRightDblClk, 0, this);
-    PostToParent(&msg);
+    if (kPostsDoubleClicks) {
+        ORVMsg msg(kNotifyRightDblClk, 0, this);
+        PostToParent(&msg);
+    }
     return true;
 }
 
-bool CORVControl::OnMButtonDown(int, int) { return true; }
-bool CORVControl::OnMButtonUp(int, int) { return true; }
+bool CORVControl::OnMButtonDown(int, int) { return kMButtonResult; }
+bool CORVControl::OnMButtonUp(int, int) { return kMButtonResult; }
 
 bool CORVControl::OnClick(int kind)
 {
@@ -316,7 +330,7 @@ CORVControl* CORVControl::DispatchToChildren(ORVMsg*)
 
 bool CORVControl::HitTest(int, int)
 {
-    return true;
+    return kHitTestResult;
 }
 
 // ---- Frame ----
@@ -374,9 +388,8 @@ void CORVControl::CenterInParent()
     if (m_pParent != nullptr) {
         pw = m_pParent->m_nWidth;
         ph = m_pParent->m_nHeight;
-    } else if (IORVCallBack* host = ORVCallBack()) {
-        pw = host->GetScreenWidth();
-        ph = host->GetScreenHeight();
+    } else {
+        GetBuildScreenSize(&pw, &ph);
     }
     SetPos((pw - m_nWidth) / 2, (ph - m_nHeight) / 2);
 }

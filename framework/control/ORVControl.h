@@ -91,6 +91,9 @@ public:
     // Left cap, stretched middle and right cap: frames frame, frame + 1, frame + 2 of set 93.
     void DrawStretchedBar(int frame, int x, int y, int width, u32 colour);
 
+    // Fills the tooltip with this control's own text (nothing when it has none): on every mouse
+    // move or on entering, as the build's profile says.
+    void ShowOwnToolTip();
     // Posts msg into the parent's queue with the notification delay; nothing without a parent.
     void PostToParent(ORVMsg* msg);
     // Centres the control in its parent, or on the host screen without a parent.

@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
+#include "framework/control/SizeSeam.h"
 #include "framework/control/ORVCtrlMgr.h"
-#include "framework/core/ORVCallBack.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/window/ORVMainWnd.h"
 
@@ -182,9 +182,9 @@ void CORVControlContainer::MoveWithin(int x, int y, int grabX, int grabY)
     int boundW = m_pParent->m_nWidth;
     int boundH = m_pParent->m_nHeight;
     if (::IsKindOf(m_pParent, ORV_RUNTIME_CLASS(CORVMainWnd))) {
-        IORVCallBack* host = ORVCallBack();
-        boundW = host != nullptr ? host->GetScreenWidth() : 0;
-        boundH = host != nullptr ? host->GetScreenHeight() : 0;
+        boundW = 0;
+        boundH = 0;
+        GetBuildScreenSize(&boundW, &boundH);
     }
     MoveWithinBounds(x, y, grabX, grabY, boundW, boundH);
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <string>
 
+#include "framework/control/SizeSeam.h"
 #include "framework/core/GameHooks.h"
 #include "framework/core/ORVCallBack.h"
 #include "framework/core/ScratchBuffer.h"
@@ -88,9 +89,11 @@ bool CORVCtrlMgr::RouteMessage(ORVMsg* msg)
         // A captured move is not hit-tested; it is kept on the host screen.
         int x = std::max(PackedX(msg->m_wParam), 0);
         int y = std::max(PackedY(msg->m_wParam), 0);
-        if (IORVCallBack* host = ORVCallBack()) {
-            x = std::min(x, host->GetScreenWidth());
-            y = std::min(y, host->GetScreenHeight());
+        int screenW = 0;
+        int screenH = 0;
+        if (GetBuildScreenSize(&screenW, &screenH)) {
+            x = std::min(x, screenW);
+            y = std::min(y, screenH);
         }
         return m_pCapture->OnMouseMove(x - m_pCapture->m_nAbsX, y - m_pCapture->m_nAbsY);
     }
@@ -179,6 +182,15 @@ void CORVCtrlMgr::ForgetControl(CORVControl* ctrl)
         m_pFocus = nullptr;
     }
     m_vModal.erase(std::remove(m_vModal.begin(), m_vModal.end(), ctrl), m_vModal.end());
+}
+
+void PostToManager(ORVMsg* msg, u32 delay)
+{
+    // A service destroyed after the manager (library unload) may still post from its destructor.
+    if (msg == nullptr || CORVCtrlMgr::IsTornDown()) {
+        return;
+    }
+    CORVCtrlMgr::GetSingleton().m_MsgQueue.PostMessage(*msg, delay);
 }
 
 // ---- Windows input ----

@@ -1,7 +1,6 @@
 #include "framework/core/GameHooks.h"
 
 #include "framework/core/DebugLog.h"
-#include "framework/core/ORVMsg.h"
 
 constinit GameHooks g_GameHooks;
 
@@ -35,31 +34,12 @@ void NewBieSetStepTarget(u16 step, CORVControl* target)
 
 namespace {
 
-constinit const RuntimeClassRecord* g_SystemWindowRecords[ORV_MSG_SPLITWND - ORV_MSG_MSGBOX + 1] = {};
-
 constexpr int kMaxTreeServices = 32;
 using TreeServiceFn = void (*)();
 constinit TreeServiceFn g_TreeServices[kMaxTreeServices] = {};
 constinit int g_nTreeServices = 0;
 
 }  // namespace
-
-void SetSystemWindowRecord(u32 msgId, const RuntimeClassRecord* record)
-{
-    if (msgId < ORV_MSG_MSGBOX || msgId > ORV_MSG_SPLITWND) {
-        DebugLog("Error,no system window for message 0x%X\n", msgId);
-        return;
-    }
-    g_SystemWindowRecords[msgId - ORV_MSG_MSGBOX] = record;
-}
-
-const RuntimeClassRecord* GetSystemWindowRecord(u32 msgId)
-{
-    if (msgId < ORV_MSG_MSGBOX || msgId > ORV_MSG_SPLITWND) {
-        return nullptr;
-    }
-    return g_SystemWindowRecords[msgId - ORV_MSG_MSGBOX];
-}
 
 void RegisterTreeService(void (*pfnCreate)())
 {

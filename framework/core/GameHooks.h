@@ -28,7 +28,8 @@ void NewBieDraw();
 void NewBieReset();
 void NewBieSetStepTarget(u16 step, CORVControl* target);
 
-// The records of the main window's system windows, by command id: 0x111 message box
+// The records of the main window's system windows, by command id (the build's range,
+// kSysWndFirstId to kSysWndLastId; defined by the toolkit). In Orvane: 0x111 message box
 // (CORVMsgBox), 0x112 choose-beast window (CAerieChooseBeastWnd), 0x113 game main window
 // (CAerieWnd), 0x114 popup menu (CORVMenuWnd), 0x115 split window (CORVSplitWnd). Each class
 // installs its own record at start-up; a null record means that window cannot open. Other ids

@@ -1,7 +1,5 @@
 #include "framework/core/ORVMsg.h"
 
-#include "framework/control/ORVCtrlMgr.h"
-
 ORVMsg::ORVMsg(u32 id, u32 wParam) : m_nId(id), m_wParam(wParam) {}
 
 ORVMsg::ORVMsg(u32 id, u32 wParam, CORVControl* sender) : m_nId(id), m_wParam(wParam), m_pSender(sender) {}
@@ -49,13 +47,4 @@ void ORVMsgQueue::Clear()
 {
     m_mapEntries.clear();
     m_vDue.clear();
-}
-
-void PostToManager(ORVMsg* msg, u32 delay)
-{
-    // A service destroyed after the manager (library unload) may still post from its destructor.
-    if (msg == nullptr || CORVCtrlMgr::IsTornDown()) {
-        return;
-    }
-    CORVCtrlMgr::GetSingleton().m_MsgQueue.PostMessage(*msg, delay);
 }

@@ -89,5 +89,5 @@ private:
 };
 
 // Posts msg into the control manager's queue; a null msg, or a post after the manager's teardown,
-// posts nothing.
+// posts nothing. Defined by the toolkit's control manager.
 void PostToManager(ORVMsg* msg, u32 delay);

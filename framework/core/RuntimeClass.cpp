@@ -2,6 +2,8 @@
 
 #include <new>
 
+RuntimeClassRecord* g_pFirstRuntimeClass = nullptr;
+
 constinit RuntimeClassRecord CORVCtrlBaseTag::classCORVCtrlBaseTag = {
     "CORVCtrlBaseTag", nullptr, nullptr, sizeof(CORVCtrlBaseTag), &CORVCtrlBaseTag::CreateObject,
     "CORVCtrlBaseTag", 1};

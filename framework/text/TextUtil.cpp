@@ -40,7 +40,7 @@ int GetTextWidth(const char* text, int font)
         const auto lead = static_cast<unsigned char>(p[0]);
         const auto trail = static_cast<unsigned char>(p[1]);
         if (next - p == 2 && lead == 0xF8 && trail >= 0xA1 && trail <= 0xFE) {
-            width += TextMetrics::kSymbolPairPx;
+            width += TextMetrics::kBuild.symbolPairPx;
         } else {
             width += bytePx * static_cast<int>(next - p);
         }
@@ -62,7 +62,7 @@ int GetTextRangeWidth(const char* begin, const char* end, int font)
             break;
         }
         if (next - p == 2 && static_cast<unsigned char>(p[0]) == 0xFF) {
-            width += TextMetrics::kWidePairPx;
+            width += TextMetrics::kBuild.widePairPx;
         } else {
             width += bytePx * static_cast<int>(next - p);
         }

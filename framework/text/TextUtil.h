@@ -6,33 +6,9 @@
 
 #include <string>
 
-#include "BuildProfile.h"
 #include "framework/core/DebugLog.h"
 #include "framework/core/OrvTypes.h"
-
-// Text metrics of the host-drawn toolkit: pixels per byte come from the build profile (font 1,
-// any other font); the rest is kept here.
-namespace TextMetrics {
-inline constexpr int kBytePxFont1 = kFont1ByteWidth;
-inline constexpr int kBytePxOther = kFont2ByteWidth;
-inline constexpr int kLineStepFont1 = 14;     // default line step of font 1
-inline constexpr int kLineStepOther = 16;     // default line step of any other font
-inline constexpr int kSymbolPairPx = 12;      // GetTextWidth: pair F8 A1..FE, whatever the font
-inline constexpr int kWidePairPx = 16;        // GetTextRangeWidth: pair with lead byte FF
-
-inline constexpr int BytePx(int font) { return font == 1 ? kBytePxFont1 : kBytePxOther; }
-inline constexpr int LineStep(int font) { return font == 1 ? kLineStepFont1 : kLineStepOther; }
-}  // namespace TextMetrics
-
-// Hint boxes (speech bubble and tutorial hint): 36 x 20 px tiles and pointers of image set 93.
-namespace HintBox {
-inline constexpr int kImageSet = kImageSetWindow;
-inline constexpr int kTileW = 36;
-inline constexpr int kTileH = 20;
-inline constexpr int kFirstTileFrame = 160;   // + column kind + 3 x row kind (0 first, 2 last, 1 between)
-inline constexpr int kPointerUp = 169;        // box above the point, pointer hangs below it
-inline constexpr int kPointerDown = 170;      // box below the point, pointer stands above it
-}  // namespace HintBox
+#include "framework/text/TextMetrics.h"
 
 // GBK stepping: a byte below 0x80 is a one-byte character, a byte of 0x80 or above starts a
 // two-byte character. A NUL, or a byte of 0x80 or above followed by NUL, ends the text (a lone
@@ -40,13 +16,13 @@ inline constexpr int kPointerDown = 170;      // box below the point, pointer st
 // null p), else the start of the next character.
 const char* GbkNextChar(const char* p);
 
-// Pixel width of a whole text: 6 px a byte for font 1, 7 px otherwise; a pair F8 A1..FE counts
-// 12 px whatever the font. 0 for a null or empty text.
+// Pixel width of a whole text (the build's text metrics; in Orvane 6 px a byte for font 1, 7 px
+// otherwise, a pair F8 A1..FE 12 px whatever the font). 0 for a null or empty text.
 int GetTextWidth(const char* text, int font);
 
 // Pixel width of the characters that start at or after begin and before end (a character that
-// starts before end counts whole), stopping at the end of the text: 6 or 7 px a byte, but a pair
-// whose lead byte is FF counts 16 px. 0 for a null or empty range.
+// starts before end counts whole), stopping at the end of the text: the font's pixels a byte, but a
+// pair whose lead byte is FF counts the build's wide-pair width (16 px in Orvane). 0 for a null or empty range.
 int GetTextRangeWidth(const char* begin, const char* end, int font);
 
 // Puts the first len bytes of text (up to its first NUL) on the clipboard as CF_TEXT. False for a

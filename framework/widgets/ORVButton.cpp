@@ -1,6 +1,6 @@
 #include "framework/widgets/ORVButton.h"
 
-#include "framework/core/ORVCallBack.h"
+#include "framework/control/SizeSeam.h"
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CORVButton, CORVControl)
 ORV_IMPLEMENT_RUNTIME_CLASS(CORVCheck, CORVControl)
@@ -42,9 +42,7 @@ bool CORVButton::CreateWithImage(CORVControl* parent, int x, int y, u16 frame)
     int w = 0;
     int h = 0;
     if (frame != 0) {
-        if (IORVCallBack* host = ORVCallBack()) {
-            host->GetImageSize(frame, kImageSetButton, &w, &h);
-        }
+        GetBuildImageSize(frame, kImageSetButton, &w, &h);
     }
     return CreateAt(parent, x, y, w, h);
 }

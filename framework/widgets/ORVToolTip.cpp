@@ -2,20 +2,15 @@
 
 #include <algorithm>
 
+#include "framework/control/SizeSeam.h"
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/core/DebugLog.h"
-#include "framework/core/ORVCallBack.h"
 #include "framework/text/TextUtil.h"
 
 namespace {
 
 // Tooltip text: every segment is drawn in font 1 with a fixed width per byte.
 constexpr int kToolTipFont = 1;
-
-// Floating-tip box: the widest line plus a padding, never narrower than the minimum.
-constexpr int kAutoTipPadWidth = 8;
-constexpr int kAutoTipPadHeight = 20;
-constexpr int kAutoTipMinWidth = 200;
 
 constexpr ARGB kToolTipColours[kToolTipColourCount] = {
     0x00000000,   // 0 invisible
@@ -210,14 +205,14 @@ void CORVToolTip::Place(int mouseX, int mouseY, int screenW, int screenH, int* x
 
 void CORVToolTip::Draw()
 {
-    IORVCallBack* host = ORVCallBack();
-    if (m_vLines.empty() || host == nullptr) {
+    int screenW = 0;
+    int screenH = 0;
+    if (m_vLines.empty() || !GetBuildScreenSize(&screenW, &screenH)) {
         return;
     }
     int x = 0;
     int y = 0;
-    Place(static_cast<int>(g_nMouseX), static_cast<int>(g_nMouseY), host->GetScreenWidth(),
-          host->GetScreenHeight(), &x, &y);
+    Place(static_cast<int>(g_nMouseX), static_cast<int>(g_nMouseY), screenW, screenH, &x, &y);
     DrawBox(x, y);
 }
 
@@ -399,9 +394,9 @@ void CAutoTip::LayoutFront()
     width = std::max(width + kAutoTipPadWidth, kAutoTipMinWidth);
     const int height = static_cast<int>(tip.m_vLines.size()) * kAutoTipLineStep + kAutoTipPadHeight;
 
-    IORVCallBack* host = ORVCallBack();
-    const int screenW = host != nullptr ? host->GetScreenWidth() : 0;
-    const int screenH = host != nullptr ? host->GetScreenHeight() : 0;
+    int screenW = 0;
+    int screenH = 0;
+    GetBuildScreenSize(&screenW, &screenH);
     SetPos((screenW - width) / 2, (screenH - height) / 2);
     SetSize(width, height);
 }

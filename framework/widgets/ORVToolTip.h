@@ -179,10 +179,6 @@ bool ParseTipStream(std::string_view stream, AutoTipItem* item);
 
 // ---- The floating-tip control ----
 
-// Lines of a floating tip: the first at this y inside the box, each next one a step lower.
-inline constexpr int kAutoTipFirstLineY = 10;
-inline constexpr int kAutoTipLineStep = 14;
-
 class CAutoTip : public CORVControl {
 public:
     // g_AutoTip, created on first use.

@@ -10,6 +10,29 @@
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CORVMainWnd, CORVWindow)
 
+namespace {
+
+constinit const RuntimeClassRecord* g_SystemWindowRecords[kSysWndLastId - kSysWndFirstId + 1] = {};
+
+}  // namespace
+
+void SetSystemWindowRecord(u32 msgId, const RuntimeClassRecord* record)
+{
+    if (msgId < kSysWndFirstId || msgId > kSysWndLastId) {
+        DebugLog("Error,no system window for message 0x%X\n", msgId);
+        return;
+    }
+    g_SystemWindowRecords[msgId - kSysWndFirstId] = record;
+}
+
+const RuntimeClassRecord* GetSystemWindowRecord(u32 msgId)
+{
+    if (msgId < kSysWndFirstId || msgId > kSysWndLastId) {
+        return nullptr;
+    }
+    return g_SystemWindowRecords[msgId - kSysWndFirstId];
+}
+
 CORVMainWnd::CORVMainWnd() = default;
 
 CORVMainWnd::~CORVMainWnd()
@@ -27,46 +50,47 @@ void CORVMainWnd::CreateCloseButton() {}
 
 bool CORVMainWnd::IsGameOpen() const
 {
-    return m_pGameWnd != nullptr || m_pChooseBeastWnd != nullptr;
+    for (const u32 id : kSysWndGameIds) {
+        if (GetSystemWindow(id) != nullptr) {
+            return true;
+        }
+    }
+    return false;
 }
 
 void CORVMainWnd::CloseGameWindow()
 {
-    if (m_pGameWnd != nullptr) {
-        ORVMsg msg(ORV_MSG_GAMEWND, kSysWndClose);
-        ProcessMessage(&msg);
-    } else if (m_pChooseBeastWnd != nullptr) {
-        ORVMsg msg(ORV_MSG_CHOOSEBEAST, kSysWndClose);
-        ProcessMessage(&msg);
+    for (const u32 id : kSysWndGameIds) {
+        if (GetSystemWindow(id) != nullptr) {
+            ORVMsg msg(id, kSysWndClose);
+            ProcessMessage(&msg);
+            return;
+        }
     }
 }
 
 CORVControl** CORVMainWnd::GetSystemWindowField(u32 msgId)
 {
-    switch (msgId) {
-    case ORV_MSG_MSGBOX:
-        return &m_pMsgBox;
-    case ORV_MSG_CHOOSEBEAST:
-        return &m_pChooseBeastWnd;
-    case ORV_MSG_GAMEWND:
-        return &m_pGameWnd;
-    case ORV_MSG_POPMENU:
-        return &m_pMenuWnd;
-    case ORV_MSG_SPLITWND:
-        return &m_pSplitWnd;
-    default:
+    if (msgId < kSysWndFirstId || msgId > kSysWndLastId) {
         return nullptr;
     }
+    return &m_apSystemWnd[msgId - kSysWndFirstId];
+}
+
+CORVControl* CORVMainWnd::GetSystemWindow(u32 msgId) const
+{
+    if (msgId < kSysWndFirstId || msgId > kSysWndLastId) {
+        return nullptr;
+    }
+    return m_apSystemWnd[msgId - kSysWndFirstId];
 }
 
 void CORVMainWnd::DestroyWindows()
 {
-    // Fields first: a dying window may route messages that would otherwise reach it again.
-    m_pChooseBeastWnd = nullptr;
-    m_pGameWnd = nullptr;
-    m_pMsgBox = nullptr;
-    m_pMenuWnd = nullptr;
-    m_pSplitWnd = nullptr;
+    // Slots first: a dying window may route messages that would otherwise reach it again.
+    for (CORVControl*& slot : m_apSystemWnd) {
+        slot = nullptr;
+    }
     m_pCloseButton = nullptr;
     DeleteAllChildren();
 }
@@ -108,10 +132,9 @@ bool CORVMainWnd::OnMessage(ORVMsg* msg)
     if (msg == nullptr || msg->m_nId != kNotifyClose || msg->m_pSender == nullptr) {
         return true;
     }
-    // The message box closes through its own command id, not through a close request.
-    CORVControl** closable[] = {&m_pChooseBeastWnd, &m_pGameWnd, &m_pMenuWnd, &m_pSplitWnd};
-    for (CORVControl** field : closable) {
-        if (*field != nullptr && *field == msg->m_pSender) {
+    for (const u32 id : kSysWndClosedOnRequest) {
+        CORVControl** field = GetSystemWindowField(id);
+        if (field != nullptr && *field != nullptr && *field == msg->m_pSender) {
             DeleteChildAndReset(*field);
             break;
         }

@@ -1,5 +1,6 @@
-// CORVMainWnd: the root of the window tree and the per-frame entry of all drawing. It owns the five
-// system windows, each opened, closed, toggled or told a topic by one command id (0x111 to 0x115),
+// CORVMainWnd: the root of the window tree and the per-frame entry of all drawing. It owns the
+// system windows, each opened, closed, toggled or told a topic by one command id (the build's range
+// kSysWndFirstId to kSysWndLastId; in Orvane 0x111 to 0x115),
 // carries game events to the game window, and draws the layers above every window: floating tips,
 // the newbie guide's hint, the dragged icon and the tooltip.
 #pragma once
@@ -18,12 +19,15 @@ public:
     void Render() override;                      // 47: one frame
     void CreateCloseButton() override;           // 64: none
 
-    // Closes the game main window, or else the choose-beast window.
+    // Closes the first open window of the game (kSysWndGameIds: in Orvane the game main window,
+    // else the choose-beast window).
     void CloseGameWindow();
-    // True while the game main window or the choose-beast window exists.
+    // True while a window of the game exists.
     bool IsGameOpen() const;
-    // The field that holds the system window of a command id (0x111 to 0x115); null for others.
+    // The slot that holds the system window of a command id; null for ids outside the range.
     CORVControl** GetSystemWindowField(u32 msgId);
+    // The system window of a command id; null while closed or for ids outside the range.
+    CORVControl* GetSystemWindow(u32 msgId) const;
     // Deletes every child and clears the system-window fields (teardown).
     void DestroyWindows();
 
@@ -32,10 +36,7 @@ public:
     // The dragged icon's image centred on the last mouse position (ORVMainWndDraw.cpp).
     void DrawDragIcon();
 
-    // System windows, null until opened.
-    CORVControl* m_pChooseBeastWnd = nullptr;   // 0x112
-    CORVControl* m_pGameWnd = nullptr;          // 0x113
-    CORVControl* m_pMsgBox = nullptr;           // 0x111
-    CORVControl* m_pMenuWnd = nullptr;          // 0x114
-    CORVControl* m_pSplitWnd = nullptr;         // 0x115
+    // System windows by command id - kSysWndFirstId, null until opened.
+    static constexpr u32 kSystemWindowCount = kSysWndLastId - kSysWndFirstId + 1;
+    CORVControl* m_apSystemWnd[kSystemWindowCount] = {};
 };

@@ -1,9 +1,9 @@
 #include "framework/window/ORVMsgBox.h"
 
+#include "framework/control/SizeSeam.h"
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/core/DebugLog.h"
 #include "framework/core/GameHooks.h"
-#include "framework/core/ORVCallBack.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/widgets/ORVToolTip.h"
 
@@ -123,9 +123,7 @@ void CORVMsgBox::OnCreate()
     m_wBackFrame = kMsgBoxBackFrame;
     int w = 0;
     int h = 0;
-    if (IORVCallBack* host = ORVCallBack()) {
-        host->GetImageSize(kMsgBoxBackFrame, kImageSetWindow, &w, &h);
-    }
+    GetBuildImageSize(kMsgBoxBackFrame, kImageSetWindow, &w, &h);
     SetSize(w, h);
     CenterInParent();
 

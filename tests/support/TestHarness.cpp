@@ -179,7 +179,7 @@ CTestWindow* LibraryTest::OpenGame()
 {
     m_pGameRecord = std::make_unique<ScopedSystemWindowRecord>(ORV_MSG_GAMEWND, ORV_RUNTIME_CLASS(CTestWindow));
     Route(ORVMsg(ORV_MSG_GAMEWND, kSysWndOpen));
-    return static_cast<CTestWindow*>(MainWnd().m_pGameWnd);
+    return static_cast<CTestWindow*>(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND));
 }
 
 void LibraryTest::Frame(int n)

@@ -5,15 +5,6 @@
 #include "framework/core/ORVCallBack.h"
 #include "framework/widgets/ORVToolTip.h"
 
-namespace {
-
-constexpr ARGB kAutoTipFrameColour = 0xF0F09F3F;
-constexpr ARGB kAutoTipFillColour = 0x80150800;
-constexpr ARGB kAutoTipCountColour = 0xFFFFFFFF;
-constexpr int kAutoTipCountOffset = 2;     // the number of queued tips, inside the top-left corner
-
-}  // namespace
-
 void CORVToolTip::DrawBox(int x, int y) const
 {
     IORVCallBack* host = ORVCallBack();

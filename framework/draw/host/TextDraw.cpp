@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "BuildProfile.h"
 #include "framework/core/ORVCallBack.h"
 #include "framework/text/TextUtil.h"
 #include "framework/text/WrappedText.h"

@@ -3,6 +3,7 @@
 // The engine-drawn build keeps its own copy of this header with its own values.
 #pragma once
 
+#include "framework/core/ORVMsg.h"
 #include "framework/core/OrvTypes.h"
 
 // Notifications a control posts to its parent's queue (ORVMsg::m_nId, sender set).
@@ -21,9 +22,30 @@ inline constexpr u32 kNotifyEditChange = 12;    // edit field: text changed
 // Posting delay of a notification, in frames (pumps of the receiving queue).
 inline constexpr u32 kNotifyDelay = 1;
 
+// System windows of the main window: one command id and one slot each, in this range.
+inline constexpr u32 kSysWndFirstId = ORV_MSG_MSGBOX;
+inline constexpr u32 kSysWndLastId = ORV_MSG_SPLITWND;
+// The slots a close request from their own window empties (the message box closes through its
+// command instead).
+inline constexpr u32 kSysWndClosedOnRequest[] = {ORV_MSG_CHOOSEBEAST, ORV_MSG_GAMEWND, ORV_MSG_POPMENU,
+                                                 ORV_MSG_SPLITWND};
+// The game's windows: the game is open while one of them is; closing the game closes the first
+// one open, in this order.
+inline constexpr u32 kSysWndGameIds[] = {ORV_MSG_GAMEWND, ORV_MSG_CHOOSEBEAST};
+
 // Control defaults.
 inline constexpr u8 kDefaultFocusable = 1;      // controls accept the focus unless told otherwise
 inline constexpr i32 kDefaultToolTipStyle = 6;  // tooltip colour index (yellow)
+inline constexpr bool kToolTipOnEnter = false;  // the tooltip is filled on every mouse move, not on entering
+inline constexpr bool kPostsDoubleClicks = true;  // double clicks post kNotifyLeftDblClk / kNotifyRightDblClk
+// What the base handlers answer (true: handled, routing stops there).
+inline constexpr bool kKeyResult = false;           // OnKeyDown, OnKeyUp, OnChar
+inline constexpr bool kMouseMoveResult = true;      // OnMouseMove (true also makes the control the hover control)
+inline constexpr bool kDropResult = true;           // OnDrop
+inline constexpr bool kRButtonResult = true;        // OnRButtonDown
+inline constexpr bool kMButtonResult = true;        // OnMButtonDown, OnMButtonUp
+inline constexpr bool kHitTestResult = true;        // HitTest
+inline constexpr bool kOnMessageResult = true;      // OnMessage
 
 // Window layout.
 inline constexpr int kCloseButtonRight = 35;    // close button x = window width - this
@@ -37,9 +59,13 @@ inline constexpr int kDragIconOffset = 24;      // the dragged icon is drawn cen
 inline constexpr int kImageSetWindow = 93;      // window backgrounds, bars, digits, most game images
 inline constexpr int kImageSetButton = 92;      // buttons, check boxes, menu rows
 
-// Text metrics: pixels per byte of text.
+// Text metrics: pixels per byte of text, default line steps, widths of two special pairs.
 inline constexpr int kFont1ByteWidth = 6;
 inline constexpr int kFont2ByteWidth = 7;
+inline constexpr int kTextLineStepFont1 = 14;
+inline constexpr int kTextLineStepOther = 16;
+inline constexpr int kTextSymbolPairPx = 12;   // GetTextWidth: pair F8 A1..FE, whatever the font
+inline constexpr int kTextWidePairPx = 16;     // GetTextRangeWidth: pair with lead byte FF
 inline constexpr int kTextLineHeight = 12;
 
 // Tooltip: the box's place next to the mouse, the space around each line, its own colours.
@@ -47,6 +73,18 @@ inline constexpr int kToolTipMouseOffset = 20;            // box corner = mouse 
 inline constexpr int kToolTipLineMargin = 1;              // above and below each line of text
 inline constexpr ARGB kToolTipFrameColour = 0xF0F09F3F;
 inline constexpr ARGB kToolTipFillColour = 0x80150800;
+
+// Floating tips: the box is the widest line plus a padding, never narrower than the minimum; lines
+// start at kAutoTipFirstLineY, kAutoTipLineStep apart; more than one queued tip shows their count.
+inline constexpr int kAutoTipPadWidth = 8;
+inline constexpr int kAutoTipPadHeight = 20;
+inline constexpr int kAutoTipMinWidth = 200;
+inline constexpr int kAutoTipFirstLineY = 10;
+inline constexpr int kAutoTipLineStep = 14;
+inline constexpr ARGB kAutoTipFrameColour = 0xF0F09F3F;
+inline constexpr ARGB kAutoTipFillColour = 0x80150800;
+inline constexpr ARGB kAutoTipCountColour = 0xFFFFFFFF;
+inline constexpr int kAutoTipCountOffset = 2;   // the count, inside the top-left corner
 
 // Buttons and check boxes (image set 92; a button's base frame + 1 hover, + 2 pressed).
 inline constexpr u32 kButtonCaptionColour = 0xFFFFFFFF;         // normal and disabled
@@ -74,3 +112,13 @@ inline constexpr int kMsgBoxTextX = 20;
 inline constexpr int kMsgBoxTextY = 20;
 inline constexpr int kMsgBoxTextWidth = 290;
 inline constexpr int kMsgBoxGuideStep = 10;             // the tutorial step that points at the OK button
+
+// Hint boxes (speech bubble and tutorial hint): 36 x 20 px tiles and pointers of image set 93.
+namespace HintBox {
+inline constexpr int kImageSet = kImageSetWindow;
+inline constexpr int kTileW = 36;
+inline constexpr int kTileH = 20;
+inline constexpr int kFirstTileFrame = 160;   // + column kind + 3 x row kind (0 first, 2 last, 1 between)
+inline constexpr int kPointerUp = 169;        // box above the point, pointer hangs below it
+inline constexpr int kPointerDown = 170;      // box below the point, pointer stands above it
+}  // namespace HintBox

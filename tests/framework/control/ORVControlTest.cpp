@@ -341,7 +341,7 @@ TEST(LibraryTeardown, WindowsLeftOpenAtExitGoBeforeTheServicesTheyUse)
         CORVCtrlMgr::GetSingleton().RouteMessage(&note);
         CORVToolTip::GetSingleton().Clear();
     };
-    Place(*static_cast<CTestWindow*>(CORVCtrlMgr::GetSingleton().m_MainWnd.m_pGameWnd), wnd, 0, 0, 10, 10);
+    Place(*static_cast<CTestWindow*>(CORVCtrlMgr::GetSingleton().m_MainWnd.GetSystemWindow(ORV_MSG_GAMEWND)), wnd, 0, 0, 10, 10);
     CORVCtrlMgr::GetSingleton().SetFocusControl(wnd);
     EXPECT_TRUE(CORVMgr::GetSingleton().IsAerieOpen());
     // Nothing is reset here: the process's exit runs the teardown (AddressSanitizer watches it).

@@ -280,7 +280,7 @@ TEST_F(NewBie, AQuestionBoxPointsStepTenAtItsOkButton)
     OpenGame();
     ORVMsgBoxQueue::GetSingleton().ShowOkCancelBox(ORVMsg(0x501, 1), ORVMsg(0x501, 2), "Sure?");
     Frame();
-    auto* box = static_cast<CORVMsgBox*>(MainWnd().m_pMsgBox);
+    auto* box = static_cast<CORVMsgBox*>(MainWnd().GetSystemWindow(ORV_MSG_MSGBOX));
     ASSERT_NE(box, nullptr);
     ASSERT_NE(box->m_pOkButton, nullptr);
     EXPECT_EQ(guide11.m_vSteps[10].m_pTarget, box->m_pOkButton);
@@ -291,6 +291,6 @@ TEST_F(NewBie, AQuestionBoxPointsStepTenAtItsOkButton)
 
     orv::test::LClick(box->m_pOkButton->m_nAbsX + 3, box->m_pOkButton->m_nAbsY + 3);
     Frame(4);
-    EXPECT_EQ(MainWnd().m_pMsgBox, nullptr);
+    EXPECT_EQ(MainWnd().GetSystemWindow(ORV_MSG_MSGBOX), nullptr);
     EXPECT_EQ(guide11.m_vSteps[10].m_pTarget, nullptr);
 }

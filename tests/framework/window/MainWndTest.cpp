@@ -80,7 +80,7 @@ TEST_F(MainWndTest, WindowWithoutARecordCannotOpen)
     Attach();
     ScopedSystemWindowRecord none(ORV_MSG_SPLITWND, nullptr);
     EXPECT_TRUE(Route(ORVMsg(ORV_MSG_SPLITWND, kSysWndOpen)));
-    EXPECT_EQ(MainWnd().m_pSplitWnd, nullptr);
+    EXPECT_EQ(MainWnd().GetSystemWindow(ORV_MSG_SPLITWND), nullptr);
     EXPECT_TRUE(MainWnd().m_lstChildren.empty());
     EXPECT_TRUE(m_Fake.HasDebugLineContaining("0x115"));
 }
@@ -116,11 +116,11 @@ TEST_F(MainWndTest, CloseGameWindowPrefersTheGameWindowThenTheChooser)
     Route(ORVMsg(ORV_MSG_CHOOSEBEAST, kSysWndOpen));
     EXPECT_TRUE(MainWnd().IsGameOpen());
     MainWnd().CloseGameWindow();
-    EXPECT_EQ(MainWnd().m_pGameWnd, nullptr);
-    EXPECT_NE(MainWnd().m_pChooseBeastWnd, nullptr);
+    EXPECT_EQ(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND), nullptr);
+    EXPECT_NE(MainWnd().GetSystemWindow(ORV_MSG_CHOOSEBEAST), nullptr);
     EXPECT_TRUE(MainWnd().IsGameOpen());
     MainWnd().CloseGameWindow();
-    EXPECT_EQ(MainWnd().m_pChooseBeastWnd, nullptr);
+    EXPECT_EQ(MainWnd().GetSystemWindow(ORV_MSG_CHOOSEBEAST), nullptr);
     EXPECT_FALSE(MainWnd().IsGameOpen());
 }
 
@@ -154,7 +154,7 @@ TEST_F(MainWndTest, FieldIsClearedBeforeTheWindowDies)
     CRoutingOnDeathWnd::s_nCalls = 0;
     Route(ORVMsg(ORV_MSG_GAMEWND, kSysWndClose));
     EXPECT_EQ(CRoutingOnDeathWnd::s_nCalls, 0);
-    EXPECT_EQ(MainWnd().m_pGameWnd, nullptr);
+    EXPECT_EQ(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND), nullptr);
 
     // The same at teardown: every window goes while the manager and its queue live.
     Route(ORVMsg(ORV_MSG_GAMEWND, kSysWndOpen));
@@ -228,9 +228,9 @@ TEST_F(MainWndTest, ManagersQueueWaitsWhileTheGameIsClosed)
     ORVMsg open(ORV_MSG_GAMEWND, kSysWndOpen);
     PostToManager(&open, 1);
     Frame(3);
-    EXPECT_EQ(MainWnd().m_pGameWnd, nullptr);
+    EXPECT_EQ(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND), nullptr);
     CORVCtrlMgr::GetSingleton().RouteDueMessages();   // a frame of the manager's queue routes the due command
-    EXPECT_NE(MainWnd().m_pGameWnd, nullptr);
+    EXPECT_NE(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND), nullptr);
 }
 
 }  // namespace

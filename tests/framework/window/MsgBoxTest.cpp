@@ -49,7 +49,7 @@ protected:
     }
 
     static ORVMsgBoxQueue& Queue() { return ORVMsgBoxQueue::GetSingleton(); }
-    CORVMsgBox* Box() { return static_cast<CORVMsgBox*>(MainWnd().m_pMsgBox); }
+    CORVMsgBox* Box() { return static_cast<CORVMsgBox*>(MainWnd().GetSystemWindow(ORV_MSG_MSGBOX)); }
 
     static void ClickOn(CORVControl* ctrl)
     {

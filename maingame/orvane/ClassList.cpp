@@ -1,5 +1,5 @@
-// Start-up registration of the runtime-class records: the class list is linked here, in one
-// place and one fixed order. Records are constant-initialised, so linking them at static
+// Start-up registration of Orvane's runtime-class records: the class list is linked here, in one
+// place and the build's own fixed order. Records are constant-initialised, so linking them at static
 // initialisation depends on no other file's initialisation order.
 #include <array>
 #include <new>
@@ -8,8 +8,6 @@
 #include "framework/widgets/ORVButton.h"
 #include "framework/window/ORVMainWnd.h"
 #include "framework/window/ORVMsgBox.h"
-
-RuntimeClassRecord* g_pFirstRuntimeClass = nullptr;
 
 namespace {
 

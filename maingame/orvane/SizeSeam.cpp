@@ -1,0 +1,25 @@
+// Orvane's sizes come from the host callback.
+#include "framework/control/SizeSeam.h"
+
+#include "framework/core/ORVCallBack.h"
+
+bool GetBuildScreenSize(int* w, int* h)
+{
+    IORVCallBack* host = ORVCallBack();
+    if (host == nullptr || w == nullptr || h == nullptr) {
+        return false;
+    }
+    *w = host->GetScreenWidth();
+    *h = host->GetScreenHeight();
+    return true;
+}
+
+bool GetBuildImageSize(int frame, int set, int* w, int* h)
+{
+    IORVCallBack* host = ORVCallBack();
+    if (host == nullptr || w == nullptr || h == nullptr) {
+        return false;
+    }
+    host->GetImageSize(frame, set, w, h);
+    return true;
+}
