@@ -152,6 +152,7 @@ void CORVMainWnd::RenderTopLayers()
 {
     CAutoTip::GetSingleton().Render();
     NewBieDraw();
+    DrawBuildLayer();
     if (GetDragIcon().m_bDragging) {
         DrawDragIcon();
     }

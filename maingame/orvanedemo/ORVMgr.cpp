@@ -111,11 +111,7 @@ bool CORVMgr::IsGardenOpen()
 {
     try {
         CORVMainWnd* main = MainWnd();
-        if (main == nullptr) {
-            return false;
-        }
-        CORVControl** slot = main->GetSystemWindowField(kMsgGardenWnd);
-        return slot != nullptr && *slot != nullptr;
+        return main != nullptr && main->GetSystemWindow(kMsgGardenWnd) != nullptr;
     } catch (...) {
         return false;
     }
