@@ -40,6 +40,14 @@ bool CORVControlContainer::OnMouseMove(int x, int y)
             if (auto* parent = dynamic_cast<CORVControlContainer*>(m_pParent)) {
                 parent->MoveWithin(x, y, m_nGrabX, m_nGrabY);
             }
+        } else if (kTopLevelDragMovesMainWnd && ::IsKindOf(m_pParent, ORV_RUNTIME_CLASS(CORVMainWnd))) {
+            // A top-level window takes the whole main window along, kept on the screen.
+            int screenW = 0;
+            int screenH = 0;
+            GetBuildScreenSize(&screenW, &screenH);
+            if (auto* main = dynamic_cast<CORVControlContainer*>(m_pParent)) {
+                main->MoveWithinBounds(x, y, m_nGrabX, m_nGrabY, screenW, screenH);
+            }
         } else {
             MoveWithin(x, y, m_nGrabX, m_nGrabY);
         }

@@ -14,6 +14,13 @@ CORVWindow::CORVWindow()
 
 CORVWindow::~CORVWindow() = default;
 
+void CORVWindow::OnCreate()
+{
+    if (kWindowCentresOnCreate) {
+        CenterInParent();
+    }
+}
+
 bool CORVWindow::OnMessage(ORVMsg* msg)
 {
     if (msg != nullptr && msg->m_nId == kNotifyLeftClick && m_pCloseButton != nullptr &&

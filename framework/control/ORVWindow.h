@@ -13,6 +13,7 @@ public:
     CORVWindow();
     ~CORVWindow() override;
 
+    void OnCreate() override;                                                      // 10
     bool OnMessage(ORVMsg* msg) override;                                          // 33
     void Render() override;                                                        // 47
 

@@ -231,3 +231,21 @@ void CORVMgr::Release()
         m_bInited = 0;
     }
 }
+
+#ifndef _WIN32
+int ORVPumpWindowMessages(ORVWindowMessageSink deliver, void* ctx, int timeoutMs)
+{
+    try {
+        std::vector<orv::platform::WindowMessage> msgs;
+        orv::platform::Get().PollSocketEvents(&msgs, timeoutMs);
+        for (const orv::platform::WindowMessage& m : msgs) {
+            if (deliver != nullptr) {
+                deliver(m.hwnd, m.msg, m.wParam, m.lParam, ctx);
+            }
+        }
+        return static_cast<int>(msgs.size());
+    } catch (...) {
+        return 0;
+    }
+}
+#endif

@@ -44,6 +44,14 @@ private:
 
 extern ORV_EXPORT CORVMgr g_ORVMgr;
 
+#ifndef _WIN32
+// Where no window receives the socket notifications (message 1124) from the system: the host's
+// loop calls this once a frame; each notification due (waiting up to timeoutMs for the first) goes
+// to deliver, which passes it to CORVMgr::WndProc as a window procedure would. Returns how many.
+using ORVWindowMessageSink = void (*)(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, void* ctx);
+extern "C" ORV_EXPORT int ORVPumpWindowMessages(ORVWindowMessageSink deliver, void* ctx, int timeoutMs);
+#endif
+
 // Renderer texture memory limits of UpdateEngine.
 inline constexpr u32 kWashBelowBytes = 0x300000;        // wash textures older than 600
 inline constexpr u32 kWashHardBelowBytes = 0xA00000;    // wash textures older than 3000

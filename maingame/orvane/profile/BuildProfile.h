@@ -47,6 +47,11 @@ inline constexpr bool kMButtonResult = true;        // OnMButtonDown, OnMButtonU
 inline constexpr bool kHitTestResult = true;        // HitTest
 inline constexpr bool kOnMessageResult = true;      // OnMessage
 
+// Windows: whether a window centres itself in its parent (or on the screen) when created, and
+// whether dragging a window whose parent is the main window moves the main window itself.
+inline constexpr bool kWindowCentresOnCreate = false;
+inline constexpr bool kTopLevelDragMovesMainWnd = false;
+
 // Window layout.
 inline constexpr int kCloseButtonRight = 35;    // close button x = window width - this
 inline constexpr int kCloseButtonTop = 4;

@@ -40,6 +40,11 @@ inline constexpr bool kMButtonResult = true;
 inline constexpr bool kHitTestResult = true;
 inline constexpr bool kOnMessageResult = true;
 
+// Windows: whether a window centres itself in its parent (or on the screen) when created, and
+// whether dragging a window whose parent is the main window moves the main window itself.
+inline constexpr bool kWindowCentresOnCreate = true;
+inline constexpr bool kTopLevelDragMovesMainWnd = true;
+
 // Window layout.
 inline constexpr int kCloseButtonRight = 35;
 inline constexpr int kCloseButtonTop = 5;

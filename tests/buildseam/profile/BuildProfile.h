@@ -22,6 +22,7 @@ inline constexpr bool kKeyResult = true, kMouseMoveResult = true, kDropResult = 
 inline constexpr bool kMButtonResult = true, kHitTestResult = true, kOnMessageResult = true;
 
 inline constexpr int kCloseButtonRight = 35, kCloseButtonTop = 5, kCloseButtonFrame = 3;
+inline constexpr bool kWindowCentresOnCreate = true, kTopLevelDragMovesMainWnd = true;
 inline constexpr int kMainWndWidth = 640, kMainWndHeight = 480, kDragIconOffset = 16;
 inline constexpr int kImageSetWindow = 1, kImageSetButton = 2;
 

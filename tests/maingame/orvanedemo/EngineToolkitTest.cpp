@@ -1,0 +1,125 @@
+// The toolkit as OrvaneDemo builds it: the values of its profile at work in the shared logic.
+#include <gtest/gtest.h>
+
+#include "framework/control/ORVCtrlMgr.h"
+#include "framework/core/GameHooks.h"
+#include "framework/widgets/ORVButton.h"
+#include "glimmer/GlimmerTest.h"
+#include "maingame/orvanedemo/ORVMgr.h"
+#include "platform/fake/FakePlatform.h"
+
+namespace {
+
+HWND const kWnd = reinterpret_cast<HWND>(0x99);
+
+int ORV_STDCALL SilentHost(int, char*, int, char*)
+{
+    return 0;
+}
+
+class CSizedWnd : public CORVWindow {
+    ORV_DECLARE_RUNTIME_CLASS(CSizedWnd)
+public:
+    void OnCreate() override
+    {
+        SetSize(300, 200);
+        CORVWindow::OnCreate();
+        CreateCloseButton();
+    }
+};
+ORV_IMPLEMENT_RUNTIME_CLASS(CSizedWnd, CORVWindow)
+
+class EngineToolkitTest : public ::testing::Test {
+protected:
+    EngineToolkitTest()
+    {
+        glimmer_test::Reset();
+        glimmer_test::RegisterTexture(2, 3, 16, 16);
+        SetSystemWindowRecord(274, ORV_RUNTIME_CLASS(CSizedWnd));
+        SetSystemWindowRecord(275, ORV_RUNTIME_CLASS(CSizedWnd));
+        EXPECT_EQ(g_ORVMgr.Init(&SilentHost, 0, kWnd, nullptr, nullptr, nullptr), 0);
+    }
+    ~EngineToolkitTest() override
+    {
+        g_ORVMgr.Release();
+        CORVCtrlMgr::GetSingleton().DestroyWindowTree();
+        SetSystemWindowRecord(274, nullptr);
+        SetSystemWindowRecord(275, nullptr);
+        glimmer_test::Reset();
+    }
+    CORVMainWnd& Main() { return CORVCtrlMgr::GetSingleton().m_MainWnd; }
+    CORVWindow* Open(u32 id)
+    {
+        ORVMsg open(id, kSysWndOpen);
+        CORVCtrlMgr::GetSingleton().RouteMessage(&open);
+        return static_cast<CORVWindow*>(Main().GetSystemWindow(id));
+    }
+    static LPARAM At(int x, int y) { return (static_cast<LPARAM>(y) << 16) | x; }
+
+    orv::platform::FakePlatform m_Fake;
+};
+
+TEST_F(EngineToolkitTest, WindowsCentreAndCarryTheCloseButtonAtTheirTopRight)
+{
+    CORVWindow* wnd = Open(275);
+    ASSERT_NE(wnd, nullptr);
+    EXPECT_EQ(wnd->m_nAbsX, 250);
+    EXPECT_EQ(wnd->m_nAbsY, 200);
+    ASSERT_NE(wnd->m_pCloseButton, nullptr);
+    EXPECT_EQ(wnd->m_pCloseButton->m_nX, 300 - 35);
+    EXPECT_EQ(wnd->m_pCloseButton->m_nY, 5);
+}
+
+TEST_F(EngineToolkitTest, CloseRequestsEmptyOnlyTheGardenAndExchangeSlots)
+{
+    CORVWindow* garden = Open(275);
+    CORVWindow* host = Open(274);
+    ASSERT_NE(garden, nullptr);
+    ASSERT_NE(host, nullptr);
+    garden->Close();
+    host->Close();
+    for (int i = 0; i < 3; ++i) {
+        g_ORVMgr.Render();
+    }
+    EXPECT_EQ(Main().GetSystemWindow(275), nullptr);
+    EXPECT_EQ(Main().GetSystemWindow(274), host);
+}
+
+TEST_F(EngineToolkitTest, DraggingATopLevelWindowMovesTheMainWindowOnTheScreen)
+{
+    glimmer_test::SetScreenSize(1024, 768);
+    CORVWindow* wnd = Open(275);
+    ASSERT_NE(wnd, nullptr);
+    const int x = wnd->m_nAbsX + 100;
+    const int y = wnd->m_nAbsY + 100;
+    g_ORVMgr.WndProc(kWnd, WM_MOUSEMOVE, 0, At(x, y));
+    g_ORVMgr.WndProc(kWnd, WM_LBUTTONDOWN, 1, At(x, y));
+    g_ORVMgr.WndProc(kWnd, WM_MOUSEMOVE, 0, At(x + 30, y + 20));
+    EXPECT_EQ(Main().m_nX, 30);   // created on an 800 x 600 screen at (0, 0)
+    EXPECT_EQ(Main().m_nY, 20);
+    EXPECT_EQ(wnd->m_nX, 250);   // the window keeps its place in the main window
+    g_ORVMgr.WndProc(kWnd, WM_MOUSEMOVE, 0, At(x + 2000, y + 2000));
+    EXPECT_EQ(Main().m_nX, 1024 - 800);   // kept on the screen
+    EXPECT_EQ(Main().m_nY, 768 - 600);
+}
+
+TEST_F(EngineToolkitTest, KeysReachingAPlainFocusedControlStopThere)
+{
+    CORVWindow* wnd = Open(275);
+    ASSERT_NE(wnd, nullptr);
+    auto* plain = new CORVControl();
+    wnd->AddChild(plain, false);
+    plain->CreateAt(wnd, 10, 40, 20, 20);
+    plain->m_bFocusable = 1;   // not focusable by default in this build
+    CORVCtrlMgr::GetSingleton().SetFocusControl(plain);
+    ASSERT_EQ(CORVCtrlMgr::GetSingleton().m_pFocus, plain);
+    EXPECT_TRUE(g_ORVMgr.WndProc(kWnd, WM_KEYDOWN, 'A', 0));
+    EXPECT_TRUE(g_ORVMgr.WndProc(kWnd, WM_CHAR, 'a', 0));
+    auto* refusing = new CORVControl();
+    wnd->AddChild(refusing, false);
+    refusing->CreateAt(wnd, 40, 40, 20, 20);
+    CORVCtrlMgr::GetSingleton().SetFocusControl(refusing);
+    EXPECT_EQ(CORVCtrlMgr::GetSingleton().m_pFocus, plain);
+}
+
+}  // namespace
