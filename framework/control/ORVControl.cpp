@@ -39,7 +39,7 @@ bool CORVControl::CreateAt(CORVControl* parent, int x, int y, int w, int h)
     m_nDepth = parent != nullptr ? parent->m_nDepth + 1 : 0;
     OnCreate();
     if (m_bModal) {
-        CORVCtrlMgr::GetSingleton().JoinModal(this);
+        CORVCtrlMgr::GetSingleton().AddModal(this);
     }
     return true;
 }

@@ -227,15 +227,16 @@ bool CORVControlContainer::HasChild(CORVControl* child) const
     return child != nullptr && std::find(m_lstChildren.begin(), m_lstChildren.end(), child) != m_lstChildren.end();
 }
 
-void CORVControlContainer::DeleteChild(CORVControl* child)
+bool CORVControlContainer::RemoveChild(CORVControl* child)
 {
     if (child == nullptr) {
-        return;
+        return false;
     }
     auto it = std::find(m_lstChildren.begin(), m_lstChildren.end(), child);
     if (it == m_lstChildren.end()) {
-        return;
+        return false;
     }
     m_lstChildren.erase(it);   // unlinked before its destructor runs
     delete child;
+    return true;
 }

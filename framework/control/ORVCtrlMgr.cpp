@@ -160,7 +160,7 @@ void CORVCtrlMgr::SetFocusControl(CORVControl* next)
     m_pFocus = next;
 }
 
-void CORVCtrlMgr::JoinModal(CORVControl* ctrl)
+void CORVCtrlMgr::AddModal(CORVControl* ctrl)
 {
     if (ctrl != nullptr && std::find(m_vModal.begin(), m_vModal.end(), ctrl) == m_vModal.end()) {
         m_vModal.push_back(ctrl);

@@ -32,7 +32,7 @@ public:
     void RouteDueMessages();
     void SetHoverControl(CORVControl* next);
     void SetFocusControl(CORVControl* next);
-    void JoinModal(CORVControl* ctrl);
+    void AddModal(CORVControl* ctrl);
     // Called by every control's destructor: no field keeps the control.
     void ForgetControl(CORVControl* ctrl);
 

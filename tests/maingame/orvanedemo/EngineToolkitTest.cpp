@@ -4,6 +4,7 @@
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/core/GameHooks.h"
 #include "framework/widgets/ORVButton.h"
+#include "framework/widgets/ORVToolTip.h"
 #include "glimmer/GlimmerTest.h"
 #include "maingame/orvanedemo/ORVMgr.h"
 #include "platform/fake/FakePlatform.h"
@@ -120,6 +121,33 @@ TEST_F(EngineToolkitTest, KeysReachingAPlainFocusedControlStopThere)
     refusing->CreateAt(wnd, 40, 40, 20, 20);
     CORVCtrlMgr::GetSingleton().SetFocusControl(refusing);
     EXPECT_EQ(CORVCtrlMgr::GetSingleton().m_pFocus, plain);
+}
+
+}  // namespace
+
+namespace {
+
+TEST_F(EngineToolkitTest, TooltipNearTheRightEdgeEndsAtTheScreensEdge)
+{
+    ASSERT_NE(Open(275), nullptr);
+    CORVToolTip& tip = CORVToolTip::GetSingleton();
+    tip.Reset();
+    tip.AddText(2, "a tooltip line", 1);
+    g_ORVMgr.WndProc(kWnd, WM_MOUSEMOVE, 0, At(790, 100));
+    glimmer_test::ClearTrace();
+    g_ORVMgr.Render();
+    std::vector<long long> box;
+    for (const auto& call : glimmer_test::Trace()) {
+        if (call.op == "DrawRectangleWithFrame") {
+            box = call.ints;
+        }
+    }
+    ASSERT_EQ(box.size(), 7u);
+    EXPECT_EQ(box[0], 0x9A8D6365);
+    EXPECT_EQ(box[1], 0x9AFFFFFF);
+    EXPECT_EQ(box[4], 800);        // right edge at the screen's width
+    EXPECT_EQ(box[3], 100 + 10);   // top at the mouse + 10
+    tip.Clear();
 }
 
 }  // namespace
