@@ -59,7 +59,16 @@ TEST_F(NetTest, EarlyRequestsLeaveInOrderBeforeTheLoginAndNothingTwice)
     m_Rig.SetLogin("pt", "g", "pw", "1.2.3.4", "80");
     EXPECT_EQ(GetGameNet().Send(0, Request(0x0f).data(), 12, true), 0);   // not connected: waits
     EXPECT_EQ(GetGameNet().Send(0, Request(0x10).data(), 12, true), 0);
+    // The connect notification alone sends what waited, then the login.
+    std::size_t queuedAfterConnect = 1;
+    m_Rig.m_Deliver = [&](const orv::platform::WindowMessage& m) {
+        GetGameNet().OnSocketEvent(m.wParam, m.lParam);
+        if ((m.lParam & 0xFFFF) == orv::platform::kSockEventConnect) {
+            queuedAfterConnect = Rec().m_nQueued;
+        }
+    };
     ASSERT_TRUE(Connect());
+    EXPECT_EQ(queuedAfterConnect, 0u);
     const std::vector<ServerFrame> frames = FramesUntil(4);
     ASSERT_EQ(frames.size(), 4u);   // two requests, login, verification (no callback held)
     EXPECT_EQ(frames[0].seq, '1');
@@ -133,6 +142,7 @@ TEST_F(NetTest, PeerCloseClearsConnectedAndLaterSendsWait)
     EXPECT_GT(Rec().m_nQueued, 0u);
     GetGameNet().Close(0);
     EXPECT_EQ(Rec().m_nQueued, 0u);
+    EXPECT_TRUE(Rec().m_qSend.empty());
     EXPECT_EQ(Rec().m_Socket, orv::platform::kNoSocket);
 }
 

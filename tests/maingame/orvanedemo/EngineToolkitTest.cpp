@@ -151,3 +151,70 @@ TEST_F(EngineToolkitTest, TooltipNearTheRightEdgeEndsAtTheScreensEdge)
 }
 
 }  // namespace
+
+namespace {
+
+// Records every framework message that reaches it; covers the main window.
+class CInputProbe : public CORVControl {
+public:
+    bool ProcessMessage(ORVMsg* msg) override
+    {
+        m_vGot.push_back({msg->m_nId, msg->m_wParam, msg->m_lParam});
+        return m_bResult;
+    }
+    struct Got {
+        u32 id, p1, p2;
+        bool operator==(const Got&) const = default;
+    };
+    std::vector<Got> m_vGot;
+    bool m_bResult = true;
+};
+
+TEST_F(EngineToolkitTest, WindowsInputTranslatesAsOneTable)
+{
+    ASSERT_NE(Open(275), nullptr);
+    auto* probe = new CInputProbe();
+    Main().AddChild(probe, false);
+    probe->CreateAt(&Main(), 0, 0, 800, 600);
+    probe->m_bFocusable = 1;   // keys go to the focus control
+    CORVCtrlMgr::GetSingleton().SetFocusControl(probe);
+    g_ORVMgr.WndProc(kWnd, WM_MOUSEMOVE, 0, At(33, 44));   // the wheel's position
+    using Got = CInputProbe::Got;
+    const struct {
+        UINT msg;
+        WPARAM w;
+        LPARAM l;
+        bool result;
+        std::vector<Got> got;
+    } rows[] = {
+        {WM_KEYDOWN, 0x10041, 0, true, {{0x101, 0x41, 0}}},
+        {WM_KEYUP, 0x41, 0, true, {{0x102, 0x41, 0}}},
+        {WM_CHAR, 0x61, 0, true, {{0x103, 0x61, 0}}},
+        {WM_SYSKEYDOWN, 0x12, 0, true, {{0x101, 0x12, 0}}},
+        {WM_SYSKEYUP, 0x12, 0, true, {{0x102, 0x12, 0}}},
+        {WM_MOUSEMOVE, 0, At(33, 44), true, {{0x104, static_cast<u32>(At(33, 44)), 0}}},
+        {WM_LBUTTONDBLCLK, 0, At(5, 6), true, {{0x108, static_cast<u32>(At(5, 6)), 0}}},
+        {WM_RBUTTONDOWN, 0, At(5, 6), true, {{0x109, static_cast<u32>(At(5, 6)), 0}}},
+        {WM_RBUTTONUP, 0, At(5, 6), true, {{0x10a, static_cast<u32>(At(5, 6)), 0}}},
+        {WM_RBUTTONDBLCLK, 0, At(5, 6), true, {{0x10b, static_cast<u32>(At(5, 6)), 0}}},
+        {WM_MBUTTONDOWN, 0, At(5, 6), true, {{0x10c, static_cast<u32>(At(5, 6)), 0}}},
+        {WM_MBUTTONUP, 0, At(5, 6), true, {{0x10d, static_cast<u32>(At(5, 6)), 0}}},
+        {WM_MOUSEWHEEL, static_cast<WPARAM>(0xFF880000u), At(700, 500), true, {{0x105, static_cast<u32>(At(33, 44)), 0xFF88}}},
+        {259, 0, 0, false, {}},
+        {521, 0, 0, false, {}},
+    };
+    for (const auto& row : rows) {
+        probe->m_vGot.clear();
+        EXPECT_EQ(g_ORVMgr.WndProc(kWnd, row.msg, row.w, row.l), row.result) << row.msg;
+        EXPECT_EQ(probe->m_vGot, row.got) << row.msg;
+    }
+    // Input-method text: one character message per byte, each byte sign-extended.
+    probe->m_vGot.clear();
+    m_Fake.m_ImeResult = std::string("\xB0\xA1" "a");
+    EXPECT_TRUE(g_ORVMgr.WndProc(kWnd, WM_IME_COMPOSITION, 0, GCS_RESULTSTR));
+    EXPECT_EQ(probe->m_vGot, (std::vector<Got>{{0x103, 0xFFB0, 0}, {0x103, 0xFFA1, 0}, {0x103, 0x61, 0}}));
+    m_Fake.m_ImeResult.reset();   // no input-method context
+    EXPECT_FALSE(g_ORVMgr.WndProc(kWnd, WM_IME_COMPOSITION, 0, GCS_RESULTSTR));
+}
+
+}  // namespace
