@@ -65,6 +65,25 @@ TEST_F(LoginTextTest, LinesFillTheFieldsOrNameTheMissingOne)
     EXPECT_EQ(GetLoginInfo().strEnterGuidName, "");
 }
 
+TEST_F(LoginTextTest, EachMissingLineNamesItsField)
+{
+    const char* failures[] = {"orv ptid error\n",           "orv playerguidname error\n",
+                              "orv strPassword error\n",    "orv strGameServerIP error\n",
+                              "orv strGameServerPort error\n", "orv strGardenServerIP error\n",
+                              "orv strGardenServerPort error\n", "orv strEnterGuidName error\n",
+                              "orv strSelfDisName error\n"};
+    g_nVerifyAnswer = 1;
+    std::string text;
+    for (int lines = 0; lines < 9; ++lines) {
+        std::remove("log.txt");
+        EXPECT_FALSE(ParseLoginText(text)) << lines;
+        EXPECT_EQ(Log(), failures[lines]);
+        text += "f" + std::to_string(lines) + "\n";
+    }
+    EXPECT_TRUE(ParseLoginText(text));
+    EXPECT_EQ(GetLoginInfo().strSelfDisName, "f8");
+}
+
 TEST_F(LoginTextTest, EmptyLinesAndCarriageReturnsStayInTheirFields)
 {
     ASSERT_TRUE(ParseLoginText("pt\r\n\npw\nip\nport\ngip\ngport\nenter"));

@@ -218,3 +218,43 @@ TEST_F(EngineToolkitTest, WindowsInputTranslatesAsOneTable)
 }
 
 }  // namespace
+
+namespace {
+
+// Keeps the argument it was given and what its slot held when it was created.
+class CArgWindow : public CORVWindow {
+    ORV_DECLARE_RUNTIME_CLASS(CArgWindow)
+public:
+    void SetArgs(int arg, std::string) override { m_nArg = arg; }
+    bool Create(CORVControl* parent) override
+    {
+        m_pSlotAtCreate = g_pSlot != nullptr ? *g_pSlot : nullptr;
+        return CORVWindow::Create(parent);
+    }
+    int m_nArg = -1;
+    CORVWindow* m_pSlotAtCreate = nullptr;
+    static CORVWindow** g_pSlot;
+};
+CORVWindow** CArgWindow::g_pSlot = nullptr;
+ORV_IMPLEMENT_RUNTIME_CLASS(CArgWindow, CORVWindow)
+
+TEST_F(EngineToolkitTest, OpenChildFillsAnEmptySlotOnly)
+{
+    CORVWindow* slot = nullptr;
+    CArgWindow::g_pSlot = &slot;
+    ASSERT_TRUE(Main().OpenChild(&slot, ORV_RUNTIME_CLASS(CArgWindow), 42));
+    auto* opened = static_cast<CArgWindow*>(slot);
+    EXPECT_EQ(opened->m_nArg, 42);
+    EXPECT_EQ(opened->m_pSlotAtCreate, opened);   // stored before it was created
+    EXPECT_EQ(Main().m_lstChildren.front(), opened);
+    EXPECT_FALSE(Main().OpenChild(&slot, ORV_RUNTIME_CLASS(CArgWindow), 1));   // the slot is taken
+    EXPECT_EQ(slot, opened);
+    CORVWindow* other = nullptr;
+    EXPECT_FALSE(Main().OpenChild(&other, ORV_RUNTIME_CLASS(CORVControl), 1));   // not a window
+    EXPECT_EQ(other, nullptr);
+    CArgWindow::g_pSlot = nullptr;
+    EXPECT_TRUE(Main().RemoveChild(opened));
+    EXPECT_FALSE(Main().RemoveChild(opened));
+}
+
+}  // namespace
