@@ -1,6 +1,8 @@
 // Start-up registration of OrvaneDemo's runtime-class records, linked here in one place and the
 // build's own fixed order. Records are constant-initialised, so linking them at static
 // initialisation depends on no other file's initialisation order.
+#include <iterator>
+
 #include "framework/core/RuntimeClass.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/window/ORVMainWnd.h"
@@ -41,16 +43,6 @@ RuntimeClassRecord* const kClassOrder[] = {
     // Rich text and tag parsers.
 };
 
-struct ClassListRegistration {
-    ClassListRegistration()
-    {
-        for (RuntimeClassRecord* rec : kClassOrder) {
-            rec->m_pNext = g_pFirstRuntimeClass;
-            g_pFirstRuntimeClass = rec;
-        }
-    }
-};
-
-const ClassListRegistration g_ClassListRegistration;
+const bool g_bClassListLinked = (LinkClassList(kClassOrder, std::size(kClassOrder)), true);
 
 }  // namespace
