@@ -157,6 +157,7 @@ bool CORVControl::OnMouseMove(int, int)
 
 bool CORVControl::OnMouseEnter(int, int, CORVControl* prev)
 {
+    m_dwHoverStart = GetBuildFrameTime();
     if (kToolTipOnEnter) {
         ShowOwnToolTip();
     }

@@ -21,3 +21,8 @@ bool GetBuildImageSize(int frame, int set, int* w, int* h)
     }
     return g_TexMgr.GetTextureOriginSize(static_cast<u16>(set), static_cast<u16>(frame), *w, *h);
 }
+
+unsigned GetBuildFrameTime()
+{
+    return g_CG.m_dwFrameTime;
+}

@@ -258,3 +258,25 @@ TEST_F(EngineToolkitTest, OpenChildFillsAnEmptySlotOnly)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(EngineToolkitTest, EnteringAControlStampsTheRenderersFrameTimeAndShowsItsTooltip)
+{
+    CORVWindow* wnd = Open(275);
+    ASSERT_NE(wnd, nullptr);
+    auto* spot = new CORVControl();
+    spot->m_strToolTip = "tip";
+    wnd->AddChild(spot, false);
+    spot->CreateAt(wnd, 100, 100, 40, 40);
+    EXPECT_EQ(spot->m_dwHoverStart, 0xFFFFFFFFu);
+    glimmer_test::SetFrameTime(321);
+    g_ORVMgr.WndProc(kWnd, WM_MOUSEMOVE, 0, At(spot->m_nAbsX + 5, spot->m_nAbsY + 5));
+    EXPECT_EQ(CORVCtrlMgr::GetSingleton().m_pHover, spot);
+    EXPECT_EQ(spot->m_dwHoverStart, 321u);
+    EXPECT_FALSE(CORVToolTip::GetSingleton().m_vLines.empty());   // filled on entering
+    g_ORVMgr.WndProc(kWnd, WM_MOUSEMOVE, 0, At(spot->m_nAbsX + 50, spot->m_nAbsY + 50));
+    EXPECT_TRUE(CORVToolTip::GetSingleton().m_vLines.empty());    // emptied on leaving
+}
+
+}  // namespace
