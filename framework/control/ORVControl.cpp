@@ -199,7 +199,7 @@ bool CORVControl::OnLButtonUp(int x, int y)
     }
     // The button went down on another control and is released over this one: a drop.
     OnDrop(x, y);
-    if (mgr.m_pCapture != nullptr) {
+    if (kTellsDragEnd && mgr.m_pCapture != nullptr) {
         mgr.m_pCapture->OnDragEnd(x, y, this);
     }
     mgr.m_pCapture = nullptr;

@@ -106,4 +106,23 @@ TEST_F(ToolkitBothBuildsTest, ButtonsGoOnlyToTheTopmostModalControl)
     EXPECT_EQ(under->ids, (std::vector<u32>{ORV_MSG_RBUTTONDBLCLK, ORV_MSG_MBUTTONDOWN}));
 }
 
+TEST_F(ToolkitBothBuildsTest, ADropTellsTheControlThatHeldTheMouseOnlyWhereTheBuildDoes)
+{
+    struct Dragged : CORVControl {
+        bool OnDragEnd(int, int, CORVControl*) override
+        {
+            ++ends;
+            return true;
+        }
+        int ends = 0;
+    };
+    auto* dragged = new Dragged();
+    m_pParent->AddChild(dragged, false);
+    dragged->CreateAt(m_pParent, 100, 100, 20, 20);
+    dragged->OnLButtonDown(0, 0);
+    m_pChild->OnLButtonUp(0, 0);
+    EXPECT_EQ(dragged->ends, kTellsDragEnd ? 1 : 0);
+    EXPECT_EQ(CORVCtrlMgr::GetSingleton().m_pCapture, nullptr);
+}
+
 }  // namespace

@@ -38,6 +38,7 @@ inline constexpr u8 kDefaultFocusable = 1;      // controls accept the focus unl
 inline constexpr i32 kDefaultToolTipStyle = 6;  // tooltip colour index (yellow)
 inline constexpr bool kToolTipOnEnter = false;  // the tooltip is filled on every mouse move, not on entering
 inline constexpr bool kPostsDoubleClicks = true;  // double clicks post kNotifyLeftDblClk / kNotifyRightDblClk
+inline constexpr bool kTellsDragEnd = true;       // a drop tells the control that held the mouse (OnDragEnd)
 // What the base handlers answer (true: handled, routing stops there).
 inline constexpr bool kKeyResult = false;           // OnKeyDown, OnKeyUp, OnChar
 inline constexpr bool kMouseMoveResult = true;      // OnMouseMove (true also makes the control the hover control)

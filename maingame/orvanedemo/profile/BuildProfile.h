@@ -32,6 +32,7 @@ inline constexpr u8 kDefaultFocusable = 0;
 inline constexpr i32 kDefaultToolTipStyle = 2;    // the tooltip line type of a control's tooltip text
 inline constexpr bool kToolTipOnEnter = true;     // the tooltip is filled on entering, not on moving
 inline constexpr bool kPostsDoubleClicks = false;
+inline constexpr bool kTellsDragEnd = false;       // a drop tells the control that held the mouse (OnDragEnd)
 inline constexpr bool kKeyResult = true;          // keys that reach a plain control stop there
 inline constexpr bool kMouseMoveResult = true;
 inline constexpr bool kDropResult = true;

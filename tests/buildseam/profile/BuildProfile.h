@@ -17,7 +17,7 @@ inline constexpr u32 kSysWndGameIds[] = {0x113};
 
 inline constexpr u8 kDefaultFocusable = 0;
 inline constexpr i32 kDefaultToolTipStyle = 2;
-inline constexpr bool kToolTipOnEnter = true, kPostsDoubleClicks = false;
+inline constexpr bool kToolTipOnEnter = true, kPostsDoubleClicks = false, kTellsDragEnd = false;
 inline constexpr bool kKeyResult = true, kMouseMoveResult = true, kDropResult = true, kRButtonResult = true;
 inline constexpr bool kMButtonResult = true, kHitTestResult = true, kOnMessageResult = true;
 
