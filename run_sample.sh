@@ -26,8 +26,8 @@ cd "$scratch"
 echo
 echo "==== engine-drawn sample host (OrvaneDemo's exports, a Garden server of its own) ===="
 "$OLDPWD/../build/release/tools/orvanedemo_sample_host"
-echo "log.txt:"
-sed 's/^/    /' log.txt
+echo "log.txt (GBK, shown as UTF-8):"
+{ iconv -f GBK -t UTF-8 log.txt 2>/dev/null || cat log.txt; } | sed 's/^/    /'
 echo
 echo "==== engine toolkit demo (each frame's renderer calls) ===="
 "$OLDPWD/../build/release/tools/orvanedemo_toolkit_demo"
