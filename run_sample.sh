@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Orvane shared library and the sample programs, then runs them: the sample host
 # (the library through its exports, as a game loads it) and the toolkit demo (a queued message
-# box answered through simulated clicks). They run from tools/, so the library's data path
+# box answered through simulated clicks, text typed and pasted into an edit field, a row picked
+# from a drop-down list). They run from tools/, so the library's data path
 # "../data/help/..." finds this repository's data/.
 set -euo pipefail
 cd "$(dirname "$0")"

@@ -3,29 +3,26 @@
 // a quarter of memcpy's bytes per second. Allocations per iteration are counted beside the time.
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
 #include <cstring>
-#include <new>
 #include <string>
 #include <vector>
 
+#include "AllocCounter.h"
 #include "engine/WireCodec.h"
 
 namespace {
 
-std::atomic<long long> g_nAllocs{0};
-
+// Counts the allocations of the measured loop and sets the bytes it moved.
 struct AllocCounter {
-    explicit AllocCounter(benchmark::State& state) : m_State(state), m_nStart(g_nAllocs.load()) {}
+    explicit AllocCounter(benchmark::State& state) : m_State(state), m_nStart(AllocationCount()) {}
     ~AllocCounter()
     {
         const double iterations = m_State.iterations() > 0 ? static_cast<double>(m_State.iterations()) : 1.0;
-        m_State.counters["allocs/iter"] = static_cast<double>(g_nAllocs.load() - m_nStart) / iterations;
+        m_State.counters["allocs/iter"] = static_cast<double>(AllocationCount() - m_nStart) / iterations;
         m_State.SetBytesProcessed(static_cast<int64_t>(m_State.iterations()) * m_State.range(0));
     }
     benchmark::State& m_State;
-    long long m_nStart;
+    unsigned long long m_nStart;
 };
 
 std::vector<unsigned char> Packet(std::size_t n)
@@ -98,19 +95,6 @@ void BM_FrameScanner(benchmark::State& state)
 }
 
 }  // namespace
-
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-
-void* operator new(std::size_t n)
-{
-    ++g_nAllocs;
-    if (void* p = std::malloc(n != 0 ? n : 1)) {
-        return p;
-    }
-    throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
 
 BENCHMARK(BM_Memcpy)->Arg(12)->Arg(4096)->Arg(131072);
 BENCHMARK(BM_EncodeWire)->Arg(12)->Arg(4096)->Arg(131072);

@@ -152,12 +152,16 @@ IPlatform& Native()
 
 IPlatform& Get()
 {
-    return g_pActive != nullptr ? *g_pActive : NativeInstance();
+    // The native object is created on the first call whatever is installed, so that code which
+    // creates its services in order (the control manager) has it created before itself.
+    IPlatform& native = NativeInstance();
+    return g_pActive != nullptr ? *g_pActive : native;
 }
 
 IPlatform* Install(IPlatform* p)
 {
-    IPlatform* prev = g_pActive != nullptr ? g_pActive : &NativeInstance();
+    IPlatform& native = NativeInstance();
+    IPlatform* prev = g_pActive != nullptr ? g_pActive : &native;
     g_pActive = p;
     return prev;
 }

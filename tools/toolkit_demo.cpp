@@ -1,10 +1,12 @@
 // The toolkit on its own, before any game is built on it: the printing host hands over its
 // callback, a stand-in game window opens the way the game's reply would open it, and a queued
-// message box is answered through simulated clicks. Then the game data and the player's settings
+// message box is answered through simulated clicks, text is typed and pasted into an edit field
+// and a row is picked from a drop-down list. Then the game data and the player's settings
 // are read from their files (run from tools/, so "../data/help/..." is this repository's data/). Links the library's code statically, since
 // it reaches toolkit objects the exports do not show.
 #include <cstdio>
 
+#include <string>
 #include <vector>
 
 #include "aerie/state/AerieConfigMgr.h"
@@ -12,7 +14,10 @@
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/control/ORVWindow.h"
 #include "framework/core/GameHooks.h"
+#include "framework/text/TextUtil.h"
 #include "framework/widgets/ORVButton.h"
+#include "framework/widgets/ORVChoice.h"
+#include "framework/widgets/ORVEdit.h"
 #include "framework/window/ORVMsgBox.h"
 #include "maingame/orvane/ORVMgr.h"
 #include "tools/PrintingHost.h"
@@ -41,6 +46,49 @@ public:
 };
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CDemoGameWnd, CORVWindow)
+
+void PrintBytes(const char* label, const std::string& bytes)
+{
+    std::printf("    %s (%zu GBK bytes):", label, bytes.size());
+    for (unsigned char c : bytes) {
+        std::printf(" %02X", c);
+    }
+    std::printf("\n");
+}
+
+// A form with an edit field and a drop-down list: it answers the list's notifications as an owner
+// does (open on a box click, select on a row click) and prints what both report.
+class CDemoFormWnd : public CORVWindow {
+public:
+    CORVEdit* m_pEdit = nullptr;
+    CORVChoice* m_pChoice = nullptr;
+
+    void OnCreate() override
+    {
+        m_pEdit = new CORVEdit();
+        AddChild(m_pEdit, false);
+        m_pEdit->CreateEdit(this, 1, 0xFFFFFFFF, 0, 20, 20, 160, 14);   // takes the focus
+        m_pChoice = new CORVChoice();
+        AddChild(m_pChoice, true);
+        m_pChoice->CreateBox(this, 20, 60, 120);
+        for (const char* item : {"牧草", "木材", "石料", "金属"}) {
+            m_pChoice->AddItem(item, 0xFFFFFFFF, 1);
+        }
+    }
+    bool OnMessage(ORVMsg* msg) override
+    {
+        if (msg != nullptr && msg->m_pSender == m_pEdit && msg->m_nId == kNotifyEditChange) {
+            std::printf("    form: the edit field changed, %d bytes now\n", m_pEdit->Length());
+        } else if (msg != nullptr && msg->m_pSender == m_pChoice && msg->m_nId == kNotifyChoiceDrop) {
+            std::printf("    form: the list's box was clicked: %s it\n", m_pChoice->m_bOpen ? "closing" : "opening");
+            m_pChoice->m_bOpen ? m_pChoice->CloseList() : m_pChoice->DropDown();
+        } else if (msg != nullptr && msg->m_pSender == m_pChoice && msg->m_nId == kNotifyChoiceSelect) {
+            std::printf("    form: row %u was picked\n", msg->m_wParam);
+            m_pChoice->SetCurSel(static_cast<int>(msg->m_wParam));
+        }
+        return CORVWindow::OnMessage(msg);
+    }
+};
 
 void Frame(PrintingHost& host)
 {
@@ -107,6 +155,52 @@ int main()
         }
     }
     std::printf("-- boxes left: %zu, box open: %s\n", boxes.m_vMsgBuf.size(), boxes.m_pBox ? "yes" : "no");
+
+    std::printf("-- a form with an edit field and a drop-down list opens\n");
+    auto* form = new CDemoFormWnd();
+    main.AddChild(form, false);
+    form->CreateAt(&main, 100, 100, 300, 200);
+    CORVEdit* edit = form->m_pEdit;
+    std::printf("-- the player types two Chinese characters and \", ok\" (each GBK character as two character messages)\n");
+    for (unsigned char c : std::string("你好, ok")) {
+        mgr.WndProc(nullptr, WM_CHAR, c, 0);
+    }
+    Frame(host);
+    std::printf("-- the host's clipboard holds two Chinese characters; the player pastes them\n");
+    const std::string clip = "测试";
+    CopyToClipboard(clip.c_str(), static_cast<int>(clip.size()));
+    edit->Paste();
+    Frame(host);
+    PrintBytes("edit field text", edit->m_strText);
+    std::printf("    byte kinds:");
+    for (u8 kind : edit->m_vFlags) {
+        std::printf(" %02X", kind);
+    }
+    std::printf("\n    caret at byte %d, %d px\n", edit->m_nCaret, edit->m_nCaretX);
+
+    std::printf("-- the player clicks the drop-down list and picks its third row\n");
+    CORVChoice* choice = form->m_pChoice;
+    ClickCentre(host, choice);
+    Frame(host);
+    Frame(host);
+    if (!choice->m_bOpen) {
+        std::printf("the list did not open\n");
+        return 1;
+    }
+    const int rowX = choice->m_nAbsX + 30;
+    const int rowY = choice->m_nAbsY + choice->ListTop() + 2 * choice->m_nRowHeight + 5;
+    std::printf("    host: mouse to (%d,%d), left click\n", rowX, rowY);
+    mgr.WndProc(nullptr, WM_MOUSEMOVE, 0, Pos(rowX, rowY));
+    mgr.WndProc(nullptr, WM_LBUTTONDOWN, 1, Pos(rowX, rowY));
+    mgr.WndProc(nullptr, WM_LBUTTONUP, 0, Pos(rowX, rowY));
+    Frame(host);
+    Frame(host);
+    const ORVChoiceItem* picked = choice->GetSelectedItem();
+    std::printf("    selection %d, list %s\n", choice->m_nCurSel, choice->m_bOpen ? "open" : "closed");
+    if (picked != nullptr) {
+        PrintBytes("selected text", picked->m_strText);
+    }
+    main.DeleteChild(form);
 
     std::printf("-- the game data and the player's settings, read on first use\n");
     const CXmlAerieMgr* data = CXmlAerieMgr::GetSingleton();

@@ -1,5 +1,7 @@
 #include "aerie/state/AerieConfigMgr.h"
 
+#include "framework/core/GameHooks.h"
+
 namespace {
 
 constexpr const char* kGroupSkillRefreshKeys[6] = {
@@ -7,6 +9,14 @@ constexpr const char* kGroupSkillRefreshKeys[6] = {
     AerieConfigKey::CreateCommonRefurbish,  AerieConfigKey::CreateSeniorRefurbish,
     AerieConfigKey::FightCommonRefurbish,   AerieConfigKey::FightSeniorRefurbish,
 };
+
+// Game windows read the manager, also from their destructors: it is created before the control
+// manager, so it outlives the window tree.
+struct CAerieConfigMgrRegistration {
+    CAerieConfigMgrRegistration() { RegisterTreeService([] { CAerieConfigMgr::GetSingleton(); }); }
+};
+
+const CAerieConfigMgrRegistration g_CAerieConfigMgrRegistration;
 
 }  // namespace
 

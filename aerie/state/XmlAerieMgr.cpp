@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "framework/core/DebugLog.h"
+#include "framework/core/GameHooks.h"
 
 constinit const XmlAttrEntry CXmlAerieMgr::s_XmlEntries[] = {XmlAttrEnd()};
 ORV_IMPLEMENT_XML_MAP(CXmlAerieMgr, CXmlObj)
@@ -34,6 +35,14 @@ template <class Rec>
 void NoLists(Rec&)
 {
 }
+
+// Game windows read the manager, also from their destructors: it is created before the control
+// manager, so it outlives the window tree.
+struct CXmlAerieMgrRegistration {
+    CXmlAerieMgrRegistration() { RegisterTreeService([] { CXmlAerieMgr::GetSingleton(); }); }
+};
+
+const CXmlAerieMgrRegistration g_CXmlAerieMgrRegistration;
 
 }  // namespace
 

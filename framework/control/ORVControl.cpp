@@ -9,11 +9,11 @@
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CORVControl, CORVCtrlBaseTag)
 
-CORVControl::CORVControl() : m_spLife(std::make_shared<char>(0)) {}
+CORVControl::CORVControl() = default;
 
 CORVControl::~CORVControl()
 {
-    m_spLife.reset();
+    m_Life.End();
     if (CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive()) {
         mgr->ForgetControl(this);
     }
@@ -39,7 +39,9 @@ bool CORVControl::CreateAt(CORVControl* parent, int x, int y, int w, int h)
     m_nDepth = parent != nullptr ? parent->m_nDepth + 1 : 0;
     OnCreate();
     if (m_bModal) {
-        CORVCtrlMgr::GetSingleton().AddModal(this);
+        if (CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive()) {
+            mgr->AddModal(this);
+        }
     }
     return true;
 }
@@ -129,7 +131,9 @@ void CORVControl::OnChildKillFocus(CORVControl*, CORVControl*) {}
 
 void CORVControl::SetFocus()
 {
-    CORVCtrlMgr::GetSingleton().SetFocusControl(this);
+    if (CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive()) {
+        mgr->SetFocusControl(this);
+    }
 }
 
 // ---- Input handlers (base behaviour) ----
@@ -183,26 +187,35 @@ bool CORVControl::OnMessage10E() { return false; }
 
 bool CORVControl::OnLButtonDown(int, int)
 {
-    CORVCtrlMgr& mgr = CORVCtrlMgr::GetSingleton();
-    mgr.m_pCapture = this;
-    mgr.SetFocusControl(this);
+    if (CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive()) {
+        mgr->m_pCapture = this;
+        mgr->SetFocusControl(this);
+    }
     return true;
 }
 
 bool CORVControl::OnLButtonUp(int x, int y)
 {
-    CORVCtrlMgr& mgr = CORVCtrlMgr::GetSingleton();
-    if (mgr.m_pCapture == this) {
+    CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive();
+    if (mgr != nullptr && mgr->m_pCapture == this) {
         OnClick(static_cast<int>(kNotifyLeftClick));
-        mgr.m_pCapture = nullptr;
+        // The click's handlers may have ended the manager's life (never in a frame, but the
+        // manager is asked again rather than trusted).
+        if ((mgr = CORVCtrlMgr::GetIfAlive()) != nullptr) {
+            mgr->m_pCapture = nullptr;
+        }
         return true;
     }
     // The button went down on another control and is released over this one: a drop.
     OnDrop(x, y);
-    if (kTellsDragEnd && mgr.m_pCapture != nullptr) {
-        mgr.m_pCapture->OnDragEnd(x, y, this);
+    mgr = CORVCtrlMgr::GetIfAlive();
+    if (kTellsDragEnd && mgr != nullptr && mgr->m_pCapture != nullptr) {
+        mgr->m_pCapture->OnDragEnd(x, y, this);
+        mgr = CORVCtrlMgr::GetIfAlive();
     }
-    mgr.m_pCapture = nullptr;
+    if (mgr != nullptr) {
+        mgr->m_pCapture = nullptr;
+    }
     return true;
 }
 
@@ -290,8 +303,9 @@ bool CORVControl::ProcessMessage(ORVMsg* msg)
     switch (id) {
     case ORV_MSG_MOUSEMOVE: {
         const bool r = OnMouseMove(x, y);
-        if (r && !life.expired()) {
-            CORVCtrlMgr::GetSingleton().SetHoverControl(this);
+        CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive();
+        if (r && !life.expired() && mgr != nullptr) {
+            mgr->SetHoverControl(this);
         }
         return r;
     }
@@ -338,10 +352,16 @@ bool CORVControl::HitTest(int, int)
 
 void CORVControl::Render()
 {
-    const ORVLifeWatch life = Watch();
-    PumpPostedMessages();
-    if (life.expired()) {
-        return;
+    // Only handing out a posted message can end this control's life here: the life is watched
+    // only when one is pending (a steady frame takes no watch).
+    if (m_MsgQueue.GetPendingCount() != 0) {
+        const ORVLifeWatch life = Watch();
+        PumpPostedMessages();
+        if (life.expired()) {
+            return;
+        }
+    } else {
+        PumpPostedMessages();
     }
     OnDraw();
 }
@@ -356,6 +376,9 @@ void CORVControl::OnDrawOverlay() {}
 
 void CORVControl::PumpPostedMessages()
 {
+    if (m_MsgQueue.GetPendingCount() == 0) {
+        return;   // nothing to count down: most controls, most frames
+    }
     const std::vector<PostedMsg>& pumped = m_MsgQueue.Pump();
     if (pumped.empty()) {
         return;
@@ -369,6 +392,7 @@ void CORVControl::PumpPostedMessages()
             return;
         }
         ORVMsg msg = entry.m_Msg;
+        ForgetDeadSender(msg);
         OnMessage(&msg);
     }
 }
@@ -378,7 +402,20 @@ void CORVControl::PumpPostedMessages()
 void CORVControl::PostToParent(ORVMsg* msg)
 {
     if (m_pParent != nullptr && msg != nullptr) {
+        WatchSender(*msg);
         m_pParent->m_MsgQueue.PostMessage(*msg, kNotifyDelay);
+    }
+}
+
+void WatchSender(ORVMsg& msg)
+{
+    msg.m_SenderLife = msg.m_pSender != nullptr ? msg.m_pSender->Watch() : ORVLifeWatch();
+}
+
+void ForgetDeadSender(ORVMsg& msg)
+{
+    if (msg.m_pSender != nullptr && msg.m_SenderLife.expired()) {
+        msg.m_pSender = nullptr;
     }
 }
 

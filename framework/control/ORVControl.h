@@ -8,13 +8,10 @@
 #include <string>
 
 #include "BuildProfile.h"
+#include "framework/core/LifeToken.h"
 #include "framework/core/ORVMsg.h"
 #include "framework/core/OrvTypes.h"
 #include "framework/core/RuntimeClass.h"
-
-// A weak view of a control's life: expired once the control is destroyed. Loops that call
-// handlers which may delete controls (queue pumps, child walks) check it before touching one.
-using ORVLifeWatch = std::weak_ptr<const void>;
 
 class CORVControl : public CORVCtrlBaseTag {
     ORV_DECLARE_RUNTIME_CLASS(CORVControl)
@@ -102,7 +99,7 @@ public:
     static bool IsPointInRect(int left, int top, int px, int py, int h, int w);
 
     // Watches this control's life (see ORVLifeWatch).
-    ORVLifeWatch Watch() const { return m_spLife; }
+    ORVLifeWatch Watch() const { return m_Life.Watch(); }
 
     i32 m_nX = 0;
     i32 m_nY = 0;
@@ -128,5 +125,11 @@ public:
     ORVMsgQueue m_MsgQueue;
 
 private:
-    std::shared_ptr<const void> m_spLife;
+    ORVLifeToken m_Life;
 };
+
+// A posted message keeps a watch of its sender (WatchSender, when it is posted); a pump clears
+// the sender of a message whose sender died before hand-out (ForgetDeadSender), so that handlers
+// never take a new control at a reused address for it.
+void WatchSender(ORVMsg& msg);
+void ForgetDeadSender(ORVMsg& msg);

@@ -1,8 +1,6 @@
 #include "framework/control/ORVControlContainer.h"
 
 #include <algorithm>
-#include <utility>
-#include <vector>
 
 #include "framework/control/SizeSeam.h"
 #include "framework/control/ORVCtrlMgr.h"
@@ -85,29 +83,39 @@ CORVControl* CORVControlContainer::WalkChildren(bool backToFront, Fn fn)
     if (m_lstChildren.empty()) {
         return nullptr;
     }
-    std::vector<std::pair<CORVControl*, ORVLifeWatch>> snapshot;
-    snapshot.reserve(m_lstChildren.size());
-    auto take = [&](CORVControl* child) {
-        if (child != nullptr) {
-            snapshot.emplace_back(child, child->Watch());
-        }
-    };
-    if (backToFront) {
-        std::for_each(m_lstChildren.rbegin(), m_lstChildren.rend(), take);
-    } else {
-        std::for_each(m_lstChildren.begin(), m_lstChildren.end(), take);
-    }
+    // No copy of the list: while a walk runs, a deleted child leaves a null entry behind (see
+    // DeleteChild), so every list position stays valid; the container's own life token tells
+    // when a handler has deleted the container itself, and then nothing of it is touched again.
     const ORVLifeWatch life = Watch();
-    for (auto& [child, watch] : snapshot) {
-        if (life.expired()) {
-            return nullptr;
+    ++m_nWalkDepth;
+    CORVControl* found = nullptr;
+    auto visit = [&](auto first, auto last) {
+        for (auto it = first; it != last; ++it) {
+            CORVControl* child = *it;
+            if (child == nullptr) {
+                continue;
+            }
+            const bool took = fn(child);
+            if (life.expired()) {
+                return false;
+            }
+            if (took) {
+                found = child;
+                break;
+            }
         }
-        // Children leave the list only by being deleted, so a live watch means a child still here.
-        if (!watch.expired() && fn(child)) {
-            return child;
-        }
+        return true;
+    };
+    const bool alive = backToFront ? visit(m_lstChildren.rbegin(), m_lstChildren.rend())
+                                   : visit(m_lstChildren.begin(), m_lstChildren.end());
+    if (!alive) {
+        return nullptr;
     }
-    return nullptr;
+    if (--m_nWalkDepth == 0 && m_bChildHoles) {
+        m_bChildHoles = false;
+        m_lstChildren.remove(nullptr);
+    }
+    return found;
 }
 
 CORVControl* CORVControlContainer::DispatchToChildren(ORVMsg* msg)
@@ -131,6 +139,22 @@ bool CORVControlContainer::AddChild(CORVControl* child, bool atBack)
 
 void CORVControlContainer::DeleteAllChildren()
 {
+    if (m_nWalkDepth > 0) {
+        // Inside a walk of this container: entries are nulled, not removed (see WalkChildren).
+        // A child's destructor may add or delete entries: sweep until no child is left.
+        for (bool again = true; again;) {
+            again = false;
+            for (CORVControl*& entry : m_lstChildren) {
+                if (CORVControl* child = entry) {
+                    entry = nullptr;
+                    m_bChildHoles = true;
+                    delete child;
+                    again = true;
+                }
+            }
+        }
+        return;
+    }
     // A child's destructor may remove other entries: re-read the front each time.
     while (!m_lstChildren.empty()) {
         CORVControl* child = m_lstChildren.front();
@@ -143,6 +167,14 @@ void CORVControlContainer::BringToFront(CORVControl* child)
 {
     auto it = std::find(m_lstChildren.begin(), m_lstChildren.end(), child);
     if (it == m_lstChildren.end() || it == m_lstChildren.begin()) {
+        return;
+    }
+    if (m_nWalkDepth > 0) {
+        // Inside a walk: the old entry is nulled and a new one made at the front, so the walk's
+        // position stays where it was.
+        *it = nullptr;
+        m_bChildHoles = true;
+        m_lstChildren.push_front(child);
         return;
     }
     m_lstChildren.splice(m_lstChildren.begin(), m_lstChildren, it);
@@ -236,7 +268,14 @@ bool CORVControlContainer::RemoveChild(CORVControl* child)
     if (it == m_lstChildren.end()) {
         return false;
     }
-    m_lstChildren.erase(it);   // unlinked before its destructor runs
+    // Unlinked before its destructor runs; inside a walk of this container the entry is nulled
+    // instead, and removed when the walk ends.
+    if (m_nWalkDepth > 0) {
+        *it = nullptr;
+        m_bChildHoles = true;
+    } else {
+        m_lstChildren.erase(it);
+    }
     delete child;
     return true;
 }

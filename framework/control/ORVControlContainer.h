@@ -51,16 +51,21 @@ public:
         DeleteChild(child);
     }
 
-    // Front = topmost: offered input first, drawn last. Owned.
+    // Front = topmost: offered input first, drawn last. Owned. Children leave it only through
+    // DeleteChild and DeleteAllChildren; while a walk of the children runs, a deleted child's entry
+    // is left null and removed when the walk ends.
     std::list<CORVControl*> m_lstChildren;
     u8 m_bDragMovesParent = 0;
     i32 m_nGrabX = 0;
     i32 m_nGrabY = 0;
 
 private:
-    // Calls fn on the children (front to back, or back to front) over a snapshot of the list: a
-    // child deleted or unlinked by an earlier call is skipped, and the walk stops when this
-    // container dies. Returns the first child for which fn returned true, else null.
+    // Calls fn on the children (front to back, or back to front) in place, copying nothing: a
+    // child deleted by an earlier call is skipped, and the walk stops when this container dies.
+    // Returns the first child for which fn returned true, else null.
     template <class Fn>
     CORVControl* WalkChildren(bool backToFront, Fn fn);
+
+    u32 m_nWalkDepth = 0;       // walks of the children in progress (handlers may start more)
+    bool m_bChildHoles = false; // null entries left by deletions during a walk
 };

@@ -1,9 +1,12 @@
 #include "framework/control/ORVCtrlMgr.h"
 
 #include <algorithm>
+#include <new>
 #include <string>
 
 #include "framework/control/SizeSeam.h"
+#include "framework/core/DebugLog.h"
+#include "framework/core/DragIcon.h"
 #include "framework/core/GameHooks.h"
 #include "framework/core/ORVCallBack.h"
 #include "framework/core/ScratchBuffer.h"
@@ -15,13 +18,16 @@ u32 g_nMouseY = 0;
 
 namespace {
 
-CORVCtrlMgr* g_pLiveCtrlMgr = nullptr;
 bool g_bCtrlMgrTornDown = false;
 
 // The services that controls and the main window call are created first, so that they are
-// destroyed after the manager and its window tree.
+// destroyed after the manager and its window tree: the platform object (debug lines), the drag
+// state, the floating tips, the tooltip, and every service registered by its own file (message
+// box queue, the game's data and settings managers, ...).
 CORVCtrlMgr* CreateCtrlMgr()
 {
+    orv::platform::Get();
+    GetDragIcon();
     CAutoTip::GetSingleton();
     CORVToolTip::GetSingleton();
     CreateTreeServices();
@@ -29,17 +35,25 @@ CORVCtrlMgr* CreateCtrlMgr()
     return &g_CtrlMgr;
 }
 
+// What GetSingleton hands out once the manager is gone: an empty manager that is never destroyed
+// and never counts as the live one, so a stray late caller touches no destroyed object.
+CORVCtrlMgr& InertCtrlMgr()
+{
+    alignas(CORVCtrlMgr) static unsigned char storage[sizeof(CORVCtrlMgr)];
+    static CORVCtrlMgr* const inert = new (storage) CORVCtrlMgr(CORVCtrlMgr::kInert);
+    return *inert;
+}
+
 }  // namespace
 
 CORVCtrlMgr& CORVCtrlMgr::GetSingleton()
 {
+    if (g_bCtrlMgrTornDown) {
+        DebugLog("Error,the control manager was asked for after its teardown\n");
+        return InertCtrlMgr();
+    }
     static CORVCtrlMgr* const mgr = CreateCtrlMgr();
     return *mgr;
-}
-
-CORVCtrlMgr* CORVCtrlMgr::GetIfAlive()
-{
-    return g_pLiveCtrlMgr;
 }
 
 bool CORVCtrlMgr::IsTornDown()
@@ -49,14 +63,20 @@ bool CORVCtrlMgr::IsTornDown()
 
 CORVCtrlMgr::CORVCtrlMgr()
 {
-    g_pLiveCtrlMgr = this;
+    s_pLive = this;
 }
+
+CORVCtrlMgr::CORVCtrlMgr(InertTag) {}
 
 CORVCtrlMgr::~CORVCtrlMgr()
 {
-    // The window tree goes first, while the manager and every service its destructors call live.
+    // This runs at unload, when the host's callback object may already be gone: forget it before
+    // anything else, so nothing below calls the host (a game window dying here neither sends its
+    // leave request nor notifies the host; the host closes the game before unloading for that).
+    *GetORVCallBack() = nullptr;
+    // The window tree goes next, while the manager and every service its destructors call live.
     DestroyWindowTree();
-    g_pLiveCtrlMgr = nullptr;
+    s_pLive = nullptr;
     g_bCtrlMgrTornDown = true;
 }
 
@@ -106,14 +126,22 @@ bool CORVCtrlMgr::RouteMessage(ORVMsg* msg)
 
 void CORVCtrlMgr::RouteDueMessages()
 {
+    if (m_MsgQueue.GetPendingCount() == 0) {
+        return;
+    }
     const std::vector<PostedMsg>& pumped = m_MsgQueue.Pump();
     if (pumped.empty()) {
         return;
     }
     const std::vector<PostedMsg> due = pumped;   // routing may post (and pump) again
     for (const PostedMsg& entry : due) {
+        CORVCtrlMgr* mgr = GetIfAlive();   // nothing reaches a manager already torn down
+        if (mgr == nullptr) {
+            return;
+        }
         ORVMsg msg = entry.m_Msg;
-        RouteMessage(&msg);
+        ForgetDeadSender(msg);
+        mgr->RouteMessage(&msg);
     }
 }
 
@@ -190,7 +218,13 @@ void PostToManager(ORVMsg* msg, u32 delay)
     if (msg == nullptr || CORVCtrlMgr::IsTornDown()) {
         return;
     }
-    CORVCtrlMgr::GetSingleton().m_MsgQueue.PostMessage(*msg, delay);
+    CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive();
+    if (mgr == nullptr) {
+        mgr = &CORVCtrlMgr::GetSingleton();   // first use: the manager is created here
+    }
+    ORVMsg copy = *msg;
+    WatchSender(copy);
+    mgr->m_MsgQueue.PostMessage(copy, delay);
 }
 
 // ---- Windows input ----
@@ -199,8 +233,12 @@ namespace {
 
 bool Route(u32 id, u32 wParam, u32 lParam)
 {
+    CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive();
+    if (mgr == nullptr) {
+        return false;   // no window tree (yet, or any more): nothing takes input
+    }
     ORVMsg msg(id, wParam, lParam, std::string());
-    return CORVCtrlMgr::GetSingleton().RouteMessage(&msg);
+    return mgr->RouteMessage(&msg);
 }
 
 // The input method's result string, one character message per byte.

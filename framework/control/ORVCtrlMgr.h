@@ -13,15 +13,20 @@
 class CORVCtrlMgr {
 public:
     // g_CtrlMgr, created on first use. The services that controls call from their destructors are
-    // created before it (CreateTreeServices), so they outlive it.
+    // created before it (CreateTreeServices), so they outlive it. After its teardown (unload) it
+    // writes a debug line and hands out an empty stand-in; code that may run then uses GetIfAlive.
     static CORVCtrlMgr& GetSingleton();
     // The manager while it exists; null before its creation and once its teardown is done.
-    static CORVCtrlMgr* GetIfAlive();
+    static CORVCtrlMgr* GetIfAlive() { return s_pLive; }
     // True once the manager has been destroyed (library unload): nothing may reach it any more.
     static bool IsTornDown();
 
     CORVCtrlMgr();
     ~CORVCtrlMgr();
+    // An empty manager that never becomes the live one (what GetSingleton hands out after the
+    // teardown).
+    enum InertTag { kInert };
+    explicit CORVCtrlMgr(InertTag);
     CORVCtrlMgr(const CORVCtrlMgr&) = delete;
     CORVCtrlMgr& operator=(const CORVCtrlMgr&) = delete;
 
@@ -46,6 +51,9 @@ public:
     std::vector<CORVControl*> m_vModal;  // open modal controls in creation order
     CORVMainWnd m_MainWnd;
     ORVMsgQueue m_MsgQueue;
+
+private:
+    static inline CORVCtrlMgr* s_pLive = nullptr;   // set by the live manager's constructor
 };
 
 // Windows message -> framework message, routed at once; true when the framework handled it.

@@ -32,6 +32,18 @@ void NewBieSetStepTarget(u16 step, CORVControl* target)
     }
 }
 
+bool NewBieIsActive()
+{
+    return g_GameHooks.pfnNewBieIsActive != nullptr && g_GameHooks.pfnNewBieIsActive();
+}
+
+void NewBieOnStepEvent(u16 step)
+{
+    if (g_GameHooks.pfnNewBieOnStepEvent != nullptr) {
+        g_GameHooks.pfnNewBieOnStepEvent(step);
+    }
+}
+
 namespace {
 
 constexpr int kMaxTreeServices = 32;

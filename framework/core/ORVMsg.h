@@ -4,10 +4,10 @@
 #pragma once
 
 #include <cstdint>
-#include <map>
 #include <string>
 #include <vector>
 
+#include "framework/core/LifeToken.h"
 #include "framework/core/OrvTypes.h"
 
 class CORVControl;
@@ -53,6 +53,9 @@ struct ORVMsg {
     u32 m_lParam = 0;
     std::string m_strText;
     CORVControl* m_pSender = nullptr;   // the notifying control; not owned, may be gone by hand-out
+    // The sender's life, taken when the message is posted: a pump clears m_pSender of a sender
+    // that died meanwhile, so a new control at the same address is never taken for it.
+    ORVLifeWatch m_SenderLife;
 
     ORVMsg() = default;
     ORVMsg(u32 id, u32 wParam);
@@ -79,11 +82,11 @@ public:
     // handled wait for a later pump.
     const std::vector<PostedMsg>& Pump();
 
-    std::size_t GetPendingCount() const { return m_mapEntries.size(); }
+    std::size_t GetPendingCount() const { return m_vEntries.size(); }
     void Clear();
 
 private:
-    std::map<u32, PostedMsg> m_mapEntries;
+    std::vector<PostedMsg> m_vEntries;   // pending, in posting order
     u32 m_nNextSeq = 1;
     std::vector<PostedMsg> m_vDue;
 };

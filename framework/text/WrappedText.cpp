@@ -47,20 +47,24 @@ void CWrappedText::SetText(const std::string& text, int width, ARGB colour, int 
     std::size_t start = 0;
     for (;;) {
         const std::size_t nl = text.find('\n', start);
-        std::string rest =
+        const std::string rest =
             CountedPart(text.substr(start, nl == std::string::npos ? std::string::npos : nl - start));
-        // However narrow the width, a line takes at least one character.
-        while (rest.size() > std::max(limit, FirstCharBytes(rest.c_str()))) {
+        // Lines are cut off the front by moving an offset: each byte is walked once or twice, so a
+        // long text wraps in linear time. However narrow the width, a line takes at least one
+        // character.
+        std::size_t begin = 0;
+        while (rest.size() - begin > std::max(limit, FirstCharBytes(rest.c_str() + begin))) {
             // Walk whole characters up to the limit; one that straddles it moves to the next line.
+            const char* line = rest.c_str() + begin;
             std::size_t pos = 0;
             while (pos < limit) {
-                pos += FirstCharBytes(rest.c_str() + pos);
+                pos += FirstCharBytes(line + pos);
             }
-            const std::size_t cut = std::max(pos > limit ? limit - 1 : limit, FirstCharBytes(rest.c_str()));
-            append(rest.substr(0, cut));
-            rest.erase(0, cut);
+            const std::size_t cut = std::max(pos > limit ? limit - 1 : limit, FirstCharBytes(line));
+            append(rest.substr(begin, cut));
+            begin += cut;
         }
-        append(std::move(rest));
+        append(rest.substr(begin));
         if (nl == std::string::npos) {
             break;
         }

@@ -56,24 +56,24 @@ ORVImageLook CORVButton::GetLook()
 {
     const int base = m_wFrame;
     const ORVPressState state = GetPressState(*this);
-    ORVImageLook look;
+    int frame = base;
+    u32 colour = kButtonCaptionColour;
     if (state == ORVPressState::Disabled) {
-        look = {base + kPressedOffset, kButtonCaptionColour, 0};
+        frame = base + kPressedOffset;
     } else if (m_nLatch != 0) {
-        look = {base + static_cast<int>(m_nLatch), kButtonCaptionLatchedColour, 0};
+        frame = base + static_cast<int>(m_nLatch);
+        colour = kButtonCaptionLatchedColour;
     } else if (state == ORVPressState::Pressed) {
-        look = {base + kPressedOffset, kButtonCaptionLatchedColour, 0};
+        frame = base + kPressedOffset;
+        colour = kButtonCaptionLatchedColour;
     } else if (state == ORVPressState::Hover) {
-        look = {base + kHoverOffset, kButtonCaptionHoverColour, 0};
-    } else {
-        look = {base, kButtonCaptionColour, 0};
+        frame = base + kHoverOffset;
+        colour = kButtonCaptionHoverColour;
     }
     // The pressed frame of an enabled button (pressed, or latched with the radio latch) pushes
     // its caption in.
-    if (state != ORVPressState::Disabled && look.nFrame == base + kPressedOffset) {
-        look.nShift = 1;
-    }
-    return look;
+    const int shift = state != ORVPressState::Disabled && frame == base + kPressedOffset ? 1 : 0;
+    return ORVImageLook{frame, colour, shift};
 }
 
 // ---- CORVCheck ----

@@ -1,11 +1,11 @@
 #include "framework/window/ORVMsgBox.h"
 
-#include "framework/control/SizeSeam.h"
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/core/DebugLog.h"
 #include "framework/core/GameHooks.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/widgets/ORVToolTip.h"
+#include "framework/window/BackgroundFit.h"
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CORVMsgBox, CORVWindow)
 
@@ -120,12 +120,7 @@ void CORVMsgBox::CreateCloseButton() {}
 
 void CORVMsgBox::OnCreate()
 {
-    m_wBackFrame = kMsgBoxBackFrame;
-    int w = 0;
-    int h = 0;
-    GetBuildImageSize(kMsgBoxBackFrame, kImageSetWindow, &w, &h);
-    SetSize(w, h);
-    CenterInParent();
+    FitToBackground(*this, kMsgBoxBackFrame);
 
     ORVMsgBoxQueue& queue = ORVMsgBoxQueue::GetSingleton();
     if (queue.m_pBox != nullptr) {

@@ -1,11 +1,15 @@
 #include "framework/xml/XmlNumber.h"
 
 #include <cstdint>
+#include <clocale>
 #include <cstdlib>
+#include <cstring>
 #include <limits>
 
 #include <locale.h>
 #include <stdlib.h>
+
+#include "framework/core/DebugLog.h"
 
 namespace {
 
@@ -99,11 +103,30 @@ double XmlTextToDouble(const char* text)
     }
 #if defined(_WIN32)
     static const _locale_t cLocale = _create_locale(LC_NUMERIC, "C");
-    return _strtod_l(text, nullptr, cLocale);
+    if (cLocale != nullptr) {
+        return _strtod_l(text, nullptr, cLocale);
+    }
 #else
     static const locale_t cLocale = newlocale(LC_NUMERIC_MASK, "C", static_cast<locale_t>(0));
-    return strtod_l(text, nullptr, cLocale);
+    if (cLocale != static_cast<locale_t>(0)) {
+        return strtod_l(text, nullptr, cLocale);
+    }
 #endif
+    return XmlTextToDoubleWithoutCLocale(text);
+}
+
+double XmlTextToDoubleWithoutCLocale(const char* text)
+{
+    if (text == nullptr) {
+        return 0.0;
+    }
+    // The process's own numeric locale reads the text as "C" does when its decimal point is '.'.
+    const lconv* conv = std::localeconv();
+    if (conv != nullptr && conv->decimal_point != nullptr && std::strcmp(conv->decimal_point, ".") == 0) {
+        return std::strtod(text, nullptr);
+    }
+    DebugLog("Error,no \"C\" numeric locale: \"%.32s\" read as 0\n", text);
+    return 0.0;
 }
 
 bool XmlStrictToInt(std::string_view piece, i32& out)

@@ -19,6 +19,9 @@ u32 XmlTextToHex(const char* text);
 // atof: the longest leading part that reads as a floating-point number, in the "C" locale's
 // syntax (decimal point '.'); 0.0 when there is none.
 double XmlTextToDouble(const char* text);
+// What XmlTextToDouble does when the system cannot make a "C" numeric locale: the process's own
+// locale reads the text when its decimal point is '.', else the result is 0 with a debug line.
+double XmlTextToDoubleWithoutCLocale(const char* text);
 
 // Strict reading of one whole piece: an optional '+' or '-' followed by one or more decimal
 // digits and nothing else, within the 32-bit signed range. False for anything else (an empty

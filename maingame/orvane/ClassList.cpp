@@ -4,9 +4,18 @@
 #include <iterator>
 
 #include "framework/core/RuntimeClass.h"
+#include "framework/richtext/ORVRichParagraph.h"
+#include "framework/richtext/ORVRichTextViewer.h"
+#include "framework/richtext/ORVSimpleBuilder.h"
+#include "framework/richtext/ORVTextContext.h"
 #include "framework/widgets/ORVButton.h"
+#include "framework/widgets/ORVChoice.h"
+#include "framework/widgets/ORVEdit.h"
+#include "framework/widgets/ORVScroll.h"
 #include "framework/window/ORVMainWnd.h"
+#include "framework/window/ORVMenuWnd.h"
 #include "framework/window/ORVMsgBox.h"
+#include "framework/window/ORVSplitWnd.h"
 
 namespace {
 
@@ -25,14 +34,35 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVMainWnd::classCORVMainWnd,
     &CORVControl::classCORVControl,
     &CORVCtrlBaseTag::classCORVCtrlBaseTag,
+    &CORVSplitWnd::classCORVSplitWnd,
     &CORVControlContainer::classCORVControlContainer,
+    &CORVMenuWnd::classCORVMenuWnd,
     &CORVWindow::classCORVWindow,
     &CORVMsgBox::classCORVMsgBox,
+    &CORVHScroll::classCORVHScroll,
+    &CORVScroll::classCORVScroll,
+    &CORVEdit::classCORVEdit,
     &CORVButton::classCORVButton,
     &CORVCheck::classCORVCheck,
     &CORVRadioGroup::classCORVRadioGroup,
+    &CORVVScroll::classCORVVScroll,
+    &CORVChoice::classCORVChoice,
+    &CORVRichTextViewer::classCORVRichTextViewer,
     // Aerie game.
     // Rich text and simple markup.
+    &CORVRichParagraph::classCORVRichParagraph,
+    &CTextContext::classCTextContext,
+    &CBlock::classCBlock,
+    &CNewLineMark::classCNewLineMark,
+    &CTextBlock::classCTextBlock,
+    &CNameBlock::classCNameBlock,
+    &CImageBlock::classCImageBlock,
+    &CTypeMark::classCTypeMark,
+    &CORVSimpleParser::classCORVSimpleParser,
+    &CORVSimpleStyleParser::classCORVSimpleStyleParser,
+    &CORVSimpleImageParser::classCORVSimpleImageParser,
+    &CORVSimpleBuilder::classCORVSimpleBuilder,
+    &CORVSimpleBuilder2::classCORVSimpleBuilder2,
 };
 
 const bool g_bClassListLinked = (LinkClassList(kClassOrder, std::size(kClassOrder)), true);

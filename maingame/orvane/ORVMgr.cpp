@@ -79,10 +79,12 @@ bool CORVMgr::IsAerieOpen()
 void CORVMgr::Render()
 {
     ORV_EXPORT_TRY
-    if (IsAerieOpen()) {
-        CORVCtrlMgr& mgr = CORVCtrlMgr::GetSingleton();
-        mgr.RouteDueMessages();   // the manager's queue first, each due message routed like input
-        mgr.m_MainWnd.Render();
+    CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive();
+    if (mgr != nullptr && mgr->m_MainWnd.IsGameOpen()) {
+        mgr->RouteDueMessages();   // the manager's queue first, each due message routed like input
+        if (CORVCtrlMgr* live = CORVCtrlMgr::GetIfAlive()) {
+            live->m_MainWnd.Render();
+        }
     }
     ORV_EXPORT_CATCH("Render", )
 }

@@ -148,7 +148,9 @@ void CORVMgr::Render()
         UpdateEngine();
         UpdateMsg();
         g_CG.BeginScene();
-        CORVCtrlMgr::GetSingleton().m_MainWnd.Render();
+        if (CORVMainWnd* main = MainWnd()) {
+            main->Render();
+        }
         g_CG.EndScene(nullptr);
     } catch (...) {
         DebugLog("Error,exception in CORVMgr::Render\n");
@@ -173,7 +175,9 @@ bool CORVMgr::UpdateEngine()
 
 void CORVMgr::UpdateMsg()
 {
-    CORVCtrlMgr::GetSingleton().RouteDueMessages();
+    if (CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive()) {
+        mgr->RouteDueMessages();
+    }
 }
 
 bool CORVMgr::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)

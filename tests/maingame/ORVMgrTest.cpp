@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "framework/control/ORVCtrlMgr.h"
-#include "framework/core/DragIcon.h"
 #include "framework/core/GameHooks.h"
 #include "maingame/orvane/ORVMgr.h"
 #include "support/TestHarness.h"
@@ -122,16 +121,6 @@ TEST_F(ORVMgrTest, ExceptionsStopAtTheBoundary)
     g_GameHooks.pfnOnRecv = [](const char*, int) { throw 1; };
     EXPECT_NO_THROW(Mgr().Recv("x", 1));
     EXPECT_TRUE(m_Fake.HasDebugLineContaining("Recv"));
-}
-
-TEST(DragIcon, FirstUseIsNotDraggingWithNoSource)
-{
-    const ORVDragIcon& drag = GetDragIcon();
-    EXPECT_EQ(drag.m_bDragging, 0);
-    EXPECT_EQ(drag.m_nSource, -1);
-    EXPECT_EQ(drag.m_wFrame, 0);
-    EXPECT_EQ(drag.m_wSet, 0);
-    EXPECT_EQ(&GetDragIcon(), &drag);
 }
 
 }  // namespace

@@ -162,7 +162,8 @@ public:
     {
         Note("Draw");
         if (m_fnOnDraw) {
-            m_fnOnDraw();
+            m_fnOnDraw();   // may delete this control: nothing of it is touched afterwards
+            return;
         }
         Base::OnDraw();
     }

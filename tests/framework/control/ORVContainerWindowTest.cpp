@@ -309,6 +309,65 @@ TEST_F(WindowTest, CreateChildMakesATopmostChildFromARecordAndHandsItsArguments)
     EXPECT_EQ(wnd->m_lstChildren.size(), before);
 }
 
+// Drawing walks the children in place, without a copy: a child's draw that deletes a sibling,
+// itself, every child or the container leaves the walk sound (ASan watches), each live child is
+// drawn once, a deleted one no more, and the list holds no gap once the walk is over.
+TEST_F(ContainerTest, DrawingWalkSurvivesDrawsThatDeleteControls)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::string> drawn;
+        std::vector<std::string> left;   // front to back
+    };
+    const Case cases[] = {
+        {"sibling", {"A:Draw", "B:Draw", "D:Draw"}, {"D", "B", "A"}},
+        {"itself", {"A:Draw", "B:Draw", "C:Draw", "D:Draw"}, {"D", "C", "A"}},
+        {"all", {"A:Draw", "B:Draw"}, {}},
+        {"container", {"A:Draw", "B:Draw"}, {}},
+    };
+    for (const Case& c : cases) {
+        auto* parent = new ProbeContainer("parent");
+        parent->CreateAt(nullptr, 0, 0, 100, 100);
+        auto* a = Place(*parent, new ProbeControl("A"), 0, 0, 10, 10);
+        auto* b = Place(*parent, new ProbeControl("B"), 0, 0, 10, 10);
+        auto* cc = Place(*parent, new ProbeControl("C"), 0, 0, 10, 10);
+        Place(*parent, new ProbeControl("D"), 0, 0, 10, 10);
+        const std::string what = c.name;
+        b->m_fnOnDraw = [&, parent, b, cc] {
+            if (what == "sibling") {
+                parent->DeleteChild(cc);
+            } else if (what == "itself") {
+                parent->DeleteChild(b);
+            } else if (what == "all") {
+                parent->DeleteAllChildren();
+            } else {
+                delete parent;
+            }
+        };
+        const ORVLifeWatch life = parent->Watch();
+        ProbeLog().clear();
+        parent->Render();
+        std::vector<std::string> drawn;
+        for (const std::string& e : ProbeLog()) {
+            if (e.find(":Draw") != std::string::npos && e.rfind("parent", 0) != 0) {
+                drawn.push_back(e);
+            }
+        }
+        EXPECT_EQ(drawn, c.drawn) << c.name;
+        if (life.expired()) {
+            EXPECT_EQ(what, "container");
+            continue;
+        }
+        std::vector<std::string> left;
+        for (CORVControl* child : parent->m_lstChildren) {
+            left.push_back(child != nullptr ? ProbeControl::NameOf(child) : "(gap)");
+        }
+        EXPECT_EQ(left, c.left) << c.name;
+        (void)a;
+        delete parent;
+    }
+}
+
 // A handler that deletes the container whose children are being walked, or a sibling still to be
 // offered the message: the walk stops or skips, and nothing freed is touched (ASan).
 TEST_F(ContainerTest, ChildWalkSurvivesHandlersThatDeleteControls)
@@ -331,6 +390,37 @@ TEST_F(ContainerTest, ChildWalkSurvivesHandlersThatDeleteControls)
     const ORVLifeWatch life = outer->Watch();
     EXPECT_TRUE(LButtonDown(112 + 10, 84 + 10));
     EXPECT_TRUE(life.expired());
+}
+
+}  // namespace
+
+namespace {
+
+using namespace orv::test;
+
+// A dying container is out of the manager's capture, hover, focus and modal fields before its
+// children go: their destructors (and whatever they route) never find the half-destroyed container.
+TEST_F(ContainerTest, LeavesTheManagersFieldsBeforeItsChildrenAreDeleted)
+{
+    auto* parent = new ProbeContainer("parent");
+    parent->m_bModal = 1;
+    parent->CreateAt(nullptr, 0, 0, 100, 100);
+    auto* child = Place(*parent, new ProbeControl("child"), 0, 0, 10, 10);
+    CtrlMgr().m_pCapture = parent;
+    CtrlMgr().m_pHover = parent;
+    CtrlMgr().m_pFocus = parent;
+    ASSERT_EQ(CtrlMgr().m_vModal.size(), 1u);
+    std::vector<std::string> stillHeld;
+    const CORVControl* dying = parent;
+    child->m_fnOnDestroy = [&] {
+        CORVCtrlMgr& mgr = CtrlMgr();
+        if (mgr.m_pCapture == dying) stillHeld.push_back("capture");
+        if (mgr.m_pHover == dying) stillHeld.push_back("hover");
+        if (mgr.m_pFocus == dying) stillHeld.push_back("focus");
+        if (!mgr.m_vModal.empty()) stillHeld.push_back("modal");
+    };
+    delete parent;
+    EXPECT_EQ(stillHeld, std::vector<std::string>{});
 }
 
 }  // namespace

@@ -3,9 +3,7 @@
 #include <string>
 
 #include "framework/control/ORVCtrlMgr.h"
-#include "framework/core/GameHooks.h"
 #include "framework/widgets/ORVToolTip.h"
-#include "maingame/orvane/ORVMgr.h"
 #include "support/ProbeControl.h"
 #include "support/TestHarness.h"
 
@@ -323,28 +321,6 @@ TEST_F(ControlTest, ControlsFillTheTooltipOnMovesAndTheLeftControlEmptiesIt)
     ASSERT_EQ(tip.m_vLines.size(), 1u);
     EXPECT_EQ(tip.m_vLines[0].m_vSegments[0].m_strText, "tip B");
     EXPECT_EQ(tip.m_vLines[0].m_vSegments[0].m_nColour, 3);
-}
-
-// The library left with open windows at exit: the manager tears its tree down first, while the
-// services the windows call from their destructors (its own queue among them) still live.
-TEST(LibraryTeardown, WindowsLeftOpenAtExitGoBeforeTheServicesTheyUse)
-{
-    static RecordingHost host;
-    CORVMgr::GetSingleton().SetORVCallBack(&host);
-    SetSystemWindowRecord(ORV_MSG_GAMEWND, ORV_RUNTIME_CLASS(CTestWindow));
-    ORVMsg open(ORV_MSG_GAMEWND, kSysWndOpen);
-    CORVCtrlMgr::GetSingleton().RouteMessage(&open);
-    auto* wnd = new ProbeWindow("left open");
-    wnd->m_fnOnDestroy = [] {
-        ORVMsg note(ORV_MSG_GAMEWND, 5);
-        PostToManager(&note, 1);
-        CORVCtrlMgr::GetSingleton().RouteMessage(&note);
-        CORVToolTip::GetSingleton().Clear();
-    };
-    Place(*static_cast<CTestWindow*>(CORVCtrlMgr::GetSingleton().m_MainWnd.GetSystemWindow(ORV_MSG_GAMEWND)), wnd, 0, 0, 10, 10);
-    CORVCtrlMgr::GetSingleton().SetFocusControl(wnd);
-    EXPECT_TRUE(CORVMgr::GetSingleton().IsAerieOpen());
-    // Nothing is reset here: the process's exit runs the teardown (AddressSanitizer watches it).
 }
 
 }  // namespace

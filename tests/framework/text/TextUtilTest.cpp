@@ -91,13 +91,6 @@ TEST(TextDuration, FormattedTexts)
     }
 }
 
-TEST(TextNumber, IntToStringIsDecimal)
-{
-    EXPECT_EQ(IntToString(0), "0");
-    EXPECT_EQ(IntToString(-12), "-12");
-    EXPECT_EQ(IntToString(-2147483647 - 1), "-2147483648");
-}
-
 class TextClipboard : public ::testing::Test {
 protected:
     orv::platform::FakePlatform fake;

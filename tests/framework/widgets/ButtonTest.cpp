@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "framework/widgets/ButtonTestSupport.h"
 #include "framework/widgets/ORVButton.h"
+#include "framework/widgets/WidgetTestSupport.h"
 #include "support/TestHarness.h"
 
 namespace orv::test {
@@ -16,22 +16,13 @@ constexpr u32 kWhite = 0xFFFFFFFF;
 constexpr u32 kRed = 0xFFD99694;
 constexpr u32 kYellow = 0xFFD9D994;
 
-// A 400 x 300 window at (10, 20) in the main window (which sits at (112, 84) on the 1024 x 768
-// host screen), so its children's absolute position is their position + (122, 104).
-class ButtonTest : public LibraryTest {
+// Buttons in the record window, whose children's absolute position is their position + (122, 104).
+class ButtonTest : public WidgetTest {
 protected:
-    static constexpr int kWndAbsX = 122;
-    static constexpr int kWndAbsY = 104;
-
     void SetUp() override
     {
-        LibraryTest::SetUp();
+        WidgetTest::SetUp();
         m_Host.SetImageSize(40, 92, 100, 30);
-        Attach();
-        OpenGame();
-        m_pWnd = new CRecordWnd();
-        MainWnd().AddChild(m_pWnd, false);
-        m_pWnd->CreateAt(&MainWnd(), 10, 20, 400, 300);
     }
 
     CORVButton* AddButton(int x, int y, int frame)
@@ -71,8 +62,6 @@ protected:
         }
         return out;
     }
-
-    CRecordWnd* m_pWnd = nullptr;
 };
 
 // ---- CORVButton ----

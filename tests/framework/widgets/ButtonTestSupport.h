@@ -1,4 +1,4 @@
-// Shared by the button and message-box tests: a window that records the messages handed to it
+// Shared by the widget and system-window tests: a window that records the messages handed to it
 // (posted notifications, and routed ones) with the host frame in which they arrived.
 #pragma once
 

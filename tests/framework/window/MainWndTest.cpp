@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstddef>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -231,6 +233,46 @@ TEST_F(MainWndTest, ManagersQueueWaitsWhileTheGameIsClosed)
     EXPECT_EQ(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND), nullptr);
     CORVCtrlMgr::GetSingleton().RouteDueMessages();   // a frame of the manager's queue routes the due command
     EXPECT_NE(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND), nullptr);
+}
+
+// A window at one address at a time: the next one is built in the same bytes, as an allocator may
+// hand a freed block out again.
+class CReusedWnd : public CORVWindow {
+    ORV_DECLARE_RUNTIME_CLASS(CReusedWnd)
+public:
+    static void* operator new(std::size_t size, const std::nothrow_t&) noexcept
+    {
+        return size <= sizeof(s_Storage) ? s_Storage : nullptr;
+    }
+    static void* operator new(std::size_t size) { return operator new(size, std::nothrow); }
+    static void operator delete(void*) noexcept {}
+
+private:
+    alignas(std::max_align_t) static inline unsigned char s_Storage[1024];
+};
+ORV_IMPLEMENT_RUNTIME_CLASS(CReusedWnd, CORVWindow)
+
+// A window asks to close, dies before the request is handed out, and a new window takes its
+// address in the same frame: the stale request does not close the new window.
+TEST_F(MainWndTest, StaleCloseRequestDoesNotCloseANewWindowAtTheSameAddress)
+{
+    Attach();
+    ScopedSystemWindowRecord record(ORV_MSG_GAMEWND, ORV_RUNTIME_CLASS(CReusedWnd));
+    Route(ORVMsg(ORV_MSG_GAMEWND, kSysWndOpen));
+    auto* first = static_cast<CORVWindow*>(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND));
+    ASSERT_NE(first, nullptr);
+    first->Close();                                      // close request posted, sender = first
+    Route(ORVMsg(ORV_MSG_GAMEWND, kSysWndClose));        // first dies
+    Route(ORVMsg(ORV_MSG_GAMEWND, kSysWndOpen));         // second, at the same address
+    CORVControl* second = MainWnd().GetSystemWindow(ORV_MSG_GAMEWND);
+    ASSERT_EQ(second, first);
+    MainWnd().PumpPostedMessages();
+    ASSERT_EQ(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND), second);
+
+    // A request from the live window still closes it.
+    static_cast<CORVWindow*>(second)->Close();
+    MainWnd().PumpPostedMessages();
+    EXPECT_EQ(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND), nullptr);
 }
 
 }  // namespace

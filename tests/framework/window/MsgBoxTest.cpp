@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "framework/core/GameHooks.h"
-#include "framework/widgets/ButtonTestSupport.h"
 #include "framework/widgets/ORVButton.h"
+#include "framework/widgets/WidgetTestSupport.h"
 #include "framework/window/ORVMsgBox.h"
 #include "support/TestHarness.h"
 
@@ -20,7 +20,7 @@ constexpr u32 kWhite = 0xFFFFFFFF;
 
 // Box background 340 x 150 on a 1024 x 768 host: the main window sits at (112, 84), the box at
 // (230, 225) inside it, (342, 309) on the screen. Buttons are 98 x 30.
-class MsgBoxTest : public LibraryTest {
+class MsgBoxTest : public RecordWindowTest {
 protected:
     static constexpr int kBoxX = 342;
     static constexpr int kBoxY = 309;
@@ -34,12 +34,7 @@ protected:
         m_Host.SetImageSize(9, 92, 98, 30);
         m_Host.SetImageSize(12, 92, 98, 30);
         m_Host.SetImageSize(50, 92, 98, 30);
-        Attach();
-        OpenGame();
-        // Covers the whole main window, under any box.
-        m_pWnd = new CRecordWnd();
-        MainWnd().AddChild(m_pWnd, false);
-        m_pWnd->CreateAt(&MainWnd(), 0, 0, 800, 600);
+        OpenWithRecordWindow(0, 0, 800, 600);   // covers the whole main window, under any box
     }
     void TearDown() override
     {
@@ -50,12 +45,6 @@ protected:
 
     static ORVMsgBoxQueue& Queue() { return ORVMsgBoxQueue::GetSingleton(); }
     CORVMsgBox* Box() { return static_cast<CORVMsgBox*>(MainWnd().GetSystemWindow(ORV_MSG_MSGBOX)); }
-
-    static void ClickOn(CORVControl* ctrl)
-    {
-        ASSERT_NE(ctrl, nullptr);
-        LClick(ctrl->m_nAbsX + 3, ctrl->m_nAbsY + 3);
-    }
 
     // The answers (kAnswerId) routed so far: wParam and frame.
     std::vector<std::pair<u32, int>> Answers() const
@@ -71,7 +60,6 @@ protected:
 
     static ORVMsg Answer(u32 n) { return ORVMsg(kAnswerId, n); }
 
-    CRecordWnd* m_pWnd = nullptr;
 };
 
 TEST_F(MsgBoxTest, OneRequestOpensAnswersAndClosesFrameByFrame)

@@ -217,6 +217,9 @@ TEST(XmlNumber, DoubleReadsLikeAtof)
     EXPECT_DOUBLE_EQ(XmlTextToDouble("abc"), 0.0);
     EXPECT_DOUBLE_EQ(XmlTextToDouble("3,5"), 3.0);
     EXPECT_DOUBLE_EQ(XmlTextToDouble(nullptr), 0.0);
+    // Without a "C" locale object the process's own locale ("C" here) reads the same.
+    EXPECT_DOUBLE_EQ(XmlTextToDoubleWithoutCLocale("1.5"), 1.5);
+    EXPECT_DOUBLE_EQ(XmlTextToDoubleWithoutCLocale(nullptr), 0.0);
 }
 
 TEST(XmlBinding, BindsThroughTheMapChainIgnoringCase)

@@ -1,0 +1,191 @@
+#include "framework/window/ORVSplitWnd.h"
+
+#include <cstdio>
+
+#include "framework/core/GameHooks.h"
+#include "framework/core/ORVCallBack.h"
+#include "framework/widgets/ORVButton.h"
+#include "framework/widgets/ORVEdit.h"
+#include "framework/widgets/ORVScroll.h"
+#include "framework/window/BackgroundFit.h"
+
+ORV_IMPLEMENT_RUNTIME_CLASS(CORVSplitWnd, CORVWindow)
+
+namespace {
+
+// Children: buttons of set 92 by their frame, the bar and the edit field.
+constexpr int kOkX = 48, kOkY = 85;
+constexpr u16 kOkFrame = 48;
+constexpr int kCancelX = 193, kCancelY = 85;
+constexpr u16 kCancelFrame = 60;
+constexpr int kBarX = 48, kBarY = 52, kBarLength = 222;
+constexpr int kIncX = 275, kIncY = 49;
+constexpr u16 kIncFrame = 42;
+constexpr int kDecX = 18, kDecY = 49;
+constexpr u16 kDecFrame = 45;
+constexpr int kEditX = 100, kEditY = 22, kEditW = 95, kEditH = 14;
+constexpr int kEditLength = 5;       // bytes: up to 99999
+constexpr int kEditFont = 1;
+constexpr u32 kEditAlign = 0;
+constexpr int kPageSteps = 10;       // the wheel moves a tenth of the range (at least 1)
+
+// The split request: header {u32 owner 0, u16 main id, u16 sub id, u16 item id, u16 amount}, no body.
+constexpr u16 kRequestMainId = 0x367;
+constexpr u16 kSplitSubId = 0x14;
+constexpr int kHeaderSize = 12;
+
+void PutU16(char* at, u16 v)
+{
+    at[0] = static_cast<char>(v & 0xFF);
+    at[1] = static_cast<char>(v >> 8);
+}
+
+// The main window opens the window through its record.
+struct SplitRegistration {
+    SplitRegistration() { SetSystemWindowRecord(ORV_MSG_SPLITWND, ORV_RUNTIME_CLASS(CORVSplitWnd)); }
+};
+
+const SplitRegistration g_SplitRegistration;
+
+}  // namespace
+
+CORVSplitWnd::CORVSplitWnd()
+{
+    m_bModal = 1;
+}
+
+CORVSplitWnd::~CORVSplitWnd() = default;
+
+void CORVSplitWnd::CreateCloseButton() {}
+
+void CORVSplitWnd::SetArgs(int arg, std::string text)
+{
+    // A negative maximum counts as 0; above 65,535 the 16-bit amount of the request would wrap.
+    m_nMaxCount = arg < 0 ? 0 : static_cast<u32>(arg) > kSplitMaxAmount ? kSplitMaxAmount : static_cast<u32>(arg);
+    // Missing bytes of the item id count as 0.
+    const u8 lo = text.size() > 0 ? static_cast<u8>(text[0]) : 0;
+    const u8 hi = text.size() > 1 ? static_cast<u8>(text[1]) : 0;
+    m_wItemId = static_cast<u16>(lo | (hi << 8));
+}
+
+void CORVSplitWnd::OnCreate()
+{
+    FitToBackground(*this, kSplitBackFrame);
+
+    CreateButton(kOkX, kOkY, &m_pOkButton, kOkFrame, true, true, "");
+    CreateButton(kCancelX, kCancelY, &m_pCancelButton, kCancelFrame, true, true, "");
+
+    m_pScroll = new CORVHScroll();
+    AddChild(m_pScroll, false);
+    m_pScroll->CreateBar(this, kBarX, kBarY, kBarLength);
+    m_pScroll->SetRange(static_cast<int>(m_nMaxCount));
+    m_pScroll->SetPos(1);
+    const int step = static_cast<int>(m_nMaxCount) / kPageSteps;
+    m_pScroll->m_nStep = step < 1 ? 1 : step;
+
+    CreateButton(kIncX, kIncY, &m_pIncButton, kIncFrame, true, true, "");
+    CreateButton(kDecX, kDecY, &m_pDecButton, kDecFrame, true, true, "");
+
+    m_pEdit = new CORVEdit();
+    m_pEdit->m_bNumber = 1;
+    m_pEdit->m_nMaxLen = kEditLength;
+    m_pEdit->m_wFrame = 0;
+    AddChild(m_pEdit, false);
+    m_pEdit->CreateEdit(this, kEditFont, 0xFFFFFFFF, kEditAlign, kEditX, kEditY, kEditW, kEditH);
+}
+
+int CORVSplitWnd::GetAmount() const
+{
+    return m_pEdit != nullptr ? m_pEdit->m_nValue : 0;
+}
+
+void CORVSplitWnd::ShowAmount(int n)
+{
+    if (m_pEdit == nullptr) {
+        return;
+    }
+    char text[16];
+    std::snprintf(text, sizeof(text), "%d", n);
+    m_pEdit->SetText(text);
+}
+
+int CORVSplitWnd::KeepAmountInRange()
+{
+    if (m_pEdit == nullptr || m_pEdit->m_strText.empty()) {
+        return 0;
+    }
+    int n = GetAmount();
+    if (n == 0) {
+        n = 1;
+        ShowAmount(n);
+    } else if (static_cast<u32>(n) > m_nMaxCount) {
+        n = static_cast<int>(m_nMaxCount);
+        ShowAmount(n);
+    }
+    return n;
+}
+
+void CORVSplitWnd::OnDraw()
+{
+    if (m_pEdit == nullptr || m_pScroll == nullptr || m_pEdit->m_strText.empty()) {
+        return;
+    }
+    m_pScroll->SetPos(KeepAmountInRange());
+}
+
+bool CORVSplitWnd::OnMessage(ORVMsg* msg)
+{
+    if (msg == nullptr || msg->m_pSender == nullptr) {
+        return true;
+    }
+    if (msg->m_nId == kNotifyLeftClick) {
+        const int n = GetAmount();
+        if (msg->m_pSender == m_pOkButton) {
+            Send();
+        } else if (msg->m_pSender == m_pCancelButton) {
+            Close();
+        } else if (msg->m_pSender == m_pIncButton) {
+            if (static_cast<long long>(n) + 1 <= m_nMaxCount) {
+                ShowAmount(n + 1);
+            }
+        } else if (msg->m_pSender == m_pDecButton) {
+            if (n - 1 >= 1) {
+                ShowAmount(n - 1);
+            }
+        }
+    } else if (msg->m_nId == kNotifyScroll && msg->m_pSender == m_pScroll && m_pScroll != nullptr) {
+        int p = m_pScroll->m_nPos;
+        if (p == 0) {
+            p = 1;
+            m_pScroll->SetPos(1);
+        }
+        ShowAmount(p);
+    }
+    return true;
+}
+
+bool CORVSplitWnd::OnMouseWheel(int, int, int delta)
+{
+    if (m_pScroll != nullptr) {
+        m_pScroll->OnMouseWheel(0, 0, delta);
+    }
+    return true;
+}
+
+void CORVSplitWnd::Send()
+{
+    // Typing and the click can fall into one frame, before the frame's correction: correct first.
+    const u16 amount = static_cast<u16>(KeepAmountInRange());
+    if (amount == 0) {
+        return;   // nothing typed: the window stays
+    }
+    char request[kHeaderSize] = {};
+    PutU16(request + 4, kRequestMainId);
+    PutU16(request + 6, kSplitSubId);
+    PutU16(request + 8, m_wItemId);
+    PutU16(request + 10, amount);
+    if (IORVCallBack* host = ORVCallBack()) {
+        host->SendToServer(request, kHeaderSize);
+    }
+    Close();
+}
