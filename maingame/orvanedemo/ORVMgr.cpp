@@ -76,8 +76,12 @@ void CORVMgr::OpenGarden()
         info.m_dwWatchdogStart = orv::platform::Get().GetTickCount();
         info.m_bWatchdogArmed = true;
         if (info.m_pfnHostProc != nullptr) {
+            // A negative answer is taken as no answer.
             const int timeout = CallHost(HOSTCMD_GET_TIMEOUT);
-            info.m_dwTimeout = timeout > 0 ? static_cast<u32>(timeout) : kDefaultConnectTimeout;
+            info.m_dwTimeout = timeout > 0 ? static_cast<u32>(timeout) : 0;
+        }
+        if (info.m_dwTimeout == 0) {
+            info.m_dwTimeout = kDefaultConnectTimeout;
         }
         if (m_bInited == 0 || info.m_pfnHostProc == nullptr) {
             return;

@@ -262,6 +262,7 @@ TEST_F(OrvaneDemoTest, WatchdogRunsWithoutInitAndStopsWhenTheGardenOpens)
     g_Host.timeout = 5000;
     m_Rig.m_Fake.m_dwTick = 100;
     g_ORVMgr.OpenGarden();   // no callback held yet: armed all the same, nobody to tell
+    EXPECT_EQ(GetLoginInfo().m_dwTimeout, 2000u);
     m_Rig.m_Fake.m_dwTick = 100000;
     g_ORVMgr.Render();
     EXPECT_TRUE(g_Host.commands.empty());
@@ -269,6 +270,7 @@ TEST_F(OrvaneDemoTest, WatchdogRunsWithoutInitAndStopsWhenTheGardenOpens)
     g_Host.loginAnswer = 0;
     m_Rig.m_Fake.m_dwTick = 200000;
     g_ORVMgr.OpenGarden();
+    EXPECT_EQ(GetLoginInfo().m_dwTimeout, 5000u);   // the host's answer
     OpenGardenWindow();
     g_ORVMgr.Render();   // the Garden opened in time: the watchdog is off
     g_Host.commands.clear();
