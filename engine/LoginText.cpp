@@ -79,7 +79,8 @@ bool ParseLoginText(const std::string& text)
         {&info.strEnterGuidName, "orv strEnterGuidName error\n"},
         {&info.strSelfDisName, "orv strSelfDisName error\n"},
     };
-    const bool ninth = info.m_pfnHostProc == nullptr || CallHost(HOSTCMD_NEED_VERIFY) != 0;
+    // The ninth line is read also when no callback is held.
+    const bool ninth = info.m_pfnHostProc == nullptr || IsVerifyWanted();
     const std::size_t count = ninth ? 9 : 8;
     std::size_t pos = 0;
     for (std::size_t i = 0; i < count; ++i) {
@@ -146,8 +147,8 @@ void OnGardenConnected()
     WriteLog("garden connect ok\n");
     SendGardenLogin(BuildLoginBody());
     ORVLoginInfo& info = GetLoginInfo();
-    if (info.m_pfnHostProc != nullptr && CallHost(HOSTCMD_NEED_VERIFY) == 0) {
-        return;
+    if (info.m_pfnHostProc != nullptr && !IsVerifyWanted()) {
+        return;   // without a callback the line is sent
     }
     const std::string line = "@verifyresult " + info.playerguidname + " " + info.strSelfDisName;
     SendGardenText(line.c_str(), static_cast<u32>(line.size()));
