@@ -9,6 +9,8 @@
 #else
 struct HWND__;
 using HWND = HWND__*;
+struct HINSTANCE__;
+using HINSTANCE = HINSTANCE__*;
 using UINT = unsigned int;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
@@ -33,6 +35,7 @@ using BOOL = int;
 #define WM_MBUTTONUP 0x0208
 #define WM_MOUSEWHEEL 0x020A
 #define WM_USER 0x0400
+#define WM_NCHITTEST 0x0084
 #define GCS_RESULTSTR 0x0800
 
 #define VK_BACK 0x08

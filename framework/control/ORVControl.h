@@ -111,6 +111,7 @@ public:
     u8 m_bModal = 0;                     // set before Create: joins the manager's modal list
     u8 m_bDraggable = 0;
     i32 m_nDepth = 0;
+    u32 m_dwHoverStart = 0xFFFFFFFF;    // the build's frame time when the mouse last entered
     u8 m_bVisible = 1;
     u8 m_bEnabled = 1;
     std::string m_strToolTip;

@@ -1,8 +1,7 @@
 // Start-up registration of Orvane's runtime-class records: the class list is linked here, in one
 // place and the build's own fixed order. Records are constant-initialised, so linking them at static
 // initialisation depends on no other file's initialisation order.
-#include <array>
-#include <new>
+#include <iterator>
 
 #include "framework/core/RuntimeClass.h"
 #include "framework/richtext/ORVRichParagraph.h"
@@ -66,16 +65,6 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVSimpleBuilder2::classCORVSimpleBuilder2,
 };
 
-struct ClassListRegistration {
-    ClassListRegistration()
-    {
-        for (RuntimeClassRecord* rec : kClassOrder) {
-            rec->m_pNext = g_pFirstRuntimeClass;
-            g_pFirstRuntimeClass = rec;
-        }
-    }
-};
-
-const ClassListRegistration g_ClassListRegistration;
+const bool g_bClassListLinked = (LinkClassList(kClassOrder, std::size(kClassOrder)), true);
 
 }  // namespace
