@@ -4,6 +4,8 @@
 #include <array>
 #include <new>
 
+#include "aerie/windows/AerieCityCtrls.h"
+#include "aerie/windows/AerieContainer.h"
 #include "framework/core/RuntimeClass.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/window/ORVMainWnd.h"
@@ -35,6 +37,10 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVCheck::classCORVCheck,
     &CORVRadioGroup::classCORVRadioGroup,
     // Aerie game.
+    &CAerieContainer::classCAerieContainer,
+    &CAerieButton::classCAerieButton,
+    &CAerieBuildingCtrl::classCAerieBuildingCtrl,
+    &CAerieSubOperCtrl::classCAerieSubOperCtrl,
     // Rich text and simple markup.
 };
 
