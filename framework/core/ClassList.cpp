@@ -8,6 +8,8 @@
 #include "aerie/windows/AerieContainer.h"
 #include "framework/core/RuntimeClass.h"
 #include "framework/widgets/ORVButton.h"
+#include "framework/widgets/ORVChoice.h"
+#include "framework/widgets/ORVScroll.h"
 #include "framework/window/ORVMainWnd.h"
 #include "framework/window/ORVMsgBox.h"
 
@@ -33,9 +35,13 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVControlContainer::classCORVControlContainer,
     &CORVWindow::classCORVWindow,
     &CORVMsgBox::classCORVMsgBox,
+    &CORVHScroll::classCORVHScroll,
+    &CORVScroll::classCORVScroll,
     &CORVButton::classCORVButton,
     &CORVCheck::classCORVCheck,
     &CORVRadioGroup::classCORVRadioGroup,
+    &CORVVScroll::classCORVVScroll,
+    &CORVChoice::classCORVChoice,
     // Aerie game.
     &CAerieContainer::classCAerieContainer,
     &CAerieButton::classCAerieButton,

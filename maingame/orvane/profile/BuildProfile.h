@@ -74,3 +74,66 @@ inline constexpr int kMsgBoxTextX = 20;
 inline constexpr int kMsgBoxTextY = 20;
 inline constexpr int kMsgBoxTextWidth = 290;
 inline constexpr int kMsgBoxGuideStep = 10;             // the tutorial step that points at the OK button
+
+// ---- Scroll bars, drop-down lists, edit fields, popup menu and split window ----
+
+// Scroll bars (image set 93): sizes before any image is set, thumb and track frames.
+inline constexpr int kScrollBarSize = 18;         // cross size of the bar and length of the thumb
+inline constexpr int kScrollTrackSize = 10;       // thickness of the track, centred across the bar
+inline constexpr int kScrollCapStart = 6;         // track's first cap, along the bar
+inline constexpr int kScrollMiddleLen = 100;      // track's middle image, stretched
+inline constexpr int kScrollCapEnd = 6;           // track's last cap
+inline constexpr u16 kScrollThumbFrame = 100;
+inline constexpr u16 kHScrollTrackFrame = 106;    // cap, middle, cap
+inline constexpr u16 kVScrollTrackFrame = 103;
+
+// Drop-down list (box of set 93, arrow of set 92).
+inline constexpr int kChoiceMaxRows = 15;         // rows shown at most; more items get a scroll bar
+inline constexpr int kChoiceClosedHeight = 22;
+inline constexpr int kChoiceRowHeight = 18;
+inline constexpr int kChoiceCapLeft = 5;
+inline constexpr int kChoiceMiddleLen = 100;
+inline constexpr int kChoiceCapRight = 5;
+inline constexpr u16 kChoiceArrowFrame = 15;
+inline constexpr u16 kChoiceBoxFrame = 118;
+inline constexpr int kChoiceArrowRight = 15;      // arrow x = width - this
+inline constexpr int kChoiceArrowTop = 4;
+inline constexpr int kChoiceTextTop = 5;          // selected text, below the box top
+inline constexpr int kChoiceRowTextTop = 3;       // row text, below the row top
+inline constexpr int kChoiceScrollRight = 16;     // list scroll bar x = width - this
+inline constexpr bool kChoiceScrollAtFront = true;
+inline constexpr ARGB kChoiceListColour = 0x80150800;
+inline constexpr ARGB kChoiceHoverColour = 0xF0F4C48A;
+
+// Edit field. Byte kinds of its text engine: a one-byte character, the first and second byte of
+// a two-byte character, and of a wide (16 px) two-byte character.
+inline constexpr u8 kEditKindSingle = 0x00;
+inline constexpr u8 kEditKindLead = 0x10;
+inline constexpr u8 kEditKindTrail = 0x11;
+inline constexpr u8 kEditKindWideLead = 0x20;
+inline constexpr u8 kEditKindWideTrail = 0x21;
+inline constexpr bool kEditFFLeadIsWide = false;  // no input path of this build sets the wide kind
+inline constexpr int kEditWideBytePx = 8;         // each byte of a wide character
+inline constexpr int kEditMaxLen = 512;
+inline constexpr int kEditRightToEndSpan = 1;     // MoveRight from length - this (or later) goes to the end
+inline constexpr bool kEditNotifyChange = true;   // typing, paste, Delete, Backspace post kNotifyEditChange
+inline constexpr ARGB kEditCaretColour = 0xFF8D6365;
+inline constexpr ARGB kEditTextColour = 0xFFFFFFFF;
+inline constexpr ARGB kEditSelectColour = 0xEF08246B;
+inline constexpr u16 kEditFrame = 118;            // background of set 93: cap, middle, cap
+inline constexpr int kEditFrameMiddleLen = 100;
+inline constexpr int kEditFrameLeft = -4;         // left cap x; the right cap sits at width - 1
+inline constexpr int kEditCaretBlinkMs = 500;     // the caret shows in odd half-seconds
+inline constexpr int kEditCaretShift = 4;         // "|" drawn this far left of the caret pixel
+
+// Popup menu (rows of set 92) and quantity split window.
+inline constexpr int kMenuWidth = 97;
+inline constexpr int kMenuRowHeight = 21;
+inline constexpr u16 kMenuRowFrame = 39;          // + state: 0 normal, 1 hover, 2 pressed
+inline constexpr int kMenuCaptionX = 48;
+inline constexpr int kMenuCaptionY = 4;
+inline constexpr ARGB kMenuItemColour = 0xFFFFFFFF;
+inline constexpr ARGB kMenuItemHoverColour = 0xFFFFFF00;
+inline constexpr ARGB kMenuItemDisabledTint = 0xFFDDDDDD;
+inline constexpr u16 kSplitBackFrame = 30;
+inline constexpr u32 kSplitMaxAmount = 65535;     // the request carries a 16-bit amount
