@@ -3,6 +3,7 @@
 #include "aerie/state/AerieConfigMgr.h"
 #include "aerie/state/XmlAerieRecords.h"
 #include "aerie/windows/AerieCityView.h"
+#include "aerie/windows/AerieTopics.h"
 #include "framework/core/ORVCallBack.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/widgets/ORVToolTip.h"
@@ -18,10 +19,6 @@ constexpr int kTipStyleTitle = 1;
 constexpr int kTipStyleUpgrading = 3;
 constexpr int kTipStyleHint = 12;
 constexpr int kTipAlign = 1;
-
-// Game events the sub-operation row posts.
-constexpr u32 kTopicInfoWnd = 54;
-constexpr u32 kTopicProductInfoWnd = 55;
 
 bool LevelShownBySettings()
 {
@@ -244,7 +241,7 @@ bool CAerieSubOperCtrl::OnMessage(ORVMsg* msg)
         }
         if (button->m_wFrame == kInfoFrame || button->m_wFrame == kProductionFrame) {
             Hide();
-            PostGameEvent(button->m_wFrame == kInfoFrame ? kTopicInfoWnd : kTopicProductInfoWnd);
+            PostGameEvent(button->m_wFrame == kInfoFrame ? EVT_INFO_WND : EVT_PRODUCTINFO_WND);
         }
         break;
     }

@@ -1,14 +1,11 @@
 #include "aerie/windows/AerieNewBie.h"
 
+#include "aerie/windows/AerieTopics.h"
 #include "aerie/windows/AerieWndUtil.h"
 #include "framework/core/GameHooks.h"
 #include "framework/window/ORVMsgBox.h"
 
 namespace {
-
-// Game-event topics the guide posts.
-constexpr u32 kTopicFirstHatch = 48;   // answer of the first-hatch box
-constexpr u32 kTopicNewbieStep = 50;   // a step event, posted to arrive later
 
 struct StepRecord {
     u16 m_wStep;
@@ -111,19 +108,19 @@ void CAerieNewBie::OnStepEvent(u16 step)
     }
     switch (step) {
     case 12:
-        ORVMsgBoxQueue::GetSingleton().ShowOkBox(GameEvent(kTopicFirstHatch), kFirstHatchText);
+        ORVMsgBoxQueue::GetSingleton().ShowOkBox(GameEvent(EVT_FIRST_HATCH), kFirstHatchText);
         break;
     case 20:
         GameTip(kGiftText);
         break;
     case 26:
-        PostGameEvent(kTopicNewbieStep, 27, std::string(), kStep27Delay);
+        PostGameEvent(EVT_NEWBIE_STEP, 27, std::string(), kStep27Delay);
         break;
     case 38:
         ORVMsgBoxQueue::GetSingleton().ShowOkBox(ORVMsg(), kRewardText);
         break;
     case 39:
-        PostGameEvent(kTopicNewbieStep, 40, std::string(), kStep40Delay);
+        PostGameEvent(EVT_NEWBIE_STEP, 40, std::string(), kStep40Delay);
         break;
     case kLastStep:
         Reset();

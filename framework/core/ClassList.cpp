@@ -4,8 +4,12 @@
 #include <array>
 #include <new>
 
+#include "aerie/windows/AerieBuildingWnds.h"
 #include "aerie/windows/AerieCityCtrls.h"
 #include "aerie/windows/AerieContainer.h"
+#include "aerie/windows/AerieIconCtrl.h"
+#include "aerie/windows/AerieInfoCtrls.h"
+#include "aerie/windows/AerieWnd.h"
 #include "framework/core/RuntimeClass.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/widgets/ORVChoice.h"
@@ -43,10 +47,19 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVVScroll::classCORVVScroll,
     &CORVChoice::classCORVChoice,
     // Aerie game.
+    &CAerieWnd::classCAerieWnd,
+    &CAerieBuildingInfoWnd::classCAerieBuildingInfoWnd,
+    &CAerieBuildingWnd::classCAerieBuildingWnd,
+    &CAerieGodWnd::classCAerieGodWnd,
+    &CAerieMainCityWnd::classCAerieMainCityWnd,
     &CAerieContainer::classCAerieContainer,
     &CAerieButton::classCAerieButton,
     &CAerieBuildingCtrl::classCAerieBuildingCtrl,
+    &CAerieIconCtrl::classCAerieIconCtrl,
+    &CAerieProductInfoCtrl::classCAerieProductInfoCtrl,
     &CAerieSubOperCtrl::classCAerieSubOperCtrl,
+    &CAerieWorkInfoCtrl::classCAerieWorkInfoCtrl,
+    &CAerieDeadMonsterIcon::classCAerieDeadMonsterIcon,
     // Rich text and simple markup.
 };
 

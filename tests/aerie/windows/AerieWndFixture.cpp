@@ -1,0 +1,71 @@
+#include "AerieWndFixture.h"
+
+#include "aerie/windows/AerieNewBie.h"
+#include "framework/control/ORVCtrlMgr.h"
+
+namespace orv::test {
+
+ORV_IMPLEMENT_RUNTIME_CLASS(CFakeSubWnd, CAerieContainer)
+ORV_IMPLEMENT_RUNTIME_CLASS(CFakeOtherWnd, CFakeSubWnd)
+
+int& CFakeSubWnd::Created()
+{
+    static int n = 0;
+    return n;
+}
+
+void AerieWndTest::SetUp()
+{
+    LibraryTest::SetUp();
+    ASSERT_TRUE(CXmlAerieMgr::GetSingleton()->Load(RepoDataPath("help/aerie.xml").c_str()));
+    CAerieNewBie::GetSingleton().InstallHooks();
+    CAerieNewBie::GetSingleton().Reset();
+    CFakeSubWnd::Created() = 0;
+    for (u32 kind = 0; kind < static_cast<u32>(AerieWndKind::Count); ++kind) {
+        SetAerieWindowRecord(static_cast<AerieWndKind>(kind), ORV_RUNTIME_CLASS(CFakeSubWnd));
+    }
+    SetAerieWindowRecord(AerieWndKind::Technology, ORV_RUNTIME_CLASS(CFakeOtherWnd));
+    m_Host.m_nScreenWidth = 800;
+    m_Host.m_nScreenHeight = 600;
+    m_Host.m_strPlayerName = "Me";
+    m_Host.SetImageSize(1, 93, 800, 600);
+    m_Host.m_DefaultImageSize = {30, 30};
+}
+
+void AerieWndTest::TearDown()
+{
+    for (u32 kind = 0; kind < static_cast<u32>(AerieWndKind::Count); ++kind) {
+        SetAerieWindowRecord(static_cast<AerieWndKind>(kind), nullptr);
+    }
+    CAerieNewBie::GetSingleton().Reset();
+    LibraryTest::TearDown();
+}
+
+CAerieWnd* AerieWndTest::OpenAerieWnd()
+{
+    Attach();
+    Route(ORVMsg(ORV_MSG_GAMEWND, kSysWndOpen));
+    m_pWnd = dynamic_cast<CAerieWnd*>(MainWnd().m_pGameWnd);
+    return m_pWnd;
+}
+
+void AerieWndTest::Click(CORVControl* sender)
+{
+    ORVMsg msg(kNotifyLeftClick, 0, sender);
+    m_pWnd->OnMessage(&msg);
+}
+
+std::vector<std::string> AerieWndTest::ToolTipLines()
+{
+    std::vector<std::string> out;
+    for (const ORVToolTipLine& line : CORVToolTip::GetSingleton().m_vLines) {
+        std::string text;
+        for (const ORVToolTipSegment& seg : line.m_vSegments) {
+            text += seg.m_strText;
+        }
+        out.push_back(text);
+    }
+    return out;
+}
+
+}  // namespace orv::test
