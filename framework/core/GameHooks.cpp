@@ -33,6 +33,18 @@ void NewBieSetStepTarget(u16 step, CORVControl* target)
     }
 }
 
+bool NewBieIsActive()
+{
+    return g_GameHooks.pfnNewBieIsActive != nullptr && g_GameHooks.pfnNewBieIsActive();
+}
+
+void NewBieOnStepEvent(u16 step)
+{
+    if (g_GameHooks.pfnNewBieOnStepEvent != nullptr) {
+        g_GameHooks.pfnNewBieOnStepEvent(step);
+    }
+}
+
 namespace {
 
 constinit const RuntimeClassRecord* g_SystemWindowRecords[ORV_MSG_SPLITWND - ORV_MSG_MSGBOX + 1] = {};

@@ -14,6 +14,8 @@ struct GameHooks {
     void (*pfnNewBieDraw)() = nullptr;                            // once per frame, above the windows
     void (*pfnNewBieReset)() = nullptr;                           // before a city is entered
     void (*pfnNewBieSetStepTarget)(u16 step, CORVControl* target) = nullptr;  // a step points at a control
+    bool (*pfnNewBieIsActive)() = nullptr;                        // the guide is running
+    void (*pfnNewBieOnStepEvent)(u16 step) = nullptr;             // the player did a step
     // The game's requests and replies.
     void (*pfnVisitCity)(const char* ownerName) = nullptr;        // send the enter request for a city
     void (*pfnOnRecv)(const char* data, int len) = nullptr;       // a server message for the game
@@ -27,6 +29,8 @@ void NewBieForgetControl(CORVControl* ctrl);
 void NewBieDraw();
 void NewBieReset();
 void NewBieSetStepTarget(u16 step, CORVControl* target);
+bool NewBieIsActive();   // false without a guide
+void NewBieOnStepEvent(u16 step);
 
 // The records of the main window's system windows, by command id: 0x111 message box
 // (CORVMsgBox), 0x112 choose-beast window (CAerieChooseBeastWnd), 0x113 game main window

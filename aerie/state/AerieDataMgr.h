@@ -1,0 +1,105 @@
+// CAerieDataMgr: the game's data store. It mirrors what the game server reports: the own city,
+// the city being visited, and what belongs to the player rather than to a city (lists of beasts,
+// friends and slaves, the egg bag, the newly obtained monster, main-line missions, rankings and a
+// text list). The reply dispatcher (OnRecv, AerieReplyDispatcher.cpp) is its only writer; windows
+// read it every frame and keep no copies.
+//
+// Which city the windows show is only the show-own flag; which city a server message changes is
+// only the message's owner id compared with the own player id, item by item: a first entry into
+// the own city lands in the own record from its kind-0 item on.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "aerie/state/AerieCityData.h"
+#include "aerie/state/AerieListEntries.h"
+#include "aerie/state/NetDataItem.h"
+
+struct AerieMainMission {
+    u32 m_dwKey = 0;
+    std::string m_strName;
+    std::string m_strGoal;
+    std::string m_strDescription;
+    u32 m_dwExperience = 0;
+    u32 m_dwReward = 0;
+    std::string m_strStatus;                  // "未领奖" while its reward is not claimed
+};
+
+inline constexpr int kAerieEggBagSlots = 20;
+
+class CAerieDataMgr {
+public:
+    static CAerieDataMgr& GetSingleton();
+
+    CAerieDataMgr();
+    CAerieDataMgr(const CAerieDataMgr&) = delete;
+    CAerieDataMgr& operator=(const CAerieDataMgr&) = delete;
+
+    // Back to the first-use state (tests).
+    void Reset();
+
+    // ---- Reply dispatcher (AerieReplyDispatcher.cpp) ----
+    // One server message. A null message, a negative length or one under 8 bytes is ignored.
+    void OnRecv(const char* buf, int len);
+    // Applies the items of the body after the 12-byte header (generic update).
+    void ApplyDataItems(const char* buf, int len);
+
+    // ---- Accessors ----
+    CAerieCityData& GetShownCity() { return m_bShowOwn ? m_OwnCity : m_VisitedCity; }
+    CAerieCityData& GetOwnCity() { return m_OwnCity; }
+    bool IsShowingOwnCity() const { return m_bShowOwn != 0; }
+    // The own city for a null or short message and for the own player id; else the visited one.
+    CAerieCityData& GetCityOfMessage(const char* buf, int len);
+    // The ranking list of that number; null before the first ranking message or out of range.
+    const std::vector<AerieRankEntry>* FindRankList(int list) const;
+    // The index-th main-line mission (unclaimed ones first, then by key); null past the end.
+    const AerieMainMission* GetMainMission(int index) const;
+    int GetMainMissionCount() const { return static_cast<int>(m_vMainMissions.size()); }
+    // Kind 0 building / 1 technology: a group of the shown city works on it.
+    bool IsUpgrading(int kind, int id);
+    // Kind 0 building slot / 1 technology of the shown city is at its configuration's top level.
+    bool IsMaxLevel(int kind, int id);
+    float GetScienceEffectFloat(int id);
+    u16 GetScienceEffect(int id);
+    u32 GetBuildingEffect(int slot);
+    // The engineering total of a group of the shown city against the castle's creativity, in
+    // percent, capped at 100.
+    float GetGroupCreavityPercent(int group);
+
+    CAerieCityData m_OwnCity;
+    CAerieCityData m_VisitedCity;
+    u8 m_bShowOwn = 1;
+    u32 m_dwOwnPlayerId = 0;
+    std::vector<AerieBeastEntry> m_vBeasts;
+    std::vector<AerieFriendEntry> m_vFriends;
+    std::vector<AerieSlaveEntry> m_vSlaves;
+    u16 m_awEggBag[kAerieEggBagSlots] = {};
+    AerieMonsterEntry m_NewMonster;
+    std::vector<AerieMainMission> m_vMainMissions;
+    std::map<u16, std::vector<AerieRankEntry>> m_mapRankLists;
+    u16 m_awRankToday[aerie_layout::kRankListCount] = {};
+    u16 m_awRankWeek[aerie_layout::kRankListCount] = {};
+    u16 m_awRankLastWeek[aerie_layout::kRankListCount] = {};
+    std::vector<std::string> m_vTexts;
+    u8 m_bEntered = 0;
+    u8 m_bRecompute = 0;
+
+private:
+    // Dispatcher helpers (AerieReplyDispatcher.cpp).
+    void ApplyItem(const NetDataItem& item, const char* buf, int len, u32 now);
+    void ApplyCompressedCity(const char* buf, int len);
+    void ApplyMainMissions(const char* buf, int len);
+    void ApplyRankLists(const unsigned char* body, std::size_t len);
+    void ApplyFightHeader(const char* buf, int len);
+    void FinishMessage();
+    void MarkTouched(const CAerieCityData& city);
+
+    std::vector<NetDataItem> m_vItems;        // reused by every message
+    u8 m_byTouched = 0;                       // bit 0 own, bit 1 visited: changed by this message
+    bool m_bBuildingChanged = false;
+};
+
+// The number of non-empty egg-bag slots.
+int CountBagEggs(const u16 bag[kAerieEggBagSlots]);

@@ -1,0 +1,76 @@
+// Game events: framework message ORV_MSG_GAMEWND (0x113) whose first parameter is 0 close,
+// 1 open, 2 toggle the game's window, or an update topic for the game's windows. A sender either
+// posts an event (the control manager's queue, handed out on the next frame) or delivers it
+// (routed at once, within the sending call); each topic's sender uses the way its topic names.
+#pragma once
+
+#include <string>
+
+#include "framework/core/ORVMsg.h"
+
+enum AerieTopic : u32 {
+    EVT_CLOSE_GAMEWND = 0,
+    EVT_OPEN_GAMEWND = 1,
+    EVT_TOGGLE_GAMEWND = 2,
+    EVT_CITY_ENTERED = 3,            // delivered after the city data, before 29 and 5
+    EVT_CITY_CHANGED = 4,
+    EVT_CITY_ENTERED_LAST = 5,
+    EVT_FRIEND_LIST = 6,
+    EVT_BEAST_LIST = 7,
+    EVT_INCUBATOR_SELECTED = 8,      // value: incubator index
+    EVT_SLAVE_LIST = 9,
+    EVT_HIRE_HELPER_OK = 11,         // value: incubator index
+    EVT_HIRE_HELPER_CANCEL = 12,     // value: incubator index
+    EVT_HATCH_CHANGED = 13,
+    EVT_BUYRESOURCE_WND = 14,
+    EVT_LVLUP_WND = 15,
+    EVT_MONSTER_NOTICE = 16,
+    EVT_RELEASE_MONSTER = 18,
+    EVT_RANKLIST_CHANGED = 27,
+    EVT_CITY_ENTERED_BEASTS = 29,
+    EVT_BEAST_CHANGED = 31,
+    EVT_INCUBATORS_CHANGED = 32,
+    EVT_DISCARD_EGG = 33,            // value: egg-bag slot
+    EVT_DISCARD_HATCHING_EGG = 34,   // value: incubator index
+    EVT_GETMONSTER_WND = 37,         // value: 1 open, 0 close
+    EVT_FIGHTROB_WND = 38,
+    EVT_FIGHTDEFEND_WND = 39,
+    EVT_FIGHTINFO_WND = 40,
+    EVT_CLOSE_SUBWND = 41,
+    EVT_MISSION_CHANGED = 45,
+    EVT_MISSION_DEFENCE = 46,
+    EVT_SETTINGS_CHANGED = 47,
+    EVT_MAINMISSION_REWARD = 53,
+    EVT_INFO_WND = 54,
+    EVT_PRODUCTINFO_WND = 55,
+    EVT_MAINMISSION_LIST = 56,
+    EVT_SPEEDUP_WND = 57,
+    EVT_CHANGE_JOB = 58,
+    EVT_BUILDINGS_CHANGED = 59,
+    EVT_CANCEL_FIGHT = 60,
+    EVT_REWARD_CLAIM = 61,
+    EVT_MAINMISSION_CLAIM = 62,
+    EVT_SPEEDUP_ANSWER = 63,
+    EVT_SPEEDUP = 64,
+    EVT_AWARDREFRESH_WND = 65,
+    EVT_CANCEL_GROUP_FIGHT = 66,
+    EVT_FIGHT_TABLE_CHANGED = 67,
+    EVT_EXCHANGE_WND = 68,
+    EVT_SUBWND_DONE = 69,
+    EVT_EXCHANGE = 70,
+    EVT_AWARDREFRESH_DATA = 73,      // value: the reply's param2
+};
+
+// Posts (id, topic, value, text) to the control manager's queue with a delay of one frame.
+void PostFrameworkMsg(u32 id, u32 topic, u32 value = 0, const std::string& text = std::string());
+// Routes (id, topic, value, text) now.
+void DeliverFrameworkMsg(u32 id, u32 topic, u32 value = 0, const std::string& text = std::string());
+
+inline void PostGameEvent(u32 topic, u32 value = 0, const std::string& text = std::string())
+{
+    PostFrameworkMsg(ORV_MSG_GAMEWND, topic, value, text);
+}
+inline void DeliverGameEvent(u32 topic, u32 value = 0, const std::string& text = std::string())
+{
+    DeliverFrameworkMsg(ORV_MSG_GAMEWND, topic, value, text);
+}

@@ -1,0 +1,44 @@
+#include "aerie/state/NetDataItem.h"
+
+#include <zlib.h>
+
+#include "aerie/state/NetMsgHeader.h"
+#include "framework/core/ScratchBuffer.h"
+
+int ParseDataItems(const unsigned char* body, std::size_t len, std::vector<NetDataItem>& out)
+{
+    out.clear();
+    if (body == nullptr) {
+        return 0;
+    }
+    std::size_t pos = 0;
+    while (len - pos >= 4) {
+        const u16 kind = ReadLE16(body + pos);
+        const u16 itemLen = ReadLE16(body + pos + 2);
+        if (itemLen == 0 || itemLen > len - pos - 4) {
+            break;
+        }
+        out.push_back({kind, itemLen, body + pos + 4});
+        pos += 4 + itemLen;
+    }
+    return static_cast<int>(out.size());
+}
+
+int ParseDataItems(const std::string& body, std::vector<NetDataItem>& out)
+{
+    return ParseDataItems(reinterpret_cast<const unsigned char*>(body.data()), body.size(), out);
+}
+
+int UncompressBuffer(unsigned char* dest, unsigned long* destLen, const unsigned char* src, unsigned long srcLen)
+{
+    if (dest == nullptr || destLen == nullptr || src == nullptr) {
+        return Z_STREAM_ERROR;
+    }
+    if (*destLen == 0) {
+        *destLen = kScratchBufferSize;
+    }
+    uLongf out = *destLen;
+    const int rc = uncompress(dest, &out, src, srcLen);
+    *destLen = rc == Z_OK ? out : 0;
+    return rc;
+}
