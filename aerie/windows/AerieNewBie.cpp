@@ -1,5 +1,6 @@
 #include "aerie/windows/AerieNewBie.h"
 
+#include "aerie/state/AerieRequest.h"
 #include "aerie/windows/AerieTopics.h"
 #include "aerie/windows/AerieWndUtil.h"
 #include "framework/core/GameHooks.h"
@@ -82,9 +83,30 @@ CAerieNewBie& CAerieNewBie::GetSingleton()
     return g_AerieNewBie;
 }
 
+namespace {
+
+bool HookIsActive()
+{
+    return CAerieNewBie::GetSingleton().IsActive();
+}
+
+void HookOnStepEvent(u16 step)
+{
+    CAerieNewBie::GetSingleton().OnStepEvent(step);
+}
+
+}  // namespace
+
 CAerieNewBie::CAerieNewBie()
 {
+    InstallGameHooks();
+}
+
+void CAerieNewBie::InstallGameHooks()
+{
     InstallHooks();
+    g_GameHooks.pfnNewBieIsActive = &HookIsActive;
+    g_GameHooks.pfnNewBieOnStepEvent = &HookOnStepEvent;
 }
 
 CAerieNewBie::~CAerieNewBie() = default;
@@ -112,15 +134,17 @@ void CAerieNewBie::OnStepEvent(u16 step)
         break;
     case 20:
         GameTip(kGiftText);
+        CAerieRequest::GetSingleton().TakeGiftMonsters();
         break;
     case 26:
-        PostGameEvent(EVT_NEWBIE_STEP, 27, std::string(), kStep27Delay);
+        PostGameEventAfter(EVT_NEWBIE_STEP, 27, kStep27Delay);
         break;
     case 38:
+        CAerieRequest::GetSingleton().FinishNewbie();
         ORVMsgBoxQueue::GetSingleton().ShowOkBox(ORVMsg(), kRewardText);
         break;
     case 39:
-        PostGameEvent(EVT_NEWBIE_STEP, 40, std::string(), kStep40Delay);
+        PostGameEventAfter(EVT_NEWBIE_STEP, 40, kStep40Delay);
         break;
     case kLastStep:
         Reset();

@@ -20,6 +20,9 @@ public:
     // ends the guide instead).
     void OnStepEvent(u16 step) override;
 
+    // Makes this guide the one the toolkit and the game's requests reach (GameHooks).
+    void InstallGameHooks();
+
     static constexpr u16 kStepCount = 44;
     static constexpr u16 kLastStep = 42;
 };

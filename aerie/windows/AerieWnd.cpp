@@ -48,7 +48,7 @@ const RuntimeClassRecord* Record(AerieWndKind kind)
 constexpr GameTopic<CAerieWnd> kTopics[] = {
     {EVT_CITY_ENTERED, &CAerieWnd::OnCityEntered},
     {EVT_CITY_CHANGED, &CAerieWnd::OnCityChanged},
-    {EVT_NOTICE_CHECK, &CAerieWnd::OnNoticeCheck},
+    {EVT_CITY_ENTERED_LAST, &CAerieWnd::OnNoticeCheck},
     {EVT_BUYRESOURCE_WND, &CAerieWnd::OnBuyResource},
     {EVT_LVLUP_WND, &CAerieWnd::OnLvlupWnd},
     {EVT_MONSTER_NOTICE, &CAerieWnd::OnMonsterNotice},
@@ -58,7 +58,7 @@ constexpr GameTopic<CAerieWnd> kTopics[] = {
     {EVT_FIGHTDEFEND_WND, &CAerieWnd::OnFightWnd},
     {EVT_FIGHTINFO_WND, &CAerieWnd::OnFightWnd},
     {EVT_CLOSE_SUBWND, &CAerieWnd::OnCloseSubWnd},
-    {EVT_OPEN_MISSION_LATER, &CAerieWnd::OnOpenMissionLater},
+    {EVT_MISSION_DEFENCE, &CAerieWnd::OnOpenMissionLater},
     {EVT_SETTINGS_CHANGED, &CAerieWnd::OnSettingsChanged},
     {EVT_NEWBIE_STEP, &CAerieWnd::OnNewbieStep},
     {EVT_INFO_WND, &CAerieWnd::OnInfoWnd},

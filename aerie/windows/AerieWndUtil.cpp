@@ -32,20 +32,10 @@ ORVMsg GameEvent(u32 topic, u32 param, const std::string& text, CORVControl* sen
     return msg;
 }
 
-void PostGameEvent(u32 topic, u32 param, const std::string& text, u32 delay)
+void PostGameEventAfter(u32 topic, u32 param, u32 delay)
 {
-    ORVMsg msg = GameEvent(topic, param, text);
+    ORVMsg msg = GameEvent(topic, param);
     PostToManager(&msg, delay);
-}
-
-bool DeliverGameEvent(u32 topic, u32 param, const std::string& text)
-{
-    CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive();
-    if (mgr == nullptr) {
-        return false;
-    }
-    ORVMsg msg = GameEvent(topic, param, text);
-    return mgr->RouteMessage(&msg);
 }
 
 void AskThen(const std::string& text, const ORVMsg& ok, const ORVMsg& cancel)

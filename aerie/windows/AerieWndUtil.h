@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "aerie/windows/AerieTopics.h"
 #include "framework/control/ORVWindow.h"
 #include "framework/core/ORVMsg.h"
 #include "framework/core/OrvTypes.h"
@@ -28,13 +29,12 @@ bool RefuseDuringTutorial(const char* text);
 
 // ---- Game events (ORV_MSG_GAMEWND with a topic) ----
 
+// Posting on the next frame and delivering at once: PostGameEvent and DeliverGameEvent of the
+// store's events (AerieTopics.h).
 ORVMsg GameEvent(u32 topic, u32 param = 0, const std::string& text = std::string(),
                  CORVControl* sender = nullptr);
-// Into the control manager's queue: routed delay frames from now (delay 0 acts as 1).
-void PostGameEvent(u32 topic, u32 param = 0, const std::string& text = std::string(), u32 delay = 1);
-// Routed at once through the control manager; true when a window handled it. Nothing after the
-// manager's teardown.
-bool DeliverGameEvent(u32 topic, u32 param = 0, const std::string& text = std::string());
+// Into the control manager's queue, routed delay frames from now (delay 0 acts as 1).
+void PostGameEventAfter(u32 topic, u32 param, u32 delay);
 
 // ---- Confirmations ----
 

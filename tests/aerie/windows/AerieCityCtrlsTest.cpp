@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "aerie/state/AerieDataMgr.h"
 #include "aerie/state/XmlAerieMgr.h"
 #include "aerie/windows/AerieCityCtrls.h"
 #include "framework/widgets/ORVButton.h"
@@ -22,6 +23,13 @@ protected:
         OpenGame()->SetSize(800, 600);   // under the row: takes the mouse elsewhere
         MainWnd().CreateButton(479, 557, &info, 101, true, true, "信息");
         row = static_cast<CAerieSubOperCtrl*>(MainWnd().CreateChild(ORV_RUNTIME_CLASS(CAerieSubOperCtrl), 0, ""));
+        CAerieDataMgr::GetSingleton().Reset();
+        CAerieDataMgr::GetSingleton().m_bShowOwn = 0;   // a visited city
+    }
+    void TearDown() override
+    {
+        CAerieDataMgr::GetSingleton().Reset();
+        LibraryTest::TearDown();
     }
 
     CORVButton* info = nullptr;
@@ -49,6 +57,16 @@ TEST_F(AerieCityCtrls, VisitedCityRowHoldsTheProductionButtonCentredAboveTheInfo
     row->Show(info);   // shown again: the old buttons are replaced, not added to
     EXPECT_EQ(row->m_vButtons.size(), 1u);
     EXPECT_EQ(row->m_lstChildren.size(), 1u);
+
+    CAerieDataMgr::GetSingleton().m_bShowOwn = 1;   // the own city: both buttons
+    row->Show(info);
+    ASSERT_EQ(row->m_vButtons.size(), 2u);
+    EXPECT_EQ(row->m_vButtons[0]->m_wFrame, 302);
+    EXPECT_EQ(row->m_vButtons[0]->m_strToolTip, "信息");
+    EXPECT_EQ(row->m_vButtons[1]->m_nX, 47);
+    EXPECT_EQ(row->m_nWidth, 84);
+    EXPECT_EQ(row->m_nX, 479 + 15 - 42);
+    EXPECT_EQ(row->m_nY, 557 - 54);
 
     row->LayoutSubButtons(nullptr);
     EXPECT_FALSE(row->m_bVisible);

@@ -4,6 +4,7 @@
 
 #include "aerie/windows/AerieNewBie.h"
 #include "framework/control/ORVControl.h"
+#include "framework/core/GameHooks.h"
 #include "framework/widgets/ORVToolTip.h"
 #include "framework/window/ORVMsgBox.h"
 #include "support/TestHarness.h"
@@ -15,7 +16,7 @@ protected:
     void SetUp() override
     {
         LibraryTest::SetUp();
-        guide.InstallHooks();   // the test reset forgets the hooks
+        guide.InstallGameHooks();   // the test reset forgets the hooks
         guide.Reset();
         guide.BuildSteps();
     }
@@ -87,12 +88,15 @@ TEST_F(AerieTutorial, StepTwelveAsksTheFirstHatchBoxWhoseButtonPostsTopic48)
     EXPECT_EQ(req.m_OkMsg.m_wParam, 48u);
 }
 
-TEST_F(AerieTutorial, StepTwentyShowsTheGiftNotice)
+TEST_F(AerieTutorial, StepTwentyShowsTheGiftNoticeAndTakesTheGift)
 {
+    Attach();
     guide.SetStep(20);
     guide.OnStepEvent(20);
     EXPECT_EQ(guide.m_wStep, 21);
     ASSERT_EQ(CAutoTip::GetSingleton().GetTips().size(), 1u);
+    ASSERT_EQ(m_Host.Requests().size(), 1u);
+    EXPECT_EQ(m_Host.Requests()[0].m_wSub, 0xCC);
 }
 
 TEST_F(AerieTutorial, StepsTwentySixAndThirtyNinePostTheirNextStepFramesLater)
@@ -118,10 +122,13 @@ TEST_F(AerieTutorial, StepsTwentySixAndThirtyNinePostTheirNextStepFramesLater)
     }
 }
 
-TEST_F(AerieTutorial, StepThirtyEightShowsTheRewardBox)
+TEST_F(AerieTutorial, StepThirtyEightFinishesTheGuideOnTheServerThenShowsTheRewardBox)
 {
+    Attach();
     guide.SetStep(38);
     guide.OnStepEvent(38);
+    ASSERT_EQ(m_Host.Requests().size(), 1u);
+    EXPECT_EQ(m_Host.Requests()[0].m_wSub, 0xCB);
     EXPECT_EQ(guide.m_wStep, 39);
     ASSERT_EQ(ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.size(), 1u);
     const ORVMsgBoxRequest& req = ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.front();
@@ -150,4 +157,8 @@ TEST_F(AerieTutorial, TheToolkitReachesTheGuideThroughItsHooks)
     delete target;   // a dying control is forgotten
     EXPECT_EQ(guide.m_vSteps[5].m_pTarget, nullptr);
     EXPECT_EQ(CORVNewBie::Installed(), &guide);
+    // The game's requests reach it too: visiting is refused while it runs.
+    EXPECT_TRUE(NewBieIsActive());
+    NewBieOnStepEvent(5);
+    EXPECT_EQ(guide.m_wStep, 6);
 }

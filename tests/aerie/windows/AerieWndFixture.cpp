@@ -18,7 +18,7 @@ void AerieWndTest::SetUp()
 {
     LibraryTest::SetUp();
     ASSERT_TRUE(CXmlAerieMgr::GetSingleton()->Load(RepoDataPath("help/aerie.xml").c_str()));
-    CAerieNewBie::GetSingleton().InstallHooks();
+    CAerieNewBie::GetSingleton().InstallGameHooks();
     CAerieNewBie::GetSingleton().Reset();
     CFakeSubWnd::Created() = 0;
     for (u32 kind = 0; kind < static_cast<u32>(AerieWndKind::Count); ++kind) {
