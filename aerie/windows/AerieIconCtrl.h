@@ -4,7 +4,10 @@
 // shows one kind of dead monster of the shown city waiting to revive.
 #pragma once
 
+#include "aerie/windows/AerieWndUtil.h"
 #include "framework/control/ORVControl.h"
+
+struct AerieMonsterEntry;
 
 class CAerieIconCtrl : public CORVControl {
     ORV_DECLARE_RUNTIME_CLASS(CAerieIconCtrl)
@@ -35,5 +38,18 @@ public:
     bool OnMouseEnter(int x, int y, CORVControl* prev) override;   // the monster's figures
     void Render() override;   // pictures, revive pie and count
 
+    // The shown city's entry of m_wItemId (an empty one when absent).
+    const AerieMonsterEntry& GetEntry() const;
+    // Revive seconds left: the stamped seconds less the whole seconds since the stamp, floor 0.
+    static u32 GetRemainingSeconds(const AerieMonsterEntry& entry, u32 now);
+    // The pie's angle: revive time (less building 17's minutes) gone by; false when the monster
+    // has no configuration or its revive time is 0 or less.
+    static bool GetPieAngle(const AerieMonsterEntry& entry, u32 now, float* angle);
+
     static constexpr int kSize = 48;
+    static constexpr int kPieRadius = 24;
+    static constexpr u32 kPieColour = 0x90FF0000;
+
+private:
+    CCachedText m_Count;   // the count's text, made again when the count changes
 };

@@ -134,6 +134,14 @@ private:
 
 // Two 32-bit values as one cache key.
 inline std::uint64_t CacheKey(u32 a, u32 b = 0) { return (static_cast<std::uint64_t>(a) << 32) | b; }
+// Any number of integral values mixed into one cache key (FNV-1a over their 64-bit forms).
+template <typename... Values>
+std::uint64_t MixKey(Values... values)
+{
+    std::uint64_t key = 1469598103934665603ull;
+    ((key = (key ^ static_cast<std::uint64_t>(values)) * 1099511628211ull), ...);
+    return key;
+}
 
 // ---- Drawing at window-relative places ----
 

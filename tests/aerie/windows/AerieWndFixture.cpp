@@ -17,6 +17,7 @@ int& CFakeSubWnd::Created()
 void AerieWndTest::SetUp()
 {
     LibraryTest::SetUp();
+    m_pGameRecord = std::make_unique<ScopedSystemWindowRecord>(ORV_MSG_GAMEWND, ORV_RUNTIME_CLASS(CAerieWnd));
     ASSERT_TRUE(CXmlAerieMgr::GetSingleton()->Load(RepoDataPath("help/aerie.xml").c_str()));
     CAerieNewBie::GetSingleton().InstallGameHooks();
     CAerieNewBie::GetSingleton().Reset();
@@ -39,6 +40,7 @@ void AerieWndTest::TearDown()
     }
     CAerieNewBie::GetSingleton().Reset();
     LibraryTest::TearDown();
+    m_pGameRecord.reset();
 }
 
 CAerieWnd* AerieWndTest::OpenAerieWnd()
@@ -49,13 +51,18 @@ CAerieWnd* AerieWndTest::OpenAerieWnd()
     return m_pWnd;
 }
 
-void AerieWndTest::Click(CORVControl* sender)
+void ClickOn(CORVControl* wnd, CORVControl* sender)
 {
     ORVMsg msg(kNotifyLeftClick, 0, sender);
-    m_pWnd->OnMessage(&msg);
+    wnd->OnMessage(&msg);
 }
 
-std::vector<std::string> AerieWndTest::ToolTipLines()
+void AerieWndTest::Click(CORVControl* sender)
+{
+    ClickOn(m_pWnd, sender);
+}
+
+std::vector<std::string> ToolTipLines()
 {
     std::vector<std::string> out;
     for (const ORVToolTipLine& line : CORVToolTip::GetSingleton().m_vLines) {

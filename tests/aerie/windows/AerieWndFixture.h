@@ -4,6 +4,7 @@
 // tooltip.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -36,6 +37,11 @@ class CFakeOtherWnd : public CFakeSubWnd {
     ORV_DECLARE_RUNTIME_CLASS(CFakeOtherWnd)
 };
 
+// The tooltip's lines, each its segments' texts joined.
+std::vector<std::string> ToolTipLines();
+// A left-click notification from sender, handled by wnd at once.
+void ClickOn(CORVControl* wnd, CORVControl* sender);
+
 class AerieWndTest : public LibraryTest {
 protected:
     void SetUp() override;
@@ -45,10 +51,11 @@ protected:
     CAerieWnd* OpenAerieWnd();
     // A left-click notification from sender, handled by the game window at once.
     void Click(CORVControl* sender);
-    // The tooltip's lines, each its segments' texts joined.
-    static std::vector<std::string> ToolTipLines();
 
     CAerieWnd* m_pWnd = nullptr;
+
+private:
+    std::unique_ptr<ScopedSystemWindowRecord> m_pGameRecord;
 };
 
 }  // namespace orv::test
