@@ -377,3 +377,31 @@ TEST_F(AerieBuildingWindows, WorkPanelInAVisitedCityShowsNoButtonAndTimesStopAtZ
         EXPECT_FALSE(panel->m_apAwardRefresh[g]->m_bVisible);
     }
 }
+
+TEST_F(AerieBuildingWindows, RevivePieNeedsARevivePositiveAfterTheGodsReduction)
+{
+    // Building 17 at level 1 takes 10 minutes off every revive.
+    ASSERT_NE(Enter(City(17, 1)), nullptr);
+    ASSERT_EQ(CAerieDataMgr::GetSingleton().GetBuildingEffect(17), 10u);
+    CXmlMonster cfg;
+    AerieMonsterEntry entry;
+    entry.m_pConfig = &cfg;
+    entry.Update(reinterpret_cast<const unsigned char*>(MonsterRecord(70, 1, 1, 0, 0, 0, 2000).data()),
+                 kMonsterSize, 0);
+    entry.m_pConfig = &cfg;
+    float angle = -1;
+    struct Case {
+        i32 time;
+        bool pie;
+        float angle;
+    } cases[] = {{600, false, 0}, {500, false, 0}, {1200, true, 0.0f}};
+    for (const Case& c : cases) {
+        cfg.m_nTime = c.time;
+        EXPECT_EQ(CAerieDeadMonsterIcon::GetPieAngle(entry, 0, &angle), c.pie) << c.time;
+        if (c.pie) {
+            EXPECT_FLOAT_EQ(angle, c.angle);   // 2,000 s left of a 600 s revive: clamped, no pie yet
+        }
+    }
+    EXPECT_TRUE(CAerieDeadMonsterIcon::GetPieAngle(entry, 2000 * 1000, &angle));
+    EXPECT_FLOAT_EQ(angle, 6.28318f);   // revived: the full circle
+}

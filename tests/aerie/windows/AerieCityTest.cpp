@@ -255,3 +255,85 @@ TEST_F(AerieCity, TopicFortyThreeRepeatsTheUpgradeForEachGroupOnThatBuilding)
     EXPECT_EQ(Sent()[0].m_wSub, 0x03);
     EXPECT_EQ(Sent()[0].m_wParam2, 1);
 }
+
+namespace {
+
+// A sub-window that, dying, sends the game window the events a dying mission window sends.
+class CDyingWnd : public CFakeSubWnd {
+public:
+    ~CDyingWnd() override
+    {
+        DeliverGameEvent(EVT_CLOSE_SUBWND);
+        DeliverGameEvent(EVT_FIGHTINFO_WND, 1);
+        DeliverGameEvent(EVT_EXCHANGE_WND, 1);
+    }
+    static CORVCtrlBaseTag* Create() { return new CDyingWnd(); }
+};
+
+const RuntimeClassRecord kDyingRecord = {"CDyingWnd", ORV_RUNTIME_CLASS(CFakeSubWnd), nullptr, sizeof(CDyingWnd),
+                                         &CDyingWnd::Create, "CDyingWnd", 1};
+
+}  // namespace
+
+TEST_F(AerieCity, WindowsDyingWithTheGameWindowReachNothingOfIt)
+{
+    SetAerieWindowRecord(AerieWndKind::Mission, &kDyingRecord);
+    SetAerieWindowRecord(AerieWndKind::FightInfo, &kDyingRecord);
+    ASSERT_NE(Enter(Buildings(Levels())), nullptr);
+    Click(Wnd()->m_pMissionBtn);
+    Route(ORVMsg(ORV_MSG_GAMEWND, EVT_FIGHTINFO_WND, 0, ""));
+    ASSERT_NE(Wnd()->m_pFightWnd, nullptr);
+    const int created = CFakeSubWnd::Created();
+    Click(Wnd()->m_pCloseButton);
+    Frame();   // under the sanitizers: no use of a freed slot
+    EXPECT_EQ(Wnd(), nullptr);
+    EXPECT_EQ(CFakeSubWnd::Created(), created);   // nothing opened while closing
+}
+
+TEST_F(AerieCity, WithoutTheHostsCallbackTheGameWindowDiesSilently)
+{
+    ASSERT_NE(Enter(Buildings(Levels())), nullptr);
+    m_Host.ClearLog();
+    *GetORVCallBack() = nullptr;   // as at library unload
+    MainWnd().CloseGameWindow();
+    EXPECT_EQ(Wnd(), nullptr);
+    EXPECT_TRUE(m_Host.m_vCalls.empty());
+}
+
+TEST_F(AerieCity, NewMonsterWaitingOpensItsWindowOnTheNextFrame)
+{
+    ASSERT_NE(Enter(Buildings(Levels()) + Item(10, MonsterRecord(0, 1, 1, 1, 1, 1))), nullptr);
+    EXPECT_EQ(Wnd()->m_pGetMonsterWnd, nullptr);
+    Frame();
+    ASSERT_NE(Wnd()->m_pGetMonsterWnd, nullptr);
+    EXPECT_EQ(static_cast<CFakeSubWnd*>(Wnd()->m_pGetMonsterWnd)->m_nArg, 0);   // no text
+}
+
+TEST_F(AerieCity, TutorialStepsAcrossTheGameWindows)
+{
+    CAerieNewBie& guide = CAerieNewBie::GetSingleton();
+    guide.BuildSteps();
+    guide.SetStep(26);
+    ASSERT_NE(Enter(Buildings(Levels())), nullptr);
+    EXPECT_EQ(guide.m_vSteps[26].m_pTarget, Wnd()->m_pBuildings[0]);
+    EXPECT_EQ(guide.m_vSteps[5].m_pTarget, Wnd()->m_pBeastBtn);
+    Click(Wnd()->m_pBuildings[0]);   // the main city: step 27 now, and again 100 frames later
+    EXPECT_EQ(guide.m_wStep, 27);
+    auto* city = dynamic_cast<CAerieMainCityWnd*>(Wnd()->m_pSubWnd);
+    ASSERT_NE(city, nullptr);
+    EXPECT_EQ(guide.m_vSteps[27].m_pTarget, city);
+    EXPECT_EQ(guide.m_vSteps[28].m_pTarget, city->m_pCloseButton);
+    Frame(100);
+    EXPECT_EQ(guide.m_wStep, 28);
+    ClickOn(city, city->m_pCloseButton);   // step 28 done
+    EXPECT_EQ(guide.m_wStep, 29);
+    Frame();
+    EXPECT_EQ(Wnd()->m_pSubWnd, nullptr);
+    Click(Wnd()->m_pBuildings[1]);
+    EXPECT_EQ(guide.m_wStep, 30);
+    auto* land = dynamic_cast<CAerieBuildingWnd*>(Wnd()->m_pSubWnd);
+    ASSERT_NE(land, nullptr);
+    EXPECT_EQ(guide.m_vSteps[30].m_pTarget, land->m_pUpgradeBtn);
+    ClickOn(land, land->m_pUpgradeBtn);
+    EXPECT_EQ(guide.m_wStep, 31);
+}
