@@ -3,9 +3,6 @@
 // whose calls do nothing. Reports the CPU time and the heap allocations per frame.
 #include <benchmark/benchmark.h>
 
-#include <atomic>
-#include <cstdlib>
-#include <new>
 #include <string>
 
 #include "aerie/state/AerieConfigMgr.h"
@@ -17,38 +14,7 @@
 #include "framework/control/ORVCtrlMgr.h"
 #include "maingame/orvane/ORVMgr.h"
 
-// Heap allocations of the whole program, counted (malloc and free behind every form of new and
-// delete, so the pairs match).
-#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
-namespace {
-std::atomic<long long> g_nAllocations{0};
-}
-
-void* operator new(std::size_t size)
-{
-    g_nAllocations.fetch_add(1, std::memory_order_relaxed);
-    if (void* p = std::malloc(size == 0 ? 1 : size)) {
-        return p;
-    }
-    throw std::bad_alloc();
-}
-void* operator new[](std::size_t size)
-{
-    return operator new(size);
-}
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept
-{
-    g_nAllocations.fetch_add(1, std::memory_order_relaxed);
-    return std::malloc(size == 0 ? 1 : size);
-}
-void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept
-{
-    return operator new(size, tag);
-}
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete[](void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
-void operator delete[](void* p, std::size_t) noexcept { std::free(p); }
+#include "AllocCount.h"
 
 namespace {
 
@@ -160,9 +126,9 @@ void BM_EnteredCitySteadyFrame(benchmark::State& state)
     long long allocations = 0;
     long long frames = 0;
     for (auto _ : state) {
-        const long long before = g_nAllocations.load(std::memory_order_relaxed);
+        const long long before = AllocCount();
         mgr.Render();
-        allocations += g_nAllocations.load(std::memory_order_relaxed) - before;
+        allocations += AllocCount() - before;
         ++frames;
     }
     state.counters["allocs_per_frame"] =

@@ -1,6 +1,6 @@
 // The printing host shared by the sample programs: an IORVCallBack that prints what the library
-// asks of the host (requests as hex with their decoded header, draw calls per frame) and answers
-// a 1024 x 768 screen.
+// asks of the host (requests as hex with their decoded header, draw calls per frame, ASCII texts
+// as they stand) and answers a 1024 x 768 screen.
 #pragma once
 
 #include <cstdio>
@@ -54,8 +54,17 @@ public:
     void DrawText(int x, int y, const char* text, u32 colour, int align, int, int, int, int font, int) override
     {
         ++m_nDrawCalls;
-        std::printf("[frame %d] text at (%d,%d) align %d font %d colour %08X: %zu GBK bytes\n", m_nFrame, x, y,
-                    align, font, colour, text ? std::strlen(text) : 0);
+        bool ascii = text != nullptr;
+        for (const char* p = text; p != nullptr && *p != '\0'; ++p) {
+            ascii = ascii && static_cast<unsigned char>(*p) < 0x80;
+        }
+        if (ascii) {
+            std::printf("[frame %d] text at (%d,%d) align %d font %d colour %08X: \"%s\"\n", m_nFrame, x, y, align,
+                        font, colour, text);
+        } else {
+            std::printf("[frame %d] text at (%d,%d) align %d font %d colour %08X: %zu GBK bytes\n", m_nFrame, x, y,
+                        align, font, colour, text ? std::strlen(text) : 0);
+        }
     }
     void DrawRectFrame(u32 colour, int x, int y, int w, int h) override
     {

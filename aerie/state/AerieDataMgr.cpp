@@ -32,6 +32,9 @@ void CAerieDataMgr::Reset()
     m_vTexts.clear();
     m_bEntered = 0;
     m_bRecompute = 0;
+    for (CORVHelpText& page : m_aHelpPages) {
+        page = CORVHelpText();
+    }
     m_vItems.clear();
     m_byTouched = 0;
     m_bBuildingChanged = false;

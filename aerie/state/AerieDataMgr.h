@@ -1,7 +1,7 @@
 // CAerieDataMgr: the game's data store. It mirrors what the game server reports: the own city,
 // the city being visited, and what belongs to the player rather than to a city (lists of beasts,
-// friends and slaves, the egg bag, the newly obtained monster, main-line missions, rankings and a
-// text list). The reply dispatcher (OnRecv, AerieReplyDispatcher.cpp) is its only writer; windows
+// friends and slaves, the egg bag, the newly obtained monster, main-line missions, rankings, a
+// text list and the help window's two pages). The reply dispatcher (OnRecv, AerieReplyDispatcher.cpp) is its only writer; windows
 // read it every frame and keep no copies.
 //
 // Which city the windows show is only the show-own flag; which city a server message changes is
@@ -16,6 +16,7 @@
 #include "aerie/state/AerieCityData.h"
 #include "aerie/state/AerieListEntries.h"
 #include "aerie/state/NetDataItem.h"
+#include "framework/help/ORVHelpText.h"
 
 struct AerieMainMission {
     u32 m_dwKey = 0;
@@ -42,6 +43,8 @@ public:
 
     // ---- Reply dispatcher (AerieReplyDispatcher.cpp) ----
     // One server message. A null message, a negative length or one under 8 bytes is ignored.
+    // A message handed over while another is applied (from a window that a delivered event
+    // reached) is applied whole first; the outer one then goes on.
     void OnRecv(const char* buf, int len);
     // Applies the items of the body after the 12-byte header (generic update).
     void ApplyDataItems(const char* buf, int len);
@@ -85,9 +88,12 @@ public:
     std::vector<std::string> m_vTexts;
     u8 m_bEntered = 0;
     u8 m_bRecompute = 0;
+    // Two laid-out pages of help text that the help window fills; empty until then.
+    CORVHelpText m_aHelpPages[2];
 
 private:
     // Dispatcher helpers (AerieReplyDispatcher.cpp).
+    void Dispatch(const char* buf, int len);
     void ApplyItem(const NetDataItem& item, const char* buf, int len, u32 now);
     void ApplyCompressedCity(const char* buf, int len);
     void ApplyMainMissions(const char* buf, int len);
@@ -98,6 +104,7 @@ private:
 
     std::vector<NetDataItem> m_vItems;        // reused by every message
     u8 m_byTouched = 0;                       // bit 0 own, bit 1 visited: changed by this message
+    int m_nRecvDepth = 0;                     // messages being applied
     bool m_bBuildingChanged = false;
 };
 

@@ -2,9 +2,13 @@
 // 1 open, 2 toggle the game's window, or an update topic for the game's windows. A sender either
 // posts an event (the control manager's queue, handed out on the next frame) or delivers it
 // (routed at once, within the sending call); each topic's sender uses the way its topic names.
+// Where a topic goes by two names, it carries the name of the window that sends it (66
+// EVT_CANCEL_GROUP_FIGHT, sent by the work information control; 46 EVT_LEAVE_FOR_DEFENCE, sent
+// by the mission defence item).
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "framework/core/ORVMsg.h"
 
@@ -14,14 +18,14 @@ enum AerieTopic : u32 {
     EVT_TOGGLE_GAMEWND = 2,
     EVT_CITY_ENTERED = 3,            // delivered after the city data, before 29 and 5
     EVT_CITY_CHANGED = 4,
-    EVT_CITY_ENTERED_LAST = 5,
+    EVT_NOTICE_CHECK = 5,            // the last of the three after entering a city
     EVT_FRIEND_LIST = 6,
     EVT_BEAST_LIST = 7,
     EVT_INCUBATOR_SELECTED = 8,      // value: incubator index
     EVT_SLAVE_LIST = 9,
     EVT_HIRE_HELPER_OK = 11,         // value: incubator index
     EVT_HIRE_HELPER_CANCEL = 12,     // value: incubator index
-    EVT_HATCH_CHANGED = 13,
+    EVT_SLAVE_HIRED = 13,
     EVT_BUYRESOURCE_WND = 14,
     EVT_LVLUP_WND = 15,
     EVT_MONSTER_NOTICE = 16,
@@ -32,14 +36,19 @@ enum AerieTopic : u32 {
     EVT_INCUBATORS_CHANGED = 32,
     EVT_DISCARD_EGG = 33,            // value: egg-bag slot
     EVT_DISCARD_HATCHING_EGG = 34,   // value: incubator index
+    EVT_HATCH_TOOL_OFF = 35,         // 35 and 36
     EVT_GETMONSTER_WND = 37,         // value: 1 open, 0 close
     EVT_FIGHTROB_WND = 38,
     EVT_FIGHTDEFEND_WND = 39,
     EVT_FIGHTINFO_WND = 40,
     EVT_CLOSE_SUBWND = 41,
+    EVT_RESEND_BUILDING_UPGRADE = 43,
+    EVT_RESEND_SCIENCE_UPGRADE = 44,
     EVT_MISSION_CHANGED = 45,
-    EVT_MISSION_DEFENCE = 46,
+    EVT_LEAVE_FOR_DEFENCE = 46,
     EVT_SETTINGS_CHANGED = 47,
+    EVT_FIRST_HATCH = 48,
+    EVT_NEWBIE_STEP = 50,
     EVT_MAINMISSION_REWARD = 53,
     EVT_INFO_WND = 54,
     EVT_PRODUCTINFO_WND = 55,
@@ -48,7 +57,7 @@ enum AerieTopic : u32 {
     EVT_CHANGE_JOB = 58,
     EVT_BUILDINGS_CHANGED = 59,
     EVT_CANCEL_FIGHT = 60,
-    EVT_REWARD_CLAIM = 61,
+    EVT_CLAIM_FIGHT_AWARD = 61,
     EVT_MAINMISSION_CLAIM = 62,
     EVT_SPEEDUP_ANSWER = 63,
     EVT_SPEEDUP = 64,
@@ -74,3 +83,17 @@ inline void DeliverGameEvent(u32 topic, u32 value = 0, const std::string& text =
 {
     DeliverFrameworkMsg(ORV_MSG_GAMEWND, topic, value, text);
 }
+
+// Topics 45 then 4, posted: a work state, a fight mission or a reward changed the city.
+inline void PostMissionAndCityChanged()
+{
+    PostGameEvent(EVT_MISSION_CHANGED);
+    PostGameEvent(EVT_CITY_CHANGED);
+}
+
+// A floating notice of the game: white, for 150 frames.
+void ShowGameNotice(std::string_view text);
+// The own player's name as the host gives it (read up to kMaxHostText bytes); empty without a
+// callback.
+inline constexpr std::size_t kMaxHostText = 256;
+std::string_view GetOwnPlayerName();

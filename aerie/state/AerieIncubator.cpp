@@ -114,53 +114,27 @@ bool HasHiredSlave(const AerieIncubators& c, int index)
     return inc != nullptr && inc->IsOpened() && !inc->GetSlaveName().empty();
 }
 
-std::string_view GetHiredSlaveName(const AerieIncubators& c, int index)
+namespace {
+
+// A field of the incubator at index, or the field type's zero outside the list.
+template <typename T>
+T FieldOf(const AerieIncubators& c, int index, T (AerieIncubator::*get)() const)
 {
     const AerieIncubator* inc = c.At(index);
-    return inc != nullptr ? inc->GetSlaveName() : std::string_view();
+    return inc != nullptr ? (inc->*get)() : T{};
 }
 
-u16 GetHiredSlaveWorth(const AerieIncubators& c, int index)
-{
-    const AerieIncubator* inc = c.At(index);
-    return inc != nullptr ? inc->GetWorth() : 0;
-}
+}  // namespace
 
-u16 GetHiredSlavePopularity(const AerieIncubators& c, int index)
-{
-    const AerieIncubator* inc = c.At(index);
-    return inc != nullptr ? inc->GetPopularity() : 0;
-}
-
-i32 GetHiredSlaveHappiness(const AerieIncubators& c, int index)
-{
-    const AerieIncubator* inc = c.At(index);
-    return inc != nullptr ? inc->GetHappiness() : 0;
-}
-
-u16 GetIncubatorProtectMinutes(const AerieIncubators& c, int index)
-{
-    const AerieIncubator* inc = c.At(index);
-    return inc != nullptr ? inc->GetProtectMinutes() : 0;
-}
-
-u16 GetHiredSlaveGreenChance(const AerieIncubators& c, int index)
-{
-    const AerieIncubator* inc = c.At(index);
-    return inc != nullptr ? inc->GetGreenChance() : 0;
-}
-
-u16 GetHiredSlaveBlueChance(const AerieIncubators& c, int index)
-{
-    const AerieIncubator* inc = c.At(index);
-    return inc != nullptr ? inc->GetBlueChance() : 0;
-}
-
-u16 GetIncubatorEggType(const AerieIncubators& c, int index)
-{
-    const AerieIncubator* inc = c.At(index);
-    return inc != nullptr ? inc->GetEggType() : 0;
-}
+std::string_view GetHiredSlaveName(const AerieIncubators& c, int index) { return FieldOf(c, index, &AerieIncubator::GetSlaveName); }
+u16 GetHiredSlaveWorth(const AerieIncubators& c, int index) { return FieldOf(c, index, &AerieIncubator::GetWorth); }
+u16 GetHiredSlavePopularity(const AerieIncubators& c, int index) { return FieldOf(c, index, &AerieIncubator::GetPopularity); }
+i32 GetHiredSlaveHappiness(const AerieIncubators& c, int index) { return FieldOf(c, index, &AerieIncubator::GetHappiness); }
+u16 GetIncubatorProtectMinutes(const AerieIncubators& c, int index) { return FieldOf(c, index, &AerieIncubator::GetProtectMinutes); }
+u16 GetHiredSlaveGreenChance(const AerieIncubators& c, int index) { return FieldOf(c, index, &AerieIncubator::GetGreenChance); }
+u16 GetHiredSlaveBlueChance(const AerieIncubators& c, int index) { return FieldOf(c, index, &AerieIncubator::GetBlueChance); }
+u16 GetIncubatorEggType(const AerieIncubators& c, int index) { return FieldOf(c, index, &AerieIncubator::GetEggType); }
+std::int8_t GetSlaveTreatment(const AerieIncubators& c, int index) { return FieldOf(c, index, &AerieIncubator::GetTreatment); }
 
 bool IsSlaveTreated(const AerieIncubators& c, int index)
 {
@@ -168,11 +142,6 @@ bool IsSlaveTreated(const AerieIncubators& c, int index)
     return HasHiredSlave(c, index) && inc->GetTreatment() != 0;
 }
 
-std::int8_t GetSlaveTreatment(const AerieIncubators& c, int index)
-{
-    const AerieIncubator* inc = c.At(index);
-    return inc != nullptr ? inc->GetTreatment() : 0;
-}
 
 void PostIncubatorSelected(const AerieIncubators& c, int index)
 {

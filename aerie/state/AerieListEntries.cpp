@@ -40,41 +40,27 @@ void SortFriendsByFlags(std::vector<AerieFriendEntry>& friends)
                      [&](const AerieFriendEntry& a, const AerieFriendEntry& b) { return pass(a) < pass(b); });
 }
 
+namespace {
+
+template <typename T>
+T SlaveField(const std::vector<AerieSlaveEntry>& list, int index, T (AerieSlaveEntry::*get)() const)
+{
+    const AerieSlaveEntry* e = EntryAt(list, index);
+    return e != nullptr ? (e->*get)() : T{};
+}
+
+}  // namespace
+
 std::string_view GetSlaveName(const std::vector<AerieSlaveEntry>& list, int index)
 {
     const AerieSlaveEntry* e = EntryAt(list, index);
     return e != nullptr ? e->GetName() : std::string_view();
 }
-
-u32 GetSlaveWorth(const std::vector<AerieSlaveEntry>& list, int index)
-{
-    const AerieSlaveEntry* e = EntryAt(list, index);
-    return e != nullptr ? e->GetWorth() : 0;
-}
-
-u16 GetSlaveGreenChance(const std::vector<AerieSlaveEntry>& list, int index)
-{
-    const AerieSlaveEntry* e = EntryAt(list, index);
-    return e != nullptr ? e->GetGreenChance() : 0;
-}
-
-u16 GetSlaveBlueChance(const std::vector<AerieSlaveEntry>& list, int index)
-{
-    const AerieSlaveEntry* e = EntryAt(list, index);
-    return e != nullptr ? e->GetBlueChance() : 0;
-}
-
-u16 GetSlaveGuardMinutes(const std::vector<AerieSlaveEntry>& list, int index)
-{
-    const AerieSlaveEntry* e = EntryAt(list, index);
-    return e != nullptr ? e->GetGuardMinutes() : 0;
-}
-
-u16 GetSlavePopularity(const std::vector<AerieSlaveEntry>& list, int index)
-{
-    const AerieSlaveEntry* e = EntryAt(list, index);
-    return e != nullptr ? e->GetPopularity() : 0;
-}
+u32 GetSlaveWorth(const std::vector<AerieSlaveEntry>& list, int index) { return SlaveField(list, index, &AerieSlaveEntry::GetWorth); }
+u16 GetSlaveGreenChance(const std::vector<AerieSlaveEntry>& list, int index) { return SlaveField(list, index, &AerieSlaveEntry::GetGreenChance); }
+u16 GetSlaveBlueChance(const std::vector<AerieSlaveEntry>& list, int index) { return SlaveField(list, index, &AerieSlaveEntry::GetBlueChance); }
+u16 GetSlaveGuardMinutes(const std::vector<AerieSlaveEntry>& list, int index) { return SlaveField(list, index, &AerieSlaveEntry::GetGuardMinutes); }
+u16 GetSlavePopularity(const std::vector<AerieSlaveEntry>& list, int index) { return SlaveField(list, index, &AerieSlaveEntry::GetPopularity); }
 
 const char* GetBeastJobName(const std::vector<AerieBeastEntry>& list, int index)
 {

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 
 #include <zlib.h>
 
@@ -25,8 +26,6 @@ using namespace aerie_layout;
 namespace {
 
 constexpr int kMinMessageSize = 8;          // enough for the sub id
-constexpr int kNoticeFrames = 150;
-constexpr u32 kWhite = 0xFFFFFFFF;
 constexpr std::size_t kNoticeBufferSize = 128;
 constexpr std::size_t kMaxListText = 1023;
 constexpr u16 kLastItemKind = 14;
@@ -54,18 +53,6 @@ bool InflateBody(const char* buf, int len, unsigned char* dest, unsigned long* i
         return false;
     }
     return true;
-}
-
-std::string_view PlayerName()
-{
-    IORVCallBack* cb = ORVCallBack();
-    const char* name = cb != nullptr ? cb->GetPlayerName() : nullptr;
-    return name != nullptr ? CountedText(name, 256) : std::string_view();
-}
-
-void ShowNotice(std::string_view text)
-{
-    CAutoTip::GetSingleton().AddText(std::string(text), kWhite, kNoticeFrames);
 }
 
 // Sets bytes [0, n) of a u16 array from value bytes, little-endian, leaving the rest.
@@ -114,7 +101,7 @@ void CAerieDataMgr::ApplyItem(const NetDataItem& item, const char* buf, int len,
     switch (item.m_wKind) {
     case 0: {
         const std::string_view name = CountedText(v, n);
-        if (name == PlayerName()) {
+        if (name == GetOwnPlayerName()) {
             m_dwOwnPlayerId = ReadLE32(Bytes(buf));
             m_bShowOwn = 1;
             m_OwnCity.m_strOwnerName.assign(name);
@@ -123,7 +110,7 @@ void CAerieDataMgr::ApplyItem(const NetDataItem& item, const char* buf, int len,
             m_VisitedCity.m_strOwnerName.assign(name);
             char notice[kNoticeBufferSize];
             std::snprintf(notice, sizeof notice, "您已进入到%s的琉璃台", m_VisitedCity.m_strOwnerName.c_str());
-            ShowNotice(notice);
+            ShowGameNotice(notice);
         }
         m_bEntered = 1;
         break;
@@ -194,8 +181,7 @@ void CAerieDataMgr::ApplyItem(const NetDataItem& item, const char* buf, int len,
         if (n >= 3 && ReadLE16(v) < 3) {
             city.SetWorkState(v, n, now);
             MarkTouched(city);
-            PostGameEvent(EVT_MISSION_CHANGED);
-            PostGameEvent(EVT_CITY_CHANGED);
+            PostMissionAndCityChanged();
             return;
         }
         break;
@@ -210,8 +196,7 @@ void CAerieDataMgr::ApplyItem(const NetDataItem& item, const char* buf, int len,
     case 13:
         city.m_FightMissions.Update(v, n, now);
         MarkTouched(city);
-        PostGameEvent(EVT_MISSION_CHANGED);
-        PostGameEvent(EVT_CITY_CHANGED);
+        PostMissionAndCityChanged();
         return;
     case 14: {
         m_vTexts.clear();
@@ -231,18 +216,25 @@ void CAerieDataMgr::ApplyItem(const NetDataItem& item, const char* buf, int len,
 
 void CAerieDataMgr::ApplyCompressedCity(const char* buf, int len)
 {
+    // A city message handed over inside another one's events gets a buffer of its own.
+    std::unique_ptr<unsigned char[]> nested;
+    unsigned char* city = g_CityMessage;
+    if (m_nRecvDepth > 1) {
+        nested = std::make_unique<unsigned char[]>(sizeof g_CityMessage);
+        city = nested.get();
+    }
     unsigned long inflated = 0;
-    if (!InflateBody(buf, len, g_CityMessage + kNetMsgHeaderSize, &inflated)) {
+    if (!InflateBody(buf, len, city + kNetMsgHeaderSize, &inflated)) {
         return;
     }
-    std::memcpy(g_CityMessage, buf, kNetMsgHeaderSize);
-    ApplyDataItems(reinterpret_cast<const char*>(g_CityMessage), static_cast<int>(kNetMsgHeaderSize + inflated));
+    std::memcpy(city, buf, kNetMsgHeaderSize);
+    ApplyDataItems(reinterpret_cast<const char*>(city), static_cast<int>(kNetMsgHeaderSize + inflated));
     DeliverGameEvent(EVT_OPEN_GAMEWND);
     if (m_bEntered) {
         m_bEntered = 0;
         DeliverGameEvent(EVT_CITY_ENTERED);
         DeliverGameEvent(EVT_CITY_ENTERED_BEASTS);
-        DeliverGameEvent(EVT_CITY_ENTERED_LAST);
+        DeliverGameEvent(EVT_NOTICE_CHECK);
     }
     FinishMessage();
 }
@@ -355,6 +347,27 @@ void CAerieDataMgr::OnRecv(const char* buf, int len)
         }
         return;
     }
+    if (m_nRecvDepth > 0) {
+        // The outer message's items stay where they are; this one splits into a list of its own.
+        std::vector<NetDataItem> outerItems;
+        outerItems.swap(m_vItems);
+        const u8 outerTouched = m_byTouched;
+        const bool outerBuildingChanged = m_bBuildingChanged;
+        ++m_nRecvDepth;
+        Dispatch(buf, len);
+        --m_nRecvDepth;
+        m_vItems.swap(outerItems);
+        m_byTouched = outerTouched;
+        m_bBuildingChanged = outerBuildingChanged;
+        return;
+    }
+    ++m_nRecvDepth;
+    Dispatch(buf, len);
+    --m_nRecvDepth;
+}
+
+void CAerieDataMgr::Dispatch(const char* buf, int len)
+{
     const NetMsgHeader h = NetMsgHeader::Read(buf, len);
     const auto* body = Bytes(buf) + std::min(len, kNetMsgHeaderSize);
     const std::size_t bodyLen = len > kNetMsgHeaderSize ? static_cast<std::size_t>(len - kNetMsgHeaderSize) : 0;
@@ -395,13 +408,11 @@ void CAerieDataMgr::OnRecv(const char* buf, int len)
         break;
     case 29: case 31:
         ApplyDataItems(buf, len);
-        PostGameEvent(EVT_MISSION_CHANGED);
-        PostGameEvent(EVT_CITY_CHANGED);
+        PostMissionAndCityChanged();
         break;
     case 30:
         ApplyDataItems(buf, len);
-        PostGameEvent(EVT_MISSION_CHANGED);
-        PostGameEvent(EVT_CITY_CHANGED);
+        PostMissionAndCityChanged();
         PostGameEvent(EVT_AWARDREFRESH_DATA, h.m_wParam2);
         break;
     case 32:
@@ -413,8 +424,7 @@ void CAerieDataMgr::OnRecv(const char* buf, int len)
         break;
     case 34:
         ApplyDataItems(buf, len);
-        PostGameEvent(EVT_MISSION_CHANGED);
-        PostGameEvent(EVT_CITY_CHANGED);
+        PostMissionAndCityChanged();
         DebugLog("领取资源地升级的奖励\n");
         break;
     case 37:
@@ -449,7 +459,7 @@ void CAerieDataMgr::OnRecv(const char* buf, int len)
         break;
     case 113:
         ApplyDataItems(buf, len);
-        DeliverGameEvent(EVT_HATCH_CHANGED);
+        DeliverGameEvent(EVT_SLAVE_HIRED);
         break;
     case 117:
         FillRecordList(m_vFriends, body, bodyLen, h.m_wParam2);
@@ -461,7 +471,7 @@ void CAerieDataMgr::OnRecv(const char* buf, int len)
         break;
     case 201:
         if (const std::string_view notice = CountedText(body, bodyLen); !notice.empty()) {
-            ShowNotice(notice);
+            ShowGameNotice(notice);
         }
         break;
     case 205:

@@ -12,27 +12,13 @@
 
 namespace {
 
-constexpr int kNoticeFrames = 150;
-constexpr u32 kWhite = 0xFFFFFFFF;
-// Host texts (the player name, names typed by the player) are read up to this many bytes.
-constexpr std::size_t kMaxHostText = 256;
 constexpr u16 kSpeedUpCards[4] = {1, 2, 4, 16};
 constexpr int kMaxFriendListMode = 2;
 
-void Notice(const char* text)
-{
-    CAutoTip::GetSingleton().AddText(text, kWhite, kNoticeFrames);
-}
-
+// Host texts (names typed by the player) are read up to kMaxHostText bytes.
 std::string_view HostText(const char* text)
 {
     return text != nullptr ? CountedText(text, kMaxHostText) : std::string_view();
-}
-
-std::string_view PlayerName()
-{
-    IORVCallBack* cb = ORVCallBack();
-    return cb != nullptr ? HostText(cb->GetPlayerName()) : std::string_view();
 }
 
 void AskDiscard(const char* text, u32 topic, int value)
@@ -95,7 +81,7 @@ void CAerieRequest::SendText(const NetMsgHeader& header, std::string_view text)
 
 void CAerieRequest::SendNamed(const NetMsgHeader& header)
 {
-    SendText(header, PlayerName());
+    SendText(header, GetOwnPlayerName());
 }
 
 // ---- Catalogue ----
@@ -103,7 +89,7 @@ void CAerieRequest::SendNamed(const NetMsgHeader& header)
 void CAerieRequest::VisitCity(const std::string& ownerName)
 {
     if (NewBieIsActive()) {
-        Notice("请您先完成新手任务，再去好友的琉璃台！");
+        ShowGameNotice("请您先完成新手任务，再去好友的琉璃台！");
         return;
     }
     SendText(Header(REQ_VISIT_CITY), CountedText(ownerName.data(), ownerName.size()));
@@ -167,7 +153,7 @@ void CAerieRequest::EggBagAction(int slot, int action)
     case kEggHatch: {
         const AerieIncubators& incubators = CAerieDataMgr::GetSingleton().GetShownCity().m_Incubators;
         if (AllIncubatorsBusy(incubators)) {
-            Notice(AllIncubatorsOpened(incubators) ? "孵化数量达到上限"
+            ShowGameNotice(AllIncubatorsOpened(incubators) ? "孵化数量达到上限"
                                                    : "孵化数量达到上限，在城堡研究所研究孵化技巧可增加孵化数量。");
             return;
         }
@@ -198,15 +184,15 @@ bool CAerieRequest::IncubatorEggAction(AerieIncubators& incubators, int index, i
         return true;
     case kIncubatorHireCheck:
         if (HasHiredSlave(incubators, index)) {
-            Notice("已经雇佣奴隶了");
+            ShowGameNotice("已经雇佣奴隶了");
             return false;
         }
         if (!inc->IsOpened()) {
-            Notice("该孵化器还未开启");
+            ShowGameNotice("该孵化器还未开启");
             return false;
         }
         if (IsIncubatorFinished(incubators, index)) {
-            Notice("已经孵化完成");
+            ShowGameNotice("已经孵化完成");
             return false;
         }
         return true;
@@ -227,6 +213,8 @@ void CAerieRequest::IncubatorTool(AerieIncubators& incubators, int index, int to
     const u16 p1 = static_cast<u16>(index);
     switch (tool) {
     case kToolSmash: {
+        // Times left here are the incubator's local countdowns (GetIncubatorTimers), which run
+        // down between the server's reports; the same for the anti-theft time of a steal.
         const AerieIncubatorTimer* t = GetIncubatorTimers(incubators, index);
         if (t != nullptr && t->m_dwHatchMs == 0) {
             SendNamed(Header(REQ_SMASH_EGG, p1));
@@ -235,25 +223,25 @@ void CAerieRequest::IncubatorTool(AerieIncubators& incubators, int index, int to
     }
     case kToolDiscard:
         if (!inc->IsOpened()) {
-            Notice("该孵化器还未开启");
+            ShowGameNotice("该孵化器还未开启");
         } else if (inc->GetEggType() == 0) {
-            Notice("没有孵化蛋");
+            ShowGameNotice("没有孵化蛋");
         } else {
             AskDiscard("你确认要丢弃这颗孵化蛋吗？", EVT_DISCARD_HATCHING_EGG, index);
         }
         break;
     case kToolSteal: {
         if (!inc->IsOpened()) {
-            Notice("该孵化器还未开启");
+            ShowGameNotice("该孵化器还未开启");
             break;
         }
         if (inc->GetEggType() == 0) {
-            Notice("没有孵化蛋");
+            ShowGameNotice("没有孵化蛋");
             break;
         }
         const AerieIncubatorTimer* t = GetIncubatorTimers(incubators, index);
         if (t != nullptr && t->m_dwGuardMs > 0) {
-            Notice("顺手牵羊失败，孵化蛋正处于防盗期");
+            ShowGameNotice("顺手牵羊失败，孵化蛋正处于防盗期");
             break;
         }
         SendText(Header(REQ_STEAL_EGG, p1), CAerieDataMgr::GetSingleton().GetShownCity().m_strOwnerName);
@@ -299,9 +287,9 @@ void CAerieRequest::HireSlave(const std::vector<AerieSlaveEntry>& list, int inde
     if (e == nullptr || e->GetName().empty()) {
         return;
     }
-    const std::string_view own = PlayerName();
+    const std::string_view own = GetOwnPlayerName();
     if (e->GetName() == own.substr(0, aerie_layout::kListNameSize)) {
-        Notice("不能雇佣自己");
+        ShowGameNotice("不能雇佣自己");
         return;
     }
     SendText(Header(REQ_HIRE_SLAVE, incubatorIndex, 0, e->GetWorth()), e->GetName());

@@ -25,8 +25,20 @@ void OnRecvHook(const char* data, int len)
     CAerieDataMgr::GetSingleton().OnRecv(data, len);
 }
 
+// The store and the request sender are reached from game windows, their destructors included:
+// they are created before the control manager, so they outlive the window tree.
+void CreateGameServices()
+{
+    CAerieDataMgr::GetSingleton();
+    CAerieRequest::GetSingleton();
+}
+
 struct AerieStartup {
-    AerieStartup() { InstallAerieHooks(); }
+    AerieStartup()
+    {
+        InstallAerieHooks();
+        RegisterTreeService(&CreateGameServices);
+    }
 };
 
 const AerieStartup g_AerieStartup;

@@ -5,7 +5,7 @@
 #include "aerie/windows/AerieIconCtrl.h"
 #include "aerie/windows/AerieInfoCtrls.h"
 #include "aerie/windows/AerieNewBie.h"
-#include "aerie/windows/AerieTopics.h"
+#include "aerie/state/AerieEvents.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/widgets/ORVScroll.h"
 

@@ -3,7 +3,7 @@
 #include "aerie/state/AerieConfigMgr.h"
 #include "aerie/state/XmlAerieRecords.h"
 #include "aerie/windows/AerieCityView.h"
-#include "aerie/windows/AerieTopics.h"
+#include "aerie/state/AerieEvents.h"
 #include "framework/core/ORVCallBack.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/widgets/ORVToolTip.h"

@@ -1,7 +1,7 @@
 #include "aerie/windows/AerieNewBie.h"
 
 #include "aerie/state/AerieRequest.h"
-#include "aerie/windows/AerieTopics.h"
+#include "aerie/state/AerieEvents.h"
 #include "aerie/windows/AerieWndUtil.h"
 #include "framework/core/GameHooks.h"
 #include "framework/window/ORVMsgBox.h"

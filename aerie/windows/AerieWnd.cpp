@@ -9,7 +9,7 @@
 #include "aerie/windows/AerieCityView.h"
 #include "aerie/windows/AerieContainer.h"
 #include "aerie/windows/AerieNewBie.h"
-#include "aerie/windows/AerieTopics.h"
+#include "aerie/state/AerieEvents.h"
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/core/GameHooks.h"
 #include "framework/core/ORVCallBack.h"
@@ -48,7 +48,7 @@ const RuntimeClassRecord* Record(AerieWndKind kind)
 constexpr GameTopic<CAerieWnd> kTopics[] = {
     {EVT_CITY_ENTERED, &CAerieWnd::OnCityEntered},
     {EVT_CITY_CHANGED, &CAerieWnd::OnCityChanged},
-    {EVT_CITY_ENTERED_LAST, &CAerieWnd::OnNoticeCheck},
+    {EVT_NOTICE_CHECK, &CAerieWnd::OnNoticeCheck},
     {EVT_BUYRESOURCE_WND, &CAerieWnd::OnBuyResource},
     {EVT_LVLUP_WND, &CAerieWnd::OnLvlupWnd},
     {EVT_MONSTER_NOTICE, &CAerieWnd::OnMonsterNotice},
@@ -58,7 +58,7 @@ constexpr GameTopic<CAerieWnd> kTopics[] = {
     {EVT_FIGHTDEFEND_WND, &CAerieWnd::OnFightWnd},
     {EVT_FIGHTINFO_WND, &CAerieWnd::OnFightWnd},
     {EVT_CLOSE_SUBWND, &CAerieWnd::OnCloseSubWnd},
-    {EVT_MISSION_DEFENCE, &CAerieWnd::OnOpenMissionLater},
+    {EVT_LEAVE_FOR_DEFENCE, &CAerieWnd::OnOpenMissionLater},
     {EVT_SETTINGS_CHANGED, &CAerieWnd::OnSettingsChanged},
     {EVT_NEWBIE_STEP, &CAerieWnd::OnNewbieStep},
     {EVT_INFO_WND, &CAerieWnd::OnInfoWnd},

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string>
 
-#include "aerie/windows/AerieTopics.h"
+#include "aerie/state/AerieEvents.h"
 #include "framework/control/ORVWindow.h"
 #include "framework/core/ORVMsg.h"
 #include "framework/core/OrvTypes.h"
@@ -30,7 +30,7 @@ bool RefuseDuringTutorial(const char* text);
 // ---- Game events (ORV_MSG_GAMEWND with a topic) ----
 
 // Posting on the next frame and delivering at once: PostGameEvent and DeliverGameEvent of the
-// store's events (AerieTopics.h).
+// store's events (AerieEvents.h).
 ORVMsg GameEvent(u32 topic, u32 param = 0, const std::string& text = std::string(),
                  CORVControl* sender = nullptr);
 // Into the control manager's queue, routed delay frames from now (delay 0 acts as 1).

@@ -11,8 +11,12 @@
 #include "aerie/windows/AerieInfoCtrls.h"
 #include "aerie/windows/AerieWnd.h"
 #include "framework/core/RuntimeClass.h"
+#include "framework/richtext/ORVRichParagraph.h"
+#include "framework/richtext/ORVSimpleBuilder.h"
+#include "framework/richtext/ORVTextContext.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/widgets/ORVChoice.h"
+#include "framework/widgets/ORVEdit.h"
 #include "framework/widgets/ORVScroll.h"
 #include "framework/window/ORVMainWnd.h"
 #include "framework/window/ORVMsgBox.h"
@@ -41,6 +45,7 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVMsgBox::classCORVMsgBox,
     &CORVHScroll::classCORVHScroll,
     &CORVScroll::classCORVScroll,
+    &CORVEdit::classCORVEdit,
     &CORVButton::classCORVButton,
     &CORVCheck::classCORVCheck,
     &CORVRadioGroup::classCORVRadioGroup,
@@ -61,6 +66,19 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CAerieWorkInfoCtrl::classCAerieWorkInfoCtrl,
     &CAerieDeadMonsterIcon::classCAerieDeadMonsterIcon,
     // Rich text and simple markup.
+    &CORVRichParagraph::classCORVRichParagraph,
+    &CTextContext::classCTextContext,
+    &CBlock::classCBlock,
+    &CNewLineMark::classCNewLineMark,
+    &CTextBlock::classCTextBlock,
+    &CNameBlock::classCNameBlock,
+    &CImageBlock::classCImageBlock,
+    &CTypeMark::classCTypeMark,
+    &CORVSimpleParser::classCORVSimpleParser,
+    &CORVSimpleStyleParser::classCORVSimpleStyleParser,
+    &CORVSimpleImageParser::classCORVSimpleImageParser,
+    &CORVSimpleBuilder::classCORVSimpleBuilder,
+    &CORVSimpleBuilder2::classCORVSimpleBuilder2,
 };
 
 struct ClassListRegistration {

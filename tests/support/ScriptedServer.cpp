@@ -11,6 +11,7 @@
 #include "aerie/state/AerieRecordLayout.h"
 #include "aerie/state/AerieStartup.h"
 #include "aerie/state/XmlAerieMgr.h"
+#include "framework/widgets/ORVToolTip.h"
 #include "maingame/orvane/ORVMgr.h"
 
 namespace orv::test {
@@ -194,6 +195,22 @@ std::vector<u32> AerieTest::GameTopics()
         return {};
     }
     return std::vector<u32>(wnd->m_adwTopics, wnd->m_adwTopics + wnd->m_nTopics);
+}
+
+std::vector<std::string> AerieTest::Tips()
+{
+    std::vector<std::string> out;
+    for (const AutoTipItem& tip : CAutoTip::GetSingleton().GetTips()) {
+        out.push_back(tip.m_vLines.empty() ? "" : tip.m_vLines[0].m_strText);
+    }
+    return out;
+}
+
+void AerieTest::ClearTips()
+{
+    while (!CAutoTip::GetSingleton().GetTips().empty()) {
+        CAutoTip::GetSingleton().Next();
+    }
 }
 
 void AerieTest::LoadGameData(const std::string& xmlBody)

@@ -72,6 +72,9 @@ protected:
     CAerieStandInWnd* GameWnd();
     // The topics the game window has received so far (empty while none is open).
     std::vector<u32> GameTopics();
+    // The first line of every queued floating tip, and dropping them all.
+    std::vector<std::string> Tips();
+    void ClearTips();
     // Writes a game-data file and loads it into the game-data manager.
     void LoadGameData(const std::string& xmlBody);
 

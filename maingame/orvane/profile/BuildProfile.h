@@ -117,6 +117,7 @@ inline constexpr int kEditWideBytePx = 8;         // each byte of a wide charact
 inline constexpr int kEditMaxLen = 512;
 inline constexpr int kEditRightToEndSpan = 1;     // MoveRight from length - this (or later) goes to the end
 inline constexpr bool kEditNotifyChange = true;   // typing, paste, Delete, Backspace post kNotifyEditChange
+inline constexpr bool kEditOtherKeyResult = true; // a key the field has no action for counts as handled
 inline constexpr ARGB kEditCaretColour = 0xFF8D6365;
 inline constexpr ARGB kEditTextColour = 0xFFFFFFFF;
 inline constexpr ARGB kEditSelectColour = 0xEF08246B;
@@ -137,3 +138,15 @@ inline constexpr ARGB kMenuItemHoverColour = 0xFFFFFF00;
 inline constexpr ARGB kMenuItemDisabledTint = 0xFFDDDDDD;
 inline constexpr u16 kSplitBackFrame = 30;
 inline constexpr u32 kSplitMaxAmount = 65535;     // the request carries a 16-bit amount
+
+// ---- Rich text ----
+// The rich-text model and the '#' builder are the same in every build; these are the values in
+// which builds differ. Text widths and heights and image sizes are the build's drawing files'.
+inline constexpr int kRichDefaultFont = 1;              // font of the default style (bits 0-4)
+inline constexpr ARGB kRichAddTextColour = 0xFFFFFF00;  // base colour of text added to a document
+inline constexpr int kRichAddTextFont = 1;              // font of text added to a document
+inline constexpr u16 kRichImageKind = kImageSetWindow;  // image set of '#' pictures
+inline constexpr u16 kRichImageIdOffset = 0;            // added to a '#' picture's number
+inline constexpr u16 kRichTypeMarkKind = kImageSetWindow;  // the mark that opens each paragraph
+inline constexpr u16 kRichTypeMarkIdOffset = 0;
+inline constexpr int kRichTypeMarkImage = 648;

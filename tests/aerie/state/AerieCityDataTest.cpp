@@ -194,6 +194,12 @@ TEST_F(AerieCityTest, IncubatorTimersCountDownAndRestamp)
     EXPECT_FALSE(AnyIncubatorFinished(inc));
     EXPECT_FALSE(IncubatorHasEgg(inc, 9));
     EXPECT_EQ(GetIncubatorEggType(inc, -1), 0);
+    // Selecting an incubator tells the game window at once, with its index.
+    ASSERT_NE(GameWnd(), nullptr);
+    GameWnd()->m_nTopics = 0;
+    PostIncubatorSelected(inc, 2);
+    PostIncubatorSelected(inc, 3);
+    EXPECT_EQ(GameTopics(), std::vector<u32>{8});
 }
 
 TEST_F(AerieCityTest, SlaveNamesOfIncubatorsAreBoundedByTheirField)

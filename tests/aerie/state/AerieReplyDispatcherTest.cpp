@@ -2,6 +2,7 @@
 // city attribution, and the bounds on every field the server fills.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <functional>
 
 #include "aerie/state/AerieEvents.h"
@@ -69,14 +70,6 @@ protected:
         }
         return t;
     }
-    std::vector<std::string> Tips()
-    {
-        std::vector<std::string> out;
-        for (const AutoTipItem& tip : CAutoTip::GetSingleton().GetTips()) {
-            out.push_back(tip.m_vLines.empty() ? "" : tip.m_vLines[0].m_strText);
-        }
-        return out;
-    }
 };
 
 TEST_F(AerieRecvTest, EnteringTheOwnCityOpensTheGameAndTellsItInOrder)
@@ -106,6 +99,12 @@ TEST_F(AerieRecvTest, VisitingAnotherCityNotifiesAndKeepsOwnMessagesOnTheOwnReco
     EXPECT_EQ(Store().m_VisitedCity.GetCoins(), 77u);
     EXPECT_EQ(&Store().GetShownCity(), &Store().m_VisitedCity);
     EXPECT_EQ(Tips(), std::vector<std::string>{"您已进入到other的琉璃台"});
+    // A long name is cut so that the notice keeps within its 128 bytes.
+    ClearTips();
+    Recv(Compressed(kOtherId, 0, Item(0, std::string(300, 'n'))));
+    ASSERT_EQ(Tips().size(), 1u);
+    EXPECT_EQ(Tips()[0], std::string("您已进入到") + std::string(127 - 10, 'n'));
+    Recv(Compressed(kOtherId, 0, Item(0, "other")));
     // While visiting, a message about the own city still changes the own record.
     Recv(Message(kOwnId, 1, Item(1, RecordBytes(67).U32(kOwnerCoins, 5))));
     EXPECT_EQ(Store().m_OwnCity.GetCoins(), 5u);
@@ -164,8 +163,13 @@ TEST_F(AerieRecvTest, ShortMessagesAreIgnoredAndRunNoRecompute)
     EXPECT_EQ(Store().m_bRecompute, 1);
     Frame();
     EXPECT_TRUE(GameTopics().empty());
-    // An unknown sub changes nothing but runs a pending recompute.
+    // An unknown sub changes nothing but runs a pending recompute of the shown city.
+    const std::string monster = MonsterRecord(3, 0, 6, 1, 1, 1);
+    std::memcpy(Store().m_OwnCity.m_mapMonsters[3].m_Data, monster.data(), monster.size());
     Recv(Message(kOwnId, 5000, Item(1, RecordBytes(67).U32(0, 9))));
+    EXPECT_EQ(Store().m_bRecompute, 0);
+    EXPECT_EQ(Store().m_OwnCity.m_aGroups[0].m_dwMonsterCount, 6u);
+    Store().m_bRecompute = 1;
     Recv(Message(kOwnId, 300));
     EXPECT_EQ(Store().m_bRecompute, 0);
     EXPECT_EQ(Store().m_OwnCity.GetCoins(), 0u);
@@ -252,9 +256,7 @@ TEST_F(AerieRecvTest, EachReplyAppliesAndAnnouncesAsItsSubSays)
         Attach();
         EnterAndClear();
         Store().m_OwnCity.SetOwnerRecord(nullptr, 0);
-        while (!CAutoTip::GetSingleton().GetTips().empty()) {
-            CAutoTip::GetSingleton().Next();
-        }
+        ClearTips();
         Recv(c.msg);
         EXPECT_EQ(TakeTopics(), c.delivered);
         Frame();
@@ -408,6 +410,52 @@ TEST_F(AerieRecvTest, RecordListsTakeTheirRecordSizeFromParam2)
     EXPECT_STREQ(GetBeastJobName(Store().m_vBeasts, 1), "普通");
     EXPECT_EQ(GetBeastJobName(Store().m_vBeasts, 2), nullptr);
     EXPECT_EQ(TakeTopics(), (std::vector<u32>{6, 7}));
+}
+
+}  // namespace
+}  // namespace orv::test
+
+namespace orv::test {
+namespace {
+
+// A game window that hands the server a message of its own when the guardian beast changes, as
+// a host answering at once would.
+class CNestingWnd : public CAerieStandInWnd {
+    ORV_DECLARE_RUNTIME_CLASS(CNestingWnd)
+public:
+    static std::string& Nested()
+    {
+        static std::string msg;
+        return msg;
+    }
+    bool ProcessMessage(ORVMsg* msg) override
+    {
+        if (msg != nullptr && msg->m_nId == ORV_MSG_GAMEWND && msg->m_wParam == EVT_BEAST_CHANGED && !Nested().empty()) {
+            const std::vector<char> bytes = ExactBytes(Nested());
+            Nested().clear();
+            CORVMgr::GetSingleton().Recv(bytes.data(), static_cast<int>(bytes.size()));
+        }
+        return CAerieStandInWnd::ProcessMessage(msg);
+    }
+};
+ORV_IMPLEMENT_RUNTIME_CLASS(CNestingWnd, CAerieStandInWnd)
+
+TEST_F(AerieRecvTest, AMessageHandedOverDuringAnotherIsAppliedWholeAndTheOuterGoesOn)
+{
+    ScopedSystemWindowRecord nesting(ORV_MSG_GAMEWND, ORV_RUNTIME_CLASS(CNestingWnd));
+    EnterAndClear();
+    std::string many;
+    for (u16 slot = 0; slot < 40; ++slot) {
+        many += Item(5, MonsterRecord(slot, 0, 1, 0, 0, 0));
+    }
+    CNestingWnd::Nested() = Compressed(kOwnId, 0, Item(1, RecordBytes(67).U32(0, 5)) + many);
+    Recv(Compressed(kOwnId, 0, Item(6, RecordBytes(11).U16(0, 2)) + Item(2, LE16(7) + LE16(3)) +
+                                    Item(5, MonsterRecord(60, 0, 9, 0, 0, 0))));
+    EXPECT_TRUE(CNestingWnd::Nested().empty());
+    EXPECT_EQ(Store().m_OwnCity.GetCoins(), 5u);
+    EXPECT_EQ(Store().m_OwnCity.m_aBuildings[7].m_wLevel, 3) << "the outer message goes on after the nested one";
+    EXPECT_EQ(Store().m_OwnCity.m_aGroups[3].m_dwMonsterCount, 9u + 10u);
+    EXPECT_EQ(Store().m_OwnCity.m_aGroups[0].m_dwMonsterCount, 10u);
 }
 
 }  // namespace

@@ -18,14 +18,6 @@ namespace {
 class AerieRequestTest : public AerieTest {
 protected:
     CAerieRequest& Req() { return CAerieRequest::GetSingleton(); }
-    std::vector<std::string> Tips()
-    {
-        std::vector<std::string> out;
-        for (const AutoTipItem& tip : CAutoTip::GetSingleton().GetTips()) {
-            out.push_back(tip.m_vLines.empty() ? "" : tip.m_vLines[0].m_strText);
-        }
-        return out;
-    }
     void SetShownIncubators(const std::string& records)
     {
         Store().GetShownCity().m_Incubators.Rebuild(reinterpret_cast<const unsigned char*>(records.data()),
@@ -229,9 +221,7 @@ TEST_F(AerieRequestTest, IncubatorChecksRefuseWithTheirNotice)
     };
     for (const Case& c : cases) {
         m_Host.ClearLog();
-        while (!CAutoTip::GetSingleton().GetTips().empty()) {
-            CAutoTip::GetSingleton().Next();
-        }
+        ClearTips();
         c.call();
         EXPECT_EQ(Tips(), *c.notice ? std::vector<std::string>{c.notice} : std::vector<std::string>{}) << c.what;
         const std::vector<SentRequest> sent = Sent();

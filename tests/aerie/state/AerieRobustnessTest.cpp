@@ -127,9 +127,7 @@ TEST_F(AerieRobustnessTest, MutatedServerStreamsLeaveTheStoreUsable)
             (void)GetIncubatorTimers(s.GetShownCity().m_Incubators, i % 4);
         }
         if (i % 2000 == 0) {
-            while (!CAutoTip::GetSingleton().GetTips().empty()) {
-                CAutoTip::GetSingleton().Next();
-            }
+            ClearTips();
             ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.clear();
         }
     }

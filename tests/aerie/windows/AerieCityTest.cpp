@@ -194,7 +194,7 @@ TEST_F(AerieCity, BreedingsNoticeShowsForThreeSecondsAndNotDuringTheTutorial)
     beast[aerie_layout::kBeastBreedsToday] = 1;
     ASSERT_NE(Enter(Buildings(Levels()) + Item(6, beast)), nullptr);
     m_Fake.m_dwTick = 10000;
-    ORVMsg check(ORV_MSG_GAMEWND, EVT_CITY_ENTERED_LAST, 0, "");
+    ORVMsg check(ORV_MSG_GAMEWND, EVT_NOTICE_CHECK, 0, "");
     Wnd()->ProcessMessage(&check);
     EXPECT_EQ(Wnd()->m_nNoticeKind, CAerieWnd::kNoticeBreedings);
     m_Fake.m_dwTick = 13000;

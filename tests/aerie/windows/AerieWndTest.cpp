@@ -3,7 +3,7 @@
 #include "AerieWndFixture.h"
 #include "aerie/windows/AerieBuildingWnds.h"
 #include "aerie/windows/AerieCityCtrls.h"
-#include "aerie/windows/AerieTopics.h"
+#include "aerie/state/AerieEvents.h"
 #include "framework/widgets/ORVButton.h"
 
 using namespace orv::test;

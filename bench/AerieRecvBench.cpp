@@ -1,0 +1,192 @@
+// Decoding and applying a full city: a realistic compressed reply 0 (all 18 buildings, 70
+// monster slots, 33 group-skill slots, technologies, incubators, work states and fights) handed to
+// CORVMgr::Recv, against zlib's bare uncompress of the same body. Decoding and applying should
+// cost at most as much again as the inflate, with no allocation per item once the city is known.
+// Both report the heap allocations per message.
+#include <benchmark/benchmark.h>
+
+#include <zlib.h>
+
+#include <atomic>
+#include <cstdlib>
+#include <new>
+#include <string>
+#include <vector>
+
+#include "aerie/state/AerieDataMgr.h"
+#include "aerie/state/AerieRecordLayout.h"
+#include "aerie/state/XmlAerieMgr.h"
+#include "framework/control/ORVCtrlMgr.h"
+#include "framework/core/ORVCallBack.h"
+#include "framework/core/ScratchBuffer.h"
+#include "maingame/orvane/ORVMgr.h"
+
+#include "AllocCount.h"
+
+namespace {
+
+using namespace aerie_layout;
+
+std::string LE16(unsigned v) { return {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)}; }
+std::string LE32(unsigned v) { return LE16(v & 0xFFFF) + LE16(v >> 16); }
+std::string Item(unsigned kind, const std::string& value) { return LE16(kind) + LE16(value.size()) + value; }
+std::string Bytes(std::size_t n, char fill) { return std::string(n, fill); }
+
+// The inflated items of a full own city.
+std::string FullCity()
+{
+    std::string s = Item(0, "bench") + Item(1, LE32(100000) + LE32(5000) + LE32(4000) + LE32(3000) + LE32(2000) +
+                                                   Bytes(kOwnerRecordSize - 20, '\x01'));
+    for (unsigned slot = 0; slot < 18; ++slot) {
+        s += Item(2, LE16(slot) + LE16(slot % 6));
+    }
+    for (unsigned id = 0; id < 32; ++id) {
+        s += Item(3, LE16(id) + LE16(id % 4));
+    }
+    for (unsigned key = 0; key < 33; ++key) {
+        s += Item(4, LE16(key) + LE16(key % 13) + LE16(1 + key % 3));
+    }
+    for (unsigned slot = 0; slot < 70; ++slot) {
+        s += Item(5, LE16(slot) + LE16(1 + slot % 12) + LE32(1 + slot % 9) + LE16(10 + slot) + LE16(20 + slot) +
+                         LE16(30 + slot) + LE32(slot % 5 == 0 ? 600 : 0));
+    }
+    s += Item(6, LE16(3) + LE16(1) + LE16(2) + LE16(6) + LE16(1) + "\x00");
+    s += Item(7, Bytes(62, 'a'));
+    s += Item(8, Bytes(40, '\x02'));
+    std::string incubators;
+    for (int i = 0; i < 3; ++i) {
+        std::string inc(kIncubatorSize, '\0');
+        inc[kIncOpened] = 1;
+        inc.replace(kIncEggType, 2, LE16(7));
+        inc.replace(kIncHatchSeconds, 4, LE32(3600));
+        inc.replace(kIncGuardSeconds, 4, LE32(600));
+        inc.replace(kIncSlaveName, 6, "helper");
+        incubators += inc;
+    }
+    s += Item(9, incubators);
+    for (unsigned g = 0; g < 3; ++g) {
+        s += Item(11, LE16(g) + LE16(g) + LE16(3) + LE32(900) + Bytes(kWorkStateSize - 10, '\0'));
+    }
+    s += Item(12, Bytes(78, '\x01'));
+    for (unsigned m = 0; m < 6; ++m) {
+        s += Item(13, std::string(1, static_cast<char>(m)) + Bytes(19, '\x0a') + LE32(60) + LE32(120) + LE32(30) +
+                          LE32(300) + Bytes(kFightSize - 36, 'f'));
+    }
+    return s;
+}
+
+std::string Compress(const std::string& body)
+{
+    uLongf size = compressBound(body.size());
+    std::string out(size, '\0');
+    compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(body.data()), body.size(),
+              Z_DEFAULT_COMPRESSION);
+    out.resize(size);
+    return out;
+}
+
+class BenchHost final : public IORVCallBack {
+public:
+    void SendToServer(const char*, int) override {}
+    void GetImageSize(int, int, int* w, int* h) override { *w = *h = 32; }
+    void DrawImage(int, int, int, int, u32, int, int) override {}
+    void DrawImageScaled(int, int, int, int, float, float, u32, int, int) override {}
+    bool HitTestImage(int, int, int, int) override { return false; }
+    void DrawText(int, int, const char*, u32, int, int, int, int, int, int) override {}
+    void DrawRectFrame(u32, int, int, int, int) override {}
+    void FillRect(u32, int, int, int, int) override {}
+    int GetScreenWidth() override { return 1024; }
+    int GetScreenHeight() override { return 768; }
+    const char* GetPlayerName() override { return "bench"; }
+    IORVDrawCharacter* CreateDrawCharacter() override { return nullptr; }
+    void ReleaseDrawCharacter(IORVDrawCharacter*) override {}
+    void OpenPlayerRestaurant(const char*) override {}
+    void OpenPlayerGarden(const char*) override {}
+    void StartImageAnimation(int, int, int, int) override {}
+    void Reserved17() override {}
+    void StepImageAnimation(int, int) override {}
+    void ResetImageAnimation(int, int, int, int) override {}
+    void DrawSector(int, int, int, float, u32) override {}
+    void Reserved21() override {}
+    void DrawRankExtra(int, int, u16, u16, u8) override {}
+    u16 GetBagItemCount(u16) override { return 0; }
+    u16 GetCharacterLevel() override { return 1; }
+    void NotifyGameWindow(int) override {}
+    void OnMouseMove(LPARAM) override {}
+    void Reserved27() override {}
+    bool HasBagItem(int, int, int) override { return false; }
+    void Reserved29() override {}
+    void Reserved30() override {}
+};
+
+struct CityMessage {
+    std::string inflated = FullCity();
+    std::string body = Compress(inflated);
+    std::vector<char> message;
+    CityMessage()
+    {
+        const std::string header = LE32(77) + LE16(0x367) + LE16(0) + LE32(0);
+        message.assign(header.begin(), header.end());
+        message.insert(message.end(), body.begin(), body.end());
+    }
+};
+
+const CityMessage& City()
+{
+    static const CityMessage city;
+    return city;
+}
+
+void ReportAllocs(benchmark::State& state, long long before)
+{
+    state.counters["allocs_per_msg"] =
+        benchmark::Counter(static_cast<double>(AllocCount() - before), benchmark::Counter::kAvgIterations);
+    state.counters["inflated_bytes"] = static_cast<double>(City().inflated.size());
+    state.counters["compressed_bytes"] = static_cast<double>(City().body.size());
+}
+
+void BM_BareUncompress(benchmark::State& state)
+{
+    const CityMessage& city = City();
+    std::vector<unsigned char> out(kScratchBufferSize);
+    const long long before = AllocCount();
+    for (auto _ : state) {
+        uLongf n = out.size();
+        benchmark::DoNotOptimize(uncompress(out.data(), &n, reinterpret_cast<const Bytef*>(city.body.data()),
+                                            city.body.size()));
+        benchmark::DoNotOptimize(out.data());
+    }
+    ReportAllocs(state, before);
+}
+BENCHMARK(BM_BareUncompress);
+
+void BM_RecvFullCity(benchmark::State& state)
+{
+    static BenchHost host;
+    CXmlAerieMgr::GetSingleton()->Load(ORVANE_SOURCE_DIR "/data/help/aerie.xml");
+    CORVMgr& mgr = CORVMgr::GetSingleton();
+    mgr.SetORVCallBack(&host);
+    const CityMessage& city = City();
+    // The first message creates the city's entries and opens the game window.
+    mgr.Recv(city.message.data(), static_cast<int>(city.message.size()));
+    mgr.Render();
+    const long long before = AllocCount();
+    long long n = 0;
+    for (auto _ : state) {
+        mgr.Recv(city.message.data(), static_cast<int>(city.message.size()));
+        // A host hands over a message now and then between frames: the events it posted are
+        // handed out by the next frame, outside the timing.
+        if (++n % 16 == 0) {
+            state.PauseTiming();
+            CORVCtrlMgr::GetSingleton().m_MsgQueue.Clear();
+            state.ResumeTiming();
+        }
+    }
+    ReportAllocs(state, before);
+    state.counters["monsters"] = static_cast<double>(CAerieDataMgr::GetSingleton().m_OwnCity.m_mapMonsters.size());
+    mgr.Render();   // hands out what the messages posted
+}
+BENCHMARK(BM_RecvFullCity);
+
+}  // namespace
+
