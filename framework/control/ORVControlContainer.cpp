@@ -1,7 +1,6 @@
 #include "framework/control/ORVControlContainer.h"
 
 #include <algorithm>
-#include <deque>
 #include <utility>
 #include <vector>
 
@@ -78,21 +77,8 @@ CORVControl* CORVControlContainer::WalkChildren(bool backToFront, Fn fn)
     if (m_lstChildren.empty()) {
         return nullptr;
     }
-    // One snapshot buffer per nesting depth of walks, kept from frame to frame: a steady frame
-    // walks without allocating. Never destroyed: windows that die at unload still walk.
-    using Snapshot = std::vector<std::pair<CORVControl*, ORVLifeWatch>>;
-    static auto* const s_pSnapshots = new std::deque<Snapshot>();
-    static std::size_t s_nDepth = 0;
-    if (s_pSnapshots->size() <= s_nDepth) {
-        s_pSnapshots->emplace_back();
-    }
-    Snapshot& snapshot = (*s_pSnapshots)[s_nDepth];
-    snapshot.clear();
-    struct DepthGuard {
-        std::size_t& depth;
-        explicit DepthGuard(std::size_t& d) : depth(d) { ++depth; }
-        ~DepthGuard() { --depth; }
-    } guard(s_nDepth);
+    std::vector<std::pair<CORVControl*, ORVLifeWatch>> snapshot;
+    snapshot.reserve(m_lstChildren.size());
     auto take = [&](CORVControl* child) {
         if (child != nullptr) {
             snapshot.emplace_back(child, child->Watch());
@@ -104,19 +90,16 @@ CORVControl* CORVControlContainer::WalkChildren(bool backToFront, Fn fn)
         std::for_each(m_lstChildren.begin(), m_lstChildren.end(), take);
     }
     const ORVLifeWatch life = Watch();
-    CORVControl* found = nullptr;
     for (auto& [child, watch] : snapshot) {
         if (life.expired()) {
-            break;
+            return nullptr;
         }
         // Children leave the list only by being deleted, so a live watch means a child still here.
         if (!watch.expired() && fn(child)) {
-            found = child;
-            break;
+            return child;
         }
     }
-    snapshot.clear();   // no watch outlives the walk
-    return found;
+    return nullptr;
 }
 
 CORVControl* CORVControlContainer::DispatchToChildren(ORVMsg* msg)
