@@ -15,48 +15,9 @@
 #include "maingame/orvane/ORVMgr.h"
 
 #include "AllocCount.h"
+#include "NullHost.h"
 
 namespace {
-
-// A host whose calls do nothing; the game's window 800 x 600, every other image 30 x 30.
-class CNullHost final : public IORVCallBack {
-public:
-    void SendToServer(const char*, int) override {}
-    void GetImageSize(int frame, int set, int* w, int* h) override
-    {
-        const bool back = frame == 1 && set == 93;
-        *w = back ? 800 : 30;
-        *h = back ? 600 : 30;
-    }
-    void DrawImage(int, int, int, int, u32, int, int) override {}
-    void DrawImageScaled(int, int, int, int, float, float, u32, int, int) override {}
-    bool HitTestImage(int, int, int, int) override { return true; }
-    void DrawText(int, int, const char*, u32, int, int, int, int, int, int) override {}
-    void DrawRectFrame(u32, int, int, int, int) override {}
-    void FillRect(u32, int, int, int, int) override {}
-    int GetScreenWidth() override { return 800; }
-    int GetScreenHeight() override { return 600; }
-    const char* GetPlayerName() override { return "me"; }
-    IORVDrawCharacter* CreateDrawCharacter() override { return nullptr; }
-    void ReleaseDrawCharacter(IORVDrawCharacter*) override {}
-    void OpenPlayerRestaurant(const char*) override {}
-    void OpenPlayerGarden(const char*) override {}
-    void StartImageAnimation(int, int, int, int) override {}
-    void Reserved17() override {}
-    void StepImageAnimation(int, int) override {}
-    void ResetImageAnimation(int, int, int, int) override {}
-    void DrawSector(int, int, int, float, u32) override {}
-    void Reserved21() override {}
-    void DrawRankExtra(int, int, u16, u16, u8) override {}
-    u16 GetBagItemCount(u16) override { return 0; }
-    u16 GetCharacterLevel() override { return 1; }
-    void NotifyGameWindow(int) override {}
-    void OnMouseMove(LPARAM) override {}
-    void Reserved27() override {}
-    bool HasBagItem(int, int, int) override { return false; }
-    void Reserved29() override {}
-    void Reserved30() override {}
-};
 
 void PutLE32(unsigned char* p, u32 v)
 {
@@ -107,7 +68,17 @@ void BM_EnteredCitySteadyFrame(benchmark::State& state)
 {
     CXmlAerieMgr::GetSingleton()->Load(ORVANE_SOURCE_DIR "/data/help/aerie.xml");
     CAerieConfigMgr::GetSingleton()->Load(ORVANE_SOURCE_DIR "/data/help/aerieconfig.xml");
-    static CNullHost host;
+    // The game's frame 800 x 600 on an 800 x 600 screen, every other image 30 x 30.
+    static NullHost host;
+    host.m_nScreenW = 800;
+    host.m_nScreenH = 600;
+    host.m_pszPlayer = "me";
+    host.m_bHit = true;
+    host.m_nImageW = 30;
+    host.m_nImageH = 30;
+    host.m_nBigFrame = 1;
+    host.m_nBigW = 800;
+    host.m_nBigH = 600;
     CORVMgr& mgr = CORVMgr::GetSingleton();
     mgr.SetORVCallBack(&host);
     FillOwnCity();

@@ -22,6 +22,7 @@
 #include "maingame/orvane/ORVMgr.h"
 
 #include "AllocCount.h"
+#include "NullHost.h"
 
 namespace {
 
@@ -85,40 +86,6 @@ std::string Compress(const std::string& body)
     return out;
 }
 
-class BenchHost final : public IORVCallBack {
-public:
-    void SendToServer(const char*, int) override {}
-    void GetImageSize(int, int, int* w, int* h) override { *w = *h = 32; }
-    void DrawImage(int, int, int, int, u32, int, int) override {}
-    void DrawImageScaled(int, int, int, int, float, float, u32, int, int) override {}
-    bool HitTestImage(int, int, int, int) override { return false; }
-    void DrawText(int, int, const char*, u32, int, int, int, int, int, int) override {}
-    void DrawRectFrame(u32, int, int, int, int) override {}
-    void FillRect(u32, int, int, int, int) override {}
-    int GetScreenWidth() override { return 1024; }
-    int GetScreenHeight() override { return 768; }
-    const char* GetPlayerName() override { return "bench"; }
-    IORVDrawCharacter* CreateDrawCharacter() override { return nullptr; }
-    void ReleaseDrawCharacter(IORVDrawCharacter*) override {}
-    void OpenPlayerRestaurant(const char*) override {}
-    void OpenPlayerGarden(const char*) override {}
-    void StartImageAnimation(int, int, int, int) override {}
-    void Reserved17() override {}
-    void StepImageAnimation(int, int) override {}
-    void ResetImageAnimation(int, int, int, int) override {}
-    void DrawSector(int, int, int, float, u32) override {}
-    void Reserved21() override {}
-    void DrawRankExtra(int, int, u16, u16, u8) override {}
-    u16 GetBagItemCount(u16) override { return 0; }
-    u16 GetCharacterLevel() override { return 1; }
-    void NotifyGameWindow(int) override {}
-    void OnMouseMove(LPARAM) override {}
-    void Reserved27() override {}
-    bool HasBagItem(int, int, int) override { return false; }
-    void Reserved29() override {}
-    void Reserved30() override {}
-};
-
 struct CityMessage {
     std::string inflated = FullCity();
     std::string body = Compress(inflated);
@@ -162,7 +129,7 @@ BENCHMARK(BM_BareUncompress);
 
 void BM_RecvFullCity(benchmark::State& state)
 {
-    static BenchHost host;
+    static NullHost host;
     CXmlAerieMgr::GetSingleton()->Load(ORVANE_SOURCE_DIR "/data/help/aerie.xml");
     CORVMgr& mgr = CORVMgr::GetSingleton();
     mgr.SetORVCallBack(&host);

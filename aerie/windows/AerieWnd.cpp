@@ -279,6 +279,20 @@ bool CAerieWnd::OnMessage(ORVMsg* msg)
     return true;
 }
 
+const AerieWndKind* CAerieWnd::PlainToolbarKind(const CORVControl* sender) const
+{
+    // Toolbar buttons that only toggle their window.
+    static constexpr AerieWndKind kKinds[] = {AerieWndKind::Rank, AerieWndKind::Friend, AerieWndKind::Set,
+                                              AerieWndKind::Help};
+    const CORVButton* const buttons[] = {m_pRankBtn, m_pFriendBtn, m_pSetBtn, m_pHelpBtn};
+    for (std::size_t i = 0; i < std::size(kKinds); ++i) {
+        if (sender != nullptr && sender == buttons[i]) {
+            return &kKinds[i];
+        }
+    }
+    return nullptr;
+}
+
 void CAerieWnd::OnClick(CORVControl* sender)
 {
     IORVCallBack* host = ORVCallBack();
@@ -297,14 +311,8 @@ void CAerieWnd::OnClick(CORVControl* sender)
         Guide().OnStepEvent(41);
     } else if (sender == m_pBeastIcon) {
         ToggleSubWindow(Record(AerieWndKind::Beast), false, 0);
-    } else if (sender == m_pRankBtn) {
-        ToggleSubWindow(Record(AerieWndKind::Rank), false, 0);
-    } else if (sender == m_pFriendBtn) {
-        ToggleSubWindow(Record(AerieWndKind::Friend), false, 0);
-    } else if (sender == m_pSetBtn) {
-        ToggleSubWindow(Record(AerieWndKind::Set), false, 0);
-    } else if (sender == m_pHelpBtn) {
-        ToggleSubWindow(Record(AerieWndKind::Help), false, 0);
+    } else if (const AerieWndKind* kind = PlainToolbarKind(sender)) {
+        ToggleSubWindow(Record(*kind), false, 0);
     } else if (sender == m_pGardenBtn || sender == m_pRestaurantBtn) {
         const bool garden = sender == m_pGardenBtn;
         PostGameEvent(EVT_CLOSE_GAMEWND);

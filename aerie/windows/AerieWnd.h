@@ -110,6 +110,8 @@ public:
 
 private:
     void OnClick(CORVControl* sender);
+    // The window a plain toolbar button (rank, friends, settings, help) toggles; null for others.
+    const AerieWndKind* PlainToolbarKind(const CORVControl* sender) const;
     void OnCloseRequest(CORVControl* sender);
     void SetLevelDisplay(bool show);
     void DeleteEventSlots();

@@ -190,7 +190,11 @@ bool ForwardWheel(CORVControl* wnd, const ORVMsg* msg, const CORVControl* bar)
     if (wnd == nullptr || msg == nullptr || msg->m_nId != ORV_MSG_MOUSEWHEEL || bar == nullptr) {
         return false;
     }
-    wnd->OnMouseWheel(PackedX(msg->m_wParam) - wnd->m_nAbsX, PackedY(msg->m_wParam) - wnd->m_nAbsY,
-                      WheelDelta(msg->m_lParam));
+    const int x = PackedX(msg->m_wParam) - wnd->m_nAbsX;
+    const int y = PackedY(msg->m_wParam) - wnd->m_nAbsY;
+    if (x < 0 || y < 0 || x >= wnd->m_nWidth || y >= wnd->m_nHeight) {
+        return false;   // over another window
+    }
+    wnd->OnMouseWheel(x, y, WheelDelta(msg->m_lParam));
     return true;
 }

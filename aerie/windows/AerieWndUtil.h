@@ -164,7 +164,8 @@ void GetWindowImageSize(int frame, int* w, int* h);
 // ---- Wheel to scroll bar ----
 
 // A wheel message anywhere over the window goes to the window's OnMouseWheel with window-local
-// coordinates and the signed delta, while the window has a bar; answers whether it was taken.
+// coordinates and the signed delta, while the window has a bar; answers whether it was taken
+// (a wheel over another place is left to the others).
 bool ForwardWheel(CORVControl* wnd, const ORVMsg* msg, const CORVControl* bar);
 
 // ---- Game-event topics per window ----

@@ -11,27 +11,14 @@ void AerieCityTest::SetUp()
 {
     AerieTest::SetUp();
     m_pRealGameRecord = std::make_unique<ScopedSystemWindowRecord>(ORV_MSG_GAMEWND, ORV_RUNTIME_CLASS(CAerieWnd));
-    ASSERT_TRUE(CXmlAerieMgr::GetSingleton()->Load(RepoDataPath("help/aerie.xml").c_str()));
     ASSERT_TRUE(CAerieConfigMgr::GetSingleton()->Load(RepoDataPath("help/aerieconfig.xml").c_str()));
-    CAerieNewBie::GetSingleton().InstallGameHooks();
-    CAerieNewBie::GetSingleton().Reset();
-    CFakeSubWnd::Created() = 0;
-    for (u32 kind = 0; kind < static_cast<u32>(AerieWndKind::Count); ++kind) {
-        SetAerieWindowRecord(static_cast<AerieWndKind>(kind), ORV_RUNTIME_CLASS(CFakeSubWnd));
-    }
-    m_Host.m_nScreenWidth = 800;
-    m_Host.m_nScreenHeight = 600;
+    EnterGameWindowWorld(m_Host);
     MainWnd().CenterInParent();   // attached on the default screen: placed again on this one
-    m_Host.SetImageSize(1, 93, 800, 600);
-    m_Host.m_DefaultImageSize = {30, 30};
 }
 
 void AerieCityTest::TearDown()
 {
-    for (u32 kind = 0; kind < static_cast<u32>(AerieWndKind::Count); ++kind) {
-        SetAerieWindowRecord(static_cast<AerieWndKind>(kind), nullptr);
-    }
-    CAerieNewBie::GetSingleton().Reset();
+    LeaveGameWindowWorld();
     CAerieConfigMgr::GetSingleton()->Load(kAerieConfigPath);
     AerieTest::TearDown();
     m_pRealGameRecord.reset();

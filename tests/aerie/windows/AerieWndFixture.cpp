@@ -14,10 +14,8 @@ int& CFakeSubWnd::Created()
     return n;
 }
 
-void AerieWndTest::SetUp()
+void EnterGameWindowWorld(RecordingHost& host)
 {
-    LibraryTest::SetUp();
-    m_pGameRecord = std::make_unique<ScopedSystemWindowRecord>(ORV_MSG_GAMEWND, ORV_RUNTIME_CLASS(CAerieWnd));
     ASSERT_TRUE(CXmlAerieMgr::GetSingleton()->Load(RepoDataPath("help/aerie.xml").c_str()));
     CAerieNewBie::GetSingleton().InstallGameHooks();
     CAerieNewBie::GetSingleton().Reset();
@@ -25,20 +23,32 @@ void AerieWndTest::SetUp()
     for (u32 kind = 0; kind < static_cast<u32>(AerieWndKind::Count); ++kind) {
         SetAerieWindowRecord(static_cast<AerieWndKind>(kind), ORV_RUNTIME_CLASS(CFakeSubWnd));
     }
-    SetAerieWindowRecord(AerieWndKind::Technology, ORV_RUNTIME_CLASS(CFakeOtherWnd));
-    m_Host.m_nScreenWidth = 800;
-    m_Host.m_nScreenHeight = 600;
-    m_Host.m_strPlayerName = "Me";
-    m_Host.SetImageSize(1, 93, 800, 600);
-    m_Host.m_DefaultImageSize = {30, 30};
+    host.m_nScreenWidth = 800;
+    host.m_nScreenHeight = 600;
+    host.SetImageSize(1, 93, 800, 600);
+    host.m_DefaultImageSize = {30, 30};
 }
 
-void AerieWndTest::TearDown()
+void LeaveGameWindowWorld()
 {
     for (u32 kind = 0; kind < static_cast<u32>(AerieWndKind::Count); ++kind) {
         SetAerieWindowRecord(static_cast<AerieWndKind>(kind), nullptr);
     }
     CAerieNewBie::GetSingleton().Reset();
+}
+
+void AerieWndTest::SetUp()
+{
+    LibraryTest::SetUp();
+    m_pGameRecord = std::make_unique<ScopedSystemWindowRecord>(ORV_MSG_GAMEWND, ORV_RUNTIME_CLASS(CAerieWnd));
+    EnterGameWindowWorld(m_Host);
+    SetAerieWindowRecord(AerieWndKind::Technology, ORV_RUNTIME_CLASS(CFakeOtherWnd));
+    m_Host.m_strPlayerName = "Me";
+}
+
+void AerieWndTest::TearDown()
+{
+    LeaveGameWindowWorld();
     LibraryTest::TearDown();
     m_pGameRecord.reset();
 }

@@ -37,6 +37,12 @@ class CFakeOtherWnd : public CFakeSubWnd {
     ORV_DECLARE_RUNTIME_CLASS(CFakeOtherWnd)
 };
 
+// Both game-window fixtures: the sample game data, the guide reset and reached, every window kind
+// opening a CFakeSubWnd, the host's screen 800 x 600 with the game's frame of that size and other
+// images 30 x 30. Undone by LeaveGameWindowWorld.
+void EnterGameWindowWorld(RecordingHost& host);
+void LeaveGameWindowWorld();
+
 // The tooltip's lines, each its segments' texts joined.
 std::vector<std::string> ToolTipLines();
 // A left-click notification from sender, handled by wnd at once.

@@ -253,3 +253,26 @@ TEST_F(AerieMainWnd, InfoButtonHoverShowsTheSubOperationRow)
     Route(Topic(EVT_PRODUCTINFO_WND));
     EXPECT_NE(m_pWnd->m_pSubWnd, nullptr);
 }
+
+TEST_F(AerieMainWnd, EachToolbarButtonTogglesItsOwnWindow)
+{
+    ASSERT_NE(OpenAerieWnd(), nullptr);
+    struct Case {
+        CORVButton* button;
+        AerieWndKind kind;
+    } cases[] = {
+        {m_pWnd->m_pBeastBtn, AerieWndKind::Beast},   {m_pWnd->m_pMonsterBtn, AerieWndKind::MonsterGroup},
+        {m_pWnd->m_pMissionBtn, AerieWndKind::Mission}, {m_pWnd->m_pRankBtn, AerieWndKind::Rank},
+        {m_pWnd->m_pFriendBtn, AerieWndKind::Friend}, {m_pWnd->m_pSetBtn, AerieWndKind::Set},
+        {m_pWnd->m_pHelpBtn, AerieWndKind::Help},
+    };
+    SetAerieWindowRecord(AerieWndKind::Technology, ORV_RUNTIME_CLASS(CFakeSubWnd));
+    for (const Case& c : cases) {
+        SetAerieWindowRecord(c.kind, ORV_RUNTIME_CLASS(CFakeOtherWnd));
+        Click(c.button);
+        EXPECT_NE(dynamic_cast<CFakeOtherWnd*>(m_pWnd->m_pSubWnd), nullptr) << static_cast<int>(c.kind);
+        Click(c.button);
+        EXPECT_EQ(m_pWnd->m_pSubWnd, nullptr) << static_cast<int>(c.kind);
+        SetAerieWindowRecord(c.kind, ORV_RUNTIME_CLASS(CFakeSubWnd));
+    }
+}

@@ -139,6 +139,10 @@ TEST_F(AerieWndUtil, WheelGoesToTheWindowInLocalCoordinatesOnlyWithABar)
     EXPECT_TRUE(wnd.m_vWheel.empty());
     EXPECT_TRUE(ForwardWheel(&wnd, &wheel, &bar));
     EXPECT_EQ(wnd.m_vWheel, (std::vector<int>{30, 40, -120}));
+    wnd.m_vWheel.clear();
+    ORVMsg outside(ORV_MSG_MOUSEWHEEL, PackPos(300, 90), 120, "");   // right of the window
+    EXPECT_FALSE(ForwardWheel(&wnd, &outside, &bar));
+    EXPECT_TRUE(wnd.m_vWheel.empty());
     ORVMsg click(ORV_MSG_LBUTTONDOWN, PackPos(130, 90));
     EXPECT_FALSE(ForwardWheel(&wnd, &click, &bar));
 }
