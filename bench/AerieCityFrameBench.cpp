@@ -14,7 +14,7 @@
 #include "framework/control/ORVCtrlMgr.h"
 #include "maingame/orvane/ORVMgr.h"
 
-#include "AllocCount.h"
+#include "AllocCounter.h"
 #include "NullHost.h"
 
 namespace {
@@ -68,17 +68,8 @@ void BM_EnteredCitySteadyFrame(benchmark::State& state)
 {
     CXmlAerieMgr::GetSingleton()->Load(ORVANE_SOURCE_DIR "/data/help/aerie.xml");
     CAerieConfigMgr::GetSingleton()->Load(ORVANE_SOURCE_DIR "/data/help/aerieconfig.xml");
-    // The game's frame 800 x 600 on an 800 x 600 screen, every other image 30 x 30.
-    static NullHost host;
-    host.m_nScreenW = 800;
-    host.m_nScreenH = 600;
-    host.m_pszPlayer = "me";
-    host.m_bHit = true;
-    host.m_nImageW = 30;
-    host.m_nImageH = 30;
-    host.m_nBigFrame = 1;
-    host.m_nBigW = 800;
-    host.m_nBigH = 600;
+    // Every image 30 x 30 (the drawing does nothing, so the game's frame need not have its size).
+    static NullHost host(30, 30, true, "me");
     CORVMgr& mgr = CORVMgr::GetSingleton();
     mgr.SetORVCallBack(&host);
     FillOwnCity();
@@ -97,9 +88,9 @@ void BM_EnteredCitySteadyFrame(benchmark::State& state)
     long long allocations = 0;
     long long frames = 0;
     for (auto _ : state) {
-        const long long before = AllocCount();
+        const long long before = static_cast<long long>(AllocationCount());
         mgr.Render();
-        allocations += AllocCount() - before;
+        allocations += static_cast<long long>(AllocationCount()) - before;
         ++frames;
     }
     state.counters["allocs_per_frame"] =

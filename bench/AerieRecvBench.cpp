@@ -17,12 +17,11 @@
 #include "aerie/state/AerieRecordLayout.h"
 #include "aerie/state/XmlAerieMgr.h"
 #include "framework/control/ORVCtrlMgr.h"
+#include "AllocCounter.h"
+#include "NullHost.h"
 #include "framework/core/ORVCallBack.h"
 #include "framework/core/ScratchBuffer.h"
 #include "maingame/orvane/ORVMgr.h"
-
-#include "AllocCount.h"
-#include "NullHost.h"
 
 namespace {
 
@@ -86,6 +85,7 @@ std::string Compress(const std::string& body)
     return out;
 }
 
+
 struct CityMessage {
     std::string inflated = FullCity();
     std::string body = Compress(inflated);
@@ -107,7 +107,8 @@ const CityMessage& City()
 void ReportAllocs(benchmark::State& state, long long before)
 {
     state.counters["allocs_per_msg"] =
-        benchmark::Counter(static_cast<double>(AllocCount() - before), benchmark::Counter::kAvgIterations);
+        benchmark::Counter(
+            static_cast<double>(static_cast<long long>(AllocationCount()) - before), benchmark::Counter::kAvgIterations);
     state.counters["inflated_bytes"] = static_cast<double>(City().inflated.size());
     state.counters["compressed_bytes"] = static_cast<double>(City().body.size());
 }
@@ -116,7 +117,7 @@ void BM_BareUncompress(benchmark::State& state)
 {
     const CityMessage& city = City();
     std::vector<unsigned char> out(kScratchBufferSize);
-    const long long before = AllocCount();
+    const long long before = static_cast<long long>(AllocationCount());
     for (auto _ : state) {
         uLongf n = out.size();
         benchmark::DoNotOptimize(uncompress(out.data(), &n, reinterpret_cast<const Bytef*>(city.body.data()),
@@ -129,7 +130,7 @@ BENCHMARK(BM_BareUncompress);
 
 void BM_RecvFullCity(benchmark::State& state)
 {
-    static NullHost host;
+    static NullHost host(32, 32, false, "bench");
     CXmlAerieMgr::GetSingleton()->Load(ORVANE_SOURCE_DIR "/data/help/aerie.xml");
     CORVMgr& mgr = CORVMgr::GetSingleton();
     mgr.SetORVCallBack(&host);
@@ -137,7 +138,7 @@ void BM_RecvFullCity(benchmark::State& state)
     // The first message creates the city's entries and opens the game window.
     mgr.Recv(city.message.data(), static_cast<int>(city.message.size()));
     mgr.Render();
-    const long long before = AllocCount();
+    const long long before = static_cast<long long>(AllocationCount());
     long long n = 0;
     for (auto _ : state) {
         mgr.Recv(city.message.data(), static_cast<int>(city.message.size()));

@@ -1,27 +1,22 @@
-// A host for the benchmarks: every call does nothing; image sizes, the screen, the player's name
-// and the image hit test answer what the benchmark sets.
+// A host for benchmarks that answers with fixed values and draws nothing, so what a benchmark
+// measures is the library's own cost.
 #pragma once
 
 #include "framework/core/ORVCallBack.h"
 
 class NullHost final : public IORVCallBack {
 public:
-    int m_nScreenW = 1024;
-    int m_nScreenH = 768;
-    const char* m_pszPlayer = "bench";
-    bool m_bHit = false;
-    int m_nImageW = 32;           // every image ...
-    int m_nImageH = 32;
-    int m_nBigFrame = -1;         // ... but this one of set 93
-    int m_nBigW = 0;
-    int m_nBigH = 0;
+    // Every image has this size; every image hit test answers m_bHit.
+    NullHost(int imageW, int imageH, bool hit, const char* playerName)
+        : m_nImageW(imageW), m_nImageH(imageH), m_bHit(hit), m_szPlayerName(playerName)
+    {
+    }
 
     void SendToServer(const char*, int) override {}
-    void GetImageSize(int frame, int set, int* w, int* h) override
+    void GetImageSize(int, int, int* w, int* h) override
     {
-        const bool big = frame == m_nBigFrame && set == 93;
-        *w = big ? m_nBigW : m_nImageW;
-        *h = big ? m_nBigH : m_nImageH;
+        *w = m_nImageW;
+        *h = m_nImageH;
     }
     void DrawImage(int, int, int, int, u32, int, int) override {}
     void DrawImageScaled(int, int, int, int, float, float, u32, int, int) override {}
@@ -29,9 +24,9 @@ public:
     void DrawText(int, int, const char*, u32, int, int, int, int, int, int) override {}
     void DrawRectFrame(u32, int, int, int, int) override {}
     void FillRect(u32, int, int, int, int) override {}
-    int GetScreenWidth() override { return m_nScreenW; }
-    int GetScreenHeight() override { return m_nScreenH; }
-    const char* GetPlayerName() override { return m_pszPlayer; }
+    int GetScreenWidth() override { return 1024; }
+    int GetScreenHeight() override { return 768; }
+    const char* GetPlayerName() override { return m_szPlayerName; }
     IORVDrawCharacter* CreateDrawCharacter() override { return nullptr; }
     void ReleaseDrawCharacter(IORVDrawCharacter*) override {}
     void OpenPlayerRestaurant(const char*) override {}
@@ -51,4 +46,10 @@ public:
     bool HasBagItem(int, int, int) override { return false; }
     void Reserved29() override {}
     void Reserved30() override {}
+
+private:
+    int m_nImageW;
+    int m_nImageH;
+    bool m_bHit;
+    const char* m_szPlayerName;
 };

@@ -276,3 +276,16 @@ TEST_F(AerieMainWnd, EachToolbarButtonTogglesItsOwnWindow)
         SetAerieWindowRecord(c.kind, ORV_RUNTIME_CLASS(CFakeSubWnd));
     }
 }
+
+TEST_F(AerieMainWnd, AFocusedGameSubWindowComesToTheFront)
+{
+    ASSERT_NE(OpenAerieWnd(), nullptr);
+    Click(m_pWnd->m_pMonsterBtn);
+    CORVControl* sub = m_pWnd->m_pSubWnd;
+    Route(ORVMsg(ORV_MSG_GAMEWND, EVT_SPEEDUP_WND, 0, ""));   // opened later: in front
+    ASSERT_NE(m_pWnd->m_lstChildren.front(), sub);
+    m_pWnd->OnChildSetFocus(m_pWnd->m_pRankBtn, nullptr);    // not a game sub-window: stays
+    EXPECT_NE(m_pWnd->m_lstChildren.front(), m_pWnd->m_pRankBtn);
+    m_pWnd->OnChildSetFocus(sub, nullptr);
+    EXPECT_EQ(m_pWnd->m_lstChildren.front(), sub);
+}
