@@ -289,3 +289,40 @@ TEST_F(AerieMainWnd, AFocusedGameSubWindowComesToTheFront)
     m_pWnd->OnChildSetFocus(sub, nullptr);
     EXPECT_EQ(m_pWnd->m_lstChildren.front(), sub);
 }
+
+TEST_F(AerieMainWnd, SpeedUpReplacesOnlyItsOwnWindowAndTopic41ClosesTheFightSheet)
+{
+    ASSERT_NE(OpenAerieWnd(), nullptr);
+    Click(m_pWnd->m_pMonsterBtn);
+    CORVControl* sub = m_pWnd->m_pSubWnd;
+    Route(ORVMsg(ORV_MSG_GAMEWND, EVT_SPEEDUP_WND, 1, ""));
+    Route(ORVMsg(ORV_MSG_GAMEWND, EVT_SPEEDUP_WND, 2, ""));
+    EXPECT_EQ(m_pWnd->m_pSubWnd, sub);   // the open sub-window stays
+    ASSERT_NE(m_pWnd->m_pSpeedUpWnd, nullptr);
+    EXPECT_EQ(static_cast<CFakeSubWnd*>(m_pWnd->m_pSpeedUpWnd)->m_nArg, 2);
+    EXPECT_EQ(CFakeSubWnd::Created(), 3);
+    Route(ORVMsg(ORV_MSG_GAMEWND, EVT_FIGHTDEFEND_WND, 5, ""));
+    ASSERT_NE(m_pWnd->m_pFightWnd, nullptr);
+    Route(ORVMsg(ORV_MSG_GAMEWND, EVT_CLOSE_SUBWND, 0, ""));
+    EXPECT_EQ(m_pWnd->m_pFightWnd, nullptr);
+    EXPECT_EQ(m_pWnd->m_pSubWnd, sub);
+}
+
+TEST_F(AerieMainWnd, PictureControlsAreHitOnTheirImagesShape)
+{
+    ASSERT_NE(OpenAerieWnd(), nullptr);
+    std::vector<std::vector<int>> asked;
+    m_Host.m_fnHitTest = [&asked](int x, int y, int frame, int set) {
+        asked.push_back({x, y, frame, set});
+        return x < 10;
+    };
+    EXPECT_TRUE(m_pWnd->m_pGardenBtn->HitTest(5, 6));
+    EXPECT_FALSE(m_pWnd->m_pRestaurantBtn->HitTest(50, 6));
+    // Building 1 at level 0 (no city data): looks stage 0 of its record.
+    const CXmlBuilding* cfg = CXmlAerieMgr::GetSingleton()->FindBuilding(1);
+    EXPECT_TRUE(m_pWnd->m_pBuildings[1]->HitTest(3, 4));
+    ASSERT_EQ(asked.size(), 3u);
+    EXPECT_EQ(asked[0], (std::vector<int>{5, 6, 376, 93}));
+    EXPECT_EQ(asked[1], (std::vector<int>{50, 6, 378, 93}));
+    EXPECT_EQ(asked[2], (std::vector<int>{3, 4, cfg->GetLooksTex(0), 93}));
+}
