@@ -3,6 +3,12 @@
 // initialisation depends on no other file's initialisation order.
 #include <iterator>
 
+#include "aerie/windows/AerieBuildingWnds.h"
+#include "aerie/windows/AerieCityCtrls.h"
+#include "aerie/windows/AerieContainer.h"
+#include "aerie/windows/AerieIconCtrl.h"
+#include "aerie/windows/AerieInfoCtrls.h"
+#include "aerie/windows/AerieWnd.h"
 #include "framework/core/RuntimeClass.h"
 #include "framework/richtext/ORVRichParagraph.h"
 #include "framework/richtext/ORVRichTextViewer.h"
@@ -49,6 +55,19 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVChoice::classCORVChoice,
     &CORVRichTextViewer::classCORVRichTextViewer,
     // Aerie game.
+    &CAerieWnd::classCAerieWnd,
+    &CAerieBuildingInfoWnd::classCAerieBuildingInfoWnd,
+    &CAerieBuildingWnd::classCAerieBuildingWnd,
+    &CAerieGodWnd::classCAerieGodWnd,
+    &CAerieMainCityWnd::classCAerieMainCityWnd,
+    &CAerieContainer::classCAerieContainer,
+    &CAerieButton::classCAerieButton,
+    &CAerieBuildingCtrl::classCAerieBuildingCtrl,
+    &CAerieIconCtrl::classCAerieIconCtrl,
+    &CAerieProductInfoCtrl::classCAerieProductInfoCtrl,
+    &CAerieSubOperCtrl::classCAerieSubOperCtrl,
+    &CAerieWorkInfoCtrl::classCAerieWorkInfoCtrl,
+    &CAerieDeadMonsterIcon::classCAerieDeadMonsterIcon,
     // Rich text and simple markup.
     &CORVRichParagraph::classCORVRichParagraph,
     &CTextContext::classCTextContext,
