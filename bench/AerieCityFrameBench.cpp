@@ -75,7 +75,7 @@ void BM_EnteredCitySteadyFrame(benchmark::State& state)
     FillOwnCity();
     ORVMsg open(ORV_MSG_GAMEWND, kSysWndOpen);
     CORVCtrlMgr::GetSingleton().RouteMessage(&open);
-    auto* wnd = static_cast<CAerieWnd*>(CORVCtrlMgr::GetSingleton().m_MainWnd.m_pGameWnd);
+    auto* wnd = static_cast<CAerieWnd*>(CORVCtrlMgr::GetSingleton().m_MainWnd.GetSystemWindow(ORV_MSG_GAMEWND));
     if (wnd == nullptr) {
         state.SkipWithError("the game window did not open");
         return;

@@ -230,7 +230,7 @@ void CAerieWnd::OpenOrAskClose(CORVControl*& slot, const RuntimeClassRecord* rec
         return;
     }
     ORVMsg close(kNotifyClose, 0, slot);
-    m_MsgQueue.PostMessage(close, kNotifyDelay);
+    PostToSelf(&close, kNotifyDelay);
 }
 
 void CAerieWnd::OnChildSetFocus(CORVControl* child, CORVControl*)

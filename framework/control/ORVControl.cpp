@@ -401,9 +401,16 @@ void CORVControl::PumpPostedMessages()
 
 void CORVControl::PostToParent(ORVMsg* msg)
 {
-    if (m_pParent != nullptr && msg != nullptr) {
+    if (m_pParent != nullptr) {
+        m_pParent->PostToSelf(msg, kNotifyDelay);
+    }
+}
+
+void CORVControl::PostToSelf(ORVMsg* msg, u32 delay)
+{
+    if (msg != nullptr) {
         WatchSender(*msg);
-        m_pParent->m_MsgQueue.PostMessage(*msg, kNotifyDelay);
+        m_MsgQueue.PostMessage(*msg, delay);
     }
 }
 

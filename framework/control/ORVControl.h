@@ -93,6 +93,11 @@ public:
     void ShowOwnToolTip();
     // Posts msg into the parent's queue with the notification delay; nothing without a parent.
     void PostToParent(ORVMsg* msg);
+    // Posts msg into this control's own queue, handed out by the delay-th pump from now. The
+    // sender's life is watched: a sender that dies before the message is handed out arrives as
+    // null. Messages that carry a sender go through here (or PostToParent), not straight into
+    // m_MsgQueue, whose senders would read as dead.
+    void PostToSelf(ORVMsg* msg, u32 delay);
     // Centres the control in its parent, or on the host screen without a parent.
     void CenterInParent();
     // px > left and px <= left + w and py <= top + h (the caller tests the lower bound of py).

@@ -88,7 +88,7 @@ TEST_F(AerieCityCtrls, RowStaysWhileTheMouseIsOnItAndHidesWhenItLeaves)
 
 TEST_F(AerieCityCtrls, ClickingTheProductionButtonHidesTheRowAndPostsItsTopic)
 {
-    orv::test::CTestWindow* game = static_cast<orv::test::CTestWindow*>(MainWnd().m_pGameWnd);
+    orv::test::CTestWindow* game = static_cast<orv::test::CTestWindow*>(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND));
     row->Show(info);
     orv::test::LClick(row->m_nX + 5, row->m_nY + 5);
     Frame();   // the row's queue hands the click out

@@ -63,7 +63,7 @@ CAerieWnd* AerieCityTest::Enter(const std::string& items, bool visited)
 
 CAerieWnd* AerieCityTest::Wnd()
 {
-    return dynamic_cast<CAerieWnd*>(MainWnd().m_pGameWnd);
+    return dynamic_cast<CAerieWnd*>(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND));
 }
 
 void AerieCityTest::DrawFrame()

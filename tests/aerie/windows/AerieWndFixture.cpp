@@ -57,7 +57,7 @@ CAerieWnd* AerieWndTest::OpenAerieWnd()
 {
     Attach();
     Route(ORVMsg(ORV_MSG_GAMEWND, kSysWndOpen));
-    m_pWnd = dynamic_cast<CAerieWnd*>(MainWnd().m_pGameWnd);
+    m_pWnd = dynamic_cast<CAerieWnd*>(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND));
     return m_pWnd;
 }
 

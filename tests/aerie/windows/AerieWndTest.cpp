@@ -223,7 +223,7 @@ TEST_F(AerieMainWnd, GardenHandsOverToTheHostAfterClosingTheGame)
     Click(m_pWnd->m_pRestaurantBtn);
     EXPECT_EQ(m_Host.Count("OpenPlayerRestaurant"), 1);
     Frame();   // the posted close arrives
-    EXPECT_EQ(MainWnd().m_pGameWnd, nullptr);
+    EXPECT_EQ(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND), nullptr);
 }
 
 TEST_F(AerieMainWnd, ClosingTellsTheHostAndIgnoresEventsFromDyingWindows)
@@ -234,7 +234,7 @@ TEST_F(AerieMainWnd, ClosingTellsTheHostAndIgnoresEventsFromDyingWindows)
     m_Host.ClearLog();
     Click(m_pWnd->m_pCloseButton);
     Frame();
-    EXPECT_EQ(MainWnd().m_pGameWnd, nullptr);
+    EXPECT_EQ(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND), nullptr);
     ASSERT_EQ(m_Host.Count("NotifyGameWindow"), 1);
     EXPECT_EQ(m_Host.Calls("NotifyGameWindow")[0].Int(0), 1);
     EXPECT_EQ(MissionWndTab(), 0);
