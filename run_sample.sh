@@ -21,10 +21,27 @@ done
 cd "$(dirname "$0")"
 scripts/setup-deps.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DORVANE_TESTS=OFF >/dev/null
-cmake --build build/release -j "$(nproc)" --target orvane_sample_host orvane_toolkit_demo
+cmake --build build/release -j "$(nproc)" --target orvane_sample_host orvane_toolkit_demo \
+  orvanedemo_sample_host orvanedemo_toolkit_demo
 cd tools
 echo "==== sample host ===="
 ../build/release/tools/orvane_sample_host "${args[@]}"
 echo
 echo "==== toolkit demo ===="
 ../build/release/tools/orvane_toolkit_demo "${args[@]}"
+
+# The engine-drawn programs (OrvaneDemo): its sample host and its toolkit demo run in a scratch
+# directory that holds the sample settings file
+# ("./orvdata/help/config.xml"); the library writes its "log.txt" there too.
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+cp -r orvanedemo_data/orvdata "$scratch/"
+cd "$scratch"
+echo
+echo "==== engine-drawn sample host (OrvaneDemo's exports, a Garden server of its own) ===="
+"$OLDPWD/../build/release/tools/orvanedemo_sample_host"
+echo "log.txt (GBK, shown as UTF-8):"
+{ iconv -f GBK -t UTF-8 log.txt 2>/dev/null || cat log.txt; } | sed 's/^/    /'
+echo
+echo "==== engine toolkit demo (each frame's renderer calls) ===="
+"$OLDPWD/../build/release/tools/orvanedemo_toolkit_demo"

@@ -9,15 +9,19 @@ set(ORVANE_PUBLIC_HEADERS
   framework/core/ORVCallBack.h
   framework/core/OrvTypes.h
   platform/WinTypes.h)
+if(TARGET OrvaneDemo)
+  list(APPEND ORVANE_PUBLIC_HEADERS maingame/orvanedemo/ORVMgr.h engine/LoginText.h glimmer/Glimmer.h)
+endif()
 foreach(header IN LISTS ORVANE_PUBLIC_HEADERS)
   get_filename_component(dir ${header} DIRECTORY)
   install(FILES ${header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${dir})
 endforeach()
 
-# The targets of the builds that exist in this tree (Orvane, and OrvaneDemo once it is built).
+# The targets of the builds that exist in this tree (Orvane, and OrvaneDemo with the renderer it
+# loads).
 set(ORVANE_INSTALLED_TARGETS Orvane)
 if(TARGET OrvaneDemo)
-  list(APPEND ORVANE_INSTALLED_TARGETS OrvaneDemo)
+  list(APPEND ORVANE_INSTALLED_TARGETS OrvaneDemo glimmer)
 endif()
 install(TARGETS ${ORVANE_INSTALLED_TARGETS} EXPORT OrvaneTargets
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}

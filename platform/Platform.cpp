@@ -9,7 +9,39 @@
 #include <cstdio>
 #include <cstring>
 
+#ifndef _WIN32
+#include "platform/posix/PosixSockets.h"
+#endif
+
 namespace orv::platform {
+
+// ---- Defaults of the window-side calls: state held in-process. ----
+
+void IPlatform::SetCapture(HWND hwnd) { m_hCapture = hwnd; }
+HWND IPlatform::GetCapture() { return m_hCapture; }
+void IPlatform::ReleaseCapture() { m_hCapture = nullptr; }
+
+int IPlatform::ShowCursor(bool show)
+{
+    m_nCursorCount += show ? 1 : -1;
+    return m_nCursorCount;
+}
+
+int IPlatform::NcHitTest(HWND, WPARAM, LPARAM) { return kHitClient; }
+
+// ---- Defaults of the sockets: no network. ----
+
+bool IPlatform::SocketStartup() { return false; }
+void IPlatform::SocketCleanup() {}
+Socket IPlatform::SocketOpen() { return kNoSocket; }
+bool IPlatform::SocketSelect(Socket, HWND, UINT, long) { return false; }
+int IPlatform::SocketConnect(Socket, const char*, int) { return -1; }
+int IPlatform::SocketSend(Socket, const void*, int) { return -1; }
+int IPlatform::SocketRecv(Socket, void*, int) { return -1; }
+void IPlatform::SocketClose(Socket) {}
+int IPlatform::SocketLastError() { return kSockErrConnAborted; }
+void IPlatform::PollSocketEvents(std::vector<WindowMessage>*, int) {}
+
 namespace {
 
 #ifndef _WIN32
@@ -74,19 +106,31 @@ public:
 
     int GetImeResultString(HWND, char*, int) override { return -1; }
 
+    bool SocketStartup() override { return m_Sockets.Startup(); }
+    void SocketCleanup() override { m_Sockets.Cleanup(); }
+    Socket SocketOpen() override { return m_Sockets.Open(); }
+    bool SocketSelect(Socket s, HWND hwnd, UINT msg, long mask) override { return m_Sockets.Select(s, hwnd, msg, mask); }
+    int SocketConnect(Socket s, const char* ip, int port) override { return m_Sockets.Connect(s, ip, port); }
+    int SocketSend(Socket s, const void* data, int len) override { return m_Sockets.Send(s, data, len); }
+    int SocketRecv(Socket s, void* buf, int cap) override { return m_Sockets.Recv(s, buf, cap); }
+    void SocketClose(Socket s) override { m_Sockets.Close(s); }
+    int SocketLastError() override { return m_Sockets.LastError(); }
+    void PollSocketEvents(std::vector<WindowMessage>* out, int timeoutMs) override { m_Sockets.Poll(out, timeoutMs); }
+
 private:
+    PosixSockets m_Sockets;
     std::string m_strClipboard;
     bool m_bHasText = false;
     bool m_bOpen = false;
 };
 
-NativePlatform& Native()
+NativePlatform& NativeInstance()
 {
     static NativePlatform s_Native;
     return s_Native;
 }
 #else
-IPlatform& Native()
+IPlatform& NativeInstance()
 {
     return WinPlatform();
 }
@@ -96,17 +140,33 @@ IPlatform* g_pActive = nullptr;
 
 }  // namespace
 
+#ifndef _WIN32
+// (Windows: platform/win.)
+bool ReplaceFile(const char* from, const char* to)
+{
+    if (from == nullptr || to == nullptr) {
+        return false;
+    }
+    return std::rename(from, to) == 0;
+}
+#endif
+
+IPlatform& Native()
+{
+    return NativeInstance();
+}
+
 IPlatform& Get()
 {
     // The native object is created on the first call whatever is installed, so that code which
     // creates its services in order (the control manager) has it created before itself.
-    IPlatform& native = Native();
+    IPlatform& native = NativeInstance();
     return g_pActive != nullptr ? *g_pActive : native;
 }
 
 IPlatform* Install(IPlatform* p)
 {
-    IPlatform& native = Native();
+    IPlatform& native = NativeInstance();
     IPlatform* prev = g_pActive != nullptr ? g_pActive : &native;
     g_pActive = p;
     return prev;

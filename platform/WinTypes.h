@@ -12,6 +12,8 @@
 #else
 struct HWND__;
 using HWND = HWND__*;
+struct HINSTANCE__;
+using HINSTANCE = HINSTANCE__*;
 using UINT = unsigned int;
 using WPARAM = std::uintptr_t;
 using LPARAM = std::intptr_t;
@@ -38,6 +40,7 @@ using BOOL = int;
 #define WM_MBUTTONUP 0x0208
 #define WM_MOUSEWHEEL 0x020A
 #define WM_USER 0x0400
+#define WM_NCHITTEST 0x0084
 #endif
 #ifndef GCS_RESULTSTR
 #define GCS_RESULTSTR 0x0800

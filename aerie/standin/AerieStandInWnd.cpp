@@ -11,7 +11,6 @@ namespace {
 struct StandInRecords {
     StandInRecords()
     {
-        SetSystemWindowRecord(ORV_MSG_GAMEWND, ORV_RUNTIME_CLASS(CAerieStandInWnd));
         SetSystemWindowRecord(ORV_MSG_CHOOSEBEAST, ORV_RUNTIME_CLASS(CAerieStandInWnd));
     }
 };

@@ -1,7 +1,7 @@
 // A STAND-IN, until the real game windows land: the window that the main window opens for the
-// game window (0x113) and the choose-beast window (0x112). It keeps the topics it receives and
-// draws them as one line of text, so that a host sees the game open and its events arrive.
-// Remove this class and its records when CAerieWnd and CAerieChooseBeastWnd register theirs.
+// choose-beast window (0x112; the game window 0x113 is CAerieWnd), and that tests install for
+// either. It keeps the topics it receives and draws them as one line of text, so that a host sees the game open and its events arrive.
+// Remove this class and its record when CAerieChooseBeastWnd registers its own.
 #pragma once
 
 #include "framework/control/ORVWindow.h"

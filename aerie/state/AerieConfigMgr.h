@@ -1,15 +1,10 @@
-// The player's Aerie settings: a few per-player switches kept in a small XML file, read on first
-// use, answered from memory and written back to the file at every change. The file's root holds
-// "key" elements with the attributes Index (int), Name and Value (text holding a decimal number);
-// other children are ignored. A key the file lacks reads as 0 and cannot be set.
+// The player's Aerie settings: a few per-player switches kept in a small key file (XmlKeyConfig.h),
+// read on first use, answered from memory and written back to the file at every change.
 #pragma once
 
-#include <map>
-#include <memory>
 #include <string>
 
-#include "framework/xml/XmlDocument.h"
-#include "framework/xml/XmlObj.h"
+#include "framework/xml/XmlKeyConfig.h"
 
 // Where the game keeps the settings, relative to the host's working directory.
 inline constexpr const char kAerieConfigPath[] = "../data/help/aerieconfig.xml";
@@ -35,18 +30,9 @@ inline constexpr const char FightSeniorRefurbish[] = "FightSeniorRefurbish";
 const char* GetGroupSkillRefreshKey(int group, int kind);
 
 // One "key" element.
-class CAerieConfig : public CXmlObj {
-    ORV_DECLARE_XML_MAP()
-public:
-    i32 m_nIndex = 0;
-    std::string m_strName;
-    std::string m_strValue;
+using CAerieConfig = CXmlKeyConfig;
 
-    bool OnText(TiXmlText* text) override;   // accepted, nothing kept
-};
-
-class CAerieConfigMgr final : public CXmlObj {
-    ORV_DECLARE_XML_MAP()
+class CAerieConfigMgr final : public CXmlKeyConfigMgr {
 public:
     // The one manager, created (and its file loaded from kAerieConfigPath) on the first call.
     static CAerieConfigMgr* GetSingleton();
@@ -56,29 +42,10 @@ public:
     CAerieConfigMgr(const CAerieConfigMgr&) = delete;
     CAerieConfigMgr& operator=(const CAerieConfigMgr&) = delete;
 
-    void OnBeginLoad() override;                          // empties the entries
-    bool OnChildElement(TiXmlElement* child) override;    // "key": the first entry of a name stays
-
-    // Empties the entries, loads the file and keeps its document for writing back. False when the
-    // file is missing or not well-formed (then every read is 0 and nothing can be set).
-    virtual bool Load(const char* path);
-
-    // atoi of the entry's Value; 0 when no entry has that name.
-    i32 GetValue(const std::string& name) const;
-
-    // When an entry of that name exists: writes value in decimal into the Value of every "key"
-    // element of that name, takes the element's new reading as the entry and saves the file.
-    // Otherwise nothing changes and nothing is written.
-    void SetValue(const std::string& name, const i32& value);
-
     // The confirmation rule: whether an action guarded by the confirmation key asks first.
     // AwardRefreshHint and ChangeJobHint ask when their value is above 0, the other keys when it
     // is not 0; a missing key never asks.
     bool AsksConfirmation(const std::string& key) const;
     // After the player confirmed in the box: checked (do not ask again) stores 0, else 1.
     void AnswerConfirmation(const std::string& key, bool checked);
-
-private:
-    std::map<std::string, CAerieConfig> m_mapConfig;
-    std::unique_ptr<CXmlDocument> m_pDoc;
 };

@@ -40,7 +40,7 @@ bool CORVControl::CreateAt(CORVControl* parent, int x, int y, int w, int h)
     OnCreate();
     if (m_bModal) {
         if (CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive()) {
-            mgr->JoinModal(this);
+            mgr->AddModal(this);
         }
     }
     return true;
@@ -161,6 +161,7 @@ bool CORVControl::OnMouseMove(int, int)
 
 bool CORVControl::OnMouseEnter(int, int, CORVControl* prev)
 {
+    m_dwHoverStart = GetBuildFrameTime();
     if (kToolTipOnEnter) {
         ShowOwnToolTip();
     }
@@ -208,7 +209,7 @@ bool CORVControl::OnLButtonUp(int x, int y)
     // The button went down on another control and is released over this one: a drop.
     OnDrop(x, y);
     mgr = CORVCtrlMgr::GetIfAlive();
-    if (mgr != nullptr && mgr->m_pCapture != nullptr) {
+    if (kTellsDragEnd && mgr != nullptr && mgr->m_pCapture != nullptr) {
         mgr->m_pCapture->OnDragEnd(x, y, this);
         mgr = CORVCtrlMgr::GetIfAlive();
     }
@@ -400,9 +401,16 @@ void CORVControl::PumpPostedMessages()
 
 void CORVControl::PostToParent(ORVMsg* msg)
 {
-    if (m_pParent != nullptr && msg != nullptr) {
+    if (m_pParent != nullptr) {
+        m_pParent->PostToSelf(msg, kNotifyDelay);
+    }
+}
+
+void CORVControl::PostToSelf(ORVMsg* msg, u32 delay)
+{
+    if (msg != nullptr) {
         WatchSender(*msg);
-        m_pParent->m_MsgQueue.PostMessage(*msg, kNotifyDelay);
+        m_MsgQueue.PostMessage(*msg, delay);
     }
 }
 

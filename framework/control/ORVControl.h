@@ -93,6 +93,11 @@ public:
     void ShowOwnToolTip();
     // Posts msg into the parent's queue with the notification delay; nothing without a parent.
     void PostToParent(ORVMsg* msg);
+    // Posts msg into this control's own queue, handed out by the delay-th pump from now. The
+    // sender's life is watched: a sender that dies before the message is handed out arrives as
+    // null. Messages that carry a sender go through here (or PostToParent), not straight into
+    // m_MsgQueue, whose senders would read as dead.
+    void PostToSelf(ORVMsg* msg, u32 delay);
     // Centres the control in its parent, or on the host screen without a parent.
     void CenterInParent();
     // px > left and px <= left + w and py <= top + h (the caller tests the lower bound of py).
@@ -111,6 +116,7 @@ public:
     u8 m_bModal = 0;                     // set before Create: joins the manager's modal list
     u8 m_bDraggable = 0;
     i32 m_nDepth = 0;
+    u32 m_dwHoverStart = 0xFFFFFFFF;    // the build's frame time when the mouse last entered
     u8 m_bVisible = 1;
     u8 m_bEnabled = 1;
     std::string m_strToolTip;

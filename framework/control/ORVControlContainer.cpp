@@ -38,6 +38,14 @@ bool CORVControlContainer::OnMouseMove(int x, int y)
             if (auto* parent = dynamic_cast<CORVControlContainer*>(m_pParent)) {
                 parent->MoveWithin(x, y, m_nGrabX, m_nGrabY);
             }
+        } else if (kTopLevelDragMovesMainWnd && ::IsKindOf(m_pParent, ORV_RUNTIME_CLASS(CORVMainWnd))) {
+            // A top-level window takes the whole main window along, kept on the screen.
+            int screenW = 0;
+            int screenH = 0;
+            GetBuildScreenSize(&screenW, &screenH);
+            if (auto* main = dynamic_cast<CORVControlContainer*>(m_pParent)) {
+                main->MoveWithinBounds(x, y, m_nGrabX, m_nGrabY, screenW, screenH);
+            }
         } else {
             MoveWithin(x, y, m_nGrabX, m_nGrabY);
         }
@@ -251,14 +259,14 @@ bool CORVControlContainer::HasChild(CORVControl* child) const
     return child != nullptr && std::find(m_lstChildren.begin(), m_lstChildren.end(), child) != m_lstChildren.end();
 }
 
-void CORVControlContainer::DeleteChild(CORVControl* child)
+bool CORVControlContainer::RemoveChild(CORVControl* child)
 {
     if (child == nullptr) {
-        return;
+        return false;
     }
     auto it = std::find(m_lstChildren.begin(), m_lstChildren.end(), child);
     if (it == m_lstChildren.end()) {
-        return;
+        return false;
     }
     // Unlinked before its destructor runs; inside a walk of this container the entry is nulled
     // instead, and removed when the walk ends.
@@ -269,4 +277,5 @@ void CORVControlContainer::DeleteChild(CORVControl* child)
         m_lstChildren.erase(it);
     }
     delete child;
+    return true;
 }

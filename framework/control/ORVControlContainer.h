@@ -39,8 +39,9 @@ public:
     void MoveWithinBounds(int x, int y, int grabX, int grabY, int boundW, int boundH);
 
     bool HasChild(CORVControl* child) const;
-    // Unlinks and deletes a child of this container; null or a stranger changes nothing.
-    void DeleteChild(CORVControl* child);
+    // Unlinks and deletes a child of this container; false (nothing changed) for null or a stranger.
+    bool RemoveChild(CORVControl* child);
+    void DeleteChild(CORVControl* child) { RemoveChild(child); }
     // Clears the field, then deletes the child it held (DeleteChild).
     template <class T>
     void DeleteChildAndReset(T*& field)

@@ -124,6 +124,27 @@ bool CORVCtrlMgr::RouteMessage(ORVMsg* msg)
     return handled;
 }
 
+void CORVCtrlMgr::RouteDueMessages()
+{
+    if (m_MsgQueue.GetPendingCount() == 0) {
+        return;
+    }
+    const std::vector<PostedMsg>& pumped = m_MsgQueue.Pump();
+    if (pumped.empty()) {
+        return;
+    }
+    const std::vector<PostedMsg> due = pumped;   // routing may post (and pump) again
+    for (const PostedMsg& entry : due) {
+        CORVCtrlMgr* mgr = GetIfAlive();   // nothing reaches a manager already torn down
+        if (mgr == nullptr) {
+            return;
+        }
+        ORVMsg msg = entry.m_Msg;
+        ForgetDeadSender(msg);
+        mgr->RouteMessage(&msg);
+    }
+}
+
 void CORVCtrlMgr::SetHoverControl(CORVControl* next)
 {
     if (next == m_pHover) {
@@ -167,7 +188,7 @@ void CORVCtrlMgr::SetFocusControl(CORVControl* next)
     m_pFocus = next;
 }
 
-void CORVCtrlMgr::JoinModal(CORVControl* ctrl)
+void CORVCtrlMgr::AddModal(CORVControl* ctrl)
 {
     if (ctrl != nullptr && std::find(m_vModal.begin(), m_vModal.end(), ctrl) == m_vModal.end()) {
         m_vModal.push_back(ctrl);

@@ -32,9 +32,12 @@ public:
 
     // Delivers one framework message now; true when a control handled it.
     bool RouteMessage(ORVMsg* msg);
+    // One frame of the manager's queue: every message due now is routed, in posting order. Each
+    // build's CORVMgr calls it once per drawn frame.
+    void RouteDueMessages();
     void SetHoverControl(CORVControl* next);
     void SetFocusControl(CORVControl* next);
-    void JoinModal(CORVControl* ctrl);
+    void AddModal(CORVControl* ctrl);
     // Called by every control's destructor: no field keeps the control.
     void ForgetControl(CORVControl* ctrl);
 

@@ -14,6 +14,13 @@ CORVWindow::CORVWindow()
 
 CORVWindow::~CORVWindow() = default;
 
+void CORVWindow::OnCreate()
+{
+    if (kWindowCentresOnCreate) {
+        CenterInParent();
+    }
+}
+
 bool CORVWindow::OnMessage(ORVMsg* msg)
 {
     if (msg != nullptr && msg->m_nId == kNotifyLeftClick && m_pCloseButton != nullptr &&
@@ -41,8 +48,25 @@ CORVControl* CORVWindow::CreateChildAt(const RuntimeClassRecord* cls, int x, int
     return CreateChildFrom(cls, arg, std::move(text), true, x, y, w, h);
 }
 
+bool CORVWindow::OpenChild(CORVWindow** out, const RuntimeClassRecord* cls, int arg)
+{
+    if (out == nullptr || *out != nullptr) {
+        return false;
+    }
+    bool isWindow = false;
+    for (const RuntimeClassRecord* rec = cls; rec != nullptr && !isWindow; rec = rec->m_pBase) {
+        isWindow = rec == ORV_RUNTIME_CLASS(CORVWindow);
+    }
+    if (!isWindow) {
+        DebugLog("Error,OpenChild of a class that is no window\n");
+        return false;
+    }
+    bool created = false;
+    return CreateChildFrom(cls, arg, std::string(), false, 0, 0, 0, 0, out, &created) != nullptr && created;
+}
+
 CORVControl* CORVWindow::CreateChildFrom(const RuntimeClassRecord* cls, int arg, std::string text, bool at, int x,
-                                         int y, int w, int h)
+                                         int y, int w, int h, CORVWindow** windowSlot, bool* created)
 {
     if (cls == nullptr || cls->m_pfnCreate == nullptr) {
         DebugLog("Error,no class record to create a child window\n");
@@ -58,12 +82,14 @@ CORVControl* CORVWindow::CreateChildFrom(const RuntimeClassRecord* cls, int arg,
         return nullptr;
     }
     CORVControl* child = static_cast<CORVControl*>(obj);
+    if (windowSlot != nullptr) {
+        *windowSlot = static_cast<CORVWindow*>(child);   // the caller checked the record's kind
+    }
     AddChild(child, false);
     child->SetArgs(arg, std::move(text));
-    if (at) {
-        child->CreateAt(this, x, y, w, h);
-    } else {
-        child->Create(this);
+    const bool ok = at ? child->CreateAt(this, x, y, w, h) : child->Create(this);
+    if (created != nullptr) {
+        *created = ok;
     }
     return child;
 }

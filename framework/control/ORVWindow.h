@@ -13,6 +13,7 @@ public:
     CORVWindow();
     ~CORVWindow() override;
 
+    void OnCreate() override;                                                      // 10
     bool OnMessage(ORVMsg* msg) override;                                          // 33
     void Render() override;                                                        // 47
 
@@ -25,6 +26,11 @@ public:
     virtual void Close();                                                          // 66
     virtual void SetTitle(const std::string& text, int x, int y, u32 colour, int flag);  // 67
     virtual void SetTitleText(const char* text, int x, int y, u32 colour, int flag);     // 68
+
+    // Only while *out is empty: a new window of cls is stored in *out, becomes the topmost child,
+    // gets arg and is created with this window as parent. False when *out was set, cls is not a
+    // window's record, or making or creating the window failed (the window then stays a child).
+    bool OpenChild(CORVWindow** out, const RuntimeClassRecord* cls, int arg);
 
     // CreateChild with CreateAt(this, x, y, w, h) in place of Create(this).
     CORVControl* CreateChildAt(const RuntimeClassRecord* cls, int x, int y, int w, int h, int arg,
@@ -43,6 +49,9 @@ protected:
     void DrawBackground();
 
 private:
+// windowSlot, when given, receives the new object (a window) before it is created; created
+    // tells whether its Create or CreateAt succeeded.
     CORVControl* CreateChildFrom(const RuntimeClassRecord* cls, int arg, std::string text, bool at,
-                                 int x, int y, int w, int h);
+                                 int x, int y, int w, int h, CORVWindow** windowSlot = nullptr,
+                                 bool* created = nullptr);
 };

@@ -1,19 +1,23 @@
 #include "framework/core/DebugLog.h"
 
-#include <cstdarg>
 #include <cstdio>
 
 #include "platform/Platform.h"
 
-void DebugLog(const char* fmt, ...)
+void FormatLogText(void (*write)(const char* text), const char* fmt, std::va_list args)
 {
-    if (fmt == nullptr) {
+    if (fmt == nullptr || write == nullptr) {
         return;
     }
     char buf[8192] = {};
+    std::vsnprintf(buf, sizeof(buf), fmt, args);
+    write(buf);
+}
+
+void DebugLog(const char* fmt, ...)
+{
     va_list args;
     va_start(args, fmt);
-    std::vsnprintf(buf, sizeof(buf), fmt, args);
+    FormatLogText([](const char* text) { orv::platform::Get().OutputDebugString(text); }, fmt, args);
     va_end(args);
-    orv::platform::Get().OutputDebugString(buf);
 }

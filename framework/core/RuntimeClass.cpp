@@ -4,6 +4,14 @@
 
 RuntimeClassRecord* g_pFirstRuntimeClass = nullptr;
 
+void LinkClassList(RuntimeClassRecord* const* records, std::size_t count)
+{
+    for (std::size_t i = 0; i < count; ++i) {
+        records[i]->m_pNext = g_pFirstRuntimeClass;
+        g_pFirstRuntimeClass = records[i];
+    }
+}
+
 constinit RuntimeClassRecord CORVCtrlBaseTag::classCORVCtrlBaseTag = {
     "CORVCtrlBaseTag", nullptr, nullptr, sizeof(CORVCtrlBaseTag), &CORVCtrlBaseTag::CreateObject,
     "CORVCtrlBaseTag", 1};

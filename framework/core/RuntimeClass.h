@@ -2,6 +2,7 @@
 // They give kind-of tests and let a window create a sub-window from a record named in code.
 #pragma once
 
+#include <cstddef>
 #include <new>
 
 #include "framework/core/OrvTypes.h"
@@ -20,6 +21,10 @@ struct RuntimeClassRecord {
 
 // Head of the class list (the record linked last). The list is built at start-up; nothing walks it.
 extern RuntimeClassRecord* g_pFirstRuntimeClass;
+
+// Links the records at the head of the class list in the order given (the last ends up first).
+// Each build calls it once, from one start-up initialiser, with its records in its own order.
+void LinkClassList(RuntimeClassRecord* const* records, std::size_t count);
 
 // The root of the record-bearing class tree.
 class CORVCtrlBaseTag {

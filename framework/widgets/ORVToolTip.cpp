@@ -384,6 +384,15 @@ void CAutoTip::Next()
 }
 
 // The box fits the widest line and is centred on the host screen.
+void CAutoTip::DrawLines(const AutoTipItem& tip)
+{
+    int y = kAutoTipFirstLineY;
+    for (const AutoTipLine& line : tip.m_vLines) {
+        DrawAlignedText(y, m_nWidth, line.m_strText.c_str(), line.m_dwColour, line.DrawnAlign(), 0, line.m_wFont);
+        y += kAutoTipLineStep;
+    }
+}
+
 void CAutoTip::LayoutFront()
 {
     const AutoTipItem& tip = m_dqTips.front();

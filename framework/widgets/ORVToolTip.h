@@ -213,6 +213,8 @@ public:
 private:
     void LayoutFront();
     void DrawFront(const AutoTipItem& tip, std::size_t queued);   // ORVToolTipDraw.cpp
+    // The tip's lines, kAutoTipLineStep apart from kAutoTipFirstLineY, each aligned in the box.
+    void DrawLines(const AutoTipItem& tip);
 
     std::deque<AutoTipItem> m_dqTips;
 };

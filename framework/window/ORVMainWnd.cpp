@@ -144,24 +144,6 @@ bool CORVMainWnd::OnMessage(ORVMsg* msg)
 
 void CORVMainWnd::Render()
 {
-    // The manager's queue first, each due message routed like input.
-    CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive();
-    if (mgr == nullptr) {
-        return;
-    }
-    const std::vector<PostedMsg>& pumped = mgr->m_MsgQueue.Pump();
-    if (!pumped.empty()) {
-        const std::vector<PostedMsg> due = pumped;
-        for (const PostedMsg& entry : due) {
-            mgr = CORVCtrlMgr::GetIfAlive();
-            if (mgr == nullptr) {
-                return;
-            }
-            ORVMsg msg = entry.m_Msg;
-            ForgetDeadSender(msg);
-            mgr->RouteMessage(&msg);
-        }
-    }
     CORVWindow::Render();
     RenderTopLayers();
 }
@@ -170,6 +152,7 @@ void CORVMainWnd::RenderTopLayers()
 {
     CAutoTip::GetSingleton().Render();
     NewBieDraw();
+    DrawBuildLayer();
     if (GetDragIcon().m_bDragging) {
         DrawDragIcon();
     }

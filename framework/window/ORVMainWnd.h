@@ -35,6 +35,8 @@ public:
     void RenderTopLayers();
     // The dragged icon's image centred on the last mouse position (ORVMainWndDraw.cpp).
     void DrawDragIcon();
+    // The build's own layer above the guide and below the tooltip (ORVMainWndDraw.cpp).
+    void DrawBuildLayer();
 
     // System windows by command id - kSysWndFirstId, null until opened.
     static constexpr u32 kSystemWindowCount = kSysWndLastId - kSysWndFirstId + 1;

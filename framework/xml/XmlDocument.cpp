@@ -2,6 +2,10 @@
 
 #include <tinyxml2.h>
 
+#include <cstdio>
+
+#include "platform/Platform.h"
+
 namespace orv::xml {
 
 const char* ElementName(const TiXmlElement* element)
@@ -132,8 +136,22 @@ bool CXmlDocument::Parse(const char* text, std::size_t len)
 
 bool CXmlDocument::SaveFile()
 {
-    return m_bLoaded && !m_strPath.empty() &&
-           m_pDoc->SaveFile(m_strPath.c_str()) == tinyxml2::XML_SUCCESS;
+    if (!m_bLoaded || m_strPath.empty()) {
+        return false;
+    }
+    // Written beside the file, then moved over it: a failed write never damages the file.
+    const std::string temp = m_strPath + ".new";
+    std::FILE* file = std::fopen(temp.c_str(), "wb");
+    if (file == nullptr) {
+        return false;
+    }
+    const bool written = m_pDoc->SaveFile(file) == tinyxml2::XML_SUCCESS;
+    const bool closed = std::fclose(file) == 0;
+    if (!written || !closed || !orv::platform::ReplaceFile(temp.c_str(), m_strPath.c_str())) {
+        std::remove(temp.c_str());
+        return false;
+    }
+    return true;
 }
 
 TiXmlElement* CXmlDocument::RootElement()

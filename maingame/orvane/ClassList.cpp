@@ -1,9 +1,14 @@
 // Start-up registration of Orvane's runtime-class records: the class list is linked here, in one
 // place and the build's own fixed order. Records are constant-initialised, so linking them at static
 // initialisation depends on no other file's initialisation order.
-#include <array>
-#include <new>
+#include <iterator>
 
+#include "aerie/windows/AerieBuildingWnds.h"
+#include "aerie/windows/AerieCityCtrls.h"
+#include "aerie/windows/AerieContainer.h"
+#include "aerie/windows/AerieIconCtrl.h"
+#include "aerie/windows/AerieInfoCtrls.h"
+#include "aerie/windows/AerieWnd.h"
 #include "framework/core/RuntimeClass.h"
 #include "framework/richtext/ORVRichParagraph.h"
 #include "framework/richtext/ORVRichTextViewer.h"
@@ -50,6 +55,19 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVChoice::classCORVChoice,
     &CORVRichTextViewer::classCORVRichTextViewer,
     // Aerie game.
+    &CAerieWnd::classCAerieWnd,
+    &CAerieBuildingInfoWnd::classCAerieBuildingInfoWnd,
+    &CAerieBuildingWnd::classCAerieBuildingWnd,
+    &CAerieGodWnd::classCAerieGodWnd,
+    &CAerieMainCityWnd::classCAerieMainCityWnd,
+    &CAerieContainer::classCAerieContainer,
+    &CAerieButton::classCAerieButton,
+    &CAerieBuildingCtrl::classCAerieBuildingCtrl,
+    &CAerieIconCtrl::classCAerieIconCtrl,
+    &CAerieProductInfoCtrl::classCAerieProductInfoCtrl,
+    &CAerieSubOperCtrl::classCAerieSubOperCtrl,
+    &CAerieWorkInfoCtrl::classCAerieWorkInfoCtrl,
+    &CAerieDeadMonsterIcon::classCAerieDeadMonsterIcon,
     // Rich text and simple markup.
     &CORVRichParagraph::classCORVRichParagraph,
     &CTextContext::classCTextContext,
@@ -66,16 +84,6 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVSimpleBuilder2::classCORVSimpleBuilder2,
 };
 
-struct ClassListRegistration {
-    ClassListRegistration()
-    {
-        for (RuntimeClassRecord* rec : kClassOrder) {
-            rec->m_pNext = g_pFirstRuntimeClass;
-            g_pFirstRuntimeClass = rec;
-        }
-    }
-};
-
-const ClassListRegistration g_ClassListRegistration;
+const bool g_bClassListLinked = (LinkClassList(kClassOrder, std::size(kClassOrder)), true);
 
 }  // namespace

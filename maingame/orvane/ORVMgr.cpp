@@ -86,7 +86,10 @@ void CORVMgr::Render()
     ORV_EXPORT_TRY
     CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive();
     if (mgr != nullptr && mgr->m_MainWnd.IsGameOpen()) {
-        mgr->m_MainWnd.Render();
+        mgr->RouteDueMessages();   // the manager's queue first, each due message routed like input
+        if (CORVCtrlMgr* live = CORVCtrlMgr::GetIfAlive()) {
+            live->m_MainWnd.Render();
+        }
     }
     ORV_EXPORT_CATCH("Render", )
 }

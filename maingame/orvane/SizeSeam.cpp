@@ -2,6 +2,7 @@
 #include "framework/control/SizeSeam.h"
 
 #include "framework/core/ORVCallBack.h"
+#include "platform/Platform.h"
 
 bool GetBuildScreenSize(int* w, int* h)
 {
@@ -22,4 +23,9 @@ bool GetBuildImageSize(int frame, int set, int* w, int* h)
     }
     host->GetImageSize(frame, set, w, h);
     return true;
+}
+
+unsigned GetBuildFrameTime()
+{
+    return orv::platform::Get().GetTickCount();
 }

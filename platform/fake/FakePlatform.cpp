@@ -85,4 +85,100 @@ bool FakePlatform::HasDebugLineContaining(const std::string& part) const
                        [&](const std::string& line) { return line.find(part) != std::string::npos; });
 }
 
+int FakePlatform::ShowCursor(bool show)
+{
+    ++m_nShowCursorCalls;
+    m_nCursorCount += show ? 1 : -1;
+    return m_nCursorCount;
+}
+
+bool FakePlatform::SocketStartup()
+{
+    return !m_bFailSocketStartup && Native().SocketStartup();
+}
+
+Socket FakePlatform::SocketOpen()
+{
+    if (m_bFailSocketOpen) {
+        m_nFakeError = kSockErrConnAborted;
+        return kNoSocket;
+    }
+    const Socket s = Native().SocketOpen();
+    if (s != kNoSocket) {
+        ++m_nOpenSockets;
+    }
+    return s;
+}
+
+bool FakePlatform::SocketSelect(Socket s, HWND hwnd, UINT msg, long eventMask)
+{
+    m_mapSelected[s] = WindowMessage{hwnd, msg, 0, 0};
+    return Native().SocketSelect(s, hwnd, msg, eventMask);
+}
+
+int FakePlatform::SocketSend(Socket s, const void* data, int len)
+{
+    m_nFakeError = 0;
+    if (m_bFailSend) {
+        m_nFakeError = kSockErrConnReset;
+        return -1;
+    }
+    int take = len;
+    if (m_nSendChunk > 0) {
+        take = std::min(take, m_nSendChunk);
+    }
+    if (m_nSendBudget >= 0) {
+        if (m_nSendBudget == 0) {
+            m_nFakeError = kSockErrWouldBlock;
+            if (std::find(m_vWriteNotes.begin(), m_vWriteNotes.end(), s) == m_vWriteNotes.end()) {
+                m_vWriteNotes.push_back(s);
+            }
+            return -1;
+        }
+        take = std::min(take, m_nSendBudget);
+    }
+    const int n = Native().SocketSend(s, data, take);
+    if (n > 0 && m_nSendBudget > 0) {
+        m_nSendBudget -= n;
+    }
+    return n;
+}
+
+void FakePlatform::SocketClose(Socket s)
+{
+    if (s != kNoSocket) {
+        --m_nOpenSockets;
+    }
+    m_mapSelected.erase(s);
+    m_vWriteNotes.erase(std::remove(m_vWriteNotes.begin(), m_vWriteNotes.end(), s), m_vWriteNotes.end());
+    Native().SocketClose(s);
+}
+
+int FakePlatform::SocketLastError()
+{
+    return m_nFakeError != 0 ? m_nFakeError : Native().SocketLastError();
+}
+
+void FakePlatform::PollSocketEvents(std::vector<WindowMessage>* out, int timeoutMs)
+{
+    if (out == nullptr) {
+        return;
+    }
+    for (Socket s : m_vWriteNotes) {
+        const auto it = m_mapSelected.find(s);
+        if (it != m_mapSelected.end()) {
+            WindowMessage m = it->second;
+            m.wParam = static_cast<WPARAM>(s);
+            m.lParam = static_cast<LPARAM>(kSockEventWrite);
+            out->push_back(m);
+        }
+    }
+    if (!m_vWriteNotes.empty()) {
+        m_nSendBudget = m_nSendRefill;
+        m_vWriteNotes.clear();
+        timeoutMs = 0;
+    }
+    Native().PollSocketEvents(out, timeoutMs);
+}
+
 }  // namespace orv::platform

@@ -27,6 +27,22 @@ public:
     void CloseClipboard() override;
     int GetImeResultString(HWND hWnd, char* buf, int cap) override;
 
+    int ShowCursor(bool show) override;
+    int NcHitTest(HWND hwnd, WPARAM wParam, LPARAM lParam) override { return m_nHitTestAnswer; }
+
+    // Sockets are the native ones (a fake server on 127.0.0.1 answers them), with knobs for
+    // failures and for a socket that takes fewer bytes than offered.
+    bool SocketStartup() override;
+    void SocketCleanup() override { Native().SocketCleanup(); }
+    Socket SocketOpen() override;
+    bool SocketSelect(Socket s, HWND hwnd, UINT msg, long eventMask) override;
+    int SocketConnect(Socket s, const char* ip, int port) override { return Native().SocketConnect(s, ip, port); }
+    int SocketSend(Socket s, const void* data, int len) override;
+    int SocketRecv(Socket s, void* buf, int cap) override { return Native().SocketRecv(s, buf, cap); }
+    void SocketClose(Socket s) override;
+    int SocketLastError() override;
+    void PollSocketEvents(std::vector<WindowMessage>* out, int timeoutMs) override;
+
     // Knobs.
     std::uint32_t m_dwTick = 0;
     void SetKeyDown(int virtualKey, bool down) { m_Keys[virtualKey] = down; }
@@ -41,11 +57,26 @@ public:
     std::optional<std::string> m_ImeResult;    // nullopt: no input-method context
     HWND m_hImeWindow = nullptr;               // the window of the last input-method read
     std::vector<std::string> m_vDebugLines;
+    int m_nCursorCount = 0;              // ShowCursor's display count
+    int m_nShowCursorCalls = 0;
+    int m_nHitTestAnswer = kHitClient;   // WM_NCHITTEST's answer
+    bool m_bFailSocketStartup = false;
+    bool m_bFailSocketOpen = false;
+    bool m_bFailSend = false;            // every send fails hard (connection reset)
+    int m_nSendChunk = 0;                // at most this many bytes a send (0: no limit)
+    int m_nSendBudget = -1;              // bytes a socket takes before it is full (-1: no limit);
+                                         // a full socket reports "would block", then a write
+                                         // notification at the next poll gives it m_nSendRefill
+    int m_nSendRefill = -1;
+    int m_nOpenSockets = 0;
 
     bool HasDebugLineContaining(const std::string& part) const;
 
 private:
     std::map<int, bool> m_Keys;
+    std::map<Socket, WindowMessage> m_mapSelected;   // the notification target of each socket
+    std::vector<Socket> m_vWriteNotes;               // full sockets owed a write notification
+    int m_nFakeError = 0;
     IPlatform* m_pPrevious = nullptr;
 };
 

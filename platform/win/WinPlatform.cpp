@@ -1,13 +1,17 @@
 // Windows platform layer: thin wrappers over the system calls.
 #ifdef _WIN32
 
-// <windows.h> first: its message and key numbers are the ones platform/WinTypes.h leaves alone.
+// <windows.h> first: its message and key numbers are the ones platform/WinTypes.h leaves alone
+// (and <winsock2.h> before it).
+#include <winsock2.h>
 #include <windows.h>
 #include <imm.h>
-// The platform interface's own name, not KERNEL32's A/W macro.
+// The platform interface's own names, not KERNEL32's A/W macros.
 #undef OutputDebugString
+#undef ReplaceFile
 
 #include "platform/win/WinPlatform.h"
+#include "platform/win/WinSockets.h"
 
 #include <algorithm>
 #include <cstring>
@@ -94,6 +98,29 @@ public:
         // Errors (IMM_ERROR_NODATA, IMM_ERROR_GENERAL) are negative: no text.
         return std::clamp<LONG>(got, 0, cap > 0 ? cap : 0);
     }
+
+    void SetCapture(HWND hwnd) override { ::SetCapture(hwnd); }
+    HWND GetCapture() override { return ::GetCapture(); }
+    void ReleaseCapture() override { ::ReleaseCapture(); }
+    int ShowCursor(bool show) override { return ::ShowCursor(show ? TRUE : FALSE); }
+    int NcHitTest(HWND hwnd, WPARAM wParam, LPARAM lParam) override
+    {
+        return static_cast<int>(::DefWindowProcA(hwnd, WM_NCHITTEST, wParam, lParam));
+    }
+
+    bool SocketStartup() override { return m_Sockets.Startup(); }
+    void SocketCleanup() override { m_Sockets.Cleanup(); }
+    Socket SocketOpen() override { return m_Sockets.Open(); }
+    bool SocketSelect(Socket s, HWND hwnd, UINT msg, long mask) override { return m_Sockets.Select(s, hwnd, msg, mask); }
+    int SocketConnect(Socket s, const char* ip, int port) override { return m_Sockets.Connect(s, ip, port); }
+    int SocketSend(Socket s, const void* data, int len) override { return m_Sockets.Send(s, data, len); }
+    int SocketRecv(Socket s, void* buf, int cap) override { return m_Sockets.Recv(s, buf, cap); }
+    void SocketClose(Socket s) override { m_Sockets.Close(s); }
+    int SocketLastError() override { return m_Sockets.LastError(); }
+    void PollSocketEvents(std::vector<WindowMessage>* out, int timeoutMs) override { m_Sockets.Poll(out, timeoutMs); }
+
+private:
+    WinSockets m_Sockets;
 };
 
 }  // namespace
@@ -102,6 +129,14 @@ IPlatform& WinPlatform()
 {
     static WindowsPlatform s_Platform;
     return s_Platform;
+}
+
+bool ReplaceFile(const char* from, const char* to)
+{
+    if (from == nullptr || to == nullptr) {
+        return false;
+    }
+    return ::MoveFileExA(from, to, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != FALSE;
 }
 
 }  // namespace orv::platform

@@ -1,5 +1,5 @@
 // The Windows implementation of the platform layer: every call is the system's own
-// (KERNEL32, USER32, IMM32).
+// (KERNEL32, USER32, IMM32, WS2_32).
 #pragma once
 
 #ifdef _WIN32

@@ -14,3 +14,8 @@ bool GetBuildImageSize(int, int, int* w, int* h)
     *h = 20;
     return true;
 }
+
+unsigned GetBuildFrameTime()
+{
+    return 77;
+}

@@ -14,3 +14,5 @@ void CORVMainWnd::DrawDragIcon()
                         drag.m_wFrame, drag.m_wSet, 0xFFFFFFFF, 0, 0);
     }
 }
+
+void CORVMainWnd::DrawBuildLayer() {}

@@ -28,11 +28,7 @@ void CAutoTip::DrawFront(const AutoTipItem& tip, std::size_t queued)
     if (IORVCallBack* host = ORVCallBack()) {
         host->DrawRectFrame(kAutoTipFrameColour, m_nAbsX, m_nAbsY, m_nWidth, m_nHeight);
     }
-    int y = kAutoTipFirstLineY;
-    for (const AutoTipLine& line : tip.m_vLines) {
-        DrawAlignedText(y, m_nWidth, line.m_strText.c_str(), line.m_dwColour, line.DrawnAlign(), 0, line.m_wFont);
-        y += kAutoTipLineStep;
-    }
+    DrawLines(tip);
     if (queued > 1) {
         char count[24];
         std::snprintf(count, sizeof(count), "%zu", queued);

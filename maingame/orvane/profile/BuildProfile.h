@@ -38,6 +38,7 @@ inline constexpr u8 kDefaultFocusable = 1;      // controls accept the focus unl
 inline constexpr i32 kDefaultToolTipStyle = 6;  // tooltip colour index (yellow)
 inline constexpr bool kToolTipOnEnter = false;  // the tooltip is filled on every mouse move, not on entering
 inline constexpr bool kPostsDoubleClicks = true;  // double clicks post kNotifyLeftDblClk / kNotifyRightDblClk
+inline constexpr bool kTellsDragEnd = true;       // a drop tells the control that held the mouse (OnDragEnd)
 // What the base handlers answer (true: handled, routing stops there).
 inline constexpr bool kKeyResult = false;           // OnKeyDown, OnKeyUp, OnChar
 inline constexpr bool kMouseMoveResult = true;      // OnMouseMove (true also makes the control the hover control)
@@ -46,6 +47,11 @@ inline constexpr bool kRButtonResult = true;        // OnRButtonDown
 inline constexpr bool kMButtonResult = true;        // OnMButtonDown, OnMButtonUp
 inline constexpr bool kHitTestResult = true;        // HitTest
 inline constexpr bool kOnMessageResult = true;      // OnMessage
+
+// Windows: whether a window centres itself in its parent (or on the screen) when created, and
+// whether dragging a window whose parent is the main window moves the main window itself.
+inline constexpr bool kWindowCentresOnCreate = false;
+inline constexpr bool kTopLevelDragMovesMainWnd = false;
 
 // Window layout.
 inline constexpr int kCloseButtonRight = 35;    // close button x = window width - this

@@ -17,11 +17,12 @@ inline constexpr u32 kSysWndGameIds[] = {0x113};
 
 inline constexpr u8 kDefaultFocusable = 0;
 inline constexpr i32 kDefaultToolTipStyle = 2;
-inline constexpr bool kToolTipOnEnter = true, kPostsDoubleClicks = false;
+inline constexpr bool kToolTipOnEnter = true, kPostsDoubleClicks = false, kTellsDragEnd = false;
 inline constexpr bool kKeyResult = true, kMouseMoveResult = true, kDropResult = true, kRButtonResult = true;
 inline constexpr bool kMButtonResult = true, kHitTestResult = true, kOnMessageResult = true;
 
 inline constexpr int kCloseButtonRight = 35, kCloseButtonTop = 5, kCloseButtonFrame = 3;
+inline constexpr bool kWindowCentresOnCreate = true, kTopLevelDragMovesMainWnd = true;
 inline constexpr int kMainWndWidth = 640, kMainWndHeight = 480, kDragIconOffset = 16;
 inline constexpr int kImageSetWindow = 1, kImageSetButton = 2;
 

@@ -231,7 +231,7 @@ TEST_F(MainWndTest, ManagersQueueWaitsWhileTheGameIsClosed)
     PostToManager(&open, 1);
     Frame(3);
     EXPECT_EQ(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND), nullptr);
-    MainWnd().Render();   // the main window's own frame routes the due command
+    CORVCtrlMgr::GetSingleton().RouteDueMessages();   // a frame of the manager's queue routes the due command
     EXPECT_NE(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND), nullptr);
 }
 

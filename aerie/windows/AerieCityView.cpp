@@ -1,0 +1,215 @@
+#include "aerie/windows/AerieCityView.h"
+
+#include "aerie/state/AerieDataMgr.h"
+#include "aerie/state/AerieRequest.h"
+#include "aerie/state/XmlAerieMgr.h"
+
+namespace AerieView {
+
+namespace {
+
+CAerieDataMgr& Store()
+{
+    return CAerieDataMgr::GetSingleton();
+}
+
+CAerieCityData& Shown()
+{
+    return Store().GetShownCity();
+}
+
+// The upgrade work of group g of the shown city: state 1 building, 2 technology.
+constexpr u16 kWorkBuilding = 1;
+
+}  // namespace
+
+bool IsOwnCityShown()
+{
+    return Store().IsShowingOwnCity();
+}
+
+bool GetBuildingLevel(u32 id, u16* level)
+{
+    *level = 0;
+    if (id >= kBuildingCount) {
+        return false;
+    }
+    *level = Shown().m_aBuildings[id].m_wLevel;
+    return true;
+}
+
+bool IsBuildingUpgrading(u32 id)
+{
+    for (int g = 0; g < 3; ++g) {
+        u16 kind = 0;
+        u16 target = 0;
+        if (GetGroupWork(g, &kind, &target) && kind == kWorkBuilding && target == id) {
+            return true;
+        }
+    }
+    return false;
+}
+
+u32 GetGardenLevel()
+{
+    return Shown().GetGardenLevel();
+}
+
+u32 GetRestaurantLevel()
+{
+    return Shown().GetRestaurantLevel();
+}
+
+const CXmlBuilding* FindBuildingConfig(u32 id)
+{
+    return CXmlAerieMgr::GetSingleton()->FindBuilding(static_cast<i32>(id));
+}
+
+bool IsUpgrading(u16 kind, u16 id)
+{
+    return Store().IsUpgrading(kind, id);
+}
+
+bool IsMaxLevel(u16 kind, u16 id)
+{
+    return Store().IsMaxLevel(kind, id);
+}
+
+u8 GetProductionMultiplier()
+{
+    return Shown().GetProductionMultiplier();
+}
+
+const char* GetShownOwnerName()
+{
+    return Shown().m_strOwnerName.c_str();
+}
+
+void GetResources(ResourceBar* out)
+{
+    const CAerieCityData& city = Shown();
+    out->m_dwCoins = city.GetCoins();
+    out->m_dwMonsters = city.GetMonsterCount();
+    out->m_dwGrass = city.GetGrass();
+    out->m_dwWood = city.GetWood();
+    out->m_dwStone = city.GetStone();
+    out->m_dwMetal = city.GetMetal();
+}
+
+u32 GetBuildingEffect(u32 n)
+{
+    return Store().GetBuildingEffect(static_cast<int>(n));
+}
+
+u32 GetTotalLevel()
+{
+    const CAerieCityData& city = Shown();
+    u32 total = 0;
+    for (const AerieBuildingSlot& slot : city.m_aBuildings) {
+        total = SatAdd(total, slot.m_wLevel);
+    }
+    return SatAdd(SatAdd(total, city.GetGardenLevel()), city.GetRestaurantLevel());
+}
+
+u16 GetMainCityLevel(bool own)
+{
+    return (own ? Store().GetOwnCity() : Shown()).m_aBuildings[0].m_wLevel;
+}
+
+bool GetShownBeast(i32* type, i32* sex)
+{
+    const CAerieCityData& city = Shown();
+    *type = city.GetBeastType();
+    *sex = city.GetBeastSex();
+    return true;
+}
+
+u16 GetBeastBreedingsToday()
+{
+    return Shown().GetBeastBreedsToday();
+}
+
+bool HasNewMonster()
+{
+    return Store().m_NewMonster.GetMonsterId() != 0;
+}
+
+bool GetDefenceMission(u8* byte2, u8* byte3, u32* invasionSecondsLeft)
+{
+    const AerieFightMission* mission = FindFightMission(Shown().m_FightMissions, kDefenceMissionIndex);
+    if (mission == nullptr) {
+        return false;
+    }
+    *byte2 = mission->GetPhase();
+    *byte3 = mission->GetFlags();
+    *invasionSecondsLeft = GetInvasionTimeLeft(*mission);
+    return true;
+}
+
+bool GetIncubatorTimers(int i, u32* hatchMsLeft, u32* protectMsLeft)
+{
+    AerieIncubators& incubators = Shown().m_Incubators;
+    const AerieIncubator* incubator = incubators.At(i);
+    if (incubator == nullptr || !incubator->IsOpened() || !IncubatorHasEgg(incubators, i)) {
+        return false;
+    }
+    const AerieIncubatorTimer* timer = ::GetIncubatorTimers(incubators, i);
+    if (timer == nullptr) {
+        return false;
+    }
+    *hatchMsLeft = timer->m_dwHatchMs;
+    *protectMsLeft = timer->m_dwGuardMs;
+    return true;
+}
+
+u32 CountBagEggs()
+{
+    return static_cast<u32>(::CountBagEggs(Store().m_awEggBag));
+}
+
+bool HasFreeIncubator()
+{
+    return ::HasFreeIncubator(Shown().m_Incubators);
+}
+
+bool AnyIncubatorFinished()
+{
+    return ::AnyIncubatorFinished(Shown().m_Incubators);
+}
+
+const CXmlMonster* FindShownMonsterBySlot(u16 slot)
+{
+    return Shown().GetMonster(slot).m_pConfig;
+}
+
+bool GetGroupWork(int g, u16* kind, u16* target)
+{
+    if (g < 0 || g >= 3) {
+        return false;
+    }
+    const CAerieMonsterGroup& group = Shown().m_aGroups[g];
+    *kind = group.GetState();
+    *target = group.GetTarget();
+    return true;
+}
+
+void SendVisitCity(const char* ownerName)
+{
+    CAerieRequest::GetSingleton().VisitCity(ownerName != nullptr ? ownerName : "");
+}
+
+void SendLeave()
+{
+    CAerieRequest::GetSingleton().LeaveGame();
+}
+
+void SendUpgrade(u16 sub, u16 target, u16 group)
+{
+    if (sub == 0x01) {
+        CAerieRequest::GetSingleton().UpgradeBuilding(target, group);
+    } else {
+        CAerieRequest::GetSingleton().UpgradeScience(target, group);
+    }
+}
+
+}  // namespace AerieView

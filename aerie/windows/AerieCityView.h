@@ -1,0 +1,88 @@
+// What the city view and the game windows read of the city shown (own or visited): one place
+// between the windows and the city data store. Every reader answers "nothing" (false, 0, null)
+// while no city is shown.
+#pragma once
+
+#include "framework/core/OrvTypes.h"
+
+class CXmlBuilding;
+class CXmlMonster;
+
+namespace AerieView {
+
+// Number of building slots of a city (ids 0 to 17).
+inline constexpr u32 kBuildingCount = 18;
+
+// The own city is shown (not a visited one).
+bool IsOwnCityShown();
+// Level of building slot id of the shown city; false when the city has no such slot.
+bool GetBuildingLevel(u32 id, u16* level);
+// One of the shown city's three working groups upgrades building id (work kind 1 on that target).
+bool IsBuildingUpgrading(u32 id);
+// Levels of the shown owner's garden and restaurant (owner record).
+u32 GetGardenLevel();
+u32 GetRestaurantLevel();
+
+// The game data's record of building id, or null.
+const CXmlBuilding* FindBuildingConfig(u32 id);
+
+// Facility id of kind 0 (building) or 1 (technology) of the shown city is being upgraded, or is
+// at its top level.
+bool IsUpgrading(u16 kind, u16 id);
+bool IsMaxLevel(u16 kind, u16 id);
+// The shown city's production multiplier in tenths (10 = normal).
+u8 GetProductionMultiplier();
+
+// Owner name of the shown city ("" when none).
+const char* GetShownOwnerName();
+
+// The resource bar's values of the shown city.
+struct ResourceBar {
+    u32 m_dwCoins = 0;
+    u32 m_dwMonsters = 0;
+    u32 m_dwGrass = 0;
+    u32 m_dwWood = 0;
+    u32 m_dwStone = 0;
+    u32 m_dwMetal = 0;
+};
+void GetResources(ResourceBar* out);
+// The shown city's building effect n (capacities and the like).
+u32 GetBuildingEffect(u32 n);
+// Sum of the shown city's 18 building levels plus its garden and restaurant levels.
+u32 GetTotalLevel();
+// Level of the main city (building 0) of the own or of the shown city.
+u16 GetMainCityLevel(bool own);
+
+// The shown city's guardian beast (type, sex); false without one.
+bool GetShownBeast(i32* type, i32* sex);
+// Breedings of the guardian beast today.
+u16 GetBeastBreedingsToday();
+// The store holds a new monster waiting to be taken.
+bool HasNewMonster();
+
+// The shown city's defence mission: its record's bytes 2 and 3 and the seconds left until the
+// invasion; false when it has none.
+bool GetDefenceMission(u8* byte2, u8* byte3, u32* invasionSecondsLeft);
+
+// Incubator i (0..2) of the shown city, when it exists, is opened and holds an egg: the
+// milliseconds left of hatching and of protection.
+bool GetIncubatorTimers(int i, u32* hatchMsLeft, u32* protectMsLeft);
+u32 CountBagEggs();
+bool HasFreeIncubator();
+bool AnyIncubatorFinished();
+
+// The game data's record of the monster in slot index of the shown city, or null.
+const CXmlMonster* FindShownMonsterBySlot(u16 slot);
+
+// Work of group g (0..2) of the shown city: 1 building upgrade, 2 science upgrade, else other;
+// target = the building or science id. False without such a group.
+bool GetGroupWork(int g, u16* kind, u16* target);
+
+// ---- Requests the game windows send ----
+void SendVisitCity(const char* ownerName);
+// Leaves the game (sub 6).
+void SendLeave();
+// Repeats an upgrade request (sub 1 building, 3 science) for target by group.
+void SendUpgrade(u16 sub, u16 target, u16 group);
+
+}  // namespace AerieView

@@ -1,0 +1,199 @@
+#include "engine/LoginText.h"
+
+#include <cstring>
+
+#include "engine/Net.h"
+#include "engine/WriteLog.h"
+#include "framework/core/DebugLog.h"
+
+namespace {
+
+// Little-endian header of a Garden packet: user id, message id, sub, two parameters.
+void WriteHeader(u8* p, u32 userId, u16 msgId, u16 sub, u16 p1, u16 p2)
+{
+    for (int i = 0; i < 4; ++i) {
+        p[i] = static_cast<u8>(userId >> (8 * i));
+    }
+    const u16 words[4] = {msgId, sub, p1, p2};
+    for (int i = 0; i < 4; ++i) {
+        p[4 + 2 * i] = static_cast<u8>(words[i] & 0xFF);
+        p[5 + 2 * i] = static_cast<u8>(words[i] >> 8);
+    }
+}
+
+u16 ReadU16(const u8* p)
+{
+    return static_cast<u16>(p[0] | (p[1] << 8));
+}
+
+// The build area of outgoing login and text messages.
+std::string& BuildArea()
+{
+    static std::string s_Area;
+    return s_Area;
+}
+
+}  // namespace
+
+ORVLoginInfo& GetLoginInfo()
+{
+    static ORVLoginInfo s_Info;
+    return s_Info;
+}
+
+int CallHost(int command, char* out)
+{
+    ORVHostProc proc = GetLoginInfo().m_pfnHostProc;
+    if (proc == nullptr) {
+        return 0;
+    }
+    try {
+        return proc(command, nullptr, 0, out);
+    } catch (...) {
+        DebugLog("Error : the host's callback threw on command %d\n", command);
+        return 0;
+    }
+}
+
+bool IsVerifyWanted()
+{
+    return GetLoginInfo().m_pfnHostProc != nullptr && CallHost(HOSTCMD_NEED_VERIFY) != 0;
+}
+
+bool ParseLoginText(const std::string& text)
+{
+    ORVLoginInfo& info = GetLoginInfo();
+    info.strLoginText = text;
+    struct Line {
+        std::string* field;
+        const char* failure;
+    };
+    const Line lines[] = {
+        {&info.ptid, "orv ptid error\n"},
+        {&info.playerguidname, "orv playerguidname error\n"},
+        {&info.strPassword, "orv strPassword error\n"},
+        {&info.strGameServerIP, "orv strGameServerIP error\n"},
+        {&info.strGameServerPort, "orv strGameServerPort error\n"},
+        {&info.strGardenServerIP, "orv strGardenServerIP error\n"},
+        {&info.strGardenServerPort, "orv strGardenServerPort error\n"},
+        {&info.strEnterGuidName, "orv strEnterGuidName error\n"},
+        {&info.strSelfDisName, "orv strSelfDisName error\n"},
+    };
+    // The ninth line is read also when no callback is held.
+    const bool ninth = info.m_pfnHostProc == nullptr || IsVerifyWanted();
+    const std::size_t count = ninth ? 9 : 8;
+    std::size_t pos = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        // A line read fails only when no character is left.
+        if (pos >= text.size()) {
+            WriteLog("%s", lines[i].failure);
+            return false;
+        }
+        const std::size_t end = text.find('\n', pos);
+        const std::size_t stop = end == std::string::npos ? text.size() : end;
+        lines[i].field->assign(text, pos, stop - pos);
+        pos = end == std::string::npos ? text.size() : end + 1;
+    }
+    // The password stays out of the log.
+    WriteLog("UserInfo OK,pt = %s, name = %s, psw = %s,gs ip = %s, gs port = %s,garden ip = %s, "
+             "garden port = %s，enter guid = %s\n",
+             info.ptid.c_str(), info.playerguidname.c_str(), "***", info.strGameServerIP.c_str(),
+             info.strGameServerPort.c_str(), info.strGardenServerIP.c_str(), info.strGardenServerPort.c_str(),
+             info.strEnterGuidName.c_str());
+    return true;
+}
+
+std::string BuildLoginBody()
+{
+    const ORVLoginInfo& info = GetLoginInfo();
+    const std::string* fields[] = {&info.ptid, &info.playerguidname, &info.strPassword, &info.strGameServerIP,
+                                   &info.strGameServerPort};
+    std::string body;
+    for (const std::string* f : fields) {
+        if (f != fields[0]) {
+            body.push_back('\0');
+        }
+        body += *f;
+    }
+    return body;
+}
+
+int SendGardenLogin(const std::string& body)
+{
+    std::string& area = BuildArea();
+    area.assign(12 + body.size(), '\0');
+    WriteHeader(reinterpret_cast<u8*>(area.data()), 0, kMsgLogin, 0, 0, 0);
+    std::memcpy(area.data() + 12, body.data(), body.size());
+    return GetGameNet().Send(0, area.data(), static_cast<int>(area.size()), true);
+}
+
+int SendGardenText(const char* text, u32 len)
+{
+    if (len > kMaxTextMessage) {
+        DebugLog("Error : text message of %u characters not sent\n", len);
+        return -1;
+    }
+    std::string& area = BuildArea();
+    area.assign(12 + len, '\0');
+    WriteHeader(reinterpret_cast<u8*>(area.data()), 0, kMsgText, 0, 0, 0);
+    if (text != nullptr) {
+        std::memcpy(area.data() + 12, text, strnlen(text, len));
+    }
+    return GetGameNet().Send(0, area.data(), static_cast<int>(area.size()), true);
+}
+
+void OnGardenConnected()
+{
+    WriteLog("garden connect ok\n");
+    SendGardenLogin(BuildLoginBody());
+    ORVLoginInfo& info = GetLoginInfo();
+    if (info.m_pfnHostProc != nullptr && !IsVerifyWanted()) {
+        return;   // without a callback the line is sent
+    }
+    const std::string line = "@verifyresult " + info.playerguidname + " " + info.strSelfDisName;
+    SendGardenText(line.c_str(), static_cast<u32>(line.size()));
+}
+
+void GardenPlayerInfo::Assign(const void* data, u32 len)
+{
+    if (data == nullptr) {
+        return;
+    }
+    std::memcpy(m_Bytes, data, len < kSize ? len : kSize);
+}
+
+void GardenPlayerInfo::ApplyPatches(const void* data, u32 len)
+{
+    if (data == nullptr) {
+        return;
+    }
+    const u8* p = static_cast<const u8*>(data);
+    u32 pos = 0;
+    while (pos < len) {
+        if (len - pos < 4) {
+            DebugLog("Error : player patch header cut at %u\n", pos);
+            return;
+        }
+        const u32 length = ReadU16(p + pos);
+        const u32 offset = ReadU16(p + pos + 2);
+        if (len - pos - 4 < length || offset > kSize || length > kSize - offset) {
+            DebugLog("Error : player patch {%u, %u} at %u out of bounds\n", length, offset, pos);
+            return;
+        }
+        std::memcpy(m_Bytes + offset, p + pos + 4, length);
+        pos += 4 + length;
+    }
+}
+
+std::string GardenPlayerInfo::Name() const
+{
+    const char* name = reinterpret_cast<const char*>(m_Bytes + 8);
+    return std::string(name, strnlen(name, kSize - 8));
+}
+
+i32 GardenPlayerInfo::Number() const
+{
+    const u32 v = static_cast<u32>(m_Bytes[84]) | (static_cast<u32>(m_Bytes[85]) << 8) |
+                  (static_cast<u32>(m_Bytes[86]) << 16) | (static_cast<u32>(m_Bytes[87]) << 24);
+    return static_cast<i32>(v);
+}

@@ -1,0 +1,48 @@
+// Start-up registration of OrvaneDemo's runtime-class records, linked here in one place and the
+// build's own fixed order. Records are constant-initialised, so linking them at static
+// initialisation depends on no other file's initialisation order.
+#include <iterator>
+
+#include "framework/core/RuntimeClass.h"
+#include "framework/widgets/ORVButton.h"
+#include "framework/window/ORVMainWnd.h"
+#include "framework/window/ORVMsgBox.h"
+
+namespace {
+
+// Link order: the first entry becomes the tail of the list, the last entry its head. The build's
+// 55 classes, each added here as it lands, at its place in this order:
+//   1. core windows and controls: CORVMainWnd (linked first), CORVControlContainer, CORVControl,
+//      CORVCtrlBaseTag, CORVWindow, CORVMsgBox, CORVButton, CORVCheck;
+//   2. Garden windows: CORVGardenWnd, CGardenExchangeWnd, CGardenWnd, CORVTestWnd, CGardenSeedWnd,
+//      CGardenSubOperWnd, CGardenFruitWnd, CGardenFriendWnd, CGardenShopWnd, CGardenSeedRankWnd,
+//      CGardenRecordWnd, CGardenSetWnd;
+//   3. Garden panels and items: CGardenSeedInfoWnd, CLandItem, CLandButtonS, CGardenLandItem,
+//      CGardenToolCardWnd, CGardenTaskWnd, CGardenProductEstimate, CGardenRank, CGardenResearchWnd,
+//      CGardenResearchRuleWnd, CGardenWeatherReport, CGardenPlantItem, CGardenTipsWnd,
+//      CPlantLvlUpWnd, CPlantLvlupItem;
+//   4. widgets: CORVChoice, CORVScroll, CORVEdit, CORVHScroll, CORVVScroll, CORVRadioGroup,
+//      CORVRichTextViewer;
+//   5. rich text and tag parsers: CORVRichParagraph, CTextContext, CBlock, CNewLineMark, CTextBlock,
+//      CNameBlock, CImageBlock, CTypeMark, CORVSimpleParser, CORVSimpleStyleParser,
+//      CORVSimpleImageParser, CORVSimpleBuilder, CORVSimpleBuilder2 (linked last: heads the list).
+RuntimeClassRecord* const kClassOrder[] = {
+    // Core windows and controls.
+    &CORVMainWnd::classCORVMainWnd,
+    &CORVControlContainer::classCORVControlContainer,
+    &CORVControl::classCORVControl,
+    &CORVCtrlBaseTag::classCORVCtrlBaseTag,
+    &CORVWindow::classCORVWindow,
+    &CORVMsgBox::classCORVMsgBox,
+    &CORVButton::classCORVButton,
+    &CORVCheck::classCORVCheck,
+    // Garden windows.
+    // Garden panels and items.
+    // Widgets.
+    &CORVRadioGroup::classCORVRadioGroup,
+    // Rich text and tag parsers.
+};
+
+const bool g_bClassListLinked = (LinkClassList(kClassOrder, std::size(kClassOrder)), true);
+
+}  // namespace

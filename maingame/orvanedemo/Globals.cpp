@@ -1,0 +1,38 @@
+// OrvaneDemo's global objects, made at load in one defined order and torn down in the reverse:
+// the platform, the login record, the Garden client and its packet hand-over, the settings, then the control
+// manager with its window tree (and the services its controls call, made before it). The window
+// tree therefore goes first at unload, after the host's callback has been forgotten: teardown
+// never calls the host.
+#include "engine/GardenPackets.h"
+#include "engine/LoginText.h"
+#include "engine/Net.h"
+#include "engine/ORVConfigMgr.h"
+#include "framework/control/ORVCtrlMgr.h"
+#include "maingame/orvanedemo/ORVMgr.h"
+#include "platform/Platform.h"
+
+CORVMgr g_ORVMgr;
+
+namespace {
+
+// Destroyed before the control manager: forgets the callback before the tree goes.
+struct CallbackForgetter {
+    ~CallbackForgetter() { GetLoginInfo().m_pfnHostProc = nullptr; }
+};
+
+struct BuildGlobals {
+    BuildGlobals()
+    {
+        orv::platform::Native();   // the sockets outlive the client that closes them
+        GetLoginInfo();
+        GetGameNet();
+        CGameNet::SetPacketHandler(&PushGardenPacket);
+        CORVConfigMgr::GetSingleton();
+        CORVCtrlMgr::GetSingleton();
+        static CallbackForgetter s_Forgetter;
+    }
+};
+
+const BuildGlobals g_BuildGlobals;
+
+}  // namespace

@@ -1,0 +1,117 @@
+// Per-build values of the toolkit in OrvaneDemo, the engine-drawn build: notification ids,
+// system-window slots, control defaults, layout, texture groups of the renderer and text metrics.
+// Toolkit code names these values by constant; Orvane's profile holds the same names.
+#pragma once
+
+#include "framework/core/ORVMsg.h"
+#include "framework/core/OrvTypes.h"
+
+// Notifications a control posts to its parent's queue (ORVMsg::m_nId, sender set).
+inline constexpr u32 kNotifyLeftClick = 0;
+inline constexpr u32 kNotifyRightClick = 1;
+inline constexpr u32 kNotifyOtherClick = 2;
+inline constexpr u32 kNotifyLeftDblClk = 3;     // not posted: kPostsDoubleClicks is false
+inline constexpr u32 kNotifyRightDblClk = 4;    // not posted
+inline constexpr u32 kNotifyClose = 6;
+inline constexpr u32 kNotifyChoiceSelect = 7;   // drop-down list: a row was chosen (p1 = row)
+inline constexpr u32 kNotifyChoiceDrop = 8;     // drop-down list: its box was clicked
+inline constexpr u32 kNotifyScroll = 9;
+inline constexpr u32 kNotifyEditEnter = 10;
+
+inline constexpr u32 kNotifyDelay = 1;
+
+// System windows of the main window: 273 message box, 274 test host window, 275 Garden main
+// window, 276 exchange window. A close request from their own window empties 275 and 276 only.
+inline constexpr u32 kSysWndFirstId = 273;
+inline constexpr u32 kSysWndLastId = 276;
+inline constexpr u32 kSysWndClosedOnRequest[] = {275, 276};
+inline constexpr u32 kSysWndGameIds[] = {275};
+
+// Control defaults.
+inline constexpr u8 kDefaultFocusable = 0;
+inline constexpr i32 kDefaultToolTipStyle = 2;    // the tooltip line type of a control's tooltip text
+inline constexpr bool kToolTipOnEnter = true;     // the tooltip is filled on entering, not on moving
+inline constexpr bool kPostsDoubleClicks = false;
+inline constexpr bool kTellsDragEnd = false;       // a drop tells the control that held the mouse (OnDragEnd)
+inline constexpr bool kKeyResult = true;          // keys that reach a plain control stop there
+inline constexpr bool kMouseMoveResult = true;
+inline constexpr bool kDropResult = true;
+inline constexpr bool kRButtonResult = true;
+inline constexpr bool kMButtonResult = true;
+inline constexpr bool kHitTestResult = true;
+inline constexpr bool kOnMessageResult = true;
+
+// Windows: whether a window centres itself in its parent (or on the screen) when created, and
+// whether dragging a window whose parent is the main window moves the main window itself.
+inline constexpr bool kWindowCentresOnCreate = true;
+inline constexpr bool kTopLevelDragMovesMainWnd = true;
+
+// Window layout.
+inline constexpr int kCloseButtonRight = 35;
+inline constexpr int kCloseButtonTop = 5;
+inline constexpr int kCloseButtonFrame = 3;     // texture 3 of group 2
+inline constexpr int kMainWndWidth = 800;
+inline constexpr int kMainWndHeight = 600;
+inline constexpr int kDragIconOffset = 24;      // no icon dragging in this build
+
+// Texture groups of the renderer.
+inline constexpr int kImageSetWindow = 1;       // window backgrounds
+inline constexpr int kImageSetButton = 2;       // buttons, check boxes, the drop-down arrow
+inline constexpr int kImageSetFrame = 3;        // frames of edit fields, drop-down faces, scroll bars
+inline constexpr int kImageSetPicture = 7;      // pictures in rich text, the cursor
+inline constexpr u16 kCursorTexture = 1;        // group 7
+
+// Text metrics: a text size in pixels takes size / 2 per byte (12 and 16 are the sizes in use;
+// "font 1" is size 12).
+inline constexpr int kTextSizeDefault = 12;
+inline constexpr int kFont1ByteWidth = 6;
+inline constexpr int kFont2ByteWidth = 8;
+inline constexpr int kTextLineStepFont1 = 14;
+inline constexpr int kTextLineStepOther = 16;
+inline constexpr int kTextSymbolPairPx = 12;
+inline constexpr int kTextWidePairPx = 16;
+inline constexpr int kTextLineHeight = 12;
+
+// Tooltip: box corner at the mouse + 10, margins of 4 around the lines; drawn in these colours.
+inline constexpr int kToolTipMouseOffset = 10;
+inline constexpr int kToolTipLineMargin = 4;
+inline constexpr ARGB kToolTipFrameColour = 0x9A8D6365;
+inline constexpr ARGB kToolTipFillColour = 0x9AFFFFFF;
+
+// Floating tips.
+inline constexpr int kAutoTipPadWidth = 8;
+inline constexpr int kAutoTipPadHeight = 20;
+inline constexpr int kAutoTipMinWidth = 200;
+inline constexpr int kAutoTipFirstLineY = 10;
+inline constexpr int kAutoTipLineStep = 14;
+inline constexpr ARGB kAutoTipFrameColour = 0xF0F09F3F;
+inline constexpr ARGB kAutoTipFillColour = 0x80150800;
+inline constexpr ARGB kAutoTipCountColour = 0xFFFFFFFF;
+inline constexpr int kAutoTipCountOffset = 2;
+
+// Buttons and check boxes (group 2).
+inline constexpr u32 kButtonCaptionColour = 0xFFFFFFFF;
+inline constexpr u32 kButtonCaptionLatchedColour = 0xFFFFFFFF;
+inline constexpr u32 kButtonCaptionHoverColour = 0xFFFFFFFF;
+inline constexpr u16 kCheckBaseFrame = 18;
+inline constexpr u16 kCheckLargeFrame = 18;
+inline constexpr int kCheckSize = 20;
+inline constexpr int kCheckLargeWidth = 20;
+inline constexpr int kCheckLargeHeight = 20;
+inline constexpr int kCheckInitialSize = 20;
+inline constexpr int kCheckCaptionX = 20;
+inline constexpr int kCheckCaptionY = 3;
+
+// Message box (background texture 1 of group 1; buttons of group 2).
+inline constexpr u16 kMsgBoxBackFrame = 1;
+inline constexpr u16 kMsgBoxOkFrame = 9;
+inline constexpr u16 kMsgBoxCancelFrame = 12;
+inline constexpr int kMsgBoxButtonY = 103;
+inline constexpr int kMsgBoxButtonHalfWidth = 32;
+inline constexpr int kMsgBoxCheckX = 35;
+inline constexpr int kMsgBoxCheckY = 73;
+inline constexpr bool kMsgBoxCheckAtFront = true;
+inline constexpr int kMsgBoxTextX = 32;
+inline constexpr int kMsgBoxTextY = 40;
+inline constexpr int kMsgBoxTextWidth = 260;
+inline constexpr int kMsgBoxGuideStep = 0;              // no tutorial driver in this build

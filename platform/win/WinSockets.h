@@ -1,0 +1,46 @@
+// Winsock sockets of the Windows platform layer, with WSAAsyncSelect notifications. A socket
+// selected for a window notifies that window (the host's loop hands the message on to WndProc); one
+// selected without a window, or with a handle that names none, notifies the layer's own hidden
+// message-only window. PollSocketEvents takes the notifications waiting for the open sockets out
+// of those windows' queues, naming the window the caller gave.
+#pragma once
+
+#ifdef _WIN32
+
+#include <map>
+#include <vector>
+
+#include "platform/Platform.h"
+
+namespace orv::platform {
+
+class WinSockets {
+public:
+    bool Startup();
+    void Cleanup();
+    Socket Open();
+    bool Select(Socket s, HWND hwnd, UINT msg, long eventMask);
+    int Connect(Socket s, const char* ip, int port);
+    int Send(Socket s, const void* data, int len);
+    int Recv(Socket s, void* buf, int cap);
+    void Close(Socket s);
+    int LastError() const { return m_nLastError; }
+    void Poll(std::vector<WindowMessage>* out, int timeoutMs);
+
+private:
+    struct Watch {
+        HWND hwnd = nullptr;     // as the caller gave it
+        HWND target = nullptr;   // the window notified
+        UINT msg = 0;
+    };
+    HWND HiddenWindow();
+    bool Take(std::vector<WindowMessage>* out);
+
+    std::map<Socket, Watch> m_mapWatch;
+    HWND m_hHidden = nullptr;
+    int m_nLastError = 0;
+};
+
+}  // namespace orv::platform
+
+#endif

@@ -1,0 +1,88 @@
+#include "AerieWndFixture.h"
+
+#include "aerie/windows/AerieNewBie.h"
+#include "framework/control/ORVCtrlMgr.h"
+
+namespace orv::test {
+
+ORV_IMPLEMENT_RUNTIME_CLASS(CFakeSubWnd, CAerieContainer)
+ORV_IMPLEMENT_RUNTIME_CLASS(CFakeOtherWnd, CFakeSubWnd)
+
+int& CFakeSubWnd::Created()
+{
+    static int n = 0;
+    return n;
+}
+
+void EnterGameWindowWorld(RecordingHost& host)
+{
+    ASSERT_TRUE(CXmlAerieMgr::GetSingleton()->Load(RepoDataPath("help/aerie.xml").c_str()));
+    CAerieNewBie::GetSingleton().InstallGameHooks();
+    CAerieNewBie::GetSingleton().Reset();
+    CFakeSubWnd::Created() = 0;
+    for (u32 kind = 0; kind < static_cast<u32>(AerieWndKind::Count); ++kind) {
+        SetAerieWindowRecord(static_cast<AerieWndKind>(kind), ORV_RUNTIME_CLASS(CFakeSubWnd));
+    }
+    host.m_nScreenWidth = 800;
+    host.m_nScreenHeight = 600;
+    host.SetImageSize(1, 93, 800, 600);
+    host.m_DefaultImageSize = {30, 30};
+}
+
+void LeaveGameWindowWorld()
+{
+    for (u32 kind = 0; kind < static_cast<u32>(AerieWndKind::Count); ++kind) {
+        SetAerieWindowRecord(static_cast<AerieWndKind>(kind), nullptr);
+    }
+    CAerieNewBie::GetSingleton().Reset();
+}
+
+void AerieWndTest::SetUp()
+{
+    LibraryTest::SetUp();
+    m_pGameRecord = std::make_unique<ScopedSystemWindowRecord>(ORV_MSG_GAMEWND, ORV_RUNTIME_CLASS(CAerieWnd));
+    EnterGameWindowWorld(m_Host);
+    SetAerieWindowRecord(AerieWndKind::Technology, ORV_RUNTIME_CLASS(CFakeOtherWnd));
+    m_Host.m_strPlayerName = "Me";
+}
+
+void AerieWndTest::TearDown()
+{
+    LeaveGameWindowWorld();
+    LibraryTest::TearDown();
+    m_pGameRecord.reset();
+}
+
+CAerieWnd* AerieWndTest::OpenAerieWnd()
+{
+    Attach();
+    Route(ORVMsg(ORV_MSG_GAMEWND, kSysWndOpen));
+    m_pWnd = dynamic_cast<CAerieWnd*>(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND));
+    return m_pWnd;
+}
+
+void ClickOn(CORVControl* wnd, CORVControl* sender)
+{
+    ORVMsg msg(kNotifyLeftClick, 0, sender);
+    wnd->OnMessage(&msg);
+}
+
+void AerieWndTest::Click(CORVControl* sender)
+{
+    ClickOn(m_pWnd, sender);
+}
+
+std::vector<std::string> ToolTipLines()
+{
+    std::vector<std::string> out;
+    for (const ORVToolTipLine& line : CORVToolTip::GetSingleton().m_vLines) {
+        std::string text;
+        for (const ORVToolTipSegment& seg : line.m_vSegments) {
+            text += seg.m_strText;
+        }
+        out.push_back(text);
+    }
+    return out;
+}
+
+}  // namespace orv::test

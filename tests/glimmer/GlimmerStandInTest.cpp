@@ -1,0 +1,67 @@
+#include <gtest/gtest.h>
+
+#include "glimmer/GlimmerTest.h"
+
+namespace {
+
+class GlimmerStandInTest : public ::testing::Test {
+protected:
+    GlimmerStandInTest() { glimmer_test::Reset(); }
+    ~GlimmerStandInTest() override { glimmer_test::Reset(); }
+};
+
+TEST_F(GlimmerStandInTest, ScrollTextIsLaidOutInsideItsBox)
+{
+    // 60 pixels at size 12 hold 10 bytes; two-byte characters are never split; 2 lines of 16 fit in 40.
+    g_Font.DrawScrollText(32, 40, "abcdefghij\xB0\xA1" "klm\nxy\nlost", 0xFF8D6365, 60, 40, 0, 12, 16, 0, false);
+    ASSERT_EQ(glimmer_test::Trace().size(), 1u);
+    const glimmer_test::Call& call = glimmer_test::Trace()[0];
+    ASSERT_EQ(call.lines.size(), 2u);
+    EXPECT_EQ(call.lines[0], "abcdefghij");
+    EXPECT_EQ(call.lines[1], "\xB0\xA1" "klm");
+    EXPECT_EQ(glimmer_test::Format(call),
+              "DrawScrollText(32, 40, 4287456101, 60, 40, 0, 12, 16, 0, 0, \"abcdefghij\xB0\xA1" "klm\nxy\nlost\")");
+}
+
+TEST_F(GlimmerStandInTest, CatalogueAnswersSizesFramesAndLoads)
+{
+    glimmer_test::RegisterTexture(7, 1, 32, 24, 3);
+    glimmer_test::SetFrameOffset(7, 1, 2, 8, 0);
+    int w = -1;
+    int h = -1;
+    EXPECT_TRUE(g_TexMgr.GetTextureOriginSize(7, 1, w, h));
+    EXPECT_EQ(w, 32);
+    EXPECT_FALSE(g_TexMgr.GetTextureOriginSize(7, 2, w, h));
+    EXPECT_EQ(w, 0);
+    EXPECT_EQ(h, 0);
+    EXPECT_EQ(g_TexMgr.GetTextureImm(7, 2), nullptr);
+    CTex* tex = g_TexMgr.NewTexture();
+    EXPECT_EQ(glimmer_test::LiveTextures(), 1);
+    EXPECT_FALSE(tex->LoadTex(7, 2, false));
+    ASSERT_TRUE(tex->LoadTex(7, 1, false));
+    EXPECT_EQ(tex->GetFrames(), 3);
+    EXPECT_EQ(tex->IsPointInTex(35, 5, 1.0f, 1.0f), 0);
+    tex->AnimationControl(false, 2);
+    EXPECT_EQ(tex->IsPointInTex(35, 5, 1.0f, 1.0f), 2);
+    g_TexMgr.DeleteTexture(tex);
+    EXPECT_EQ(glimmer_test::LiveTextures(), 0);
+}
+
+TEST_F(GlimmerStandInTest, KnobsDecideWhatTheDeviceWould)
+{
+    glimmer_test::SetCreateResult(0);
+    EXPECT_FALSE(g_CG.CreateD3D(nullptr, nullptr, nullptr, 0, 0, 2, false));
+    glimmer_test::SetCreateResult(2);
+    EXPECT_THROW(g_CG.CreateD3D(nullptr, nullptr, nullptr, 0, 0, 2, false), std::exception);
+    glimmer_test::SetWillShowFrame(false);
+    EXPECT_FALSE(g_CG.WillShowFrame());
+    glimmer_test::SetPoolFigures(0x300000, 0x100000);
+    EXPECT_EQ(g_TexBufPool.m_dwThird - g_TexBufPool.m_dwFirst, 0x300000u);
+    EXPECT_EQ(g_Tex9Mgr.m_dwPoolTotal - g_Tex9Mgr.m_dwPoolUsed, 0x100000u);
+    g_CG.BeginScene();
+    g_CG.EndScene(nullptr);
+    EXPECT_EQ(glimmer_test::Frame(0).size(), 2u);
+    EXPECT_EQ(g_CG.m_dwFrameTime, 1u);
+}
+
+}  // namespace

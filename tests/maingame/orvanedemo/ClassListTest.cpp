@@ -1,0 +1,32 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "framework/core/RuntimeClass.h"
+#include "framework/widgets/ORVButton.h"
+#include "framework/window/ORVMainWnd.h"
+
+namespace {
+
+// The class list holds the build's records in reverse order of linking: CORVMainWnd, linked first,
+// ends it; the core windows and controls come in the order the build links them.
+TEST(OrvaneDemoClassList, RecordsLinkedInTheBuildsOrder)
+{
+    std::vector<std::string> names;
+    for (const RuntimeClassRecord* rec = g_pFirstRuntimeClass; rec != nullptr && names.size() < 100; rec = rec->m_pNext) {
+        names.insert(names.begin(), rec->m_pszName);
+    }
+    const std::vector<std::string> core = {"CORVMainWnd", "CORVControlContainer", "CORVControl", "CORVCtrlBaseTag",
+                                           "CORVWindow",  "CORVMsgBox",           "CORVButton",  "CORVCheck"};
+    ASSERT_GE(names.size(), core.size());
+    EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + static_cast<long>(core.size())), core);
+    EXPECT_EQ(names.back(), "CORVRadioGroup");
+    // Kind tests follow the base records.
+    CORVCheck check;
+    EXPECT_TRUE(check.IsKindOf(ORV_RUNTIME_CLASS(CORVControl)));
+    EXPECT_TRUE(check.IsKindOf(ORV_RUNTIME_CLASS(CORVCtrlBaseTag)));
+    EXPECT_FALSE(check.IsKindOf(ORV_RUNTIME_CLASS(CORVControlContainer)));
+}
+
+}  // namespace

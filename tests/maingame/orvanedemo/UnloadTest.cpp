@@ -1,0 +1,100 @@
+// OrvaneDemo's teardown at unload, seen from outside: a child process (this test binary again,
+// running only the child case) leaves the Garden window open and a connection standing, then ends
+// normally, so the static teardown runs as when a host unloads the library. The window tree goes
+// first, the host is not called, and the sockets and the platform go down cleanly after it.
+// POSIX only: the child is forked, and on Windows debug lines go to the debugger
+// (OutputDebugStringA), not to standard error.
+#ifndef _WIN32
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "engine/LoginText.h"
+#include "engine/Net.h"
+#include "framework/control/ORVCtrlMgr.h"
+#include "framework/core/GameHooks.h"
+#include "maingame/orvanedemo/ORVMgr.h"
+#include "support/FakeGardenServer.h"
+
+namespace {
+
+constexpr char kChildEnv[] = "ORVANEDEMO_UNLOAD_CHILD";
+
+int ORV_STDCALL LoudHost(int command, char*, int, char*)
+{
+    std::fprintf(stderr, "child: host command %d\n", command);
+    return 0;
+}
+
+// Tells the host when it goes, as the Garden main window does.
+class CClosingGardenWnd : public CORVWindow {
+    ORV_DECLARE_RUNTIME_CLASS(CClosingGardenWnd)
+public:
+    ~CClosingGardenWnd() override
+    {
+        std::fprintf(stderr, "child: garden window destroyed\n");
+        GetGameNet().Close(0);
+        CallHost(HOSTCMD_GARDEN_CLOSED);
+    }
+};
+ORV_IMPLEMENT_RUNTIME_CLASS(CClosingGardenWnd, CORVWindow)
+
+TEST(OrvaneDemoUnloadChild, GardenLeftOpenAtUnload)
+{
+    if (std::getenv(kChildEnv) == nullptr) {
+        GTEST_SKIP() << "runs only as the child of the unload case";
+    }
+    static orv::test::FakeGardenServer s_Server;   // outlives the library's objects
+    ASSERT_EQ(g_ORVMgr.Init(&LoudHost, 0, reinterpret_cast<HWND>(0x5), nullptr, nullptr, nullptr), 0);
+    SetSystemWindowRecord(kMsgGardenWnd, ORV_RUNTIME_CLASS(CClosingGardenWnd));
+    ORVMsg open(kMsgGardenWnd, kSysWndOpen);
+    CORVCtrlMgr::GetSingleton().RouteMessage(&open);
+    ASSERT_TRUE(g_ORVMgr.IsGardenOpen());
+    GetGameNet().SetHost(0, "127.0.0.1", s_Server.Port());
+    GetGameNet().Connect(0, 0);
+    std::fprintf(stderr, "child: running\n");
+}
+
+TEST(OrvaneDemoUnload, TreeGoesFirstWithoutCallingTheHost)
+{
+    int fds[2];
+    ASSERT_EQ(pipe(fds), 0);
+    const pid_t pid = fork();
+    if (pid == 0) {
+        dup2(fds[1], STDERR_FILENO);
+        close(fds[0]);
+        close(fds[1]);
+        if (std::freopen("/dev/null", "w", stdout) == nullptr) {
+            _exit(126);
+        }
+        setenv(kChildEnv, "1", 1);
+        execl("/proc/self/exe", "orvanedemo_tests", "--gtest_filter=OrvaneDemoUnloadChild.GardenLeftOpenAtUnload",
+              static_cast<char*>(nullptr));
+        _exit(127);
+    }
+    close(fds[1]);
+    std::string err;
+    char buf[4096];
+    for (ssize_t n; (n = read(fds[0], buf, sizeof(buf))) > 0;) {
+        err.append(buf, static_cast<std::size_t>(n));
+    }
+    close(fds[0]);
+    int status = -1;
+    waitpid(pid, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status)) << err;
+    EXPECT_EQ(WEXITSTATUS(status), 0) << err;
+    EXPECT_NE(err.find("child: running"), std::string::npos) << err;
+    EXPECT_NE(err.find("child: garden window destroyed"), std::string::npos) << err;
+    EXPECT_EQ(err.find("child: host command 3"), std::string::npos) << err;
+    EXPECT_EQ(err.find("Sanitizer"), std::string::npos) << err;
+    EXPECT_EQ(err.find("runtime error"), std::string::npos) << err;
+}
+
+}  // namespace
+
+#endif
