@@ -353,6 +353,19 @@ TEST_F(AerieBuildingWindows, WorkPanelShowsEachGroupsWork)
     ClickOn(panel, panel->m_apAwardRefresh[2]);
     ASSERT_NE(Wnd()->m_pAwardRefreshWnd, nullptr);
     EXPECT_EQ(static_cast<CFakeSubWnd*>(Wnd()->m_pAwardRefreshWnd)->m_nArg, 2 + (9 << 16));
+    // Cancel of the fighting group asks with its own text; its OK cancels the fight by its id.
+    ClickOn(panel, panel->m_apCancel[2]);
+    ASSERT_EQ(ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.size(), 2u);
+    const ORVMsgBoxRequest& fightBox = ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.back();
+    EXPECT_EQ(fightBox.m_strText, "确认要取消本次战斗任务吗？");
+    EXPECT_EQ(fightBox.m_OkMsg.m_wParam, EVT_CANCEL_GROUP_FIGHT);
+    EXPECT_EQ(fightBox.m_OkMsg.m_lParam, 77u);
+    // Speed-up of the building group opens the speed-up window for that group on the next frame.
+    ClickOn(panel, panel->m_apSpeedUp[1]);
+    EXPECT_EQ(Wnd()->m_pSpeedUpWnd, nullptr);
+    Frame();
+    ASSERT_NE(Wnd()->m_pSpeedUpWnd, nullptr);
+    EXPECT_EQ(static_cast<CFakeSubWnd*>(Wnd()->m_pSpeedUpWnd)->m_nArg, 1);
     // Topic 66 cancels the fight.
     m_Host.ClearLog();
     Route(ORVMsg(ORV_MSG_GAMEWND, EVT_CANCEL_GROUP_FIGHT, 77, ""));

@@ -105,6 +105,31 @@ TEST_F(AerieCity, BuildingShowsItsLooksLevelAndUpgradeMarkerAndItsTooltip)
     EXPECT_NE(m_Host.FindImage(305, 93), nullptr);
 }
 
+TEST_F(AerieCity, GuardianBeastIconSitsInTheCornerAndFollowsTheBeast)
+{
+    LoadGameData(R"(<beast Num="1" Type="3" Name="m" Sex="0" Tex="10" Icon="11"/>)"
+                 R"(<beast Num="1" Type="3" Name="f" Sex="1" Tex="12" Icon="13"/>)");
+    std::string beast(aerie_layout::kBeastSize, '\0');
+    beast[aerie_layout::kBeastType] = 3;
+    beast[aerie_layout::kBeastSex] = 1;
+    ASSERT_NE(Enter(Item(6, beast)), nullptr);
+    const CORVButton* icon = Wnd()->m_pBeastIcon;
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->m_nX, -2);
+    EXPECT_EQ(icon->m_nY, 542);
+    EXPECT_EQ(icon->m_wFrame, 13);
+    EXPECT_EQ(icon->m_strToolTip, "");
+    beast[aerie_layout::kBeastSex] = 0;   // the beast changed: its icon is made again
+    Recv(Message(kOwnId, 2, Item(6, beast)));
+    Frame();
+    ASSERT_NE(Wnd()->m_pBeastIcon, nullptr);
+    EXPECT_EQ(Wnd()->m_pBeastIcon->m_wFrame, 11);
+    beast[aerie_layout::kBeastType] = 4;   // no record: no icon
+    Recv(Message(kOwnId, 2, Item(6, beast)));
+    Frame();
+    EXPECT_EQ(Wnd()->m_pBeastIcon, nullptr);
+}
+
 TEST_F(AerieCity, VisitingSwapsSettingsForBackAndBackEntersTheOwnCity)
 {
     ASSERT_NE(Enter(Buildings(Levels()), true), nullptr);
@@ -116,6 +141,12 @@ TEST_F(AerieCity, VisitingSwapsSettingsForBackAndBackEntersTheOwnCity)
     ASSERT_EQ(Sent().size(), 1u);
     EXPECT_EQ(Sent()[0].m_wSub, 0);
     EXPECT_EQ(Sent()[0].m_strBody, "me");
+    m_Host.m_strPlayerName.assign(kMaxHostText + 44, 'n');   // the host's text is read within its bound
+    m_Host.ClearLog();
+    Click(Wnd()->m_pBackBtn);
+    ASSERT_EQ(Sent().size(), 1u);
+    EXPECT_EQ(Sent()[0].m_strBody, std::string(kMaxHostText, 'n'));
+    m_Host.m_strPlayerName = "me";
     Recv(Compressed(kOwnId, 0, Item(0, "me") + Buildings(Levels())));
     Frame();
     EXPECT_TRUE(Wnd()->m_pSetBtn->m_bVisible);
