@@ -27,7 +27,7 @@ struct AerieWndRegistration {
 const AerieWndRegistration g_AerieWndRegistration;
 
 constexpr u16 kBackFrame = 1;
-constexpr u16 kBeastIconX = -2;
+constexpr int kBeastIconX = -2;
 constexpr u16 kBeastIconY = 542;
 constexpr int kBuildingW = 120;
 constexpr int kBuildingH = 130;

@@ -337,3 +337,14 @@ TEST_F(AerieCity, TutorialStepsAcrossTheGameWindows)
     ClickOn(land, land->m_pUpgradeBtn);
     EXPECT_EQ(guide.m_wStep, 31);
 }
+
+TEST_F(AerieCity, GuardianBeastIconSitsAtItsPlaceLeftOfTheWindowEdge)
+{
+    std::string beast(aerie_layout::kBeastSize, '\0');
+    beast[aerie_layout::kBeastType] = 1;
+    ASSERT_NE(Enter(Buildings(Levels()) + Item(6, beast)), nullptr);
+    ASSERT_NE(Wnd()->m_pBeastIcon, nullptr);
+    EXPECT_EQ(Wnd()->m_pBeastIcon->m_nX, -2);   // two pixels left of the game window, not 65534
+    EXPECT_EQ(Wnd()->m_pBeastIcon->m_nY, 542);
+    EXPECT_EQ(Wnd()->m_pBeastIcon->m_wFrame, 720);
+}
