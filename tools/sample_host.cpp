@@ -7,11 +7,12 @@
 // every window message is left to the host (WndProc returns false).
 // Then the session: OpenAerie sends the enter request for the own city; the server answers with
 // the compressed city data (reply 0) and the game window opens on the own city. The mouse rests
-// on a building (its tooltip shows), clicks it (its building window opens) and closes that window
-// again; a click on the castle opens the main-city window with its production table. The game is
-// closed and opened on another player's city, as a host opens it from a player it shows; the
-// server answers with that city, whose back button sends the visit request for the own city, and
-// the own city is shown again. Closing the game sends the leave request (sub 6).
+// on the info button (the row of its sub-operations shows), then on a building (its tooltip
+// shows), clicks it (its building window opens) and closes that window again; a click on the
+// castle opens the main-city window with its production table. The game is closed and opened on
+// another player's city, as a host opens it from a player it shows; the server answers with that
+// city, whose back button sends the visit request for the own city, and the own city is shown
+// again. Closing the game sends the leave request (sub 6).
 // The printing host prints each request and an account of each frame (what changed from the frame
 // before), and pictures of the own city, the tooltip, the building windows and the visited city
 // are written (build/release/sample-frames, or --pictures DIR).
@@ -180,6 +181,11 @@ int main(int argc, char** argv)
     std::printf("IsAerieOpen() = %s\n", mgr.IsAerieOpen() ? "true" : "false");
     host.Frames(2, render);
     host.SavePicture("own-city");
+
+    // The info button of the toolbar stands at (479, 557).
+    Step("the mouse rests on the toolbar's info button: the row of its sub-operations shows above it");
+    MoveMouse(mgr, kGameX + 479 + 18, kGameY + 557 + 18);
+    host.Frames(2, render);
 
     // The first lumber mill (building 3) stands at (560, 110) in the game window.
     const int millX = kGameX + 560 + 48;
