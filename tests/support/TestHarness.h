@@ -20,30 +20,9 @@
 #include "framework/control/ORVWindow.h"
 #include "platform/fake/FakePlatform.h"
 #include "support/RecordingHost.h"
+#include "support/WindowInput.h"
 
 namespace orv::test {
-
-// ---- Windows input, through TranslateWindowMessage (the path CORVMgr::WndProc takes while the
-// game is open); each returns whether the framework handled the message. ----
-LPARAM Pos(int x, int y);
-bool SendWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam);
-bool MouseMove(int x, int y);
-bool LButtonDown(int x, int y);
-bool LButtonUp(int x, int y);
-bool LClick(int x, int y);            // down and up at one point; the result of the up
-bool LDblClk(int x, int y);
-bool RButtonDown(int x, int y);
-bool RButtonUp(int x, int y);
-bool RClick(int x, int y);
-bool RDblClk(int x, int y);
-bool MButtonDown(int x, int y);
-bool MButtonUp(int x, int y);
-bool Wheel(int delta);                // Windows delta: +120 one notch away from the user
-bool KeyDown(int vk);
-bool KeyUp(int vk);
-bool Char(int code);
-// Input-method text: the fake's result string is set to bytes, then the composition message.
-bool ImeText(orv::platform::FakePlatform& fake, const std::string& bytes);
 
 // Tears the window tree down, puts the main window back to its uncreated size and place, and
 // empties the floating tips, the tooltip, the message-box queue, the callback holder, the mouse
