@@ -3,6 +3,7 @@
 // control that must take the focus says so (the engine-drawn build's controls refuse it by default).
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -276,6 +277,40 @@ TEST_F(RoutingBothBuildsTest, DyingControlLeavesNoTraceInTheManager)
     EXPECT_EQ(CtrlMgr().m_pHover, nullptr);
     EXPECT_EQ(CtrlMgr().m_pFocus, nullptr);
     EXPECT_TRUE(CtrlMgr().m_vModal.empty());
+}
+
+// A control whose key and focus handlers throw.
+class CThrower : public CORVControl {
+public:
+    CThrower() { m_bFocusable = 1; }
+    bool OnKeyDown(int, int) override { throw std::runtime_error("key"); }
+    bool OnKillFocus(CORVControl*) override { throw std::runtime_error("kill focus"); }
+};
+
+TEST_F(RoutingBothBuildsTest, AThrowingHandlerLeavesItsMessageUnhandledAndTheRestGoesOn)
+{
+    auto* thrower = Place(MainWnd(), new CThrower(), 0, 0, 10, 10);
+    CtrlMgr().SetFocusControl(thrower);
+    ASSERT_EQ(CtrlMgr().m_pFocus, thrower);
+    bool handled = true;
+    EXPECT_NO_THROW(handled = KeyDown('A'));
+    EXPECT_FALSE(handled);
+
+    // The manager's queue: the message after the one whose handler threw is still delivered.
+    m_pCatcher->m_vMsgs.clear();
+    CtrlMgr().m_MsgQueue.PostMessage(ORVMsg(ORV_MSG_KEYDOWN, 'B'), 1);
+    CtrlMgr().m_MsgQueue.PostMessage(ORVMsg(500, 7), 1);
+    EXPECT_NO_THROW(CtrlMgr().RouteDueMessages());
+    ASSERT_EQ(m_pCatcher->m_vMsgs.size(), 1u);
+    EXPECT_EQ(m_pCatcher->m_vMsgs[0].m_nId, 500u);
+
+    // The old focus control throws on losing the focus: it keeps it.
+    auto* next = Place(MainWnd(), new ProbeControl("next"), 20, 0, 10, 10);
+    next->m_bFocusable = 1;
+    EXPECT_NO_THROW(CtrlMgr().SetFocusControl(next));
+    EXPECT_EQ(CtrlMgr().m_pFocus, thrower);
+    EXPECT_NO_THROW(CtrlMgr().SetFocusControl(nullptr));
+    EXPECT_EQ(CtrlMgr().m_pFocus, thrower);
 }
 
 }  // namespace
