@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/widgets/ORVButton.h"
 #include "shared/BothBuildsFixture.h"
 
 namespace {
@@ -14,18 +15,6 @@ namespace {
 using namespace orv::test;
 
 class ControlBothBuildsTest : public BothBuildsTest {};
-
-// Records every message the main window's tree is offered (a full-screen, last-resort child).
-class Catcher : public CORVControl {
-public:
-    bool ProcessMessage(ORVMsg* msg) override
-    {
-        m_vMsgs.push_back(*msg);
-        return m_bResult;
-    }
-    std::vector<ORVMsg> m_vMsgs;
-    bool m_bResult = true;
-};
 
 class RoutingBothBuildsTest : public BothBuildsTest {
 protected:
@@ -311,6 +300,25 @@ TEST_F(RoutingBothBuildsTest, AThrowingHandlerLeavesItsMessageUnhandledAndTheRes
     EXPECT_EQ(CtrlMgr().m_pFocus, thrower);
     EXPECT_NO_THROW(CtrlMgr().SetFocusControl(nullptr));
     EXPECT_EQ(CtrlMgr().m_pFocus, thrower);
+}
+
+TEST_F(ControlBothBuildsTest, EveryClickKindTogglesTheCheckBoxAndNotifies)
+{
+    auto* parent = Place(MainWnd(), new ProbeWindow("parent"), 0, 0, 300, 300);
+    parent->SetPos(0, 0);   // where a build centres its windows on creation
+    auto* check = new CORVCheck();
+    parent->AddChild(check, false);
+    check->CreateCheck(parent, 50, 60);
+    LClick(50 + 3, 60 + 3);
+    EXPECT_EQ(check->m_nLatch, 1u);
+    RClick(50 + 3, 60 + 3);
+    EXPECT_EQ(check->m_nLatch, 0u);
+    EXPECT_TRUE(parent->m_vMessages.empty()) << "not before the next pump";
+    parent->PumpPostedMessages();
+    ASSERT_EQ(parent->m_vMessages.size(), 2u);
+    EXPECT_EQ(parent->m_vMessages[0].m_nId, kNotifyLeftClick);
+    EXPECT_EQ(parent->m_vMessages[1].m_nId, kNotifyRightClick);
+    EXPECT_EQ(parent->m_vMessages[1].m_pSender, check);
 }
 
 }  // namespace

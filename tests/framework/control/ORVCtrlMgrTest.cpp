@@ -12,18 +12,6 @@ namespace {
 
 using namespace orv::test;
 
-// Records every message the main window's tree is offered (a full-screen, last-resort child).
-class Catcher : public CORVControl {
-public:
-    bool ProcessMessage(ORVMsg* msg) override
-    {
-        m_vMsgs.push_back(*msg);
-        return m_bResult;
-    }
-    std::vector<ORVMsg> m_vMsgs;
-    bool m_bResult = true;
-};
-
 class CtrlMgrTest : public LibraryTest {
 protected:
     void SetUp() override
