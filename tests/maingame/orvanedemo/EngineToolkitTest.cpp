@@ -328,3 +328,27 @@ TEST(EngineTextWidth, CentredTextIsPlacedByTheWidthAtItsSize)
 }
 
 }  // namespace
+
+namespace {
+
+// A window's background texture gives it the texture's own size and is drawn at its corner first.
+TEST_F(EngineToolkitTest, BackgroundTextureSizesTheWindowAndIsDrawnAtItsCorner)
+{
+    glimmer_test::RegisterTexture(1, 77, 320, 240);
+    CORVWindow* wnd = Open(275);
+    ASSERT_NE(wnd, nullptr);
+    wnd->SetBackground(77);
+    EXPECT_EQ(wnd->m_wBackFrame, 77);
+    EXPECT_EQ(wnd->m_nWidth, 320);
+    EXPECT_EQ(wnd->m_nHeight, 240);
+    wnd->SetPos(40, 30);
+    glimmer_test::ClearTrace();
+    wnd->Render();
+    ASSERT_FALSE(glimmer_test::Trace().empty());
+    EXPECT_EQ(glimmer_test::Format(glimmer_test::Trace()[0]), "DrawTexture(40, 30, 77, 1, 4294967295, 1)");
+    wnd->SetBackground(78);   // not in the catalogue: no size
+    EXPECT_EQ(wnd->m_nWidth, 0);
+    EXPECT_EQ(wnd->m_nHeight, 0);
+}
+
+}  // namespace
