@@ -38,45 +38,6 @@ TEST_F(MainWndTest, MainWindowIs800By600CentredOnTheHostScreen)
     }
 }
 
-// Commands 0x111 to 0x115: 1 opens once, 2 toggles, 0 closes, anything else is a topic.
-TEST_F(MainWndTest, SystemWindowCommandsOpenToggleCloseAndCarryTopics)
-{
-    Attach();
-    for (u32 id = ORV_MSG_MSGBOX; id <= ORV_MSG_SPLITWND; ++id) {
-        ScopedSystemWindowRecord record(id, ORV_RUNTIME_CLASS(CTestWindow));
-        CORVControl** field = MainWnd().GetSystemWindowField(id);
-        ASSERT_NE(field, nullptr);
-
-        EXPECT_TRUE(Route(ORVMsg(id, 4)));   // a topic while closed: swallowed
-        EXPECT_EQ(*field, nullptr);
-
-        EXPECT_TRUE(Route(ORVMsg(id, kSysWndOpen, 0x12345, "args")));
-        auto* wnd = static_cast<CTestWindow*>(*field);
-        ASSERT_NE(wnd, nullptr);
-        EXPECT_EQ(wnd->m_nArg, 0x12345);
-        EXPECT_EQ(wnd->m_strArg, "args");
-        EXPECT_EQ(wnd->m_pParent, &MainWnd());
-        EXPECT_TRUE(Route(ORVMsg(id, kSysWndOpen)));
-        EXPECT_EQ(*field, wnd) << "opening an open window does nothing";
-        EXPECT_EQ(CTestWindow::Live().size(), 1u);
-
-        EXPECT_TRUE(Route(ORVMsg(id, 9, 5, "topic")));
-        ASSERT_FALSE(wnd->m_vProcessed.empty());
-        EXPECT_EQ(wnd->m_vProcessed.back().m_wParam, 9u);
-        EXPECT_EQ(wnd->m_vProcessed.back().m_strText, "topic");
-
-        EXPECT_TRUE(Route(ORVMsg(id, kSysWndToggle)));
-        EXPECT_EQ(*field, nullptr);
-        EXPECT_TRUE(CTestWindow::Live().empty());
-        EXPECT_TRUE(Route(ORVMsg(id, kSysWndToggle)));
-        EXPECT_NE(*field, nullptr);
-        EXPECT_TRUE(Route(ORVMsg(id, kSysWndClose)));
-        EXPECT_EQ(*field, nullptr);
-        EXPECT_TRUE(Route(ORVMsg(id, kSysWndClose)));
-        EXPECT_TRUE(MainWnd().m_lstChildren.empty());
-    }
-}
-
 TEST_F(MainWndTest, WindowWithoutARecordCannotOpen)
 {
     Attach();
@@ -85,27 +46,6 @@ TEST_F(MainWndTest, WindowWithoutARecordCannotOpen)
     EXPECT_EQ(MainWnd().GetSystemWindow(ORV_MSG_SPLITWND), nullptr);
     EXPECT_TRUE(MainWnd().m_lstChildren.empty());
     EXPECT_TRUE(m_Fake.HasDebugLineContaining("0x115"));
-}
-
-TEST_F(MainWndTest, CloseRequestRemovesEverySystemWindowButTheMessageBox)
-{
-    Attach();
-    for (u32 id = ORV_MSG_MSGBOX; id <= ORV_MSG_SPLITWND; ++id) {
-        ScopedSystemWindowRecord record(id, ORV_RUNTIME_CLASS(CTestWindow));
-        Route(ORVMsg(id, kSysWndOpen));
-        CORVControl** field = MainWnd().GetSystemWindowField(id);
-        auto* wnd = static_cast<CTestWindow*>(*field);
-        ASSERT_NE(wnd, nullptr);
-        wnd->Close();
-        MainWnd().PumpPostedMessages();
-        if (id == ORV_MSG_MSGBOX) {
-            EXPECT_EQ(*field, wnd) << "the message box closes through its own command";
-            Route(ORVMsg(id, kSysWndClose));
-        } else {
-            EXPECT_EQ(*field, nullptr) << std::hex << id;
-        }
-        EXPECT_TRUE(MainWnd().m_lstChildren.empty());
-    }
 }
 
 TEST_F(MainWndTest, CloseGameWindowPrefersTheGameWindowThenTheChooser)
