@@ -68,6 +68,8 @@ inline constexpr int kImageSetButton = 92;      // buttons, check boxes, menu ro
 // Text metrics: pixels per byte of text, default line steps, widths of two special pairs.
 inline constexpr int kFont1ByteWidth = 6;
 inline constexpr int kFont2ByteWidth = 7;
+// The text argument of GetTextWidth and its kin is a font number: font 1 or any other.
+inline constexpr int TextBytePx(int font) { return font == 1 ? kFont1ByteWidth : kFont2ByteWidth; }
 inline constexpr int kTextLineStepFont1 = 14;
 inline constexpr int kTextLineStepOther = 16;
 inline constexpr int kTextSymbolPairPx = 12;   // GetTextWidth: pair F8 A1..FE, whatever the font

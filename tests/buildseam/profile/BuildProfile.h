@@ -27,6 +27,7 @@ inline constexpr int kMainWndWidth = 640, kMainWndHeight = 480, kDragIconOffset 
 inline constexpr int kImageSetWindow = 1, kImageSetButton = 2;
 
 inline constexpr int kFont1ByteWidth = 5, kFont2ByteWidth = 8;
+inline constexpr int TextBytePx(int font) { return font == 1 ? kFont1ByteWidth : kFont2ByteWidth; }
 inline constexpr int kTextLineStepFont1 = 13, kTextLineStepOther = 17;
 inline constexpr int kTextSymbolPairPx = 11, kTextWidePairPx = 15, kTextLineHeight = 13;
 
