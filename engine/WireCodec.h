@@ -48,6 +48,9 @@ public:
     void Reset();
 
 private:
+    // Hands on the packet of one frame's complete text (dropped with a debug line when short).
+    void EndFrame(const char* text, std::size_t len, void (*sink)(void* ctx, const char* data, int len), void* ctx);
+
     std::string m_strText;     // armoured characters of the frame under way
     std::string m_strPacket;   // the packet buffer, reused
     bool m_bSkipNext = false;  // the byte after '#' (the sequence character) has not come yet
