@@ -1,5 +1,6 @@
 #include "engine/WireCodec.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -100,105 +101,105 @@ inline u8 ByteOf(u8 v, u8 carry)
              srl(and_(V, set1(0x03000000)), 14)),                                                  \
          set1(0x005E5E5E))
 
-__attribute__((target("ssse3"))) std::size_t EncodeBlocksSsse3(const u8* data, std::size_t len, char* out)
+// Armours 12 bytes into 16 characters per step from byte i while 16 bytes can be read; returns
+// the bytes done.
+__attribute__((target("ssse3"), always_inline)) inline std::size_t EncodeSteps16(const u8* data, std::size_t len, char* out, std::size_t i)
 {
     const __m128i spread = _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
     const __m128i mask = _mm_set1_epi8(static_cast<char>(kWireMask));
-    std::size_t i = 0;
-    for (; i + 16 <= len; i += 12, out += 16) {
+    for (char* p = out + i / 3 * 4; i + 16 <= len; i += 12, p += 16) {
         const __m128i y = _mm_shuffle_epi8(_mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i)), mask), spread);
         const __m128i r = ORV_ARMOUR_LANES(y, _mm_and_si128, _mm_or_si128, _mm_slli_epi32, _mm_srli_epi32, _mm_add_epi8, _mm_set1_epi32);
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), r);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p), r);
     }
     return i;
 }
 
-__attribute__((target("avx2"))) std::size_t EncodeBlocksAvx2(const u8* data, std::size_t len, char* out)
+// De-armours 16 characters into 12 bytes per step from character i; returns the characters done.
+__attribute__((target("ssse3"), always_inline)) inline std::size_t DecodeSteps16(const char* text, std::size_t len, char* out, std::size_t i)
+{
+    const __m128i pack = _mm_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
+    const __m128i base = _mm_set1_epi8(static_cast<char>(kArmourBase));
+    for (char* p = out + i / 4 * 3; i + 16 <= len; i += 16, p += 12) {
+        const __m128i v = _mm_sub_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i)), base);
+        const __m128i r = _mm_shuffle_epi8(ORV_DEARMOUR_LANES(v, _mm_and_si128, _mm_or_si128, _mm_xor_si128, _mm_slli_epi32, _mm_srli_epi32, _mm_set1_epi32), pack);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(p), r);
+        const std::uint32_t last = static_cast<std::uint32_t>(_mm_cvtsi128_si32(_mm_srli_si128(r, 8)));
+        std::memcpy(p + 8, &last, 4);
+    }
+    return i;
+}
+
+__attribute__((target("ssse3"))) std::size_t EncodeSsse3(const u8* data, std::size_t len, char* out)
+{
+    return EncodeSteps16(data, len, out, 0);
+}
+
+__attribute__((target("ssse3"))) std::size_t DecodeSsse3(const char* text, std::size_t len, char* out)
+{
+    return DecodeSteps16(text, len, out, 0);
+}
+
+__attribute__((target("avx2"))) std::size_t EncodeAvx2(const u8* data, std::size_t len, char* out)
 {
     const __m256i spread = _mm256_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1,
                                             0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
     const __m256i mask = _mm256_set1_epi8(static_cast<char>(kWireMask));
     std::size_t i = 0;
-    for (; i + 28 <= len; i += 24, out += 32) {
+    for (char* p = out; i + 28 <= len; i += 24, p += 32) {
         const __m256i raw = _mm256_inserti128_si256(
             _mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i))),
             _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + 12)), 1);
         const __m256i y = _mm256_shuffle_epi8(_mm256_xor_si256(raw, mask), spread);
         const __m256i r = ORV_ARMOUR_LANES(y, _mm256_and_si256, _mm256_or_si256, _mm256_slli_epi32, _mm256_srli_epi32, _mm256_add_epi8, _mm256_set1_epi32);
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(out), r);
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), r);
     }
-    return i;
+    return EncodeSteps16(data, len, out, i);
 }
 
-// Decodes whole 16-character blocks; returns the characters taken (3 bytes out per 4).
-__attribute__((target("ssse3"))) std::size_t DecodeBlocksSsse3(const char* text, std::size_t len, char* out)
-{
-    const __m128i pack = _mm_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
-    const __m128i base = _mm_set1_epi8(static_cast<char>(kArmourBase));
-    std::size_t i = 0;
-    for (; i + 16 <= len; i += 16, out += 12) {
-        const __m128i v = _mm_sub_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i)), base);
-        const __m128i r = _mm_shuffle_epi8(ORV_DEARMOUR_LANES(v, _mm_and_si128, _mm_or_si128, _mm_xor_si128, _mm_slli_epi32, _mm_srli_epi32, _mm_set1_epi32), pack);
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(out), r);
-        const std::uint32_t last = static_cast<std::uint32_t>(_mm_cvtsi128_si32(_mm_srli_si128(r, 8)));
-        std::memcpy(out + 8, &last, 4);
-    }
-    return i;
-}
-
-__attribute__((target("avx2"))) std::size_t DecodeBlocksAvx2(const char* text, std::size_t len, char* out)
+__attribute__((target("avx2"))) std::size_t DecodeAvx2(const char* text, std::size_t len, char* out)
 {
     const __m256i pack = _mm256_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1,
                                           0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
     const __m256i base = _mm256_set1_epi8(static_cast<char>(kArmourBase));
     std::size_t i = 0;
-    for (; i + 32 <= len; i += 32, out += 24) {
+    for (char* p = out; i + 32 <= len; i += 32, p += 24) {
         const __m256i v = _mm256_sub_epi8(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(text + i)), base);
         const __m256i r = _mm256_shuffle_epi8(ORV_DEARMOUR_LANES(v, _mm256_and_si256, _mm256_or_si256, _mm256_xor_si256, _mm256_slli_epi32, _mm256_srli_epi32, _mm256_set1_epi32), pack);
-        // Bytes 0-11 of each half are the output; the low half's 16-byte store is overwritten by
-        // the high half's 12 bytes.
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), _mm256_castsi256_si128(r));
+        // Bytes 0-11 of each half are output; the low half's 16-byte store is partly overwritten
+        // by the high half's 12 bytes, all within the 24 bytes of this step.
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm256_castsi256_si128(r));
         const __m128i hi = _mm256_extracti128_si256(r, 1);
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(out + 12), hi);
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(p + 12), hi);
         const std::uint32_t last = static_cast<std::uint32_t>(_mm_cvtsi128_si32(_mm_srli_si128(hi, 8)));
-        std::memcpy(out + 20, &last, 4);
+        std::memcpy(p + 20, &last, 4);
     }
-    return i;
+    return DecodeSteps16(text, len, out, i);
 }
 
-// Index of the first of '#', '!', '*', '+' in [from, len), or len. '!' and '#' differ only in bit
-// 1, '*' and '+' only in bit 0.
+// The bytes of a block that are '#', '!', '*' or '+' (0xFF each). All four are 0x2_: a byte is one
+// when the entry its low nibble picks equals it; entries for other nibbles hold 0x80, which no
+// byte it is compared with can be (bytes from 0x80 pick 0).
+__attribute__((target("avx2"), always_inline)) inline __m256i FramingHits32(const u8* at)
+{
+    const __m256i byNibble = _mm256_setr_epi8(-128, '!', -128, '#', -128, -128, -128, -128, -128, -128, '*', '+', -128, -128, -128, -128,
+                                              -128, '!', -128, '#', -128, -128, -128, -128, -128, -128, '*', '+', -128, -128, -128, -128);
+    const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at));
+    return _mm256_cmpeq_epi8(_mm256_shuffle_epi8(byNibble, v), v);
+}
+
+// Index of the first framing byte in [from, len) within whole 64-byte blocks, or the start of
+// the first block not taken.
 __attribute__((target("avx2"))) std::size_t FindFramingAvx2(const u8* data, std::size_t from, std::size_t len)
 {
-    const __m256i notBit1 = _mm256_set1_epi8(static_cast<char>(0xFD));
-    const __m256i notBit0 = _mm256_set1_epi8(static_cast<char>(0xFE));
-    const __m256i endOrStart = _mm256_set1_epi8(kFrameEnd);
-    const __m256i fillers = _mm256_set1_epi8(kFrameFiller1);
-    for (; from + 32 <= len; from += 32) {
-        const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(data + from));
-        const __m256i hit = _mm256_or_si256(_mm256_cmpeq_epi8(_mm256_and_si256(v, notBit1), endOrStart),
-                                            _mm256_cmpeq_epi8(_mm256_and_si256(v, notBit0), fillers));
-        const unsigned bits = static_cast<unsigned>(_mm256_movemask_epi8(hit));
-        if (bits != 0) {
-            return from + static_cast<std::size_t>(__builtin_ctz(bits));
-        }
-    }
-    return from;
-}
-
-__attribute__((target("sse2"))) std::size_t FindFramingSse2(const u8* data, std::size_t from, std::size_t len)
-{
-    const __m128i notBit1 = _mm_set1_epi8(static_cast<char>(0xFD));
-    const __m128i notBit0 = _mm_set1_epi8(static_cast<char>(0xFE));
-    const __m128i endOrStart = _mm_set1_epi8(kFrameEnd);
-    const __m128i fillers = _mm_set1_epi8(kFrameFiller1);
-    for (; from + 16 <= len; from += 16) {
-        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + from));
-        const __m128i hit = _mm_or_si128(_mm_cmpeq_epi8(_mm_and_si128(v, notBit1), endOrStart),
-                                         _mm_cmpeq_epi8(_mm_and_si128(v, notBit0), fillers));
-        const unsigned bits = static_cast<unsigned>(_mm_movemask_epi8(hit));
-        if (bits != 0) {
-            return from + static_cast<std::size_t>(__builtin_ctz(bits));
+    for (; from + 64 <= len; from += 64) {
+        const __m256i a = FramingHits32(data + from);
+        const __m256i b = FramingHits32(data + from + 32);
+        const __m256i any = _mm256_or_si256(a, b);
+        if (!_mm256_testz_si256(any, any)) {
+            const std::uint64_t bits = static_cast<std::uint32_t>(_mm256_movemask_epi8(a)) |
+                                       (static_cast<std::uint64_t>(static_cast<std::uint32_t>(_mm256_movemask_epi8(b))) << 32);
+            return from + static_cast<std::size_t>(std::countr_zero(bits));
         }
     }
     return from;
@@ -221,10 +222,23 @@ int VectorLevel()
 std::size_t FindFramingByte(const u8* data, std::size_t from, std::size_t len)
 {
 #ifdef ORV_WIRE_X86
-    if (VectorLevel() == 2) {
+    if (len - from >= 64 && VectorLevel() == 2) {
         from = FindFramingAvx2(data, from, len);
-    } else if (__builtin_cpu_supports("sse2")) {
-        from = FindFramingSse2(data, from, len);
+    }
+#endif
+#ifdef __SSE2__
+    const __m128i notBit1 = _mm_set1_epi8(static_cast<char>(0xFD));
+    const __m128i notBit0 = _mm_set1_epi8(static_cast<char>(0xFE));
+    const __m128i endOrStart = _mm_set1_epi8(kFrameEnd);
+    const __m128i fillers = _mm_set1_epi8(kFrameFiller1);
+    for (; from + 16 <= len; from += 16) {
+        const __m128i v = _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + from));
+        const __m128i hit = _mm_or_si128(_mm_cmpeq_epi8(_mm_and_si128(v, notBit1), endOrStart),
+                                         _mm_cmpeq_epi8(_mm_and_si128(v, notBit0), fillers));
+        const unsigned bits = static_cast<unsigned>(_mm_movemask_epi8(hit));
+        if (bits != 0) {
+            return from + static_cast<std::size_t>(std::countr_zero(bits));
+        }
     }
 #endif
     constexpr std::uint64_t kOnes = 0x0101010101010101ull;
@@ -263,22 +277,28 @@ void AppendEncodedWire(const u8* data, std::size_t len, std::string& out)
     char* p = out.data() + start;
     std::size_t i = 0;
 #ifdef ORV_WIRE_X86
-    const int level = VectorLevel();
-    if (level == 2) {
-        i = EncodeBlocksAvx2(data, len, p);
+    if (len >= 16) {
+        const int level = VectorLevel();
+        i = level == 2 ? EncodeAvx2(data, len, p) : level == 1 ? EncodeSsse3(data, len, p) : 0;
+        p += i / 3 * 4;
     }
-    if (level >= 1) {
-        const std::size_t j = EncodeBlocksSsse3(data + i, len - i, p + i / 3 * 4);
-        i += j;
-    }
-    p += i / 3 * 4;
 #endif
-    // Two groups per word while eight bytes can be read.
-    constexpr std::uint64_t kMask = 0x5E5E5E5E5E5E5E5Eull;
+    // Two groups per word while eight bytes can be read; the last one or two whole groups from
+    // the word that ends with them (a group done twice comes out the same).
+    auto armourWord = [](std::uint64_t v) {   // the groups are in the low six bytes
+        v ^= 0x5E5E5E5E5E5E5E5Eull;
+        return ArmourLanes((v & 0xFFFFFFull) | ((v << 8) & 0x00FFFFFF00000000ull));
+    };
     for (; i + 8 <= len; i += 6, p += 8) {
-        const std::uint64_t v = Load64(data + i) ^ kMask;
-        const std::uint64_t r = ArmourLanes((v & 0xFFFFFFull) | ((v << 8) & 0x00FFFFFF00000000ull));
+        const std::uint64_t r = armourWord(Load64(data + i));
         std::memcpy(p, &r, 8);
+    }
+    const std::size_t whole = len - len % 3;
+    if (whole > i && whole >= 8) {
+        const std::uint64_t r = armourWord(Load64(data + whole - 8) >> 16);
+        p += (whole - i) / 3 * 4;
+        std::memcpy(p - 8, &r, 8);
+        i = whole;
     }
     for (; i + 3 <= len; i += 3) {
         const u8 x1 = data[i] ^ kWireMask;
@@ -312,27 +332,42 @@ std::string EncodeWire(const void* data, int len)
     return out;
 }
 
-void DecodeWireInto(const char* text, std::size_t len, std::string& out)
+namespace {
+
+// Decoded length of len characters: 3 per whole group of four, 1 or 2 for a tail of 2 or 3.
+std::size_t DecodedLength(std::size_t len)
 {
     const std::size_t tail = len % 4;
-    out.resize(len / 4 * 3 + (tail >= 2 ? tail - 1 : 0));
-    char* p = out.data();
+    return len / 4 * 3 + (tail >= 2 ? tail - 1 : 0);
+}
+
+// Decodes len characters into the DecodedLength(len) bytes at p.
+void DecodeTo(const char* text, std::size_t len, char* p)
+{
+    const std::size_t tail = len % 4;
     std::size_t i = 0;
 #ifdef ORV_WIRE_X86
-    const int level = VectorLevel();
-    if (level == 2) {
-        i = DecodeBlocksAvx2(text, len, p);
+    if (len >= 16) {
+        const int level = VectorLevel();
+        i = level == 2 ? DecodeAvx2(text, len, p) : level == 1 ? DecodeSsse3(text, len, p) : 0;
+        p += i / 4 * 3;
     }
-    if (level >= 1) {
-        i += DecodeBlocksSsse3(text + i, len - i, p + i / 4 * 3);
-    }
-    p += i / 4 * 3;
 #endif
-    // Two groups per word.
+    // Two groups per word; a last whole group from the word that ends with it.
+    auto dearmourWord = [](std::uint64_t v) {
+        const std::uint64_t r = DearmourLanes(ValuesOf(v));
+        return (r & 0xFFFFFFull) | ((r >> 8) & 0xFFFFFF000000ull);
+    };
     for (; i + 8 <= len; i += 8, p += 6) {
-        const std::uint64_t r = DearmourLanes(ValuesOf(Load64(text + i)));
-        const std::uint64_t packed = (r & 0xFFFFFFull) | ((r >> 8) & 0xFFFFFF000000ull);
+        const std::uint64_t packed = dearmourWord(Load64(text + i));
         std::memcpy(p, &packed, 6);
+    }
+    const std::size_t whole = len - tail;
+    if (whole > i && whole >= 8) {
+        const std::uint64_t packed = dearmourWord(Load64(text + whole - 8));
+        p += 3;
+        std::memcpy(p - 6, &packed, 6);
+        i = whole;
     }
     for (; i + 4 <= len; i += 4) {
         const u8 a = Value(text[i]);
@@ -351,6 +386,14 @@ void DecodeWireInto(const char* text, std::size_t len, std::string& out)
         p[0] = static_cast<char>(ByteOf(Value(text[i]), d >> 2) ^ kWireMask);
         p[1] = static_cast<char>(ByteOf(Value(text[i + 1]), d) ^ kWireMask);
     }
+}
+
+}  // namespace
+
+void DecodeWireInto(const char* text, std::size_t len, std::string& out)
+{
+    out.resize(DecodedLength(len));
+    DecodeTo(text, len, out.data());
 }
 
 std::string DecodeWire(const char* text, int len)
@@ -372,6 +415,14 @@ void FrameScanner::Reset()
     m_bOverlong = false;
 }
 
+char* FrameScanner::PacketRoom(std::size_t len)
+{
+    if (m_strPacket.size() < len) {
+        m_strPacket.resize(len);
+    }
+    return m_strPacket.data();
+}
+
 void FrameScanner::EndFrame(const char* text, std::size_t len, void (*sink)(void*, const char*, int), void* ctx)
 {
     if (len < kMinFrameText) {
@@ -380,11 +431,34 @@ void FrameScanner::EndFrame(const char* text, std::size_t len, void (*sink)(void
         }
         return;
     }
-    DecodeWireInto(text, len, m_strPacket);
-    if (m_strPacket.size() < kPacketHeaderBytes) {
+    DecodeTo(text, len, PacketRoom(DecodedLength(len)));
+    HandOn(DecodedLength(len), sink, ctx);
+}
+
+void FrameScanner::HandOn(std::size_t packetLen, void (*sink)(void*, const char*, int), void* ctx)
+{
+    if (packetLen < kPacketHeaderBytes) {
         DebugLog("Error : ProcessBuffer");
     } else if (sink != nullptr) {
-        sink(ctx, m_strPacket.data(), static_cast<int>(m_strPacket.size()));
+        sink(ctx, m_strPacket.data(), static_cast<int>(packetLen));
+    }
+}
+
+std::size_t FrameScanner::DecodeAhead(const u8* data, std::size_t start, std::size_t len, std::size_t& decoded)
+{
+    // Text is decoded a block at a time while the block is still in cache; stops at the first
+    // framing byte, at the end of the read, or when the text passes kMaxFrameText.
+    constexpr std::size_t kBlock = 8192;   // whole groups of four
+    decoded = 0;
+    std::size_t end = start + 1;
+    for (;;) {
+        const std::size_t limit = std::min(len, start + decoded + kBlock);
+        end = FindFramingByte(data, end, limit);
+        if (end < limit || limit == len || limit - start > kMaxFrameText) {
+            return end < limit ? end : FindFramingByte(data, end, len);
+        }
+        DecodeTo(reinterpret_cast<const char*>(data + start + decoded), kBlock, PacketRoom(DecodedLength(decoded + kBlock)) + decoded / 4 * 3);
+        decoded += kBlock;
     }
 }
 
@@ -431,23 +505,31 @@ void FrameScanner::Feed(const u8* data, std::size_t len, void (*sink)(void*, con
             continue;
         }
         // A run of text characters up to the next framing character is taken at once.
-        const std::size_t end = FindFramingByte(data, i + 1, len);
+        if (m_bOverlong) {
+            i = FindFramingByte(data, i + 1, len);
+            continue;
+        }
+        std::size_t decoded = 0;
+        const std::size_t end = m_strText.empty() ? DecodeAhead(data, i, len, decoded) : FindFramingByte(data, i + 1, len);
         const std::size_t run = end - i;
-        if (!m_bOverlong) {
-            if (m_strText.empty() && end < len && data[end] == static_cast<u8>(kFrameEnd) && run <= kMaxFrameText) {
-                // The whole text of the frame lies in this read: decoded where it stands.
+        if (m_strText.empty() && end < len && data[end] == static_cast<u8>(kFrameEnd) && run <= kMaxFrameText) {
+            // The whole text of the frame lies in this read: decoded where it stands.
+            if (decoded == 0) {
                 EndFrame(reinterpret_cast<const char*>(data + i), run, sink, ctx);
-                i = end + 1;
-                continue;
-            }
-            // A text within kMaxFrameText decodes to at most kMaxPacketBytes.
-            if (m_strText.size() + run > kMaxFrameText) {
-                DebugLog("Error : ProcessBuffer, frame longer than %zu characters dropped\n", kMaxFrameText);
-                m_strText.clear();
-                m_bOverlong = true;
             } else {
-                m_strText.append(reinterpret_cast<const char*>(data + i), run);
+                DecodeTo(reinterpret_cast<const char*>(data + i + decoded), run - decoded, PacketRoom(DecodedLength(run)) + decoded / 4 * 3);
+                HandOn(DecodedLength(run), sink, ctx);
             }
+            i = end + 1;
+            continue;
+        }
+        // A text within kMaxFrameText decodes to at most kMaxPacketBytes.
+        if (m_strText.size() + run > kMaxFrameText) {
+            DebugLog("Error : ProcessBuffer, frame longer than %zu characters dropped\n", kMaxFrameText);
+            m_strText.clear();
+            m_bOverlong = true;
+        } else {
+            m_strText.append(reinterpret_cast<const char*>(data + i), run);
         }
         i = end;
     }

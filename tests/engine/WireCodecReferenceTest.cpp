@@ -190,6 +190,11 @@ TEST(WireCodecReference, ScannerMatchesTheByteWiseRulesOnRandomStreams)
                     stream += "#1" + std::string(n, 'z') + (rng() % 2 ? "!" : "");
                     break;
                 }
+                if (rng() % 4 == 0) {   // large packets, their texts whole blocks of 8192 and more
+                    const std::size_t sizes[] = {6143, 6144, 6145, 12288, 131072, kMaxPacketBytes};
+                    stream += frameOf(sizes[rng() % 6]);
+                    break;
+                }
                 [[fallthrough]];
             default: stream += frameOf(rng() % 301); break;
             }
