@@ -140,39 +140,92 @@ __attribute__((target("ssse3"))) std::size_t DecodeSsse3(const char* text, std::
     return DecodeSteps16(text, len, out, 0);
 }
 
+// Keeps a constant in its register: without this the compiler rebuilds some of them from
+// general registers inside the loop.
+__attribute__((target("avx2"), always_inline)) inline void Pin(__m256i& v)
+{
+    asm("" : "+x"(v));
+}
+
 __attribute__((target("avx2"))) std::size_t EncodeAvx2(const u8* data, std::size_t len, char* out)
 {
-    const __m256i spread = _mm256_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1,
-                                            0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
-    const __m256i mask = _mm256_set1_epi8(static_cast<char>(kWireMask));
     std::size_t i = 0;
-    for (char* p = out; i + 28 <= len; i += 24, p += 32) {
-        const __m256i raw = _mm256_inserti128_si256(
-            _mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i))),
-            _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + 12)), 1);
-        const __m256i y = _mm256_shuffle_epi8(_mm256_xor_si256(raw, mask), spread);
-        const __m256i r = ORV_ARMOUR_LANES(y, _mm256_and_si256, _mm256_or_si256, _mm256_slli_epi32, _mm256_srli_epi32, _mm256_add_epi8, _mm256_set1_epi32);
-        _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), r);
+    if (len >= 28) {
+        __m256i spread = _mm256_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1,
+                                          0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
+        __m256i mask = _mm256_set1_epi8(static_cast<char>(kWireMask));
+        __m256i mF0F0 = _mm256_set1_epi32(0x0000F0F0), m3F0303 = _mm256_set1_epi32(0x003F0303), mC0 = _mm256_set1_epi32(0x00C00000),
+                m0C = _mm256_set1_epi32(0x0000000C), m0C00 = _mm256_set1_epi32(0x00000C00), base = _mm256_set1_epi8(static_cast<char>(kArmourBase));
+        for (__m256i* v : {&spread, &mask, &mF0F0, &m3F0303, &mC0, &m0C, &m0C00, &base}) {
+            Pin(*v);
+        }
+        for (char* p = out; i + 28 <= len; i += 24, p += 32) {
+            const __m256i raw = _mm256_inserti128_si256(
+                _mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i))),
+                _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + 12)), 1);
+            const __m256i y = _mm256_shuffle_epi8(_mm256_xor_si256(raw, mask), spread);
+            const __m256i r = _mm256_add_epi8(
+                _mm256_or_si256(_mm256_or_si256(_mm256_or_si256(_mm256_srli_epi32(_mm256_and_si256(y, mF0F0), 2), _mm256_and_si256(y, m3F0303)),
+                                                _mm256_or_si256(_mm256_slli_epi32(_mm256_and_si256(y, mC0), 6), _mm256_slli_epi32(_mm256_and_si256(y, m0C), 24))),
+                                _mm256_slli_epi32(_mm256_and_si256(y, m0C00), 14)),
+                base);
+            _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), r);
+        }
     }
     return EncodeSteps16(data, len, out, i);
 }
 
+// The constants of the 32-character de-armour step, made once per call.
+struct DecodeConsts32 {
+    __m256i base, m3C3C, mFF0303, m30, m0C, m03, unmask, pack, join;
+};
+
+__attribute__((target("avx2"), always_inline)) inline DecodeConsts32 MakeDecodeConsts32()
+{
+    DecodeConsts32 k{_mm256_set1_epi8(static_cast<char>(kArmourBase)), _mm256_set1_epi32(0x00003C3C), _mm256_set1_epi32(0x00FF0303),
+            _mm256_set1_epi32(0x30000000), _mm256_set1_epi32(0x0C000000), _mm256_set1_epi32(0x03000000),
+            _mm256_set1_epi32(0x005E5E5E),
+            _mm256_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1,
+                             0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1),
+            _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 7, 7)};
+    for (__m256i* v : {&k.base, &k.m3C3C, &k.mFF0303, &k.m30, &k.m0C, &k.m03, &k.unmask}) {
+        Pin(*v);
+    }
+    return k;
+}
+
+// De-armours 32 characters into 24 bytes, in the low 24 bytes of the result.
+__attribute__((target("avx2"), always_inline)) inline __m256i DecodeBlock32(__m256i raw, const DecodeConsts32& k)
+{
+    const __m256i v = _mm256_sub_epi8(raw, k.base);
+    const __m256i r = _mm256_xor_si256(
+        _mm256_or_si256(_mm256_or_si256(_mm256_or_si256(_mm256_slli_epi32(_mm256_and_si256(v, k.m3C3C), 2), _mm256_and_si256(v, k.mFF0303)),
+                                        _mm256_or_si256(_mm256_srli_epi32(_mm256_and_si256(v, k.m30), 6), _mm256_srli_epi32(_mm256_and_si256(v, k.m0C), 24))),
+                        _mm256_srli_epi32(_mm256_and_si256(v, k.m03), 14)),
+        k.unmask);
+    return _mm256_permutevar8x32_epi32(_mm256_shuffle_epi8(r, k.pack), k.join);
+}
+
+// Stores the 24 bytes of a de-armoured block; a whole 32-byte store where room allows.
+__attribute__((target("avx2"), always_inline)) inline void Store24(__m256i r, char* p, char* end)
+{
+    if (end - p >= 32) {
+        _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), r);
+    } else {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm256_castsi256_si128(r));
+        _mm_storel_epi64(reinterpret_cast<__m128i*>(p + 16), _mm256_extracti128_si256(r, 1));
+    }
+}
+
 __attribute__((target("avx2"))) std::size_t DecodeAvx2(const char* text, std::size_t len, char* out)
 {
-    const __m256i pack = _mm256_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1,
-                                          0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
-    const __m256i base = _mm256_set1_epi8(static_cast<char>(kArmourBase));
     std::size_t i = 0;
-    for (char* p = out; i + 32 <= len; i += 32, p += 24) {
-        const __m256i v = _mm256_sub_epi8(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(text + i)), base);
-        const __m256i r = _mm256_shuffle_epi8(ORV_DEARMOUR_LANES(v, _mm256_and_si256, _mm256_or_si256, _mm256_xor_si256, _mm256_slli_epi32, _mm256_srli_epi32, _mm256_set1_epi32), pack);
-        // Bytes 0-11 of each half are output; the low half's 16-byte store is partly overwritten
-        // by the high half's 12 bytes, all within the 24 bytes of this step.
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(p), _mm256_castsi256_si128(r));
-        const __m128i hi = _mm256_extracti128_si256(r, 1);
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(p + 12), hi);
-        const std::uint32_t last = static_cast<std::uint32_t>(_mm_cvtsi128_si32(_mm_srli_si128(hi, 8)));
-        std::memcpy(p + 20, &last, 4);
+    if (len >= 32) {
+        const DecodeConsts32 k = MakeDecodeConsts32();
+        char* const end = out + len / 4 * 3;
+        for (char* p = out; i + 32 <= len; i += 32, p += 24) {
+            Store24(DecodeBlock32(_mm256_loadu_si256(reinterpret_cast<const __m256i*>(text + i)), k), p, end);
+        }
     }
     return DecodeSteps16(text, len, out, i);
 }
@@ -180,12 +233,34 @@ __attribute__((target("avx2"))) std::size_t DecodeAvx2(const char* text, std::si
 // The bytes of a block that are '#', '!', '*' or '+' (0xFF each). All four are 0x2_: a byte is one
 // when the entry its low nibble picks equals it; entries for other nibbles hold 0x80, which no
 // byte it is compared with can be (bytes from 0x80 pick 0).
-__attribute__((target("avx2"), always_inline)) inline __m256i FramingHits32(const u8* at)
+__attribute__((target("avx2"), always_inline)) inline __m256i FramingHits32(__m256i v)
 {
     const __m256i byNibble = _mm256_setr_epi8(-128, '!', -128, '#', -128, -128, -128, -128, -128, -128, '*', '+', -128, -128, -128, -128,
                                               -128, '!', -128, '#', -128, -128, -128, -128, -128, -128, '*', '+', -128, -128, -128, -128);
-    const __m256i v = _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at));
     return _mm256_cmpeq_epi8(_mm256_shuffle_epi8(byNibble, v), v);
+}
+
+__attribute__((target("avx2"), always_inline)) inline __m256i Load32(const void* at)
+{
+    return _mm256_loadu_si256(reinterpret_cast<const __m256i*>(at));
+}
+
+// De-armours whole 32-character blocks up to the first block that holds a framing byte; returns
+// the characters done.
+__attribute__((target("avx2"))) std::size_t DecodeTextAvx2(const char* text, std::size_t len, char* out)
+{
+    const DecodeConsts32 k = MakeDecodeConsts32();
+    char* const end = out + len / 4 * 3;
+    std::size_t i = 0;
+    for (char* p = out; i + 32 <= len; i += 32, p += 24) {
+        const __m256i raw = Load32(text + i);
+        const __m256i hits = FramingHits32(raw);
+        if (!_mm256_testz_si256(hits, hits)) {
+            break;
+        }
+        Store24(DecodeBlock32(raw, k), p, end);
+    }
+    return i;
 }
 
 // Index of the first framing byte in [from, len) within whole 64-byte blocks, or the start of
@@ -193,8 +268,8 @@ __attribute__((target("avx2"), always_inline)) inline __m256i FramingHits32(cons
 __attribute__((target("avx2"))) std::size_t FindFramingAvx2(const u8* data, std::size_t from, std::size_t len)
 {
     for (; from + 64 <= len; from += 64) {
-        const __m256i a = FramingHits32(data + from);
-        const __m256i b = FramingHits32(data + from + 32);
+        const __m256i a = FramingHits32(Load32(data + from));
+        const __m256i b = FramingHits32(Load32(data + from + 32));
         const __m256i any = _mm256_or_si256(a, b);
         if (!_mm256_testz_si256(any, any)) {
             const std::uint64_t bits = static_cast<std::uint32_t>(_mm256_movemask_epi8(a)) |
@@ -260,6 +335,18 @@ std::size_t FindFramingByte(const u8* data, std::size_t from, std::size_t len)
         }
     }
     return from;
+}
+
+// De-armours the leading whole blocks of text that hold no framing byte, where the processor has
+// a vector path for it; returns the characters done (whole groups of four).
+std::size_t DecodeTextBlocks(const char* text, std::size_t len, char* out)
+{
+#ifdef ORV_WIRE_X86
+    if (VectorLevel() == 2) {
+        return DecodeTextAvx2(text, len, out);
+    }
+#endif
+    return 0;
 }
 
 }  // namespace
@@ -446,20 +533,14 @@ void FrameScanner::HandOn(std::size_t packetLen, void (*sink)(void*, const char*
 
 std::size_t FrameScanner::DecodeAhead(const u8* data, std::size_t start, std::size_t len, std::size_t& decoded)
 {
-    // Text is decoded a block at a time while the block is still in cache; stops at the first
-    // framing byte, at the end of the read, or when the text passes kMaxFrameText.
-    constexpr std::size_t kBlock = 8192;   // whole groups of four
+    // Text blocks are decoded in the same pass that looks for the run's end, while they are in
+    // cache; a text past kMaxFrameText cannot be handed on.
+    const std::size_t span = std::min(len - start, kMaxFrameText);
     decoded = 0;
-    std::size_t end = start + 1;
-    for (;;) {
-        const std::size_t limit = std::min(len, start + decoded + kBlock);
-        end = FindFramingByte(data, end, limit);
-        if (end < limit || limit == len || limit - start > kMaxFrameText) {
-            return end < limit ? end : FindFramingByte(data, end, len);
-        }
-        DecodeTo(reinterpret_cast<const char*>(data + start + decoded), kBlock, PacketRoom(DecodedLength(decoded + kBlock)) + decoded / 4 * 3);
-        decoded += kBlock;
+    if (span >= 64) {
+        decoded = DecodeTextBlocks(reinterpret_cast<const char*>(data + start), span, PacketRoom(DecodedLength(span)));
     }
+    return FindFramingByte(data, start + std::max<std::size_t>(decoded, 1), len);
 }
 
 void FrameScanner::Feed(const u8* data, std::size_t len, void (*sink)(void*, const char*, int), void* ctx)
