@@ -366,7 +366,7 @@ void AppendEncodedWire(const u8* data, std::size_t len, std::string& out)
 #ifdef ORV_WIRE_X86
     if (len >= 16) {
         const int level = VectorLevel();
-        i = level == 2 ? EncodeAvx2(data, len, p) : level == 1 ? EncodeSsse3(data, len, p) : 0;
+        i = level == 2 && len >= 28 ? EncodeAvx2(data, len, p) : level >= 1 ? EncodeSsse3(data, len, p) : 0;
         p += i / 3 * 4;
     }
 #endif
@@ -436,7 +436,7 @@ void DecodeTo(const char* text, std::size_t len, char* p)
 #ifdef ORV_WIRE_X86
     if (len >= 16) {
         const int level = VectorLevel();
-        i = level == 2 ? DecodeAvx2(text, len, p) : level == 1 ? DecodeSsse3(text, len, p) : 0;
+        i = level == 2 && len >= 32 ? DecodeAvx2(text, len, p) : level >= 1 ? DecodeSsse3(text, len, p) : 0;
         p += i / 4 * 3;
     }
 #endif
