@@ -26,7 +26,18 @@ constexpr u8 kArmourBase = 0x3B;
 //   character 1: the same from x2
 //   character 2: x3 bits 5-0
 //   character 3: x3 bits 7-6 -> value bits 5-4, x1 bits 3-2 -> 3-2, x2 bits 3-2 -> 1-0
-// and the reverse for decoding. The masks are those lane constants, repeated per lane.
+// and the reverse for decoding. The masks are these lane constants, repeated per lane.
+enum : std::uint32_t {
+    // armour: x1, x2 high nibbles (shifted down 2); x1, x2 bits 1-0 and x3 bits 5-0 (in place);
+    // x3 bits 7-6 (up 6); x1 bits 3-2 (up 24); x2 bits 3-2 (up 14); the character base
+    kArHigh = 0x0000F0F0u, kArKeep = 0x003F0303u, kArTop = 0x00C00000u, kArCarry1 = 0x0000000Cu, kArCarry2 = 0x00000C00u,
+    kArBase = 0x3B3B3B3Bu,
+    // de-armour: a, b bits 5-2 (up 2); a, b bits 1-0 and all of c (in place); d bits 5-4 (down 6),
+    // 3-2 (down 24), 1-0 (down 14); the wire mask on the three bytes
+    kDeHigh = 0x00003C3Cu, kDeKeep = 0x00FF0303u, kDeTop = 0x30000000u, kDeCarry1 = 0x0C000000u, kDeCarry2 = 0x03000000u,
+    kDeMask = 0x005E5E5Eu,
+};
+
 constexpr std::uint64_t Lanes(std::uint32_t lane)
 {
     return (static_cast<std::uint64_t>(lane) << 32) | lane;
@@ -35,18 +46,18 @@ constexpr std::uint64_t Lanes(std::uint32_t lane)
 // Armours the masked groups of a word: one group per 32-bit lane.
 inline std::uint64_t ArmourLanes(std::uint64_t y)
 {
-    return (((y & Lanes(0x0000F0F0u)) >> 2) | (y & Lanes(0x003F0303u)) | ((y & Lanes(0x00C00000u)) << 6) |
-            ((y & Lanes(0x0000000Cu)) << 24) | ((y & Lanes(0x00000C00u)) << 14)) +
-           Lanes(0x3B3B3B3Bu);
+    return (((y & Lanes(kArHigh)) >> 2) | (y & Lanes(kArKeep)) | ((y & Lanes(kArTop)) << 6) | ((y & Lanes(kArCarry1)) << 24) |
+            ((y & Lanes(kArCarry2)) << 14)) +
+           Lanes(kArBase);
 }
 
 // De-armours the values (characters minus 0x3B) of a word: one group per 32-bit lane; byte 3 of
 // each lane comes out as garbage.
 inline std::uint64_t DearmourLanes(std::uint64_t v)
 {
-    return (((v & Lanes(0x00003C3Cu)) << 2) | (v & Lanes(0x00FF0303u)) | ((v & Lanes(0x30000000u)) >> 6) |
-            ((v & Lanes(0x0C000000u)) >> 24) | ((v & Lanes(0x03000000u)) >> 14)) ^
-           Lanes(0x005E5E5Eu);
+    return (((v & Lanes(kDeHigh)) << 2) | (v & Lanes(kDeKeep)) | ((v & Lanes(kDeTop)) >> 6) | ((v & Lanes(kDeCarry1)) >> 24) |
+            ((v & Lanes(kDeCarry2)) >> 14)) ^
+           Lanes(kDeMask);
 }
 
 // Each byte of v minus 0x3B modulo 256, with no borrow between bytes.
@@ -88,18 +99,20 @@ inline u8 ByteOf(u8 v, u8 carry)
 
 #ifdef ORV_WIRE_X86
 
-// The lane formulas above on 16 and 32 bytes at once. Encoding spreads 12 bytes over the four
-// lanes of a 128-bit half, decoding packs the four lanes' three bytes back together.
-#define ORV_ARMOUR_LANES(V, and_, or_, sll, srl, add8, set1)                                        \
-    add8(or_(or_(or_(srl(and_(V, set1(0x0000F0F0)), 2), and_(V, set1(0x003F0303))),               \
-                 or_(sll(and_(V, set1(0x00C00000)), 6), sll(and_(V, set1(0x0000000C)), 24))),      \
-             sll(and_(V, set1(0x00000C00)), 14)),                                                  \
-         set1(0x3B3B3B3B))
-#define ORV_DEARMOUR_LANES(V, and_, or_, xor_, sll, srl, set1)                                      \
-    xor_(or_(or_(or_(sll(and_(V, set1(0x00003C3C)), 2), and_(V, set1(0x00FF0303))),               \
-                 or_(srl(and_(V, set1(0x30000000)), 6), srl(and_(V, set1(0x0C000000)), 24))),      \
-             srl(and_(V, set1(0x03000000)), 14)),                                                  \
-         set1(0x005E5E5E))
+// The lane formulas above on 16 and 32 bytes at once (K(x) gives the vector of lane constant x).
+// Encoding spreads 12 bytes over the four lanes of a 128-bit half, decoding packs the four lanes'
+// three bytes back together.
+#define ORV_ARMOUR_LANES(V, and_, or_, sll, srl, add8, K)                                           \
+    add8(or_(or_(or_(srl(and_(V, K(kArHigh)), 2), and_(V, K(kArKeep))),                            \
+                 or_(sll(and_(V, K(kArTop)), 6), sll(and_(V, K(kArCarry1)), 24))),                 \
+             sll(and_(V, K(kArCarry2)), 14)),                                                      \
+         K(kArBase))
+#define ORV_DEARMOUR_LANES(V, and_, or_, xor_, sll, srl, K)                                         \
+    xor_(or_(or_(or_(sll(and_(V, K(kDeHigh)), 2), and_(V, K(kDeKeep))),                            \
+                 or_(srl(and_(V, K(kDeTop)), 6), srl(and_(V, K(kDeCarry1)), 24))),                 \
+             srl(and_(V, K(kDeCarry2)), 14)),                                                      \
+         K(kDeMask))
+#define ORV_SET128(x) _mm_set1_epi32(static_cast<int>(x))
 
 // Armours 12 bytes into 16 characters per step from byte i while 16 bytes can be read; returns
 // the bytes done.
@@ -109,7 +122,7 @@ __attribute__((target("ssse3"), always_inline)) inline std::size_t EncodeSteps16
     const __m128i mask = _mm_set1_epi8(static_cast<char>(kWireMask));
     for (char* p = out + i / 3 * 4; i + 16 <= len; i += 12, p += 16) {
         const __m128i y = _mm_shuffle_epi8(_mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i)), mask), spread);
-        const __m128i r = ORV_ARMOUR_LANES(y, _mm_and_si128, _mm_or_si128, _mm_slli_epi32, _mm_srli_epi32, _mm_add_epi8, _mm_set1_epi32);
+        const __m128i r = ORV_ARMOUR_LANES(y, _mm_and_si128, _mm_or_si128, _mm_slli_epi32, _mm_srli_epi32, _mm_add_epi8, ORV_SET128);
         _mm_storeu_si128(reinterpret_cast<__m128i*>(p), r);
     }
     return i;
@@ -122,7 +135,7 @@ __attribute__((target("ssse3"), always_inline)) inline std::size_t DecodeSteps16
     const __m128i base = _mm_set1_epi8(static_cast<char>(kArmourBase));
     for (char* p = out + i / 4 * 3; i + 16 <= len; i += 16, p += 12) {
         const __m128i v = _mm_sub_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(text + i)), base);
-        const __m128i r = _mm_shuffle_epi8(ORV_DEARMOUR_LANES(v, _mm_and_si128, _mm_or_si128, _mm_xor_si128, _mm_slli_epi32, _mm_srli_epi32, _mm_set1_epi32), pack);
+        const __m128i r = _mm_shuffle_epi8(ORV_DEARMOUR_LANES(v, _mm_and_si128, _mm_or_si128, _mm_xor_si128, _mm_slli_epi32, _mm_srli_epi32, ORV_SET128), pack);
         _mm_storel_epi64(reinterpret_cast<__m128i*>(p), r);
         const std::uint32_t last = static_cast<std::uint32_t>(_mm_cvtsi128_si32(_mm_srli_si128(r, 8)));
         std::memcpy(p + 8, &last, 4);
@@ -147,63 +160,77 @@ __attribute__((target("avx2"), always_inline)) inline void Pin(__m256i& v)
     asm("" : "+x"(v));
 }
 
+// The lane constants of the 32-byte steps, named as above, made once per call.
+struct Lanes32 {
+    __m256i kArHigh, kArKeep, kArTop, kArCarry1, kArCarry2, kArBase;
+    __m256i kDeHigh, kDeKeep, kDeTop, kDeCarry1, kDeCarry2, kDeMask;
+};
+#define ORV_LANE32(x) k.x
+
+__attribute__((target("avx2"), always_inline)) inline Lanes32 MakeLanes32(bool armour)
+{
+    Lanes32 k{};
+    if (armour) {
+        k.kArHigh = _mm256_set1_epi32(kArHigh), k.kArKeep = _mm256_set1_epi32(kArKeep), k.kArTop = _mm256_set1_epi32(kArTop);
+        k.kArCarry1 = _mm256_set1_epi32(kArCarry1), k.kArCarry2 = _mm256_set1_epi32(kArCarry2), k.kArBase = _mm256_set1_epi32(kArBase);
+        for (__m256i* v : {&k.kArHigh, &k.kArKeep, &k.kArTop, &k.kArCarry1, &k.kArCarry2, &k.kArBase}) {
+            Pin(*v);
+        }
+    } else {
+        k.kDeHigh = _mm256_set1_epi32(kDeHigh), k.kDeKeep = _mm256_set1_epi32(kDeKeep), k.kDeTop = _mm256_set1_epi32(kDeTop);
+        k.kDeCarry1 = _mm256_set1_epi32(kDeCarry1), k.kDeCarry2 = _mm256_set1_epi32(kDeCarry2), k.kDeMask = _mm256_set1_epi32(kDeMask);
+        for (__m256i* v : {&k.kDeHigh, &k.kDeKeep, &k.kDeTop, &k.kDeCarry1, &k.kDeCarry2, &k.kDeMask}) {
+            Pin(*v);
+        }
+    }
+    return k;
+}
+
 __attribute__((target("avx2"))) std::size_t EncodeAvx2(const u8* data, std::size_t len, char* out)
 {
     std::size_t i = 0;
     if (len >= 28) {
+        const Lanes32 k = MakeLanes32(true);
         __m256i spread = _mm256_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1,
                                           0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
         __m256i mask = _mm256_set1_epi8(static_cast<char>(kWireMask));
-        __m256i mF0F0 = _mm256_set1_epi32(0x0000F0F0), m3F0303 = _mm256_set1_epi32(0x003F0303), mC0 = _mm256_set1_epi32(0x00C00000),
-                m0C = _mm256_set1_epi32(0x0000000C), m0C00 = _mm256_set1_epi32(0x00000C00), base = _mm256_set1_epi8(static_cast<char>(kArmourBase));
-        for (__m256i* v : {&spread, &mask, &mF0F0, &m3F0303, &mC0, &m0C, &m0C00, &base}) {
-            Pin(*v);
-        }
+        Pin(spread);
+        Pin(mask);
         for (char* p = out; i + 28 <= len; i += 24, p += 32) {
             const __m256i raw = _mm256_inserti128_si256(
                 _mm256_castsi128_si256(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i))),
                 _mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i + 12)), 1);
             const __m256i y = _mm256_shuffle_epi8(_mm256_xor_si256(raw, mask), spread);
-            const __m256i r = _mm256_add_epi8(
-                _mm256_or_si256(_mm256_or_si256(_mm256_or_si256(_mm256_srli_epi32(_mm256_and_si256(y, mF0F0), 2), _mm256_and_si256(y, m3F0303)),
-                                                _mm256_or_si256(_mm256_slli_epi32(_mm256_and_si256(y, mC0), 6), _mm256_slli_epi32(_mm256_and_si256(y, m0C), 24))),
-                                _mm256_slli_epi32(_mm256_and_si256(y, m0C00), 14)),
-                base);
+            const __m256i r = ORV_ARMOUR_LANES(y, _mm256_and_si256, _mm256_or_si256, _mm256_slli_epi32, _mm256_srli_epi32, _mm256_add_epi8, ORV_LANE32);
             _mm256_storeu_si256(reinterpret_cast<__m256i*>(p), r);
         }
     }
     return EncodeSteps16(data, len, out, i);
 }
 
-// The constants of the 32-character de-armour step, made once per call.
+// The constants of the 32-character de-armour step.
 struct DecodeConsts32 {
-    __m256i base, m3C3C, mFF0303, m30, m0C, m03, unmask, pack, join;
+    Lanes32 lanes;
+    __m256i base, pack, join;
 };
 
 __attribute__((target("avx2"), always_inline)) inline DecodeConsts32 MakeDecodeConsts32()
 {
-    DecodeConsts32 k{_mm256_set1_epi8(static_cast<char>(kArmourBase)), _mm256_set1_epi32(0x00003C3C), _mm256_set1_epi32(0x00FF0303),
-            _mm256_set1_epi32(0x30000000), _mm256_set1_epi32(0x0C000000), _mm256_set1_epi32(0x03000000),
-            _mm256_set1_epi32(0x005E5E5E),
-            _mm256_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1,
-                             0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1),
-            _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 7, 7)};
-    for (__m256i* v : {&k.base, &k.m3C3C, &k.mFF0303, &k.m30, &k.m0C, &k.m03, &k.unmask}) {
-        Pin(*v);
-    }
-    return k;
+    DecodeConsts32 c{MakeLanes32(false), _mm256_set1_epi8(static_cast<char>(kArmourBase)),
+                     _mm256_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1,
+                                      0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1),
+                     _mm256_setr_epi32(0, 1, 2, 4, 5, 6, 7, 7)};
+    Pin(c.base);
+    return c;
 }
 
 // De-armours 32 characters into 24 bytes, in the low 24 bytes of the result.
-__attribute__((target("avx2"), always_inline)) inline __m256i DecodeBlock32(__m256i raw, const DecodeConsts32& k)
+__attribute__((target("avx2"), always_inline)) inline __m256i DecodeBlock32(__m256i raw, const DecodeConsts32& c)
 {
-    const __m256i v = _mm256_sub_epi8(raw, k.base);
-    const __m256i r = _mm256_xor_si256(
-        _mm256_or_si256(_mm256_or_si256(_mm256_or_si256(_mm256_slli_epi32(_mm256_and_si256(v, k.m3C3C), 2), _mm256_and_si256(v, k.mFF0303)),
-                                        _mm256_or_si256(_mm256_srli_epi32(_mm256_and_si256(v, k.m30), 6), _mm256_srli_epi32(_mm256_and_si256(v, k.m0C), 24))),
-                        _mm256_srli_epi32(_mm256_and_si256(v, k.m03), 14)),
-        k.unmask);
-    return _mm256_permutevar8x32_epi32(_mm256_shuffle_epi8(r, k.pack), k.join);
+    const Lanes32& k = c.lanes;
+    const __m256i v = _mm256_sub_epi8(raw, c.base);
+    const __m256i r = ORV_DEARMOUR_LANES(v, _mm256_and_si256, _mm256_or_si256, _mm256_xor_si256, _mm256_slli_epi32, _mm256_srli_epi32, ORV_LANE32);
+    return _mm256_permutevar8x32_epi32(_mm256_shuffle_epi8(r, c.pack), c.join);
 }
 
 // Stores the 24 bytes of a de-armoured block; a whole 32-byte store where room allows.
@@ -282,6 +309,8 @@ __attribute__((target("avx2"))) std::size_t FindFramingAvx2(const u8* data, std:
 
 #undef ORV_ARMOUR_LANES
 #undef ORV_DEARMOUR_LANES
+#undef ORV_SET128
+#undef ORV_LANE32
 
 // The widest vector path this processor runs: 2 AVX2, 1 SSSE3, 0 none.
 int VectorLevel()
