@@ -21,16 +21,17 @@ static_assert(std::endian::native == std::endian::little, "the word-wise codec a
 constexpr u8 kArmourBase = 0x3B;
 
 // Every codec path below computes the same bit moves, one group of three bytes per 32-bit lane
-// (byte 0 = x1, byte 1 = x2, byte 2 = x3; the lane's byte 3 is unused on input):
+// (byte 0 = x1, byte 1 = x2, byte 2 = x3; for armouring byte 3 holds x2 again, so that x2's
+// carry bits take the same shift as the high nibbles):
 //   character 0: x1 bits 7-4 -> value bits 5-2, x1 bits 1-0 -> value bits 1-0
 //   character 1: the same from x2
 //   character 2: x3 bits 5-0
 //   character 3: x3 bits 7-6 -> value bits 5-4, x1 bits 3-2 -> 3-2, x2 bits 3-2 -> 1-0
 // and the reverse for decoding. The masks are these lane constants, repeated per lane.
 enum : std::uint32_t {
-    // armour: x1, x2 high nibbles (shifted down 2); x1, x2 bits 1-0 and x3 bits 5-0 (in place);
-    // x3 bits 7-6 (up 6); x1 bits 3-2 (up 24); x2 bits 3-2 (up 14); the character base
-    kArHigh = 0x0000F0F0u, kArKeep = 0x003F0303u, kArTop = 0x00C00000u, kArCarry1 = 0x0000000Cu, kArCarry2 = 0x00000C00u,
+    // armour: x1, x2 high nibbles and x2's copy's bits 3-2 (shifted down 2); x1, x2 bits 1-0 and
+    // x3 bits 5-0 (in place); x3 bits 7-6 (up 6); x1 bits 3-2 (up 24); the character base
+    kArHigh = 0x0C00F0F0u, kArKeep = 0x003F0303u, kArTop = 0x00C00000u, kArCarry1 = 0x0000000Cu,
     kArBase = 0x3B3B3B3Bu,
     // de-armour: a, b bits 5-2 (up 2); a, b bits 1-0 and all of c (in place); d bits 5-4 (down 6),
     // 3-2 (down 24), 1-0 (down 14); the wire mask on the three bytes
@@ -46,8 +47,7 @@ constexpr std::uint64_t Lanes(std::uint32_t lane)
 // Armours the masked groups of a word: one group per 32-bit lane.
 inline std::uint64_t ArmourLanes(std::uint64_t y)
 {
-    return (((y & Lanes(kArHigh)) >> 2) | (y & Lanes(kArKeep)) | ((y & Lanes(kArTop)) << 6) | ((y & Lanes(kArCarry1)) << 24) |
-            ((y & Lanes(kArCarry2)) << 14)) +
+    return (((y & Lanes(kArHigh)) >> 2) | (y & Lanes(kArKeep)) | ((y & Lanes(kArTop)) << 6) | ((y & Lanes(kArCarry1)) << 24)) +
            Lanes(kArBase);
 }
 
@@ -103,9 +103,8 @@ inline u8 ByteOf(u8 v, u8 carry)
 // Encoding spreads 12 bytes over the four lanes of a 128-bit half, decoding packs the four lanes'
 // three bytes back together.
 #define ORV_ARMOUR_LANES(V, and_, or_, sll, srl, add8, K)                                           \
-    add8(or_(or_(or_(srl(and_(V, K(kArHigh)), 2), and_(V, K(kArKeep))),                            \
-                 or_(sll(and_(V, K(kArTop)), 6), sll(and_(V, K(kArCarry1)), 24))),                 \
-             sll(and_(V, K(kArCarry2)), 14)),                                                      \
+    add8(or_(or_(srl(and_(V, K(kArHigh)), 2), and_(V, K(kArKeep))),                                \
+             or_(sll(and_(V, K(kArTop)), 6), sll(and_(V, K(kArCarry1)), 24))),                     \
          K(kArBase))
 #define ORV_DEARMOUR_LANES(V, and_, or_, xor_, sll, srl, K)                                         \
     xor_(or_(or_(or_(sll(and_(V, K(kDeHigh)), 2), and_(V, K(kDeKeep))),                            \
@@ -118,7 +117,7 @@ inline u8 ByteOf(u8 v, u8 carry)
 // the bytes done.
 __attribute__((target("ssse3"), always_inline)) inline std::size_t EncodeSteps16(const u8* data, std::size_t len, char* out, std::size_t i)
 {
-    const __m128i spread = _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
+    const __m128i spread = _mm_setr_epi8(0, 1, 2, 1, 3, 4, 5, 4, 6, 7, 8, 7, 9, 10, 11, 10);
     const __m128i mask = _mm_set1_epi8(static_cast<char>(kWireMask));
     for (char* p = out + i / 3 * 4; i + 16 <= len; i += 12, p += 16) {
         const __m128i y = _mm_shuffle_epi8(_mm_xor_si128(_mm_loadu_si128(reinterpret_cast<const __m128i*>(data + i)), mask), spread);
@@ -162,7 +161,7 @@ __attribute__((target("avx2"), always_inline)) inline void Pin(__m256i& v)
 
 // The lane constants of the 32-byte steps, named as above, made once per call.
 struct Lanes32 {
-    __m256i kArHigh, kArKeep, kArTop, kArCarry1, kArCarry2, kArBase;
+    __m256i kArHigh, kArKeep, kArTop, kArCarry1, kArBase;
     __m256i kDeHigh, kDeKeep, kDeTop, kDeCarry1, kDeCarry2, kDeMask;
 };
 #define ORV_LANE32(x) k.x
@@ -172,8 +171,8 @@ __attribute__((target("avx2"), always_inline)) inline Lanes32 MakeLanes32(bool a
     Lanes32 k{};
     if (armour) {
         k.kArHigh = _mm256_set1_epi32(kArHigh), k.kArKeep = _mm256_set1_epi32(kArKeep), k.kArTop = _mm256_set1_epi32(kArTop);
-        k.kArCarry1 = _mm256_set1_epi32(kArCarry1), k.kArCarry2 = _mm256_set1_epi32(kArCarry2), k.kArBase = _mm256_set1_epi32(kArBase);
-        for (__m256i* v : {&k.kArHigh, &k.kArKeep, &k.kArTop, &k.kArCarry1, &k.kArCarry2, &k.kArBase}) {
+        k.kArCarry1 = _mm256_set1_epi32(kArCarry1), k.kArBase = _mm256_set1_epi32(kArBase);
+        for (__m256i* v : {&k.kArHigh, &k.kArKeep, &k.kArTop, &k.kArCarry1, &k.kArBase}) {
             Pin(*v);
         }
     } else {
@@ -191,8 +190,8 @@ __attribute__((target("avx2"))) std::size_t EncodeAvx2(const u8* data, std::size
     std::size_t i = 0;
     if (len >= 28) {
         const Lanes32 k = MakeLanes32(true);
-        __m256i spread = _mm256_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1,
-                                          0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
+        __m256i spread = _mm256_setr_epi8(0, 1, 2, 1, 3, 4, 5, 4, 6, 7, 8, 7, 9, 10, 11, 10,
+                                          0, 1, 2, 1, 3, 4, 5, 4, 6, 7, 8, 7, 9, 10, 11, 10);
         __m256i mask = _mm256_set1_epi8(static_cast<char>(kWireMask));
         Pin(spread);
         Pin(mask);
@@ -403,7 +402,8 @@ void AppendEncodedWire(const u8* data, std::size_t len, std::string& out)
     // the word that ends with them (a group done twice comes out the same).
     auto armourWord = [](std::uint64_t v) {   // the groups are in the low six bytes
         v ^= 0x5E5E5E5E5E5E5E5Eull;
-        return ArmourLanes((v & 0xFFFFFFull) | ((v << 8) & 0x00FFFFFF00000000ull));
+        const std::uint64_t lanes = (v & 0xFFFFFFull) | ((v << 8) & 0x00FFFFFF00000000ull);
+        return ArmourLanes(lanes | ((lanes & 0x0000FF000000FF00ull) << 16));
     };
     for (; i + 8 <= len; i += 6, p += 8) {
         const std::uint64_t r = armourWord(Load64(data + i));
