@@ -21,24 +21,23 @@ constexpr bool kSeeThrough = false;
 // is 800 x 600, the hint tiles 36 x 20, the dead-monster icons 48 x 48; window backgrounds hold
 // the controls their windows place on them (the main-city window's production table reaches
 // x 478 and its lowest buttons y 404, the hall of heroes' icons y 410, a plain building window's
-// upgrade button y 112; the buy-resource window's rightmost button x 412). The pictures
-// the game data names (data/help/aerie.xml) are sized from what it places on them: a building's
-// level digits sit at its LvlTextX, LvlTextY near the picture's bottom centre, a building window
-// draws its icon at (23, 42) above the upgrade button at (23, 88), the game window the guardian
-// beast's icon button at (-2, 542). While the mouse is on a building the game draws the frame
-// after its picture, which the sample data's runs of frames share with the next picture. The
-// sample data's warehouse and exchange windows name frames 30 and 31, which the toolkit's split
-// window and message box use: those answer with the toolkit's sizes.
+// upgrade button y 112; the level-up window's rightmost button x 412). The pictures the game data
+// names (data/help/aerie.xml) are sized from what it places on them: a building's level digits
+// sit at its LvlTextX, LvlTextY near the picture's bottom centre, a building window draws its icon
+// at (23, 42) above the upgrade button at (23, 88), a technology item its picture at (5, 8) of its
+// 270 x 81 box, the game window the guardian beast's icon button at (-2, 542). While the mouse is
+// on a building the game draws the frame after its picture: each looks picture of the game data
+// is followed by its hover frame, of the same size.
 constexpr Entry kCatalogue[] = {
     // Set 93: window backgrounds, bars, digits, game pictures.
     {93, 1, 1, {800, 600}, "game window frame and resource bar", kSeeThrough},
-    {93, 16, 16, {440, 360}, "buy-resource window background", kOpaque},
+    {93, 16, 16, {440, 360}, "level-up window background", kOpaque},
     {93, 30, 30, {240, 120}, "split window background", kOpaque},
     {93, 31, 31, {340, 150}, "message box background", kOpaque},
-    {93, 20, 20, {500, 420}, "main-city window background", kOpaque},
-    {93, 33, 33, {500, 420}, "hall-of-heroes window background", kOpaque},
-    {93, 21, 32, {500, 220}, "building window background", kOpaque},
-    {93, 40, 53, {64, 44}, "building icon", kSeeThrough},
+    {93, 36, 36, {500, 420}, "main-city window background", kOpaque},
+    {93, 37, 37, {500, 420}, "hall-of-heroes window background", kOpaque},
+    {93, 38, 49, {500, 220}, "building window background", kOpaque},
+    {93, 50, 63, {64, 44}, "building icon", kSeeThrough},
     {93, 100, 100, {18, 18}, "scroll thumb", kSeeThrough},
     {93, 103, 103, {10, 6}, "vertical track cap", kSeeThrough},
     {93, 104, 104, {10, 100}, "vertical track", kSeeThrough},
@@ -52,24 +51,26 @@ constexpr Entry kCatalogue[] = {
     {93, 137, 149, {9, 12}, "digit", kSeeThrough},
     {93, 160, 168, {36, 20}, "hint tile", kOpaque},
     {93, 169, 170, {16, 12}, "hint pointer", kSeeThrough},
-    {93, 300, 302, {120, 130}, "castle", kSeeThrough},
-    {93, 303, 305, {90, 100}, "pasture", kSeeThrough},
-    {93, 306, 308, {96, 100}, "lumber mill", kSeeThrough},
-    {93, 309, 311, {92, 96}, "quarry", kSeeThrough},
-    {93, 312, 314, {88, 96}, "metal mine", kSeeThrough},
-    {93, 315, 316, {100, 100}, "monster den or training ground", kSeeThrough},
-    {93, 317, 319, {112, 112}, "research institute", kSeeThrough},
-    {93, 320, 320, {96, 100}, "incubator house", kSeeThrough},
-    {93, 321, 322, {96, 100}, "granary", kSeeThrough},
-    {93, 323, 324, {96, 100}, "warehouse", kSeeThrough},
-    {93, 325, 325, {96, 90}, "exchange", kSeeThrough},
-    {93, 326, 326, {64, 130}, "watchtower", kSeeThrough},
-    {93, 327, 328, {100, 100}, "hall of heroes", kSeeThrough},
+    {93, 300, 305, {120, 130}, "castle", kSeeThrough},
+    {93, 306, 311, {90, 100}, "pasture", kSeeThrough},
+    {93, 312, 317, {92, 96}, "quarry", kSeeThrough},
+    {93, 318, 323, {96, 100}, "lumber mill", kSeeThrough},
+    {93, 324, 329, {88, 96}, "metal mine", kSeeThrough},
+    {93, 330, 331, {96, 100}, "garden lab", kSeeThrough},
+    {93, 332, 333, {96, 100}, "restaurant lab", kSeeThrough},
+    {93, 334, 339, {112, 112}, "castle institute", kSeeThrough},
+    {93, 340, 341, {96, 100}, "character lab", kSeeThrough},
+    {93, 342, 345, {96, 100}, "granary", kSeeThrough},
+    {93, 346, 349, {96, 100}, "warehouse", kSeeThrough},
+    {93, 350, 351, {100, 100}, "monster den", kSeeThrough},
+    {93, 352, 353, {100, 100}, "monster camp", kSeeThrough},
+    {93, 354, 355, {100, 100}, "hall of heroes", kSeeThrough},
     {93, 375, 375, {800, 600}, "city backdrop", kOpaque},
     {93, 376, 377, {100, 80}, "garden", kSeeThrough},
     {93, 378, 379, {100, 96}, "restaurant", kSeeThrough},
     {93, 396, 396, {160, 22}, "work-state header", kOpaque},
     {93, 397, 397, {160, 81}, "work-state row", kOpaque},
+    {93, 600, 611, {64, 64}, "technology picture", kSeeThrough},
     {93, 646, 646, {16, 16}, "upgrade marker", kSeeThrough},
     {93, 648, 648, {12, 12}, "paragraph mark", kSeeThrough},
     {93, 649, 649, {40, 40}, "unavailable overlay", kSeeThrough},

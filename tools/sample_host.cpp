@@ -170,7 +170,7 @@ int main(int argc, char** argv)
     std::printf("IsAerieOpen() = %s, draw calls while closed: %d\n", mgr.IsAerieOpen() ? "true" : "false",
                 host.m_nDrawCalls);
 
-    // The own city: the castle at level 3, the engineering group upgrading the first lumber mill,
+    // The own city: the castle at level 3, the engineering group upgrading the first quarry,
     // a guardian beast that may still breed twice today.
     const CityScript own{7, host.GetPlayerName(), {1500, 300, 120, 180, 60}, 3, 2,
                          {3, 2, 1, 2, 1, 1, 1, 1, 0, 1, 1, 1, 1, 2, 2, 1, 0, 1}, 3, 1, 1};
@@ -187,11 +187,11 @@ int main(int argc, char** argv)
     MoveMouse(mgr, kGameX + 479 + 18, kGameY + 557 + 18);
     host.Frames(2, render);
 
-    // The first lumber mill (building 3) stands at (560, 110) in the game window.
-    const int millX = kGameX + 560 + 48;
-    const int millY = kGameY + 110 + 50;
-    Step("the mouse rests on the first lumber mill: its tooltip");
-    MoveMouse(mgr, millX, millY);
+    // The first quarry (building 3) stands at (15, 285) in the game window, below the work panel.
+    const int quarryX = kGameX + 15 + 46;
+    const int quarryY = kGameY + 285 + 48;
+    Step("the mouse rests on the first quarry: its tooltip");
+    MoveMouse(mgr, quarryX, quarryY);
     host.Frames(2, render);
     host.SavePicture("building-tooltip");
 
@@ -207,22 +207,22 @@ int main(int argc, char** argv)
     };
     auto closeWindow = [&](const WindowPlace& wnd) { Click(mgr, wnd.x + wnd.w - 35 + 10, wnd.y + 4 + 10); };
 
-    Step("a click on the lumber mill opens its building window; the mouse moves on to its upgrade button");
-    const WindowPlace mill = centred(22);
-    Click(mgr, millX, millY);
+    Step("a click on the quarry opens its building window; the mouse moves on to its upgrade button");
+    const WindowPlace quarry = centred(39);
+    Click(mgr, quarryX, quarryY);
     host.Frame(render);
-    MoveMouse(mgr, mill.x + 23 + 10, mill.y + 88 + 10);
+    MoveMouse(mgr, quarry.x + 23 + 10, quarry.y + 88 + 10);
     host.Frames(2, render);
     host.SavePicture("building-window");
 
     Step("the building window's close button closes it");
-    closeWindow(mill);
+    closeWindow(quarry);
     host.Frames(2, render);
 
-    // The castle (building 0) stands at (330, 180).
+    // The castle (building 0) stands at (395, 215).
     Step("a click on the castle opens the main-city window: production table, buy and exchange buttons");
-    const WindowPlace castle = centred(20);
-    Click(mgr, kGameX + 330 + 60, kGameY + 180 + 65);
+    const WindowPlace castle = centred(36);
+    Click(mgr, kGameX + 395 + 60, kGameY + 215 + 65);
     host.Frame(render);
     MoveMouse(mgr, castle.x + 250, castle.y + 150);
     host.Frames(2, render);

@@ -82,16 +82,16 @@ TEST_F(AerieCity, BuildingShowsItsLooksLevelAndUpgradeMarkerAndItsTooltip)
     ASSERT_NE(Enter(Buildings(levels) + Item(11, WorkState(2, 1, 1, 600))), nullptr);
     Frame();
     DrawFrame();
-    // Building 1 at (80, 120); level 3 is looks stage 1: frame 304, digits at (40, 82).
+    // Building 1 at (180, 100); level 3 is looks stage 1: frame 308, digits at (40, 82).
     const std::vector<Drawn> drawn = DrawnCalls(m_Host, 'I');
     const auto has = [&drawn](const Drawn& d) { return std::find(drawn.begin(), drawn.end(), d) != drawn.end(); };
-    EXPECT_TRUE(has(Image(80, 120, 304)));
-    EXPECT_TRUE(has(Image(120, 202, 143)));
-    EXPECT_TRUE(has(Image(130, 200, 646)));   // upgrading: beside the digits
+    EXPECT_TRUE(has(Image(180, 100, 308)));
+    EXPECT_TRUE(has(Image(220, 182, 143)));
+    EXPECT_TRUE(has(Image(230, 180, 646)));   // upgrading: beside the digits
     // The tooltip.
     CAerieBuildingCtrl* b1 = Wnd()->m_pBuildings[1];
     b1->OnMouseEnter(5, 5, nullptr);
-    EXPECT_EQ(ToolTipLines(), (std::vector<std::string>{"牧场3级", "出产牧草", "升级中", "(点击进行操作)"}));
+    EXPECT_EQ(ToolTipLines(), (std::vector<std::string>{"牧场3级", "每小时出产牧草170", "升级中", "(点击进行操作)"}));
     // Level 10 and more: the marker one digit further right.
     const CXmlBuilding* cfg = CXmlAerieMgr::GetSingleton()->FindBuilding(1);
     int x9 = 0, y9 = 0, x10 = 0, y10 = 0;
@@ -102,7 +102,7 @@ TEST_F(AerieCity, BuildingShowsItsLooksLevelAndUpgradeMarkerAndItsTooltip)
     // Hovered: the next frame of the looks.
     CtrlMgr().SetHoverControl(b1);
     DrawFrame();
-    EXPECT_NE(m_Host.FindImage(305, 93), nullptr);
+    EXPECT_NE(m_Host.FindImage(309, 93), nullptr);
 }
 
 TEST_F(AerieCity, GuardianBeastIconSitsInTheCornerAndFollowsTheBeast)
