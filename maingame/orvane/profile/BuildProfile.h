@@ -209,3 +209,14 @@ inline constexpr int kRichTypeMarkImage = 648;
 // Whether a key the rich-text viewer has no use for (Ctrl+C without a selection included) counts
 // as handled.
 inline constexpr bool kRichViewerOtherKeyResult = false;
+
+// ---- Tooltip style and floating-tip lines ----
+// The colours that the tooltip's style reset gives (the box is drawn in the style's colours).
+inline constexpr ARGB kToolTipStyleFrameColour = kToolTipFrameColour;
+inline constexpr ARGB kToolTipStyleFillColour = kToolTipFillColour;
+// Floating tips: a tip equal to the last one queued is dropped (a notice given several times in a
+// row shows once). The text argument of a tip line is a font number: AddText and AppendLine write
+// font 1; a stream line may ask for font 2, any other value reads as font 1.
+inline constexpr bool kAutoTipDropsRepeat = true;
+inline constexpr u16 kAutoTipLineFont = 1;
+inline constexpr u16 kAutoTipLineFontLarge = 2;

@@ -123,3 +123,15 @@ inline constexpr int kMsgBoxTextX = 32;
 inline constexpr int kMsgBoxTextY = 40;
 inline constexpr int kMsgBoxTextWidth = 260;
 inline constexpr int kMsgBoxGuideStep = 0;              // no tutorial driver in this build
+
+// ---- Tooltip style and floating-tip lines ----
+// The colours that the tooltip's style reset gives; they are only kept (the box is drawn in
+// kToolTipFrameColour and kToolTipFillColour).
+inline constexpr ARGB kToolTipStyleFrameColour = 0x8CF09F3F;
+inline constexpr ARGB kToolTipStyleFillColour = 0x80150800;
+// Floating tips: every tip is queued, a repeated one too. The text argument of a tip line is a
+// pixel size: AddText and AppendLine without a size write 12; a stream line may ask for 16, any
+// other value reads as 12.
+inline constexpr bool kAutoTipDropsRepeat = false;
+inline constexpr u16 kAutoTipLineFont = kTextSizeDefault;
+inline constexpr u16 kAutoTipLineFontLarge = kTextSizeLarge;

@@ -43,3 +43,7 @@ inline constexpr u32 kButtonCaptionHoverColour = 0xFF00FF00;
 inline constexpr u16 kCheckBaseFrame = 40, kCheckLargeFrame = 50;
 inline constexpr int kCheckSize = 12, kCheckLargeWidth = 26, kCheckLargeHeight = 20, kCheckInitialSize = 16;
 inline constexpr int kCheckCaptionX = 18, kCheckCaptionY = 1;
+
+inline constexpr ARGB kToolTipStyleFrameColour = 0x8CF09F3F, kToolTipStyleFillColour = 0x80150800;
+inline constexpr bool kAutoTipDropsRepeat = false;
+inline constexpr u16 kAutoTipLineFont = 1, kAutoTipLineFontLarge = 2;
