@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Builds the Orvane shared library and the sample programs, then runs them: the sample host
-# (the library through its exports, as a game loads it) and the toolkit demo (a queued message
-# box answered through simulated clicks, text typed and pasted into an edit field, a row picked
-# from a drop-down list). They run from tools/, so the library's data path
-# "../data/help/..." finds this repository's data/. Both print the requests sent and an account of
-# each frame's draw calls, and write PNG pictures of chosen frames into build/release/sample-frames
-# (or the folder given as --pictures DIR).
+# (the library through its exports, as a game loads it, playing a game session against a
+# scripted server) and the toolkit demo (a queued message box answered through simulated clicks,
+# text typed and pasted into an edit field, a row picked from a drop-down list). They run from
+# tools/, so the library's data path "../data/help/..." finds this repository's data/. Both print
+# the requests sent and an account of each frame's draw calls, and write PNG pictures of chosen
+# frames into build/release/sample-frames (or the folder given as --pictures DIR).
 set -euo pipefail
 # A picture folder given relative to where the script was called from.
 args=()

@@ -1,6 +1,7 @@
 #include "engine/LoginText.h"
 
 #include <cstring>
+#include <iterator>
 
 #include "engine/Net.h"
 #include "engine/WriteLog.h"
@@ -79,11 +80,13 @@ bool ParseLoginText(const std::string& text)
         {&info.strEnterGuidName, "orv strEnterGuidName error\n"},
         {&info.strSelfDisName, "orv strSelfDisName error\n"},
     };
-    // The ninth line is read also when no callback is held.
-    const bool ninth = info.m_pfnHostProc == nullptr || IsVerifyWanted();
-    const std::size_t count = ninth ? 9 : 8;
     std::size_t pos = 0;
-    for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t i = 0; i < std::size(lines); ++i) {
+        // The host is asked about the ninth line once the eight are read; without a callback it
+        // is read.
+        if (i == 8 && info.m_pfnHostProc != nullptr && !IsVerifyWanted()) {
+            break;
+        }
         // A line read fails only when no character is left.
         if (pos >= text.size()) {
             WriteLog("%s", lines[i].failure);

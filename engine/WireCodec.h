@@ -48,8 +48,18 @@ public:
     void Reset();
 
 private:
+    // Hands on the packet of one frame's complete text (dropped with a debug line when short).
+    void EndFrame(const char* text, std::size_t len, void (*sink)(void* ctx, const char* data, int len), void* ctx);
+    // Hands on the first packetLen bytes of the packet buffer (dropped when shorter than a header).
+    void HandOn(std::size_t packetLen, void (*sink)(void* ctx, const char* data, int len), void* ctx);
+    // The packet buffer with room for len bytes.
+    char* PacketRoom(std::size_t len);
+    // Finds the end of the text run starting at data[start] and decodes its leading whole blocks
+    // into the packet buffer on the way (their character count goes to decoded).
+    std::size_t DecodeAhead(const u8* data, std::size_t start, std::size_t len, std::size_t& decoded);
+
     std::string m_strText;     // armoured characters of the frame under way
-    std::string m_strPacket;   // the packet buffer, reused
+    std::string m_strPacket;   // the packet buffer: keeps the largest packet's size, a packet fills its front
     bool m_bSkipNext = false;  // the byte after '#' (the sequence character) has not come yet
     bool m_bOverlong = false;  // the frame under way passed kMaxFrameText: dropped until it ends
 };

@@ -217,19 +217,22 @@ void Canvas::Pie(int cx, int cy, int radius, float angle, u32 argb)
     }
 }
 
-void Canvas::Paint(const DrawOp& op)
+void Canvas::Paint(const DrawOp& op, const LabelSpot* spot)
 {
     switch (op.m_kind) {
     case DrawKind::Image:
     case DrawKind::ScaledImage: {
         const u32 outline = WithTintAlpha(kImageOutline, op.m_colour);
-        FillBox(op.m_box, WithTintAlpha(kImageFill, op.m_colour));
+        FillBox(op.m_box, WithTintAlpha(op.m_bOpaque ? kOpaqueImageFill : kImageFill, op.m_colour));
         OutlineBox(op.m_box, outline);
         const std::string label = ImageLabel(op);
-        const int scale = LabelScaleFor(op.m_box, label);
-        if (scale > 0) {
-            Label(static_cast<long long>(op.m_box.x) + kLabelMargin, static_cast<long long>(op.m_box.y) + kLabelMargin,
-                  label, outline, scale);
+        LabelSpot topLeft{static_cast<long long>(op.m_box.x) + kLabelMargin,
+                          static_cast<long long>(op.m_box.y) + kLabelMargin, LabelScaleFor(op.m_box, label)};
+        if (spot == nullptr) {
+            spot = &topLeft;
+        }
+        if (spot->scale > 0) {
+            Label(spot->x, spot->y, label, outline, spot->scale);
         }
         break;
     }
@@ -249,6 +252,44 @@ void Canvas::Paint(const DrawOp& op)
     }
 }
 
+bool PlaceLabel(const std::vector<DrawOp>& ops, std::size_t i, LabelSpot* spot)
+{
+    if (i >= ops.size() || (ops[i].m_kind != DrawKind::Image && ops[i].m_kind != DrawKind::ScaledImage)) {
+        return false;
+    }
+    const Box& box = ops[i].m_box;
+    const std::string label = ImageLabel(ops[i]);
+    const int scale = LabelScaleFor(box, label);
+    if (scale == 0) {
+        return false;
+    }
+    const long long w = LabelWidth(label, scale);
+    const long long h = static_cast<long long>(kLabelDots) * scale;
+    const long long left = static_cast<long long>(box.x) + kLabelMargin;
+    const long long top = static_cast<long long>(box.y) + kLabelMargin;
+    const long long right = static_cast<long long>(box.x) + box.w - kLabelMargin - w;
+    const long long bottom = static_cast<long long>(box.y) + box.h - kLabelMargin - h;
+    const long long corners[4][2] = {{left, top}, {left, bottom}, {right, top}, {right, bottom}};
+    for (const auto& corner : corners) {
+        const long long x0 = corner[0];
+        const long long y0 = corner[1];
+        bool covered = false;
+        for (std::size_t j = i + 1; j < ops.size() && !covered; ++j) {
+            if (ops[j].m_kind == DrawKind::Sector) {
+                continue;
+            }
+            const Box& b = ops[j].m_box;
+            covered = b.w > 0 && b.h > 0 && x0 < static_cast<long long>(b.x) + b.w && b.x < x0 + w &&
+                      y0 < static_cast<long long>(b.y) + b.h && b.y < y0 + h;
+        }
+        if (!covered) {
+            *spot = {x0, y0, scale};
+            return true;
+        }
+    }
+    return false;
+}
+
 bool Canvas::WritePng(const std::string& path) const
 {
     if (m_nWidth == 0 || m_nHeight == 0) {
@@ -260,8 +301,12 @@ bool Canvas::WritePng(const std::string& path) const
 Canvas PaintFrame(const std::vector<DrawOp>& ops, int w, int h)
 {
     Canvas canvas(w, h, kPictureBackground);
-    for (const DrawOp& op : ops) {
-        canvas.Paint(op);
+    for (std::size_t i = 0; i < ops.size(); ++i) {
+        LabelSpot spot;
+        if (!PlaceLabel(ops, i, &spot)) {
+            spot.scale = 0;   // no label
+        }
+        canvas.Paint(ops[i], &spot);
     }
     return canvas;
 }

@@ -1,9 +1,9 @@
 // A picture of one frame as the library drew it through the host callback: the frame's draw calls
 // are recorded, then painted on a canvas the size of the host's screen and written as PNG. The
 // host has no images nor fonts here, so an image is an outlined box of its size labelled
-// "set/frame", a text a box of its measured width and line height in its colour; rectangle
-// frames, fills and pies are drawn in their colours. Every colour is ARGB, blended over what is
-// already there by its alpha.
+// "set/frame" (filled solid when it is a background), a text a box of its measured width and
+// line height in its colour; rectangle frames, fills and pies are drawn in their colours. Every
+// colour is ARGB, blended over what is already there by its alpha.
 #pragma once
 
 #include <string>
@@ -32,6 +32,7 @@ struct DrawOp {
     u32 m_colour = 0;
     int m_nSet = 0;          // images
     int m_nFrame = 0;
+    bool m_bOpaque = false;  // images: a background that hides what lies beneath it
     float m_fScaleX = 1.0f;  // scaled images
     float m_fScaleY = 1.0f;
     float m_fAngle = 0.0f;   // pies: radians, clockwise from twelve o'clock
@@ -61,6 +62,17 @@ inline constexpr int kLabelDots = 5;
 // does not fit at all (the box is drawn without label).
 int LabelScaleFor(const Box& box, std::string_view text);
 
+// Where the label of image call i of a frame goes: the first corner of its box (top-left,
+// bottom-left, top-right, bottom-right, a 2-pixel margin inside) where no later call of the frame
+// (image, text, fill or rectangle) covers any of the label, so that the label stays readable.
+// False when the label does not fit in the box or every corner is covered.
+struct LabelSpot {
+    long long x = 0;
+    long long y = 0;
+    int scale = 0;
+};
+bool PlaceLabel(const std::vector<DrawOp>& ops, std::size_t i, LabelSpot* spot);
+
 class Canvas {
 public:
     Canvas(int w, int h, u32 background);
@@ -75,7 +87,8 @@ public:
     void OutlineBox(const Box& box, u32 argb);       // one pixel inside the box's edge
     void Label(long long x, long long y, std::string_view text, u32 argb, int scale);
     void Pie(int cx, int cy, int radius, float angle, u32 argb);
-    void Paint(const DrawOp& op);
+    // Paints one call; an image's label at spot, or at its box's top-left corner without one.
+    void Paint(const DrawOp& op, const LabelSpot* spot = nullptr);
 
     // Writes the canvas as an RGB PNG; false when the file cannot be written.
     bool WritePng(const std::string& path) const;
@@ -89,14 +102,16 @@ private:
 };
 
 // The colours of image boxes: a light outline and label, and a faint fill so that overlapping
-// images show which lies on top. Both take the alpha of the image's tint colour into account.
+// images show which lies on top; an opaque image (a background) is filled solid. All take the
+// alpha of the image's tint colour into account.
 inline constexpr u32 kImageOutline = 0xFF6FB7E0;
 inline constexpr u32 kImageFill = 0x30304860;
+inline constexpr u32 kOpaqueImageFill = 0xFF232C38;
 // Texts: the box filled with the text's colour at this alpha, outlined in the text's colour.
 inline constexpr u32 kTextFillAlpha = 0x50;
 inline constexpr u32 kPictureBackground = 0x181818;
 
-// Paints the draw calls in order on a canvas of w x h.
+// Paints the draw calls in order on a canvas of w x h, each image's label where PlaceLabel puts it.
 Canvas PaintFrame(const std::vector<DrawOp>& ops, int w, int h);
 
 }  // namespace orv::sample

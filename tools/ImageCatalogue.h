@@ -16,6 +16,10 @@ inline constexpr ImageSize kUnknownImageSize{32, 32};
 // pictures; 92 buttons). Sizes are plausible, not the game's own: each entry says what it is.
 ImageSize CatalogueImageSize(int set, int frame);
 
+// Whether the image is a background that hides what lies beneath it (window backgrounds, panels,
+// hint tiles); false for an image of no catalogue entry.
+bool CatalogueImageOpaque(int set, int frame);
+
 // What the image is ("game window background", ...), or "" for an image of no catalogue entry.
 const char* CatalogueImageName(int set, int frame);
 

@@ -1,5 +1,6 @@
 #include "tools/PrintingHost.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -15,6 +16,8 @@ namespace {
 
 constexpr int kHeaderSize = 12;
 constexpr u32 kNoTint = 0xFFFFFFFF;
+// Frames whose differing middles would need a larger table are taken as changed throughout.
+constexpr std::size_t kMaxCompareCells = 4u << 20;
 
 unsigned Le16(const unsigned char* p)
 {
@@ -64,6 +67,54 @@ std::string DescribeDrawOp(const DrawOp& op)
     return "?";
 }
 
+std::vector<CallChange> CompareCalls(const std::vector<DrawOp>& before, const std::vector<DrawOp>& now)
+{
+    // The calls both begin and end with are shared; between them a table of the longest common
+    // run: common[i][j] for before[head + i..] and now[head + j..].
+    std::size_t head = 0;
+    while (head < before.size() && head < now.size() && before[head] == now[head]) {
+        ++head;
+    }
+    std::size_t tail = 0;
+    while (tail < before.size() - head && tail < now.size() - head &&
+           before[before.size() - 1 - tail] == now[now.size() - 1 - tail]) {
+        ++tail;
+    }
+    const std::size_t n = before.size() - head - tail;
+    const std::size_t m = now.size() - head - tail;
+    std::vector<CallChange> changes;
+    if (n * m > kMaxCompareCells) {   // too large to compare: all of it changed
+        for (std::size_t i = 0; i < n; ++i) {
+            changes.push_back({false, head + i});
+        }
+        for (std::size_t j = 0; j < m; ++j) {
+            changes.push_back({true, head + j});
+        }
+        return changes;
+    }
+    std::vector<std::size_t> common((n + 1) * (m + 1), 0);
+    auto at = [&](std::size_t i, std::size_t j) -> std::size_t& { return common[i * (m + 1) + j]; };
+    for (std::size_t i = n; i-- > 0;) {
+        for (std::size_t j = m; j-- > 0;) {
+            at(i, j) = before[head + i] == now[head + j] ? at(i + 1, j + 1) + 1 : std::max(at(i + 1, j), at(i, j + 1));
+        }
+    }
+    // Walk it: where the calls differ, the lost ones first, then the gained ones.
+    std::size_t i = 0;
+    std::size_t j = 0;
+    while (i < n || j < m) {
+        if (i < n && j < m && before[head + i] == now[head + j]) {
+            ++i;
+            ++j;
+        } else if (j == m || (i < n && at(i + 1, j) >= at(i, j + 1))) {
+            changes.push_back({false, head + i++});
+        } else {
+            changes.push_back({true, head + j++});
+        }
+    }
+    return changes;
+}
+
 PrintingHost::PrintingHost(int screenWidth, int screenHeight)
     : m_nScreenWidth(screenWidth), m_nScreenHeight(screenHeight)
 {
@@ -87,8 +138,8 @@ void PrintingHost::EndFrame()
 }
 
 // The account: every call of a frame that has no frame before it or shares less than half of its
-// calls with it; otherwise the calls it lost (-) and gained (+) in between the calls both frames
-// begin and end with.
+// calls with it; otherwise the calls it lost (-) and gained (+), each where it stands among the
+// calls both frames share (the longest run of calls common to both, in order).
 void PrintingHost::PrintAccount(const char* what)
 {
     const std::vector<DrawOp>& now = m_vOps;
@@ -116,26 +167,18 @@ void PrintingHost::PrintAccount(const char* what)
         std::printf("[frame %d] draws nothing\n", m_nFrame);
         return;
     }
-    std::size_t head = 0;
-    while (head < now.size() && head < before.size() && now[head] == before[head]) {
-        ++head;
-    }
-    std::size_t tail = 0;
-    while (tail < now.size() - head && tail < before.size() - head &&
-           now[now.size() - 1 - tail] == before[before.size() - 1 - tail]) {
-        ++tail;
-    }
-    if (m_nLastFrame < 0 || before.empty() || 2 * (head + tail) < now.size()) {
+    const std::vector<CallChange> changes = m_nLastFrame < 0 ? std::vector<CallChange>() : CompareCalls(before, now);
+    const std::size_t gained = static_cast<std::size_t>(
+        std::count_if(changes.begin(), changes.end(), [](const CallChange& c) { return c.m_bGained; }));
+    if (m_nLastFrame < 0 || before.empty() || 2 * (now.size() - gained) < now.size()) {
         std::printf("[frame %d] %zu draw calls:\n", m_nFrame, now.size());
         PrintCalls(now);
         return;
     }
     std::printf("[frame %d] %zu draw calls, as frame %d but for:\n", m_nFrame, now.size(), m_nLastFrame);
-    for (std::size_t i = head; i < before.size() - tail; ++i) {
-        std::printf("  - %s\n", DescribeDrawOp(before[i]).c_str());
-    }
-    for (std::size_t i = head; i < now.size() - tail; ++i) {
-        std::printf("  + %s\n", DescribeDrawOp(now[i]).c_str());
+    for (const CallChange& c : changes) {
+        std::printf("  %c %s\n", c.m_bGained ? '+' : '-',
+                    DescribeDrawOp(c.m_bGained ? now[c.m_nIndex] : before[c.m_nIndex]).c_str());
     }
 }
 
@@ -215,6 +258,7 @@ void PrintingHost::DrawImage(int x, int y, int frame, int set, u32 colour, int, 
     DrawOp& op = Record(DrawKind::Image, {x, y, size.w, size.h}, colour);
     op.m_nSet = set;
     op.m_nFrame = frame;
+    op.m_bOpaque = CatalogueImageOpaque(set, frame);
 }
 
 void PrintingHost::DrawImageScaled(int x, int y, int frame, int set, float sx, float sy, u32 colour, int, int)
@@ -223,6 +267,7 @@ void PrintingHost::DrawImageScaled(int x, int y, int frame, int set, float sx, f
     DrawOp& op = Record(DrawKind::ScaledImage, ScaledImageBox(x, y, size.w, size.h, sx, sy), colour);
     op.m_nSet = set;
     op.m_nFrame = frame;
+    op.m_bOpaque = CatalogueImageOpaque(set, frame);
     op.m_fScaleX = sx;
     op.m_fScaleY = sy;
 }

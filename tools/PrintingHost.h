@@ -1,9 +1,9 @@
 // The printing host shared by the sample programs: an IORVCallBack that prints what the library
 // asks of the host. Requests are printed as they are sent (hex, then the decoded header and
 // body); draw calls are recorded per frame and printed as an account when the frame ends (every
-// call of a first frame, then only what changed from the frame before); texts are printed in
-// UTF-8 (GbkToUtf8). Image sizes come from the image catalogue, text widths from the framework's
-// width rule. The picture of the last frame can be written as PNG (FramePicture.h).
+// call of a first frame, then only the calls lost and gained from the frame before); texts are
+// printed in UTF-8 (GbkToUtf8). Image sizes come from the image catalogue, text widths from the
+// framework's width rule. The picture of the last frame can be written as PNG (FramePicture.h).
 //
 //     PrintingHost host;
 //     host.Frame([&] { mgr.Render(); });      // one frame, then its account
@@ -106,6 +106,17 @@ private:
     std::vector<DrawOp> m_vLastOps;    // the last ended frame
     int m_nLastFrame = -1;             // its number; -1 before the first
 };
+
+// A call one frame lost (from the frame before) or gained, by its index in its own frame.
+struct CallChange {
+    bool m_bGained = false;
+    std::size_t m_nIndex = 0;
+    bool operator==(const CallChange&) const = default;
+};
+// What changed from before to now: the calls of each that are not among the longest run of calls
+// common to both (in order), in the order they stand, a lost call before a gained one where both
+// stand between the same shared calls.
+std::vector<CallChange> CompareCalls(const std::vector<DrawOp>& before, const std::vector<DrawOp>& now);
 
 // One readable line for a draw call: what, where, how large, in which colour; texts in UTF-8.
 std::string DescribeDrawOp(const DrawOp& op);

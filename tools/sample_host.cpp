@@ -1,21 +1,28 @@
 // A small host game: loads the Orvane shared library through its exports only, hands over a
-// callback that prints what the library asks of the host, and drives a few frames of input.
-// It shows the library's life before the game opens: nothing happens before the callback is
-// handed over; the callback creates the 800 x 600 main window, centred on the host's screen (the
-// library asks the host for its screen size); while the game is closed every frame draws nothing
-// and every window message is left to the host (WndProc returns false).
-// Then it plays the start of a game session as a game server would answer it: OpenAerie sends the
-// enter request for the own city; a compressed reply 0 (the full city data, deflated with zlib)
-// enters the city: the game window opens (a stand-in until the real game windows land) and
-// receives the topics 3, 29 and 5 in that order, which it draws as a line of text.
-// The printing host prints each request and an account of each frame, and the picture of the
-// entered city's frame is written (build/release/sample-frames, or --pictures DIR).
+// callback that prints what the library asks of the host, and plays a game session against a
+// scripted game server.
+// First the library's life before the game opens: nothing happens before the callback is handed
+// over; the callback creates the 800 x 600 main window, centred on the host's screen (the library
+// asks the host for its screen size); while the game is closed every frame draws nothing and
+// every window message is left to the host (WndProc returns false).
+// Then the session: OpenAerie sends the enter request for the own city; the server answers with
+// the compressed city data (reply 0) and the game window opens on the own city. The mouse rests
+// on the info button (the row of its sub-operations shows), then on a building (its tooltip
+// shows), clicks it (its building window opens) and closes that window again; a click on the
+// castle opens the main-city window with its production table. The game is closed and opened on
+// another player's city, as a host opens it from a player it shows; the server answers with that
+// city, whose back button sends the visit request for the own city, and the own city is shown
+// again. Closing the game sends the leave request (sub 6).
+// The printing host prints each request and an account of each frame (what changed from the frame
+// before), and pictures of the own city, the tooltip, the building windows and the visited city
+// are written (build/release/sample-frames, or --pictures DIR).
 #include <zlib.h>
 
 #include <cstdio>
 #include <string>
 
 #include "maingame/orvane/ORVMgr.h"
+#include "tools/ImageCatalogue.h"
 #include "tools/PrintingHost.h"
 #include "tools/SampleInput.h"
 
@@ -24,6 +31,10 @@ using orv::sample::MoveMouse;
 using orv::sample::PrintingHost;
 
 namespace {
+
+// Where the main window puts the 800 x 600 game window on the host's 1024 x 768 screen.
+constexpr int kGameX = 112;
+constexpr int kGameY = 84;
 
 std::string LE16(unsigned v)
 {
@@ -41,19 +52,86 @@ std::string Item(unsigned kind, const std::string& value)
     return LE16(kind) + LE16(static_cast<unsigned>(value.size())) + value;
 }
 
-// Reply 0 for a city (the own city: owner id 7 and the player's name): the entered notice naming
-// its owner, the owner record (1,500 coins, 300 grass) and the castle at level 2, deflated behind
-// the 12-byte header.
-std::string CityReply(u32 ownerId, const std::string& ownerName)
+// What the scripted server knows of a city.
+struct CityScript {
+    u32 m_nOwnerId = 0;
+    std::string m_strOwner;               // GBK
+    unsigned m_aResources[5] = {};        // coins, grass, stone, wood, metal
+    unsigned m_nGarden = 0;               // garden and restaurant levels
+    unsigned m_nRestaurant = 0;
+    unsigned m_aLevels[18] = {};          // building levels by id
+    int m_nUpgrading = -1;                // the building the engineering group upgrades, -1 none
+    unsigned m_nBeastType = 0;            // 0: no guardian beast
+    unsigned m_nBreedingsToday = 0;
+};
+
+// The owner record: resources, monster count, garden and restaurant levels, production
+// multiplier 1.0; 67 bytes.
+std::string OwnerRecord(const CityScript& city, unsigned monsters)
 {
-    const std::string items = Item(0, ownerName) + Item(1, LE32(1500) + LE32(300) + std::string(59, '\0')) +
-                              Item(2, LE16(0) + LE16(2));
+    std::string r;
+    for (unsigned amount : city.m_aResources) {
+        r += LE32(amount);
+    }
+    r += LE32(0) + LE32(0) + LE32(monsters) + LE32(0) + LE32(city.m_nGarden) + LE32(city.m_nRestaurant);
+    r.resize(67, '\0');
+    r[60] = 10;   // award multiplier 1.0
+    r[61] = 10;   // production multiplier 1.0
+    return r;
+}
+
+// A monster entry: slot, monster id, count, production, engineering and fighting power of one.
+std::string Monster(unsigned slot, unsigned id, unsigned count, unsigned production, unsigned engineering,
+                    unsigned fighting)
+{
+    return LE16(slot) + LE16(id) + LE32(count) + LE16(production) + LE16(engineering) + LE16(fighting) + LE32(0);
+}
+
+// A group's work: group, state (0 producing, 1 building), target, seconds of the job, the
+// production figures; 27 bytes.
+std::string Work(unsigned group, unsigned state, unsigned target, unsigned seconds, unsigned perHour)
+{
+    std::string w = LE16(group) + LE16(state) + LE16(target) + LE32(seconds) + std::string(4, '\0') +
+                    LE32(perHour) + LE32(perHour != 0 ? 1 : 0);
+    w.resize(27, '\0');
+    return w;
+}
+
+// Reply 0 for a city: the entered notice naming its owner, the owner record, the 18 buildings,
+// a few monsters in the three working groups, what the groups do and the guardian beast, deflated
+// behind the 12-byte header whose first word is the owner's id.
+std::string CityReply(const CityScript& city)
+{
+    const std::string monsters[] = {Monster(0, 1, 4, 12, 3, 2), Monster(1, 2, 2, 8, 6, 3),
+                                    Monster(10, 2, 3, 2, 10, 4), Monster(20, 3, 2, 1, 2, 15)};
+    std::string items = Item(0, city.m_strOwner) + Item(1, OwnerRecord(city, 11));
+    for (unsigned id = 0; id < 18; ++id) {
+        items += Item(2, LE16(id) + LE16(city.m_aLevels[id]));
+    }
+    for (const std::string& m : monsters) {
+        items += Item(5, m);
+    }
+    items += Item(11, Work(0, 0, 0, 0, 120));
+    if (city.m_nUpgrading >= 0) {
+        items += Item(11, Work(1, 1, static_cast<unsigned>(city.m_nUpgrading), 1800, 0));
+    }
+    items += Item(11, Work(2, 0, 0, 0, 40));
+    if (city.m_nBeastType != 0) {
+        std::string beast = LE16(city.m_nBeastType) + LE16(0) + LE16(1) + LE16(0) + LE16(city.m_nBreedingsToday);
+        beast.resize(11, '\0');
+        items += Item(6, beast);
+    }
     uLongf size = compressBound(static_cast<uLong>(items.size()));
     std::string body(size, '\0');
     compress2(reinterpret_cast<Bytef*>(body.data()), &size, reinterpret_cast<const Bytef*>(items.data()),
               static_cast<uLong>(items.size()), Z_BEST_COMPRESSION);
     body.resize(size);
-    return LE32(ownerId) + LE16(0x367) + LE16(0) + LE16(0) + LE16(0) + body;
+    return LE32(city.m_nOwnerId) + LE16(0x367) + LE16(0) + LE16(0) + LE16(0) + body;
+}
+
+void Step(const char* what)
+{
+    std::printf("\n-- %s\n", what);
 }
 
 }  // namespace
@@ -65,6 +143,11 @@ int main(int argc, char** argv)
     host.m_strPictureDir = orv::sample::PictureDirFromArgs(argc, argv);
     CORVMgr& mgr = CORVMgr::GetSingleton();
     auto render = [&] { mgr.Render(); };
+    // The server's replies go to the library as the host receives them.
+    auto serverAnswers = [&](const char* what, const std::string& reply) {
+        std::printf("-- the server answers: compressed reply 0, %zu bytes (%s)\n", reply.size(), what);
+        mgr.Recv(reply.data(), static_cast<int>(reply.size()));
+    };
     std::printf("fnOrvane() = %d\n", fnOrvane());
 
     std::printf("-- before any callback\n");
@@ -74,12 +157,12 @@ int main(int argc, char** argv)
     std::printf("-- callback handed over, game closed\n");
     mgr.SetORVCallBack(&host);
     std::printf("main window created: the library asked the screen size %d times "
-                "(an 800 x 600 window centred on 1024 x 768 sits at (112, 84))\n",
-                host.m_nSizeQueries);
+                "(an 800 x 600 window centred on 1024 x 768 sits at (%d, %d))\n",
+                host.m_nSizeQueries, kGameX, kGameY);
     PrintingHost other;
     mgr.SetORVCallBack(&other);
     std::printf("a second callback is ignored: it was asked %d times\n", other.m_nSizeQueries);
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 2; ++i) {
         host.Frame(render);
         const bool used = Click(mgr, 400, 300);
         std::printf("[frame %d] click consumed: %s\n", host.m_nFrame, used ? "true" : "false");
@@ -87,18 +170,88 @@ int main(int argc, char** argv)
     std::printf("IsAerieOpen() = %s, draw calls while closed: %d\n", mgr.IsAerieOpen() ? "true" : "false",
                 host.m_nDrawCalls);
 
-    std::printf("-- OpenAerie: the enter request for the own city\n");
+    // The own city: the castle at level 3, the engineering group upgrading the first quarry,
+    // a guardian beast that may still breed twice today.
+    const CityScript own{7, host.GetPlayerName(), {1500, 300, 120, 180, 60}, 3, 2,
+                         {3, 2, 1, 2, 1, 1, 1, 1, 0, 1, 1, 1, 1, 2, 2, 1, 0, 1}, 3, 1, 1};
+
+    Step("OpenAerie: the enter request for the own city");
     mgr.OpenAerie(&host, host.GetPlayerName());
-    const std::string reply = CityReply(7, host.GetPlayerName());
-    std::printf("-- the server answers: compressed reply 0, %zu bytes (city data)\n", reply.size());
-    mgr.Recv(reply.data(), static_cast<int>(reply.size()));
+    serverAnswers("the own city", CityReply(own));
     std::printf("IsAerieOpen() = %s\n", mgr.IsAerieOpen() ? "true" : "false");
-    for (int i = 0; i < 2; ++i) {
-        host.Frame(render);
-    }
-    host.SavePicture("city-entered");
+    host.Frames(2, render);
+    host.SavePicture("own-city");
+
+    // The info button of the toolbar stands at (479, 557).
+    Step("the mouse rests on the toolbar's info button: the row of its sub-operations shows above it");
+    MoveMouse(mgr, kGameX + 479 + 18, kGameY + 557 + 18);
+    host.Frames(2, render);
+
+    // The first quarry (building 3) stands at (15, 285) in the game window, below the work panel.
+    const int quarryX = kGameX + 15 + 46;
+    const int quarryY = kGameY + 285 + 48;
+    Step("the mouse rests on the first quarry: its tooltip");
+    MoveMouse(mgr, quarryX, quarryY);
+    host.Frames(2, render);
+    host.SavePicture("building-tooltip");
+
+    // A building window opens centred in the game window, the size of its background (the
+    // building's WndTex); its upgrade button at (23, 88), its 20 x 20 close button 35 px left of
+    // its right edge and 4 px below its top.
+    struct WindowPlace {
+        int x, y, w;
+    };
+    auto centred = [](int backFrame) {
+        const orv::sample::ImageSize size = orv::sample::CatalogueImageSize(93, backFrame);
+        return WindowPlace{kGameX + (800 - size.w) / 2, kGameY + (600 - size.h) / 2, size.w};
+    };
+    auto closeWindow = [&](const WindowPlace& wnd) { Click(mgr, wnd.x + wnd.w - 35 + 10, wnd.y + 4 + 10); };
+
+    Step("a click on the quarry opens its building window; the mouse moves on to its upgrade button");
+    const WindowPlace quarry = centred(39);
+    Click(mgr, quarryX, quarryY);
+    host.Frame(render);
+    MoveMouse(mgr, quarry.x + 23 + 10, quarry.y + 88 + 10);
+    host.Frames(2, render);
+    host.SavePicture("building-window");
+
+    Step("the building window's close button closes it");
+    closeWindow(quarry);
+    host.Frames(2, render);
+
+    // The castle (building 0) stands at (395, 215).
+    Step("a click on the castle opens the main-city window: production table, buy and exchange buttons");
+    const WindowPlace castle = centred(36);
+    Click(mgr, kGameX + 395 + 60, kGameY + 215 + 65);
+    host.Frame(render);
+    MoveMouse(mgr, castle.x + 250, castle.y + 150);
+    host.Frames(2, render);
+    host.SavePicture("main-city-window");
+    closeWindow(castle);
+    host.Frames(2, render);
+
+    Step("the game closes, and the host opens it on another player's city");
+    mgr.CloseAerie();
+    std::printf("IsAerieOpen() = %s\n", mgr.IsAerieOpen() ? "true" : "false");
+    // Another player's city: all buildings higher, nothing upgrading, no guardian beast.
+    const CityScript visited{9, "青岚", {820, 450, 200, 90, 130}, 5, 4,
+                             {5, 3, 3, 2, 2, 2, 2, 1, 1, 2, 1, 3, 2, 3, 3, 2, 1, 2}};
+    mgr.OpenAerie(&host, visited.m_strOwner.c_str());
+    serverAnswers("the visited city", CityReply(visited));
+    host.Frames(2, render);
+    host.SavePicture("visited-city");
+
+    Step("the back button (in the settings button's place) asks for the own city");
+    Click(mgr, kGameX + 752 + 18, kGameY + 557 + 18);
+    host.Frame(render);
+    serverAnswers("the own city", CityReply(own));
+    host.Frames(2, render);
+
     // Before the library unloads (and before the callback object dies), close the game: at unload
     // the library no longer calls the host, so only this sends the leave request and tells the host.
+    Step("CloseAerie: the leave request");
     mgr.CloseAerie();
+    std::printf("IsAerieOpen() = %s\n", mgr.IsAerieOpen() ? "true" : "false");
+    host.Frame(render);
     return 0;
 }

@@ -218,10 +218,8 @@ bool CAerieBuildingInfoWnd::ProcessMessage(ORVMsg* msg)
         const bool building = msg->m_wParam == EVT_RESEND_BUILDING_UPGRADE;
         const u16 wantedKind = building ? 1 : 2;
         for (int g = 0; g < 3; ++g) {
-            u16 kind = 0;
-            u16 target = 0;
-            if (AerieView::GetGroupWork(g, &kind, &target) && kind == wantedKind && target == msg->m_lParam) {
-                AerieView::SendUpgrade(building ? 0x01 : 0x03, target, static_cast<u16>(g));
+            if (AerieView::GroupWorksOn(g, wantedKind, msg->m_lParam)) {
+                AerieView::SendUpgrade(building ? 0x01 : 0x03, static_cast<u16>(msg->m_lParam), static_cast<u16>(g));
             }
         }
     }

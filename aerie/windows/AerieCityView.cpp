@@ -41,9 +41,7 @@ bool GetBuildingLevel(u32 id, u16* level)
 bool IsBuildingUpgrading(u32 id)
 {
     for (int g = 0; g < 3; ++g) {
-        u16 kind = 0;
-        u16 target = 0;
-        if (GetGroupWork(g, &kind, &target) && kind == kWorkBuilding && target == id) {
+        if (GroupWorksOn(g, kWorkBuilding, id)) {
             return true;
         }
     }
@@ -193,9 +191,16 @@ bool GetGroupWork(int g, u16* kind, u16* target)
     return true;
 }
 
-void SendVisitCity(const char* ownerName)
+bool GroupWorksOn(int g, u16 kind, u32 target)
 {
-    CAerieRequest::GetSingleton().VisitCity(ownerName != nullptr ? ownerName : "");
+    u16 work = 0;
+    u16 on = 0;
+    return GetGroupWork(g, &work, &on) && work == kind && on == target;
+}
+
+void SendVisitCity(std::string_view ownerName)
+{
+    CAerieRequest::GetSingleton().VisitCity(std::string(ownerName));
 }
 
 void SendLeave()

@@ -3,6 +3,8 @@
 // while no city is shown.
 #pragma once
 
+#include <string_view>
+
 #include "framework/core/OrvTypes.h"
 
 class CXmlBuilding;
@@ -77,9 +79,11 @@ const CXmlMonster* FindShownMonsterBySlot(u16 slot);
 // Work of group g (0..2) of the shown city: 1 building upgrade, 2 science upgrade, else other;
 // target = the building or science id. False without such a group.
 bool GetGroupWork(int g, u16* kind, u16* target);
+// Whether group g (0..2) of the shown city does that work on that target.
+bool GroupWorksOn(int g, u16 kind, u32 target);
 
 // ---- Requests the game windows send ----
-void SendVisitCity(const char* ownerName);
+void SendVisitCity(std::string_view ownerName);
 // Leaves the game (sub 6).
 void SendLeave();
 // Repeats an upgrade request (sub 1 building, 3 science) for target by group.

@@ -20,9 +20,17 @@ constexpr int kColumns[5] = {38, 122, 216, 310, 404};
 // A text of the production table, centred on x, relative to ctrl.
 void TableText(const CORVControl* ctrl, int x, int y, const char* text, u32 colour)
 {
-    if (IORVCallBack* host = ORVCallBack()) {
-        host->DrawText(ctrl->m_nAbsX + x, ctrl->m_nAbsY + y, text, colour, 1, 0, 0, 1, 1, 0);
+    DrawTextRel(ctrl, x, y, text, colour, 1);
+}
+
+// The production multiplier shown after a figure: "×1.5" for the byte 15 (tenths); empty up to 10.
+const char* MultiplierSuffix(u8 tenths, char (&out)[kShortTextBound])
+{
+    out[0] = '\0';
+    if (tenths > 10) {
+        BoundedPrintf(out, sizeof(out), "×%.1f", tenths / 10.0);
     }
+    return out;
 }
 
 // The float's bits, for cache keys.
@@ -44,10 +52,8 @@ void CAerieProductInfoCtrl::OnDraw()
     }
     Table t;
     ComputeTable(&t);
-    char suffix[kShortTextBound] = "";
-    if (t.m_byMultiplier > 10) {
-        BoundedPrintf(suffix, sizeof(suffix), "×%.1f", t.m_byMultiplier / 10.0);
-    }
+    char suffix[kShortTextBound];
+    MultiplierSuffix(t.m_byMultiplier, suffix);
 
     // Lands with their research bonus.
     TableText(this, kColumns[0], 26, "资源地", kWhite);
@@ -136,10 +142,8 @@ void CAerieWorkInfoCtrl::DrawRow(int g)
     if (state == kStateProducing) {
         heading("生产中");
         const u8 mul = city.GetProductionMultiplier();
-        char m[kShortTextBound] = "";
-        if (mul > 10) {
-            BoundedPrintf(m, sizeof(m), "×%.1f", mul / 10.0);
-        }
+        char m[kShortTextBound];
+        MultiplierSuffix(mul, m);
         const bool counted = group.GetProductionCount() != 0;
         const u32 p = counted ? group.GetProductionPerHour() : 0;
         // Lines in the order grass, wood, stone, metal; bonus indices grass 0, stone 1, wood 2, metal 3.

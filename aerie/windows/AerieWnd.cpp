@@ -27,8 +27,8 @@ struct AerieWndRegistration {
 const AerieWndRegistration g_AerieWndRegistration;
 
 constexpr u16 kBackFrame = 1;
-constexpr u16 kBeastIconX = -2;
-constexpr u16 kBeastIconY = 542;
+constexpr int kBeastIconX = -2;
+constexpr int kBeastIconY = 542;
 constexpr int kBuildingW = 120;
 constexpr int kBuildingH = 130;
 constexpr u16 kMaxMonsterLevel = 4;
@@ -326,7 +326,7 @@ void CAerieWnd::OnClick(CORVControl* sender)
         }
     } else if (sender == m_pBackBtn) {
         if (host != nullptr) {
-            AerieView::SendVisitCity(host->GetPlayerName());
+            AerieView::SendVisitCity(GetOwnPlayerName());   // the host's text, read within its bound
         }
     } else if (sender == m_pInvasionBtn) {
         MissionWndTab() = 1;

@@ -3,4 +3,4 @@
 #include "framework/text/TextMetrics.h"
 
 constinit const TextMetrics::Rule TextMetrics::kBuild = {
-    kFont1ByteWidth, kFont2ByteWidth, kTextLineStepFont1, kTextLineStepOther, kTextSymbolPairPx, kTextWidePairPx};
+    &TextBytePx, kTextLineStepFont1, kTextLineStepOther, kTextSymbolPairPx, kTextWidePairPx};

@@ -127,7 +127,7 @@ CORVControl* CORVControlContainer::DispatchToChildren(ORVMsg* msg)
 bool CORVControlContainer::AddChild(CORVControl* child, bool atBack)
 {
     if (child == nullptr) {
-        return false;
+        return true;   // nothing to add
     }
     if (atBack) {
         m_lstChildren.push_back(child);

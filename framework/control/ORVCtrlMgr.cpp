@@ -96,6 +96,19 @@ bool CORVCtrlMgr::RouteMessage(ORVMsg* msg)
     if (msg == nullptr) {
         return false;
     }
+    // A handler that throws has not handled the message; the caller (the frame's queue, input,
+    // the game) goes on.
+    try {
+        return RouteByRules(*msg);
+    } catch (...) {
+        DebugLog("Error,exception while routing message 0x%X\n", msg->m_nId);
+        return false;
+    }
+}
+
+bool CORVCtrlMgr::RouteByRules(ORVMsg& message)
+{
+    ORVMsg* const msg = &message;
     const u32 id = msg->m_nId;
 
     // Left and right buttons (not the right double click) go only to the topmost modal control.
@@ -165,27 +178,27 @@ void CORVCtrlMgr::SetFocusControl(CORVControl* next)
     if (next == m_pFocus) {
         return;
     }
+    // A throwing handler leaves the focus as it was at that moment: a throwing OnSetFocus is a
+    // refusal, a throwing OnKillFocus keeps the old control.
     CORVControl* old = m_pFocus;
-    if (next == nullptr) {
-        if (old != nullptr) {
-            old->OnKillFocus(nullptr);
-        }
-        m_pFocus = nullptr;
-        return;
-    }
-    bool accepted = false;
     try {
-        accepted = next->OnSetFocus(old);
+        if (next == nullptr) {
+            if (old != nullptr) {
+                old->OnKillFocus(nullptr);
+            }
+            m_pFocus = nullptr;
+            return;
+        }
+        if (!next->OnSetFocus(old)) {
+            return;
+        }
+        if (old != nullptr) {
+            old->OnKillFocus(next);
+        }
+        m_pFocus = next;
     } catch (...) {
-        accepted = false;   // a throwing control refuses the focus
+        DebugLog("Error,exception while moving the focus\n");
     }
-    if (!accepted) {
-        return;
-    }
-    if (old != nullptr) {
-        old->OnKillFocus(next);
-    }
-    m_pFocus = next;
 }
 
 void CORVCtrlMgr::AddModal(CORVControl* ctrl)

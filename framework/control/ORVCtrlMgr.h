@@ -30,7 +30,8 @@ public:
     CORVCtrlMgr(const CORVCtrlMgr&) = delete;
     CORVCtrlMgr& operator=(const CORVCtrlMgr&) = delete;
 
-    // Delivers one framework message now; true when a control handled it.
+    // Delivers one framework message now; true when a control handled it, false when none did or
+    // a handler threw.
     bool RouteMessage(ORVMsg* msg);
     // One frame of the manager's queue: every message due now is routed, in posting order. Each
     // build's CORVMgr calls it once per drawn frame.
@@ -53,6 +54,8 @@ public:
     ORVMsgQueue m_MsgQueue;
 
 private:
+    bool RouteByRules(ORVMsg& msg);   // RouteMessage without its guard
+
     static inline CORVCtrlMgr* s_pLive = nullptr;   // set by the live manager's constructor
 };
 

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "framework/control/SizeSeam.h"
 #include "framework/core/DebugLog.h"
 #include "framework/widgets/ORVButton.h"
 
@@ -92,6 +93,15 @@ CORVControl* CORVWindow::CreateChildFrom(const RuntimeClassRecord* cls, int arg,
         *created = ok;
     }
     return child;
+}
+
+void CORVWindow::SetBackground(u16 frame)
+{
+    m_wBackFrame = frame;
+    int w = 0;
+    int h = 0;
+    GetBuildImageSize(frame, kImageSetWindow, &w, &h);
+    SetSize(w, h);
 }
 
 void CORVWindow::CreateCloseButton()

@@ -32,6 +32,10 @@ public:
     // window's record, or making or creating the window failed (the window then stays a child).
     bool OpenChild(CORVWindow** out, const RuntimeClassRecord* cls, int arg);
 
+    // The background frame (of the window set) becomes the window's, and the window takes that
+    // image's own size (0 x 0 while the build cannot tell).
+    void SetBackground(u16 frame);
+
     // CreateChild with CreateAt(this, x, y, w, h) in place of Create(this).
     CORVControl* CreateChildAt(const RuntimeClassRecord* cls, int x, int y, int w, int h, int arg,
                                std::string text);

@@ -288,8 +288,8 @@ bool ParseTipStream(std::string_view stream, AutoTipItem* item)
             !ReadBufU8(stream, pos, &align) || !ReadBufString(stream, pos, &text)) {
             return false;
         }
-        if (font != 1 && font != 2) {
-            font = 1;
+        if (font != kAutoTipLineFontLarge) {
+            font = kAutoTipLineFont;
         }
         for (std::string_view piece : SplitTextLines(text)) {
             tip.m_vLines.push_back(AutoTipLine{std::string(piece), colour, font, align});
@@ -340,14 +340,14 @@ void CAutoTip::AddText(const std::string& text, u32 colour, int frames)
     Add(stream);
 }
 
-void CAutoTip::AppendLine(u32 colour, std::string& stream, const char* text)
+void CAutoTip::AppendLine(u32 colour, u16 font, std::string& stream, const char* text)
 {
     if (text == nullptr) {
         DebugLog("Error,null text when CAutoTip::AppendLine!\n");
         return;
     }
     AppendLE(stream, colour, 4);
-    AppendLE(stream, 1, 2);   // font
+    AppendLE(stream, font, 2);
     AppendLE(stream, 1, 1);   // centred
     stream.append(text);
     stream.push_back('\0');
@@ -360,7 +360,7 @@ void CAutoTip::Add(std::string_view stream)
         DebugLog("Error,bad tip stream (%zu bytes) when CAutoTip::Add!\n", stream.size());
         return;
     }
-    if (!m_dqTips.empty() && m_dqTips.back().m_byKind == tip.m_byKind &&
+    if (kAutoTipDropsRepeat && !m_dqTips.empty() && m_dqTips.back().m_byKind == tip.m_byKind &&
         m_dqTips.back().m_vLines == tip.m_vLines) {
         return;
     }

@@ -10,10 +10,12 @@
 // from the calls that draw them (ORVToolTipDraw.cpp).
 //
 // How the two behave where callers could expect otherwise:
-//  - Reset gives the tooltip its own look (frame 0xF0F09F3F over 0x80150800); the fainter hover
-//    frame of several game windows is kToolTipHoverStyle, set with SetStyle. The box is always
-//    filled and framed in the style's colours; the style's two style numbers and its width are
-//    only kept for the windows that set them.
+//  - Reset gives the tooltip the build's own look (kToolTipStyleFrameColour over
+//    kToolTipStyleFillColour); the fainter hover frame of several game windows is
+//    kToolTipHoverStyle, set with SetStyle. Where the build draws the box in the style's colours
+//    (Orvane) it is always filled and framed in them; OrvaneDemo draws it in colours of its own and
+//    only keeps the style's. The style's two style numbers and its width are only kept for the
+//    windows that set them.
 //  - Clear also returns the box to the style's starting size, and every AddText places all lines
 //    again, so a centred line stays centred in a box that a later line widened.
 //  - AddText of an empty text adds nothing; otherwise every piece between line breaks is a line.
@@ -22,6 +24,9 @@
 //    stream that ends early is dropped with a debug line, bytes after its last line are ignored.
 //  - A tip whose frame count is 0 or below has expired. The number of queued tips is drawn only
 //    in a frame that draws the box.
+//  - The text argument of a tip line is the build's (kAutoTipLineFont: a font number in Orvane, a
+//    pixel size in OrvaneDemo); whether a tip equal to the last one queued is dropped is the
+//    build's too (kAutoTipDropsRepeat).
 #pragma once
 
 #include <cstddef>
@@ -85,11 +90,11 @@ struct ORVToolTipStyle {
     i32 m_nMargin = 4;                // left and right margin of the lines
     i32 m_nFirstLineY = 4;            // y of the first line inside the box
     i32 m_nFrameStyle = 1;            // kept for the windows that set it; the box does not use it
-    ARGB m_dwFrameColour = kToolTipFrameColour;
+    ARGB m_dwFrameColour = kToolTipStyleFrameColour;
     i32 m_nTextStyle = 3;             // kept for the windows that set it; the box does not use it
     i32 m_nBoxWidth = 8;              // the box's size before any line; it grows with the lines
     i32 m_nBoxHeight = 8;
-    ARGB m_dwFillColour = kToolTipFillColour;
+    ARGB m_dwFillColour = kToolTipStyleFillColour;
     i32 m_nWidth = 260;               // kept for the windows that set it; lines are never wrapped
 };
 
@@ -147,7 +152,7 @@ private:
 struct AutoTipLine {
     std::string m_strText;
     ARGB m_dwColour = 0xFFFFFFFF;
-    u16 m_wFont = 1;                 // 1 or 2
+    u16 m_wFont = kAutoTipLineFont;  // kAutoTipLineFont or kAutoTipLineFontLarge
     u8 m_byAlign = 1;                // 0 left, 1 centred, 2 right; 3 or more draws centred
 
     int DrawnAlign() const { return m_byAlign > 2 ? 1 : m_byAlign; }
@@ -161,9 +166,10 @@ struct AutoTipItem {
     std::vector<AutoTipLine> m_vLines;
 };
 
-// Tip stream, little-endian: i32 frames, u16 line count, u8 kind; per line: i32 colour, u16 font,
-// u8 alignment, the text and its NUL. A line text with line breaks becomes one tip line per
-// piece, all with that line's colour, font and alignment; a font other than 1 and 2 becomes 1.
+// Tip stream, little-endian: i32 frames, u16 line count, u8 kind; per line: i32 colour, u16 font
+// (the build's text argument), u8 alignment, the text and its NUL. A line text with line breaks
+// becomes one tip line per piece, all with that line's colour, font and alignment; a font other
+// than kAutoTipLineFontLarge becomes kAutoTipLineFont.
 //
 // Reading operations over a stream of known length: each gives the value at pos and moves pos
 // past it, or returns false and leaves pos as it was when the stream ends too early.
@@ -187,16 +193,22 @@ public:
     CAutoTip();
     ~CAutoTip() override;
 
-    // A one-line tip {frames, 1 line, kind 0, colour, font 1, centred, text}.
+    // A one-line tip {frames, 1 line, kind 0, colour, kAutoTipLineFont, centred, text}.
     void AddText(const std::string& text, u32 colour, int frames);
     // Appends a stream header {frames, line count, kind}.
     static void AppendHeader(std::string& stream, i32 frames, u16 lineCount, u8 kind = 0);
-    // Appends one line record {colour, font 1, centred, text and its NUL} to a stream. A null
-    // text appends nothing (debug line).
-    static void AppendLine(u32 colour, std::string& stream, const char* text);
+    // Appends one line record {colour, font, centred, text and its NUL} to a stream; the font is
+    // written as given (Add reads any value other than kAutoTipLineFontLarge as kAutoTipLineFont).
+    // Without a font, kAutoTipLineFont. A null text appends nothing (debug line).
+    static void AppendLine(u32 colour, u16 font, std::string& stream, const char* text);
+    static void AppendLine(u32 colour, std::string& stream, const char* text)
+    {
+        AppendLine(colour, kAutoTipLineFont, stream, text);
+    }
     // Queues the tip that a stream describes. A malformed stream gets a debug line and is
-    // dropped. A tip equal to the last one queued (same kind, same lines) is dropped too, so the
-    // same notice given several times in a row shows once.
+    // dropped. Where the build says so (kAutoTipDropsRepeat), a tip equal to the last one queued
+    // (same kind, same lines) is dropped too, so the same notice given several times in a row
+    // shows once.
     void Add(std::string_view stream);
     void Add(const char* data, std::size_t len) { Add(std::string_view(data, len)); }
     // A stream holds NUL bytes, so its length must be given.

@@ -65,8 +65,12 @@ TEST_F(LoginTextTest, LinesFillTheFieldsOrNameTheMissingOne)
         GetLoginInfo().strEnterGuidName.clear();
         std::remove("log.txt");
         g_nVerifyAnswer = c.verify;
+        g_vCommands.clear();
         EXPECT_EQ(ParseLoginText(c.text), c.ok) << c.name;
         EXPECT_NE(Log().find(c.logged), std::string::npos) << c.name << ": " << Log();
+        // The host is asked about the ninth line once the eight lines are read, and only then.
+        const bool eightRead = c.logged == std::string("UserInfo OK") || c.verify != 0;
+        EXPECT_EQ(g_vCommands, eightRead ? std::vector<int>{HOSTCMD_NEED_VERIFY} : std::vector<int>{}) << c.name;
     }
     // Seven lines fill the first seven fields.
     EXPECT_EQ(GetLoginInfo().strGardenServerPort, "9000");

@@ -7,6 +7,7 @@
 #include "BuildProfile.h"
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/control/ORVWindow.h"
+#include "shared/BothBuildsFixture.h"
 
 namespace {
 
@@ -21,13 +22,10 @@ public:
     std::vector<u32> m_vIds;
 };
 
-class ToolkitBothBuildsTest : public ::testing::Test {
+class ToolkitBothBuildsTest : public orv::test::BothBuildsTest {
 protected:
     ToolkitBothBuildsTest()
     {
-        if (Main().m_nWidth == 0) {
-            Main().CreateAt(nullptr, 0, 0, kMainWndWidth, kMainWndHeight);   // no host needed
-        }
         m_pParent = new CNoteTaker();
         Main().AddChild(m_pParent, false);
         m_pParent->CreateAt(&Main(), 0, 0, 400, 300);
@@ -35,8 +33,7 @@ protected:
         m_pParent->AddChild(m_pChild, false);
         m_pChild->CreateAt(m_pParent, 10, 10, 50, 20);
     }
-    ~ToolkitBothBuildsTest() override { CORVCtrlMgr::GetSingleton().DestroyWindowTree(); }
-    static CORVMainWnd& Main() { return CORVCtrlMgr::GetSingleton().m_MainWnd; }
+    static CORVMainWnd& Main() { return MainWnd(); }
     // One frame of the parent's queue; returns what it received.
     std::vector<u32> Pump()
     {

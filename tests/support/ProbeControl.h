@@ -202,6 +202,18 @@ using ProbeControl = TProbe<CORVControl>;
 using ProbeContainer = TProbe<CORVControlContainer>;
 using ProbeWindow = TProbe<CORVWindow>;
 
+// Records every message the main window's tree is offered (a full-screen, last-resort child).
+class Catcher : public CORVControl {
+public:
+    bool ProcessMessage(ORVMsg* msg) override
+    {
+        m_vMsgs.push_back(*msg);
+        return m_bResult;
+    }
+    std::vector<ORVMsg> m_vMsgs;
+    bool m_bResult = true;
+};
+
 // Adds ctrl to parent's children (at the front) and creates it there.
 template <class T>
 T* Place(CORVControlContainer& parent, T* ctrl, int x, int y, int w, int h)

@@ -20,30 +20,10 @@
 #include "framework/control/ORVWindow.h"
 #include "platform/fake/FakePlatform.h"
 #include "support/RecordingHost.h"
+#include "support/TestWindow.h"
+#include "support/WindowInput.h"
 
 namespace orv::test {
-
-// ---- Windows input, through TranslateWindowMessage (the path CORVMgr::WndProc takes while the
-// game is open); each returns whether the framework handled the message. ----
-LPARAM Pos(int x, int y);
-bool SendWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam);
-bool MouseMove(int x, int y);
-bool LButtonDown(int x, int y);
-bool LButtonUp(int x, int y);
-bool LClick(int x, int y);            // down and up at one point; the result of the up
-bool LDblClk(int x, int y);
-bool RButtonDown(int x, int y);
-bool RButtonUp(int x, int y);
-bool RClick(int x, int y);
-bool RDblClk(int x, int y);
-bool MButtonDown(int x, int y);
-bool MButtonUp(int x, int y);
-bool Wheel(int delta);                // Windows delta: +120 one notch away from the user
-bool KeyDown(int vk);
-bool KeyUp(int vk);
-bool Char(int code);
-// Input-method text: the fake's result string is set to bytes, then the composition message.
-bool ImeText(orv::platform::FakePlatform& fake, const std::string& bytes);
 
 // Tears the window tree down, puts the main window back to its uncreated size and place, and
 // empties the floating tips, the tooltip, the message-box queue, the callback holder, the mouse
@@ -53,43 +33,6 @@ void ResetLibrary();
 
 // True once a callback has created the main window (since the last ResetLibrary).
 bool MainWndCreated();
-
-// Installs a system-window record for the life of the object, then puts the old one back.
-class ScopedSystemWindowRecord {
-public:
-    ScopedSystemWindowRecord(u32 msgId, const RuntimeClassRecord* record);
-    ~ScopedSystemWindowRecord();
-    ScopedSystemWindowRecord(const ScopedSystemWindowRecord&) = delete;
-    ScopedSystemWindowRecord& operator=(const ScopedSystemWindowRecord&) = delete;
-
-private:
-    u32 m_nMsgId;
-    const RuntimeClassRecord* m_pOld;
-};
-
-// A stand-in window for any system-window slot: remembers its arguments and every message it gets.
-class CTestWindow : public CORVWindow {
-    ORV_DECLARE_RUNTIME_CLASS(CTestWindow)
-public:
-    CTestWindow();
-    ~CTestWindow() override;
-
-    void SetArgs(int arg, std::string text) override;
-    bool ProcessMessage(ORVMsg* msg) override;   // logs, then the window's own routing
-    bool OnMessage(ORVMsg* msg) override;        // logs, then the window's own handling
-
-    int m_nArg = 0;
-    std::string m_strArg;
-    bool m_bCreated = false;
-    std::vector<ORVMsg> m_vProcessed;   // given to ProcessMessage (topics, routed input)
-    std::vector<ORVMsg> m_vPosted;      // handed out by its queue
-
-    void OnCreate() override;
-
-    // Every CTestWindow alive, in creation order; and how many were destroyed.
-    static std::vector<CTestWindow*>& Live();
-    static int& DestroyedCount();
-};
 
 class LibraryTest : public ::testing::Test {
 protected:

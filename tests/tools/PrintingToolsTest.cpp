@@ -120,6 +120,60 @@ TEST(FramePicture, LabelsImageBoxesWithSetAndFrame)
     EXPECT_EQ(canvas.Pixel(60, 25), BlendOver(kPictureBackground, kImageFill));
 }
 
+TEST(FramePicture, PutsLabelsWhereLaterCallsLeaveThemReadable)
+{
+    auto image = [](int frame, Box box) {
+        DrawOp op;
+        op.m_nSet = 93;
+        op.m_nFrame = frame;
+        op.m_colour = 0xFFFFFFFF;
+        op.m_box = box;
+        return op;
+    };
+    DrawOp text;
+    text.m_kind = DrawKind::Text;
+    text.m_box = {150, 80, 20, 40};
+    // "93/1" at scale 2: 30 x 10 dots with a 2-pixel margin.
+    const std::vector<DrawOp> ops = {
+        image(1, {0, 0, 100, 50}),      // its top-left corner lies under the next image
+        image(2, {0, 0, 40, 20}),
+        image(3, {200, 0, 60, 40}),     // the same box as the next one: every corner covered
+        image(4, {200, 0, 60, 40}),
+        image(5, {150, 80, 80, 40}),    // the text covers its left corners, not its right ones
+        text,
+        image(6, {0, 60, 20, 6}),       // too small for a label
+    };
+    struct Case {
+        std::size_t index;
+        bool placed;
+        long long x, y;
+    } const cases[] = {
+        {0, true, 2, 38}, {1, true, 2, 2}, {2, false, 0, 0}, {3, true, 202, 2}, {4, true, 198, 82}, {6, false, 0, 0},
+    };
+    for (const Case& c : cases) {
+        LabelSpot spot;
+        EXPECT_EQ(PlaceLabel(ops, c.index, &spot), c.placed) << c.index;
+        if (c.placed) {
+            EXPECT_EQ(spot.x, c.x) << c.index;
+            EXPECT_EQ(spot.y, c.y) << c.index;
+            EXPECT_EQ(spot.scale, 2) << c.index;
+        }
+    }
+    LabelSpot spot;
+    EXPECT_FALSE(PlaceLabel(ops, 5, &spot));    // a text has no label
+    EXPECT_FALSE(PlaceLabel(ops, 99, &spot));
+
+    // A background hides what lies beneath it; another image lets it show through.
+    DrawOp red;
+    red.m_kind = DrawKind::Fill;
+    red.m_colour = 0xFFFF0000;
+    red.m_box = {0, 0, 20, 20};
+    DrawOp back = image(375, {0, 0, 20, 20});
+    back.m_bOpaque = true;
+    EXPECT_EQ(PaintFrame({red, back}, 20, 20).Pixel(10, 10), BlendOver(0xFF0000, kOpaqueImageFill));
+    EXPECT_EQ(PaintFrame({red, image(301, {0, 0, 20, 20})}, 20, 20).Pixel(10, 10), BlendOver(0xFF0000, kImageFill));
+}
+
 TEST(FramePicture, WritesPng)
 {
     const std::string path = ::testing::TempDir() + "frame-picture-test.png";
@@ -186,6 +240,61 @@ TEST(PrintingHost, MeasuresTextsAndAccountsForEachFrame)
                        "[frames 7-8] the same 2 draw calls as frame 6\n"),
               std::string::npos)
         << out;
+}
+
+TEST(PrintingHost, ComparesFramesCallByCall)
+{
+    auto frame = [](std::vector<int> frames) {
+        std::vector<DrawOp> ops;
+        for (int f : frames) {
+            DrawOp& op = ops.emplace_back();
+            op.m_nSet = 93;
+            op.m_nFrame = f;
+        }
+        return ops;
+    };
+    using C = CallChange;
+    struct Case {
+        std::vector<int> before, now;
+        std::vector<CallChange> changes;
+    } const cases[] = {
+        {{1, 2, 3}, {1, 2, 3}, {}},
+        // a hovered picture in the middle, a tooltip gone from the end: each where it stands
+        {{1, 2, 3, 4, 8, 9}, {1, 5, 3, 4}, {C{false, 1}, C{true, 1}, C{false, 4}, C{false, 5}}},
+        // a window drawn before the last call, the first call changed
+        {{1, 2, 3}, {7, 2, 5, 6, 3}, {C{false, 0}, C{true, 0}, C{true, 2}, C{true, 3}}},
+        // a call moved to the end: lost where it was, gained where it is
+        {{1, 2, 3}, {2, 3, 1}, {C{false, 0}, C{true, 2}}},
+        {{}, {1}, {C{true, 0}}},
+        {{1}, {}, {C{false, 0}}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(CompareCalls(frame(c.before), frame(c.now)), c.changes) << ::testing::PrintToString(c.now);
+    }
+
+    // The account prints the changes in place, and a background is marked from the catalogue.
+    PrintingHost host;
+    testing::internal::CaptureStdout();
+    host.Frame([&] {
+        host.DrawImage(0, 0, 375, 93, 0xFFFFFFFF, 0, 0);
+        host.DrawImage(10, 10, 301, 93, 0xFFFFFFFF, 0, 0);
+        host.DrawImage(10, 10, 140, 93, 0xFFFFFFFF, 0, 0);
+        host.DrawText(100, 5, "牧草", 0xFFFFFF00, 0, 0, 0, 0, 1, 0);
+    });
+    host.Frame([&] {
+        host.DrawImage(0, 0, 375, 93, 0xFFFFFFFF, 0, 0);
+        host.DrawImage(10, 10, 302, 93, 0xFFFFFFFF, 0, 0);
+        host.DrawImage(10, 10, 140, 93, 0xFFFFFFFF, 0, 0);
+    });
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_NE(out.find("[frame 2] 3 draw calls, as frame 1 but for:\n"
+                       "  - image 93/301 at (10,10) 120x130 (castle)\n"
+                       "  + image 93/302 at (10,10) 120x130 (castle)\n"
+                       "  - text \""),
+              std::string::npos)
+        << out;
+    EXPECT_TRUE(host.LastFrame()[0].m_bOpaque);
+    EXPECT_FALSE(host.LastFrame()[1].m_bOpaque);
 }
 
 }  // namespace

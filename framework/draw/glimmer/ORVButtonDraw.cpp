@@ -1,6 +1,7 @@
 // Drawing of buttons and check boxes through the renderer: the look's texture of group 2, the
 // caption white at size 12.
-#include "framework/draw/glimmer/GlimmerText.h"
+#include "BuildProfile.h"
+#include "framework/text/TextUtil.h"
 #include "framework/widgets/ORVButton.h"
 #include "glimmer/Glimmer.h"
 

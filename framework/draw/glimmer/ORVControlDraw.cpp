@@ -4,19 +4,9 @@
 
 #include "framework/control/ORVControl.h"
 #include "framework/control/SizeSeam.h"
-#include "framework/draw/glimmer/GlimmerText.h"
+#include "BuildProfile.h"
 #include "framework/text/TextUtil.h"
 #include "glimmer/Glimmer.h"
-
-int GlimmerTextWidth(const char* text, int size)
-{
-    if (text == nullptr) {
-        return 0;
-    }
-    // The build's metrics give 6 px a byte for font 1 (size 12); scale to the size asked for.
-    const int font1 = GetTextWidth(text, 1);
-    return font1 * size / kTextSizeDefault;
-}
 
 void CORVControl::DrawImage(int x, int y, int frame, int set, u32 colour)
 {
@@ -32,7 +22,7 @@ void CORVControl::DrawImageScaled(int x, int y, int frame, float scaleX, float s
 void CORVControl::DrawText(int x, int y, const char* text, u32 colour, int f1, int f2, int f3, int f4)
 {
     if (text != nullptr) {
-        g_Font.DrawTextA(m_nAbsX + x, m_nAbsY + y, text, colour, GlimmerTextSize(f4), f3 != 0 ? 4 : 0, 0);
+        g_Font.DrawTextA(m_nAbsX + x, m_nAbsY + y, text, colour, TextPixelSize(f4), f3 != 0 ? 4 : 0, 0);
     }
 }
 
@@ -47,12 +37,12 @@ void CORVControl::DrawAlignedText(int y, int widthOrX, const char* text, u32 col
         return;
     }
     // The renderer does not align: align 1 centres the text in the width, 2 ends it there.
-    const int size = GlimmerTextSize(f4);
+    const int size = TextPixelSize(f4);
     int x = 0;
     if (align == 1) {
-        x = (widthOrX - GlimmerTextWidth(text, size)) / 2;
+        x = (widthOrX - GetTextWidth(text, size)) / 2;
     } else if (align == 2) {
-        x = widthOrX - GlimmerTextWidth(text, size);
+        x = widthOrX - GetTextWidth(text, size);
     }
     g_Font.DrawTextA(m_nAbsX + x, m_nAbsY + y, text, colour, size, f3 != 0 ? 4 : 0, 0);
 }
@@ -63,7 +53,7 @@ void CORVControl::DrawLabelValue(int x, const char* label, u32 labelColour, cons
         g_Font.DrawTextA(m_nAbsX + x, m_nAbsY + 5, label, labelColour, kTextSizeDefault, 0, 0);
     }
     if (value != nullptr) {
-        const int vx = x + GlimmerTextWidth(label, kTextSizeDefault);
+        const int vx = x + GetTextWidth(label, kTextSizeDefault);
         g_Font.DrawTextA(m_nAbsX + vx, m_nAbsY + 5, value, valueColour, kTextSizeDefault, 0, 0);
     }
 }

@@ -1,7 +1,8 @@
 // Drawing of the tooltip and the floating tips through the renderer.
 #include <cstdio>
 
-#include "framework/draw/glimmer/GlimmerText.h"
+#include "BuildProfile.h"
+#include "framework/text/TextUtil.h"
 #include "framework/widgets/ORVToolTip.h"
 #include "glimmer/Glimmer.h"
 
@@ -12,7 +13,7 @@ void CORVToolTip::DrawBox(int x, int y) const
     for (const ORVToolTipLine& line : m_vLines) {
         for (const ORVToolTipSegment& seg : line.m_vSegments) {
             g_Font.DrawTextA(x + line.m_nX + seg.m_nX, y + line.m_nY + line.m_nTopMargin + seg.m_nY,
-                             seg.m_strText.c_str(), ToolTipColour(seg.m_nColour), GlimmerTextSize(seg.m_nFont),
+                             seg.m_strText.c_str(), ToolTipColour(seg.m_nColour), TextPixelSize(seg.m_nFont),
                              seg.m_byStyle != 0 ? 4 : 0, 0);
         }
     }

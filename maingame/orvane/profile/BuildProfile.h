@@ -68,6 +68,8 @@ inline constexpr int kImageSetButton = 92;      // buttons, check boxes, menu ro
 // Text metrics: pixels per byte of text, default line steps, widths of two special pairs.
 inline constexpr int kFont1ByteWidth = 6;
 inline constexpr int kFont2ByteWidth = 7;
+// The text argument of GetTextWidth and its kin is a font number: font 1 or any other.
+inline constexpr int TextBytePx(int font) { return font == 1 ? kFont1ByteWidth : kFont2ByteWidth; }
 inline constexpr int kTextLineStepFont1 = 14;
 inline constexpr int kTextLineStepOther = 16;
 inline constexpr int kTextSymbolPairPx = 12;   // GetTextWidth: pair F8 A1..FE, whatever the font
@@ -207,3 +209,14 @@ inline constexpr int kRichTypeMarkImage = 648;
 // Whether a key the rich-text viewer has no use for (Ctrl+C without a selection included) counts
 // as handled.
 inline constexpr bool kRichViewerOtherKeyResult = false;
+
+// ---- Tooltip style and floating-tip lines ----
+// The colours that the tooltip's style reset gives (the box is drawn in the style's colours).
+inline constexpr ARGB kToolTipStyleFrameColour = kToolTipFrameColour;
+inline constexpr ARGB kToolTipStyleFillColour = kToolTipFillColour;
+// Floating tips: a tip equal to the last one queued is dropped (a notice given several times in a
+// row shows once). The text argument of a tip line is a font number: AddText and AppendLine write
+// font 1; a stream line may ask for font 2, any other value reads as font 1.
+inline constexpr bool kAutoTipDropsRepeat = true;
+inline constexpr u16 kAutoTipLineFont = 1;
+inline constexpr u16 kAutoTipLineFontLarge = 2;

@@ -61,11 +61,19 @@ inline constexpr int kImageSetFrame = 3;        // frames of edit fields, drop-d
 inline constexpr int kImageSetPicture = 7;      // pictures in rich text, the cursor
 inline constexpr u16 kCursorTexture = 1;        // group 7
 
-// Text metrics: a text size in pixels takes size / 2 per byte (12 and 16 are the sizes in use;
-// "font 1" is size 12).
+// Text metrics: the renderer takes text sizes in pixels (12 and 16 are the sizes in use). Toolkit
+// code written for font numbers passes them as they are: a value below 8 is a font number (font 2
+// is size 16, any other size 12), 8 or more already a size. GetTextWidth(text, size) counts
+// size / 2 pixels a byte (truncated), so "font 1" measures 6 pixels a byte as size 12 does.
 inline constexpr int kTextSizeDefault = 12;
-inline constexpr int kFont1ByteWidth = 6;
-inline constexpr int kFont2ByteWidth = 8;
+inline constexpr int kTextSizeLarge = 16;
+inline constexpr int TextPixelSize(int fontOrSize)
+{
+    return fontOrSize >= 8 ? fontOrSize : (fontOrSize == 2 ? kTextSizeLarge : kTextSizeDefault);
+}
+inline constexpr int TextBytePx(int fontOrSize) { return TextPixelSize(fontOrSize) / 2; }
+inline constexpr int kFont1ByteWidth = TextBytePx(1);
+inline constexpr int kFont2ByteWidth = TextBytePx(2);
 inline constexpr int kTextLineStepFont1 = 14;
 inline constexpr int kTextLineStepOther = 16;
 inline constexpr int kTextSymbolPairPx = 12;
@@ -115,3 +123,15 @@ inline constexpr int kMsgBoxTextX = 32;
 inline constexpr int kMsgBoxTextY = 40;
 inline constexpr int kMsgBoxTextWidth = 260;
 inline constexpr int kMsgBoxGuideStep = 0;              // no tutorial driver in this build
+
+// ---- Tooltip style and floating-tip lines ----
+// The colours that the tooltip's style reset gives; they are only kept (the box is drawn in
+// kToolTipFrameColour and kToolTipFillColour).
+inline constexpr ARGB kToolTipStyleFrameColour = 0x8CF09F3F;
+inline constexpr ARGB kToolTipStyleFillColour = 0x80150800;
+// Floating tips: every tip is queued, a repeated one too. The text argument of a tip line is a
+// pixel size: AddText and AppendLine without a size write 12; a stream line may ask for 16, any
+// other value reads as 12.
+inline constexpr bool kAutoTipDropsRepeat = false;
+inline constexpr u16 kAutoTipLineFont = kTextSizeDefault;
+inline constexpr u16 kAutoTipLineFontLarge = kTextSizeLarge;

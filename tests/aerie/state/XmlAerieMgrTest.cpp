@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <random>
+#include <set>
 #include <string>
 #include <vector>
 
+#include "BuildProfile.h"
 #include "aerie/state/XmlAerieMgr.h"
 #include "framework/text/SafeFormat.h"
 #include "framework/xml/XmlTestFiles.h"
@@ -258,10 +260,29 @@ TEST_F(AerieGameData, SampleDataIsCompleteAndConsistent)
         EXPECT_EQ(b->m_vLvlTextX.size(), b->m_vLooksLvl.size()) << id;
         EXPECT_EQ(b->m_vLvlTextY.size(), b->m_vLooksLvl.size()) << id;
     }
+    // A hovered building shows the frame after its picture: that frame is no other picture. No
+    // building window takes a background of the toolkit's own windows.
+    std::set<i32> pictures;
+    for (i32 id = 0; id < 18; ++id) {
+        pictures.insert(mgr.FindBuilding(id)->m_vLooksTex.begin(), mgr.FindBuilding(id)->m_vLooksTex.end());
+    }
+    for (i32 picture : pictures) {
+        EXPECT_EQ(pictures.count(picture + 1), 0u) << picture;
+    }
+    for (i32 id = 0; id < 18; ++id) {
+        const i32 back = mgr.FindBuilding(id)->m_nWndTex;
+        EXPECT_NE(back, kSplitBackFrame) << id;
+        EXPECT_NE(back, kMsgBoxBackFrame) << id;
+    }
     for (i32 lab = 0; lab < 4; ++lab) {
         const CLab* l = mgr.FindLab(lab);
         ASSERT_NE(l, nullptr) << lab;
         ASSERT_NE(l->GetTech(0), nullptr) << lab;
+        i32 points = 0;   // a lab's points are all that its technologies give at their top levels
+        for (const CXmlTech& tech : l->m_vTechs) {
+            points += tech.GetTotalPoints(tech.m_nMaxLvl);
+        }
+        EXPECT_EQ(l->m_nPoint, points) << lab;
         for (const CXmlTech& tech : l->m_vTechs) {
             const CXmlScience* science = mgr.FindScience(tech.m_nId);
             ASSERT_NE(science, nullptr) << tech.m_nId;
@@ -287,14 +308,22 @@ TEST_F(AerieGameData, SampleDataIsCompleteAndConsistent)
 
 TEST_F(AerieGameData, SampleDataTextsShowAsMeant)
 {
-    // Building descriptions are shown as they stand; technology and group-skill descriptions are
-    // "%1%" format texts (a literal percent sign written "%%") that take the level's value.
+    // A building's detail text is shown as it stands; its short text, like technology and
+    // group-skill descriptions, is a "%1%" format text (a literal percent sign written "%%") that
+    // takes the level's value, or a plain text that shows as it stands.
     CXmlAerieMgr mgr(RepoDataPath("help/aerie.xml").c_str());
     for (i32 id = 0; id < 18; ++id) {
         const CXmlBuilding* b = mgr.FindBuilding(id);
         ASSERT_NE(b, nullptr) << id;
         EXPECT_EQ(b->m_strDetailDes.find('%'), std::string::npos) << id;
-        EXPECT_EQ(b->m_strBriefDes.find('%'), std::string::npos) << id;
+        const std::string value = std::to_string(b->GetEffect(1));
+        const std::string text = SafeFormat(b->m_strBriefDes, b->GetEffect(1));
+        EXPECT_EQ(text.find("%1"), std::string::npos) << id;
+        if (b->m_strBriefDes.find('%') != std::string::npos) {
+            EXPECT_NE(text.find(value), std::string::npos) << id;
+        } else {
+            EXPECT_EQ(text, b->m_strBriefDes) << id;
+        }
     }
     for (i32 id = 1; mgr.FindMonGroupSkill(id) != nullptr; ++id) {
         const CXmlMonGroupSkill* skill = mgr.FindMonGroupSkill(id);

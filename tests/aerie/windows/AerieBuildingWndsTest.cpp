@@ -20,9 +20,9 @@ protected:
     void SetUp() override
     {
         AerieCityTest::SetUp();
-        m_Host.SetImageSize(21, 93, 500, 420);   // building 1's window
-        m_Host.SetImageSize(20, 93, 500, 420);   // the main city's
-        m_Host.SetImageSize(33, 93, 500, 420);   // the god window's
+        m_Host.SetImageSize(38, 93, 500, 420);   // building 1's window
+        m_Host.SetImageSize(36, 93, 500, 420);   // the main city's
+        m_Host.SetImageSize(37, 93, 500, 420);   // the god window's
     }
     // Levels: main city 3, building id at level, others 1.
     static std::string City(int id = 1, u16 level = 2)
@@ -61,13 +61,15 @@ TEST_F(AerieBuildingWindows, BuildingWindowShowsTitleEffectsAndTheTopLevel)
         u16 level;
         const char* title;
         const char* next;
-    } cases[] = {{2, "牧场2级", "下一级出产牧草"}, {5, "牧场5级", "已达顶级"}};
+        const char* effect;
+    } cases[] = {{2, "牧场2级", "下一级每小时出产牧草170", "每小时出产牧草120"},
+                 {5, "牧场5级", "已达顶级", "每小时出产牧草300"}};
     for (const Case& c : cases) {
         CAerieDataMgr::GetSingleton().Reset();
         ASSERT_NE(Enter(City(1, c.level)), nullptr);
         CAerieBuildingWnd* wnd = Open(1);
         ASSERT_NE(wnd, nullptr);
-        EXPECT_EQ(wnd->m_wBackFrame, 21);
+        EXPECT_EQ(wnd->m_wBackFrame, 38);
         EXPECT_EQ(wnd->m_nWidth, 500);
         EXPECT_EQ(wnd->m_nX, 150);   // centred
         DrawFrame();
@@ -79,11 +81,11 @@ TEST_F(AerieBuildingWindows, BuildingWindowShowsTitleEffectsAndTheTopLevel)
         const HostCall* next = Text(c.next);
         ASSERT_NE(next, nullptr);
         EXPECT_EQ(next->m_vInts, (std::vector<long long>{x + 472, y + 45, 0xFFFF3500, 2, 0, 0, 1, 1, 0}));
-        const HostCall* effect = Text("出产牧草");
+        const HostCall* effect = Text(c.effect);
         ASSERT_NE(effect, nullptr);
         EXPECT_EQ(effect->Int(0), x + 94);
         EXPECT_EQ(static_cast<u32>(effect->Int(2)), 0xFFFFFF00u);
-        EXPECT_NE(m_Host.FindImage(41, 93), nullptr);   // the icon
+        EXPECT_NE(m_Host.FindImage(51, 93), nullptr);   // the icon
         ASSERT_NE(wnd->m_pUpgradeBtn, nullptr);
         EXPECT_EQ(wnd->m_pUpgradeBtn->m_nX, 23);
         EXPECT_EQ(wnd->m_pUpgradeBtn->m_wFrame, 149);
@@ -353,6 +355,19 @@ TEST_F(AerieBuildingWindows, WorkPanelShowsEachGroupsWork)
     ClickOn(panel, panel->m_apAwardRefresh[2]);
     ASSERT_NE(Wnd()->m_pAwardRefreshWnd, nullptr);
     EXPECT_EQ(static_cast<CFakeSubWnd*>(Wnd()->m_pAwardRefreshWnd)->m_nArg, 2 + (9 << 16));
+    // Cancel of the fighting group asks with its own text; its OK cancels the fight by its id.
+    ClickOn(panel, panel->m_apCancel[2]);
+    ASSERT_EQ(ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.size(), 2u);
+    const ORVMsgBoxRequest& fightBox = ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.back();
+    EXPECT_EQ(fightBox.m_strText, "确认要取消本次战斗任务吗？");
+    EXPECT_EQ(fightBox.m_OkMsg.m_wParam, EVT_CANCEL_GROUP_FIGHT);
+    EXPECT_EQ(fightBox.m_OkMsg.m_lParam, 77u);
+    // Speed-up of the building group opens the speed-up window for that group on the next frame.
+    ClickOn(panel, panel->m_apSpeedUp[1]);
+    EXPECT_EQ(Wnd()->m_pSpeedUpWnd, nullptr);
+    Frame();
+    ASSERT_NE(Wnd()->m_pSpeedUpWnd, nullptr);
+    EXPECT_EQ(static_cast<CFakeSubWnd*>(Wnd()->m_pSpeedUpWnd)->m_nArg, 1);
     // Topic 66 cancels the fight.
     m_Host.ClearLog();
     Route(ORVMsg(ORV_MSG_GAMEWND, EVT_CANCEL_GROUP_FIGHT, 77, ""));

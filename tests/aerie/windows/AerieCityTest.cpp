@@ -82,16 +82,16 @@ TEST_F(AerieCity, BuildingShowsItsLooksLevelAndUpgradeMarkerAndItsTooltip)
     ASSERT_NE(Enter(Buildings(levels) + Item(11, WorkState(2, 1, 1, 600))), nullptr);
     Frame();
     DrawFrame();
-    // Building 1 at (80, 120); level 3 is looks stage 1: frame 304, digits at (40, 82).
+    // Building 1 at (180, 100); level 3 is looks stage 1: frame 308, digits at (40, 82).
     const std::vector<Drawn> drawn = DrawnCalls(m_Host, 'I');
     const auto has = [&drawn](const Drawn& d) { return std::find(drawn.begin(), drawn.end(), d) != drawn.end(); };
-    EXPECT_TRUE(has(Image(80, 120, 304)));
-    EXPECT_TRUE(has(Image(120, 202, 143)));
-    EXPECT_TRUE(has(Image(130, 200, 646)));   // upgrading: beside the digits
+    EXPECT_TRUE(has(Image(180, 100, 308)));
+    EXPECT_TRUE(has(Image(220, 182, 143)));
+    EXPECT_TRUE(has(Image(230, 180, 646)));   // upgrading: beside the digits
     // The tooltip.
     CAerieBuildingCtrl* b1 = Wnd()->m_pBuildings[1];
     b1->OnMouseEnter(5, 5, nullptr);
-    EXPECT_EQ(ToolTipLines(), (std::vector<std::string>{"牧场3级", "出产牧草", "升级中", "(点击进行操作)"}));
+    EXPECT_EQ(ToolTipLines(), (std::vector<std::string>{"牧场3级", "每小时出产牧草170", "升级中", "(点击进行操作)"}));
     // Level 10 and more: the marker one digit further right.
     const CXmlBuilding* cfg = CXmlAerieMgr::GetSingleton()->FindBuilding(1);
     int x9 = 0, y9 = 0, x10 = 0, y10 = 0;
@@ -102,7 +102,32 @@ TEST_F(AerieCity, BuildingShowsItsLooksLevelAndUpgradeMarkerAndItsTooltip)
     // Hovered: the next frame of the looks.
     CtrlMgr().SetHoverControl(b1);
     DrawFrame();
-    EXPECT_NE(m_Host.FindImage(305, 93), nullptr);
+    EXPECT_NE(m_Host.FindImage(309, 93), nullptr);
+}
+
+TEST_F(AerieCity, GuardianBeastIconSitsInTheCornerAndFollowsTheBeast)
+{
+    LoadGameData(R"(<beast Num="1" Type="3" Name="m" Sex="0" Tex="10" Icon="11"/>)"
+                 R"(<beast Num="1" Type="3" Name="f" Sex="1" Tex="12" Icon="13"/>)");
+    std::string beast(aerie_layout::kBeastSize, '\0');
+    beast[aerie_layout::kBeastType] = 3;
+    beast[aerie_layout::kBeastSex] = 1;
+    ASSERT_NE(Enter(Item(6, beast)), nullptr);
+    const CORVButton* icon = Wnd()->m_pBeastIcon;
+    ASSERT_NE(icon, nullptr);
+    EXPECT_EQ(icon->m_nX, -2);
+    EXPECT_EQ(icon->m_nY, 542);
+    EXPECT_EQ(icon->m_wFrame, 13);
+    EXPECT_EQ(icon->m_strToolTip, "");
+    beast[aerie_layout::kBeastSex] = 0;   // the beast changed: its icon is made again
+    Recv(Message(kOwnId, 2, Item(6, beast)));
+    Frame();
+    ASSERT_NE(Wnd()->m_pBeastIcon, nullptr);
+    EXPECT_EQ(Wnd()->m_pBeastIcon->m_wFrame, 11);
+    beast[aerie_layout::kBeastType] = 4;   // no record: no icon
+    Recv(Message(kOwnId, 2, Item(6, beast)));
+    Frame();
+    EXPECT_EQ(Wnd()->m_pBeastIcon, nullptr);
 }
 
 TEST_F(AerieCity, VisitingSwapsSettingsForBackAndBackEntersTheOwnCity)
@@ -116,6 +141,12 @@ TEST_F(AerieCity, VisitingSwapsSettingsForBackAndBackEntersTheOwnCity)
     ASSERT_EQ(Sent().size(), 1u);
     EXPECT_EQ(Sent()[0].m_wSub, 0);
     EXPECT_EQ(Sent()[0].m_strBody, "me");
+    m_Host.m_strPlayerName.assign(kMaxHostText + 44, 'n');   // the host's text is read within its bound
+    m_Host.ClearLog();
+    Click(Wnd()->m_pBackBtn);
+    ASSERT_EQ(Sent().size(), 1u);
+    EXPECT_EQ(Sent()[0].m_strBody, std::string(kMaxHostText, 'n'));
+    m_Host.m_strPlayerName = "me";
     Recv(Compressed(kOwnId, 0, Item(0, "me") + Buildings(Levels())));
     Frame();
     EXPECT_TRUE(Wnd()->m_pSetBtn->m_bVisible);

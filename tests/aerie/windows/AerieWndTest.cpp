@@ -54,8 +54,8 @@ TEST_F(AerieMainWnd, OpensWithItsFrameButtonsBuildingsAndTellsTheHost)
         EXPECT_EQ(m_pWnd->m_pBuildings[id]->m_nBuildingId, static_cast<u32>(id));
         EXPECT_EQ(m_pWnd->m_pBuildings[id]->m_nWidth, 120);
     }
-    EXPECT_EQ(m_pWnd->m_pBuildings[1]->m_nX, 80);   // the record's X, Y
-    EXPECT_EQ(m_pWnd->m_pBuildings[1]->m_nY, 120);
+    EXPECT_EQ(m_pWnd->m_pBuildings[1]->m_nX, 180);   // the record's X, Y
+    EXPECT_EQ(m_pWnd->m_pBuildings[1]->m_nY, 100);
     ASSERT_NE(m_pWnd->m_pGardenBtn, nullptr);
     EXPECT_EQ(m_pWnd->m_pGardenBtn->m_wFrame, 376);
     EXPECT_EQ(m_pWnd->m_pGardenBtn->m_nX, 291);

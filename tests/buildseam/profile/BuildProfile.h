@@ -27,6 +27,7 @@ inline constexpr int kMainWndWidth = 640, kMainWndHeight = 480, kDragIconOffset 
 inline constexpr int kImageSetWindow = 1, kImageSetButton = 2;
 
 inline constexpr int kFont1ByteWidth = 5, kFont2ByteWidth = 8;
+inline constexpr int TextBytePx(int font) { return font == 1 ? kFont1ByteWidth : kFont2ByteWidth; }
 inline constexpr int kTextLineStepFont1 = 13, kTextLineStepOther = 17;
 inline constexpr int kTextSymbolPairPx = 11, kTextWidePairPx = 15, kTextLineHeight = 13;
 
@@ -42,3 +43,7 @@ inline constexpr u32 kButtonCaptionHoverColour = 0xFF00FF00;
 inline constexpr u16 kCheckBaseFrame = 40, kCheckLargeFrame = 50;
 inline constexpr int kCheckSize = 12, kCheckLargeWidth = 26, kCheckLargeHeight = 20, kCheckInitialSize = 16;
 inline constexpr int kCheckCaptionX = 18, kCheckCaptionY = 1;
+
+inline constexpr ARGB kToolTipStyleFrameColour = 0x8CF09F3F, kToolTipStyleFillColour = 0x80150800;
+inline constexpr bool kAutoTipDropsRepeat = false;
+inline constexpr u16 kAutoTipLineFont = 1, kAutoTipLineFontLarge = 2;

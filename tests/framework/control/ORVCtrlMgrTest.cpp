@@ -12,18 +12,6 @@ namespace {
 
 using namespace orv::test;
 
-// Records every message the main window's tree is offered (a full-screen, last-resort child).
-class Catcher : public CORVControl {
-public:
-    bool ProcessMessage(ORVMsg* msg) override
-    {
-        m_vMsgs.push_back(*msg);
-        return m_bResult;
-    }
-    std::vector<ORVMsg> m_vMsgs;
-    bool m_bResult = true;
-};
-
 class CtrlMgrTest : public LibraryTest {
 protected:
     void SetUp() override
@@ -163,36 +151,6 @@ TEST_F(CtrlMgrTest, InputMethodBytesSurviveAHandlerUsingTheScratchBuffer)
     EXPECT_EQ(s->m_vMsgs.size(), kScratchBufferSize);
 }
 
-TEST_F(CtrlMgrTest, ModalWindowTakesLeftAndRightButtonsOnly)
-{
-    auto* modal = new ProbeControl("modal");
-    modal->m_bModal = 1;
-    Place(MainWnd(), modal, 300, 300, 100, 100);
-    auto* focus = Place(MainWnd(), new ProbeControl("focus"), 0, 0, 50, 50);
-    CtrlMgr().SetFocusControl(focus);
-    focus->m_vEvents.clear();
-    m_pCatcher->m_vMsgs.clear();
-
-    // Outside the modal window: the buttons reach nothing else.
-    for (auto send : {&LButtonDown, &LButtonUp, &LDblClk, &RButtonDown, &RButtonUp}) {
-        EXPECT_FALSE(send(112 + 10, 84 + 10));
-    }
-    EXPECT_TRUE(m_pCatcher->m_vMsgs.empty());
-    EXPECT_TRUE(focus->m_vEvents.empty());
-    // Not restricted: right double click, middle buttons, moves and the wheel go to the tree,
-    // keys to the focus control.
-    RDblClk(112 + 10, 84 + 10);
-    MButtonDown(112 + 10, 84 + 10);
-    MouseMove(112 + 10, 84 + 10);
-    KeyDown('A');
-    EXPECT_TRUE(focus->Has("MDown"));
-    EXPECT_TRUE(focus->Has("Move(10,10)"));
-    EXPECT_TRUE(focus->Has("KeyDown(0,65)"));
-    // Inside it: the modal window takes the click.
-    LButtonDown(112 + 310, 84 + 310);
-    EXPECT_TRUE(modal->Has("LDown(10,10)"));
-}
-
 TEST_F(CtrlMgrTest, KeysGoToTheFocusControlOrElseTheTree)
 {
     m_pCatcher->m_vMsgs.clear();
@@ -223,82 +181,6 @@ TEST_F(CtrlMgrTest, CapturedMovesAreClampedToTheHostScreen)
     MouseMove(2000, 900);
     EXPECT_TRUE(ctrl->Has("Move(-212,-184)"));
     EXPECT_TRUE(ctrl->Has("Move(812,584)"));
-}
-
-TEST_F(CtrlMgrTest, ReleaseThatNoControlTakesClearsTheCaptureUnlessAModalWindowIsOpen)
-{
-    MainWnd().DeleteChild(m_pCatcher);
-    auto* ctrl = Place(MainWnd(), new ProbeControl("c"), 0, 0, 50, 50);
-    LButtonDown(112 + 1, 84 + 1);
-    ASSERT_EQ(CtrlMgr().m_pCapture, ctrl);
-    EXPECT_FALSE(LButtonUp(112 + 700, 84 + 500));
-    EXPECT_EQ(CtrlMgr().m_pCapture, nullptr);
-
-    LButtonDown(112 + 1, 84 + 1);
-    auto* modal = new ProbeControl("modal");
-    modal->m_bModal = 1;
-    Place(MainWnd(), modal, 300, 300, 100, 100);
-    EXPECT_FALSE(LButtonUp(112 + 700, 84 + 500));
-    EXPECT_EQ(CtrlMgr().m_pCapture, ctrl);
-}
-
-TEST_F(CtrlMgrTest, FocusMovesOnlyWhenTheNewControlAccepts)
-{
-    auto* a = Place(MainWnd(), new ProbeControl("A"), 0, 0, 10, 10);
-    auto* b = Place(MainWnd(), new ProbeControl("B"), 0, 0, 10, 10);
-    CtrlMgr().SetFocusControl(a);
-    ProbeLog().clear();
-    CtrlMgr().SetFocusControl(b);
-    EXPECT_EQ(ProbeLog(), (std::vector<std::string>{"B:SetFocus", "A:KillFocus"}));
-    EXPECT_EQ(CtrlMgr().m_pFocus, b);
-
-    a->m_bThrowOnSetFocus = true;
-    CtrlMgr().SetFocusControl(a);
-    EXPECT_EQ(CtrlMgr().m_pFocus, b) << "a throwing control refuses";
-    a->m_bThrowOnSetFocus = false;
-    a->m_bFocusable = 0;
-    CtrlMgr().SetFocusControl(a);
-    EXPECT_EQ(CtrlMgr().m_pFocus, b);
-
-    ProbeLog().clear();
-    CtrlMgr().SetFocusControl(nullptr);
-    EXPECT_EQ(ProbeLog(), (std::vector<std::string>{"B:KillFocus"}));
-    EXPECT_EQ(CtrlMgr().m_pFocus, nullptr);
-}
-
-TEST_F(CtrlMgrTest, HoverLeavesBeforeItEntersAndStaysOverEmptyArea)
-{
-    MainWnd().DeleteChild(m_pCatcher);
-    auto* a = Place(MainWnd(), new ProbeControl("A"), 0, 0, 50, 50);
-    auto* b = Place(MainWnd(), new ProbeControl("B"), 100, 0, 50, 50);
-    MouseMove(112 + 10, 84 + 10);
-    EXPECT_EQ(CtrlMgr().m_pHover, a);
-    ProbeLog().clear();
-    MouseMove(112 + 110, 84 + 10);
-    EXPECT_EQ(CtrlMgr().m_pHover, b);
-    EXPECT_EQ(ProbeLog(), (std::vector<std::string>{"B:Move(10,10)", "A:Leave(B)", "B:Enter(A)"}));
-    // Nothing takes the move: the hover control stays.
-    MouseMove(112 + 500, 84 + 500);
-    EXPECT_EQ(CtrlMgr().m_pHover, b);
-    // A control whose move handler says no does not become the hover control.
-    a->m_bMoveResult = false;
-    MouseMove(112 + 10, 84 + 10);
-    EXPECT_EQ(CtrlMgr().m_pHover, b);
-}
-
-TEST_F(CtrlMgrTest, DyingControlLeavesNoTraceInTheManager)
-{
-    auto* ctrl = new ProbeControl("c");
-    ctrl->m_bModal = 1;
-    Place(MainWnd(), ctrl, 0, 0, 50, 50);
-    CtrlMgr().m_pCapture = ctrl;
-    CtrlMgr().m_pHover = ctrl;
-    CtrlMgr().SetFocusControl(ctrl);
-    MainWnd().DeleteChild(ctrl);
-    EXPECT_EQ(CtrlMgr().m_pCapture, nullptr);
-    EXPECT_EQ(CtrlMgr().m_pHover, nullptr);
-    EXPECT_EQ(CtrlMgr().m_pFocus, nullptr);
-    EXPECT_TRUE(CtrlMgr().m_vModal.empty());
 }
 
 TEST_F(CtrlMgrTest, CtrlKeyIsReadFromTheKeyState)

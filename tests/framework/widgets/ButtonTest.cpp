@@ -234,20 +234,6 @@ TEST_F(ButtonTest, CheckBoxLookAndWhiteCaption)
     }
 }
 
-TEST_F(ButtonTest, EveryClickKindTogglesTheCheckBoxAndNotifies)
-{
-    CORVCheck* check = AddCheck(50, 60);
-    LClick(172 + 3, 164 + 3);
-    EXPECT_EQ(check->m_nLatch, 1u);
-    RClick(172 + 3, 164 + 3);
-    EXPECT_EQ(check->m_nLatch, 0u);
-    Frame();
-    ASSERT_EQ(m_pWnd->m_vPosted.size(), 2u);
-    EXPECT_EQ(m_pWnd->m_vPosted[0].m_nId, kNotifyLeftClick);
-    EXPECT_EQ(m_pWnd->m_vPosted[1].m_nId, kNotifyRightClick);
-    EXPECT_EQ(m_pWnd->m_vPosted[1].m_pSender, check);
-}
-
 // ---- CORVRadioGroup ----
 
 struct GroupCase {

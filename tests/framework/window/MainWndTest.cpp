@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstddef>
-#include <new>
 #include <string>
 #include <vector>
 
@@ -38,76 +36,6 @@ TEST_F(MainWndTest, MainWindowIs800By600CentredOnTheHostScreen)
     }
 }
 
-// Commands 0x111 to 0x115: 1 opens once, 2 toggles, 0 closes, anything else is a topic.
-TEST_F(MainWndTest, SystemWindowCommandsOpenToggleCloseAndCarryTopics)
-{
-    Attach();
-    for (u32 id = ORV_MSG_MSGBOX; id <= ORV_MSG_SPLITWND; ++id) {
-        ScopedSystemWindowRecord record(id, ORV_RUNTIME_CLASS(CTestWindow));
-        CORVControl** field = MainWnd().GetSystemWindowField(id);
-        ASSERT_NE(field, nullptr);
-
-        EXPECT_TRUE(Route(ORVMsg(id, 4)));   // a topic while closed: swallowed
-        EXPECT_EQ(*field, nullptr);
-
-        EXPECT_TRUE(Route(ORVMsg(id, kSysWndOpen, 0x12345, "args")));
-        auto* wnd = static_cast<CTestWindow*>(*field);
-        ASSERT_NE(wnd, nullptr);
-        EXPECT_EQ(wnd->m_nArg, 0x12345);
-        EXPECT_EQ(wnd->m_strArg, "args");
-        EXPECT_EQ(wnd->m_pParent, &MainWnd());
-        EXPECT_TRUE(Route(ORVMsg(id, kSysWndOpen)));
-        EXPECT_EQ(*field, wnd) << "opening an open window does nothing";
-        EXPECT_EQ(CTestWindow::Live().size(), 1u);
-
-        EXPECT_TRUE(Route(ORVMsg(id, 9, 5, "topic")));
-        ASSERT_FALSE(wnd->m_vProcessed.empty());
-        EXPECT_EQ(wnd->m_vProcessed.back().m_wParam, 9u);
-        EXPECT_EQ(wnd->m_vProcessed.back().m_strText, "topic");
-
-        EXPECT_TRUE(Route(ORVMsg(id, kSysWndToggle)));
-        EXPECT_EQ(*field, nullptr);
-        EXPECT_TRUE(CTestWindow::Live().empty());
-        EXPECT_TRUE(Route(ORVMsg(id, kSysWndToggle)));
-        EXPECT_NE(*field, nullptr);
-        EXPECT_TRUE(Route(ORVMsg(id, kSysWndClose)));
-        EXPECT_EQ(*field, nullptr);
-        EXPECT_TRUE(Route(ORVMsg(id, kSysWndClose)));
-        EXPECT_TRUE(MainWnd().m_lstChildren.empty());
-    }
-}
-
-TEST_F(MainWndTest, WindowWithoutARecordCannotOpen)
-{
-    Attach();
-    ScopedSystemWindowRecord none(ORV_MSG_SPLITWND, nullptr);
-    EXPECT_TRUE(Route(ORVMsg(ORV_MSG_SPLITWND, kSysWndOpen)));
-    EXPECT_EQ(MainWnd().GetSystemWindow(ORV_MSG_SPLITWND), nullptr);
-    EXPECT_TRUE(MainWnd().m_lstChildren.empty());
-    EXPECT_TRUE(m_Fake.HasDebugLineContaining("0x115"));
-}
-
-TEST_F(MainWndTest, CloseRequestRemovesEverySystemWindowButTheMessageBox)
-{
-    Attach();
-    for (u32 id = ORV_MSG_MSGBOX; id <= ORV_MSG_SPLITWND; ++id) {
-        ScopedSystemWindowRecord record(id, ORV_RUNTIME_CLASS(CTestWindow));
-        Route(ORVMsg(id, kSysWndOpen));
-        CORVControl** field = MainWnd().GetSystemWindowField(id);
-        auto* wnd = static_cast<CTestWindow*>(*field);
-        ASSERT_NE(wnd, nullptr);
-        wnd->Close();
-        MainWnd().PumpPostedMessages();
-        if (id == ORV_MSG_MSGBOX) {
-            EXPECT_EQ(*field, wnd) << "the message box closes through its own command";
-            Route(ORVMsg(id, kSysWndClose));
-        } else {
-            EXPECT_EQ(*field, nullptr) << std::hex << id;
-        }
-        EXPECT_TRUE(MainWnd().m_lstChildren.empty());
-    }
-}
-
 TEST_F(MainWndTest, CloseGameWindowPrefersTheGameWindowThenTheChooser)
 {
     Attach();
@@ -124,46 +52,6 @@ TEST_F(MainWndTest, CloseGameWindowPrefersTheGameWindowThenTheChooser)
     MainWnd().CloseGameWindow();
     EXPECT_EQ(MainWnd().GetSystemWindow(ORV_MSG_CHOOSEBEAST), nullptr);
     EXPECT_FALSE(MainWnd().IsGameOpen());
-}
-
-// A window whose destructor routes a topic to its own slot: the field is already clear, so the
-// dying window is not reached.
-class CRoutingOnDeathWnd : public CTestWindow {
-    ORV_DECLARE_RUNTIME_CLASS(CRoutingOnDeathWnd)
-public:
-    ~CRoutingOnDeathWnd() override
-    {
-        ORVMsg topic(ORV_MSG_GAMEWND, 41);
-        CORVCtrlMgr::GetSingleton().RouteMessage(&topic);
-        ORVMsg note(ORV_MSG_MSGBOX, kSysWndClose);
-        PostToManager(&note, 1);
-    }
-    bool ProcessMessage(ORVMsg* msg) override
-    {
-        ++s_nCalls;
-        return CTestWindow::ProcessMessage(msg);
-    }
-    static int s_nCalls;
-};
-int CRoutingOnDeathWnd::s_nCalls = 0;
-ORV_IMPLEMENT_RUNTIME_CLASS(CRoutingOnDeathWnd, CTestWindow)
-
-TEST_F(MainWndTest, FieldIsClearedBeforeTheWindowDies)
-{
-    Attach();
-    ScopedSystemWindowRecord game(ORV_MSG_GAMEWND, ORV_RUNTIME_CLASS(CRoutingOnDeathWnd));
-    Route(ORVMsg(ORV_MSG_GAMEWND, kSysWndOpen));
-    CRoutingOnDeathWnd::s_nCalls = 0;
-    Route(ORVMsg(ORV_MSG_GAMEWND, kSysWndClose));
-    EXPECT_EQ(CRoutingOnDeathWnd::s_nCalls, 0);
-    EXPECT_EQ(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND), nullptr);
-
-    // The same at teardown: every window goes while the manager and its queue live.
-    Route(ORVMsg(ORV_MSG_GAMEWND, kSysWndOpen));
-    CtrlMgr().DestroyWindowTree();
-    EXPECT_EQ(CRoutingOnDeathWnd::s_nCalls, 0);
-    EXPECT_TRUE(MainWnd().m_lstChildren.empty());
-    EXPECT_EQ(CtrlMgr().m_MsgQueue.GetPendingCount(), 0u);
 }
 
 int g_nNewBieDraws = 0;
@@ -233,46 +121,6 @@ TEST_F(MainWndTest, ManagersQueueWaitsWhileTheGameIsClosed)
     EXPECT_EQ(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND), nullptr);
     CORVCtrlMgr::GetSingleton().RouteDueMessages();   // a frame of the manager's queue routes the due command
     EXPECT_NE(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND), nullptr);
-}
-
-// A window at one address at a time: the next one is built in the same bytes, as an allocator may
-// hand a freed block out again.
-class CReusedWnd : public CORVWindow {
-    ORV_DECLARE_RUNTIME_CLASS(CReusedWnd)
-public:
-    static void* operator new(std::size_t size, const std::nothrow_t&) noexcept
-    {
-        return size <= sizeof(s_Storage) ? s_Storage : nullptr;
-    }
-    static void* operator new(std::size_t size) { return operator new(size, std::nothrow); }
-    static void operator delete(void*) noexcept {}
-
-private:
-    alignas(std::max_align_t) static inline unsigned char s_Storage[1024];
-};
-ORV_IMPLEMENT_RUNTIME_CLASS(CReusedWnd, CORVWindow)
-
-// A window asks to close, dies before the request is handed out, and a new window takes its
-// address in the same frame: the stale request does not close the new window.
-TEST_F(MainWndTest, StaleCloseRequestDoesNotCloseANewWindowAtTheSameAddress)
-{
-    Attach();
-    ScopedSystemWindowRecord record(ORV_MSG_GAMEWND, ORV_RUNTIME_CLASS(CReusedWnd));
-    Route(ORVMsg(ORV_MSG_GAMEWND, kSysWndOpen));
-    auto* first = static_cast<CORVWindow*>(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND));
-    ASSERT_NE(first, nullptr);
-    first->Close();                                      // close request posted, sender = first
-    Route(ORVMsg(ORV_MSG_GAMEWND, kSysWndClose));        // first dies
-    Route(ORVMsg(ORV_MSG_GAMEWND, kSysWndOpen));         // second, at the same address
-    CORVControl* second = MainWnd().GetSystemWindow(ORV_MSG_GAMEWND);
-    ASSERT_EQ(second, first);
-    MainWnd().PumpPostedMessages();
-    ASSERT_EQ(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND), second);
-
-    // A request from the live window still closes it.
-    static_cast<CORVWindow*>(second)->Close();
-    MainWnd().PumpPostedMessages();
-    EXPECT_EQ(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND), nullptr);
 }
 
 }  // namespace

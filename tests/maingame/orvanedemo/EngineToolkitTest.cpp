@@ -3,6 +3,7 @@
 
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/core/GameHooks.h"
+#include "framework/text/TextUtil.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/widgets/ORVToolTip.h"
 #include "glimmer/GlimmerTest.h"
@@ -277,6 +278,77 @@ TEST_F(EngineToolkitTest, EnteringAControlStampsTheRenderersFrameTimeAndShowsIts
     EXPECT_FALSE(CORVToolTip::GetSingleton().m_vLines.empty());   // filled on entering
     g_ORVMgr.WndProc(kWnd, WM_MOUSEMOVE, 0, At(spot->m_nAbsX + 50, spot->m_nAbsY + 50));
     EXPECT_TRUE(CORVToolTip::GetSingleton().m_vLines.empty());    // emptied on leaving
+}
+
+}  // namespace
+
+namespace {
+
+// The renderer's text measure: size / 2 pixels a byte (truncated); a pair F8 A1..FE 12 pixels at
+// any size; a lone lead byte at the end ends the walk. Font numbers (below 8) count as their sizes.
+TEST(EngineTextWidth, CountsHalfTheSizeAByteAndTheSymbolPairAtTwelve)
+{
+    struct Case {
+        const char* text;
+        int size;
+        int width;
+    } const cases[] = {
+        {nullptr, 12, 0},
+        {"", 12, 0},
+        {"ab", 12, 12},
+        {"\xB0\xA1", 12, 12},
+        {"ab\xB0", 12, 12},
+        {"abc", 13, 18},
+        {"abc", 16, 24},
+        {"\xF8\xA1", 16, 12},
+        {"\xF8\xA1" "a", 20, 22},
+        {"\xF8\xA0", 16, 16},
+        {"ab", 1, 12},
+        {"ab", 2, 16},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(GetTextWidth(c.text, c.size), c.width) << (c.text != nullptr ? c.text : "(null)") << " " << c.size;
+    }
+}
+
+// Centred text is placed by that measure at the size it is drawn in.
+TEST(EngineTextWidth, CentredTextIsPlacedByTheWidthAtItsSize)
+{
+    glimmer_test::Reset();
+    CORVControl ctrl;
+    ctrl.SetPos(100, 50);
+    ctrl.DrawAlignedText(3, 100, "\xF8\xA1" "abc", 0xFFFFFFFF, 1, 0, 16);
+    ASSERT_EQ(glimmer_test::Trace().size(), 1u);
+    const glimmer_test::Call& call = glimmer_test::Trace()[0];
+    EXPECT_EQ(call.op, "DrawTextA");
+    EXPECT_EQ(call.ints[0], 100 + (100 - (12 + 24)) / 2);
+    EXPECT_EQ(call.ints[1], 53);
+    EXPECT_EQ(call.ints[3], 16);
+    glimmer_test::Reset();
+}
+
+}  // namespace
+
+namespace {
+
+// A window's background texture gives it the texture's own size and is drawn at its corner first.
+TEST_F(EngineToolkitTest, BackgroundTextureSizesTheWindowAndIsDrawnAtItsCorner)
+{
+    glimmer_test::RegisterTexture(1, 77, 320, 240);
+    CORVWindow* wnd = Open(275);
+    ASSERT_NE(wnd, nullptr);
+    wnd->SetBackground(77);
+    EXPECT_EQ(wnd->m_wBackFrame, 77);
+    EXPECT_EQ(wnd->m_nWidth, 320);
+    EXPECT_EQ(wnd->m_nHeight, 240);
+    wnd->SetPos(40, 30);
+    glimmer_test::ClearTrace();
+    wnd->Render();
+    ASSERT_FALSE(glimmer_test::Trace().empty());
+    EXPECT_EQ(glimmer_test::Format(glimmer_test::Trace()[0]), "DrawTexture(40, 30, 77, 1, 4294967295, 1)");
+    wnd->SetBackground(78);   // not in the catalogue: no size
+    EXPECT_EQ(wnd->m_nWidth, 0);
+    EXPECT_EQ(wnd->m_nHeight, 0);
 }
 
 }  // namespace
