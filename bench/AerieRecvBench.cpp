@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "aerie/state/AerieDataMgr.h"
+#include "framework/core/ByteOrder.h"
 #include "aerie/state/AerieRecordLayout.h"
 #include "aerie/state/XmlAerieMgr.h"
 #include "framework/control/ORVCtrlMgr.h"
@@ -27,8 +28,6 @@ namespace {
 
 using namespace aerie_layout;
 
-std::string LE16(unsigned v) { return {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)}; }
-std::string LE32(unsigned v) { return LE16(v & 0xFFFF) + LE16(v >> 16); }
 std::string Item(unsigned kind, const std::string& value) { return LE16(kind) + LE16(value.size()) + value; }
 std::string Bytes(std::size_t n, char fill) { return std::string(n, fill); }
 

@@ -21,6 +21,7 @@
 #include <cstdio>
 #include <string>
 
+#include "framework/core/ByteOrder.h"
 #include "maingame/orvane/ORVMgr.h"
 #include "tools/ImageCatalogue.h"
 #include "tools/PrintingHost.h"
@@ -35,16 +36,6 @@ namespace {
 // Where the main window puts the 800 x 600 game window on the host's 1024 x 768 screen.
 constexpr int kGameX = 112;
 constexpr int kGameY = 84;
-
-std::string LE16(unsigned v)
-{
-    return {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)};
-}
-
-std::string LE32(unsigned v)
-{
-    return LE16(v & 0xFFFF) + LE16(v >> 16);
-}
 
 // A data item: u16 kind, u16 length, the value.
 std::string Item(unsigned kind, const std::string& value)

@@ -18,16 +18,6 @@ namespace orv::test {
 
 using namespace aerie_layout;
 
-std::string LE16(u16 v)
-{
-    return std::string{static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
-}
-
-std::string LE32(u32 v)
-{
-    return LE16(static_cast<u16>(v)) + LE16(static_cast<u16>(v >> 16));
-}
-
 std::string Header(u32 owner, u16 sub, u16 p1, u16 p2, u16 mainId)
 {
     return LE32(owner) + LE16(mainId) + LE16(sub) + LE16(p1) + LE16(p2);

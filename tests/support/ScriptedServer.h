@@ -15,13 +15,13 @@
 
 #include "aerie/standin/AerieStandInWnd.h"
 #include "aerie/state/AerieDataMgr.h"
+#include "framework/core/ByteOrder.h"
 #include "support/TestHarness.h"
 
 namespace orv::test {
 
 // ---- Builders: every message and record as a byte string ----
-std::string LE16(u16 v);
-std::string LE32(u32 v);
+// LE16 and LE32, the bytes of a field, come from framework/core/ByteOrder.h.
 std::string Header(u32 owner, u16 sub, u16 p1 = 0, u16 p2 = 0, u16 mainId = 0x367);
 std::string Item(u16 kind, const std::string& value);
 std::string Message(u32 owner, u16 sub, const std::string& body = std::string(), u16 p1 = 0, u16 p2 = 0);
