@@ -7,6 +7,7 @@
 #include "aerie/windows/AerieNewBie.h"
 #include "framework/core/ORVCallBack.h"
 #include "framework/control/ORVCtrlMgr.h"
+#include "framework/text/TextUtil.h"
 #include "framework/widgets/ORVToolTip.h"
 #include "framework/window/ORVMsgBox.h"
 #include "platform/Platform.h"
@@ -111,28 +112,10 @@ std::string FormatDurationHMS(u32 seconds)
     return text;
 }
 
-namespace {
-
-// Bytes of text (at least maxBytes long) that hold whole characters only, at most maxBytes.
-std::size_t GbkPrefix(const char* text, std::size_t maxBytes)
-{
-    std::size_t keep = 0;
-    while (keep < maxBytes) {
-        const std::size_t step = static_cast<unsigned char>(text[keep]) >= 0x80 ? 2 : 1;
-        if (keep + step > maxBytes) {
-            break;
-        }
-        keep += step;
-    }
-    return keep;
-}
-
-}  // namespace
-
 void CutGbk(std::string& text, std::size_t maxBytes)
 {
     if (text.size() > maxBytes) {
-        text.resize(GbkPrefix(text.data(), maxBytes));
+        text.resize(GbkWholePrefix(text.data(), text.size(), maxBytes));
     }
 }
 
@@ -154,7 +137,7 @@ const char* BoundedPrintf(char* out, std::size_t size, const char* fmt, ...)
         return out;
     }
     if (static_cast<std::size_t>(n) >= size) {
-        out[GbkPrefix(out, size - 1)] = '\0';   // never half of a two-byte character at the end
+        out[GbkWholePrefix(out, size - 1, size - 1)] = '\0';   // never half of a two-byte character at the end
     }
     return out;
 }
