@@ -88,23 +88,6 @@ bool CClickThrottle::TryNow()
     return true;
 }
 
-u32 TickNow()
-{
-    return orv::platform::Get().GetTickCount();
-}
-
-u32 SecondsLeft(u32 durationSeconds, u32 stampTick, u32 nowTick)
-{
-    const u32 elapsed = (nowTick - stampTick) / 1000;
-    return elapsed < durationSeconds ? durationSeconds - elapsed : 0;
-}
-
-u32 MillisLeft(u32 durationMs, u32 stampTick, u32 nowTick)
-{
-    const u32 elapsed = nowTick - stampTick;
-    return elapsed < durationMs ? durationMs - elapsed : 0;
-}
-
 std::string FormatDurationHMS(u32 seconds)
 {
     char text[32];
