@@ -16,6 +16,7 @@
 #include "framework/core/ORVCallBack.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/widgets/ORVToolTip.h"
+#include "framework/window/BackgroundFit.h"
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CAerieWnd, CORVWindow)
 
@@ -119,12 +120,7 @@ void CAerieWnd::DeleteEventSlots()
 
 void CAerieWnd::OnCreate()
 {
-    m_wBackFrame = kBackFrame;
-    int w = 0;
-    int h = 0;
-    GetWindowImageSize(kBackFrame, &w, &h);
-    SetSize(w, h);
-    CenterInParent();
+    FitToBackground(*this, kBackFrame);
 
     CreateBeastIcon();
 

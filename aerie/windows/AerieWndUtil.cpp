@@ -5,10 +5,11 @@
 
 #include "aerie/state/AerieConfigMgr.h"
 #include "aerie/windows/AerieNewBie.h"
-#include "framework/core/ORVCallBack.h"
 #include "framework/control/ORVCtrlMgr.h"
+#include "framework/control/SizeSeam.h"
 #include "framework/text/TextUtil.h"
 #include "framework/widgets/ORVToolTip.h"
+#include "framework/window/BackgroundFit.h"
 #include "framework/window/ORVMsgBox.h"
 #include "platform/Platform.h"
 
@@ -130,14 +131,12 @@ void InitFrame(CORVWindow* wnd, u16 backFrame, int closeRight, int closeTop)
     if (wnd == nullptr) {
         return;
     }
-    wnd->m_wBackFrame = backFrame;
     if (backFrame != 0) {
-        int w = 0;
-        int h = 0;
-        GetWindowImageSize(backFrame, &w, &h);
-        wnd->SetSize(w, h);
+        FitToBackground(*wnd, backFrame);
+    } else {
+        wnd->m_wBackFrame = 0;
+        wnd->CenterInParent();
     }
-    wnd->CenterInParent();
     wnd->CreateButton(wnd->m_nWidth - closeRight, closeTop, &wnd->m_pCloseButton, kCloseButtonFrame, true,
                       true, "");
 }
@@ -146,9 +145,7 @@ void GetWindowImageSize(int frame, int* w, int* h)
 {
     *w = 0;
     *h = 0;
-    if (IORVCallBack* host = ORVCallBack()) {
-        host->GetImageSize(frame, kImageSetWindow, w, h);
-    }
+    GetBuildImageSize(frame, kImageSetWindow, w, h);
 }
 
 bool ForwardWheel(CORVControl* wnd, const ORVMsg* msg, const CORVControl* bar)
