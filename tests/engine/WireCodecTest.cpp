@@ -6,16 +6,13 @@
 
 #include "engine/WireCodec.h"
 #include "platform/fake/FakePlatform.h"
+#include "support/ExactBytes.h"
 #include "support/FakeGardenServer.h"
 
 namespace {
 
+using orv::test::ExactBytes;
 using orv::test::FakeGardenServer;
-
-std::vector<unsigned char> Bytes(const std::string& s)
-{
-    return std::vector<unsigned char>(s.begin(), s.end());
-}
 
 // The bytes whose masked form is masked (the armour examples are given on masked bytes).
 std::vector<unsigned char> Unmasked(std::vector<unsigned char> masked)
@@ -58,7 +55,7 @@ TEST(WireCodec, RoundTripsEveryLengthAndMatchesTheServersCodec)
         const std::string text = EncodeWire(plain.data(), len);
         EXPECT_EQ(text.size(), ArmouredLength(static_cast<std::size_t>(len)));
         EXPECT_EQ(text, FakeGardenServer::Armour(plain)) << len;
-        const std::vector<unsigned char> exact = Bytes(text);   // no NUL behind the text
+        const std::vector<unsigned char> exact = ExactBytes<unsigned char>(text);   // no NUL behind the text
         EXPECT_EQ(DecodeWire(reinterpret_cast<const char*>(exact.data()), static_cast<int>(exact.size())), plain);
         for (char c : text) {
             EXPECT_TRUE(c >= ';' && c <= 'z');

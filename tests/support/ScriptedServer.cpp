@@ -127,11 +127,6 @@ std::string NamedRecord(std::size_t size, const std::string& name)
     return RecordBytes(size).Text(0, name).Str();
 }
 
-std::vector<char> ExactBytes(const std::string& msg)
-{
-    return std::vector<char>(msg.begin(), msg.end());
-}
-
 // ---- Fixture ----
 
 void AerieTest::SetUp()

@@ -16,6 +16,7 @@
 #include "aerie/standin/AerieStandInWnd.h"
 #include "aerie/state/AerieDataMgr.h"
 #include "framework/core/ByteOrder.h"
+#include "support/ExactBytes.h"
 #include "support/TestHarness.h"
 
 namespace orv::test {
@@ -51,8 +52,7 @@ std::string FightRecord(u8 index, u32 wait, u32 fight, u32 friendWait, u32 invas
 std::string Incubator(bool opened, u16 egg, u32 hatchSeconds, u32 guardSeconds, const std::string& slave = "");
 std::string NamedRecord(std::size_t size, const std::string& name);
 
-// A message in a heap buffer of exactly its size (no NUL after it).
-std::vector<char> ExactBytes(const std::string& msg);
+// ExactBytes, a message in a heap buffer of exactly its size, comes from support/ExactBytes.h.
 
 // ---- Fixture ----
 class AerieTest : public LibraryTest {

@@ -7,15 +7,15 @@
 
 #include "framework/core/ScratchBuffer.h"
 #include "framework/help/ORVHelpText.h"
+#include "support/ExactBytes.h"
 
 namespace {
 
 // Lays markup out from a heap buffer of exactly its size (no NUL behind it).
 void LayoutBytes(CORVHelpText& page, const std::string& markup)
 {
-    std::unique_ptr<char[]> bytes(new char[markup.size()]);
-    std::memcpy(bytes.get(), markup.data(), markup.size());
-    page.LayoutText(bytes.get(), markup.size());
+    const std::vector<char> bytes = orv::test::ExactBytes(markup);
+    page.LayoutText(bytes.data(), bytes.size());
 }
 
 std::vector<std::string> LineTexts(const std::vector<ORVHelpLine>& lines)
