@@ -26,11 +26,7 @@ class CDemoGardenWnd : public CORVWindow {
 public:
     void OnCreate() override
     {
-        m_wBackFrame = 5;
-        int w = 0;
-        int h = 0;
-        g_TexMgr.GetTextureOriginSize(kImageSetWindow, m_wBackFrame, w, h);
-        SetSize(w, h);
+        SetBackground(5);
         CORVWindow::OnCreate();
         auto* spot = new CORVControl();
         spot->m_strToolTip = "A plot\nready to plough";
