@@ -8,6 +8,7 @@
 #include "platform/fake/FakePlatform.h"
 #include "support/ExactBytes.h"
 #include "support/FakeGardenServer.h"
+#include "support/ScannerFeed.h"
 
 namespace {
 
@@ -63,25 +64,8 @@ TEST(WireCodec, RoundTripsEveryLengthAndMatchesTheServersCodec)
     }
 }
 
-struct Collected {
-    std::vector<std::string> packets;
-    static void Sink(void* ctx, const char* data, int len)
-    {
-        static_cast<Collected*>(ctx)->packets.emplace_back(data, static_cast<std::size_t>(len));
-    }
-};
-
-void FeedPieces(FrameScanner& scanner, const std::string& stream, const std::vector<std::size_t>& cuts, Collected& out)
-{
-    std::size_t pos = 0;
-    for (std::size_t cut : cuts) {
-        const std::vector<unsigned char> piece(stream.begin() + static_cast<long>(pos), stream.begin() + static_cast<long>(cut));
-        scanner.Feed(piece.data(), piece.size(), &Collected::Sink, &out);
-        pos = cut;
-    }
-    const std::vector<unsigned char> rest(stream.begin() + static_cast<long>(pos), stream.end());
-    scanner.Feed(rest.data(), rest.size(), &Collected::Sink, &out);
-}
+using Collected = orv::test::CollectedPackets;
+using orv::test::FeedPieces;
 
 TEST(FrameScanner, TwoFramesWithFillersSplitAtEveryPairOfPlaces)
 {
