@@ -13,6 +13,7 @@
 #include "aerie/state/XmlAerieMgr.h"
 #include "framework/widgets/ORVToolTip.h"
 #include "maingame/orvane/ORVMgr.h"
+#include "tools/ServerBytes.h"
 
 namespace orv::test {
 
@@ -25,7 +26,7 @@ std::string Header(u32 owner, u16 sub, u16 p1, u16 p2, u16 mainId)
 
 std::string Item(u16 kind, const std::string& value)
 {
-    return LE16(kind) + LE16(static_cast<u16>(value.size())) + value;
+    return orv::sample::DataItem(kind, value);
 }
 
 std::string Message(u32 owner, u16 sub, const std::string& body, u16 p1, u16 p2)
@@ -35,14 +36,10 @@ std::string Message(u32 owner, u16 sub, const std::string& body, u16 p1, u16 p2)
 
 std::string Compressed(u32 owner, u16 sub, const std::string& inflatedBody, u16 p1, u16 p2)
 {
-    uLongf size = compressBound(static_cast<uLong>(inflatedBody.size()));
-    std::string out(size, '\0');
-    if (compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(inflatedBody.data()),
-                  static_cast<uLong>(inflatedBody.size()), Z_BEST_SPEED) != Z_OK) {
+    std::string out;
+    if (!orv::sample::Deflate(inflatedBody, Z_BEST_SPEED, out)) {
         ADD_FAILURE() << "compress2 failed";
-        return Header(owner, sub, p1, p2);
     }
-    out.resize(size);
     return Header(owner, sub, p1, p2) + out;
 }
 
