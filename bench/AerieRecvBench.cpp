@@ -14,6 +14,8 @@
 #include <vector>
 
 #include "aerie/state/AerieDataMgr.h"
+#include "framework/core/ByteOrder.h"
+#include "tools/ServerBytes.h"
 #include "aerie/state/AerieRecordLayout.h"
 #include "aerie/state/XmlAerieMgr.h"
 #include "framework/control/ORVCtrlMgr.h"
@@ -27,32 +29,30 @@ namespace {
 
 using namespace aerie_layout;
 
-std::string LE16(unsigned v) { return {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)}; }
-std::string LE32(unsigned v) { return LE16(v & 0xFFFF) + LE16(v >> 16); }
-std::string Item(unsigned kind, const std::string& value) { return LE16(kind) + LE16(value.size()) + value; }
+using orv::sample::DataItem;
 std::string Bytes(std::size_t n, char fill) { return std::string(n, fill); }
 
 // The inflated items of a full own city.
 std::string FullCity()
 {
-    std::string s = Item(0, "bench") + Item(1, LE32(100000) + LE32(5000) + LE32(4000) + LE32(3000) + LE32(2000) +
+    std::string s = DataItem(0, "bench") + DataItem(1, LE32(100000) + LE32(5000) + LE32(4000) + LE32(3000) + LE32(2000) +
                                                    Bytes(kOwnerRecordSize - 20, '\x01'));
     for (unsigned slot = 0; slot < 18; ++slot) {
-        s += Item(2, LE16(slot) + LE16(slot % 6));
+        s += DataItem(2, LE16(slot) + LE16(slot % 6));
     }
     for (unsigned id = 0; id < 32; ++id) {
-        s += Item(3, LE16(id) + LE16(id % 4));
+        s += DataItem(3, LE16(id) + LE16(id % 4));
     }
     for (unsigned key = 0; key < 33; ++key) {
-        s += Item(4, LE16(key) + LE16(key % 13) + LE16(1 + key % 3));
+        s += DataItem(4, LE16(key) + LE16(key % 13) + LE16(1 + key % 3));
     }
     for (unsigned slot = 0; slot < 70; ++slot) {
-        s += Item(5, LE16(slot) + LE16(1 + slot % 12) + LE32(1 + slot % 9) + LE16(10 + slot) + LE16(20 + slot) +
+        s += DataItem(5, LE16(slot) + LE16(1 + slot % 12) + LE32(1 + slot % 9) + LE16(10 + slot) + LE16(20 + slot) +
                          LE16(30 + slot) + LE32(slot % 5 == 0 ? 600 : 0));
     }
-    s += Item(6, LE16(3) + LE16(1) + LE16(2) + LE16(6) + LE16(1) + "\x00");
-    s += Item(7, Bytes(62, 'a'));
-    s += Item(8, Bytes(40, '\x02'));
+    s += DataItem(6, LE16(3) + LE16(1) + LE16(2) + LE16(6) + LE16(1) + "\x00");
+    s += DataItem(7, Bytes(62, 'a'));
+    s += DataItem(8, Bytes(40, '\x02'));
     std::string incubators;
     for (int i = 0; i < 3; ++i) {
         std::string inc(kIncubatorSize, '\0');
@@ -63,13 +63,13 @@ std::string FullCity()
         inc.replace(kIncSlaveName, 6, "helper");
         incubators += inc;
     }
-    s += Item(9, incubators);
+    s += DataItem(9, incubators);
     for (unsigned g = 0; g < 3; ++g) {
-        s += Item(11, LE16(g) + LE16(g) + LE16(3) + LE32(900) + Bytes(kWorkStateSize - 10, '\0'));
+        s += DataItem(11, LE16(g) + LE16(g) + LE16(3) + LE32(900) + Bytes(kWorkStateSize - 10, '\0'));
     }
-    s += Item(12, Bytes(78, '\x01'));
+    s += DataItem(12, Bytes(78, '\x01'));
     for (unsigned m = 0; m < 6; ++m) {
-        s += Item(13, std::string(1, static_cast<char>(m)) + Bytes(19, '\x0a') + LE32(60) + LE32(120) + LE32(30) +
+        s += DataItem(13, std::string(1, static_cast<char>(m)) + Bytes(19, '\x0a') + LE32(60) + LE32(120) + LE32(30) +
                           LE32(300) + Bytes(kFightSize - 36, 'f'));
     }
     return s;
@@ -77,11 +77,8 @@ std::string FullCity()
 
 std::string Compress(const std::string& body)
 {
-    uLongf size = compressBound(body.size());
-    std::string out(size, '\0');
-    compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(body.data()), body.size(),
-              Z_DEFAULT_COMPRESSION);
-    out.resize(size);
+    std::string out;
+    orv::sample::Deflate(body, Z_DEFAULT_COMPRESSION, out);
     return out;
 }
 

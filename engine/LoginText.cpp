@@ -5,6 +5,7 @@
 
 #include "engine/Net.h"
 #include "engine/WriteLog.h"
+#include "framework/core/ByteOrder.h"
 #include "framework/core/DebugLog.h"
 
 namespace {
@@ -12,19 +13,11 @@ namespace {
 // Little-endian header of a Garden packet: user id, message id, sub, two parameters.
 void WriteHeader(u8* p, u32 userId, u16 msgId, u16 sub, u16 p1, u16 p2)
 {
-    for (int i = 0; i < 4; ++i) {
-        p[i] = static_cast<u8>(userId >> (8 * i));
-    }
-    const u16 words[4] = {msgId, sub, p1, p2};
-    for (int i = 0; i < 4; ++i) {
-        p[4 + 2 * i] = static_cast<u8>(words[i] & 0xFF);
-        p[5 + 2 * i] = static_cast<u8>(words[i] >> 8);
-    }
-}
-
-u16 ReadU16(const u8* p)
-{
-    return static_cast<u16>(p[0] | (p[1] << 8));
+    WriteLE32(p, userId);
+    WriteLE16(p + 4, msgId);
+    WriteLE16(p + 6, sub);
+    WriteLE16(p + 8, p1);
+    WriteLE16(p + 10, p2);
 }
 
 // The build area of outgoing login and text messages.
@@ -177,8 +170,8 @@ void GardenPlayerInfo::ApplyPatches(const void* data, u32 len)
             DebugLog("Error : player patch header cut at %u\n", pos);
             return;
         }
-        const u32 length = ReadU16(p + pos);
-        const u32 offset = ReadU16(p + pos + 2);
+        const u32 length = ReadLE16(p + pos);
+        const u32 offset = ReadLE16(p + pos + 2);
         if (len - pos - 4 < length || offset > kSize || length > kSize - offset) {
             DebugLog("Error : player patch {%u, %u} at %u out of bounds\n", length, offset, pos);
             return;
@@ -196,7 +189,5 @@ std::string GardenPlayerInfo::Name() const
 
 i32 GardenPlayerInfo::Number() const
 {
-    const u32 v = static_cast<u32>(m_Bytes[84]) | (static_cast<u32>(m_Bytes[85]) << 8) |
-                  (static_cast<u32>(m_Bytes[86]) << 16) | (static_cast<u32>(m_Bytes[87]) << 24);
-    return static_cast<i32>(v);
+    return static_cast<i32>(ReadLE32(m_Bytes + 84));
 }

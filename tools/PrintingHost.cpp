@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <string_view>
 
+#include "framework/core/ByteOrder.h"
 #include "framework/text/TextUtil.h"
 #include "tools/GbkText.h"
 #include "tools/ImageCatalogue.h"
@@ -18,11 +19,6 @@ constexpr int kHeaderSize = 12;
 constexpr u32 kNoTint = 0xFFFFFFFF;
 // Frames whose differing middles would need a larger table are taken as changed throughout.
 constexpr std::size_t kMaxCompareCells = 4u << 20;
-
-unsigned Le16(const unsigned char* p)
-{
-    return static_cast<unsigned>(p[0] | p[1] << 8);
-}
 
 std::string Format(const char* fmt, auto... args)
 {
@@ -241,8 +237,8 @@ void PrintingHost::SendToServer(const char* data, int len)
     }
     const std::string_view body(data + kHeaderSize, static_cast<std::size_t>(size - kHeaderSize));
     std::printf("          owner %u, main 0x%X, sub 0x%02X, params %u %u, body %zu bytes \"%s\"\n",
-                Le16(bytes) | Le16(bytes + 2) << 16, Le16(bytes + 4), Le16(bytes + 6), Le16(bytes + 8),
-                Le16(bytes + 10), body.size(), GbkToUtf8(body).c_str());
+                ReadLE32(bytes), unsigned{ReadLE16(bytes + 4)}, unsigned{ReadLE16(bytes + 6)},
+                unsigned{ReadLE16(bytes + 8)}, unsigned{ReadLE16(bytes + 10)}, body.size(), GbkToUtf8(body).c_str());
 }
 
 void PrintingHost::GetImageSize(int frame, int set, int* w, int* h)

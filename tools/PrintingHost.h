@@ -14,12 +14,12 @@
 #include <string>
 #include <vector>
 
-#include "framework/core/ORVCallBack.h"
 #include "tools/FramePicture.h"
+#include "tools/QuietHost.h"
 
 namespace orv::sample {
 
-class PrintingHost final : public IORVCallBack {
+class PrintingHost final : public QuietHost {
 public:
     explicit PrintingHost(int screenWidth = 1024, int screenHeight = 768);
 
@@ -69,25 +69,11 @@ public:
     int GetScreenWidth() override;
     int GetScreenHeight() override;
     const char* GetPlayerName() override { return m_strPlayerName.c_str(); }
-    IORVDrawCharacter* CreateDrawCharacter() override { return nullptr; }
-    void ReleaseDrawCharacter(IORVDrawCharacter*) override {}
     void OpenPlayerRestaurant(const char* name) override;
     void OpenPlayerGarden(const char* name) override;
-    void StartImageAnimation(int, int, int, int) override {}
-    void Reserved17() override {}
-    void StepImageAnimation(int, int) override {}
-    void ResetImageAnimation(int, int, int, int) override {}
     void DrawSector(int cx, int cy, int radius, float angle, u32 colour) override;
-    void Reserved21() override {}
-    void DrawRankExtra(int, int, u16, u16, u8) override {}
-    u16 GetBagItemCount(u16) override { return 0; }
     u16 GetCharacterLevel() override { return 30; }
     void NotifyGameWindow(int state) override;
-    void OnMouseMove(LPARAM) override {}
-    void Reserved27() override {}
-    bool HasBagItem(int, int, int) override { return false; }
-    void Reserved29() override {}
-    void Reserved30() override {}
 
 private:
     DrawOp& Record(DrawKind kind, const Box& box, u32 colour);   // a new call of the frame

@@ -1,6 +1,7 @@
 // Mouse input of the sample programs, handed to the library as a host's window procedure hands it.
 #pragma once
 
+#include "framework/core/ORVMsg.h"
 #include "maingame/orvane/ORVMgr.h"
 
 namespace orv::sample {
@@ -8,7 +9,7 @@ namespace orv::sample {
 // The lParam of a mouse message at (x, y).
 inline LPARAM Pos(int x, int y)
 {
-    return static_cast<LPARAM>((static_cast<unsigned>(y) << 16) | (static_cast<unsigned>(x) & 0xFFFF));
+    return static_cast<LPARAM>(PackPos(x, y));
 }
 
 // Moves the mouse to (x, y); true when the library used the message.

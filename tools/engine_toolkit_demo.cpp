@@ -6,6 +6,7 @@
 
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/core/GameHooks.h"
+#include "framework/core/ORVMsg.h"
 #include "framework/widgets/ORVToolTip.h"
 #include "glimmer/GlimmerTest.h"
 #include "maingame/orvanedemo/ORVMgr.h"
@@ -26,11 +27,7 @@ class CDemoGardenWnd : public CORVWindow {
 public:
     void OnCreate() override
     {
-        m_wBackFrame = 5;
-        int w = 0;
-        int h = 0;
-        g_TexMgr.GetTextureOriginSize(kImageSetWindow, m_wBackFrame, w, h);
-        SetSize(w, h);
+        SetBackground(5);
         CORVWindow::OnCreate();
         auto* spot = new CORVControl();
         spot->m_strToolTip = "A plot\nready to plough";
@@ -76,7 +73,7 @@ int main()
     std::printf("-- the mouse moves onto the control: its tooltip shows; the library draws its cursor\n");
     const int x = wnd->m_nAbsX + 40;
     const int y = wnd->m_nAbsY + 30;
-    g_ORVMgr.WndProc(kHostWindow, WM_MOUSEMOVE, 0, (y << 16) | x);
+    g_ORVMgr.WndProc(kHostWindow, WM_MOUSEMOVE, 0, static_cast<LPARAM>(PackPos(x, y)));
     Frame(3);
     Frame(4);
 

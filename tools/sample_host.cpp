@@ -21,10 +21,12 @@
 #include <cstdio>
 #include <string>
 
+#include "framework/core/ByteOrder.h"
 #include "maingame/orvane/ORVMgr.h"
 #include "tools/ImageCatalogue.h"
 #include "tools/PrintingHost.h"
 #include "tools/SampleInput.h"
+#include "tools/ServerBytes.h"
 
 using orv::sample::Click;
 using orv::sample::MoveMouse;
@@ -36,21 +38,7 @@ namespace {
 constexpr int kGameX = 112;
 constexpr int kGameY = 84;
 
-std::string LE16(unsigned v)
-{
-    return {static_cast<char>(v & 0xFF), static_cast<char>((v >> 8) & 0xFF)};
-}
-
-std::string LE32(unsigned v)
-{
-    return LE16(v & 0xFFFF) + LE16(v >> 16);
-}
-
-// A data item: u16 kind, u16 length, the value.
-std::string Item(unsigned kind, const std::string& value)
-{
-    return LE16(kind) + LE16(static_cast<unsigned>(value.size())) + value;
-}
+using orv::sample::DataItem;
 
 // What the scripted server knows of a city.
 struct CityScript {
@@ -104,28 +92,25 @@ std::string CityReply(const CityScript& city)
 {
     const std::string monsters[] = {Monster(0, 1, 4, 12, 3, 2), Monster(1, 2, 2, 8, 6, 3),
                                     Monster(10, 2, 3, 2, 10, 4), Monster(20, 3, 2, 1, 2, 15)};
-    std::string items = Item(0, city.m_strOwner) + Item(1, OwnerRecord(city, 11));
+    std::string items = DataItem(0, city.m_strOwner) + DataItem(1, OwnerRecord(city, 11));
     for (unsigned id = 0; id < 18; ++id) {
-        items += Item(2, LE16(id) + LE16(city.m_aLevels[id]));
+        items += DataItem(2, LE16(id) + LE16(city.m_aLevels[id]));
     }
     for (const std::string& m : monsters) {
-        items += Item(5, m);
+        items += DataItem(5, m);
     }
-    items += Item(11, Work(0, 0, 0, 0, 120));
+    items += DataItem(11, Work(0, 0, 0, 0, 120));
     if (city.m_nUpgrading >= 0) {
-        items += Item(11, Work(1, 1, static_cast<unsigned>(city.m_nUpgrading), 1800, 0));
+        items += DataItem(11, Work(1, 1, static_cast<unsigned>(city.m_nUpgrading), 1800, 0));
     }
-    items += Item(11, Work(2, 0, 0, 0, 40));
+    items += DataItem(11, Work(2, 0, 0, 0, 40));
     if (city.m_nBeastType != 0) {
         std::string beast = LE16(city.m_nBeastType) + LE16(0) + LE16(1) + LE16(0) + LE16(city.m_nBreedingsToday);
         beast.resize(11, '\0');
-        items += Item(6, beast);
+        items += DataItem(6, beast);
     }
-    uLongf size = compressBound(static_cast<uLong>(items.size()));
-    std::string body(size, '\0');
-    compress2(reinterpret_cast<Bytef*>(body.data()), &size, reinterpret_cast<const Bytef*>(items.data()),
-              static_cast<uLong>(items.size()), Z_BEST_COMPRESSION);
-    body.resize(size);
+    std::string body;
+    orv::sample::Deflate(items, Z_BEST_COMPRESSION, body);
     return LE32(city.m_nOwnerId) + LE16(0x367) + LE16(0) + LE16(0) + LE16(0) + body;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "aerie/state/AerieCountdown.h"
 #include "aerie/state/AerieEvents.h"
 #include "aerie/state/AerieListEntries.h"
 #include "aerie/state/NetMsgHeader.h"
@@ -27,11 +28,6 @@ namespace {
 u32 ToMilliseconds(u32 seconds)
 {
     return seconds > 0xFFFFFFFFu / 1000 ? 0xFFFFFFFFu : seconds * 1000;
-}
-
-u32 CountDown(u32 ms, u32 elapsed)
-{
-    return ms > elapsed ? ms - elapsed : 0;
 }
 
 }  // namespace
@@ -68,10 +64,9 @@ const AerieIncubatorTimer* GetIncubatorTimers(AerieIncubators& c, int index)
         return nullptr;
     }
     AerieIncubatorTimer& t = c.m_mapTimers[static_cast<u32>(index)];
-    const u32 now = orv::platform::Get().GetTickCount();
-    const u32 elapsed = now - t.m_dwStamp;
-    t.m_dwHatchMs = CountDown(t.m_dwHatchMs, elapsed);
-    t.m_dwGuardMs = CountDown(t.m_dwGuardMs, elapsed);
+    const u32 now = TickNow();
+    t.m_dwHatchMs = MillisLeft(t.m_dwHatchMs, t.m_dwStamp, now);
+    t.m_dwGuardMs = MillisLeft(t.m_dwGuardMs, t.m_dwStamp, now);
     t.m_dwStamp = now;
     return &t;
 }

@@ -32,14 +32,9 @@ constexpr u16 kIdleFirstSlot = 30;
 constexpr u16 kIdleSlots = 40;
 constexpr u16 kGroupSlots = 10;
 
-u32 NowTick()
-{
-    return orv::platform::Get().GetTickCount();
-}
-
 u32 ElapsedSeconds(u32 stamp)
 {
-    return (NowTick() - stamp) / 1000;
+    return (TickNow() - stamp) / 1000;
 }
 
 }  // namespace

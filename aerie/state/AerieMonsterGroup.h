@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "aerie/state/AerieCountdown.h"
 #include "aerie/state/AerieRecordLayout.h"
 #include "framework/core/OrvTypes.h"
 
@@ -143,7 +144,3 @@ u32 GetFightWaitLeft(const AerieFightMission& m);
 u32 GetFightFriendWaitLeft(const AerieFightMission& m);
 u32 GetFightTimeLeft(const AerieFightMission& m);
 u32 GetInvasionTimeLeft(const AerieFightMission& m);
-
-// Saturating arithmetic of countdowns.
-inline u32 SatSub(u32 a, u32 b) { return a > b ? a - b : 0; }
-inline u32 SatAdd(u32 a, u32 b) { return a > 0xFFFFFFFFu - b ? 0xFFFFFFFFu : a + b; }

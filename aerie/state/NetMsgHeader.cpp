@@ -2,24 +2,6 @@
 
 #include <cstring>
 
-u16 ReadLE16At(const unsigned char* p, std::size_t len, std::size_t offset)
-{
-    u16 v = 0;
-    for (std::size_t i = 0; i < 2 && offset + i < len; ++i) {
-        v = static_cast<u16>(v | p[offset + i] << (8 * i));
-    }
-    return v;
-}
-
-u32 ReadLE32At(const unsigned char* p, std::size_t len, std::size_t offset)
-{
-    u32 v = 0;
-    for (std::size_t i = 0; i < 4 && offset + i < len; ++i) {
-        v |= static_cast<u32>(p[offset + i]) << (8 * i);
-    }
-    return v;
-}
-
 std::string_view CountedText(const void* p, std::size_t maxLen)
 {
     if (p == nullptr) {

@@ -29,9 +29,7 @@ const AerieMonsterEntry& CAerieDeadMonsterIcon::GetEntry() const
 
 u32 CAerieDeadMonsterIcon::GetRemainingSeconds(const AerieMonsterEntry& entry, u32 now)
 {
-    const u32 elapsed = (now - entry.m_dwStamp) / 1000;
-    const u32 revive = entry.GetReviveSeconds();
-    return elapsed < revive ? revive - elapsed : 0;
+    return SecondsLeft(entry.GetReviveSeconds(), entry.m_dwStamp, now);
 }
 
 bool CAerieDeadMonsterIcon::GetPieAngle(const AerieMonsterEntry& entry, u32 now, float* angle)

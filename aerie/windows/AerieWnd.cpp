@@ -11,10 +11,12 @@
 #include "aerie/windows/AerieNewBie.h"
 #include "aerie/state/AerieEvents.h"
 #include "framework/control/ORVCtrlMgr.h"
+#include "framework/core/ByteOrder.h"
 #include "framework/core/GameHooks.h"
 #include "framework/core/ORVCallBack.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/widgets/ORVToolTip.h"
+#include "framework/window/BackgroundFit.h"
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CAerieWnd, CORVWindow)
 
@@ -118,12 +120,7 @@ void CAerieWnd::DeleteEventSlots()
 
 void CAerieWnd::OnCreate()
 {
-    m_wBackFrame = kBackFrame;
-    int w = 0;
-    int h = 0;
-    GetWindowImageSize(kBackFrame, &w, &h);
-    SetSize(w, h);
-    CenterInParent();
+    FitToBackground(*this, kBackFrame);
 
     CreateBeastIcon();
 
@@ -494,10 +491,9 @@ bool CAerieWnd::OnLvlupWnd(ORVMsg* msg)
 bool CAerieWnd::OnMonsterNotice(ORVMsg* msg)
 {
     // u16 monster slot, u16 mode; missing bytes read as 0.
-    unsigned char bytes[4] = {};
-    std::memcpy(bytes, msg->m_strText.data(), std::min<std::size_t>(msg->m_strText.size(), sizeof(bytes)));
-    const u16 slot = static_cast<u16>(bytes[0] | (bytes[1] << 8));
-    const u16 mode = static_cast<u16>(bytes[2] | (bytes[3] << 8));
+    const auto* bytes = reinterpret_cast<const unsigned char*>(msg->m_strText.data());
+    const u16 slot = ReadLE16At(bytes, msg->m_strText.size(), 0);
+    const u16 mode = ReadLE16At(bytes, msg->m_strText.size(), 2);
     if (mode == 1) {
         const CXmlMonster* monster = AerieView::FindShownMonsterBySlot(slot);
         if (monster != nullptr && monster->m_nLvl >= kMaxMonsterLevel) {

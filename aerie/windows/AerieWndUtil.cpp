@@ -5,9 +5,11 @@
 
 #include "aerie/state/AerieConfigMgr.h"
 #include "aerie/windows/AerieNewBie.h"
-#include "framework/core/ORVCallBack.h"
 #include "framework/control/ORVCtrlMgr.h"
+#include "framework/control/SizeSeam.h"
+#include "framework/text/TextUtil.h"
 #include "framework/widgets/ORVToolTip.h"
+#include "framework/window/BackgroundFit.h"
 #include "framework/window/ORVMsgBox.h"
 #include "platform/Platform.h"
 
@@ -87,23 +89,6 @@ bool CClickThrottle::TryNow()
     return true;
 }
 
-u32 TickNow()
-{
-    return orv::platform::Get().GetTickCount();
-}
-
-u32 SecondsLeft(u32 durationSeconds, u32 stampTick, u32 nowTick)
-{
-    const u32 elapsed = (nowTick - stampTick) / 1000;
-    return elapsed < durationSeconds ? durationSeconds - elapsed : 0;
-}
-
-u32 MillisLeft(u32 durationMs, u32 stampTick, u32 nowTick)
-{
-    const u32 elapsed = nowTick - stampTick;
-    return elapsed < durationMs ? durationMs - elapsed : 0;
-}
-
 std::string FormatDurationHMS(u32 seconds)
 {
     char text[32];
@@ -111,28 +96,10 @@ std::string FormatDurationHMS(u32 seconds)
     return text;
 }
 
-namespace {
-
-// Bytes of text (at least maxBytes long) that hold whole characters only, at most maxBytes.
-std::size_t GbkPrefix(const char* text, std::size_t maxBytes)
-{
-    std::size_t keep = 0;
-    while (keep < maxBytes) {
-        const std::size_t step = static_cast<unsigned char>(text[keep]) >= 0x80 ? 2 : 1;
-        if (keep + step > maxBytes) {
-            break;
-        }
-        keep += step;
-    }
-    return keep;
-}
-
-}  // namespace
-
 void CutGbk(std::string& text, std::size_t maxBytes)
 {
     if (text.size() > maxBytes) {
-        text.resize(GbkPrefix(text.data(), maxBytes));
+        text.resize(GbkWholePrefix(text.data(), text.size(), maxBytes));
     }
 }
 
@@ -154,7 +121,7 @@ const char* BoundedPrintf(char* out, std::size_t size, const char* fmt, ...)
         return out;
     }
     if (static_cast<std::size_t>(n) >= size) {
-        out[GbkPrefix(out, size - 1)] = '\0';   // never half of a two-byte character at the end
+        out[GbkWholePrefix(out, size - 1, size - 1)] = '\0';   // never half of a two-byte character at the end
     }
     return out;
 }
@@ -164,14 +131,12 @@ void InitFrame(CORVWindow* wnd, u16 backFrame, int closeRight, int closeTop)
     if (wnd == nullptr) {
         return;
     }
-    wnd->m_wBackFrame = backFrame;
     if (backFrame != 0) {
-        int w = 0;
-        int h = 0;
-        GetWindowImageSize(backFrame, &w, &h);
-        wnd->SetSize(w, h);
+        FitToBackground(*wnd, backFrame);
+    } else {
+        wnd->m_wBackFrame = 0;
+        wnd->CenterInParent();
     }
-    wnd->CenterInParent();
     wnd->CreateButton(wnd->m_nWidth - closeRight, closeTop, &wnd->m_pCloseButton, kCloseButtonFrame, true,
                       true, "");
 }
@@ -180,9 +145,7 @@ void GetWindowImageSize(int frame, int* w, int* h)
 {
     *w = 0;
     *h = 0;
-    if (IORVCallBack* host = ORVCallBack()) {
-        host->GetImageSize(frame, kImageSetWindow, w, h);
-    }
+    GetBuildImageSize(frame, kImageSetWindow, w, h);
 }
 
 bool ForwardWheel(CORVControl* wnd, const ORVMsg* msg, const CORVControl* bar)

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <string>
 
+#include "aerie/state/AerieCountdown.h"
 #include "aerie/state/AerieEvents.h"
 #include "framework/control/ORVWindow.h"
 #include "framework/core/ORVMsg.h"
@@ -74,12 +75,7 @@ private:
 
 // ---- Countdowns on the tick clock ----
 
-u32 TickNow();
-// What is left of a duration stamped at stampTick: duration minus the time since the stamp
-// (whole seconds for SecondsLeft), never below 0. The tick clock wraps: the difference is taken
-// modulo 2^32.
-u32 SecondsLeft(u32 durationSeconds, u32 stampTick, u32 nowTick);
-u32 MillisLeft(u32 durationMs, u32 stampTick, u32 nowTick);
+// TickNow, SecondsLeft and MillisLeft come from aerie/state/AerieCountdown.h.
 
 // "hh:mm:ss" with the hours unbounded ("25:00:00" for 90,000 s), as a duration's simple text.
 // The two other countdown texts are the toolkit's FormatTimeDHMS and FormatTimeClock.

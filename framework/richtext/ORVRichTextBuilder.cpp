@@ -139,10 +139,8 @@ void CORVRichTextBuilder::AddText(const char* text)
         return;
     }
     // At most kTextSize bytes, never half of a two-byte character.
-    const char* end = text;
-    for (const char* next = GbkNextChar(end); next != end && next - text <= kTextSize; next = GbkNextChar(end)) {
-        end = next;
-    }
+    const auto limit = static_cast<std::size_t>(kTextSize);
+    const char* end = text + GbkWholePrefix(text, strnlen(text, limit + 1), limit);
     if (*end != '\0' && GbkNextChar(end) != end) {
         DebugLog("Error,rich text: a text longer than %d bytes is cut there!\n", kTextSize);
     }

@@ -25,6 +25,20 @@ const char* GbkNextChar(const char* p)
     return p + 1;
 }
 
+std::size_t GbkWholePrefix(const char* text, std::size_t len, std::size_t maxBytes)
+{
+    const std::size_t limit = len < maxBytes ? len : maxBytes;
+    std::size_t keep = 0;
+    while (keep < limit) {
+        const std::size_t step = IsLeadByte(text[keep]) ? 2 : 1;
+        if (keep + step > limit) {
+            break;
+        }
+        keep += step;
+    }
+    return keep;
+}
+
 int GetTextWidth(const char* text, int font)
 {
     if (text == nullptr) {

@@ -4,6 +4,7 @@
 // and does nothing while no callback is held.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 #include "framework/core/DebugLog.h"
@@ -15,6 +16,11 @@
 // lead byte at the end is not a character). Returns p itself at the end of the text (and for a
 // null p), else the start of the next character.
 const char* GbkNextChar(const char* p);
+
+// Bytes of the longest front of text[0, len) that holds whole characters only and at most
+// maxBytes bytes: a byte of 0x80 or above takes the byte after it along, and a lead byte whose
+// trail would fall past the limit (or past len) is left out. NULs count as one-byte characters.
+std::size_t GbkWholePrefix(const char* text, std::size_t len, std::size_t maxBytes);
 
 // Pixel width of a whole text (the build's text metrics; in Orvane 6 px a byte for font 1, 7 px
 // otherwise, a pair F8 A1..FE 12 px whatever the font). 0 for a null or empty text.

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "framework/core/ByteOrder.h"
 #include "framework/core/GameHooks.h"
 #include "framework/core/ORVCallBack.h"
 #include "framework/widgets/ORVButton.h"
@@ -34,12 +35,6 @@ constexpr u16 kRequestMainId = 0x367;
 constexpr u16 kSplitSubId = 0x14;
 constexpr int kHeaderSize = 12;
 
-void PutU16(char* at, u16 v)
-{
-    at[0] = static_cast<char>(v & 0xFF);
-    at[1] = static_cast<char>(v >> 8);
-}
-
 // The main window opens the window through its record.
 struct SplitRegistration {
     SplitRegistration() { SetSystemWindowRecord(ORV_MSG_SPLITWND, ORV_RUNTIME_CLASS(CORVSplitWnd)); }
@@ -63,9 +58,7 @@ void CORVSplitWnd::SetArgs(int arg, std::string text)
     // A negative maximum counts as 0; above 65,535 the 16-bit amount of the request would wrap.
     m_nMaxCount = arg < 0 ? 0 : static_cast<u32>(arg) > kSplitMaxAmount ? kSplitMaxAmount : static_cast<u32>(arg);
     // Missing bytes of the item id count as 0.
-    const u8 lo = text.size() > 0 ? static_cast<u8>(text[0]) : 0;
-    const u8 hi = text.size() > 1 ? static_cast<u8>(text[1]) : 0;
-    m_wItemId = static_cast<u16>(lo | (hi << 8));
+    m_wItemId = ReadLE16At(reinterpret_cast<const unsigned char*>(text.data()), text.size(), 0);
 }
 
 void CORVSplitWnd::OnCreate()
@@ -179,13 +172,13 @@ void CORVSplitWnd::Send()
     if (amount == 0) {
         return;   // nothing typed: the window stays
     }
-    char request[kHeaderSize] = {};
-    PutU16(request + 4, kRequestMainId);
-    PutU16(request + 6, kSplitSubId);
-    PutU16(request + 8, m_wItemId);
-    PutU16(request + 10, amount);
+    unsigned char request[kHeaderSize] = {};
+    WriteLE16(request + 4, kRequestMainId);
+    WriteLE16(request + 6, kSplitSubId);
+    WriteLE16(request + 8, m_wItemId);
+    WriteLE16(request + 10, amount);
     if (IORVCallBack* host = ORVCallBack()) {
-        host->SendToServer(request, kHeaderSize);
+        host->SendToServer(reinterpret_cast<const char*>(request), kHeaderSize);
     }
     Close();
 }

@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "framework/core/DebugLog.h"
+#include "framework/text/TextUtil.h"
 #include "framework/xml/XmlNumber.h"
 
 constinit const XmlAttrEntry CXmlObj::s_XmlEntries[] = {XmlAttrEnd()};
@@ -52,15 +53,7 @@ XmlConversionError::XmlConversionError(const char* attribute, std::string_view p
     : m_strAttribute(attribute ? attribute : "")
 {
     // Keep at most kMaxPieceInMessage bytes, never half of a GBK pair.
-    std::size_t keep = 0;
-    while (keep < piece.size()) {
-        const std::size_t step = static_cast<unsigned char>(piece[keep]) >= 0x80 ? 2 : 1;
-        if (keep + step > kMaxPieceInMessage || keep + step > piece.size()) {
-            break;
-        }
-        keep += step;
-    }
-    m_strPiece.assign(piece.data(), keep);
+    m_strPiece.assign(piece.data(), GbkWholePrefix(piece.data(), piece.size(), kMaxPieceInMessage));
 }
 
 void XmlConversionError::SetElement(const TiXmlElement* element)

@@ -10,6 +10,7 @@
 #include "engine/WireCodec.h"
 #include "platform/fake/FakePlatform.h"
 #include "support/FakeGardenServer.h"
+#include "support/ScannerFeed.h"
 
 namespace {
 
@@ -203,24 +204,17 @@ TEST(WireCodecReference, ScannerMatchesTheByteWiseRulesOnRandomStreams)
         ReferenceScanner reference;
         reference.Feed(bytes);
 
-        struct Collected {
-            std::vector<std::string> packets;
-            static void Sink(void* ctx, const char* data, int len)
-            {
-                static_cast<Collected*>(ctx)->packets.emplace_back(data, static_cast<std::size_t>(len));
-            }
-        };
         for (int mode = 0; mode < 3; ++mode) {
             if (mode == 1 && bytes.size() > 20000) {
                 continue;   // byte by byte only on the shorter streams
             }
             FrameScanner scanner;
-            Collected got;
+            orv::test::CollectedPackets got;
             std::size_t pos = 0;
             while (pos < bytes.size()) {
                 const std::size_t n = mode == 0 ? bytes.size() : mode == 1 ? 1 : std::min<std::size_t>(bytes.size() - pos, 1 + rng() % 64);
                 const std::vector<unsigned char> read(bytes.begin() + static_cast<long>(pos), bytes.begin() + static_cast<long>(pos + n));
-                scanner.Feed(read.data(), read.size(), &Collected::Sink, &got);
+                scanner.Feed(read.data(), read.size(), &orv::test::CollectedPackets::Sink, &got);
                 pos += n;
             }
             ASSERT_EQ(got.packets, reference.packets) << "round " << round << " mode " << mode;

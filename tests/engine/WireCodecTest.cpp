@@ -6,16 +6,14 @@
 
 #include "engine/WireCodec.h"
 #include "platform/fake/FakePlatform.h"
+#include "support/ExactBytes.h"
 #include "support/FakeGardenServer.h"
+#include "support/ScannerFeed.h"
 
 namespace {
 
+using orv::test::ExactBytes;
 using orv::test::FakeGardenServer;
-
-std::vector<unsigned char> Bytes(const std::string& s)
-{
-    return std::vector<unsigned char>(s.begin(), s.end());
-}
 
 // The bytes whose masked form is masked (the armour examples are given on masked bytes).
 std::vector<unsigned char> Unmasked(std::vector<unsigned char> masked)
@@ -58,7 +56,7 @@ TEST(WireCodec, RoundTripsEveryLengthAndMatchesTheServersCodec)
         const std::string text = EncodeWire(plain.data(), len);
         EXPECT_EQ(text.size(), ArmouredLength(static_cast<std::size_t>(len)));
         EXPECT_EQ(text, FakeGardenServer::Armour(plain)) << len;
-        const std::vector<unsigned char> exact = Bytes(text);   // no NUL behind the text
+        const std::vector<unsigned char> exact = ExactBytes<unsigned char>(text);   // no NUL behind the text
         EXPECT_EQ(DecodeWire(reinterpret_cast<const char*>(exact.data()), static_cast<int>(exact.size())), plain);
         for (char c : text) {
             EXPECT_TRUE(c >= ';' && c <= 'z');
@@ -66,25 +64,8 @@ TEST(WireCodec, RoundTripsEveryLengthAndMatchesTheServersCodec)
     }
 }
 
-struct Collected {
-    std::vector<std::string> packets;
-    static void Sink(void* ctx, const char* data, int len)
-    {
-        static_cast<Collected*>(ctx)->packets.emplace_back(data, static_cast<std::size_t>(len));
-    }
-};
-
-void FeedPieces(FrameScanner& scanner, const std::string& stream, const std::vector<std::size_t>& cuts, Collected& out)
-{
-    std::size_t pos = 0;
-    for (std::size_t cut : cuts) {
-        const std::vector<unsigned char> piece(stream.begin() + static_cast<long>(pos), stream.begin() + static_cast<long>(cut));
-        scanner.Feed(piece.data(), piece.size(), &Collected::Sink, &out);
-        pos = cut;
-    }
-    const std::vector<unsigned char> rest(stream.begin() + static_cast<long>(pos), stream.end());
-    scanner.Feed(rest.data(), rest.size(), &Collected::Sink, &out);
-}
+using Collected = orv::test::CollectedPackets;
+using orv::test::FeedPieces;
 
 TEST(FrameScanner, TwoFramesWithFillersSplitAtEveryPairOfPlaces)
 {

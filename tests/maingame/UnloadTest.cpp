@@ -17,6 +17,7 @@
 #include "framework/core/DebugLog.h"
 #include "framework/core/GameHooks.h"
 #include "maingame/orvane/ORVMgr.h"
+#include "support/ChildRun.h"
 #include "support/ProbeControl.h"
 #include "support/TestHarness.h"
 
@@ -25,42 +26,6 @@ namespace {
 using namespace orv::test;
 
 constexpr char kChildEnv[] = "ORVANE_UNLOAD_CHILD";
-
-struct ChildRun {
-    int status = -1;
-    std::string err;
-};
-
-// Runs the given case of this binary in a child process; its standard error is returned.
-ChildRun RunChildCase(const char* testName)
-{
-    ChildRun run;
-    int fds[2];
-    if (pipe(fds) != 0) {
-        return run;
-    }
-    const pid_t pid = fork();
-    if (pid == 0) {
-        dup2(fds[1], STDERR_FILENO);
-        close(fds[0]);
-        close(fds[1]);
-        if (std::FILE* null = std::freopen("/dev/null", "w", stdout); null == nullptr) {
-            _exit(126);
-        }
-        setenv(kChildEnv, "1", 1);
-        const std::string filter = std::string("--gtest_filter=") + testName;
-        execl("/proc/self/exe", "orvane_tests", filter.c_str(), static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(fds[1]);
-    char buf[4096];
-    for (ssize_t n; (n = read(fds[0], buf, sizeof(buf))) > 0;) {
-        run.err.append(buf, static_cast<std::size_t>(n));
-    }
-    close(fds[0]);
-    waitpid(pid, &run.status, 0);
-    return run;
-}
 
 std::size_t CountOf(const std::string& text, const std::string& part)
 {
@@ -127,7 +92,7 @@ TEST(UnloadChild, GameLeftOpenAtUnload)
 
 TEST(Unload, TreeGoesFirstWithoutCallingTheHostAndNothingReachesTheGoneManager)
 {
-    const ChildRun run = RunChildCase("UnloadChild.GameLeftOpenAtUnload");
+    const ChildRun run = RunChildCase("orvane_tests", kChildEnv, "UnloadChild.GameLeftOpenAtUnload");
     ASSERT_TRUE(WIFEXITED(run.status)) << run.err;
     EXPECT_EQ(WEXITSTATUS(run.status), 0) << run.err;
     EXPECT_EQ(CountOf(run.err, "child: running"), 1u) << run.err;

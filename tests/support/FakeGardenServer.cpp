@@ -1,5 +1,7 @@
 #include "support/FakeGardenServer.h"
 
+#include "framework/core/ByteOrder.h"
+
 #ifdef _WIN32
 #include <winsock2.h>
 #else
@@ -266,15 +268,7 @@ std::string FakeGardenServer::Unarmour(const std::string& text)
 std::string FakeGardenServer::Packet(std::uint16_t msgId, std::uint16_t sub, const std::string& body,
                                      std::uint32_t userId, std::uint16_t p1, std::uint16_t p2)
 {
-    std::string p;
-    for (int i = 0; i < 4; ++i) {
-        p.push_back(static_cast<char>((userId >> (8 * i)) & 0xFF));
-    }
-    for (std::uint16_t w : {msgId, sub, p1, p2}) {
-        p.push_back(static_cast<char>(w & 0xFF));
-        p.push_back(static_cast<char>(w >> 8));
-    }
-    return p + body;
+    return LE32(userId) + LE16(msgId) + LE16(sub) + LE16(p1) + LE16(p2) + body;
 }
 
 std::uint16_t FakeGardenServer::MessageId(const std::string& packet)
@@ -282,8 +276,7 @@ std::uint16_t FakeGardenServer::MessageId(const std::string& packet)
     if (packet.size() < 6) {
         return 0;
     }
-    return static_cast<std::uint16_t>(static_cast<unsigned char>(packet[4]) |
-                                      (static_cast<unsigned char>(packet[5]) << 8));
+    return ReadLE16(reinterpret_cast<const unsigned char*>(packet.data()) + 4);
 }
 
 }  // namespace orv::test

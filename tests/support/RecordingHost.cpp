@@ -6,17 +6,14 @@
 #include <cstdio>
 #include <sstream>
 
+#include "framework/core/ByteOrder.h"
+
 namespace orv::test {
 
 namespace {
 
 const char* const kDrawSlots[] = {"DrawImage", "DrawImageScaled", "DrawText", "DrawRectFrame",
                                   "FillRect", "DrawSector", "DrawRankExtra", "Drawer.Draw"};
-
-u16 Word(const std::string& bytes, std::size_t at)
-{
-    return static_cast<u16>(static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8);
-}
 
 }  // namespace
 
@@ -150,11 +147,12 @@ std::vector<SentRequest> RecordingHost::Requests() const
         req.m_strBytes = c.m_strText;
         if (c.m_strText.size() >= 12) {
             req.m_bHasHeader = true;
-            req.m_nOwner = Word(c.m_strText, 0) | static_cast<u32>(Word(c.m_strText, 2)) << 16;
-            req.m_wMain = Word(c.m_strText, 4);
-            req.m_wSub = Word(c.m_strText, 6);
-            req.m_wParam1 = Word(c.m_strText, 8);
-            req.m_wParam2 = Word(c.m_strText, 10);
+            const auto* bytes = reinterpret_cast<const unsigned char*>(c.m_strText.data());
+            req.m_nOwner = ReadLE32(bytes);
+            req.m_wMain = ReadLE16(bytes + 4);
+            req.m_wSub = ReadLE16(bytes + 6);
+            req.m_wParam1 = ReadLE16(bytes + 8);
+            req.m_wParam2 = ReadLE16(bytes + 10);
             req.m_strBody = c.m_strText.substr(12);
         }
         out.push_back(std::move(req));

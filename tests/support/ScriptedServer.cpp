@@ -13,20 +13,11 @@
 #include "aerie/state/XmlAerieMgr.h"
 #include "framework/widgets/ORVToolTip.h"
 #include "maingame/orvane/ORVMgr.h"
+#include "tools/ServerBytes.h"
 
 namespace orv::test {
 
 using namespace aerie_layout;
-
-std::string LE16(u16 v)
-{
-    return std::string{static_cast<char>(v & 0xFF), static_cast<char>(v >> 8)};
-}
-
-std::string LE32(u32 v)
-{
-    return LE16(static_cast<u16>(v)) + LE16(static_cast<u16>(v >> 16));
-}
 
 std::string Header(u32 owner, u16 sub, u16 p1, u16 p2, u16 mainId)
 {
@@ -35,7 +26,7 @@ std::string Header(u32 owner, u16 sub, u16 p1, u16 p2, u16 mainId)
 
 std::string Item(u16 kind, const std::string& value)
 {
-    return LE16(kind) + LE16(static_cast<u16>(value.size())) + value;
+    return orv::sample::DataItem(kind, value);
 }
 
 std::string Message(u32 owner, u16 sub, const std::string& body, u16 p1, u16 p2)
@@ -45,14 +36,10 @@ std::string Message(u32 owner, u16 sub, const std::string& body, u16 p1, u16 p2)
 
 std::string Compressed(u32 owner, u16 sub, const std::string& inflatedBody, u16 p1, u16 p2)
 {
-    uLongf size = compressBound(static_cast<uLong>(inflatedBody.size()));
-    std::string out(size, '\0');
-    if (compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(inflatedBody.data()),
-                  static_cast<uLong>(inflatedBody.size()), Z_BEST_SPEED) != Z_OK) {
+    std::string out;
+    if (!orv::sample::Deflate(inflatedBody, Z_BEST_SPEED, out)) {
         ADD_FAILURE() << "compress2 failed";
-        return Header(owner, sub, p1, p2);
     }
-    out.resize(size);
     return Header(owner, sub, p1, p2) + out;
 }
 
@@ -135,11 +122,6 @@ std::string Incubator(bool opened, u16 egg, u32 hatchSeconds, u32 guardSeconds, 
 std::string NamedRecord(std::size_t size, const std::string& name)
 {
     return RecordBytes(size).Text(0, name).Str();
-}
-
-std::vector<char> ExactBytes(const std::string& msg)
-{
-    return std::vector<char>(msg.begin(), msg.end());
 }
 
 // ---- Fixture ----

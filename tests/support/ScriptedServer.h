@@ -15,13 +15,14 @@
 
 #include "aerie/standin/AerieStandInWnd.h"
 #include "aerie/state/AerieDataMgr.h"
+#include "framework/core/ByteOrder.h"
+#include "support/ExactBytes.h"
 #include "support/TestHarness.h"
 
 namespace orv::test {
 
 // ---- Builders: every message and record as a byte string ----
-std::string LE16(u16 v);
-std::string LE32(u32 v);
+// LE16 and LE32, the bytes of a field, come from framework/core/ByteOrder.h.
 std::string Header(u32 owner, u16 sub, u16 p1 = 0, u16 p2 = 0, u16 mainId = 0x367);
 std::string Item(u16 kind, const std::string& value);
 std::string Message(u32 owner, u16 sub, const std::string& body = std::string(), u16 p1 = 0, u16 p2 = 0);
@@ -51,8 +52,7 @@ std::string FightRecord(u8 index, u32 wait, u32 fight, u32 friendWait, u32 invas
 std::string Incubator(bool opened, u16 egg, u32 hatchSeconds, u32 guardSeconds, const std::string& slave = "");
 std::string NamedRecord(std::size_t size, const std::string& name);
 
-// A message in a heap buffer of exactly its size (no NUL after it).
-std::vector<char> ExactBytes(const std::string& msg);
+// ExactBytes, a message in a heap buffer of exactly its size, comes from support/ExactBytes.h.
 
 // ---- Fixture ----
 class AerieTest : public LibraryTest {

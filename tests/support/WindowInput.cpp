@@ -1,12 +1,13 @@
 #include "support/WindowInput.h"
 
 #include "framework/control/ORVCtrlMgr.h"
+#include "framework/core/ORVMsg.h"
 
 namespace orv::test {
 
 LPARAM Pos(int x, int y)
 {
-    return static_cast<LPARAM>((static_cast<unsigned>(y) & 0xFFFF) << 16 | (static_cast<unsigned>(x) & 0xFFFF));
+    return static_cast<LPARAM>(PackPos(x, y));
 }
 
 bool SendWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam)

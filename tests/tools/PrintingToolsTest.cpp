@@ -39,10 +39,9 @@ TEST(GbkToUtf8, DecodesCharactersAndEscapesWhatDoesNotDecode)
         {{}, ""},
     };
     for (const Case& c : cases) {
-        auto* bytes = new char[c.gbk.size()];   // exact size: the decoder must not read past it
-        std::copy(c.gbk.begin(), c.gbk.end(), bytes);
-        EXPECT_EQ(GbkToUtf8(std::string_view(bytes, c.gbk.size())), c.utf8);
-        delete[] bytes;
+        // Exact size: the decoder must not read past it.
+        const std::vector<char> bytes(c.gbk.begin(), c.gbk.end());
+        EXPECT_EQ(GbkToUtf8(std::string_view(bytes.data(), bytes.size())), c.utf8);
     }
 }
 

@@ -20,11 +20,6 @@ namespace {
 
 using namespace aerie_layout;
 
-std::vector<unsigned char> Heap(const std::string& s)
-{
-    return std::vector<unsigned char>(s.begin(), s.end());
-}
-
 TEST(ParseDataItems, ItemsEndAtAZeroLengthAShortTailOrAnOverrun)
 {
     struct Case {
@@ -41,7 +36,7 @@ TEST(ParseDataItems, ItemsEndAtAZeroLengthAShortTailOrAnOverrun)
         {"empty", "", {}},
     };
     for (const Case& c : cases) {
-        const std::vector<unsigned char> body = Heap(c.body);
+        const std::vector<unsigned char> body = ExactBytes<unsigned char>(c.body);
         std::vector<NetDataItem> out(3);
         EXPECT_EQ(ParseDataItems(body.data(), body.size(), out), static_cast<int>(c.items.size())) << c.what;
         ASSERT_EQ(out.size(), c.items.size()) << c.what;

@@ -10,6 +10,7 @@
 #include "framework/text/SafeFormat.h"
 #include "framework/xml/XmlTestFiles.h"
 #include "platform/fake/FakePlatform.h"
+#include "support/Mutation.h"
 
 namespace {
 
@@ -361,10 +362,7 @@ TEST_F(AerieGameData, MutatedFilesNeverBreakTheReaders)
     for (int round = 0; round < 150; ++round) {
         std::string bytes = sample;
         const int edits = 1 + static_cast<int>(rng() % 8);
-        for (int e = 0; e < edits; ++e) {
-            const std::size_t at = rng() % bytes.size();
-            bytes[at] = alphabet[rng() % (sizeof(alphabet) - 1)];
-        }
+        orv::test::ReplaceRandomBytes(bytes, edits, std::string_view(alphabet, sizeof(alphabet) - 1), rng);
         if (round % 10 == 0) {
             bytes.resize(rng() % bytes.size());
         }

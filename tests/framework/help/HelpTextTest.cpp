@@ -7,6 +7,8 @@
 
 #include "framework/core/ScratchBuffer.h"
 #include "framework/help/ORVHelpText.h"
+#include "support/ExactBytes.h"
+#include "support/Mutation.h"
 
 namespace {
 
@@ -235,16 +237,12 @@ TEST(HelpText, MutatedMarkupStaysInsideItsBytes)
 {
     const std::string seed = "<option/color:ff0000ff/height:20>\r\n文字<点击/ie:page>\r\n<a/pic:1><b/background:1,2>"
                              "<c/local:x>\r\r<文字/color:ffff0000>尾";
-    unsigned state = 12345;
-    auto next = [&state]() { return state = state * 1103515245u + 12345u; };
+    orv::test::MutationRng next(12345);
     const char specials[] = {'<', '>', '/', ':', '\r', '\n', '\0', '\xC4'};
     for (int round = 0; round < 400; ++round) {
         std::string m = seed;
-        for (int k = 0; k < 4; ++k) {
-            const std::size_t at = next() % m.size();
-            m[at] = specials[next() % sizeof(specials)];
-        }
-        m.resize(next() % (m.size() + 1));
+        orv::test::ReplaceRandomBytes(m, 4, std::string_view(specials, sizeof specials), next);
+        orv::test::CutAtRandomLength(m, next);
         CORVHelpText page;
         page.m_nWidth = static_cast<int>(next() % 64);
         LayoutBytes(page, m);

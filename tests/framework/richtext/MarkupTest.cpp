@@ -11,6 +11,8 @@
 #include "framework/richtext/ORVTextContext.h"
 #include "framework/richtext/RichTextSupport.h"
 #include "framework/xml/XmlDocument.h"
+#include "support/ExactBytes.h"
+#include "support/Mutation.h"
 
 namespace {
 
@@ -100,10 +102,9 @@ TEST_F(Markup, RunsAreCutAt512BytesWithoutSplittingACharacter)
     EXPECT_EQ(Build(std::string(600, 'a') + "#Rz"), (Blocks_{std::string(512, 'a') + "/FFFFFF00/", "z/FFFF0000/"}));
     // The length bounds the walk even without a NUL behind it.
     const std::string text = "ab#Rcd";
-    std::unique_ptr<char[]> bytes(new char[text.size()]);
-    std::memcpy(bytes.get(), text.data(), text.size());
+    const std::vector<char> bytes = orv::test::ExactBytes(text);
     CORVSimpleBuilder2 builder;
-    std::unique_ptr<CORVRichParagraph> paragraph(builder.BuildParagraph(bytes.get(), 0xFFFFFF00, 0, 4, 1));
+    std::unique_ptr<CORVRichParagraph> paragraph(builder.BuildParagraph(bytes.data(), 0xFFFFFF00, 0, 4, 1));
     ASSERT_NE(paragraph, nullptr);
     EXPECT_EQ(paragraph->m_strText, "ab");
     EXPECT_EQ(builder.BuildParagraph(nullptr, 0, 0, 0, 1), nullptr);
@@ -308,15 +309,12 @@ TEST_F(Markup, MutatedMarkupStaysInsideItsBytes)
     m_Host.SetImageSize(12, 93, 40, 30);
     const std::string seed = "#R红#n黑#12345 a##b#u下#b闪#r<x5 cd>ef#Q#文尾aaaaaaaa文字文字#12\xFF\xA1z";
     const char specials[] = {'#', '<', '>', ' ', 'R', '1', '\0', '\xC4', 'r'};
-    unsigned state = 777;
-    auto next = [&state]() { return state = state * 1103515245u + 12345u; };
+    orv::test::MutationRng next(777);
     CTextContext doc;
     for (int round = 0; round < 300; ++round) {
         std::string m = seed;
-        for (int k = 0; k < 3; ++k) {
-            m[next() % m.size()] = specials[next() % sizeof(specials)];
-        }
-        m.resize(next() % (m.size() + 1));
+        orv::test::ReplaceRandomBytes(m, 3, std::string_view(specials, sizeof specials), next);
+        orv::test::CutAtRandomLength(m, next);
         std::unique_ptr<char[]> bytes(new char[m.size() + 1]);
         std::memcpy(bytes.get(), m.data(), m.size());
         bytes[m.size()] = '\0';

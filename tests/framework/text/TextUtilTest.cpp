@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "framework/text/SafeFormat.h"
 #include "framework/text/TextUtil.h"
@@ -18,6 +19,27 @@ TEST(TextStepping, StepsOneTwoOrStaysAtTheEnd)
     const char* lone = "\xC4";
     EXPECT_EQ(GbkNextChar(lone), lone);
     EXPECT_EQ(GbkNextChar(nullptr), nullptr);
+}
+
+TEST(TextStepping, WholePrefixNeverSplitsAPairNorReadsPastLen)
+{
+    struct Case {
+        std::string bytes;
+        std::size_t maxBytes;
+        std::size_t keep;
+    } cases[] = {
+        {"abcd", 3, 3},
+        {"ab\xC4\xE3", 3, 2},        // the pair would cross the limit
+        {"ab\xC4\xE3", 4, 4},
+        {"ab\xC4", 9, 2},            // a lead byte whose trail is past len
+        {std::string("a\0b", 3), 9, 3},
+        {"", 5, 0},
+        {"abc", 0, 0},
+    };
+    for (const Case& c : cases) {
+        const std::vector<char> heap(c.bytes.begin(), c.bytes.end());   // exactly len bytes
+        EXPECT_EQ(GbkWholePrefix(heap.data(), heap.size(), c.maxBytes), c.keep) << c.bytes << " / " << c.maxBytes;
+    }
 }
 
 TEST(TextWidth, WholeTextWidths)

@@ -19,6 +19,7 @@
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/core/GameHooks.h"
 #include "maingame/orvanedemo/ORVMgr.h"
+#include "support/ChildRun.h"
 #include "support/FakeGardenServer.h"
 
 namespace {
@@ -62,30 +63,10 @@ TEST(OrvaneDemoUnloadChild, GardenLeftOpenAtUnload)
 
 TEST(OrvaneDemoUnload, TreeGoesFirstWithoutCallingTheHost)
 {
-    int fds[2];
-    ASSERT_EQ(pipe(fds), 0);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        dup2(fds[1], STDERR_FILENO);
-        close(fds[0]);
-        close(fds[1]);
-        if (std::freopen("/dev/null", "w", stdout) == nullptr) {
-            _exit(126);
-        }
-        setenv(kChildEnv, "1", 1);
-        execl("/proc/self/exe", "orvanedemo_tests", "--gtest_filter=OrvaneDemoUnloadChild.GardenLeftOpenAtUnload",
-              static_cast<char*>(nullptr));
-        _exit(127);
-    }
-    close(fds[1]);
-    std::string err;
-    char buf[4096];
-    for (ssize_t n; (n = read(fds[0], buf, sizeof(buf))) > 0;) {
-        err.append(buf, static_cast<std::size_t>(n));
-    }
-    close(fds[0]);
-    int status = -1;
-    waitpid(pid, &status, 0);
+    const orv::test::ChildRun run =
+        orv::test::RunChildCase("orvanedemo_tests", kChildEnv, "OrvaneDemoUnloadChild.GardenLeftOpenAtUnload");
+    const int status = run.status;
+    const std::string& err = run.err;
     ASSERT_TRUE(WIFEXITED(status)) << err;
     EXPECT_EQ(WEXITSTATUS(status), 0) << err;
     EXPECT_NE(err.find("child: running"), std::string::npos) << err;
