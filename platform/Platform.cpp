@@ -10,6 +10,7 @@
 #include <cstring>
 
 #ifndef _WIN32
+#include "platform/SocketForwarding.h"
 #include "platform/posix/PosixSockets.h"
 #endif
 
@@ -48,7 +49,7 @@ namespace {
 // Native implementation for hosts without a desktop clipboard or input method of their own:
 // a real monotonic clock and standard error for debug lines; the clipboard is held in-process
 // and no input-method context exists.
-class NativePlatform final : public IPlatform {
+class NativePlatform final : public SocketForwarding<PosixSockets> {
 public:
     std::uint32_t GetTickCount() override
     {
@@ -106,19 +107,7 @@ public:
 
     int GetImeResultString(HWND, char*, int) override { return -1; }
 
-    bool SocketStartup() override { return m_Sockets.Startup(); }
-    void SocketCleanup() override { m_Sockets.Cleanup(); }
-    Socket SocketOpen() override { return m_Sockets.Open(); }
-    bool SocketSelect(Socket s, HWND hwnd, UINT msg, long mask) override { return m_Sockets.Select(s, hwnd, msg, mask); }
-    int SocketConnect(Socket s, const char* ip, int port) override { return m_Sockets.Connect(s, ip, port); }
-    int SocketSend(Socket s, const void* data, int len) override { return m_Sockets.Send(s, data, len); }
-    int SocketRecv(Socket s, void* buf, int cap) override { return m_Sockets.Recv(s, buf, cap); }
-    void SocketClose(Socket s) override { m_Sockets.Close(s); }
-    int SocketLastError() override { return m_Sockets.LastError(); }
-    void PollSocketEvents(std::vector<WindowMessage>* out, int timeoutMs) override { m_Sockets.Poll(out, timeoutMs); }
-
 private:
-    PosixSockets m_Sockets;
     std::string m_strClipboard;
     bool m_bHasText = false;
     bool m_bOpen = false;

@@ -12,6 +12,7 @@
 
 #include "platform/win/WinPlatform.h"
 #include "platform/win/WinSockets.h"
+#include "platform/SocketForwarding.h"
 
 #include <algorithm>
 #include <cstring>
@@ -19,7 +20,7 @@
 namespace orv::platform {
 namespace {
 
-class WindowsPlatform final : public IPlatform {
+class WindowsPlatform final : public SocketForwarding<WinSockets> {
 public:
     std::uint32_t GetTickCount() override { return ::GetTickCount(); }
 
@@ -107,20 +108,6 @@ public:
     {
         return static_cast<int>(::DefWindowProcA(hwnd, WM_NCHITTEST, wParam, lParam));
     }
-
-    bool SocketStartup() override { return m_Sockets.Startup(); }
-    void SocketCleanup() override { m_Sockets.Cleanup(); }
-    Socket SocketOpen() override { return m_Sockets.Open(); }
-    bool SocketSelect(Socket s, HWND hwnd, UINT msg, long mask) override { return m_Sockets.Select(s, hwnd, msg, mask); }
-    int SocketConnect(Socket s, const char* ip, int port) override { return m_Sockets.Connect(s, ip, port); }
-    int SocketSend(Socket s, const void* data, int len) override { return m_Sockets.Send(s, data, len); }
-    int SocketRecv(Socket s, void* buf, int cap) override { return m_Sockets.Recv(s, buf, cap); }
-    void SocketClose(Socket s) override { m_Sockets.Close(s); }
-    int SocketLastError() override { return m_Sockets.LastError(); }
-    void PollSocketEvents(std::vector<WindowMessage>* out, int timeoutMs) override { m_Sockets.Poll(out, timeoutMs); }
-
-private:
-    WinSockets m_Sockets;
 };
 
 }  // namespace
