@@ -4,6 +4,7 @@
 
 #include "framework/control/SizeSeam.h"
 #include "framework/control/ORVCtrlMgr.h"
+#include "framework/core/ByteOrder.h"
 #include "framework/core/DebugLog.h"
 #include "framework/text/TextUtil.h"
 
@@ -233,7 +234,7 @@ bool ReadBufU16(std::string_view buf, std::size_t& pos, u16* out)
     if (pos > buf.size() || buf.size() - pos < 2) {
         return false;
     }
-    *out = static_cast<u16>(static_cast<u8>(buf[pos]) | static_cast<u8>(buf[pos + 1]) << 8);
+    *out = ReadLE16(reinterpret_cast<const unsigned char*>(buf.data()) + pos);
     pos += 2;
     return true;
 }
@@ -243,11 +244,7 @@ bool ReadBufU32(std::string_view buf, std::size_t& pos, u32* out)
     if (pos > buf.size() || buf.size() - pos < 4) {
         return false;
     }
-    u32 value = 0;
-    for (int i = 3; i >= 0; --i) {
-        value = value << 8 | static_cast<u8>(buf[pos + static_cast<std::size_t>(i)]);
-    }
-    *out = value;
+    *out = ReadLE32(reinterpret_cast<const unsigned char*>(buf.data()) + pos);
     pos += 4;
     return true;
 }
@@ -299,22 +296,11 @@ bool ParseTipStream(std::string_view stream, AutoTipItem* item)
     return true;
 }
 
-namespace {
-
-void AppendLE(std::string& stream, u32 value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i) {
-        stream.push_back(static_cast<char>(value >> (8 * i) & 0xFF));
-    }
-}
-
-}  // namespace
-
 void CAutoTip::AppendHeader(std::string& stream, i32 frames, u16 lineCount, u8 kind)
 {
-    AppendLE(stream, static_cast<u32>(frames), 4);
-    AppendLE(stream, lineCount, 2);
-    AppendLE(stream, kind, 1);
+    stream += LE32(static_cast<u32>(frames));
+    stream += LE16(lineCount);
+    stream.push_back(static_cast<char>(kind));
 }
 
 // ---- The floating-tip control ----
@@ -346,9 +332,9 @@ void CAutoTip::AppendLine(u32 colour, u16 font, std::string& stream, const char*
         DebugLog("Error,null text when CAutoTip::AppendLine!\n");
         return;
     }
-    AppendLE(stream, colour, 4);
-    AppendLE(stream, font, 2);
-    AppendLE(stream, 1, 1);   // centred
+    stream += LE32(colour);
+    stream += LE16(font);
+    stream.push_back(1);   // centred
     stream.append(text);
     stream.push_back('\0');
 }
