@@ -38,7 +38,7 @@ std::vector<ORVMenuItem>& GetPopupMenuItems()
 
 void ShowPopupMenu()
 {
-    const u32 at = (g_nMouseY << 16) | (g_nMouseX & 0xFFFF);
+    const u32 at = PackPos(static_cast<int>(g_nMouseX), static_cast<int>(g_nMouseY));
     ORVMsg close(ORV_MSG_POPMENU, kSysWndClose, at, "");
     PostToManager(&close, kMenuDelay);
     ORVMsg open(ORV_MSG_POPMENU, kSysWndOpen, at, "");
