@@ -2,8 +2,8 @@
 // the speech-bubble hint and the lines of a wrapped text block. Kept apart from the text logic (TextUtil.cpp) so that another build
 // can draw them differently. Nothing is drawn while no callback is held.
 #include <algorithm>
+#include <cstring>
 #include <string>
-#include <vector>
 
 #include "BuildProfile.h"
 #include "framework/core/ORVCallBack.h"
@@ -52,28 +52,41 @@ void DrawHintTiles(int left, int top, int cols, int rows, ARGB colour)
 
 namespace {
 
-// Cuts a bubble text into lines: at each newline (dropped) and wherever the next character would
-// not fit in kBubbleLineBytes bytes; a two-byte character is never split.
-std::vector<std::string> CutBubbleLines(const char* text)
+// Walks a bubble text line by line, calling visit(line) with each line as a NUL-terminated copy:
+// a line ends at each newline (dropped) and wherever the next character would not fit in
+// kBubbleLineBytes bytes; a two-byte character is never split. Nothing is allocated, so the
+// bubble can be drawn every frame.
+template <class Visit>
+int ForEachBubbleLine(const char* text, Visit visit)
 {
-    std::vector<std::string> lines(1);
+    char line[kBubbleLineBytes + 1];
+    std::size_t used = 0;
+    int count = 0;
+    auto flush = [&]() {
+        line[used] = '\0';
+        visit(static_cast<const char*>(line));
+        used = 0;
+        ++count;
+    };
     for (const char* p = text;;) {
         const char* next = GbkNextChar(p);
         if (next == p) {
             break;
         }
         if (*p == '\n') {
-            lines.emplace_back();
+            flush();
         } else {
             const auto bytes = static_cast<std::size_t>(next - p);
-            if (lines.back().size() + bytes > kBubbleLineBytes) {
-                lines.emplace_back();
+            if (used + bytes > kBubbleLineBytes) {
+                flush();
             }
-            lines.back().append(p, bytes);
+            std::memcpy(line + used, p, bytes);
+            used += bytes;
         }
         p = next;
     }
-    return lines;
+    flush();
+    return count;
 }
 
 }  // namespace
@@ -84,9 +97,12 @@ void DrawBubbleText(int x, int y, const char* text)
     if (text == nullptr || cb == nullptr) {
         return;
     }
-    const std::vector<std::string> lines = CutBubbleLines(text);
-    const int n = static_cast<int>(lines.size());
-    const int w1 = GetTextWidth(lines.front().c_str(), 1);
+    int w1 = -1;
+    const int n = ForEachBubbleLine(text, [&w1](const char* line) {
+        if (w1 < 0) {
+            w1 = GetTextWidth(line, 1);
+        }
+    });
     const int cols = std::max((std::max(w1, 96) + 42) / HintBox::kTileW, 2);
     const int rows = std::max(n + 1, 2);
 
@@ -106,9 +122,11 @@ void DrawBubbleText(int x, int y, const char* text)
     const int x0 = x - w1 / 5 + 7;
     // A single line above the point sits one pixel higher than the first of several lines.
     const int firstY = (n == 1 && !below) ? y - 27 : top + 14;
-    for (int i = 0; i < n; ++i) {
-        cb->DrawText(x0, firstY + 20 * i, lines[i].c_str(), kBubbleTextColour, 0, 0, 0, 0, 1, 0);
-    }
+    int lineY = firstY;
+    ForEachBubbleLine(text, [&](const char* line) {
+        cb->DrawText(x0, lineY, line, kBubbleTextColour, 0, 0, 0, 0, 1, 0);
+        lineY += 20;
+    });
 }
 
 void CWrappedText::Draw(int x, int y) const
