@@ -201,11 +201,12 @@ void CAerieWorkInfoCtrl::DrawRow(int g)
     int y = y0 + 19;
     const u16 target = group.GetTarget();
     if (target == kDefenceMissionIndex) {
-        BoundedPrintf(text, sizeof(text), "防御任务[%s]", group.m_strDefenceName.c_str());
-        if (lines[0].Text() != text) {
-            lines[0].Text() = text;
+        // Made again when the row's work or the mission's name changes.
+        const bool workChanged = lines[0].NeedsUpdate(MixKey(state, target));
+        if (workChanged || m_aDefenceName[g] != group.m_strDefenceName) {
+            m_aDefenceName[g] = group.m_strDefenceName;
+            lines[0].Text() = BoundedPrintf(text, sizeof(text), "防御任务[%s]", m_aDefenceName[g].c_str());
         }
-        lines[0].Invalidate();   // made here from the text, not from a key
         DrawTextRel(this, 2, y, lines[0].c_str(), kWhite);
         DrawTextRel(this, 2, y + 19, "奖励倍数:1.0", kWhite);
         const u32 left = SecondsLeft(group.GetJobSeconds(), group.m_dwStateStamp, now);
