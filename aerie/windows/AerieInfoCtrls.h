@@ -80,4 +80,5 @@ private:
     void DrawRow(int g);
 
     CCachedText m_aLines[kGroups][kLinesPerRow];
+    std::string m_aDefenceName[kGroups];   // the defence mission's name its first line was made from
 };

@@ -52,8 +52,6 @@ void CAerieProductInfoCtrl::OnDraw()
     }
     Table t;
     ComputeTable(&t);
-    char suffix[kShortTextBound];
-    MultiplierSuffix(t.m_byMultiplier, suffix);
 
     // Lands with their research bonus.
     TableText(this, kColumns[0], 26, "资源地", kWhite);
@@ -93,7 +91,8 @@ void CAerieProductInfoCtrl::OnDraw()
     for (int r = 0; r < kAerieResourceCount; ++r) {
         CCachedText& cell = m_aCells[5][r];
         if (cell.NeedsUpdate(MixKey(t.m_aqTotal[r], t.m_byMultiplier > 10 ? t.m_byMultiplier : 0))) {
-            cell.Text() = BoundedFormat(kShortTextBound, "%1%%2%", t.m_aqTotal[r], suffix);
+            char suffix[kShortTextBound];
+            cell.Text() = BoundedFormat(kShortTextBound, "%1%%2%", t.m_aqTotal[r], MultiplierSuffix(t.m_byMultiplier, suffix));
         }
         TableText(this, kColumns[r + 1], 131, cell.c_str(), kWhite);
     }
@@ -142,8 +141,6 @@ void CAerieWorkInfoCtrl::DrawRow(int g)
     if (state == kStateProducing) {
         heading("生产中");
         const u8 mul = city.GetProductionMultiplier();
-        char m[kShortTextBound];
-        MultiplierSuffix(mul, m);
         const bool counted = group.GetProductionCount() != 0;
         const u32 p = counted ? group.GetProductionPerHour() : 0;
         // Lines in the order grass, wood, stone, metal; bonus indices grass 0, stone 1, wood 2, metal 3.
@@ -160,6 +157,8 @@ void CAerieWorkInfoCtrl::DrawRow(int g)
         for (int i = 0; i < kLinesPerRow; ++i) {
             const float b = counted ? group.GetBonusPercent(kLines[i].m_nBonus) : 0.0f;
             if (lines[i].NeedsUpdate(MixKey(state, p, Bits(b), mul > 10 ? mul : 0))) {
+                char m[kShortTextBound];
+                MultiplierSuffix(mul, m);
                 lines[i].Text() = b > 0 ? BoundedFormat(kShortTextBound, kLines[i].m_pszWith, p, b + 100.0f, m)
                                         : BoundedFormat(kShortTextBound, kLines[i].m_pszWithout, p, m);
             }
@@ -202,11 +201,12 @@ void CAerieWorkInfoCtrl::DrawRow(int g)
     int y = y0 + 19;
     const u16 target = group.GetTarget();
     if (target == kDefenceMissionIndex) {
-        BoundedPrintf(text, sizeof(text), "防御任务[%s]", group.m_strDefenceName.c_str());
-        if (lines[0].Text() != text) {
-            lines[0].Text() = text;
+        // Made again when the row's work or the mission's name changes.
+        const bool workChanged = lines[0].NeedsUpdate(MixKey(state, target));
+        if (workChanged || m_aDefenceName[g] != group.m_strDefenceName) {
+            m_aDefenceName[g] = group.m_strDefenceName;
+            lines[0].Text() = BoundedPrintf(text, sizeof(text), "防御任务[%s]", m_aDefenceName[g].c_str());
         }
-        lines[0].Invalidate();   // made here from the text, not from a key
         DrawTextRel(this, 2, y, lines[0].c_str(), kWhite);
         DrawTextRel(this, 2, y + 19, "奖励倍数:1.0", kWhite);
         const u32 left = SecondsLeft(group.GetJobSeconds(), group.m_dwStateStamp, now);

@@ -122,4 +122,5 @@ private:
     CCachedText m_InvasionText;
     CCachedText m_aIncubatorText[3];
     CCachedText m_aProtectText[3];
+    CCachedText m_BreedingsText;
 };

@@ -76,7 +76,11 @@ void CAerieWnd::DrawHud()
                 notice = "仓库中有未孵化的蛋，快来这里孵化";
             } else if (m_nNoticeKind == kNoticeBreedings) {
                 const u16 done = AerieView::GetBeastBreedingsToday();
-                notice = BoundedPrintf(text, sizeof(text), "守护兽今日还可繁殖%d次", 3 - static_cast<int>(done));
+                if (m_BreedingsText.NeedsUpdate(done)) {
+                    m_BreedingsText.Text() = BoundedPrintf(text, sizeof(text), "守护兽今日还可繁殖%d次",
+                                                           3 - static_cast<int>(done));
+                }
+                notice = m_BreedingsText.c_str();
             }
             DrawBubbleText(x + 530, y + 545, notice);
         }

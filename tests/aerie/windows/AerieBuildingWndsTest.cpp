@@ -393,6 +393,19 @@ TEST_F(AerieBuildingWindows, WorkPanelInAVisitedCityShowsNoButtonAndTimesStopAtZ
     }
 }
 
+TEST_F(AerieBuildingWindows, WorkPanelDefenceLineFollowsTheMissionsName)
+{
+    ASSERT_NE(Enter(City() + Work(0, 3, static_cast<u16>(kDefenceMissionIndex), 60)), nullptr);
+    Frame();
+    CAerieMonsterGroup& group = CAerieDataMgr::GetSingleton().GetShownCity().m_aGroups[0];
+    for (const char* name : {"北门", "南门", ""}) {
+        group.m_strDefenceName = name;
+        DrawFrame();
+        const std::string line = std::string("防御任务[") + name + "]";
+        EXPECT_NE(Text(line), nullptr) << line << "\n" << m_Host.Dump();
+    }
+}
+
 TEST_F(AerieBuildingWindows, RevivePieNeedsARevivePositiveAfterTheGodsReduction)
 {
     // Building 17 at level 1 takes 10 minutes off every revive.
