@@ -377,24 +377,12 @@ void CORVControl::OnDrawOverlay() {}
 void CORVControl::PumpPostedMessages()
 {
     if (m_MsgQueue.GetPendingCount() == 0) {
-        return;   // nothing to count down: most controls, most frames
+        return;   // no watch taken on a steady frame
     }
-    const std::vector<PostedMsg>& pumped = m_MsgQueue.Pump();
-    if (pumped.empty()) {
-        return;
-    }
-    // A handler may delete this control (and with it the queue): work on a copy and stop as soon
-    // as the control is gone.
-    const std::vector<PostedMsg> due = pumped;
+    // A handler may delete this control (and with it the queue): stop as soon as it is gone.
     const ORVLifeWatch life = Watch();
-    for (const PostedMsg& entry : due) {
-        if (life.expired()) {
-            return;
-        }
-        ORVMsg msg = entry.m_Msg;
-        ForgetDeadSender(msg);
-        OnMessage(&msg);
-    }
+    HandOutDueMessages(
+        m_MsgQueue, [&life] { return !life.expired(); }, [this](ORVMsg* msg) { OnMessage(msg); });
 }
 
 // ---- Notifications and placement ----

@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "BuildProfile.h"
 #include "framework/core/LifeToken.h"
@@ -138,3 +139,28 @@ private:
 // never take a new control at a reused address for it.
 void WatchSender(ORVMsg& msg);
 void ForgetDeadSender(ORVMsg& msg);
+
+// One frame of a posted-message queue: the messages that fell due are handed to deliver (called
+// with an ORVMsg*) one by one, each with a sender that died meanwhile cleared. They are copied
+// first, since a handler may post, pump again or end the queue's owner; the hand-out stops as soon
+// as receiverAlive() answers false, and the queue is not touched after the first hand-out.
+template <class Alive, class Deliver>
+void HandOutDueMessages(ORVMsgQueue& queue, Alive receiverAlive, Deliver deliver)
+{
+    if (queue.GetPendingCount() == 0) {
+        return;   // nothing to count down: most queues, most frames
+    }
+    const std::vector<PostedMsg>& pumped = queue.Pump();
+    if (pumped.empty()) {
+        return;
+    }
+    const std::vector<PostedMsg> due = pumped;
+    for (const PostedMsg& entry : due) {
+        if (!receiverAlive()) {
+            return;
+        }
+        ORVMsg msg = entry.m_Msg;
+        ForgetDeadSender(msg);
+        deliver(&msg);
+    }
+}

@@ -139,23 +139,9 @@ bool CORVCtrlMgr::RouteByRules(ORVMsg& message)
 
 void CORVCtrlMgr::RouteDueMessages()
 {
-    if (m_MsgQueue.GetPendingCount() == 0) {
-        return;
-    }
-    const std::vector<PostedMsg>& pumped = m_MsgQueue.Pump();
-    if (pumped.empty()) {
-        return;
-    }
-    const std::vector<PostedMsg> due = pumped;   // routing may post (and pump) again
-    for (const PostedMsg& entry : due) {
-        CORVCtrlMgr* mgr = GetIfAlive();   // nothing reaches a manager already torn down
-        if (mgr == nullptr) {
-            return;
-        }
-        ORVMsg msg = entry.m_Msg;
-        ForgetDeadSender(msg);
-        mgr->RouteMessage(&msg);
-    }
+    // Routing may post (and pump) again; nothing reaches a manager already torn down.
+    HandOutDueMessages(
+        m_MsgQueue, [] { return GetIfAlive() != nullptr; }, [](ORVMsg* msg) { GetIfAlive()->RouteMessage(msg); });
 }
 
 void CORVCtrlMgr::SetHoverControl(CORVControl* next)

@@ -39,22 +39,24 @@ std::size_t GbkWholePrefix(const char* text, std::size_t len, std::size_t maxByt
     return keep;
 }
 
-int GetTextWidth(const char* text, int font)
+namespace {
+
+using PairTest = bool (*)(unsigned char lead, unsigned char trail);
+
+// Pixel width of the characters from begin up to end (a character that starts before end counts
+// whole; a null end: no bound) or to the end of the text: the font's pixels a byte, but a pair
+// that isSpecialPair accepts counts specialPairPx.
+int MeasureChars(const char* begin, const char* end, int font, PairTest isSpecialPair, int specialPairPx)
 {
-    if (text == nullptr) {
-        return 0;
-    }
     const int bytePx = TextMetrics::BytePx(font);
     int width = 0;
-    for (const char* p = text;;) {
+    for (const char* p = begin; end == nullptr || p < end;) {
         const char* next = GbkNextChar(p);
         if (next == p) {
             break;
         }
-        const auto lead = static_cast<unsigned char>(p[0]);
-        const auto trail = static_cast<unsigned char>(p[1]);
-        if (next - p == 2 && lead == 0xF8 && trail >= 0xA1 && trail <= 0xFE) {
-            width += TextMetrics::kBuild.symbolPairPx;
+        if (next - p == 2 && isSpecialPair(static_cast<unsigned char>(p[0]), static_cast<unsigned char>(p[1]))) {
+            width += specialPairPx;
         } else {
             width += bytePx * static_cast<int>(next - p);
         }
@@ -63,26 +65,27 @@ int GetTextWidth(const char* text, int font)
     return width;
 }
 
+}  // namespace
+
+int GetTextWidth(const char* text, int font)
+{
+    if (text == nullptr) {
+        return 0;
+    }
+    return MeasureChars(
+        text, nullptr, font,
+        [](unsigned char lead, unsigned char trail) { return lead == 0xF8 && trail >= 0xA1 && trail <= 0xFE; },
+        TextMetrics::kBuild.symbolPairPx);
+}
+
 int GetTextRangeWidth(const char* begin, const char* end, int font)
 {
     if (begin == nullptr || end == nullptr) {
         return 0;
     }
-    const int bytePx = TextMetrics::BytePx(font);
-    int width = 0;
-    for (const char* p = begin; p < end;) {
-        const char* next = GbkNextChar(p);
-        if (next == p) {
-            break;
-        }
-        if (next - p == 2 && static_cast<unsigned char>(p[0]) == 0xFF) {
-            width += TextMetrics::kBuild.widePairPx;
-        } else {
-            width += bytePx * static_cast<int>(next - p);
-        }
-        p = next;
-    }
-    return width;
+    return MeasureChars(
+        begin, end, font, [](unsigned char lead, unsigned char) { return lead == 0xFF; },
+        TextMetrics::kBuild.widePairPx);
 }
 
 bool CopyToClipboard(const char* text, int len)

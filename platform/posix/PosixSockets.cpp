@@ -170,7 +170,8 @@ void PosixSockets::Poll(std::vector<WindowMessage>* out, int timeoutMs)
     if (out == nullptr) {
         return;
     }
-    std::vector<pollfd> fds;
+    std::vector<pollfd>& fds = m_vPollFds;
+    fds.clear();
     for (const auto& [s, w] : m_mapWatch) {
         if (w.done) {
             continue;

@@ -4,6 +4,8 @@
 // notification after a send found the socket full, and one close notification when the peer ends.
 #pragma once
 
+#include <poll.h>
+
 #include <map>
 #include <vector>
 
@@ -39,6 +41,7 @@ private:
 
     std::map<Socket, Watch> m_mapWatch;
     std::map<Socket, bool> m_mapConnecting;   // sockets whose connect is under way (before Select)
+    std::vector<pollfd> m_vPollFds;           // kept between polls: a steady poll allocates nothing
     int m_nLastError = 0;
     int m_nStarted = 0;
 };

@@ -7,7 +7,7 @@
 
 #include "platform/win/WinSockets.h"
 
-#include <set>
+#include <algorithm>
 #include <utility>
 
 namespace orv::platform {
@@ -132,10 +132,14 @@ void WinSockets::Close(Socket s)
 
 bool WinSockets::Take(std::vector<WindowMessage>* out)
 {
-    std::set<std::pair<HWND, UINT>> queues;
+    // Each (window, message) queue once, in order.
+    std::vector<std::pair<HWND, UINT>>& queues = m_vQueues;
+    queues.clear();
     for (const auto& [s, w] : m_mapWatch) {
-        queues.emplace(w.target, w.msg);
+        queues.emplace_back(w.target, w.msg);
     }
+    std::sort(queues.begin(), queues.end());
+    queues.erase(std::unique(queues.begin(), queues.end()), queues.end());
     bool took = false;
     for (const auto& [target, msg] : queues) {
         MSG m;

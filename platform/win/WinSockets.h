@@ -8,6 +8,7 @@
 #ifdef _WIN32
 
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -37,6 +38,7 @@ private:
     bool Take(std::vector<WindowMessage>* out);
 
     std::map<Socket, Watch> m_mapWatch;
+    std::vector<std::pair<HWND, UINT>> m_vQueues;   // kept between polls: a steady poll allocates nothing
     HWND m_hHidden = nullptr;
     int m_nLastError = 0;
 };
