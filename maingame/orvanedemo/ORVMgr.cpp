@@ -12,6 +12,9 @@
 #include "framework/xml/XmlNumber.h"
 #include "platform/Platform.h"
 
+// The notification the host forwards is the one the Garden client's sockets are set up to post.
+static_assert(kMsgSocketNotify == kSocketMessage);
+
 namespace {
 
 CORVMainWnd* MainWnd()
