@@ -34,10 +34,7 @@ CNet::CNet() = default;
 CNet::~CNet()
 {
     for (ConnectionRecord& rec : m_vRecords) {
-        if (rec.m_Socket != orv::platform::kNoSocket) {
-            P().SocketClose(rec.m_Socket);
-            rec.m_Socket = orv::platform::kNoSocket;
-        }
+        CloseRecord(rec);
     }
     if (m_bStarted) {
         P().SocketCleanup();

@@ -12,6 +12,9 @@
 #include "framework/xml/XmlNumber.h"
 #include "platform/Platform.h"
 
+// The notification the host forwards is the one the Garden client's sockets are set up to post.
+static_assert(kMsgSocketNotify == kSocketMessage);
+
 namespace {
 
 CORVMainWnd* MainWnd()
@@ -244,14 +247,22 @@ void CORVMgr::Release()
 int ORVPumpWindowMessages(ORVWindowMessageSink deliver, void* ctx, int timeoutMs)
 {
     try {
+        // The host pumps every frame: the message list keeps its room between calls. It is taken
+        // out while the messages go out, so a pump from inside a delivery gets a list of its own.
+        static std::vector<orv::platform::WindowMessage> s_Kept;
         std::vector<orv::platform::WindowMessage> msgs;
+        msgs.swap(s_Kept);
+        msgs.clear();
         orv::platform::Get().PollSocketEvents(&msgs, timeoutMs);
         for (const orv::platform::WindowMessage& m : msgs) {
             if (deliver != nullptr) {
                 deliver(m.hwnd, m.msg, m.wParam, m.lParam, ctx);
             }
         }
-        return static_cast<int>(msgs.size());
+        const int count = static_cast<int>(msgs.size());
+        msgs.clear();
+        s_Kept.swap(msgs);
+        return count;
     } catch (...) {
         return 0;
     }

@@ -122,6 +122,9 @@ inline constexpr bool kMsgBoxCheckAtFront = true;
 inline constexpr int kMsgBoxTextX = 32;
 inline constexpr int kMsgBoxTextY = 40;
 inline constexpr int kMsgBoxTextWidth = 260;
+inline constexpr int kMsgBoxTextHeight = 80;
+inline constexpr int kMsgBoxTextLineHeight = 16;
+inline constexpr ARGB kMsgBoxTextColour = 0xFF8D6365;
 inline constexpr int kMsgBoxGuideStep = 0;              // no tutorial driver in this build
 
 // ---- Tooltip style and floating-tip lines ----
