@@ -92,7 +92,8 @@ void CAerieProductInfoCtrl::OnDraw()
         CCachedText& cell = m_aCells[5][r];
         if (cell.NeedsUpdate(MixKey(t.m_aqTotal[r], t.m_byMultiplier > 10 ? t.m_byMultiplier : 0))) {
             char suffix[kShortTextBound];
-            cell.Text() = BoundedFormat(kShortTextBound, "%1%%2%", t.m_aqTotal[r], MultiplierSuffix(t.m_byMultiplier, suffix));
+            cell.Text() = BoundedFormat(kShortTextBound, "%1%%2%", t.m_aqTotal[r],
+                                        MultiplierSuffix(t.m_byMultiplier, suffix));
         }
         TableText(this, kColumns[r + 1], 131, cell.c_str(), kWhite);
     }

@@ -118,7 +118,6 @@ public:
         m_qKey = key;
         return true;
     }
-    void Invalidate() { m_bValid = false; }
     std::string& Text() { return m_strText; }
     const char* c_str() const { return m_strText.c_str(); }
 
