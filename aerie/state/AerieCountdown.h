@@ -13,12 +13,18 @@ inline u32 TickNow()
     return orv::platform::Get().GetTickCount();
 }
 
+// Whole seconds from stampTick to nowTick. The tick clock wraps: the difference is taken modulo
+// 2^32.
+inline u32 ElapsedSeconds(u32 stampTick, u32 nowTick)
+{
+    return (nowTick - stampTick) / 1000;
+}
+
 // What is left of a duration stamped at stampTick: duration minus the time since the stamp
-// (whole seconds for SecondsLeft), never below 0. The tick clock wraps: the difference is taken
-// modulo 2^32.
+// (whole seconds for SecondsLeft), never below 0.
 inline u32 SecondsLeft(u32 durationSeconds, u32 stampTick, u32 nowTick)
 {
-    return SatSub(durationSeconds, (nowTick - stampTick) / 1000);
+    return SatSub(durationSeconds, ElapsedSeconds(stampTick, nowTick));
 }
 inline u32 MillisLeft(u32 durationMs, u32 stampTick, u32 nowTick)
 {

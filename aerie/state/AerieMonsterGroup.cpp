@@ -1,13 +1,11 @@
 #include "aerie/state/AerieMonsterGroup.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdlib>
 #include <cstring>
 
 #include "aerie/state/NetMsgHeader.h"
 #include "aerie/state/XmlAerieMgr.h"
-#include "platform/Platform.h"
 
 using namespace aerie_layout;
 
@@ -31,11 +29,6 @@ constexpr GroupLook kGroupLooks[kAerieGroupCount] = {
 constexpr u16 kIdleFirstSlot = 30;
 constexpr u16 kIdleSlots = 40;
 constexpr u16 kGroupSlots = 10;
-
-u32 ElapsedSeconds(u32 stamp)
-{
-    return (TickNow() - stamp) / 1000;
-}
 
 }  // namespace
 
@@ -282,12 +275,12 @@ const AerieFightMission* FindFightMission(const AerieFightMissionTable& table, u
 
 u32 GetFightWaitLeft(const AerieFightMission& m)
 {
-    return SatSub(m.GetWait(), ElapsedSeconds(m.m_dwStamp));
+    return SecondsLeft(m.GetWait(), m.m_dwStamp, TickNow());
 }
 
 u32 GetFightFriendWaitLeft(const AerieFightMission& m)
 {
-    const u32 elapsed = ElapsedSeconds(m.m_dwStamp);
+    const u32 elapsed = ElapsedSeconds(m.m_dwStamp, TickNow());
     if (elapsed < m.GetWait()) {
         return m.GetFriendWait();
     }
@@ -296,7 +289,7 @@ u32 GetFightFriendWaitLeft(const AerieFightMission& m)
 
 u32 GetFightTimeLeft(const AerieFightMission& m)
 {
-    const u32 elapsed = ElapsedSeconds(m.m_dwStamp);
+    const u32 elapsed = ElapsedSeconds(m.m_dwStamp, TickNow());
     const u32 waits = SatAdd(m.GetWait(), m.GetFriendWait());
     if (elapsed < waits) {
         return m.GetFight();
@@ -309,5 +302,5 @@ u32 GetInvasionTimeLeft(const AerieFightMission& m)
     if (m.GetIndex() != kDefenceMissionIndex) {
         return 0;
     }
-    return SatSub(m.GetInvasion(), ElapsedSeconds(m.m_dwStamp));
+    return SecondsLeft(m.GetInvasion(), m.m_dwStamp, TickNow());
 }

@@ -2,7 +2,6 @@
 // compressed kinds), applies its data items to the own or the visited city or to the store, and
 // announces every change to the windows as game events.
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <map>
 #include <memory>
@@ -13,6 +12,7 @@
 #include "aerie/state/AerieEvents.h"
 #include "aerie/state/NetMsgHeader.h"
 #include "aerie/state/XmlAerieMgr.h"
+#include "aerie/windows/AerieWndUtil.h"
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/core/DebugLog.h"
 #include "framework/core/DragIcon.h"
@@ -110,8 +110,8 @@ void CAerieDataMgr::ApplyItem(const NetDataItem& item, const char* buf, int len,
             m_bShowOwn = 0;
             m_VisitedCity.m_strOwnerName.assign(name);
             char notice[kNoticeBufferSize];
-            std::snprintf(notice, sizeof notice, "您已进入到%s的琉璃台", m_VisitedCity.m_strOwnerName.c_str());
-            ShowGameNotice(notice);
+            ShowGameNotice(BoundedPrintf(notice, sizeof notice, "您已进入到%s的琉璃台",
+                                         m_VisitedCity.m_strOwnerName.c_str()));
         }
         m_bEntered = 1;
         break;

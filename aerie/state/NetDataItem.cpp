@@ -24,11 +24,6 @@ int ParseDataItems(const unsigned char* body, std::size_t len, std::vector<NetDa
     return static_cast<int>(out.size());
 }
 
-int ParseDataItems(const std::string& body, std::vector<NetDataItem>& out)
-{
-    return ParseDataItems(reinterpret_cast<const unsigned char*>(body.data()), body.size(), out);
-}
-
 int UncompressBuffer(unsigned char* dest, unsigned long* destLen, const unsigned char* src, unsigned long srcLen)
 {
     if (dest == nullptr || destLen == nullptr || src == nullptr) {

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <cstddef>
-#include <string>
 #include <vector>
 
 #include "framework/core/OrvTypes.h"
@@ -19,7 +18,6 @@ struct NetDataItem {
 // length 0, or at an item whose value would run past the end (that item is not kept). Returns the
 // number of items kept.
 int ParseDataItems(const unsigned char* body, std::size_t len, std::vector<NetDataItem>& out);
-int ParseDataItems(const std::string& body, std::vector<NetDataItem>& out);
 
 // zlib's one-call uncompress into dest, whose capacity *destLen gives on entry (0 stands for a
 // buffer of kScratchBufferSize bytes); *destLen receives the inflated length. Returns zlib's code:

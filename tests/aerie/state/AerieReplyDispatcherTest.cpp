@@ -85,6 +85,19 @@ TEST_F(AerieRecvTest, EnteringTheOwnCityOpensTheGameAndTellsItInOrder)
     EXPECT_EQ(TakeTopics(), (std::vector<u32>{3, 29, 5, 59}));
 }
 
+TEST_F(AerieRecvTest, ALongVisitedOwnerNameIsCutOnAWholeCharacter)
+{
+    // 117 bytes are left for the name: 58 two-byte characters and the lead byte of the 59th.
+    std::string name;
+    for (int i = 0; i < 60; ++i) {
+        name += "中";
+    }
+    EnterAndClear();
+    Recv(Compressed(kOtherId, 0, Item(0, name)));
+    ASSERT_EQ(Tips().size(), 1u);
+    EXPECT_EQ(Tips()[0], std::string("您已进入到") + name.substr(0, 116));
+}
+
 TEST_F(AerieRecvTest, VisitingAnotherCityNotifiesAndKeepsOwnMessagesOnTheOwnRecord)
 {
     EnterAndClear();
