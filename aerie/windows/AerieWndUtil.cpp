@@ -1,6 +1,5 @@
 #include "aerie/windows/AerieWndUtil.h"
 
-#include <cstdarg>
 #include <cstdio>
 
 #include "aerie/state/AerieConfigMgr.h"
@@ -101,29 +100,6 @@ void CutGbk(std::string& text, std::size_t maxBytes)
     if (text.size() > maxBytes) {
         text.resize(GbkWholePrefix(text.data(), text.size(), maxBytes));
     }
-}
-
-const char* BoundedPrintf(char* out, std::size_t size, const char* fmt, ...)
-{
-    if (out == nullptr || size == 0) {
-        return out;
-    }
-    out[0] = '\0';
-    if (fmt == nullptr) {
-        return out;
-    }
-    va_list args;
-    va_start(args, fmt);
-    const int n = std::vsnprintf(out, size, fmt, args);
-    va_end(args);
-    if (n < 0) {
-        out[0] = '\0';
-        return out;
-    }
-    if (static_cast<std::size_t>(n) >= size) {
-        out[GbkWholePrefix(out, size - 1, size - 1)] = '\0';   // never half of a two-byte character at the end
-    }
-    return out;
 }
 
 void InitFrame(CORVWindow* wnd, u16 backFrame, int closeRight, int closeTop)

@@ -15,6 +15,7 @@
 #include "framework/core/ORVMsg.h"
 #include "framework/core/OrvTypes.h"
 #include "framework/text/SafeFormat.h"
+#include "framework/text/TextUtil.h"
 
 // ---- Floating notices ----
 
@@ -96,9 +97,6 @@ std::string BoundedFormat(std::size_t bound, const std::string& fmt, const Args&
     return out;
 }
 
-// printf-style formatting into out[size] (size > 0), always terminated and never cut inside a
-// two-byte character. Returns out.
-const char* BoundedPrintf(char* out, std::size_t size, const char* fmt, ...) ORV_PRINTF_LIKE(3, 4);
 
 // The short texts of the game windows are bounded by 128 bytes, box texts by 256.
 inline constexpr std::size_t kShortTextBound = 128;

@@ -1,5 +1,6 @@
 #include "framework/text/TextUtil.h"
 
+#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 
@@ -180,4 +181,27 @@ std::string FormatTimeClock(u32 seconds)
     char clock[64];
     std::snprintf(clock, sizeof(clock), "%02u:%02u:%02u", t.hours, t.minutes, t.seconds);
     return clock;
+}
+
+const char* BoundedPrintf(char* out, std::size_t size, const char* fmt, ...)
+{
+    if (out == nullptr || size == 0) {
+        return out;
+    }
+    out[0] = '\0';
+    if (fmt == nullptr) {
+        return out;
+    }
+    va_list args;
+    va_start(args, fmt);
+    const int n = std::vsnprintf(out, size, fmt, args);
+    va_end(args);
+    if (n < 0) {
+        out[0] = '\0';
+        return out;
+    }
+    if (static_cast<std::size_t>(n) >= size) {
+        out[GbkWholePrefix(out, size - 1, size - 1)] = '\0';   // never half of a two-byte character at the end
+    }
+    return out;
 }

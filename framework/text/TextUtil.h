@@ -22,6 +22,10 @@ const char* GbkNextChar(const char* p);
 // trail would fall past the limit (or past len) is left out. NULs count as one-byte characters.
 std::size_t GbkWholePrefix(const char* text, std::size_t len, std::size_t maxBytes);
 
+// printf-style formatting into out[size] (size > 0), always terminated and never cut inside a
+// two-byte character. Returns out.
+const char* BoundedPrintf(char* out, std::size_t size, const char* fmt, ...) ORV_PRINTF_LIKE(3, 4);
+
 // Pixel width of a whole text (the build's text metrics; in Orvane 6 px a byte for font 1, 7 px
 // otherwise, a pair F8 A1..FE 12 px whatever the font). 0 for a null or empty text.
 int GetTextWidth(const char* text, int font);
