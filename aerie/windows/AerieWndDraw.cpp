@@ -1,5 +1,7 @@
 // The main game window's HUD through the host callback: background, owner and total level, the
 // resource bar, the timed notice, the invasion and incubator countdowns.
+#include <algorithm>
+
 #include "aerie/windows/AerieCityView.h"
 #include "aerie/windows/AerieNewBie.h"
 #include "aerie/windows/AerieWnd.h"
@@ -77,8 +79,9 @@ void CAerieWnd::DrawHud()
             } else if (m_nNoticeKind == kNoticeBreedings) {
                 const u16 done = AerieView::GetBeastBreedingsToday();
                 if (m_BreedingsText.NeedsUpdate(done)) {
+                    // A server count above the three a day shows 0, not a negative number.
                     m_BreedingsText.Text() = BoundedPrintf(text, sizeof(text), "守护兽今日还可繁殖%d次",
-                                                           3 - static_cast<int>(done));
+                                                           std::max(3 - static_cast<int>(done), 0));
                 }
                 notice = m_BreedingsText.c_str();
             }

@@ -242,6 +242,23 @@ TEST_F(AerieCity, BreedingsNoticeShowsForThreeSecondsAndNotDuringTheTutorial)
     EXPECT_EQ(Wnd()->m_nNoticeKind, CAerieWnd::kNoticeNone);
 }
 
+TEST_F(AerieCity, BreedingsNoticeShowsZeroWhenTheServerCountsMoreThanThree)
+{
+    std::string beast(aerie_layout::kBeastSize, '\0');
+    beast[aerie_layout::kBeastBreedsToday] = 1;
+    ASSERT_NE(Enter(Buildings(Levels()) + Item(6, beast)), nullptr);
+    m_Fake.m_dwTick = 10000;
+    ORVMsg check(ORV_MSG_GAMEWND, EVT_NOTICE_CHECK, 0, "");
+    Wnd()->ProcessMessage(&check);
+    ASSERT_EQ(Wnd()->m_nNoticeKind, CAerieWnd::kNoticeBreedings);
+    for (const char count : {3, 5, 127}) {   // read when the notice is drawn
+        beast[aerie_layout::kBeastBreedsToday] = count;
+        Recv(Message(kOwnId, 2, Item(6, beast)));
+        DrawFrame();
+        EXPECT_GE(m_Host.IndexOfText("守护兽今日还可繁殖0次"), 0) << int{count} << "\n" << m_Host.Dump();
+    }
+}
+
 TEST_F(AerieCity, IncubatorRowsCountDown)
 {
     const std::string incubators = Incubator(true, 7, 0, 65) + Incubator(false, 0, 0, 0) + Incubator(true, 3, 3661, 0);
