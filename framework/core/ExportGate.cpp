@@ -11,7 +11,7 @@ CExportGate& ExportGate()
     return s_Gate;
 }
 
-bool CExportGate::Hold(u32 kind, const void* bytes, std::size_t len, const char* what)
+bool CExportGate::Hold(u32 kind, const void* bytes, std::size_t len, const char* what) noexcept
 {
     if (bytes == nullptr) {
         len = 0;
@@ -23,7 +23,12 @@ bool CExportGate::Hold(u32 kind, const void* bytes, std::size_t len, const char*
     }
     if (len > 0) {
         if (m_vRing.size() < kMaxHeldBytes) {
-            m_vRing.resize(kMaxHeldBytes);
+            try {
+                m_vRing.resize(kMaxHeldBytes);
+            } catch (...) {
+                DebugLog("Error,%s from inside a host callback dropped: no room for the queue\n", what);
+                return false;
+            }
         }
         // The bytes go behind the last call's, wrapping at the end of the ring.
         const std::size_t at = (m_nByteFirst + m_nBytesUsed) % kMaxHeldBytes;

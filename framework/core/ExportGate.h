@@ -5,9 +5,9 @@
 // a call the build chooses to hold, arriving while another export runs, is copied (its exact
 // bytes) into a bounded queue and applied, in arrival order, when the outermost export returns.
 //
-//   CExportGate& gate = ExportGate();
-//   if (gate.Busy()) { gate.Hold(kind, bytes, len, "Recv"); return; }   // from inside a callback
-//   gate.Enter(); ... the export's work ...; gate.Leave(&ApplyHeld, ctx);
+//   if (ExportGate().Busy()) { ExportGate().Hold(kind, bytes, len, "Recv"); return; }   // nested
+//   const CExportScope scope(&ApplyHeld, ctx);   // Enter now, Leave (and apply) on the way out
+//   ... the export's work ...
 //
 // Bounds: at most kMaxHeldCalls calls and kMaxHeldBytes bytes wait at once; a call beyond them is
 // dropped with a debug line. Once the queue has been used, holding and applying allocate nothing
@@ -39,7 +39,7 @@ public:
     void Leave(ApplyFn apply, void* ctx) noexcept;
     // Copies len bytes (null for none) under kind to the back of the queue; false, with a debug
     // line naming what, when the call does not fit the bounds.
-    bool Hold(u32 kind, const void* bytes, std::size_t len, const char* what);
+    bool Hold(u32 kind, const void* bytes, std::size_t len, const char* what) noexcept;
 
     std::size_t HeldCalls() const { return m_nCount; }
     std::size_t HeldBytes() const { return m_nBytesUsed; }
@@ -66,3 +66,17 @@ private:
 
 // The one gate of the loaded library.
 CExportGate& ExportGate();
+
+// Brackets one export: Enter on construction, Leave (the outermost applies what was held, through
+// apply) on destruction.
+class CExportScope {
+public:
+    CExportScope(CExportGate::ApplyFn apply, void* ctx) : m_pApply(apply), m_pCtx(ctx) { ExportGate().Enter(); }
+    ~CExportScope() { ExportGate().Leave(m_pApply, m_pCtx); }
+    CExportScope(const CExportScope&) = delete;
+    CExportScope& operator=(const CExportScope&) = delete;
+
+private:
+    CExportGate::ApplyFn m_pApply;
+    void* m_pCtx;
+};

@@ -35,16 +35,6 @@ void ApplyHeld(u32 kind, const char* bytes, std::size_t len, void*)
     }
 }
 
-// Brackets one export: the outermost applies, on its way out, the server messages the host
-// handed over while it ran.
-class ExportScope {
-public:
-    ExportScope() { ExportGate().Enter(); }
-    ~ExportScope() { ExportGate().Leave(&ApplyHeld, nullptr); }
-    ExportScope(const ExportScope&) = delete;
-    ExportScope& operator=(const ExportScope&) = delete;
-};
-
 }  // namespace
 
 CORVMgr& CORVMgr::GetSingleton()
@@ -60,7 +50,7 @@ CORVMgr& CORVMgr::operator=(const CORVMgr&)
 
 void CORVMgr::SetORVCallBack(IORVCallBack* cb)
 {
-    const ExportScope scope;
+    const CExportScope scope(&ApplyHeld, nullptr);
     ORV_EXPORT_TRY
     if (cb == nullptr) {
         // The main window is placed through the callback: a null one is refused.
@@ -78,7 +68,7 @@ void CORVMgr::SetORVCallBack(IORVCallBack* cb)
 
 void CORVMgr::OpenAerie(IORVCallBack* cb, const char* ownerName)
 {
-    const ExportScope scope;
+    const CExportScope scope(&ApplyHeld, nullptr);
     ORV_EXPORT_TRY
     SetORVCallBack(cb);
     if (ORVCallBack() == nullptr) {
@@ -101,7 +91,7 @@ void CORVMgr::OpenAerie(IORVCallBack* cb, const char* ownerName)
 
 void CORVMgr::CloseAerie()
 {
-    const ExportScope scope;
+    const CExportScope scope(&ApplyHeld, nullptr);
     ORV_EXPORT_TRY
     if (CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive()) {
         mgr->m_MainWnd.CloseGameWindow();
@@ -111,7 +101,7 @@ void CORVMgr::CloseAerie()
 
 bool CORVMgr::IsAerieOpen()
 {
-    const ExportScope scope;
+    const CExportScope scope(&ApplyHeld, nullptr);
     ORV_EXPORT_TRY
     CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive();
     return mgr != nullptr && mgr->m_MainWnd.IsGameOpen();
@@ -120,7 +110,7 @@ bool CORVMgr::IsAerieOpen()
 
 void CORVMgr::Render()
 {
-    const ExportScope scope;
+    const CExportScope scope(&ApplyHeld, nullptr);
     ORV_EXPORT_TRY
     CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive();
     if (mgr != nullptr && mgr->m_MainWnd.IsGameOpen()) {
@@ -134,6 +124,7 @@ void CORVMgr::Render()
 
 void CORVMgr::Recv(const char* data, int len)
 {
+    ORV_EXPORT_TRY
     if (data == nullptr) {
         return;
     }
@@ -146,15 +137,14 @@ void CORVMgr::Recv(const char* data, int len)
         ExportGate().Hold(kHeldRecv, data, static_cast<std::size_t>(len), "Recv");
         return;
     }
-    const ExportScope scope;
-    ORV_EXPORT_TRY
+    const CExportScope scope(&ApplyHeld, nullptr);
     ApplyServerMessage(data, len);
     ORV_EXPORT_CATCH("Recv", )
 }
 
 bool CORVMgr::WndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    const ExportScope scope;
+    const CExportScope scope(&ApplyHeld, nullptr);
     ORV_EXPORT_TRY
     if (!IsAerieOpen()) {
         return false;

@@ -38,8 +38,9 @@ std::vector<char>& LoginBuffer()
 // notification, which the library always takes, and false for any other message, whose fate is
 // not known yet), OpenGarden, CloseGarden and Release. Render is skipped with a debug line: a
 // frame drawn later would come outside the host's frame, and the next Render draws. Init,
-// IsGardenOpen, ShoudRender and the device calls run at once: they answer a result or touch only
-// the renderer (a callback comes only after Init, so a nested Init finds the library set up).
+// IsGardenOpen, ShoudRender and the device calls run at once: they answer a result at once or
+// touch only the renderer (a nested Init finds the library initialised, or, after a Release,
+// comes from the watchdog's command 4, with no window code running).
 enum HeldCall : u32 {
     kHeldWndProc = 1,
     kHeldOpenGarden,
@@ -84,18 +85,6 @@ void ApplyHeld(u32 kind, const char* bytes, std::size_t len, void* ctx)
     }
 }
 
-// Brackets one export: the outermost applies, on its way out, what the host asked for meanwhile.
-class ExportScope {
-public:
-    explicit ExportScope(CORVMgr& mgr) : m_Mgr(mgr) { ExportGate().Enter(); }
-    ~ExportScope() { ExportGate().Leave(&ApplyHeld, &m_Mgr); }
-    ExportScope(const ExportScope&) = delete;
-    ExportScope& operator=(const ExportScope&) = delete;
-
-private:
-    CORVMgr& m_Mgr;
-};
-
 // True when the call came from inside a host callback and was held (or dropped at the bounds).
 bool HeldFromCallback(HeldCall kind, const char* what, const void* bytes = nullptr, std::size_t len = 0)
 {
@@ -119,7 +108,7 @@ CORVMgr& CORVMgr::operator=(const CORVMgr& other)
 
 int CORVMgr::Init(ORVHostProc proc, int mode, HWND hwnd, IDirect3DDevice9* device, ID3DXSprite* sprite, HINSTANCE)
 {
-    const ExportScope scope(*this);
+    const CExportScope scope(&ApplyHeld, this);
     if (m_bInited != 0) {
         return 0;
     }
@@ -154,7 +143,7 @@ void CORVMgr::OpenGarden()
     if (HeldFromCallback(kHeldOpenGarden, "OpenGarden")) {
         return;
     }
-    const ExportScope scope(*this);
+    const CExportScope scope(&ApplyHeld, this);
     OpenGardenNow(*this);
 }
 
@@ -163,7 +152,7 @@ void CORVMgr::CloseGarden()
     if (HeldFromCallback(kHeldCloseGarden, "CloseGarden")) {
         return;
     }
-    const ExportScope scope(*this);
+    const CExportScope scope(&ApplyHeld, this);
     CloseGardenNow();
 }
 
@@ -246,7 +235,7 @@ void CORVMgr::Render()
         DebugLog("Error,Render from inside a host callback skipped\n");
         return;
     }
-    const ExportScope scope(*this);
+    const CExportScope scope(&ApplyHeld, this);
     try {
         Watchdog();
         if (m_bInited == 0) {
@@ -297,7 +286,7 @@ bool CORVMgr::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     if (HeldFromCallback(kHeldWndProc, "WndProc", &held, sizeof held)) {
         return msg == kMsgSocketNotify;
     }
-    const ExportScope scope(*this);
+    const CExportScope scope(&ApplyHeld, this);
     return WndProcNow(hwnd, msg, wParam, lParam);
 }
 
@@ -320,7 +309,7 @@ bool WndProcNow(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 void CORVMgr::OnDeviceLost()
 {
-    const ExportScope scope(*this);
+    const CExportScope scope(&ApplyHeld, this);
     try {
         if (m_bInited != 0) {
             g_CG.OnDeviceLost();
@@ -331,7 +320,7 @@ void CORVMgr::OnDeviceLost()
 
 void CORVMgr::OnDeviceReset(D3DPRESENT_PARAMETERS* params)
 {
-    const ExportScope scope(*this);
+    const CExportScope scope(&ApplyHeld, this);
     try {
         if (m_bInited != 0) {
             g_CG.OnDeviceReset(params);
@@ -354,7 +343,7 @@ void CORVMgr::Release()
     if (HeldFromCallback(kHeldRelease, "Release")) {
         return;
     }
-    const ExportScope scope(*this);
+    const CExportScope scope(&ApplyHeld, this);
     ReleaseNow(*this);
 }
 
