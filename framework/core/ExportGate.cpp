@@ -5,10 +5,17 @@
 
 #include "framework/core/DebugLog.h"
 
+namespace {
+
+// Constant-initialised: it stands before any code of the library runs and goes after everything
+// created later, so a destructor that reaches an export during teardown still finds it.
+constinit CExportGate g_ExportGate;
+
+}  // namespace
+
 CExportGate& ExportGate()
 {
-    static CExportGate s_Gate;
-    return s_Gate;
+    return g_ExportGate;
 }
 
 bool CExportGate::Hold(u32 kind, const void* bytes, std::size_t len, const char* what) noexcept
