@@ -17,6 +17,7 @@
 #include "aerie/state/AerieDataMgr.h"
 #include "framework/core/ByteOrder.h"
 #include "framework/core/ExportGate.h"
+#include "framework/core/GameHooks.h"
 #include "tools/ServerBytes.h"
 #include "aerie/state/AerieRecordLayout.h"
 #include "aerie/state/XmlAerieMgr.h"
@@ -146,31 +147,17 @@ void BM_BareUncompress(benchmark::State& state)
 }
 BENCHMARK(BM_BareUncompress);
 
-// The benchmarks' host (the library keeps its first callback for life). While m_bAnswer is set
-// it answers at once: it hands the city over from inside its mouse-move notice, so the library
-// holds the message (its exact bytes) until WndProc returns and applies it then.
-class BenchHost final : public NullHost {
-public:
-    BenchHost() : NullHost(32, 32, false, "bench") {}
-    void OnMouseMove(LPARAM) override
-    {
-        if (m_bAnswer) {
-            CORVMgr::GetSingleton().Recv(City().message.data(), static_cast<int>(City().message.size()));
-        }
-    }
-    bool m_bAnswer = false;
-};
-
-BenchHost& EnterCity()
+// Loads the game data, hands the host over (the library keeps the first callback it is given,
+// so after another benchmark that one stays) and applies the city once: the first message
+// creates the city's entries and opens the game window.
+void EnterCity()
 {
-    static BenchHost host;
+    static NullHost host(32, 32, false, "bench");
     CXmlAerieMgr::GetSingleton()->Load(ORVANE_SOURCE_DIR "/data/help/aerie.xml");
     CORVMgr& mgr = CORVMgr::GetSingleton();
     mgr.SetORVCallBack(&host);
-    // The first message creates the city's entries and opens the game window.
     mgr.Recv(City().message.data(), static_cast<int>(City().message.size()));
     mgr.Render();
-    return host;
 }
 
 void BM_RecvFullCity(benchmark::State& state)
@@ -184,17 +171,34 @@ void BM_RecvFullCity(benchmark::State& state)
 }
 BENCHMARK(BM_RecvFullCity);
 
-// The same message handed over from inside a callback: once the hold queue has been used,
-// holding and applying allocate nothing more than Recv itself.
+// The game's own handling of server messages, kept while the next benchmark stands in for it.
+void (*g_pfnGameOnRecv)(const char* data, int len) = nullptr;
+
+// A one-byte message hands the city over from inside its own handling, as a host answering at
+// once would from inside a callback: the library holds the city (its exact bytes) until that
+// Recv returns and applies it then.
+void HandCityOverFromInside(const char* data, int len)
+{
+    if (len == 1) {
+        CORVMgr::GetSingleton().Recv(City().message.data(), static_cast<int>(City().message.size()));
+    } else if (g_pfnGameOnRecv != nullptr) {
+        g_pfnGameOnRecv(data, len);
+    }
+}
+
+// Once the hold queue has been used, holding and applying the city allocate nothing more than
+// handing it over directly (BM_RecvFullCity).
 void BM_RecvHeldFromInsideACallback(benchmark::State& state)
 {
-    BenchHost& host = EnterCity();
+    EnterCity();
     CORVMgr& mgr = CORVMgr::GetSingleton();
-    host.m_bAnswer = true;
-    mgr.WndProc(nullptr, WM_MOUSEMOVE, 0, 0);   // the queue warms up
+    g_pfnGameOnRecv = g_GameHooks.pfnOnRecv;
+    g_GameHooks.pfnOnRecv = &HandCityOverFromInside;
+    const char trigger = 't';
+    mgr.Recv(&trigger, 1);   // the queue warms up
     CORVCtrlMgr::GetSingleton().m_MsgQueue.Clear();
-    TimeMessages(state, [&] { mgr.WndProc(nullptr, WM_MOUSEMOVE, 0, 0); });
-    host.m_bAnswer = false;
+    TimeMessages(state, [&] { mgr.Recv(&trigger, 1); });
+    g_GameHooks.pfnOnRecv = g_pfnGameOnRecv;
     state.counters["held_left"] = static_cast<double>(ExportGate().HeldCalls());
     mgr.Render();
 }

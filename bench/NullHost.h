@@ -4,7 +4,7 @@
 
 #include "tools/QuietHost.h"
 
-class NullHost : public orv::sample::QuietHost {
+class NullHost final : public orv::sample::QuietHost {
 public:
     // Every image has this size; every image hit test answers m_bHit.
     NullHost(int imageW, int imageH, bool hit, const char* playerName)
