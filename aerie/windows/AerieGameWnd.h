@@ -7,8 +7,8 @@
 //     ORV_IMPLEMENT_RUNTIME_CLASS(CMyWnd, CAerieContainer): the base has no record of its own,
 //     so the class list and the kind-of tests stay as they are.
 //  2. Frame: override FrameImage() to answer the background frame of set 93. The window takes the
-//     image's size, is centred in its parent and gets its close button at (width - 36, 5)
-//     (override CloseButtonPlace to move it). A window with another frame overrides SetUpFrame().
+//     image's size, is centred in its parent and gets its close button at the build's place,
+//     (width - kCloseButtonRight, kCloseButtonTop) (override CloseButtonPlace to move it). A window with another frame overrides SetUpFrame().
 //  3. Controls: override OnCreateControls(); it runs right after the frame, so the size is known.
 //     The arguments of the creator arrive before, through SetArgs.
 //  4. Game events: a table in the .cpp,
