@@ -5,8 +5,12 @@
 
 #include "framework/core/RuntimeClass.h"
 #include "framework/widgets/ORVButton.h"
+#include "framework/widgets/ORVChoice.h"
+#include "framework/widgets/ORVEdit.h"
+#include "framework/widgets/ORVScroll.h"
 #include "framework/window/ORVMainWnd.h"
 #include "framework/window/ORVMsgBox.h"
+#include "framework/window/ORVTestWnd.h"
 
 namespace {
 
@@ -37,8 +41,14 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVButton::classCORVButton,
     &CORVCheck::classCORVCheck,
     // Garden windows.
+    &CORVTestWnd::classCORVTestWnd,
     // Garden panels and items.
     // Widgets.
+    &CORVChoice::classCORVChoice,
+    &CORVScroll::classCORVScroll,
+    &CORVEdit::classCORVEdit,
+    &CORVHScroll::classCORVHScroll,
+    &CORVVScroll::classCORVVScroll,
     &CORVRadioGroup::classCORVRadioGroup,
     // Rich text and tag parsers.
 };

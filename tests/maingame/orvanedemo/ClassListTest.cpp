@@ -17,11 +17,17 @@ TEST(OrvaneDemoClassList, RecordsLinkedInTheBuildsOrder)
     for (const RuntimeClassRecord* rec = g_pFirstRuntimeClass; rec != nullptr && names.size() < 100; rec = rec->m_pNext) {
         names.insert(names.begin(), rec->m_pszName);
     }
+    // The test window stands among the Garden windows, between CGardenWnd and CGardenSeedWnd.
     const std::vector<std::string> core = {"CORVMainWnd", "CORVControlContainer", "CORVControl", "CORVCtrlBaseTag",
-                                           "CORVWindow",  "CORVMsgBox",           "CORVButton",  "CORVCheck"};
+                                           "CORVWindow",  "CORVMsgBox",           "CORVButton",  "CORVCheck",
+                                           "CORVTestWnd"};
     ASSERT_GE(names.size(), core.size());
     EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + static_cast<long>(core.size())), core);
-    EXPECT_EQ(names.back(), "CORVRadioGroup");
+    // The widgets follow in their group's order at the head's side of the list.
+    const std::vector<std::string> widgets = {"CORVChoice", "CORVScroll", "CORVEdit", "CORVHScroll", "CORVVScroll",
+                                              "CORVRadioGroup"};
+    ASSERT_GE(names.size(), core.size() + widgets.size());
+    EXPECT_EQ(std::vector<std::string>(names.end() - static_cast<long>(widgets.size()), names.end()), widgets);
     // Kind tests follow the base records.
     CORVCheck check;
     EXPECT_TRUE(check.IsKindOf(ORV_RUNTIME_CLASS(CORVControl)));
