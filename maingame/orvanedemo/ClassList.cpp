@@ -4,6 +4,11 @@
 #include <iterator>
 
 #include "framework/core/RuntimeClass.h"
+#include "framework/richtext/ORVRichBlock.h"
+#include "framework/richtext/ORVRichParagraph.h"
+#include "framework/richtext/ORVRichTextViewer.h"
+#include "framework/richtext/ORVSimpleBuilder.h"
+#include "framework/richtext/ORVTextContext.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/widgets/ORVChoice.h"
 #include "framework/widgets/ORVEdit.h"
@@ -50,7 +55,21 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVHScroll::classCORVHScroll,
     &CORVVScroll::classCORVVScroll,
     &CORVRadioGroup::classCORVRadioGroup,
+    &CORVRichTextViewer::classCORVRichTextViewer,
     // Rich text and tag parsers.
+    &CORVRichParagraph::classCORVRichParagraph,
+    &CTextContext::classCTextContext,
+    &CBlock::classCBlock,
+    &CNewLineMark::classCNewLineMark,
+    &CTextBlock::classCTextBlock,
+    &CNameBlock::classCNameBlock,
+    &CImageBlock::classCImageBlock,
+    &CTypeMark::classCTypeMark,
+    &CORVSimpleParser::classCORVSimpleParser,
+    &CORVSimpleStyleParser::classCORVSimpleStyleParser,
+    &CORVSimpleImageParser::classCORVSimpleImageParser,
+    &CORVSimpleBuilder::classCORVSimpleBuilder,
+    &CORVSimpleBuilder2::classCORVSimpleBuilder2,
 };
 
 const bool g_bClassListLinked = (LinkClassList(kClassOrder, std::size(kClassOrder)), true);

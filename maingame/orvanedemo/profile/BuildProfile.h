@@ -145,6 +145,19 @@ inline constexpr u16 kAutoTipLineFont = kTextSizeDefault;
 inline constexpr u16 kAutoTipLineFontLarge = kTextSizeLarge;
 
 // ---- Rich text ----
+// Text sizes are pixel sizes here: the default style and added text are size 12; added text takes
+// the caller's colour (white when none is given). '#' pictures are textures of group 7; the mark
+// that opens each paragraph is picture 648 + 16 of group 3 (the fallback picture when that does not load).
+inline constexpr int kRichDefaultFont = kTextSizeDefault;
+inline constexpr ARGB kRichAddTextColour = 0xFFFFFFFF;
+inline constexpr int kRichAddTextFont = kTextSizeDefault;
+inline constexpr u16 kRichImageKind = kImageSetPicture;
+inline constexpr u16 kRichImageIdOffset = 0;
+inline constexpr u16 kRichTypeMarkKind = kImageSetFrame;
+inline constexpr u16 kRichTypeMarkIdOffset = 16;
+inline constexpr int kRichTypeMarkImage = 648;
+// Every key that reaches the rich-text viewer counts as handled.
+inline constexpr bool kRichViewerOtherKeyResult = true;
 // The rich-text viewer's scroll step until SetScrollStep and after it; the gap between the text
 // and the scroll bar.
 inline constexpr int kRichViewerCreateStep = 5;

@@ -23,11 +23,30 @@ TEST(OrvaneDemoClassList, RecordsLinkedInTheBuildsOrder)
                                            "CORVTestWnd"};
     ASSERT_GE(names.size(), core.size());
     EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + static_cast<long>(core.size())), core);
-    // The widgets follow in their group's order at the head's side of the list.
-    const std::vector<std::string> widgets = {"CORVChoice", "CORVScroll", "CORVEdit", "CORVHScroll", "CORVVScroll",
-                                              "CORVRadioGroup"};
-    ASSERT_GE(names.size(), core.size() + widgets.size());
-    EXPECT_EQ(std::vector<std::string>(names.end() - static_cast<long>(widgets.size()), names.end()), widgets);
+    // The widgets and then rich text close the list: CORVSimpleBuilder2, linked last, heads it.
+    const std::vector<std::string> tail = {"CORVChoice",
+                                           "CORVScroll",
+                                           "CORVEdit",
+                                           "CORVHScroll",
+                                           "CORVVScroll",
+                                           "CORVRadioGroup",
+                                           "CORVRichTextViewer",
+                                           "CORVRichParagraph",
+                                           "CTextContext",
+                                           "CBlock",
+                                           "CNewLineMark",
+                                           "CTextBlock",
+                                           "CNameBlock",
+                                           "CImageBlock",
+                                           "CTypeMark",
+                                           "CORVSimpleParser",
+                                           "CORVSimpleStyleParser",
+                                           "CORVSimpleImageParser",
+                                           "CORVSimpleBuilder",
+                                           "CORVSimpleBuilder2"};
+    ASSERT_GE(names.size(), core.size() + tail.size());
+    EXPECT_EQ(std::vector<std::string>(names.end() - static_cast<long>(tail.size()), names.end()), tail);
+    EXPECT_STREQ(g_pFirstRuntimeClass->m_pszName, "CORVSimpleBuilder2");
     // Kind tests follow the base records.
     CORVCheck check;
     EXPECT_TRUE(check.IsKindOf(ORV_RUNTIME_CLASS(CORVControl)));
