@@ -178,7 +178,7 @@ bool CBlock::MeetsClip(ORVRichPoint clipFrom, ORVRichPoint clipTo) const
 
 // ---- CTextBlock ----
 
-bool CTextBlock::GetSelectedSpan(int* x, int* width)
+bool CTextBlock::GetSelectionBox(ORVRichPoint clipFrom, ORVRichPoint clipTo, int box[4])
 {
     CTextContext* context = GetContext();
     CORVRichParagraph* paragraph = GetParagraph();
@@ -189,8 +189,13 @@ bool CTextBlock::GetSelectedSpan(int* x, int* width)
         return false;
     }
     const char* text = GetTextBuffer();
-    *x = m_nAbsX + RichTextRangeWidth(text + m_nStart, text + from, GetFont());
-    *width = RichTextRangeWidth(text + from, text + to, GetFont());
+    const ORVRichPoint offset = ScreenOffset(clipFrom);
+    const int top = std::max(m_nAbsY, clipFrom.y);
+    const int bottom = std::min(m_nAbsY + m_nHeight, clipTo.y);
+    box[0] = m_nAbsX + RichTextRangeWidth(text + m_nStart, text + from, GetFont()) + offset.x;
+    box[1] = top + offset.y;
+    box[2] = RichTextRangeWidth(text + from, text + to, GetFont());
+    box[3] = bottom - top;
     return true;
 }
 

@@ -109,8 +109,8 @@ public:
     void CopyStyleFrom(const CTextBlock& style);
 
     // For the drawing files: the selected part of the run, when the document's selection covers
-    // any of it, as a document x and a width in the run's font.
-    bool GetSelectedSpan(int* x, int* width);
+    // any of it, as a screen box (x, y, width, height) cut to the visible rows.
+    bool GetSelectionBox(ORVRichPoint clipFrom, ORVRichPoint clipTo, int box[4]);
     // The run's bytes copied into the scratch buffer, NUL-ended.
     const char* CopyRunText();
 

@@ -370,6 +370,13 @@ TEST_F(WidgetsBothBuildsTest, EditTakesPairsWholeRefusesControlBytesAndKeepsPair
     EXPECT_EQ(std::string(edit->GetText()), "abcd");
     edit->SetText("abcde");   // longer than the limit: the old text stays
     EXPECT_EQ(std::string(edit->GetText()), "abcd");
+
+    // A first byte typed alone does not make the next inserted text's first byte its second byte.
+    edit->m_nMaxLen = 20;
+    edit->SetText("");
+    EXPECT_TRUE(Char(0xB0));
+    edit->InsertText("ab");
+    EXPECT_EQ(edit->m_vFlags, (std::vector<u8>{kEditKindLead, kEditKindSingle, kEditKindSingle}));
 }
 
 TEST_F(WidgetsBothBuildsTest, EditCaretSkipsPairsShiftSelectsAndDeletesTakePairsWhole)

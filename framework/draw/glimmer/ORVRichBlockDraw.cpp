@@ -126,12 +126,9 @@ void CTextBlock::Draw(ORVRichPoint clipFrom, ORVRichPoint clipTo)
     const int top = m_nAbsY;
     const int bottom = m_nAbsY + m_nHeight;
 
-    int x = 0;
-    int width = 0;
-    if (GetSelectedSpan(&x, &width)) {
-        const int fillTop = std::max(top, clipFrom.y);
-        const int fillBottom = std::min(bottom, clipTo.y);
-        g_CG.DrawFillRect(x + offset.x, fillTop + offset.y, width, fillBottom - fillTop, kSelectionColour);
+    int box[4] = {};
+    if (GetSelectionBox(clipFrom, clipTo, box)) {
+        g_CG.DrawFillRect(box[0], box[1], box[2], box[3], kSelectionColour);
     }
 
     const int size = TextPixelSize(GetFont());

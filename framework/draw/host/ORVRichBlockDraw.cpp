@@ -69,15 +69,11 @@ void CTextBlock::Draw(ORVRichPoint clipFrom, ORVRichPoint clipTo)
         return;
     }
     const ORVRichPoint offset = ScreenOffset(clipFrom);
-    const int top = m_nAbsY;
     const int bottom = m_nAbsY + m_nHeight;
 
-    int x = 0;
-    int width = 0;
-    if (GetSelectedSpan(&x, &width)) {
-        const int fillTop = std::max(top, clipFrom.y);
-        const int fillBottom = std::min(bottom, clipTo.y);
-        host->FillRect(kSelectionColour, x + offset.x, fillTop + offset.y, width, fillBottom - fillTop);
+    int box[4] = {};
+    if (GetSelectionBox(clipFrom, clipTo, box)) {
+        host->FillRect(kSelectionColour, box[0], box[1], box[2], box[3]);
     }
 
     const int textTop = bottom - kTextTopAboveBottom;
