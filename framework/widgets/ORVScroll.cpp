@@ -153,7 +153,10 @@ ORVScrollLook CORVScroll::GetLook() const
     look.bThumb = m_nRange != 0;
     if (look.bThumb) {
         const int track = length - m_nCapEnd - m_nCapStart;
-        const int t = static_cast<int>(track * (static_cast<double>(m_nPos) / m_nRange));
+        // The build says whether the track length meets the position before the division.
+        const double along = kScrollThumbProductFirst ? static_cast<double>(track) * m_nPos / m_nRange
+                                                      : track * (static_cast<double>(m_nPos) / m_nRange);
+        const int t = static_cast<int>(along);
         look.nThumbAlong = t - m_nBarSize / 2 + m_nCapStart;
     }
     // Offsets along and across the bar, turned into screen positions by orientation.

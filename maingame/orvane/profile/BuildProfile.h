@@ -145,6 +145,8 @@ inline constexpr int kScrollThumbSize = 10;       // the thumb image's size: the
 inline constexpr int kScrollCapStart = 6;         // track's first cap, along the bar
 inline constexpr int kScrollMiddleLen = 100;      // track's middle image, stretched
 inline constexpr int kScrollCapEnd = 6;           // track's last cap
+// The thumb's offset along the track: trunc(track x (position / range)), in double precision.
+inline constexpr bool kScrollThumbProductFirst = false;
 inline constexpr u16 kScrollThumbFrame = 100;
 inline constexpr u16 kHScrollTrackFrame = 106;    // cap, middle, cap
 inline constexpr u16 kVScrollTrackFrame = 103;

@@ -172,6 +172,8 @@ inline constexpr int kScrollThumbSize = 10;       // the thumb image's size; cen
 inline constexpr int kScrollCapStart = 6;
 inline constexpr int kScrollMiddleLen = 100;
 inline constexpr int kScrollCapEnd = 6;
+// The thumb's offset along the track: trunc((track x position) / range), in double precision.
+inline constexpr bool kScrollThumbProductFirst = true;
 inline constexpr u16 kScrollThumbFrame = 1;
 inline constexpr u16 kHScrollTrackFrame = 7;      // cap, middle, cap
 inline constexpr u16 kVScrollTrackFrame = 4;

@@ -126,6 +126,15 @@ TEST_F(EngineWidgetsTest, ScrollBarsDrawTrackAndThumbOfGroupThreeAndPumpNothing)
     }
     EXPECT_EQ(Pump(), std::vector<u32>(3, kNotifyScroll));   // v to 10 and 50, h to 1
 
+    // The track length times the position, then divided: 22 x 15 / 22 is 15 exactly (22 x (15 / 22)
+    // would truncate to 14).
+    auto* exact = new CORVHScroll();
+    m_pWnd->AddChild(exact, false);
+    exact->CreateBar(m_pWnd, 0, 0, 6 + 22 + 6);
+    exact->m_nRange = 22;
+    exact->m_nPos = 15;
+    EXPECT_EQ(exact->GetLook().nThumbAlong, 6 + 15 - 9);
+
     // Image sizes from the renderer: the thumb's height is its size; the track's caps and middle.
     glimmer_test::RegisterTexture(3, 20, 14, 12);
     v->SetThumbImage(20);
@@ -177,6 +186,21 @@ TEST_F(EngineWidgetsTest, DropDownDrawsFaceArrowTextAndTheOpenListWithItsHoverOu
     ASSERT_GE(up.size(), 6u);
     EXPECT_EQ(glimmer_test::Format(up[1]), Texture(95, 280, 10, 3));   // 20 + 260, face at the bottom
     EXPECT_EQ(glimmer_test::Format(up[5]), "DrawFillRect(100, 226, 120, 54, 2600468479)");
+    choice->CloseList();
+
+    // Past 15 items the list's bar joins the back of the children at width - 16.
+    for (int i = 0; i < 14; ++i) {
+        choice->AddItem("more", 0xFFFFFFFF, 0);
+    }
+    choice->SetPos(90, 0);
+    choice->m_nClosedY = 0;
+    auto* marker = new CORVControl();
+    choice->AddChild(marker, false);   // a child of its own, before the bar comes
+    choice->DropDown();
+    ASSERT_NE(choice->m_pScroll, nullptr);
+    EXPECT_EQ(choice->m_lstChildren.back(), choice->m_pScroll);
+    EXPECT_EQ(choice->m_pScroll->m_nX, 120 - 16);
+    EXPECT_EQ(choice->m_pScroll->m_nRange, 2);
 }
 
 // ---- Edit field ----
