@@ -23,6 +23,11 @@ set(ORVANE_INSTALLED_TARGETS Orvane)
 if(TARGET OrvaneDemo)
   list(APPEND ORVANE_INSTALLED_TARGETS OrvaneDemo glimmer)
 endif()
+# Installed side by side, each finds the others in its own folder (OrvaneDemo finds the renderer):
+# a RUNPATH of $ORIGIN.
+if(NOT WIN32)
+  set_target_properties(${ORVANE_INSTALLED_TARGETS} PROPERTIES INSTALL_RPATH "$ORIGIN")
+endif()
 install(TARGETS ${ORVANE_INSTALLED_TARGETS} EXPORT OrvaneTargets
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
