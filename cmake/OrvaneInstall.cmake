@@ -34,6 +34,12 @@ install(TARGETS ${ORVANE_INSTALLED_TARGETS} EXPORT OrvaneTargets
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(EXPORT OrvaneTargets NAMESPACE Orvane:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Orvane)
+# The compiler's runtime DLLs a toolchain links shared (i686: the one unwinder), beside the DLLs.
+foreach(dll IN LISTS ORVANE_SHARED_RUNTIME_DLLS)
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll} OUTPUT_VARIABLE path
+                  OUTPUT_STRIP_TRAILING_WHITESPACE)
+  install(FILES ${path} DESTINATION ${CMAKE_INSTALL_BINDIR})
+endforeach()
 
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/OrvaneConfig.cmake.in
   ${CMAKE_BINARY_DIR}/OrvaneConfig.cmake

@@ -15,17 +15,6 @@ inline bool IsLeadByte(char c)
 
 }  // namespace
 
-std::size_t GbkCharBytes(const char* p, std::size_t avail)
-{
-    if (p == nullptr || avail == 0 || *p == '\0') {
-        return 0;
-    }
-    if (!IsLeadByte(*p)) {
-        return 1;
-    }
-    return avail >= 2 && p[1] != '\0' ? 2 : 0;
-}
-
 const char* GbkNextCharIn(const char* p, const char* end)
 {
     const std::size_t n = p != nullptr && p < end ? GbkCharBytes(p, static_cast<std::size_t>(end - p)) : 0;

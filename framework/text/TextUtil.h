@@ -18,7 +18,17 @@
 // The bytes of the character that starts at p, reading nothing at or past p + avail: 1 or 2, or 0
 // when no character starts there (avail 0, a NUL, or a lead byte whose second byte is NUL or lies
 // past avail).
-std::size_t GbkCharBytes(const char* p, std::size_t avail);
+// (Inlined wherever it is taken: every text walk runs through it, per character.)
+[[gnu::always_inline]] inline std::size_t GbkCharBytes(const char* p, std::size_t avail)
+{
+    if (p == nullptr || avail == 0 || *p == '\0') {
+        return 0;
+    }
+    if (static_cast<unsigned char>(*p) < 0x80) {
+        return 1;
+    }
+    return avail >= 2 && p[1] != '\0' ? 2 : 0;
+}
 
 // The step in the text [p, end), which need not end with a NUL: where the next character starts,
 // or null when none starts at p (p at or past end, at a NUL, or a lead byte without its second
