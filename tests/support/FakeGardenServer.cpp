@@ -134,6 +134,7 @@ bool FakeGardenServer::Step()
             const int one = 1;
             ::setsockopt(c, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&one), sizeof one);
             m_nClient = c;
+            m_strPending.clear();   // a new connection starts a new stream
         }
     }
     if (m_nClient < 0) {
