@@ -57,7 +57,9 @@ void SetName(char (&field)[L::kNameSize], const ByteSpan& item)
 {
     std::memset(field, 0, sizeof field);
     const std::string_view text = item.Text(L::kNameSize - 1);
-    std::memcpy(field, text.data(), text.size());
+    if (!text.empty()) {
+        std::memcpy(field, text.data(), text.size());
+    }
 }
 
 std::string_view FieldText(const char (&field)[L::kNameSize])
@@ -841,8 +843,7 @@ void CGardenDataMgr::OnNoticeLine(const u8* packet, int len)
         line.push_back(static_cast<char>(low + 154));
         line.push_back(' ');
     }
-    const std::string_view body = c.Body();
-    line.append(body.substr(0, strnlen(body.data(), body.size())));
+    line.append(ByteSpan(c.Body()).Text(c.Body().size()));
     m_vNoticeLines.push_back(std::move(line));
     if (!m_vNews.empty()) {
         Route(TOPIC_NOTICE_LINE);

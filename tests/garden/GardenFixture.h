@@ -12,6 +12,7 @@
 #include "engine/GardenPackets.h"
 #include "engine/LoginText.h"
 #include "engine/Net.h"
+#include "framework/xml/XmlTestFiles.h"
 #include "framework/control/ORVCtrlMgr.h"
 #include "garden/state/GardenDataMgr.h"
 #include "garden/state/GardenDispatch.h"
@@ -120,6 +121,8 @@ protected:
         return out;
     }
 
+    XmlTempDir m_Dir;                  // log.txt is written here
+    XmlScopedCwd m_Cwd{m_Dir.Root()};
     orv::platform::FakePlatform m_Fake;
     ScopedSystemWindowRecord m_Garden;
     ScopedSystemWindowRecord m_Exchange;
