@@ -154,7 +154,35 @@ bool FakeGardenServer::Step()
         break;
     }
     Cut();
+    for (; m_nAnswered < m_vFrames.size(); ++m_nAnswered) {
+        const ServerFrame& f = m_vFrames[m_nAnswered];
+        if (f.packet.size() < 8) {
+            continue;
+        }
+        const std::uint16_t id = MessageId(f.packet);
+        const std::uint16_t sub = static_cast<std::uint16_t>(static_cast<unsigned char>(f.packet[6]) |
+                                                             static_cast<unsigned char>(f.packet[7]) << 8);
+        for (const Answer& a : m_vScript) {
+            if (a.msgId == id && (a.sub == kAnySub || a.sub == sub) && !a.packets.empty()) {
+                SendRaw(Framed(a.packets), m_nChunk);
+            }
+        }
+    }
     return m_nClient >= 0;
+}
+
+std::string FakeGardenServer::Framed(const std::vector<std::string>& packets) const
+{
+    std::string out;
+    for (const std::string& p : packets) {
+        std::string frame = Frame(p, '1');
+        if (m_bNoise) {
+            frame.insert(frame.size() / 2, "*+*");
+            out += "+";
+        }
+        out += frame;
+    }
+    return out;
 }
 
 void FakeGardenServer::Cut()
@@ -186,6 +214,7 @@ std::vector<ServerFrame> FakeGardenServer::Take()
 {
     std::vector<ServerFrame> out;
     out.swap(m_vFrames);
+    m_nAnswered = 0;
     return out;
 }
 
