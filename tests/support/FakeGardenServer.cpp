@@ -156,14 +156,15 @@ bool FakeGardenServer::Step()
     Cut();
     for (; m_nAnswered < m_vFrames.size(); ++m_nAnswered) {
         const ServerFrame& f = m_vFrames[m_nAnswered];
-        if (f.packet.size() < 8) {
+        if (f.packet.size() < 12) {
             continue;
         }
         const std::uint16_t id = MessageId(f.packet);
         const std::uint16_t sub = static_cast<std::uint16_t>(static_cast<unsigned char>(f.packet[6]) |
                                                              static_cast<unsigned char>(f.packet[7]) << 8);
         for (const Answer& a : m_vScript) {
-            if (a.msgId == id && (a.sub == kAnySub || a.sub == sub) && !a.packets.empty()) {
+            const bool bodyMatches = !a.matchBody || f.packet.compare(12, std::string::npos, a.body) == 0;
+            if (a.msgId == id && (a.sub == kAnySub || a.sub == sub) && bodyMatches && !a.packets.empty()) {
                 SendRaw(Framed(a.packets), m_nChunk);
             }
         }

@@ -38,13 +38,16 @@ public:
     bool SendRaw(const std::string& bytes, std::size_t chunk = 0);
     // '#', seq, armoured packet, '!'.
     static std::string Frame(const std::string& packet, char seq = '1');
-    // Scripted answers: each frame received whose message id (and sub, unless kAnySub) matches
-    // an answer gets its packets written back at once, in one write of framed packets.
+    // Scripted answers: each frame received whose message id (and sub, unless kAnySub; and body,
+    // when one is given) matches an answer gets its packets written back at once, in one write of
+    // framed packets.
     static constexpr std::uint16_t kAnySub = 0xFFFF;
     struct Answer {
         std::uint16_t msgId = 0;
         std::uint16_t sub = kAnySub;
         std::vector<std::string> packets;
+        bool matchBody = false;
+        std::string body;
     };
     void Script(std::vector<Answer> answers) { m_vScript = std::move(answers); }
     // How answers are written: in pieces of at most chunk bytes (0: one piece), with '*' and '+'
