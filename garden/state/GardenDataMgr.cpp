@@ -1,5 +1,6 @@
 #include "garden/state/GardenDataMgr.h"
 
+#include <algorithm>
 #include <cinttypes>
 #include <climits>
 #include <cstdio>
@@ -241,21 +242,21 @@ void CGardenDataMgr::SetShownInfo(const ByteSpan& item)
 void CGardenDataMgr::SortPlantList(u16 level)
 {
     // A: plants the garden's level allows, highest plant level first; B: the others, lowest
-    // required level first. Both stable.
+    // required level first. Both stable: each entry is sorted under one key made of its list, its
+    // order within the list and its position, so a plain sort keeps equal entries in place.
     const CXmlGardenMgr& data = GetXmlGardenMgr();
     m_vSortScratch.clear();
-    for (u32 entry : m_vPlantList) {
-        m_vSortScratch.emplace_back(entry, data.GetPlantNeedLevel(EntryId(entry)));
+    m_vSortEntries.assign(m_vPlantList.begin(), m_vPlantList.end());
+    for (std::size_t i = 0; i < m_vPlantList.size(); ++i) {
+        const u32 entry = m_vPlantList[i];
+        const int need = data.GetPlantNeedLevel(EntryId(entry));
+        const bool inA = need <= static_cast<int>(level);
+        const std::uint64_t order = inA ? 0xFFFFu - EntryLevel(entry) : static_cast<std::uint64_t>(std::max(need, 0));
+        m_vSortScratch.push_back((inA ? 0 : std::uint64_t{1} << 63) | (order & 0x7FFFFFFFu) << 32 | i);
     }
-    const auto inA = [level](const std::pair<u32, int>& e) { return e.second <= static_cast<int>(level); };
-    StableSort(m_vSortScratch, [&](const std::pair<u32, int>& a, const std::pair<u32, int>& b) {
-        if (inA(a) != inA(b)) {
-            return inA(a);
-        }
-        return inA(a) ? EntryLevel(a.first) > EntryLevel(b.first) : a.second < b.second;
-    });
+    std::sort(m_vSortScratch.begin(), m_vSortScratch.end());
     for (std::size_t i = 0; i < m_vSortScratch.size(); ++i) {
-        m_vPlantList[i] = m_vSortScratch[i].first;
+        m_vPlantList[i] = m_vSortEntries[m_vSortScratch[i] & 0xFFFFFFFFu];
     }
 }
 

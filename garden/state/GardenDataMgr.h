@@ -282,7 +282,8 @@ private:
     void SortPlantList(u16 level);
     void FillFriends(std::vector<FriendRecord>& list, const BodyCursor& c);
 
-    std::vector<std::pair<u32, int>> m_vSortScratch;   // plant entries with their sort keys
+    std::vector<std::uint64_t> m_vSortScratch;   // sort keys of the plant list: list, order, position
+    std::vector<u32> m_vSortEntries;             // the plant list as it came
     std::vector<u8> m_vRankInflate;                    // the nested ranking records, inflated
 };
 
