@@ -11,33 +11,24 @@
 #include <utility>
 #include <vector>
 
+#include "framework/core/ByteOrder.h"
 #include "garden/state/GardenRecordLayout.h"
 
 namespace orv::garden_bytes {
 
+// Fields written into a growing byte string (framework/core/ByteOrder.h underneath).
 inline void Put16(std::string& s, std::size_t off, std::uint16_t v)
 {
     if (s.size() < off + 2) s.resize(off + 2, '\0');
-    s[off] = static_cast<char>(v & 0xFF);
-    s[off + 1] = static_cast<char>(v >> 8);
+    WriteLE16(reinterpret_cast<unsigned char*>(s.data()) + off, v);
 }
 inline void Put32(std::string& s, std::size_t off, std::uint32_t v)
 {
-    Put16(s, off, static_cast<std::uint16_t>(v));
-    Put16(s, off + 2, static_cast<std::uint16_t>(v >> 16));
+    if (s.size() < off + 4) s.resize(off + 4, '\0');
+    WriteLE32(reinterpret_cast<unsigned char*>(s.data()) + off, v);
 }
-inline std::string U16(std::uint16_t v)
-{
-    std::string s;
-    Put16(s, 0, v);
-    return s;
-}
-inline std::string U32(std::uint32_t v)
-{
-    std::string s;
-    Put32(s, 0, v);
-    return s;
-}
+inline std::string U16(std::uint16_t v) { return LE16(v); }
+inline std::string U32(std::uint32_t v) { return LE32(v); }
 // A text in a fixed field of size bytes, NUL-padded (cut to size - 1 characters).
 inline std::string Field(std::string_view text, std::size_t size)
 {

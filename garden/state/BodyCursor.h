@@ -151,3 +151,19 @@ private:
     std::size_t m_nLen;
     std::size_t m_nPos = 0;
 };
+
+// Calls f(kind, item) for each whole item of the list, in order. The walk ends at the list's end,
+// at an item running past it, or when f answers false.
+template <class F>
+void ForEachItem(std::string_view list, F f)
+{
+    ItemWalker w(list);
+    u16 kind = 0;
+    u16 length = 0;
+    ByteSpan item;
+    while (w.Next(kind, length) && w.Take(length, item)) {
+        if (!f(kind, item)) {
+            return;
+        }
+    }
+}

@@ -100,6 +100,13 @@ void StableSort(std::vector<T>& v, Less less)
     }
 }
 
+// The records of a counted body: count at offset 8, record size at offset 10, records from 12.
+CountedRecords HeaderCounted(const BodyCursor& c)
+{
+    const ByteSpan body(c.Body());
+    return ClampRecords(body.p, body.n, c.Param1(), c.Param2());
+}
+
 void SendRequest(u16 sub)
 {
     GardenHeader h;
@@ -343,11 +350,7 @@ void CGardenDataMgr::Reply501(const BodyCursor& c)
 
 void CGardenDataMgr::Reply502(const BodyCursor& c)
 {
-    ItemWalker w(c.Body());
-    u16 kind = 0;
-    u16 length = 0;
-    ByteSpan item;
-    while (w.Next(kind, length) && w.Take(length, item)) {
+    ForEachItem(c.Body(), [&](u16 kind, const ByteSpan& item) {
         switch (kind) {
         case 7:
             SetShownInfo(item);
@@ -367,7 +370,8 @@ void CGardenDataMgr::Reply502(const BodyCursor& c)
         default:
             break;
         }
-    }
+        return true;
+    });
     Route(TOPIC_REFRESH);
 }
 
@@ -394,8 +398,7 @@ void CGardenDataMgr::Reply504(const BodyCursor& c)
 void CGardenDataMgr::Reply505(const BodyCursor& c)
 {
     m_vSeedBag.clear();
-    const ByteSpan body(c.Body());
-    const CountedRecords r = ClampRecords(body.p, body.n, c.Param1(), c.Param2());
+    const CountedRecords r = HeaderCounted(c);
     for (std::size_t i = 0; i < r.count; ++i) {
         m_vSeedBag.push_back(r.Record(i).U32(0));
     }
@@ -403,33 +406,18 @@ void CGardenDataMgr::Reply505(const BodyCursor& c)
     Route(TOPIC_SEED_BAG);
 }
 
-void CGardenDataMgr::Reply506(const BodyCursor& c)
-{
-    m_vWarehouse.clear();
-    const ByteSpan body(c.Body());
-    const CountedRecords r = ClampRecords(body.p, body.n, c.Param1(), c.Param2());
-    for (std::size_t i = 0; i < r.count; ++i) {
-        r.Record(i).CopyTo(m_vWarehouse.emplace_back().m_Bytes, L::kRecord10);
-    }
-    Route(TOPIC_WAREHOUSE);
-}
-
 void CGardenDataMgr::Reply507(const BodyCursor& c)
 {
-    ItemWalker w(c.Body());
-    u16 kind = 0;
-    u16 length = 0;
-    ByteSpan item;
-    while (w.Next(kind, length) && w.Take(length, item)) {
-        if (kind != 12) {
-            continue;
+    ForEachItem(c.Body(), [&](u16 kind, const ByteSpan& item) {
+        if (kind == 12) {
+            const u8 plot = item.U8(L::kPlotNumber);
+            item.CopyTo(m_Plots.Put(plot).m_Bytes, L::kPlotSize);
+            char text[128];
+            std::snprintf(text, sizeof text, "收获数量：%d", static_cast<int>(c.Param1()));
+            Route(TOPIC_PLOT_TEXT, plot, text);
         }
-        const u8 plot = item.U8(L::kPlotNumber);
-        item.CopyTo(m_Plots.Put(plot).m_Bytes, L::kPlotSize);
-        char text[128];
-        std::snprintf(text, sizeof text, "收获数量：%d", static_cast<int>(c.Param1()));
-        Route(TOPIC_PLOT_TEXT, plot, text);
-    }
+        return true;
+    });
     Route(TOPIC_REFRESH);
     SendRequest(0x11);
 }
@@ -469,26 +457,22 @@ void CGardenDataMgr::Reply511(const BodyCursor& c)
 {
     m_vReply511.clear();
     Reply511Record building;
-    ItemWalker w(c.Body());
-    u16 kind = 0;
-    u16 length = 0;
-    ByteSpan item;
-    while (w.Next(kind, length) && w.Take(length, item)) {
+    ForEachItem(c.Body(), [&](u16 kind, const ByteSpan& item) {
         if (kind == 14) {
             building.m_dwValue = item.U32(0);
         } else if (kind == 15) {
             building.m_strText.assign(reinterpret_cast<const char*>(item.p), item.n);
             m_vReply511.push_back(building);
         }
-    }
+        return true;
+    });
     Route(TOPIC_REPLY511);
 }
 
 void CGardenDataMgr::FillFriends(std::vector<FriendRecord>& list, const BodyCursor& c)
 {
     list.clear();
-    const ByteSpan body(c.Body());
-    const CountedRecords r = ClampRecords(body.p, body.n, c.Param1(), c.Param2());
+    const CountedRecords r = HeaderCounted(c);
     for (std::size_t i = 0; i < r.count; ++i) {
         r.Record(i).CopyTo(list.emplace_back().m_Bytes, L::kFriendSize);
     }
@@ -521,14 +505,19 @@ namespace {
 void FillRecords10(std::vector<Record10>& list, const BodyCursor& c)
 {
     list.clear();
-    const ByteSpan body(c.Body());
-    const CountedRecords r = ClampRecords(body.p, body.n, c.Param1(), c.Param2());
+    const CountedRecords r = HeaderCounted(c);
     for (std::size_t i = 0; i < r.count; ++i) {
         r.Record(i).CopyTo(list.emplace_back().m_Bytes, L::kRecord10);
     }
 }
 
 }  // namespace
+
+void CGardenDataMgr::Reply506(const BodyCursor& c)
+{
+    FillRecords10(m_vWarehouse, c);
+    Route(TOPIC_WAREHOUSE);
+}
 
 void CGardenDataMgr::Reply513(const BodyCursor& c) { FillRecords10(m_vOwnedBackgrounds, c); }
 void CGardenDataMgr::Reply517(const BodyCursor& c) { FillRecords10(m_vReply517, c); }
@@ -558,11 +547,7 @@ void CGardenDataMgr::Reply516(const BodyCursor& c)
         DebugLog("Error : ranking reply not inflated\n");
         return;
     }
-    ItemWalker w(std::string_view(g_ScratchBuffer, inflated));
-    u16 kind = 0;
-    u16 length = 0;
-    ByteSpan item;
-    const auto fill = [&item](auto& list) {
+    const auto fill = [](auto& list, const ByteSpan& item) {
         using Row = typename std::decay_t<decltype(list)>::value_type;
         list.clear();
         if (item.n % Row::kSize != 0) {
@@ -572,39 +557,42 @@ void CGardenDataMgr::Reply516(const BodyCursor& c)
             std::memcpy(list.emplace_back().m_Bytes, item.p + off, Row::kSize);
         }
     };
-    while (w.Next(kind, length) && w.Take(length, item)) {
+    ForEachItem(std::string_view(g_ScratchBuffer, inflated), [&](u16 kind, const ByteSpan& item) {
         switch (kind) {
-        case 16: fill(m_vRank1); break;
-        case 17: fill(m_vRank2); break;
-        case 18: fill(m_vRank3); break;
-        case 22: fill(m_vRank4); break;
-        case 23: {
-            // Its source lies in the scratch buffer: inflated into a buffer of its own.
-            m_vRankRecords.clear();
-            if (m_vRankInflate.size() < kScratchBufferSize) {
-                m_vRankInflate.resize(kScratchBufferSize);
-            }
-            unsigned long size = kScratchBufferSize;
-            if (UncompressBuffer(m_vRankInflate.data(), &size, item.p, item.n) != 0) {
-                DebugLog("Error : ranking records not inflated\n");
-                return;
-            }
-            if (size % L::kRankRecord != 0) {
-                break;
-            }
-            for (std::size_t off = 0; off < size; off += L::kRankRecord) {
-                RankRecord& rec = m_vRankRecords.emplace_back();
-                std::memcpy(rec.m_Bytes, m_vRankInflate.data() + off, L::kRankRecord);
-                if (rec.m_Bytes[L::kRankRecordByte] == 0) {
-                    rec.m_Bytes[L::kRankRecordByte] = rec.m_Bytes[L::kRankRecordWord + 1];
-                }
-            }
-            break;
+        case 16: fill(m_vRank1, item); break;
+        case 17: fill(m_vRank2, item); break;
+        case 18: fill(m_vRank3, item); break;
+        case 22: fill(m_vRank4, item); break;
+        case 23: return InflateRankRecords(item);
+        default: break;
         }
-        default:
-            break;
+        return true;
+    });
+}
+
+bool CGardenDataMgr::InflateRankRecords(const ByteSpan& item)
+{
+    // Its source lies in the scratch buffer: inflated into a buffer of its own.
+    m_vRankRecords.clear();
+    if (m_vRankInflate.size() < kScratchBufferSize) {
+        m_vRankInflate.resize(kScratchBufferSize);
+    }
+    unsigned long size = kScratchBufferSize;
+    if (UncompressBuffer(m_vRankInflate.data(), &size, item.p, item.n) != 0) {
+        DebugLog("Error : ranking records not inflated\n");
+        return false;   // the whole walk stops
+    }
+    if (size % L::kRankRecord != 0) {
+        return true;
+    }
+    for (std::size_t off = 0; off < size; off += L::kRankRecord) {
+        RankRecord& rec = m_vRankRecords.emplace_back();
+        std::memcpy(rec.m_Bytes, m_vRankInflate.data() + off, L::kRankRecord);
+        if (rec.m_Bytes[L::kRankRecordByte] == 0) {
+            rec.m_Bytes[L::kRankRecordByte] = rec.m_Bytes[L::kRankRecordWord + 1];
         }
     }
+    return true;
 }
 
 const RankRecord* CGardenDataMgr::FindRanking(std::string_view name) const
@@ -644,19 +632,16 @@ void CGardenDataMgr::Reply520(const BodyCursor& c)
 {
     GardenInfo copy = m_OwnInfo;
     bool shown = false;
-    ItemWalker w(c.Body());
-    u16 kind = 0;
-    u16 length = 0;
-    ByteSpan item;
-    while (w.Next(kind, length) && w.Take(length, item)) {
+    ForEachItem(c.Body(), [&](u16 kind, const ByteSpan& item) {
         if (kind == 11) {
             shown = item.Text(L::kNameSize) == FieldText(m_szOwnerGuid);
         } else if (kind == 7) {
             CopyOver(copy, item);
         } else {
-            break;
+            return false;
         }
-    }
+        return true;
+    });
     m_OwnInfo = copy;
     if (shown) {
         m_ShownInfo = copy;
@@ -768,21 +753,17 @@ void CGardenDataMgr::Reply527(const BodyCursor& c)
 void CGardenDataMgr::Reply528(const BodyCursor& c)
 {
     m_vTasks.clear();
-    ItemWalker w(c.Body());
-    u16 kind = 0;
-    u16 length = 0;
-    ByteSpan item;
-    while (w.Next(kind, length) && w.Take(length, item)) {
-        if (kind != 25 || item.n < 6) {
-            continue;
+    ForEachItem(c.Body(), [&](u16 kind, const ByteSpan& item) {
+        if (kind == 25 && item.n >= 6) {
+            TaskRecord& t = m_vTasks.emplace_back();
+            t.m_wA = item.U16(0);
+            t.m_wB = item.U16(2);
+            t.m_wC = item.U16(4);
+            const std::string_view text = ByteSpan(item.p + 6, item.n - 6).Text(item.n - 6);
+            t.m_strText.assign(text.data(), text.size());
         }
-        TaskRecord& t = m_vTasks.emplace_back();
-        t.m_wA = item.U16(0);
-        t.m_wB = item.U16(2);
-        t.m_wC = item.U16(4);
-        const std::string_view text = ByteSpan(item.p + 6, item.n - 6).Text(item.n - 6);
-        t.m_strText.assign(text.data(), text.size());
-    }
+        return true;
+    });
     if (!m_vTasks.empty()) {
         Route(TOPIC_TASKS);
     }

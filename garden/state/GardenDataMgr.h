@@ -281,6 +281,7 @@ private:
     void SetShownInfo(const ByteSpan& item);
     void SortPlantList(u16 level);
     void FillFriends(std::vector<FriendRecord>& list, const BodyCursor& c);
+    bool InflateRankRecords(const ByteSpan& item);   // false: the walk stops
 
     std::vector<std::uint64_t> m_vSortScratch;   // sort keys of the plant list: list, order, position
     std::vector<u32> m_vSortEntries;             // the plant list as it came

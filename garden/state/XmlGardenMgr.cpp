@@ -121,34 +121,37 @@ const CStealConfig* CXmlGardenMgr::GetStealRow(int level) const
     return &m_vSteal[static_cast<std::size_t>(level - 1)];
 }
 
-bool CXmlGardenMgr::GetBackgroundImage(u16 id, u16& out) const
+const CBackgroundItem* CXmlGardenMgr::FindBackground(u16 id) const
 {
     const auto it = m_mapBackgrounds.find(id);
-    if (it == m_mapBackgrounds.end()) {
-        return false;
+    return it == m_mapBackgrounds.end() ? nullptr : &it->second;
+}
+
+bool CXmlGardenMgr::GetBackgroundImage(u16 id, u16& out) const
+{
+    const CBackgroundItem* b = FindBackground(id);
+    if (b != nullptr) {
+        out = static_cast<u16>(GetGardenDataMgr().ShownGardenLevel() + b->m_nTex);
     }
-    out = static_cast<u16>(GetGardenDataMgr().ShownGardenLevel() + it->second.m_nTex);
-    return true;
+    return b != nullptr;
 }
 
 bool CXmlGardenMgr::GetBackgroundName(u16 id, std::string& out) const
 {
-    const auto it = m_mapBackgrounds.find(id);
-    if (it == m_mapBackgrounds.end()) {
-        return false;
+    const CBackgroundItem* b = FindBackground(id);
+    if (b != nullptr) {
+        out = b->m_strName;
     }
-    out = it->second.m_strName;
-    return true;
+    return b != nullptr;
 }
 
 bool CXmlGardenMgr::GetBackgroundTips(u16 id, std::string& out) const
 {
-    const auto it = m_mapBackgrounds.find(id);
-    if (it == m_mapBackgrounds.end()) {
-        return false;
+    const CBackgroundItem* b = FindBackground(id);
+    if (b != nullptr) {
+        out = b->m_strTips;
     }
-    out = it->second.m_strTips;
-    return true;
+    return b != nullptr;
 }
 
 const CAnimationItem* CXmlGardenMgr::GetAnimation(u16 id) const
@@ -167,24 +170,30 @@ int CXmlGardenMgr::GetOpenPlotPrice(u8 gardenLevel) const
     return 0;
 }
 
-int CXmlGardenMgr::GetUpgradePlus(u8 level) const
+namespace {
+
+const CLandOper* FindUpgrade(const std::vector<CLandOper>& rows, u8 level)
 {
-    for (const CLandOper& row : m_vUpgrades) {
+    for (const CLandOper& row : rows) {
         if (row.m_nCurLevel == level) {
-            return row.m_nLevelupPlus;
+            return &row;
         }
     }
-    return 0;
+    return nullptr;
+}
+
+}  // namespace
+
+int CXmlGardenMgr::GetUpgradePlus(u8 level) const
+{
+    const CLandOper* row = FindUpgrade(m_vUpgrades, level);
+    return row != nullptr ? row->m_nLevelupPlus : 0;
 }
 
 int CXmlGardenMgr::GetUpgradePrice(u8 level) const
 {
-    for (const CLandOper& row : m_vUpgrades) {
-        if (row.m_nCurLevel == level) {
-            return row.m_nLevelupPrice;
-        }
-    }
-    return 0;
+    const CLandOper* row = FindUpgrade(m_vUpgrades, level);
+    return row != nullptr ? row->m_nLevelupPrice : 0;
 }
 
 bool CXmlGardenMgr::GetLevelRow(u16 lvl, CLevel& out) const

@@ -43,6 +43,7 @@ public:
     bool GetBackgroundImage(u16 id, u16& out) const;
     bool GetBackgroundName(u16 id, std::string& out) const;
     bool GetBackgroundTips(u16 id, std::string& out) const;
+    const CBackgroundItem* FindBackground(u16 id) const;
     const CAnimationItem* GetAnimation(u16 id) const;
     int GetOpenPlotPrice(u8 gardenLevel) const;
     int GetUpgradePlus(u8 level) const;

@@ -1,5 +1,7 @@
 #include "support/FakeGardenServer.h"
 
+#include "tools/GardenBytes.h"
+
 #include "framework/core/ByteOrder.h"
 
 #ifdef _WIN32
@@ -299,7 +301,7 @@ std::string FakeGardenServer::Unarmour(const std::string& text)
 std::string FakeGardenServer::Packet(std::uint16_t msgId, std::uint16_t sub, const std::string& body,
                                      std::uint32_t userId, std::uint16_t p1, std::uint16_t p2)
 {
-    return LE32(userId) + LE16(msgId) + LE16(sub) + LE16(p1) + LE16(p2) + body;
+    return orv::garden_bytes::Packet(msgId, sub, body, userId, p1, p2);
 }
 
 std::uint16_t FakeGardenServer::MessageId(const std::string& packet)
