@@ -14,10 +14,11 @@
 
 namespace L = garden_layout;
 
-int SendEnterGarden(const char* guid, std::size_t len)
+int SendEnterGarden(const char* guid, std::size_t len, u16 mode)
 {
     GardenHeader h;
     h.m_wSub = 0x04;
+    h.m_wParam1 = mode;
     return GetPacketQueue().SendGardenMessage(h, guid, static_cast<int>(len));
 }
 

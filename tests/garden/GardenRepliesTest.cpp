@@ -351,7 +351,8 @@ TEST_F(GardenRepliesTest, MessagesBesideTheReplies)
     Deliver(gb::Packet(1016, 0, std::string("a\0b\0", 4)));
     Deliver(gb::Packet(1016, 0, std::string("a\0b", 3)));      // the second text without its NUL
     Deliver(gb::Packet(1016, 0, std::string("a\0b\0", 4), 0, 1));
-    EXPECT_EQ(TakeRequests(), (std::vector<std::string>{Request(4, "pal"), Request(4, "b")}));
+    SendEnterGarden("", 0, kRefreshGarden);
+    EXPECT_EQ(TakeRequests(), (std::vector<std::string>{Request(4, "pal"), Request(4, "b"), gb::Packet(884, 4, "", 0, 1)}));
     Deliver(gb::Packet(433, 0, gb::U16(2) + gb::U16(8) + "yo"));
     EXPECT_EQ(GetLoginInfo().m_PlayerInfo.Name(), "yo");
     const std::size_t tips = CAutoTip::GetSingleton().GetTips().size();
