@@ -201,6 +201,14 @@ inline std::string FriendBytes(std::string_view guid, std::string_view display, 
     return Field(guid, L::kNameSize) + Field(display, L::kNameSize) + std::string(1, static_cast<char>(flags));
 }
 
+// The name of ranked player i: "p" and the number.
+inline std::string PlayerName(int i)
+{
+    std::string name(1, 'p');
+    name += std::to_string(i);
+    return name;
+}
+
 // Reply 516: four ranking lists of n rows each and n nested records, compressed twice.
 inline std::string Ranking516(int rows, int records)
 {
@@ -209,7 +217,7 @@ inline std::string Ranking516(int rows, int records)
         for (int i = 0; i < rows; ++i) {
             std::string r(size, '\0');
             r[0] = static_cast<char>(i + 1);
-            r.replace(L::kRankRowGuid, L::kNameSize, Field("p" + std::to_string(i), L::kNameSize));
+            r.replace(L::kRankRowGuid, L::kNameSize, Field(PlayerName(i), L::kNameSize));
             Put32(r, L::kRankRowValue, static_cast<std::uint32_t>(1000 - i));
             s += r;
         }
@@ -219,7 +227,7 @@ inline std::string Ranking516(int rows, int records)
     for (int i = 0; i < records; ++i) {
         std::string r(L::kRankRecord, '\0');
         Put32(r, L::kRankRecordWord, static_cast<std::uint32_t>(i) << 8);
-        r.replace(L::kRankRecordName, L::kNameSize, Field("p" + std::to_string(i), L::kNameSize));
+        r.replace(L::kRankRecordName, L::kNameSize, Field(PlayerName(i), L::kNameSize));
         nested += r;
     }
     const std::string list = Item(16, rowsOf(L::kRankRow129)) + Item(17, rowsOf(L::kRankRow131)) +

@@ -175,7 +175,7 @@ int main(int argc, char** argv)
     player.replace(8, own.guid.size(), own.guid);
     using Answer = orv::test::FakeGardenServer::Answer;
     server.Script({
-        Answer{48, Answer().sub, {gb::Packet(52, 0, player)}},
+        Answer{48, Answer().sub, {gb::Packet(52, 0, player)}, false, ""},
         Answer{884, 0x04, {gb::Enter501(own)}, true, own.guid},
         Answer{884, 0x04, {gb::Enter501(pal)}, true, pal.guid},
     });

@@ -66,7 +66,10 @@ std::string PlotUpdate()
 
 std::string CardPatch()
 {
-    return gb::Packet(945, 0, gb::U16(2) + gb::U16(46) + gb::U16(9), 77);
+    std::string patch = gb::U16(2);   // {length 2, offset 46, count 9}
+    patch += gb::U16(46);
+    patch += gb::U16(9);
+    return gb::Packet(945, 0, patch, 77);
 }
 
 void Prepare()
