@@ -358,6 +358,13 @@ TEST_F(GardenRepliesTest, MessagesBesideTheReplies)
     const std::size_t tips = CAutoTip::GetSingleton().GetTips().size();
     Deliver(gb::Packet(2812, 0, gb::U16(2) + gb::U16(1) + "x" + gb::U16(1) + gb::U16(2) + "ok" + gb::U16(1) + gb::U16(9) + "cut"));
     EXPECT_EQ(CAutoTip::GetSingleton().GetTips().size(), tips + 1);
+    // 885: a whole tip stream goes to the floating tips; one running past its body is dropped.
+    std::string tip = gb::U32(100) + gb::U16(1) + std::string(1, '\0');
+    tip += gb::U32(0xFFFFFFFF) + gb::U16(12) + std::string(1, '\1') + "tip" + std::string(1, '\0');
+    Deliver(gb::Packet(885, 0, tip));
+    EXPECT_EQ(CAutoTip::GetSingleton().GetTips().size(), tips + 2);
+    Deliver(gb::Packet(885, 0, tip.substr(0, tip.size() - 3)));
+    EXPECT_EQ(CAutoTip::GetSingleton().GetTips().size(), tips + 2);
     Deliver(gb::Packet(0, 0, "x"));
     Deliver(gb::Packet(884, 501, "").substr(0, 11));
     EXPECT_TRUE(TakeTopics().empty());
