@@ -39,7 +39,7 @@ cp -r orvanedemo_data/orvdata "$scratch/"
 cd "$scratch"
 echo
 echo "==== engine-drawn sample host (OrvaneDemo's exports, a Garden server of its own) ===="
-"$OLDPWD/../build/release/tools/orvanedemo_sample_host"
+"$OLDPWD/../build/release/tools/orvanedemo_sample_host" "${args[@]}"
 echo "log.txt (GBK, shown as UTF-8):"
 { iconv -f GBK -t UTF-8 log.txt 2>/dev/null || cat log.txt; } | sed 's/^/    /'
 echo

@@ -3,31 +3,12 @@
 #include <cstring>
 #include <iterator>
 
+#include "engine/GardenPackets.h"
 #include "engine/Net.h"
 #include "engine/WriteLog.h"
 #include "framework/core/ByteOrder.h"
 #include "framework/core/DebugLog.h"
 
-namespace {
-
-// Little-endian header of a Garden packet: user id, message id, sub, two parameters.
-void WriteHeader(u8* p, u32 userId, u16 msgId, u16 sub, u16 p1, u16 p2)
-{
-    WriteLE32(p, userId);
-    WriteLE16(p + 4, msgId);
-    WriteLE16(p + 6, sub);
-    WriteLE16(p + 8, p1);
-    WriteLE16(p + 10, p2);
-}
-
-// The build area of outgoing login and text messages.
-std::string& BuildArea()
-{
-    static std::string s_Area;
-    return s_Area;
-}
-
-}  // namespace
 
 ORVLoginInfo& GetLoginInfo()
 {
@@ -116,26 +97,12 @@ std::string BuildLoginBody()
 
 int SendGardenLogin(const std::string& body)
 {
-    std::string& area = BuildArea();
-    area.assign(12 + body.size(), '\0');
-    WriteHeader(reinterpret_cast<u8*>(area.data()), 0, kMsgLogin, 0, 0, 0);
-    std::memcpy(area.data() + 12, body.data(), body.size());
-    return GetGameNet().Send(0, area.data(), static_cast<int>(area.size()), true);
+    return GetPacketQueue().SendLogin(body);
 }
 
 int SendGardenText(const char* text, u32 len)
 {
-    if (len > kMaxTextMessage) {
-        DebugLog("Error : text message of %u characters not sent\n", len);
-        return -1;
-    }
-    std::string& area = BuildArea();
-    area.assign(12 + len, '\0');
-    WriteHeader(reinterpret_cast<u8*>(area.data()), 0, kMsgText, 0, 0, 0);
-    if (text != nullptr) {
-        std::memcpy(area.data() + 12, text, strnlen(text, len));
-    }
-    return GetGameNet().Send(0, area.data(), static_cast<int>(area.size()), true);
+    return GetPacketQueue().SendText(text, len);
 }
 
 void OnGardenConnected()
@@ -160,25 +127,7 @@ void GardenPlayerInfo::Assign(const void* data, u32 len)
 
 void GardenPlayerInfo::ApplyPatches(const void* data, u32 len)
 {
-    if (data == nullptr) {
-        return;
-    }
-    const u8* p = static_cast<const u8*>(data);
-    u32 pos = 0;
-    while (pos < len) {
-        if (len - pos < 4) {
-            DebugLog("Error : player patch header cut at %u\n", pos);
-            return;
-        }
-        const u32 length = ReadLE16(p + pos);
-        const u32 offset = ReadLE16(p + pos + 2);
-        if (len - pos - 4 < length || offset > kSize || length > kSize - offset) {
-            DebugLog("Error : player patch {%u, %u} at %u out of bounds\n", length, offset, pos);
-            return;
-        }
-        std::memcpy(m_Bytes + offset, p + pos + 4, length);
-        pos += 4 + length;
-    }
+    ApplyRecordPatches(m_Bytes, kSize, data, len);
 }
 
 std::string GardenPlayerInfo::Name() const

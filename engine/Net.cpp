@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "engine/GardenPackets.h"
 #include "engine/LoginText.h"
 #include "framework/core/DebugLog.h"
 
@@ -96,6 +97,21 @@ void CNet::SetHost(int index, const char* host, int port)
     rec->m_nPort = port;
 }
 
+namespace {
+
+// The rest of a message whose start went out on a socket being given up cannot go out on another.
+void DropStartedMessage(ConnectionRecord& rec)
+{
+    if (rec.m_bFrontStarted && !rec.m_qSend.empty()) {
+        DebugLog("Error : rest of a partly sent message dropped (%zu bytes)\n", rec.m_qSend.front().size());
+        rec.m_nQueued -= rec.m_qSend.front().size();
+        rec.m_qSend.pop_front();
+    }
+    rec.m_bFrontStarted = false;
+}
+
+}  // namespace
+
 void CNet::CloseRecord(ConnectionRecord& rec)
 {
     if (rec.m_Socket != orv::platform::kNoSocket) {
@@ -103,8 +119,7 @@ void CNet::CloseRecord(ConnectionRecord& rec)
         rec.m_Socket = orv::platform::kNoSocket;
     }
     rec.m_bConnected = 0;
-    rec.m_qSend.clear();
-    rec.m_nQueued = 0;
+    DropStartedMessage(rec);
     rec.m_Scanner.Reset();
 }
 
@@ -127,6 +142,7 @@ bool CNet::Connect(int index, int)
         rec->m_bConnected = 0;
         rec->m_Scanner.Reset();
     }
+    DropStartedMessage(*rec);
     const orv::platform::Socket s = P().SocketOpen();
     if (s == orv::platform::kNoSocket) {
         DebugLog("Error : no socket for %s:%d\n", rec->m_strHost.c_str(), rec->m_nPort);
@@ -156,6 +172,9 @@ int CNet::SendOrQueue(ConnectionRecord& rec, const char* data, std::size_t len)
         }
     }
     if (sent < len) {
+        if (sent > 0) {
+            rec.m_bFrontStarted = true;   // sent only into an empty queue: the rest is its front
+        }
         rec.m_qSend.emplace_back(data + sent, len - sent);
         rec.m_nQueued += len - sent;
     }
@@ -210,8 +229,10 @@ bool CNet::Flush(int index)
             rec->m_nQueued -= took;
             if (took >= front.size()) {
                 rec->m_qSend.pop_front();
+                rec->m_bFrontStarted = false;
             } else {
                 front.erase(0, took);
+                rec->m_bFrontStarted = true;
             }
             continue;
         }
@@ -220,6 +241,7 @@ bool CNet::Flush(int index)
                      front.size());
             rec->m_nQueued -= front.size();
             rec->m_qSend.pop_front();
+            rec->m_bFrontStarted = false;
             return false;
         }
         break;
@@ -236,8 +258,8 @@ void CNet::OnRead(orv::platform::Socket s, LPARAM event)
 {
     const int index = FindBySocket(s);
     ConnectionRecord* rec = GetRecord(index);
-    if (rec == nullptr) {
-        return;
+    if (rec == nullptr || m_bReceiveHeld) {
+        return;   // the bytes wait in the socket until the receiver takes packets again
     }
     const int n = P().SocketRecv(s, rec->m_vRecvBuf.data(), static_cast<int>(rec->m_vRecvBuf.size()));
     if (n < 0) {
@@ -284,7 +306,17 @@ void CNet::OnSocketEvent(WPARAM socket, LPARAM event)
 void CGameNet::Close(int index)
 {
     m_bGardenConnected = 0;
+    if (index == m_nHeldIndex) {
+        ForgetHeldBack();
+    }
     CNet::Close(index);
+}
+
+void CGameNet::ForgetHeldBack()
+{
+    m_bReceiveHeld = false;
+    m_bPacketHeld = false;
+    m_nHeldFrom = m_nHeldEnd = 0;
 }
 
 void CGameNet::OnClose(orv::platform::Socket s, LPARAM)
@@ -310,6 +342,9 @@ void CGameNet::OnConnect(orv::platform::Socket s, LPARAM event)
         if (rec == nullptr) {
             return;
         }
+        if (index == m_nHeldIndex) {
+            ForgetHeldBack();
+        }
         rec->m_bConnected = 1;
         Flush(index);   // messages sent before the connection stood leave before the login
         OnGardenConnected();
@@ -325,20 +360,75 @@ void CGameNet::ProcessBuffer(int index)
     if (rec == nullptr) {
         return;
     }
-    const std::size_t n = std::min<std::size_t>(rec->m_nLastRead, rec->m_vRecvBuf.size());
-    rec->m_Scanner.Feed(
-        rec->m_vRecvBuf.data(), n,
+    FeedReceived(index, 0, std::min<std::size_t>(rec->m_nLastRead, rec->m_vRecvBuf.size()));
+}
+
+void CGameNet::FeedReceived(int index, std::size_t from, std::size_t end)
+{
+    ConnectionRecord* rec = GetRecord(index);
+    if (rec == nullptr || from >= end) {
+        return;
+    }
+    m_nHeldIndex = index;
+    const std::size_t scanned = rec->m_Scanner.Feed(
+        rec->m_vRecvBuf.data() + from, end - from,
         [](void* ctx, const char* data, int len) { static_cast<CGameNet*>(ctx)->OnPacket(data, len); }, this);
+    m_nHeldFrom = from + scanned;
+    m_nHeldEnd = end;
 }
 
 void CGameNet::OnPacket(const char* data, int len)
 {
     try {
-        if (g_pfnPacketHandler != nullptr) {
-            g_pfnPacketHandler(data, len);
+        if (g_pfnPacketHandler == nullptr || g_pfnPacketHandler(data, len)) {
+            return;
+        }
+        if (len > 0 && static_cast<std::size_t>(len) > kHeldPacketBytesMax) {
+            DebugLog("Error : packet of %d bytes dropped, larger than the packet queue\n", len);
+            return;
+        }
+        // Refused for want of room: held back with the bytes behind it until the next drain.
+        m_strHeldPacket.assign(data, static_cast<std::size_t>(len));
+        m_bPacketHeld = true;
+        m_bReceiveHeld = true;
+        if (ConnectionRecord* rec = GetRecord(m_nHeldIndex)) {
+            rec->m_Scanner.Pause();
         }
     } catch (...) {
         DebugLog("Error : exception while a packet was queued\n");
+    }
+}
+
+void CGameNet::ResumeReceiving()
+{
+    try {
+        if (!m_bReceiveHeld) {
+            return;
+        }
+        if (m_bPacketHeld) {
+            if (g_pfnPacketHandler != nullptr &&
+                !g_pfnPacketHandler(m_strHeldPacket.data(), static_cast<int>(m_strHeldPacket.size()))) {
+                return;   // still no room
+            }
+            m_bPacketHeld = false;
+        }
+        m_bReceiveHeld = false;
+        FeedReceived(m_nHeldIndex, m_nHeldFrom, m_nHeldEnd);
+        // Then what waited in the socket, as far as the queue takes it.
+        ConnectionRecord* rec = GetRecord(m_nHeldIndex);
+        while (!m_bReceiveHeld && rec != nullptr && rec->m_Socket != orv::platform::kNoSocket) {
+            const int n = P().SocketRecv(rec->m_Socket, rec->m_vRecvBuf.data(), static_cast<int>(rec->m_vRecvBuf.size()));
+            if (n <= 0) {
+                if (n == 0) {
+                    OnClose(rec->m_Socket, 0);
+                }
+                break;
+            }
+            rec->m_nLastRead = static_cast<u32>(n);
+            FeedReceived(m_nHeldIndex, 0, static_cast<std::size_t>(n));
+        }
+    } catch (...) {
+        DebugLog("Error : exception while received packets were taken up\n");
     }
 }
 

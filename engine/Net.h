@@ -6,7 +6,9 @@
 // Outgoing bytes that a socket does not take at once, or that are sent while the connection does
 // not stand, wait in the connection's send queue: it is flushed when the connection stands (before
 // the login) and whenever the socket can take more, keeps only bytes not yet sent, never sends a
-// byte twice and holds at most kSendQueueCap bytes (a message beyond that is refused whole).
+// byte twice and holds at most kSendQueueCap bytes (a message beyond that is refused whole). A new
+// connection (Connect) and Close drop the rest of a message whose start already went out on the
+// old socket, so the server never sees a frame begun in the middle; whole messages stay queued.
 #pragma once
 
 #include <deque>
@@ -29,6 +31,7 @@ struct ConnectionRecord {
     FrameScanner m_Scanner;              // frame text gathered across reads
     std::deque<std::string> m_qSend;     // messages (or their unsent rests) waiting, in order
     std::size_t m_nQueued = 0;           // bytes in m_qSend
+    bool m_bFrontStarted = false;        // the front of m_qSend is the rest of a message partly sent
     orv::platform::Socket m_Socket = orv::platform::kNoSocket;
     u32 m_nLastRead = 0;
     std::string m_strHost;
@@ -84,6 +87,7 @@ protected:
     UINT m_uMessage = 0;
     std::vector<ConnectionRecord> m_vRecords;
     bool m_bStarted = false;
+    bool m_bReceiveHeld = false;   // read notifications leave the bytes in the socket for now
     std::string m_strFrame;   // one framed message, laid out here (reused)
 };
 
@@ -98,11 +102,31 @@ public:
     // Hands one decoded packet on (the packet handler), catching everything it throws.
     virtual void OnPacket(const char* data, int len);
 
-    // Where decoded packets go; null drops them.
-    using PacketHandler = void (*)(const char* data, int len);
+    // Where decoded packets go; null drops them. A handler answering false could not take the
+    // packet now: the client holds it back and takes nothing more off the connection until
+    // ResumeReceiving.
+    using PacketHandler = bool (*)(const char* data, int len);
     static void SetPacketHandler(PacketHandler handler);
+    // Hands on the packet held back and the received bytes behind it, then reads on; stops again
+    // when the handler refuses. Called after each drain of the packet queue.
+    void ResumeReceiving();
+    bool IsHoldingBack() const { return m_bReceiveHeld; }
 
     u8 m_bGardenConnected = 0;
+
+private:
+    // Feeds received bytes [from, end) of the record's buffer to its scanner; remembers where a
+    // refusal stopped it.
+    void FeedReceived(int index, std::size_t from, std::size_t end);
+
+    // Forgets a packet held back and the bytes behind it (the connection they came on is gone).
+    void ForgetHeldBack();
+
+    bool m_bPacketHeld = false;   // m_strHeldPacket waits to be handed on
+    std::string m_strHeldPacket;
+    int m_nHeldIndex = -1;        // the record whose buffer holds the bytes not yet scanned
+    std::size_t m_nHeldFrom = 0;
+    std::size_t m_nHeldEnd = 0;
 };
 
 // The one Garden client.

@@ -572,13 +572,18 @@ std::size_t FrameScanner::DecodeAhead(const u8* data, std::size_t start, std::si
     return FindFramingByte(data, start + std::max<std::size_t>(decoded, 1), len);
 }
 
-void FrameScanner::Feed(const u8* data, std::size_t len, void (*sink)(void*, const char*, int), void* ctx)
+std::size_t FrameScanner::Feed(const u8* data, std::size_t len, void (*sink)(void*, const char*, int), void* ctx)
 {
     if (data == nullptr) {
-        return;
+        return len;
     }
+    m_bPause = false;
     std::size_t i = 0;
     while (i < len) {
+        if (m_bPause) {
+            m_bPause = false;
+            return i;
+        }
         const char ch = static_cast<char>(data[i]);
         if (m_bSkipNext) {
             // The sequence character, also when it comes in the next read. A '#' there cannot be
@@ -643,4 +648,6 @@ void FrameScanner::Feed(const u8* data, std::size_t len, void (*sink)(void*, con
         }
         i = end;
     }
+    m_bPause = false;
+    return len;
 }

@@ -43,7 +43,11 @@ public:
 
     // Scans one read. Every complete packet of 12 bytes or more goes to sink(ctx, data, len); the
     // data stays valid only during the call. Malformed frames are dropped with a debug line.
-    void Feed(const u8* data, std::size_t len, void (*sink)(void* ctx, const char* data, int len), void* ctx);
+    // Returns the bytes scanned: len, or fewer when a sink called Pause (scanning stops right
+    // behind the frame whose packet it was handed; the caller feeds the rest later).
+    std::size_t Feed(const u8* data, std::size_t len, void (*sink)(void* ctx, const char* data, int len), void* ctx);
+    // Called from inside a sink: the current Feed returns behind the packet being handed on.
+    void Pause() { m_bPause = true; }
     // Forgets a frame under way (connection closed).
     void Reset();
 
@@ -62,4 +66,5 @@ private:
     std::string m_strPacket;   // the packet buffer: keeps the largest packet's size, a packet fills its front
     bool m_bSkipNext = false;  // the byte after '#' (the sequence character) has not come yet
     bool m_bOverlong = false;  // the frame under way passed kMaxFrameText: dropped until it ends
+    bool m_bPause = false;     // a sink asked the current Feed to stop
 };

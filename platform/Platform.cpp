@@ -30,6 +30,27 @@ int IPlatform::ShowCursor(bool show)
 
 int IPlatform::NcHitTest(HWND, WPARAM, LPARAM) { return kHitClient; }
 
+bool IPlatform::LocalTime(std::int64_t seconds, std::tm* out)
+{
+    if (out == nullptr) {
+        return false;
+    }
+    std::tm parts{};
+#ifdef _WIN32
+    const __time64_t t = seconds;
+    if (_localtime64_s(&parts, &t) != 0) {
+        return false;
+    }
+#else
+    const std::time_t t = static_cast<std::time_t>(seconds);
+    if (static_cast<std::int64_t>(t) != seconds || localtime_r(&t, &parts) == nullptr) {
+        return false;
+    }
+#endif
+    *out = parts;
+    return true;
+}
+
 // ---- Defaults of the sockets: no network. ----
 
 bool IPlatform::SocketStartup() { return false; }

@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <ctime>
 #include <string>
 #include <vector>
 
@@ -78,6 +79,12 @@ public:
     virtual int ShowCursor(bool show);
     // DefWindowProc's answer to WM_NCHITTEST at lParam's screen position.
     virtual int NcHitTest(HWND hwnd, WPARAM wParam, LPARAM lParam);
+
+    // ---- Local time (_localtime64's role). The default is the C library's, in the process's zone. ----
+
+    // The broken-down local time of a moment in seconds since 1970; false (out untouched) when
+    // the moment cannot be converted.
+    virtual bool LocalTime(std::int64_t seconds, std::tm* out);
 
     // ---- Sockets: TCP over IPv4, non-blocking, notifications as window messages. ----
     // The defaults have no network: start-up fails and nothing can be opened.

@@ -323,17 +323,6 @@ void PrintingHost::OpenPlayerGarden(const char* name)
     std::printf("[frame %d] host: open the garden of \"%s\"\n", m_nFrame, GbkToUtf8(name ? name : "").c_str());
 }
 
-std::string PictureDirFromArgs(int argc, char** argv)
-{
-    for (int i = 1; i + 1 < argc; ++i) {
-        if (std::strcmp(argv[i], "--pictures") == 0) {
-            return argv[i + 1];
-        }
-    }
-    const std::filesystem::path program = argc > 0 && argv[0] != nullptr ? argv[0] : "";
-    return (program.parent_path().parent_path() / "sample-frames").string();
-}
-
 void PrintingHost::NotifyGameWindow(int state)
 {
     FlushRun();

@@ -24,16 +24,3 @@ int ParseDataItems(const unsigned char* body, std::size_t len, std::vector<NetDa
     return static_cast<int>(out.size());
 }
 
-int UncompressBuffer(unsigned char* dest, unsigned long* destLen, const unsigned char* src, unsigned long srcLen)
-{
-    if (dest == nullptr || destLen == nullptr || src == nullptr) {
-        return Z_STREAM_ERROR;
-    }
-    if (*destLen == 0) {
-        *destLen = kScratchBufferSize;
-    }
-    uLongf out = *destLen;
-    const int rc = uncompress(dest, &out, src, srcLen);
-    *destLen = rc == Z_OK ? out : 0;
-    return rc;
-}

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "framework/core/Compression.h"
+
 #include "framework/core/OrvTypes.h"
 
 struct NetDataItem {
@@ -19,7 +21,4 @@ struct NetDataItem {
 // number of items kept.
 int ParseDataItems(const unsigned char* body, std::size_t len, std::vector<NetDataItem>& out);
 
-// zlib's one-call uncompress into dest, whose capacity *destLen gives on entry (0 stands for a
-// buffer of kScratchBufferSize bytes); *destLen receives the inflated length. Returns zlib's code:
-// anything but Z_OK (0) means nothing usable was inflated, including data that would not fit.
-int UncompressBuffer(unsigned char* dest, unsigned long* destLen, const unsigned char* src, unsigned long srcLen);
+// UncompressBuffer: framework/core/Compression.h.

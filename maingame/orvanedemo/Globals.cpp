@@ -1,5 +1,6 @@
 // OrvaneDemo's global objects, made at load in one defined order and torn down in the reverse:
-// the platform, the login record, the Garden client and its packet hand-over, the settings, then the control
+// the platform, the login record, the Garden client, its packet queue and dispatcher, the Garden
+// state (tool cards, game data, garden mirror), the settings, then the control
 // manager with its window tree (and the services its controls call, made before it). The window
 // tree therefore goes first at unload, after the host's callback has been forgotten: teardown
 // never calls the host.
@@ -8,6 +9,10 @@
 #include "engine/Net.h"
 #include "engine/ORVConfigMgr.h"
 #include "framework/control/ORVCtrlMgr.h"
+#include "garden/state/GardenDataMgr.h"
+#include "garden/state/GardenDispatch.h"
+#include "garden/state/ToolCardStore.h"
+#include "garden/state/XmlGardenMgr.h"
 #include "maingame/orvanedemo/ORVMgr.h"
 #include "platform/Platform.h"
 
@@ -27,6 +32,11 @@ struct BuildGlobals {
         GetLoginInfo();
         GetGameNet();
         CGameNet::SetPacketHandler(&PushGardenPacket);
+        GetPacketQueue();
+        SetGardenDispatcher(&DispatchGardenPacket);
+        GetToolCardStore();
+        GetXmlGardenMgr();
+        GetGardenDataMgr();
         CORVConfigMgr::GetSingleton();
         CORVCtrlMgr::GetSingleton();
         static CallbackForgetter s_Forgetter;

@@ -182,3 +182,47 @@ void FakePlatform::PollSocketEvents(std::vector<WindowMessage>* out, int timeout
 }
 
 }  // namespace orv::platform
+
+namespace orv::platform {
+
+bool FakePlatform::LocalTime(std::int64_t seconds, std::tm* out)
+{
+    // Years within a tm's int, with room for the zone.
+    constexpr std::int64_t kLimit = 67767976233316800LL;   // about year 2,147,483,000
+    if (out == nullptr || seconds > kLimit || seconds < -kLimit) {
+        return false;
+    }
+    const std::int64_t local = seconds + m_nZoneSeconds;
+    std::int64_t days = local / 86400;
+    std::int64_t rest = local % 86400;
+    if (rest < 0) {
+        rest += 86400;
+        --days;
+    }
+    // Civil date from days since 1970-01-01 (proleptic Gregorian).
+    const std::int64_t z = days + 719468;
+    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const std::int64_t doe = z - era * 146097;
+    const std::int64_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const std::int64_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const std::int64_t mp = (5 * doy + 2) / 153;
+    const std::int64_t day = doy - (153 * mp + 2) / 5 + 1;
+    const std::int64_t month = mp < 10 ? mp + 3 : mp - 9;
+    const std::int64_t year = yoe + era * 400 + (month <= 2 ? 1 : 0);
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    static const int kBefore[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+    std::tm t{};
+    t.tm_sec = static_cast<int>(rest % 60);
+    t.tm_min = static_cast<int>(rest / 60 % 60);
+    t.tm_hour = static_cast<int>(rest / 3600);
+    t.tm_mday = static_cast<int>(day);
+    t.tm_mon = static_cast<int>(month - 1);
+    t.tm_year = static_cast<int>(year - 1900);
+    t.tm_wday = static_cast<int>(((days % 7) + 11) % 7);   // 1970-01-01 was a Thursday
+    t.tm_yday = kBefore[month - 1] + static_cast<int>(day) - 1 + (leap && month > 2 ? 1 : 0);
+    t.tm_isdst = 0;
+    *out = t;
+    return true;
+}
+
+}  // namespace orv::platform

@@ -29,6 +29,9 @@ public:
 
     int ShowCursor(bool show) override;
     int NcHitTest(HWND hwnd, WPARAM wParam, LPARAM lParam) override { return m_nHitTestAnswer; }
+    // Local time in a zone m_nZoneSeconds east of UTC, without daylight saving; moments whose
+    // year does not fit a tm cannot be converted.
+    bool LocalTime(std::int64_t seconds, std::tm* out) override;
 
     // Sockets are the native ones (a fake server on 127.0.0.1 answers them), with knobs for
     // failures and for a socket that takes fewer bytes than offered.
@@ -45,6 +48,7 @@ public:
 
     // Knobs.
     std::uint32_t m_dwTick = 0;
+    std::int64_t m_nZoneSeconds = 0;
     void SetKeyDown(int virtualKey, bool down) { m_Keys[virtualKey] = down; }
     std::optional<std::string> m_Clipboard;   // nullopt: no CF_TEXT data
     bool m_bFailOpen = false;

@@ -140,10 +140,62 @@ TEST_F(NetTest, PeerCloseClearsConnectedAndLaterSendsWait)
     ASSERT_TRUE(m_Rig.StepUntil([] { return Rec().m_bConnected == 0; }));
     EXPECT_EQ(GetGameNet().Send(0, Request(1).data(), 12, true), 0);
     EXPECT_GT(Rec().m_nQueued, 0u);
+    const std::size_t queued = Rec().m_nQueued;
     GetGameNet().Close(0);
-    EXPECT_EQ(Rec().m_nQueued, 0u);
-    EXPECT_TRUE(Rec().m_qSend.empty());
+    EXPECT_EQ(Rec().m_nQueued, queued);   // a whole message waits for the next connection
     EXPECT_EQ(Rec().m_Socket, orv::platform::kNoSocket);
+}
+
+TEST_F(NetTest, ConnectAndCloseDropAPartlySentMessageAndKeepWholeOnes)
+{
+    for (const bool reconnect : {true, false}) {
+        SCOPED_TRACE(reconnect ? "Connect" : "Close");
+        GetGameNet().Close(0);
+        while (!Rec().m_qSend.empty()) {
+            Rec().m_qSend.pop_front();
+        }
+        Rec().m_nQueued = 0;
+        ASSERT_TRUE(Connect());
+        FramesUntil(2);   // login and verification
+        m_Rig.m_Fake.m_nSendBudget = 10;   // the socket takes ten bytes of the first message
+        EXPECT_EQ(GetGameNet().Send(0, Request(0x0f, "first").data(), 17, true), 10);
+        EXPECT_EQ(GetGameNet().Send(0, Request(0x10).data(), 12, true), 0);
+        m_Rig.m_Fake.m_nSendBudget = -1;
+        ASSERT_EQ(Rec().m_qSend.size(), 2u);
+        const std::string whole = Rec().m_qSend.back();
+        if (reconnect) {
+            GetGameNet().Connect(0, 0);
+        } else {
+            GetGameNet().Close(0);
+        }
+        ASSERT_EQ(Rec().m_qSend.size(), 1u);
+        EXPECT_EQ(Rec().m_qSend.front(), whole);
+        EXPECT_EQ(Rec().m_qSend.front()[0], '#');
+        EXPECT_EQ(Rec().m_nQueued, whole.size());
+        // On the next connection the server reads whole frames: the waiting message first.
+        m_Rig.m_Server.Take();
+        if (!reconnect) {
+            GetGameNet().Connect(0, 0);
+        }
+        ASSERT_TRUE(m_Rig.StepUntil([] { return Rec().m_bConnected != 0; }));
+        const std::vector<ServerFrame> frames = FramesUntil(1);
+        ASSERT_FALSE(frames.empty());
+        EXPECT_EQ(frames[0].packet, Request(0x10));
+    }
+}
+
+TEST_F(NetTest, AReadOfZeroBytesClearsConnected)
+{
+    ASSERT_TRUE(Connect());
+    const WPARAM s = static_cast<WPARAM>(Rec().m_Socket);
+    m_Rig.m_Server.DropClient();
+    // Only read notifications reach the client: the end of the stream is seen by the read alone.
+    for (int i = 0; i < 200 && Rec().m_bConnected != 0; ++i) {
+        std::vector<orv::platform::WindowMessage> ignored;
+        m_Rig.m_Fake.PollSocketEvents(&ignored, 2);
+        GetGameNet().OnSocketEvent(s, orv::platform::kSockEventRead);
+    }
+    EXPECT_EQ(Rec().m_bConnected, 0);
 }
 
 TEST_F(NetTest, RefusesWhatCannotBeSentWhole)

@@ -1,5 +1,7 @@
 #include "support/FakeGardenServer.h"
 
+#include "tools/GardenBytes.h"
+
 #include "framework/core/ByteOrder.h"
 
 #ifdef _WIN32
@@ -134,6 +136,7 @@ bool FakeGardenServer::Step()
             const int one = 1;
             ::setsockopt(c, IPPROTO_TCP, TCP_NODELAY, reinterpret_cast<const char*>(&one), sizeof one);
             m_nClient = c;
+            m_strPending.clear();   // a new connection starts a new stream
         }
     }
     if (m_nClient < 0) {
@@ -153,7 +156,36 @@ bool FakeGardenServer::Step()
         break;
     }
     Cut();
+    for (; m_nAnswered < m_vFrames.size(); ++m_nAnswered) {
+        const ServerFrame& f = m_vFrames[m_nAnswered];
+        if (f.packet.size() < 12) {
+            continue;
+        }
+        const std::uint16_t id = MessageId(f.packet);
+        const std::uint16_t sub = static_cast<std::uint16_t>(static_cast<unsigned char>(f.packet[6]) |
+                                                             static_cast<unsigned char>(f.packet[7]) << 8);
+        for (const Answer& a : m_vScript) {
+            const bool bodyMatches = !a.matchBody || f.packet.compare(12, std::string::npos, a.body) == 0;
+            if (a.msgId == id && (a.sub == kAnySub || a.sub == sub) && bodyMatches && !a.packets.empty()) {
+                SendRaw(Framed(a.packets), m_nChunk);
+            }
+        }
+    }
     return m_nClient >= 0;
+}
+
+std::string FakeGardenServer::Framed(const std::vector<std::string>& packets) const
+{
+    std::string out;
+    for (const std::string& p : packets) {
+        std::string frame = Frame(p, '1');
+        if (m_bNoise) {
+            frame.insert(frame.size() / 2, "*+*");
+            out += "+";
+        }
+        out += frame;
+    }
+    return out;
 }
 
 void FakeGardenServer::Cut()
@@ -185,6 +217,7 @@ std::vector<ServerFrame> FakeGardenServer::Take()
 {
     std::vector<ServerFrame> out;
     out.swap(m_vFrames);
+    m_nAnswered = 0;
     return out;
 }
 
@@ -268,7 +301,7 @@ std::string FakeGardenServer::Unarmour(const std::string& text)
 std::string FakeGardenServer::Packet(std::uint16_t msgId, std::uint16_t sub, const std::string& body,
                                      std::uint32_t userId, std::uint16_t p1, std::uint16_t p2)
 {
-    return LE32(userId) + LE16(msgId) + LE16(sub) + LE16(p1) + LE16(p2) + body;
+    return orv::garden_bytes::Packet(msgId, sub, body, userId, p1, p2);
 }
 
 std::uint16_t FakeGardenServer::MessageId(const std::string& packet)

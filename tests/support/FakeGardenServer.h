@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace orv::test {
@@ -37,6 +38,28 @@ public:
     bool SendRaw(const std::string& bytes, std::size_t chunk = 0);
     // '#', seq, armoured packet, '!'.
     static std::string Frame(const std::string& packet, char seq = '1');
+    // Scripted answers: each frame received whose message id (and sub, unless kAnySub; and body,
+    // when one is given) matches an answer gets its packets written back at once, in one write of
+    // framed packets.
+    static constexpr std::uint16_t kAnySub = 0xFFFF;
+    struct Answer {
+        std::uint16_t msgId = 0;
+        std::uint16_t sub = kAnySub;
+        std::vector<std::string> packets;
+        bool matchBody = false;
+        std::string body;
+    };
+    void Script(std::vector<Answer> answers) { m_vScript = std::move(answers); }
+    // How answers are written: in pieces of at most chunk bytes (0: one piece), with '*' and '+'
+    // noise inside and between the frames when noise is set.
+    void SetDelivery(std::size_t chunk, bool noise)
+    {
+        m_nChunk = chunk;
+        m_bNoise = noise;
+    }
+    // The framed bytes of packets as answers are written (noise as set).
+    std::string Framed(const std::vector<std::string>& packets) const;
+
     // Closes the client's connection.
     void DropClient();
     // Stops listening (a later connect is refused).
@@ -59,6 +82,10 @@ private:
     std::string m_strRaw;
     std::string m_strPending;
     std::vector<ServerFrame> m_vFrames;
+    std::size_t m_nAnswered = 0;   // frames of m_vFrames the script has seen
+    std::vector<Answer> m_vScript;
+    std::size_t m_nChunk = 0;
+    bool m_bNoise = false;
 };
 
 }  // namespace orv::test

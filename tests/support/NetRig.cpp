@@ -5,9 +5,10 @@ namespace {
 
 std::vector<std::string> g_Packets;
 
-void CollectPacket(const char* data, int len)
+bool CollectPacket(const char* data, int len)
 {
     g_Packets.emplace_back(data, static_cast<std::size_t>(len));
+    return true;
 }
 
 }  // namespace

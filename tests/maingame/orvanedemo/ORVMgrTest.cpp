@@ -68,9 +68,9 @@ public:
 ORV_IMPLEMENT_RUNTIME_CLASS(CGardenStandIn, CORVWindow)
 
 std::vector<std::string> g_Dispatched;
-void Dispatch(const char* data, int len)
+void Dispatch(const u8* data, int len)
 {
-    g_Dispatched.emplace_back(data, static_cast<std::size_t>(len));
+    g_Dispatched.emplace_back(reinterpret_cast<const char*>(data), static_cast<std::size_t>(len));
 }
 
 class OrvaneDemoTest : public ::testing::Test {
@@ -301,7 +301,7 @@ TEST_F(OrvaneDemoTest, LogsInOverTcpAndQueuesReceivedPacketsForTheFrame)
     m_Rig.m_Server.SendRaw(wire.substr(0, 40));
     m_Rig.StepUntil([] { return false; }, 5);
     m_Rig.m_Server.SendRaw(wire.substr(40));
-    ASSERT_TRUE(m_Rig.StepUntil([] { return !HeldGardenPackets().empty(); }));
+    ASSERT_TRUE(m_Rig.StepUntil([] { return HeldGardenPacketCount() != 0; }));
     EXPECT_TRUE(g_Dispatched.empty());
     g_ORVMgr.Render();
     ASSERT_EQ(g_Dispatched.size(), 1u);
