@@ -347,10 +347,17 @@ public:
 ORV_IMPLEMENT_RUNTIME_CLASS(CNoticingGarden, CORVWindow)
 
 // The packet that enters the Garden opens its window at once, inside Render.
-void OpenOnPacket(const char*, int)
+void OpenOnPacket(const u8*, int)
 {
     ORVMsg open(kMsgGardenWnd, kSysWndOpen);
     CORVCtrlMgr::GetSingleton().RouteMessage(&open);
+}
+
+// A whole packet (its 12-byte header and a body) that OpenOnPacket answers by opening the Garden.
+void PushEnterPacket()
+{
+    const std::string packet = FakeGardenServer::Packet(501, 0, "enter");
+    ASSERT_TRUE(PushGardenPacket(packet.data(), static_cast<int>(packet.size())));
 }
 
 // A host that closes the Garden, or releases the library, from inside the window's opened notice:
@@ -378,7 +385,7 @@ TEST_F(OrvaneDemoTest, CloseOrReleaseFromInsideTheCallbackWaitsForTheOutermostEx
                 openWhenAsked = g_ORVMgr.IsGardenOpen();
             }
         };
-        PushGardenPacket("enter", 5);
+        PushEnterPacket();
         g_ORVMgr.Render();
         g_Host.answer = nullptr;
         EXPECT_FALSE(openWhenAsked) << "the window is not in its slot while it is being built";
@@ -404,7 +411,7 @@ TEST_F(OrvaneDemoTest, WndProcFromInsideTheCallbackIsHeldAndRenderSkipped)
             answers.push_back(m_Rig.m_Fake.GetCapture() == kWnd);
         }
     };
-    PushGardenPacket("enter", 5);
+    PushEnterPacket();
     g_ORVMgr.Render();
     EXPECT_EQ(answers, (std::vector<bool>{false, true, false})) << "nothing applied inside the callback";
     EXPECT_EQ(m_Rig.m_Fake.GetCapture(), kWnd) << "the button press came after Render";
