@@ -217,4 +217,22 @@ void SendUpgrade(u16 sub, u16 target, u16 group)
     }
 }
 
+const AerieMonsterEntry& GetMonster(bool own, u32 slot)
+{
+    static const AerieMonsterEntry kEmpty;
+    if (slot > 0xFFFF) {
+        return kEmpty;
+    }
+    return (own ? Store().GetOwnCity() : Shown()).GetMonster(static_cast<u16>(slot));
+}
+
+const AerieGroupSkillEntry& GetGroupSkill(bool own, u32 key)
+{
+    static const AerieGroupSkillEntry kEmpty;
+    if (key > 0xFFFF) {
+        return kEmpty;
+    }
+    return (own ? Store().GetOwnCity() : Shown()).GetGroupSkill(static_cast<u16>(key));
+}
+
 }  // namespace AerieView

@@ -9,6 +9,8 @@
 
 class CXmlBuilding;
 class CXmlMonster;
+struct AerieGroupSkillEntry;
+struct AerieMonsterEntry;
 
 namespace AerieView {
 
@@ -88,5 +90,13 @@ void SendVisitCity(std::string_view ownerName);
 void SendLeave();
 // Repeats an upgrade request (sub 1 building, 3 science) for target by group.
 void SendUpgrade(u16 sub, u16 target, u16 group);
+
+// ---- Monsters and group skills ----
+// The monster stack in slot of the own city (own) or of the shown one; an empty entry (monster
+// id 0) when the city has none there or the slot lies beyond 65535.
+const AerieMonsterEntry& GetMonster(bool own, u32 slot);
+// The group-skill slot key (group x 11 + slot) of the own or the shown city; an empty entry
+// (skill id 0) when absent. Never inserts.
+const AerieGroupSkillEntry& GetGroupSkill(bool own, u32 key);
 
 }  // namespace AerieView

@@ -8,6 +8,8 @@
 #include "aerie/windows/AerieContainer.h"
 #include "aerie/windows/AerieIconCtrl.h"
 #include "aerie/windows/AerieInfoCtrls.h"
+#include "aerie/windows/AerieMonsterIconCtrl.h"
+#include "aerie/windows/AerieSkillIconCtrl.h"
 #include "aerie/windows/AerieWnd.h"
 #include "framework/core/RuntimeClass.h"
 #include "framework/richtext/ORVRichParagraph.h"
@@ -68,6 +70,9 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CAerieSubOperCtrl::classCAerieSubOperCtrl,
     &CAerieWorkInfoCtrl::classCAerieWorkInfoCtrl,
     &CAerieDeadMonsterIcon::classCAerieDeadMonsterIcon,
+    &CAerieMonsterIconCtrl::classCAerieMonsterIconCtrl,
+    &CAerieSkillIconCtrl::classCAerieSkillIconCtrl,
+    &CAerieEnemyMonsterIconCtrl::classCAerieEnemyMonsterIconCtrl,
     // Rich text and simple markup.
     &CORVRichParagraph::classCORVRichParagraph,
     &CTextContext::classCTextContext,
