@@ -235,4 +235,12 @@ const AerieGroupSkillEntry& GetGroupSkill(bool own, u32 key)
     return (own ? Store().GetOwnCity() : Shown()).GetGroupSkill(static_cast<u16>(key));
 }
 
+const CAerieMonsterGroup* GetGroup(bool own, int g)
+{
+    if (g < 0 || g >= kAerieGroupCount) {
+        return nullptr;
+    }
+    return &(own ? Store().GetOwnCity() : Shown()).m_aGroups[g];
+}
+
 }  // namespace AerieView

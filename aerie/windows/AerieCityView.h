@@ -8,6 +8,7 @@
 #include "framework/core/OrvTypes.h"
 
 class CXmlBuilding;
+class CAerieMonsterGroup;
 class CXmlMonster;
 struct AerieGroupSkillEntry;
 struct AerieMonsterEntry;
@@ -98,5 +99,8 @@ const AerieMonsterEntry& GetMonster(bool own, u32 slot);
 // The group-skill slot key (group x 11 + slot) of the own or the shown city; an empty entry
 // (skill id 0) when absent. Never inserts.
 const AerieGroupSkillEntry& GetGroupSkill(bool own, u32 key);
+// Group g (0 production, 1 engineering, 2 fight, 3 idle) of the own or the shown city; null for
+// another g.
+const CAerieMonsterGroup* GetGroup(bool own, int g);
 
 }  // namespace AerieView

@@ -8,6 +8,8 @@
 #include "aerie/windows/AerieContainer.h"
 #include "aerie/windows/AerieIconCtrl.h"
 #include "aerie/windows/AerieInfoCtrls.h"
+#include "aerie/windows/AerieMonGroupSkillIcon.h"
+#include "aerie/windows/AerieMonsterCtrl.h"
 #include "aerie/windows/AerieMonsterIconCtrl.h"
 #include "aerie/windows/AerieSkillIconCtrl.h"
 #include "aerie/windows/AerieWnd.h"
@@ -58,6 +60,7 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVRichTextViewer::classCORVRichTextViewer,
     // Aerie game.
     &CAerieWnd::classCAerieWnd,
+    &CAerieMonsterCtrl::classCAerieMonsterCtrl,
     &CAerieBuildingInfoWnd::classCAerieBuildingInfoWnd,
     &CAerieBuildingWnd::classCAerieBuildingWnd,
     &CAerieGodWnd::classCAerieGodWnd,
@@ -70,6 +73,7 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CAerieSubOperCtrl::classCAerieSubOperCtrl,
     &CAerieWorkInfoCtrl::classCAerieWorkInfoCtrl,
     &CAerieDeadMonsterIcon::classCAerieDeadMonsterIcon,
+    &CAerieMonGroupSkillIcon::classCAerieMonGroupSkillIcon,
     &CAerieMonsterIconCtrl::classCAerieMonsterIconCtrl,
     &CAerieSkillIconCtrl::classCAerieSkillIconCtrl,
     &CAerieEnemyMonsterIconCtrl::classCAerieEnemyMonsterIconCtrl,

@@ -3,7 +3,7 @@
 // monster icon.
 #include <gtest/gtest.h>
 
-#include "AerieCityFixture.h"
+#include "AerieMonsterFixture.h"
 #include "aerie/state/AerieRecordLayout.h"
 #include "aerie/windows/AerieMonsterIconCtrl.h"
 #include "aerie/windows/AerieSkillIconCtrl.h"
@@ -16,12 +16,7 @@ using namespace orv::test;
 
 namespace {
 
-std::string Skill(u16 key, u16 id, u16 level)
-{
-    return Item(4, LE16(key) + LE16(id) + LE16(level));
-}
-
-class AerieMonsterIcons : public AerieCityTest {
+class AerieMonsterIcons : public AerieMonsterTest {
 protected:
     // The own city: slot 3 monster 1 x 7, slot 13 monster 3 x 2, slot 23 monster 5 x 1; skills at
     // keys 2 (skill 1, level 2), 13 and 24.
@@ -40,30 +35,6 @@ protected:
                                              Item(5, MonsterRecord(23, 4, 9, 1, 2, 3)) + Skill(2, 4, 1)));
             ASSERT_NE(Wnd(), nullptr);
         }
-    }
-    template <class T>
-    T* Make(int x, int y, u16 index, i32 kind, u8 readOnly = 0)
-    {
-        auto* icon = new T();
-        Wnd()->AddChild(icon, false);
-        icon->CreateIcon(Wnd(), x, y, index, 48, 48);
-        icon->m_nKind = kind;
-        icon->m_bReadOnly = readOnly;
-        return icon;
-    }
-    std::size_t m_nSent = 0;
-    // The requests sent since the last call.
-    std::vector<SentRequest> NewRequests()
-    {
-        std::vector<SentRequest> all = Sent();
-        std::vector<SentRequest> fresh(all.begin() + static_cast<long>(std::min(m_nSent, all.size())), all.end());
-        m_nSent = all.size();
-        return fresh;
-    }
-    void TearDown() override
-    {
-        GetDragIcon().Reset();
-        AerieCityTest::TearDown();
     }
 };
 
@@ -364,10 +335,7 @@ TEST_F(AerieMonsterIcons, SkillIconDrawsItsPictureExplainsEveryLevelAndReportsEv
     Wnd()->m_MsgQueue.Clear();
     icon->OnClick(0);
     icon->OnClick(1);
-    std::vector<ORVMsg> posted;
-    for (const PostedMsg& p : Wnd()->m_MsgQueue.Pump()) {
-        posted.push_back(p.m_Msg);
-    }
+    const std::vector<ORVMsg> posted = PumpPosted(Wnd());
     ASSERT_EQ(posted.size(), 3u);
     const std::size_t n = posted.size();
     EXPECT_EQ(posted[n - 3].m_nId, kNotifyPick);
