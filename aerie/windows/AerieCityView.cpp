@@ -1,5 +1,7 @@
 #include "aerie/windows/AerieCityView.h"
 
+#include <utility>
+
 #include "aerie/state/AerieDataMgr.h"
 #include "aerie/state/AerieRequest.h"
 #include "aerie/state/XmlAerieMgr.h"
@@ -16,6 +18,13 @@ CAerieDataMgr& Store()
 CAerieCityData& Shown()
 {
     return Store().GetShownCity();
+}
+
+// Group g of city; an empty group for a g of no group.
+const CAerieMonsterGroup& GroupOf(const CAerieCityData& city, int g)
+{
+    static const CAerieMonsterGroup kNoGroup;
+    return g >= 0 && g < kAerieGroupCount ? city.m_aGroups[g] : kNoGroup;
 }
 
 // The upgrade work of group g of the shown city: state 1 building, 2 technology.
@@ -198,6 +207,36 @@ bool GroupWorksOn(int g, u16 kind, u32 target)
     return GetGroupWork(g, &work, &on) && work == kind && on == target;
 }
 
+const AerieBuildingSlot* GetBuildingSlot(u32 id)
+{
+    return id < kBuildingCount ? &Shown().m_aBuildings[id] : nullptr;
+}
+
+const CAerieMonsterGroup& GetGroup(int g)
+{
+    return GroupOf(Shown(), g);
+}
+
+const AerieMonsterEntry& GetShownMonster(u16 slot)
+{
+    return GetMonster(false, slot);
+}
+
+const AerieFightMission* FindFightMission(u32 index)
+{
+    return ::FindFightMission(std::as_const(Shown()).m_FightMissions, index);
+}
+
+u32 GetGrassPerHour()
+{
+    return Shown().GetGrassPerHour();
+}
+
+float GetScienceEffect(int id)
+{
+    return Store().GetScienceEffectFloat(id);
+}
+
 void SendVisitCity(std::string_view ownerName)
 {
     CAerieRequest::GetSingleton().VisitCity(std::string(ownerName));
@@ -235,12 +274,9 @@ const AerieGroupSkillEntry& GetGroupSkill(bool own, u32 key)
     return (own ? Store().GetOwnCity() : Shown()).GetGroupSkill(static_cast<u16>(key));
 }
 
-const CAerieMonsterGroup* GetGroup(bool own, int g)
+const CAerieMonsterGroup& GetOwnGroup(int g)
 {
-    if (g < 0 || g >= kAerieGroupCount) {
-        return nullptr;
-    }
-    return &(own ? Store().GetOwnCity() : Shown()).m_aGroups[g];
+    return GroupOf(Store().GetOwnCity(), g);
 }
 
 }  // namespace AerieView

@@ -7,9 +7,11 @@
 
 #include "framework/core/OrvTypes.h"
 
-class CXmlBuilding;
 class CAerieMonsterGroup;
+class CXmlBuilding;
 class CXmlMonster;
+struct AerieBuildingSlot;
+struct AerieFightMission;
 struct AerieGroupSkillEntry;
 struct AerieMonsterEntry;
 
@@ -85,6 +87,21 @@ bool GetGroupWork(int g, u16* kind, u16* target);
 // Whether group g (0..2) of the shown city does that work on that target.
 bool GroupWorksOn(int g, u16 kind, u32 target);
 
+// ---- Records of the shown city, read-only, for the information controls and icons ----
+
+// Building slot id of the shown city, or null for an id of no slot.
+const AerieBuildingSlot* GetBuildingSlot(u32 id);
+// Group g of the shown city (0 to kAerieGroupCount - 1); an empty group for any other g.
+const CAerieMonsterGroup& GetGroup(int g);
+// The shown city's monster entry in slot (an empty one when absent).
+const AerieMonsterEntry& GetShownMonster(u16 slot);
+// The shown city's fight-mission record of mission index, or null.
+const AerieFightMission* FindFightMission(u32 index);
+// Grass the shown city's monsters eat per hour.
+u32 GetGrassPerHour();
+// The effect of research id in the shown city, as a float (a percent bonus).
+float GetScienceEffect(int id);
+
 // ---- Requests the game windows send ----
 void SendVisitCity(std::string_view ownerName);
 // Leaves the game (sub 6).
@@ -99,8 +116,7 @@ const AerieMonsterEntry& GetMonster(bool own, u32 slot);
 // The group-skill slot key (group x 11 + slot) of the own or the shown city; an empty entry
 // (skill id 0) when absent. Never inserts.
 const AerieGroupSkillEntry& GetGroupSkill(bool own, u32 key);
-// Group g (0 production, 1 engineering, 2 fight, 3 idle) of the own or the shown city; null for
-// another g.
-const CAerieMonsterGroup* GetGroup(bool own, int g);
+// Group g of the own city (0 to kAerieGroupCount - 1); an empty group for any other g.
+const CAerieMonsterGroup& GetOwnGroup(int g);
 
 }  // namespace AerieView

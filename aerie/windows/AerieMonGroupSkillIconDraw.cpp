@@ -20,8 +20,7 @@ void CAerieMonGroupSkillIcon::Render()
     }
     host->DrawImage(m_nAbsX, m_nAbsY, cfg->m_nPic, kImageSetWindow, 0xFFFFFFFF, 0, 0);
     host->DrawImage(m_nAbsX + kBadgeOffset, m_nAbsY + kBadgeOffset, cfg->m_nGroupIcon, kImageSetWindow, 0xFFFFFFFF, 0, 0);
-    if (m_Level.NeedsUpdate(entry.GetLevel())) {
-        m_Level.Text() = BoundedFormat(kShortTextBound, "Lv%1%", entry.GetLevel());
-    }
-    host->DrawText(m_nAbsX + 2, m_nAbsY + 2, m_Level.c_str(), kLevelColour, 0, 0, 0, 1, 1, 0);
+    const u16 level = entry.GetLevel();
+    const char* text = m_Level.Get(level, [level] { return BoundedFormat(kShortTextBound, "Lv%1%", level); });
+    host->DrawText(m_nAbsX + 2, m_nAbsY + 2, text, kLevelColour, 0, 0, 0, 1, 1, 0);
 }

@@ -9,8 +9,11 @@
 
 #include "framework/core/OrvTypes.h"
 
+class CCachedText;
 class CORVControl;
 class CORVToolTip;
+class CXmlMonster;
+class IORVCallBack;
 struct ORVMsg;
 
 // The totals forms: the group window's cells and the dead monsters write "%1%(%2%)", the
@@ -32,3 +35,8 @@ void ShowMonsterMenu(u16 slot, u32 count, bool withRefresh, CORVControl* sender)
 // Topic 17 (release chosen): the OK/cancel box whose OK posts topic 18 with the same slot; topic
 // 18 (confirmed): the release request (sub 0x16) for the slot. True when msg was one of them.
 bool HandleMonsterRelease(ORVMsg* msg, CORVControl* sender);
+
+// Drawing (AerieMonsterActionsDraw.cpp): a stack's colour frame, then its picture, at (x, y).
+void DrawMonsterPictures(IORVCallBack* host, int x, int y, const CXmlMonster& config);
+// A stack's count in white at (x, y), its text made again only when the count changes.
+void DrawMonsterCount(IORVCallBack* host, int x, int y, u32 count, CCachedText& text);

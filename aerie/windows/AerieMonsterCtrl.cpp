@@ -60,14 +60,11 @@ int CAerieMonsterCtrl::GetGroup() const
 
 const char* CAerieMonsterCtrl::BusyText() const
 {
-    const CAerieMonsterGroup* group = AerieView::GetGroup(true, GetGroup());
-    if (group == nullptr) {
-        return nullptr;
-    }
-    if (group->IsEngineering()) {
+    const CAerieMonsterGroup& group = AerieView::GetOwnGroup(GetGroup());
+    if (group.IsEngineering()) {
         return "该怪物所在小组正在进行工程，请结束后再进行相关操作！";
     }
-    if (group->IsFighting()) {
+    if (group.IsFighting()) {
         return "该怪物所在小组正在进行战斗，请结束后再进行相关操作！";
     }
     return nullptr;

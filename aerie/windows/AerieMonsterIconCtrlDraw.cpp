@@ -2,6 +2,7 @@
 #include "aerie/windows/AerieMonsterIconCtrl.h"
 
 #include "aerie/state/XmlAerieRecords.h"
+#include "aerie/windows/AerieMonsterActions.h"
 #include "framework/core/ORVCallBack.h"
 
 void CAerieMonsterIconCtrl::Render()
@@ -17,12 +18,7 @@ void CAerieMonsterIconCtrl::Render()
         return;
     }
     if (const CXmlMonster* cfg = entry.m_pConfig) {
-        host->DrawImage(m_nAbsX, m_nAbsY, cfg->m_nColorPic, kImageSetWindow, 0xFFFFFFFF, 0, 0);
-        host->DrawImage(m_nAbsX, m_nAbsY, cfg->m_nPic, kImageSetWindow, 0xFFFFFFFF, 0, 0);
+        DrawMonsterPictures(host, m_nAbsX, m_nAbsY, *cfg);
     }
-    const u32 count = GetShownCount(entry);
-    if (m_Count.NeedsUpdate(count)) {
-        m_Count.Text() = BoundedFormat(kShortTextBound, "%1%", count);
-    }
-    host->DrawText(m_nAbsX + 4, m_nAbsY + 4, m_Count.c_str(), 0xFFFFFFFF, 0, 0, 0, 1, 1, 0);
+    DrawMonsterCount(host, m_nAbsX + 4, m_nAbsY + 4, GetShownCount(entry), m_Count);
 }

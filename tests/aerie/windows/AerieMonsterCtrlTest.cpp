@@ -231,7 +231,7 @@ TEST_F(AerieMonsterCells, MenuRefreshOpensTheGetMonsterWindowOnlyForASingleMonst
     EXPECT_EQ(opened->m_nArg, 1);
     EXPECT_EQ(opened->m_strText, LE16(4));
     // A stack of seven: the split tip, no window.
-    Wnd()->DeleteChildAndReset(Wnd()->m_pGetMonsterWnd);
+    Wnd()->m_GetMonsterWnd.Close();
     Route(refreshSeven);
     Frame(2);
     EXPECT_EQ(Wnd()->m_pGetMonsterWnd, nullptr);
