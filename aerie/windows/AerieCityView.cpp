@@ -20,6 +20,13 @@ CAerieCityData& Shown()
     return Store().GetShownCity();
 }
 
+// Group g of city; an empty group for a g of no group.
+const CAerieMonsterGroup& GroupOf(const CAerieCityData& city, int g)
+{
+    static const CAerieMonsterGroup kNoGroup;
+    return g >= 0 && g < kAerieGroupCount ? city.m_aGroups[g] : kNoGroup;
+}
+
 // The upgrade work of group g of the shown city: state 1 building, 2 technology.
 constexpr u16 kWorkBuilding = 1;
 
@@ -207,13 +214,12 @@ const AerieBuildingSlot* GetBuildingSlot(u32 id)
 
 const CAerieMonsterGroup& GetGroup(int g)
 {
-    static const CAerieMonsterGroup kNoGroup;
-    return g >= 0 && g < kAerieGroupCount ? Shown().m_aGroups[g] : kNoGroup;
+    return GroupOf(Shown(), g);
 }
 
 const AerieMonsterEntry& GetShownMonster(u16 slot)
 {
-    return Shown().GetMonster(slot);
+    return GetMonster(false, slot);
 }
 
 const AerieFightMission* FindFightMission(u32 index)
@@ -248,6 +254,29 @@ void SendUpgrade(u16 sub, u16 target, u16 group)
     } else {
         CAerieRequest::GetSingleton().UpgradeScience(target, group);
     }
+}
+
+const AerieMonsterEntry& GetMonster(bool own, u32 slot)
+{
+    static const AerieMonsterEntry kEmpty;
+    if (slot > 0xFFFF) {
+        return kEmpty;
+    }
+    return (own ? Store().GetOwnCity() : Shown()).GetMonster(static_cast<u16>(slot));
+}
+
+const AerieGroupSkillEntry& GetGroupSkill(bool own, u32 key)
+{
+    static const AerieGroupSkillEntry kEmpty;
+    if (key > 0xFFFF) {
+        return kEmpty;
+    }
+    return (own ? Store().GetOwnCity() : Shown()).GetGroupSkill(static_cast<u16>(key));
+}
+
+const CAerieMonsterGroup& GetOwnGroup(int g)
+{
+    return GroupOf(Store().GetOwnCity(), g);
 }
 
 }  // namespace AerieView

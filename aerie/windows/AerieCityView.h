@@ -12,6 +12,7 @@ class CXmlBuilding;
 class CXmlMonster;
 struct AerieBuildingSlot;
 struct AerieFightMission;
+struct AerieGroupSkillEntry;
 struct AerieMonsterEntry;
 
 namespace AerieView {
@@ -107,5 +108,15 @@ void SendVisitCity(std::string_view ownerName);
 void SendLeave();
 // Repeats an upgrade request (sub 1 building, 3 science) for target by group.
 void SendUpgrade(u16 sub, u16 target, u16 group);
+
+// ---- Monsters and group skills ----
+// The monster stack in slot of the own city (own) or of the shown one; an empty entry (monster
+// id 0) when the city has none there or the slot lies beyond 65535.
+const AerieMonsterEntry& GetMonster(bool own, u32 slot);
+// The group-skill slot key (group x 11 + slot) of the own or the shown city; an empty entry
+// (skill id 0) when absent. Never inserts.
+const AerieGroupSkillEntry& GetGroupSkill(bool own, u32 key);
+// Group g of the own city (0 to kAerieGroupCount - 1); an empty group for any other g.
+const CAerieMonsterGroup& GetOwnGroup(int g);
 
 }  // namespace AerieView

@@ -8,6 +8,10 @@
 #include "aerie/windows/AerieContainer.h"
 #include "aerie/windows/AerieIconCtrl.h"
 #include "aerie/windows/AerieInfoCtrls.h"
+#include "aerie/windows/AerieMonGroupSkillIcon.h"
+#include "aerie/windows/AerieMonsterCtrl.h"
+#include "aerie/windows/AerieMonsterIconCtrl.h"
+#include "aerie/windows/AerieSkillIconCtrl.h"
 #include "aerie/windows/AerieWnd.h"
 #include "framework/core/RuntimeClass.h"
 #include "framework/richtext/ORVRichParagraph.h"
@@ -56,6 +60,7 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVRichTextViewer::classCORVRichTextViewer,
     // Aerie game.
     &CAerieWnd::classCAerieWnd,
+    &CAerieMonsterCtrl::classCAerieMonsterCtrl,
     &CAerieBuildingInfoWnd::classCAerieBuildingInfoWnd,
     &CAerieBuildingWnd::classCAerieBuildingWnd,
     &CAerieGodWnd::classCAerieGodWnd,
@@ -68,6 +73,10 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CAerieSubOperCtrl::classCAerieSubOperCtrl,
     &CAerieWorkInfoCtrl::classCAerieWorkInfoCtrl,
     &CAerieDeadMonsterIcon::classCAerieDeadMonsterIcon,
+    &CAerieMonGroupSkillIcon::classCAerieMonGroupSkillIcon,
+    &CAerieMonsterIconCtrl::classCAerieMonsterIconCtrl,
+    &CAerieSkillIconCtrl::classCAerieSkillIconCtrl,
+    &CAerieEnemyMonsterIconCtrl::classCAerieEnemyMonsterIconCtrl,
     // Rich text and simple markup.
     &CORVRichParagraph::classCORVRichParagraph,
     &CTextContext::classCTextContext,
