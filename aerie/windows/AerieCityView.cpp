@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "aerie/state/AerieDataMgr.h"
+#include "aerie/state/AerieEvents.h"
 #include "aerie/state/AerieRequest.h"
 #include "aerie/state/XmlAerieMgr.h"
 
@@ -277,6 +278,68 @@ const AerieGroupSkillEntry& GetGroupSkill(bool own, u32 key)
 const CAerieMonsterGroup& GetOwnGroup(int g)
 {
     return GroupOf(Store().GetOwnCity(), g);
+}
+
+// ---- Missions and fights ----
+
+const AerieFightMission* FindFightMissionOf(bool own, u32 index)
+{
+    const CAerieCityData& city = own ? Store().GetOwnCity() : Shown();
+    return ::FindFightMission(city.m_FightMissions, index);
+}
+
+u32 GetFightHeader(bool own, int i)
+{
+    const CAerieCityData& city = own ? Store().GetOwnCity() : Shown();
+    return i >= 0 && i < 4 ? city.m_FightMissions.m_adwHeader[i] : 0;
+}
+
+u8 GetServerAwardMultiplier()
+{
+    return Shown().GetAwardMultiplier();
+}
+
+void GetOwnResources(ResourceBar* out)
+{
+    const CAerieCityData& city = Store().GetOwnCity();
+    *out = ResourceBar();
+    out->m_dwCoins = city.GetCoins();
+    out->m_dwMonsters = city.GetMonsterCount();
+    out->m_dwGrass = city.GetGrass();
+    out->m_dwWood = city.GetWood();
+    out->m_dwStone = city.GetStone();
+    out->m_dwMetal = city.GetMetal();
+}
+
+const CXmlFight* FindFightConfig(u32 type)
+{
+    return type <= 0x7FFFFFFF ? CXmlAerieMgr::GetSingleton()->FindFight(static_cast<i32>(type)) : nullptr;
+}
+
+void GetFightsOfGroup(int group, std::vector<CXmlFight>& out)
+{
+    out.clear();
+    CXmlAerieMgr::GetSingleton()->GetFightsOfGroup(group, out);
+}
+
+const CXmlMonGroupSkill* FindGroupSkillConfig(u32 id)
+{
+    return id <= 0x7FFFFFFF ? CXmlAerieMgr::GetSingleton()->FindMonGroupSkill(static_cast<i32>(id)) : nullptr;
+}
+
+const AerieMainMission* GetMainMission(int index)
+{
+    return Store().GetMainMission(index);
+}
+
+int GetMainMissionCount()
+{
+    return Store().GetMainMissionCount();
+}
+
+int GetMainMissionConfigCount()
+{
+    return CXmlAerieMgr::GetSingleton()->GetMissionMainCount();
 }
 
 }  // namespace AerieView

@@ -4,12 +4,16 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "framework/core/OrvTypes.h"
 
 class CAerieMonsterGroup;
 class CXmlBuilding;
 class CXmlMonster;
+class CXmlFight;
+class CXmlMonGroupSkill;
+struct AerieMainMission;
 struct AerieBuildingSlot;
 struct AerieFightMission;
 struct AerieGroupSkillEntry;
@@ -118,5 +122,25 @@ const AerieMonsterEntry& GetMonster(bool own, u32 slot);
 const AerieGroupSkillEntry& GetGroupSkill(bool own, u32 key);
 // Group g of the own city (0 to kAerieGroupCount - 1); an empty group for any other g.
 const CAerieMonsterGroup& GetOwnGroup(int g);
+
+// ---- Missions and fights ----
+// The fight-mission record of mission index of the own (own) or the shown city, or null.
+const AerieFightMission* FindFightMissionOf(bool own, u32 index);
+// Header value i (0..3) of the own or the shown city's fight-mission table; 0 for another i.
+u32 GetFightHeader(bool own, int i);
+// The shown city's mission-award multiplier of the server, in tenths.
+u8 GetServerAwardMultiplier();
+// The own city's stocks (the resource bar's values of the own city).
+void GetOwnResources(ResourceBar* out);
+// The game data's fight of that mission index, or null; the fights of group 1 (plunder) or 2
+// (defence) in key order.
+const CXmlFight* FindFightConfig(u32 type);
+void GetFightsOfGroup(int group, std::vector<CXmlFight>& out);
+// The game data's group skill id, or null.
+const CXmlMonGroupSkill* FindGroupSkillConfig(u32 id);
+// Main-line missions of the store (index-th, null past the end) and the game data's count.
+const AerieMainMission* GetMainMission(int index);
+int GetMainMissionCount();
+int GetMainMissionConfigCount();
 
 }  // namespace AerieView

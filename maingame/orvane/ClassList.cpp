@@ -10,6 +10,7 @@
 #include "aerie/windows/AerieInfoCtrls.h"
 #include "aerie/windows/AerieMonGroupSkillIcon.h"
 #include "aerie/windows/AerieMonsterCtrl.h"
+#include "aerie/windows/AerieMissionWnd.h"
 #include "aerie/windows/AerieMonsterIconCtrl.h"
 #include "aerie/windows/AerieSkillIconCtrl.h"
 #include "aerie/windows/AerieWnd.h"
@@ -61,11 +62,15 @@ RuntimeClassRecord* const kClassOrder[] = {
     // Aerie game.
     &CAerieWnd::classCAerieWnd,
     &CAerieMonsterCtrl::classCAerieMonsterCtrl,
+    &CAerieMissionWnd::classCAerieMissionWnd,
     &CAerieBuildingInfoWnd::classCAerieBuildingInfoWnd,
     &CAerieBuildingWnd::classCAerieBuildingWnd,
     &CAerieGodWnd::classCAerieGodWnd,
     &CAerieMainCityWnd::classCAerieMainCityWnd,
     &CAerieContainer::classCAerieContainer,
+    &CAerieMissionDefendItem::classCAerieMissionDefendItem,
+    &CAerieMissionRobItem::classCAerieMissionRobItem,
+    &CAerieMissionMainItem::classCAerieMissionMainItem,
     &CAerieButton::classCAerieButton,
     &CAerieBuildingCtrl::classCAerieBuildingCtrl,
     &CAerieIconCtrl::classCAerieIconCtrl,
