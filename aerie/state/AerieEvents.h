@@ -58,6 +58,8 @@ enum AerieTopic : u32 {
     EVT_SETTINGS_CHANGED = 47,
     EVT_FIRST_HATCH = 48,
     EVT_NEWBIE_STEP = 50,
+    EVT_AWARDREFRESH_HIGH_OK = 51,   // the high-multiplier question answered OK
+    EVT_AWARDREFRESH_COST_OK = 52,   // the refresh-cost question answered OK
     EVT_MAINMISSION_REWARD = 53,
     EVT_INFO_WND = 54,
     EVT_PRODUCTINFO_WND = 55,
@@ -76,6 +78,8 @@ enum AerieTopic : u32 {
     EVT_EXCHANGE_WND = 68,
     EVT_SUBWND_DONE = 69,
     EVT_EXCHANGE = 70,
+    EVT_AWARDREFRESH_CARD_OK = 71,   // value: the card (0..9)
+    EVT_AWARDREFRESH_CARD_CANCEL = 72,
     EVT_AWARDREFRESH_DATA = 73,      // value: the reply's param2
 };
 

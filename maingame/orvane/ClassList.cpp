@@ -6,6 +6,7 @@
 #include "aerie/windows/AerieBuildingWnds.h"
 #include "aerie/windows/AerieCityCtrls.h"
 #include "aerie/windows/AerieContainer.h"
+#include "aerie/windows/AerieFightWnds.h"
 #include "aerie/windows/AerieIconCtrl.h"
 #include "aerie/windows/AerieInfoCtrls.h"
 #include "aerie/windows/AerieMonGroupSkillIcon.h"
@@ -67,7 +68,11 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CAerieBuildingWnd::classCAerieBuildingWnd,
     &CAerieGodWnd::classCAerieGodWnd,
     &CAerieMainCityWnd::classCAerieMainCityWnd,
+    &CAerieFightAwardRefreshWnd::classCAerieFightAwardRefreshWnd,
+    &CAerieFightRobBeforeWnd::classCAerieFightRobBeforeWnd,
     &CAerieContainer::classCAerieContainer,
+    &CAerieFightInfoWnd::classCAerieFightInfoWnd,
+    &CAerieFightDefendBeforeWnd::classCAerieFightDefendBeforeWnd,
     &CAerieMissionDefendItem::classCAerieMissionDefendItem,
     &CAerieMissionRobItem::classCAerieMissionRobItem,
     &CAerieMissionMainItem::classCAerieMissionMainItem,
