@@ -261,6 +261,33 @@ int main(int argc, char** argv)
     closeWindow(missions);
     host.Frames(2, render);
 
+    Step("the main-line tab asks for the main-line missions (0x23); the server sends one, finished");
+    Click(mgr, kGameX + 635 + 20, kGameY + 557 + 18);
+    host.Frame(render);
+    Click(mgr, missions.x + 15 + 180 + 10, missions.y + 40 + 10);
+    host.Frames(3, render);
+    {
+        const std::string items = DataItem(0, LE32(7)) + DataItem(1, "初入琉璃台") + DataItem(2, "主城升到3级") +
+                                  DataItem(3, "建设你的琉璃台") + DataItem(4, LE32(2)) + DataItem(5, LE32(100)) +
+                                  DataItem(6, "未领奖");
+        std::string body;
+        orv::sample::Deflate(items, Z_BEST_COMPRESSION, body);
+        const std::string reply = LE32(own.m_nOwnerId) + LE16(0x367) + LE16(35) + LE16(0) + LE16(0) + body;
+        std::printf("-- the server answers: the main-line missions, %zu bytes\n", reply.size());
+        mgr.Recv(reply.data(), static_cast<int>(reply.size()));
+    }
+    host.Frames(2, render);
+
+    Step("the first row chosen, the claim button asks, and the box's OK claims mission 7 (0x21)");
+    Click(mgr, missions.x + 22 + 20, missions.y + 90 + 10);
+    host.Frame(render);
+    Click(mgr, missions.x + 95 + 10, missions.y + 292 + 10);
+    host.Frames(2, render);
+    Click(mgr, (1024 - 340) / 2 + 36 + 20, (768 - 150) / 2 + 110 + 10);
+    host.Frames(3, render);
+    closeWindow(missions);
+    host.Frames(2, render);
+
     Step("the game closes, and the host opens it on another player's city");
     mgr.CloseAerie();
     std::printf("IsAerieOpen() = %s\n", mgr.IsAerieOpen() ? "true" : "false");
