@@ -93,15 +93,24 @@ const char* GetShownOwnerName()
     return Shown().m_strOwnerName.c_str();
 }
 
-void GetResources(ResourceBar* out)
+namespace {
+
+void ResourcesOf(const CAerieCityData& city, ResourceBar* out)
 {
-    const CAerieCityData& city = Shown();
+    *out = ResourceBar();
     out->m_dwCoins = city.GetCoins();
     out->m_dwMonsters = city.GetMonsterCount();
     out->m_dwGrass = city.GetGrass();
     out->m_dwWood = city.GetWood();
     out->m_dwStone = city.GetStone();
     out->m_dwMetal = city.GetMetal();
+}
+
+}  // namespace
+
+void GetResources(ResourceBar* out)
+{
+    ResourcesOf(Shown(), out);
 }
 
 u32 GetBuildingEffect(u32 n)
@@ -301,14 +310,7 @@ u8 GetServerAwardMultiplier()
 
 void GetOwnResources(ResourceBar* out)
 {
-    const CAerieCityData& city = Store().GetOwnCity();
-    *out = ResourceBar();
-    out->m_dwCoins = city.GetCoins();
-    out->m_dwMonsters = city.GetMonsterCount();
-    out->m_dwGrass = city.GetGrass();
-    out->m_dwWood = city.GetWood();
-    out->m_dwStone = city.GetStone();
-    out->m_dwMetal = city.GetMetal();
+    ResourcesOf(Store().GetOwnCity(), out);
 }
 
 const CXmlFight* FindFightConfig(u32 type)

@@ -31,11 +31,6 @@ struct FightRegistration {
     }
 } g_FightRegistration;
 
-CAerieNewBie& Guide()
-{
-    return CAerieNewBie::GetSingleton();
-}
-
 constexpr u32 kYellow = 0xFFFFFF00;
 constexpr u32 kOrange = 0xFFFF7030;
 constexpr u32 kGreen = 0xFF00FF00;
@@ -266,7 +261,7 @@ bool CAerieFightBeforeWnd::OnGameEvent(ORVMsg* msg)
 void CAerieFightBeforeWnd::OnCreateControls()
 {
     CreateButton(157, 515, &m_pStartButton, 257, true, true, "");
-    Guide().SetStepTarget(38, m_pStartButton);
+    CAerieNewBie::GetSingleton().SetStepTarget(38, m_pStartButton);
     CreateButton(385, 515, &m_pCancelButton, 12, true, true, "");
     CreateIcons(EnemyFactor(m_wDifficulty));
     m_pGroupChoice = new (std::nothrow) CORVChoice();
@@ -279,7 +274,7 @@ void CAerieFightBeforeWnd::OnCreateControls()
         if (m_nGroup < 3) {
             m_pGroupChoice->SetCurSel(static_cast<int>(m_nGroup));
         }
-        Guide().SetStepTarget(37, m_pGroupChoice);
+        CAerieNewBie::GetSingleton().SetStepTarget(37, m_pGroupChoice);
     }
     SendQuery();
 }
@@ -327,7 +322,7 @@ void CAerieFightBeforeWnd::OnGroupPicked(int row)
         m_pGroupChoice->SetCurSel(row);
         m_pGroupChoice->CloseList();
     }
-    Guide().OnStepEvent(37);
+    CAerieNewBie::GetSingleton().OnStepEvent(37);
     if (row != before && row >= 0 && row < static_cast<int>(m_pGroupChoice->m_vItems.size())) {
         m_nGroup = static_cast<u32>(row);
         ShowGroup(m_nGroup);
@@ -357,8 +352,8 @@ void CAerieFightBeforeWnd::OnStart()
     if (life.expired()) {
         return;
     }
-    Guide().OnStepEvent(37);
-    Guide().OnStepEvent(38);
+    CAerieNewBie::GetSingleton().OnStepEvent(37);
+    CAerieNewBie::GetSingleton().OnStepEvent(38);
     Close();
 }
 

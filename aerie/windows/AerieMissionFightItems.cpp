@@ -11,14 +11,7 @@
 #include "framework/widgets/ORVChoice.h"
 #include "framework/widgets/ORVToolTip.h"
 
-std::string RewardQuestion(u32 grass, u32 wood, u32 stone, u32 metal);
-
 namespace {
-
-CAerieNewBie& Guide()
-{
-    return CAerieNewBie::GetSingleton();
-}
 
 constexpr u32 kGreen = 0xFF00FF00;
 constexpr u32 kYellow = 0xFFFFFF00;
@@ -108,9 +101,9 @@ void CAerieMissionRobItem::OnCreatePage()
         m_Rows.SelectEntry(0);
         FillDifficulty();
     }
-    Guide().SetStepTarget(36, m_pGoButton);
-    Guide().SetStepTarget(35, m_pDifficulty);
-    Guide().SetStepTarget(34, this);
+    CAerieNewBie::GetSingleton().SetStepTarget(36, m_pGoButton);
+    CAerieNewBie::GetSingleton().SetStepTarget(35, m_pDifficulty);
+    CAerieNewBie::GetSingleton().SetStepTarget(34, this);
 }
 
 void CAerieMissionRobItem::Refresh()
@@ -194,8 +187,8 @@ bool CAerieMissionRobItem::OnLButtonUp(int x, int y)
 {
     if (InListArea(x, y, 23, 405, 120, kRows, 33)) {
         if (m_Rows.Select(x, y, static_cast<int>(m_vFights.size()))) {
-            Guide().OnStepEvent(35);
-            Guide().OnStepEvent(34);
+            CAerieNewBie::GetSingleton().OnStepEvent(35);
+            CAerieNewBie::GetSingleton().OnStepEvent(34);
         }
         FillDifficulty();
     }
@@ -243,9 +236,9 @@ void CAerieMissionRobItem::OnGo()
         return;
     }
     DeliverGameEvent(EVT_FIGHTROB_WND, arg);
-    Guide().OnStepEvent(34);
-    Guide().OnStepEvent(35);
-    Guide().OnStepEvent(36);
+    CAerieNewBie::GetSingleton().OnStepEvent(34);
+    CAerieNewBie::GetSingleton().OnStepEvent(35);
+    CAerieNewBie::GetSingleton().OnStepEvent(36);
 }
 
 void CAerieMissionRobItem::OnChoiceDrop()
@@ -270,7 +263,7 @@ void CAerieMissionRobItem::OnChoicePicked(int row)
         m_pDifficulty->CloseList();
     }
     if (!DifficultyRefused()) {
-        Guide().OnStepEvent(35);
+        CAerieNewBie::GetSingleton().OnStepEvent(35);
     } else if (old >= 0) {
         m_pDifficulty->SetCurSel(old);
     }

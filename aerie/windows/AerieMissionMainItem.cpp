@@ -11,8 +11,6 @@
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CAerieMissionMainItem, CORVWindow)
 
-std::string RewardQuestion(u32 grass, u32 wood, u32 stone, u32 metal);
-
 namespace {
 
 constexpr u32 kYellow = 0xFFFFFF00;

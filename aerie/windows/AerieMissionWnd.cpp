@@ -25,11 +25,6 @@ struct MissionRegistration {
     MissionRegistration() { SetAerieWindowRecord(AerieWndKind::Mission, ORV_RUNTIME_CLASS(CAerieMissionWnd)); }
 } g_MissionRegistration;
 
-CAerieNewBie& Guide()
-{
-    return CAerieNewBie::GetSingleton();
-}
-
 struct TabLook {
     const char* title;
     u16 frame;
@@ -50,9 +45,7 @@ TabLook LookOf(u32 tab)
     }
 }
 
-constexpr u32 kGreen = 0xFF00FF00;
 constexpr u32 kYellow = 0xFFFFFF00;
-constexpr int kStatusTextDx = 15;
 
 // The stores a reward would overflow: grass against the granary (13), the rest against the
 // warehouse (14), in 64 bits.
@@ -68,8 +61,6 @@ bool RewardOverflows(u32 grass, u32 wood, u32 stone, u32 metal)
 
 }  // namespace
 
-// The claim box of the plunder and main-line pages: the reward and, when it would overflow the
-// stores, the warning.
 std::string RewardQuestion(u32 grass, u32 wood, u32 stone, u32 metal)
 {
     char text[kBoxTextBound];
@@ -109,7 +100,7 @@ void CAerieMissionWnd::SetUpFrame()
 void CAerieMissionWnd::OnCreateControls()
 {
     OpenTab(m_nTab);
-    Guide().SetStepTarget(42, this);
+    CAerieNewBie::GetSingleton().SetStepTarget(42, this);
 }
 
 void CAerieMissionWnd::OpenTab(u32 tab)
@@ -221,7 +212,7 @@ bool CAerieMissionPage::OnMessage(ORVMsg* msg)
         if (sender == m_pTabs) {
             const i32 tab = m_pTabs->m_nCurSel;
             if (tab == 2) {
-                Guide().OnStepEvent(42);
+                CAerieNewBie::GetSingleton().OnStepEvent(42);
             }
             if (tab != m_nTab && m_pParent != nullptr) {
                 ORVMsg notice(kNotifyTabChange, kMissionTabStripId, this);

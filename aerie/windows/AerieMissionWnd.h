@@ -20,6 +20,10 @@ class CORVVScroll;
 inline constexpr u32 kNotifyTabChange = 6;
 inline constexpr u32 kMissionTabStripId = 28;
 
+// The claim question of the plunder and main-line pages: the reward and, when it would pass the
+// own granary's or warehouse's capacity (compared in 64 bits), the warning.
+std::string RewardQuestion(u32 grass, u32 wood, u32 stone, u32 metal);
+
 class CAerieMissionWnd : public CAerieGameWnd {
     ORV_DECLARE_RUNTIME_CLASS(CAerieMissionWnd)
 public:

@@ -91,6 +91,12 @@ TEST_F(AerieFight, PlunderSheetQueriesOnOpenAndGroupChangeAndStartsWithAnIdleGro
     ASSERT_EQ(Sent().size(), before + 1);
     EXPECT_EQ(Sent().back().m_wParam1, 0);
     EXPECT_EQ(sheet->m_apOwn[0]->m_nKind, 4);
+    // The server's figures arrive (67): the loss estimate of the chosen group follows.
+    OwnGroup(0).m_adwKindCount[0][0] = 10;
+    Store().GetOwnCity().m_FightMissions.m_adwHeader[0] = 1000;
+    EXPECT_FLOAT_EQ(sheet->m_fLoss, 0.0f);
+    Route(GameEvent(EVT_FIGHT_TABLE_CHANGED));
+    EXPECT_NEAR(sheet->m_fLoss, 1000 * 0.07f / (135.1f * 5.0f) * 100.0f, 0.01f);
     // Start: no monsters, then busy (upgrading), then researching (allowed).
     struct Case {
         u32 monsters;
