@@ -7,6 +7,7 @@
 #include "aerie/windows/AerieMissionWnd.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/widgets/ORVChoice.h"
+#include "framework/widgets/ORVScroll.h"
 #include "framework/window/ORVMsgBox.h"
 
 using namespace orv::test;
@@ -329,4 +330,53 @@ TEST_F(AerieMission, MainPageAsksForTheListAndClaimsTheMissionItAskedAbout)
     // Drawing: names with their status.
     DrawFrame();
     EXPECT_NE(Text("（未领奖）"), nullptr);
+}
+
+TEST_F(AerieMission, MainPageScrollKeepsTheSelectedMissionAndAListUpdateClampsIt)
+{
+    ASSERT_NE(Enter(Buildings(Levels(3))), nullptr);
+    for (u32 k = 0; k < 9; ++k) {
+        AerieMainMission m;
+        m.m_dwKey = k;
+        m.m_strName = "M" + std::to_string(k);
+        Store().m_vMainMissions.push_back(m);
+    }
+    MissionWndTab() = 2;
+    auto* page = PageOf<CAerieMissionMainItem>(OpenMission());
+    ASSERT_NE(page, nullptr);
+    ASSERT_NE(page->m_pScroll, nullptr);
+    EXPECT_EQ(page->m_pScroll->m_nRange, 2);
+    EXPECT_TRUE(page->m_pScroll->m_bVisible);
+    const auto scrollTo = [page](int pos) {
+        page->m_pScroll->m_nPos = pos;
+        ORVMsg notice(kNotifyScroll, static_cast<u32>(pos), page->m_pScroll);
+        page->OnMessage(&notice);
+    };
+    // Row 2 holds mission 2; one step down it is row 1; mission 0 scrolls out and is dropped.
+    page->m_Rows.SelectEntry(2);
+    scrollTo(1);
+    EXPECT_EQ(page->m_Rows.SelectedRow(), 1);
+    EXPECT_EQ(page->m_Rows.SelectedEntry(), 2);
+    page->m_Rows.SelectEntry(1);
+    scrollTo(2);
+    EXPECT_EQ(page->m_Rows.SelectedEntry(), -1);
+    // The list shrinks to five: the first row and the bar go back to 0, nothing selected.
+    page->m_Rows.SelectEntry(3);
+    Store().m_vMainMissions.resize(5);
+    Route(GameEvent(EVT_MAINMISSION_LIST));
+    EXPECT_EQ(page->m_Rows.First(), 0);
+    EXPECT_EQ(page->m_Rows.SelectedEntry(), -1);
+    EXPECT_EQ(page->m_pScroll->m_nPos, 0);
+    EXPECT_FALSE(page->m_pScroll->m_bVisible);
+}
+
+TEST_F(AerieMission, ClosingTheMissionWindowClearsTheFightSlotAtOnce)
+{
+    ASSERT_NE(Enter(Buildings(Levels(3))), nullptr);
+    MissionWndTab() = 0;
+    ASSERT_NE(OpenMission(), nullptr);
+    Route(GameEvent(EVT_FIGHTROB_WND, 0));
+    ASSERT_NE(FightWnd(), nullptr);
+    Wnd()->m_SubWnd.Close();
+    EXPECT_EQ(FightWnd(), nullptr);
 }
