@@ -1,6 +1,7 @@
-// One steady frame of the entered own city: all 18 buildings, the resource bar, the toolbar, the
-// caption window with its work-state panel and an open building window, drawn through a host
-// whose calls do nothing. Reports the CPU time and the heap allocations per frame.
+// Steady frames of the entered own city: all 18 buildings, the resource bar, the toolbar, the
+// caption window with its work-state panel and an open building window; and the plunder sheet
+// over the city. Drawn through a host whose calls do nothing; reports the CPU time and the heap
+// allocations per frame.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -64,26 +65,27 @@ void FillOwnCity()
     city.SetWorkState(work, sizeof work, 0);
 }
 
-void BM_EnteredCitySteadyFrame(benchmark::State& state)
+// The game window opened over the own city; null when it did not open.
+CAerieWnd* OpenOverOwnCity()
 {
     CXmlAerieMgr::GetSingleton()->Load(ORVANE_SOURCE_DIR "/data/help/aerie.xml");
     CAerieConfigMgr::GetSingleton()->Load(ORVANE_SOURCE_DIR "/data/help/aerieconfig.xml");
     // Every image 30 x 30 (the drawing does nothing, so the game's frame need not have its size).
     static NullHost host(30, 30, true, "me");
-    CORVMgr& mgr = CORVMgr::GetSingleton();
-    mgr.SetORVCallBack(&host);
+    CORVMgr::GetSingleton().SetORVCallBack(&host);
     FillOwnCity();
     ORVMsg open(ORV_MSG_GAMEWND, kSysWndOpen);
     CORVCtrlMgr::GetSingleton().RouteMessage(&open);
-    auto* wnd = static_cast<CAerieWnd*>(CORVCtrlMgr::GetSingleton().m_MainWnd.GetSystemWindow(ORV_MSG_GAMEWND));
-    if (wnd == nullptr) {
-        state.SkipWithError("the game window did not open");
-        return;
-    }
-    ORVMsg click(kNotifyLeftClick, 0, wnd->m_pBuildings[1]);
-    wnd->OnMessage(&click);   // the building window of building 1
+    return static_cast<CAerieWnd*>(CORVCtrlMgr::GetSingleton().m_MainWnd.GetSystemWindow(ORV_MSG_GAMEWND));
+}
+
+// Frames until the posted messages are handed out and the texts made, then the steady frames
+// timed with their allocations counted; the game window closes at the end.
+void TimeSteadyFrames(benchmark::State& state)
+{
+    CORVMgr& mgr = CORVMgr::GetSingleton();
     for (int i = 0; i < 10; ++i) {
-        mgr.Render();   // posted messages handed out, texts made
+        mgr.Render();
     }
     long long allocations = 0;
     long long frames = 0;
@@ -98,6 +100,49 @@ void BM_EnteredCitySteadyFrame(benchmark::State& state)
     ORVMsg close(ORV_MSG_GAMEWND, kSysWndClose);
     CORVCtrlMgr::GetSingleton().RouteMessage(&close);
 }
+
+void BM_EnteredCitySteadyFrame(benchmark::State& state)
+{
+    CAerieWnd* wnd = OpenOverOwnCity();
+    if (wnd == nullptr) {
+        state.SkipWithError("the game window did not open");
+        return;
+    }
+    ORVMsg click(kNotifyLeftClick, 0, wnd->m_pBuildings[1]);
+    wnd->OnMessage(&click);   // the building window of building 1
+    TimeSteadyFrames(state);
+}
 BENCHMARK(BM_EnteredCitySteadyFrame);
+
+// The plunder sheet of mission 0 at the middle difficulty over the entered city: 31 icons, the
+// powers and the loss estimate of the fight group with monsters of every kind.
+void BM_PlunderSheetSteadyFrame(benchmark::State& state)
+{
+    CAerieWnd* wnd = OpenOverOwnCity();
+    if (wnd == nullptr) {
+        state.SkipWithError("the game window did not open");
+        return;
+    }
+    CAerieCityData& city = CAerieDataMgr::GetSingleton().GetOwnCity();
+    unsigned char mission[aerie_layout::kFightSize] = {};
+    mission[aerie_layout::kFightPhase] = 3;
+    PutLE32(mission + aerie_layout::kFightRewards, 900);
+    AerieFightMission::FillRecord(city.m_FightMissions.m_mapMissions[0].m_Record, mission, sizeof mission);
+    city.m_FightMissions.m_adwHeader[0] = 5000;
+    CAerieMonsterGroup& group = city.m_aGroups[2];
+    group.m_dwMonsterCount = 40;
+    for (int k = 0; k < 4; ++k) {
+        group.m_adwKindCount[2][k] = 10;
+    }
+    group.m_adwTotal[2] = 1234;
+    DeliverGameEvent(EVT_FIGHTROB_WND, 1u << 16);
+    DeliverGameEvent(EVT_FIGHT_TABLE_CHANGED);
+    if (wnd->m_pFightWnd == nullptr) {
+        state.SkipWithError("the plunder sheet did not open");
+        return;
+    }
+    TimeSteadyFrames(state);
+}
+BENCHMARK(BM_PlunderSheetSteadyFrame);
 
 }  // namespace

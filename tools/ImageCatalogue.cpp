@@ -32,6 +32,9 @@ constexpr Entry kCatalogue[] = {
     // Set 93: window backgrounds, bars, digits, game pictures.
     {93, 1, 1, {800, 600}, "game window frame and resource bar", kSeeThrough},
     {93, 16, 16, {440, 360}, "level-up window background", kOpaque},
+    {93, 19, 21, {450, 330}, "mission window background", kOpaque},
+    {93, 24, 24, {630, 560}, "fight sheet background", kOpaque},
+    {93, 28, 28, {440, 330}, "award refresh window background", kOpaque},
     {93, 30, 30, {240, 120}, "split window background", kOpaque},
     {93, 31, 31, {340, 150}, "message box background", kOpaque},
     {93, 36, 36, {500, 420}, "main-city window background", kOpaque},

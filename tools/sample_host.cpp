@@ -88,7 +88,7 @@ std::string Work(unsigned group, unsigned state, unsigned target, unsigned secon
 // Reply 0 for a city: the entered notice naming its owner, the owner record, the 18 buildings,
 // a few monsters in the three working groups, what the groups do and the guardian beast, deflated
 // behind the 12-byte header whose first word is the owner's id.
-std::string CityReply(const CityScript& city)
+std::string CityReply(const CityScript& city, const std::string& extraItems = std::string())
 {
     const std::string monsters[] = {Monster(0, 1, 4, 12, 3, 2), Monster(1, 2, 2, 8, 6, 3),
                                     Monster(10, 2, 3, 2, 10, 4), Monster(20, 3, 2, 1, 2, 15)};
@@ -109,6 +109,7 @@ std::string CityReply(const CityScript& city)
         beast.resize(11, '\0');
         items += DataItem(6, beast);
     }
+    items += extraItems;
     std::string body;
     orv::sample::Deflate(items, Z_BEST_COMPRESSION, body);
     return LE32(city.m_nOwnerId) + LE16(0x367) + LE16(0) + LE16(0) + LE16(0) + body;
@@ -213,6 +214,78 @@ int main(int argc, char** argv)
     host.Frames(2, render);
     host.SavePicture("main-city-window");
     closeWindow(castle);
+    host.Frames(2, render);
+
+    // The mission button stands at (635, 557).
+    Step("the mission button opens the mission window on its plunder tab; its go button opens the plunder "
+         "sheet, which asks the server for its figures (0x20)");
+    const WindowPlace missions = centred(19);
+    Click(mgr, kGameX + 635 + 20, kGameY + 557 + 18);
+    host.Frame(render);
+    Click(mgr, missions.x + 95 + 10, missions.y + 292 + 10);
+    host.Frames(2, render);
+    host.SavePicture("before-fight-window");
+
+    Step("the sheet's start button starts the plunder with the fight group (0x1d) and closes the sheet");
+    const WindowPlace sheet = centred(24);
+    Click(mgr, sheet.x + 157 + 10, sheet.y + 515 + 10);
+    host.Frames(2, render);
+    closeWindow(missions);
+    host.Frames(2, render);
+
+    // Plunder 0 under way: the fight group (2) fights it (work state 4 on mission 0), and the
+    // mission's record names that group (byte 2) and what the enemy carries.
+    std::string plunder = LE16(0) + LE16(2) + std::string(16, '\0');   // index 0, multiplier 1.0, group 2
+    plunder[0] = 0;
+    plunder[1] = 10;
+    plunder[2] = 2;
+    plunder[3] = 0;
+    plunder.replace(4, 16, LE32(500) + LE32(300) + LE32(400) + LE32(200));
+    plunder += LE32(600) + LE32(1800) + LE32(300) + LE32(0);
+    plunder.resize(53, '\0');
+    plunder[52] = 10;
+    serverAnswers("the plunder started", CityReply(own, DataItem(11, Work(2, 4, 0, 1800, 0)) + DataItem(13, plunder)));
+    host.Frames(2, render);
+
+    Step("the plunder runs: the mission window's go button opens the fight information window; its cancel "
+         "button asks, and the box's OK cancels the fight of group 2 (0x24)");
+    Click(mgr, kGameX + 635 + 20, kGameY + 557 + 18);
+    host.Frame(render);
+    Click(mgr, missions.x + 95 + 10, missions.y + 292 + 10);
+    host.Frames(2, render);
+    Click(mgr, sheet.x + 195 + 10, sheet.y + 515 + 10);
+    host.Frames(2, render);
+    // The message box (340 x 150) is centred on the 1024 x 768 screen; its OK button at (36, 110).
+    Click(mgr, (1024 - 340) / 2 + 36 + 20, (768 - 150) / 2 + 110 + 10);
+    host.Frames(3, render);
+    closeWindow(missions);
+    host.Frames(2, render);
+
+    Step("the main-line tab asks for the main-line missions (0x23); the server sends one, finished");
+    Click(mgr, kGameX + 635 + 20, kGameY + 557 + 18);
+    host.Frame(render);
+    Click(mgr, missions.x + 15 + 180 + 10, missions.y + 40 + 10);
+    host.Frames(3, render);
+    {
+        const std::string items = DataItem(0, LE32(7)) + DataItem(1, "初入琉璃台") + DataItem(2, "主城升到3级") +
+                                  DataItem(3, "建设你的琉璃台") + DataItem(4, LE32(2)) + DataItem(5, LE32(100)) +
+                                  DataItem(6, "未领奖");
+        std::string body;
+        orv::sample::Deflate(items, Z_BEST_COMPRESSION, body);
+        const std::string reply = LE32(own.m_nOwnerId) + LE16(0x367) + LE16(35) + LE16(0) + LE16(0) + body;
+        std::printf("-- the server answers: the main-line missions, %zu bytes\n", reply.size());
+        mgr.Recv(reply.data(), static_cast<int>(reply.size()));
+    }
+    host.Frames(2, render);
+
+    Step("the first row chosen, the claim button asks, and the box's OK claims mission 7 (0x21)");
+    Click(mgr, missions.x + 22 + 20, missions.y + 90 + 10);
+    host.Frame(render);
+    Click(mgr, missions.x + 95 + 10, missions.y + 292 + 10);
+    host.Frames(2, render);
+    Click(mgr, (1024 - 340) / 2 + 36 + 20, (768 - 150) / 2 + 110 + 10);
+    host.Frames(3, render);
+    closeWindow(missions);
     host.Frames(2, render);
 
     Step("the game closes, and the host opens it on another player's city");

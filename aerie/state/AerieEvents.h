@@ -29,7 +29,16 @@ enum AerieTopic : u32 {
     EVT_BUYRESOURCE_WND = 14,
     EVT_LVLUP_WND = 15,
     EVT_MONSTER_NOTICE = 16,
-    EVT_RELEASE_MONSTER = 18,
+    EVT_ASK_RELEASE_MONSTER = 17,    // value: monster slot; answered with the box that posts 18
+    EVT_RELEASE_MONSTER = 18,        // value: monster slot
+    EVT_REFRESH_MONSTER = 19,        // value: the stack's count; text: the slot (2 bytes)
+    EVT_RELEASE_NEW_MONSTER = 20,    // the get-monster window's release confirmed
+    EVT_TOPUP_POINTS = 21,           // buying refresh points confirmed
+    EVT_COMMON_MONSTER_REFRESH = 22,  // a common monster refresh confirmed
+    EVT_SENIOR_MONSTER_REFRESH = 23,  // a senior monster refresh confirmed
+    EVT_HIGH_MONSTER_REFRESH = 24,   // refreshing a high-grade monster confirmed; value: the kind
+    EVT_SKILL_REFRESH = 25,          // a group-skill refresh confirmed; value: the kind
+    EVT_HIGH_SKILL_REFRESH = 26,     // refreshing a high-level skill confirmed; value: the kind
     EVT_RANKLIST_CHANGED = 27,
     EVT_CITY_ENTERED_BEASTS = 29,
     EVT_BEAST_CHANGED = 31,
@@ -49,6 +58,8 @@ enum AerieTopic : u32 {
     EVT_SETTINGS_CHANGED = 47,
     EVT_FIRST_HATCH = 48,
     EVT_NEWBIE_STEP = 50,
+    EVT_AWARDREFRESH_HIGH_OK = 51,   // the high-multiplier question answered OK
+    EVT_AWARDREFRESH_COST_OK = 52,   // the refresh-cost question answered OK
     EVT_MAINMISSION_REWARD = 53,
     EVT_INFO_WND = 54,
     EVT_PRODUCTINFO_WND = 55,
@@ -67,6 +78,8 @@ enum AerieTopic : u32 {
     EVT_EXCHANGE_WND = 68,
     EVT_SUBWND_DONE = 69,
     EVT_EXCHANGE = 70,
+    EVT_AWARDREFRESH_CARD_OK = 71,   // value: the card (0..9)
+    EVT_AWARDREFRESH_CARD_CANCEL = 72,
     EVT_AWARDREFRESH_DATA = 73,      // value: the reply's param2
 };
 

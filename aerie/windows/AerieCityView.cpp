@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "aerie/state/AerieDataMgr.h"
+#include "aerie/state/AerieEvents.h"
 #include "aerie/state/AerieRequest.h"
 #include "aerie/state/XmlAerieMgr.h"
 
@@ -18,6 +19,13 @@ CAerieDataMgr& Store()
 CAerieCityData& Shown()
 {
     return Store().GetShownCity();
+}
+
+// Group g of city; an empty group for a g of no group.
+const CAerieMonsterGroup& GroupOf(const CAerieCityData& city, int g)
+{
+    static const CAerieMonsterGroup kNoGroup;
+    return g >= 0 && g < kAerieGroupCount ? city.m_aGroups[g] : kNoGroup;
 }
 
 // The upgrade work of group g of the shown city: state 1 building, 2 technology.
@@ -85,15 +93,24 @@ const char* GetShownOwnerName()
     return Shown().m_strOwnerName.c_str();
 }
 
-void GetResources(ResourceBar* out)
+namespace {
+
+void ResourcesOf(const CAerieCityData& city, ResourceBar* out)
 {
-    const CAerieCityData& city = Shown();
+    *out = ResourceBar();
     out->m_dwCoins = city.GetCoins();
     out->m_dwMonsters = city.GetMonsterCount();
     out->m_dwGrass = city.GetGrass();
     out->m_dwWood = city.GetWood();
     out->m_dwStone = city.GetStone();
     out->m_dwMetal = city.GetMetal();
+}
+
+}  // namespace
+
+void GetResources(ResourceBar* out)
+{
+    ResourcesOf(Shown(), out);
 }
 
 u32 GetBuildingEffect(u32 n)
@@ -207,13 +224,12 @@ const AerieBuildingSlot* GetBuildingSlot(u32 id)
 
 const CAerieMonsterGroup& GetGroup(int g)
 {
-    static const CAerieMonsterGroup kNoGroup;
-    return g >= 0 && g < kAerieGroupCount ? Shown().m_aGroups[g] : kNoGroup;
+    return GroupOf(Shown(), g);
 }
 
 const AerieMonsterEntry& GetShownMonster(u16 slot)
 {
-    return Shown().GetMonster(slot);
+    return GetMonster(false, slot);
 }
 
 const AerieFightMission* FindFightMission(u32 index)
@@ -248,6 +264,84 @@ void SendUpgrade(u16 sub, u16 target, u16 group)
     } else {
         CAerieRequest::GetSingleton().UpgradeScience(target, group);
     }
+}
+
+const AerieMonsterEntry& GetMonster(bool own, u32 slot)
+{
+    static const AerieMonsterEntry kEmpty;
+    if (slot > 0xFFFF) {
+        return kEmpty;
+    }
+    return (own ? Store().GetOwnCity() : Shown()).GetMonster(static_cast<u16>(slot));
+}
+
+const AerieGroupSkillEntry& GetGroupSkill(bool own, u32 key)
+{
+    static const AerieGroupSkillEntry kEmpty;
+    if (key > 0xFFFF) {
+        return kEmpty;
+    }
+    return (own ? Store().GetOwnCity() : Shown()).GetGroupSkill(static_cast<u16>(key));
+}
+
+const CAerieMonsterGroup& GetOwnGroup(int g)
+{
+    return GroupOf(Store().GetOwnCity(), g);
+}
+
+// ---- Missions and fights ----
+
+const AerieFightMission* FindFightMissionOf(bool own, u32 index)
+{
+    const CAerieCityData& city = own ? Store().GetOwnCity() : Shown();
+    return ::FindFightMission(city.m_FightMissions, index);
+}
+
+u32 GetFightHeader(bool own, int i)
+{
+    const CAerieCityData& city = own ? Store().GetOwnCity() : Shown();
+    return i >= 0 && i < 4 ? city.m_FightMissions.m_adwHeader[i] : 0;
+}
+
+u8 GetServerAwardMultiplier()
+{
+    return Shown().GetAwardMultiplier();
+}
+
+void GetOwnResources(ResourceBar* out)
+{
+    ResourcesOf(Store().GetOwnCity(), out);
+}
+
+const CXmlFight* FindFightConfig(u32 type)
+{
+    return type <= 0x7FFFFFFF ? CXmlAerieMgr::GetSingleton()->FindFight(static_cast<i32>(type)) : nullptr;
+}
+
+void GetFightsOfGroup(int group, std::vector<CXmlFight>& out)
+{
+    out.clear();
+    CXmlAerieMgr::GetSingleton()->GetFightsOfGroup(group, out);
+}
+
+const CXmlMonGroupSkill* FindGroupSkillConfig(u32 id)
+{
+    return id <= 0x7FFFFFFF ? CXmlAerieMgr::GetSingleton()->FindMonGroupSkill(static_cast<i32>(id)) : nullptr;
+}
+
+const AerieMainMission* GetMainMission(int index)
+{
+    return Store().GetMainMission(index);
+}
+
+int GetMainMissionCount()
+{
+    return Store().GetMainMissionCount();
+}
+
+int GetMainMissionConfigCount()
+{
+    return CXmlAerieMgr::GetSingleton()->GetMissionMainCount();
 }
 
 }  // namespace AerieView

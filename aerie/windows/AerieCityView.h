@@ -4,14 +4,19 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "framework/core/OrvTypes.h"
 
 class CAerieMonsterGroup;
 class CXmlBuilding;
 class CXmlMonster;
+class CXmlFight;
+class CXmlMonGroupSkill;
+struct AerieMainMission;
 struct AerieBuildingSlot;
 struct AerieFightMission;
+struct AerieGroupSkillEntry;
 struct AerieMonsterEntry;
 
 namespace AerieView {
@@ -107,5 +112,35 @@ void SendVisitCity(std::string_view ownerName);
 void SendLeave();
 // Repeats an upgrade request (sub 1 building, 3 science) for target by group.
 void SendUpgrade(u16 sub, u16 target, u16 group);
+
+// ---- Monsters and group skills ----
+// The monster stack in slot of the own city (own) or of the shown one; an empty entry (monster
+// id 0) when the city has none there or the slot lies beyond 65535.
+const AerieMonsterEntry& GetMonster(bool own, u32 slot);
+// The group-skill slot key (group x 11 + slot) of the own or the shown city; an empty entry
+// (skill id 0) when absent. Never inserts.
+const AerieGroupSkillEntry& GetGroupSkill(bool own, u32 key);
+// Group g of the own city (0 to kAerieGroupCount - 1); an empty group for any other g.
+const CAerieMonsterGroup& GetOwnGroup(int g);
+
+// ---- Missions and fights ----
+// The fight-mission record of mission index of the own (own) or the shown city, or null.
+const AerieFightMission* FindFightMissionOf(bool own, u32 index);
+// Header value i (0..3) of the own or the shown city's fight-mission table; 0 for another i.
+u32 GetFightHeader(bool own, int i);
+// The shown city's mission-award multiplier of the server, in tenths.
+u8 GetServerAwardMultiplier();
+// The own city's stocks (the resource bar's values of the own city).
+void GetOwnResources(ResourceBar* out);
+// The game data's fight of that mission index, or null; the fights of group 1 (plunder) or 2
+// (defence) in key order.
+const CXmlFight* FindFightConfig(u32 type);
+void GetFightsOfGroup(int group, std::vector<CXmlFight>& out);
+// The game data's group skill id, or null.
+const CXmlMonGroupSkill* FindGroupSkillConfig(u32 id);
+// Main-line missions of the store (index-th, null past the end) and the game data's count.
+const AerieMainMission* GetMainMission(int index);
+int GetMainMissionCount();
+int GetMainMissionConfigCount();
 
 }  // namespace AerieView

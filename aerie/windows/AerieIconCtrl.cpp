@@ -3,6 +3,7 @@
 #include "aerie/state/AerieMonsterGroup.h"
 #include "aerie/state/XmlAerieRecords.h"
 #include "aerie/windows/AerieCityView.h"
+#include "aerie/windows/AerieMonsterActions.h"
 #include "aerie/windows/AerieWndUtil.h"
 #include "framework/widgets/ORVToolTip.h"
 
@@ -59,16 +60,8 @@ bool CAerieDeadMonsterIcon::OnMouseEnter(int x, int y, CORVControl* prev)
         CORVToolTip& tip = CORVToolTip::GetSingleton();
         tip.Reset();
         if (const CXmlMonster* cfg = entry.m_pConfig) {
-            const u32 count = entry.GetCount();
-            const auto total = [count](u16 one) { return static_cast<unsigned long long>(one) * count; };
-            tip.AddText(cfg->m_nTipCol, cfg->m_strName, 1);
-            tip.AddText(1, BoundedFormat(kShortTextBound, "数量:%1%", count), 1);
-            tip.AddText(1, BoundedFormat(kShortTextBound, "单体(总)生产力:%1%(%2%)", entry.GetProduction(),
-                                         total(entry.GetProduction())), 0);
-            tip.AddText(1, BoundedFormat(kShortTextBound, "单体(总)工程力:%1%(%2%)", entry.GetEngineering(),
-                                         total(entry.GetEngineering())), 0);
-            tip.AddText(1, BoundedFormat(kShortTextBound, "单体(总)战斗力:%1%(%2%)", entry.GetFighting(),
-                                         total(entry.GetFighting())), 0);
+            AddMonsterFigureLines(tip, cfg->m_nTipCol, cfg->m_strName, entry.GetCount(), entry.GetProduction(), entry.GetEngineering(),
+                                  entry.GetFighting(), kTotalsInBrackets);
             tip.AddText(7, BoundedFormat(kShortTextBound, "剩余复活时间：%1%分钟",
                                          GetRemainingSeconds(entry, TickNow()) / 60), 0);
         }

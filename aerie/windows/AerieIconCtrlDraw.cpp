@@ -3,6 +3,7 @@
 
 #include "aerie/state/AerieMonsterGroup.h"
 #include "aerie/state/XmlAerieRecords.h"
+#include "aerie/windows/AerieMonsterActions.h"
 #include "aerie/windows/AerieWndUtil.h"
 #include "framework/core/ORVCallBack.h"
 
@@ -30,14 +31,11 @@ void CAerieDeadMonsterIcon::Render()
         return;
     }
     if (const CXmlMonster* cfg = entry.m_pConfig) {
-        host->DrawImage(m_nAbsX, m_nAbsY, cfg->m_nColorPic, kImageSetWindow, 0xFFFFFFFF, 0, 0);
-        host->DrawImage(m_nAbsX, m_nAbsY, cfg->m_nPic, kImageSetWindow, 0xFFFFFFFF, 0, 0);
+        DrawMonsterPictures(host, m_nAbsX, m_nAbsY, *cfg);
         float angle = 0;
         if (GetPieAngle(entry, TickNow(), &angle)) {
             host->DrawSector(m_nAbsX + 25, m_nAbsY + 25, kPieRadius, angle, kPieColour);
         }
     }
-    const u32 count = entry.GetCount();
-    const char* text = m_Count.Get(count, [&] { return BoundedFormat(kShortTextBound, "%1%", count); });
-    host->DrawText(m_nAbsX + 4, m_nAbsY + 4, text, 0xFFFFFFFF, 0, 0, 0, 1, 1, 0);
+    DrawMonsterCount(host, m_nAbsX + 4, m_nAbsY + 4, entry.GetCount(), m_Count);
 }

@@ -279,3 +279,10 @@ bool DispatchGameEvent(W* wnd, ORVMsg* msg, const GameTopic<W> (&table)[N])
     }
     return false;
 }
+
+// ---- Choices reported to the parent ----
+
+// Notification 6: a child reports a choice to its parent; the first parameter says what was
+// chosen, the second which one. kPickGroupSkill: a group skill (second parameter: its slot id).
+inline constexpr u32 kNotifyPick = 6;
+inline constexpr u32 kPickGroupSkill = 42;

@@ -6,8 +6,14 @@
 #include "aerie/windows/AerieBuildingWnds.h"
 #include "aerie/windows/AerieCityCtrls.h"
 #include "aerie/windows/AerieContainer.h"
+#include "aerie/windows/AerieFightWnds.h"
 #include "aerie/windows/AerieIconCtrl.h"
 #include "aerie/windows/AerieInfoCtrls.h"
+#include "aerie/windows/AerieMonGroupSkillIcon.h"
+#include "aerie/windows/AerieMonsterCtrl.h"
+#include "aerie/windows/AerieMissionWnd.h"
+#include "aerie/windows/AerieMonsterIconCtrl.h"
+#include "aerie/windows/AerieSkillIconCtrl.h"
 #include "aerie/windows/AerieWnd.h"
 #include "framework/core/RuntimeClass.h"
 #include "framework/richtext/ORVRichParagraph.h"
@@ -56,11 +62,20 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVRichTextViewer::classCORVRichTextViewer,
     // Aerie game.
     &CAerieWnd::classCAerieWnd,
+    &CAerieMonsterCtrl::classCAerieMonsterCtrl,
+    &CAerieMissionWnd::classCAerieMissionWnd,
     &CAerieBuildingInfoWnd::classCAerieBuildingInfoWnd,
     &CAerieBuildingWnd::classCAerieBuildingWnd,
     &CAerieGodWnd::classCAerieGodWnd,
     &CAerieMainCityWnd::classCAerieMainCityWnd,
+    &CAerieFightAwardRefreshWnd::classCAerieFightAwardRefreshWnd,
+    &CAerieFightRobBeforeWnd::classCAerieFightRobBeforeWnd,
     &CAerieContainer::classCAerieContainer,
+    &CAerieFightInfoWnd::classCAerieFightInfoWnd,
+    &CAerieFightDefendBeforeWnd::classCAerieFightDefendBeforeWnd,
+    &CAerieMissionDefendItem::classCAerieMissionDefendItem,
+    &CAerieMissionRobItem::classCAerieMissionRobItem,
+    &CAerieMissionMainItem::classCAerieMissionMainItem,
     &CAerieButton::classCAerieButton,
     &CAerieBuildingCtrl::classCAerieBuildingCtrl,
     &CAerieIconCtrl::classCAerieIconCtrl,
@@ -68,6 +83,10 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CAerieSubOperCtrl::classCAerieSubOperCtrl,
     &CAerieWorkInfoCtrl::classCAerieWorkInfoCtrl,
     &CAerieDeadMonsterIcon::classCAerieDeadMonsterIcon,
+    &CAerieMonGroupSkillIcon::classCAerieMonGroupSkillIcon,
+    &CAerieMonsterIconCtrl::classCAerieMonsterIconCtrl,
+    &CAerieSkillIconCtrl::classCAerieSkillIconCtrl,
+    &CAerieEnemyMonsterIconCtrl::classCAerieEnemyMonsterIconCtrl,
     // Rich text and simple markup.
     &CORVRichParagraph::classCORVRichParagraph,
     &CTextContext::classCTextContext,
