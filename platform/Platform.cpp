@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <ctime>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #ifndef _WIN32
@@ -68,6 +69,8 @@ public:
     }
 
     std::int16_t GetKeyState(int) override { return 0; }
+
+    int Rand() override { return std::rand() & 0x7FFF; }
 
     bool OpenClipboard() override
     {

@@ -15,6 +15,7 @@
 #include "platform/SocketForwarding.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 
 namespace orv::platform {
@@ -32,6 +33,8 @@ public:
     }
 
     std::int16_t GetKeyState(int virtualKey) override { return ::GetKeyState(virtualKey); }
+
+    int Rand() override { return std::rand() & 0x7FFF; }
 
     // The clipboard is opened without an owner window, as the toolkit always does.
     bool OpenClipboard() override { return ::OpenClipboard(nullptr) != FALSE; }

@@ -1,0 +1,136 @@
+// Drawing of the guardian-beast pages.
+#include <cstdio>
+
+#include "aerie/state/AerieListEntries.h"
+#include "aerie/state/XmlAerieMgr.h"
+#include "aerie/windows/AerieBeast.h"
+#include "aerie/windows/AerieCityView.h"
+#include "aerie/windows/AerieFriendRows.h"
+#include "framework/widgets/ORVButton.h"
+
+namespace {
+
+constexpr u32 kWhite = 0xFFFFFFFF;
+constexpr u32 kYellow = 0xFFFFFF00;
+constexpr u32 kRed = 0xFFFF0000;
+constexpr u32 kCyan = 0xFF00FFFF;
+constexpr u32 kActiveRow = 0xFF40FDFB;
+constexpr int kLeft = 0;
+constexpr int kCentred = 1;
+constexpr int kBody = 1;
+constexpr int kHeading = 2;
+
+// The three label / value columns of a hatch page: worth, happiness and popularity.
+void DrawOwnerFigures(CORVControl* page, const char* const (&labels)[3], const AerieView::OwnerFigures& figures,
+                      bool signedWorth, CCachedText (&values)[3])
+{
+    static constexpr int kX[3] = {28, 184, 342};
+    char text[kShortTextBound];
+    if (values[0].NeedsUpdate(figures.m_dwWorth)) {
+        if (signedWorth) {
+            std::snprintf(text, sizeof text, "%d琉璃币", static_cast<int>(figures.m_dwWorth));
+        } else {
+            std::snprintf(text, sizeof text, "%u琉璃币", static_cast<unsigned>(figures.m_dwWorth));
+        }
+        values[0].Text() = text;
+    }
+    if (values[1].NeedsUpdate(static_cast<u32>(figures.m_nHappiness))) {
+        std::snprintf(text, sizeof text, "%d", static_cast<int>(figures.m_nHappiness));
+        values[1].Text() = text;
+    }
+    if (values[2].NeedsUpdate(figures.m_wPopularity)) {
+        std::snprintf(text, sizeof text, "%u", static_cast<unsigned>(figures.m_wPopularity));
+        values[2].Text() = text;
+    }
+    for (int i = 0; i < 3; ++i) {
+        DrawTextRel(page, kX[i], 470, labels[i], kWhite, kLeft, kBody);
+        DrawTextRel(page, kX[i], 489, values[i].c_str(), kWhite, kLeft, kBody);
+    }
+}
+
+}  // namespace
+
+void CAerieBeastBreedItem::OnDraw()
+{
+    // The beast.
+    DrawImage(38, 75, m_Beast.m_nTex, kImageSetWindow, kWhite);
+    DrawTextRel(this, 155, 79, m_Beast.m_strName.c_str(), kYellow, kLeft, kBody);
+    DrawTextRel(this, 155, 102, "性别：", kWhite, kLeft, kBody);
+    DrawTextRel(this, 191, 102, m_Beast.m_nSex == 0 ? "男" : (m_Beast.m_nSex == 1 ? "女" : "N/A"), kWhite, kLeft,
+                kBody);
+    const u16 job = AerieView::GetOwnBeast().m_wJob;
+    DrawTextRel(this, 155, 122, "职业：", kWhite, kLeft, kBody);
+    DrawTextRel(this, 191, 122, BeastJobText(job), kWhite, kLeft, kBody);
+    DrawTextRel(this, 155, 142, "职业介绍：繁殖后高概率孵化出", kWhite, kLeft, kBody);
+    if (job >= 1 && job <= 3) {
+        if (m_JobLine.NeedsUpdate(job)) {
+            m_JobLine.Text() = std::string(BeastJobText(job)) + "类怪物";
+        }
+        DrawTextRel(this, 155, 162, m_JobLine.c_str(), kWhite, kLeft, kBody);
+    } else {
+        DrawTextRel(this, 155, 162, "生产、工程或战斗类怪物", kWhite, kLeft, kBody);
+    }
+    if (m_pOkBtn != nullptr && !m_pOkBtn->m_bEnabled) {
+        m_JobDesc.Draw(m_nAbsX + 35, m_nAbsY + 195);
+    }
+    if (!m_bJobChangeAllowed) {
+        DrawTextRel(this, 193, 286, "未达到转职要求，不可进行转职", kRed, kCentred, kBody);
+    }
+
+    // Registration: open once the beast has a job (applied every frame).
+    DrawTextRel(this, 38, 327, "守护兽登记", kCyan, kLeft, kHeading);
+    m_RegisterDesc.Draw(m_nAbsX + 35, m_nAbsY + 355);
+    DrawTextRel(this, 35, 405, "要求对方职业：", kWhite, kLeft, kBody);
+    const bool open = job != 0;
+    if (!open) {
+        DrawTextRel(this, 190, 467, "守护兽未转职，登记暂未开放", kRed, kLeft, kBody);
+    }
+    CORVControl* registerBtn = m_pRegisterBtn;
+    SetChildState(&registerBtn, open, open);
+    for (CORVCheck* check : m_pJobChecks) {
+        if (check != nullptr) {
+            check->m_bEnabled = open ? 1 : 0;
+        }
+    }
+
+    // Quick search.
+    DrawTextRel(this, 416, 64, "快速搜索", kYellow, kLeft, kHeading);
+    DrawTextRel(this, 438, 90, "迅速搜索10个适合的玩家守护兽：", kWhite, kLeft, kBody);
+    DrawTextRel(this, 433, 118, "玩家名称：", kWhite, kLeft, kBody);
+    DrawTextRel(this, 433, 152, "守护兽职业：", kWhite, kLeft, kBody);
+    DrawTextRel(this, 418, 219, "玩家名称", kWhite, kLeft, kBody);
+    DrawTextRel(this, 532, 219, "守护兽", kWhite, kLeft, kBody);
+    DrawTextRel(this, 611, 219, "职业", kWhite, kLeft, kBody);
+    if (m_nHoverRow >= 0) {
+        DrawStretchedBar(124, m_nListLeft, m_nListTop + m_nRowHeight * m_nHoverRow, m_nListWidth, kWhite);
+    }
+    if (m_nSelRow >= 0) {
+        DrawStretchedBar(121, m_nListLeft, m_nListTop + m_nRowHeight * m_nSelRow, m_nListWidth, kWhite);
+    }
+    const std::vector<AerieBeastEntry>& list = AerieView::BeastList();
+    if (list.empty()) {
+        DrawTextRel(this, 530, 240, "没有可搜索的守护兽", kYellow, kLeft, kBody);
+        return;
+    }
+    for (int r = 0; r < kSearchRows && m_nFirstRow + r < static_cast<int>(list.size()); ++r) {
+        const AerieBeastEntry& entry = list[static_cast<std::size_t>(m_nFirstRow + r)];
+        const u32 colour = r == m_nSelRow ? kActiveRow : kYellow;
+        const int y = 240 + 21 * r;
+        DrawTextRel(this, 418, y, EntryNameText(entry.GetName()).c_str(), colour, kLeft, kBody);
+        DrawTextRel(this, 533, y, CXmlAerieMgr::GetSingleton()->GetBeastName(entry.GetBeastKey()), colour, kLeft,
+                    kBody);
+        DrawTextRel(this, 611, y, BeastJobText(entry.GetJob()), colour, kLeft, kBody);
+    }
+}
+
+void CAerieBeastHatchItem::OnDraw()
+{
+    static constexpr const char* kLabels[3] = {"我的身价", "幸福指数", "当前人气"};
+    DrawOwnerFigures(this, kLabels, AerieView::GetOwnerFigures(true), false, m_Figures);
+}
+
+void CAerieBeastHatchOtherItem::OnDraw()
+{
+    static constexpr const char* kLabels[3] = {"城主身价", "城主幸福指数", "当前人气"};
+    DrawOwnerFigures(this, kLabels, AerieView::GetOwnerFigures(false), true, m_Figures);
+}

@@ -1,0 +1,204 @@
+#include "aerie/windows/AerieFriend.h"
+
+#include <cstring>
+#include <new>
+
+#include "aerie/state/AerieEvents.h"
+#include "aerie/state/AerieListEntries.h"
+#include "aerie/state/AerieRequest.h"
+#include "aerie/windows/AerieCityView.h"
+#include "aerie/windows/AerieWndRecords.h"
+#include "framework/core/DebugLog.h"
+#include "framework/widgets/ORVButton.h"
+#include "framework/widgets/ORVEdit.h"
+#include "framework/widgets/ORVScroll.h"
+#include "framework/widgets/ORVToolTip.h"
+
+ORV_IMPLEMENT_RUNTIME_CLASS(CAerieFriendWnd, CAerieContainer)
+
+i32 CAerieFriendWnd::s_nMode = 0;
+
+namespace {
+
+struct FriendRecords {
+    FriendRecords() { SetAerieWindowRecord(AerieWndKind::Friend, ORV_RUNTIME_CLASS(CAerieFriendWnd)); }
+};
+const FriendRecords g_FriendRecords;
+
+constexpr u16 kBackFrame = 6;
+constexpr int kModes = 3;
+// A typed name shorter than this is no player's.
+constexpr std::size_t kMinNameBytes = 4;
+
+int FriendCount()
+{
+    return static_cast<int>(AerieView::FriendList().size());
+}
+
+}  // namespace
+
+// ---- CAerieFriendListWnd ----
+
+CAerieFriendListWnd::CAerieFriendListWnd()
+{
+    m_bDraggable = 0;
+}
+
+CAerieFriendListWnd::~CAerieFriendListWnd() = default;
+
+void CAerieFriendListWnd::OnCreate()
+{
+    SetBackground(kBackFrame);
+    CreateButton(m_nWidth - 16, 7, &m_pCloseButton, 6, true, true, "");
+    CreateButton(189, 30, &m_pVisitBtn, 146, true, true, "");
+
+    i32& mode = Mode();
+    if (mode < 0 || mode >= kModes) {
+        mode = 0;
+    }
+    m_pModeGroup = new (std::nothrow) CORVRadioGroup();
+    if (m_pModeGroup != nullptr) {
+        AddChild(m_pModeGroup, false);
+        m_pModeGroup->CreateGroup(this, 4, 5, 137, kModes, mode, 65, false);
+    }
+    m_pNameEdit = new (std::nothrow) CORVEdit();
+    if (m_pNameEdit != nullptr) {
+        m_pNameEdit->m_nMaxLen = 16;
+        AddChild(m_pNameEdit, false);
+        m_pNameEdit->CreateEdit(this, 1, 0xFFFFFFFF, 1, 20, 32, 150, 14);
+    }
+    m_pScroll = new (std::nothrow) CORVVScroll();
+    if (m_pScroll != nullptr) {
+        AddChild(m_pScroll, false);
+        m_pScroll->CreateBar(this, m_nWidth - 25, 58, 215);
+        m_pScroll->m_nStep = 1;
+    }
+    if (m_pParent != nullptr) {
+        SetPos(m_pParent->m_nWidth - m_nWidth - MarginRight(), m_pParent->m_nHeight - m_nHeight - MarginBottom());
+    }
+    m_Rows.Reset();
+    CAerieRequest::GetSingleton().FetchFriendList(mode);
+    UpdateFriendScroll();
+}
+
+void CAerieFriendListWnd::UpdateFriendScroll()
+{
+    PlayerListRows::UpdateScroll(m_pScroll, FriendCount());
+}
+
+void CAerieFriendListWnd::OnFriendScroll()
+{
+    if (m_pScroll != nullptr) {
+        m_Rows.OnScroll(m_pScroll->m_nPos, FriendCount());
+    }
+}
+
+bool CAerieFriendListWnd::SelectFriendRow(int x, int y)
+{
+    const int row = m_Rows.HitRow(x, y, FriendCount());
+    if (row < 0) {
+        return false;
+    }
+    m_Rows.m_nSelRow = row;
+    return true;
+}
+
+bool CAerieFriendListWnd::OnMouseMove(int x, int y)
+{
+    m_Rows.m_nHoverRow = m_Rows.HitRow(x, y, FriendCount());
+    CORVToolTip& tip = CORVToolTip::GetSingleton();
+    tip.Reset();
+    if (m_Rows.m_nHoverRow >= 0) {
+        tip.AddText(6, "双击可直接进入其琉璃台\n[战]：该玩家防御任务进入好友等待时间。\n[孵]：表示有蛋孵化完成", 0);
+    }
+    return CAerieContainer::OnMouseMove(x, y);
+}
+
+bool CAerieFriendListWnd::OnMouseWheel(int x, int y, int delta)
+{
+    if (m_pScroll != nullptr) {
+        m_pScroll->OnMouseWheel(x, y, delta);
+    }
+    return true;
+}
+
+bool CAerieFriendListWnd::OnLButtonUp(int x, int y)
+{
+    SelectFriendRow(x, y);
+    return CAerieContainer::OnLButtonUp(x, y);
+}
+
+bool CAerieFriendListWnd::OnMessage(ORVMsg* msg)
+{
+    if (msg == nullptr || msg->m_pSender == nullptr) {
+        return true;
+    }
+    CORVControl* sender = msg->m_pSender;
+    if (msg->m_nId == kNotifyScroll && sender == m_pScroll) {
+        OnFriendScroll();
+        return true;
+    }
+    if (msg->m_nId != kNotifyLeftClick) {
+        return true;
+    }
+    if (sender == m_pVisitBtn) {
+        const char* name = m_pNameEdit != nullptr ? m_pNameEdit->GetText() : nullptr;
+        if (name == nullptr || strnlen(name, kMinNameBytes) < kMinNameBytes) {
+            if (m_pNameEdit != nullptr) {
+                m_pNameEdit->SetFocus();
+            }
+        } else {
+            CAerieRequest::GetSingleton().VisitPlayerCity(name);
+        }
+    } else if (sender == m_pModeGroup) {
+        const int mode = m_pModeGroup->m_nCurSel;
+        if (mode >= 0 && mode < kModes) {
+            Mode() = mode;
+            if (ResetsOnModeChange()) {
+                m_Rows.Reset();
+                if (m_pScroll != nullptr) {
+                    m_pScroll->SetRange(0);
+                    m_pScroll->SetPos(0);
+                    m_pScroll->m_bVisible = 0;
+                    m_pScroll->m_bEnabled = 0;
+                }
+            }
+            CAerieRequest::GetSingleton().FetchFriendList(mode);
+        }
+    } else if (sender == m_pCloseButton) {
+        Close();
+    }
+    return true;
+}
+
+bool CAerieFriendListWnd::ProcessMessage(ORVMsg* msg)
+{
+    if (msg == nullptr) {
+        return false;
+    }
+    if (ForwardWheel(this, msg, m_pScroll)) {
+        return true;
+    }
+    if (msg->m_nId == ORV_MSG_LBUTTONDBLCLK) {
+        const int index = m_Rows.m_nHoverRow >= 0 ? m_Rows.m_nFirstRow + m_Rows.m_nHoverRow : -1;
+        if (index >= 0 && index < FriendCount()) {
+            const ORVLifeWatch life = Watch();
+            CAerieRequest::GetSingleton().VisitFriendCity(AerieView::FriendList(), index);
+            if (!life.expired() && ClosesAfterVisit()) {
+                Close();
+            }
+        }
+        return true;
+    }
+    if (msg->m_nId == ORV_MSG_GAMEWND && msg->m_wParam == EVT_FRIEND_LIST) {
+        OnListArrived();
+        UpdateFriendScroll();
+        return true;
+    }
+    return CAerieContainer::ProcessMessage(msg);
+}
+
+// ---- CAerieFriendWnd ----
+
+CAerieFriendWnd::CAerieFriendWnd() = default;
+CAerieFriendWnd::~CAerieFriendWnd() = default;

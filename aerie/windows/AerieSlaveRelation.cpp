@@ -1,0 +1,200 @@
+#include "aerie/windows/AerieSlaveRelation.h"
+
+#include <cstdio>
+#include <cstring>
+#include <new>
+
+#include "aerie/state/AerieEvents.h"
+#include "aerie/state/AerieListEntries.h"
+#include "aerie/state/AerieRequest.h"
+#include "aerie/windows/AerieCityView.h"
+#include "aerie/windows/AerieNewBie.h"
+#include "framework/widgets/ORVButton.h"
+#include "framework/widgets/ORVEdit.h"
+#include "framework/widgets/ORVScroll.h"
+#include "framework/widgets/ORVToolTip.h"
+
+ORV_IMPLEMENT_RUNTIME_CLASS(CAerieSlaveRelationWnd, CAerieContainer)
+
+namespace {
+
+CAerieNewBie& Guide()
+{
+    return CAerieNewBie::GetSingleton();
+}
+
+constexpr u16 kBackFrame = 25;
+constexpr std::size_t kMinNameBytes = 4;
+
+int SlaveCount()
+{
+    return static_cast<int>(AerieView::SlaveList().size());
+}
+
+}  // namespace
+
+CAerieSlaveRelationWnd::CAerieSlaveRelationWnd()
+{
+    m_bDraggable = 0;
+}
+
+CAerieSlaveRelationWnd::~CAerieSlaveRelationWnd()
+{
+    Guide().OnStepEvent(11);
+    Guide().OnStepEvent(12);
+}
+
+void CAerieSlaveRelationWnd::SetArgs(int arg, std::string)
+{
+    m_nIncubator = arg;
+}
+
+void CAerieSlaveRelationWnd::OnCreate()
+{
+    SetBackground(kBackFrame);
+    CreateButton(m_nWidth - 16, 7, &m_pCloseButton, 6, true, true, "");
+    CreateButton(232, 7, &m_pSearchBtn, 146, true, true, "");
+    CreateButton(39, 259, &m_pHireBtn, 281, true, true, "");
+    CreateButton(168, 259, &m_pRefreshBtn, 263, true, true, "");
+    m_pNameEdit = new (std::nothrow) CORVEdit();
+    if (m_pNameEdit != nullptr) {
+        m_pNameEdit->m_nMaxLen = 16;
+        AddChild(m_pNameEdit, false);
+        m_pNameEdit->CreateEdit(this, 1, 0xFFFFFFFF, 1, 20, 10, 150, 14);
+    }
+    m_pScroll = new (std::nothrow) CORVVScroll();
+    if (m_pScroll != nullptr) {
+        AddChild(m_pScroll, false);
+        m_pScroll->CreateBar(this, m_nWidth - 25, 45, 212);
+        m_pScroll->m_nStep = 1;
+    }
+    if (m_pParent != nullptr) {
+        SetPos(m_pParent->m_nWidth - 460, m_pParent->m_nHeight - 420);
+    }
+    CAerieRequest::GetSingleton().FetchSlaveList(AerieView::SlaveList());
+    ResetList();
+    Guide().SetStepTarget(11, this);
+    Guide().SetStepTarget(12, m_pHireBtn);
+}
+
+void CAerieSlaveRelationWnd::ViewOnly()
+{
+    CORVControl* hire = m_pHireBtn;
+    SetChildState(&hire, false, false);
+    if (m_pRefreshBtn != nullptr) {
+        m_pRefreshBtn->SetPos(111, 259);
+    }
+}
+
+void CAerieSlaveRelationWnd::ResetList()
+{
+    m_Rows.Reset();
+    PlayerListRows::UpdateScroll(m_pScroll, SlaveCount());
+}
+
+bool CAerieSlaveRelationWnd::OnMouseMove(int x, int y)
+{
+    m_Rows.m_nHoverRow = m_Rows.HitRow(x, y, SlaveCount());
+    CORVToolTip& tip = CORVToolTip::GetSingleton();
+    tip.Reset();
+    if (m_Rows.m_nHoverRow >= 0) {
+        const std::vector<AerieSlaveEntry>& list = AerieView::SlaveList();
+        const int index = m_Rows.m_nFirstRow + m_Rows.m_nHoverRow;
+        const u16 minutes = GetSlaveGuardMinutes(list, index);
+        const std::string guard = minutes == 0 ? std::string("0") : FormatTimeDHM(static_cast<u32>(minutes) * 60u);
+        char card[kBoxTextBound];
+        std::snprintf(card, sizeof card,
+                      "%s\n人气：%u\n身价：%u\n孵化绿色怪物概率：%.2f%%\n孵化蓝色怪物概率：%.2f%%\n防盗时间：%s\n（人气越高效果越好）",
+                      EntryNameText(GetSlaveName(list, index)).c_str(),
+                      static_cast<unsigned>(GetSlavePopularity(list, index)),
+                      static_cast<unsigned>(GetSlaveWorth(list, index)),
+                      static_cast<double>(static_cast<float>(GetSlaveGreenChance(list, index) / 1000.0)),
+                      static_cast<double>(static_cast<float>(GetSlaveBlueChance(list, index) / 1000.0)), guard.c_str());
+        tip.AddText(6, card, 1);
+    }
+    return CAerieContainer::OnMouseMove(x, y);
+}
+
+bool CAerieSlaveRelationWnd::OnLButtonUp(int x, int y)
+{
+    const int row = m_Rows.HitRow(x, y, SlaveCount());
+    if (row >= 0) {
+        m_Rows.m_nSelRow = row;
+        const ORVLifeWatch life = Watch();
+        Guide().OnStepEvent(11);
+        if (life.expired()) {
+            return true;
+        }
+    }
+    return CAerieContainer::OnLButtonUp(x, y);
+}
+
+bool CAerieSlaveRelationWnd::OnMouseWheel(int x, int y, int delta)
+{
+    if (m_pScroll != nullptr) {
+        m_pScroll->OnMouseWheel(x, y, delta);
+    }
+    return true;
+}
+
+bool CAerieSlaveRelationWnd::OnMessage(ORVMsg* msg)
+{
+    if (msg == nullptr || msg->m_pSender == nullptr) {
+        return true;
+    }
+    CORVControl* sender = msg->m_pSender;
+    if (msg->m_nId == kNotifyScroll && sender == m_pScroll) {
+        m_Rows.OnScroll(m_pScroll->m_nPos, SlaveCount());
+        return true;
+    }
+    if (msg->m_nId != kNotifyLeftClick) {
+        return true;
+    }
+    if (sender == m_pSearchBtn) {
+        const char* name = m_pNameEdit != nullptr ? m_pNameEdit->GetText() : nullptr;
+        if (name == nullptr || strnlen(name, kMinNameBytes) < kMinNameBytes) {
+            if (m_pNameEdit != nullptr) {
+                m_pNameEdit->SetFocus();
+            }
+        } else {
+            CAerieRequest::GetSingleton().FindSlave(name);
+        }
+    } else if (sender == m_pHireBtn) {
+        if (m_Rows.m_nSelRow < 0) {
+            GameTip("请选择雇佣的奴隶");
+        } else {
+            const int index = m_Rows.m_nFirstRow + m_Rows.m_nSelRow;
+            if (index < SlaveCount()) {
+                CAerieRequest::GetSingleton().HireSlave(AerieView::SlaveList(), index,
+                                                        static_cast<u16>(m_nIncubator));
+            }
+        }
+    } else if (sender == m_pRefreshBtn) {
+        const ORVLifeWatch life = Watch();
+        CAerieRequest::GetSingleton().FetchSlaveList(AerieView::SlaveList());
+        if (!life.expired()) {
+            ResetList();
+        }
+    } else if (sender == m_pCloseButton) {
+        Close();
+    }
+    return true;
+}
+
+bool CAerieSlaveRelationWnd::ProcessMessage(ORVMsg* msg)
+{
+    if (msg == nullptr) {
+        return false;
+    }
+    if (ForwardWheel(this, msg, m_pScroll)) {
+        return true;
+    }
+    if (msg->m_nId == ORV_MSG_LBUTTONDBLCLK) {
+        return true;
+    }
+    if (msg->m_nId == ORV_MSG_GAMEWND && msg->m_wParam == EVT_SLAVE_LIST) {
+        ResetList();
+        return true;
+    }
+    return CAerieContainer::ProcessMessage(msg);
+}
