@@ -1,5 +1,4 @@
 // Drawing of the guardian-beast pages.
-#include <cstdio>
 
 #include "aerie/state/AerieListEntries.h"
 #include "aerie/state/XmlAerieMgr.h"
@@ -28,18 +27,18 @@ void DrawOwnerFigures(CORVControl* page, const char* const (&labels)[3], const A
     char text[kShortTextBound];
     if (values[0].NeedsUpdate(figures.m_dwWorth)) {
         if (signedWorth) {
-            std::snprintf(text, sizeof text, "%d琉璃币", static_cast<int>(figures.m_dwWorth));
+            BoundedPrintf(text, sizeof text, "%d琉璃币", static_cast<int>(figures.m_dwWorth));
         } else {
-            std::snprintf(text, sizeof text, "%u琉璃币", static_cast<unsigned>(figures.m_dwWorth));
+            BoundedPrintf(text, sizeof text, "%u琉璃币", static_cast<unsigned>(figures.m_dwWorth));
         }
         values[0].Text() = text;
     }
     if (values[1].NeedsUpdate(static_cast<u32>(figures.m_nHappiness))) {
-        std::snprintf(text, sizeof text, "%d", static_cast<int>(figures.m_nHappiness));
+        BoundedPrintf(text, sizeof text, "%d", static_cast<int>(figures.m_nHappiness));
         values[1].Text() = text;
     }
     if (values[2].NeedsUpdate(figures.m_wPopularity)) {
-        std::snprintf(text, sizeof text, "%u", static_cast<unsigned>(figures.m_wPopularity));
+        BoundedPrintf(text, sizeof text, "%u", static_cast<unsigned>(figures.m_wPopularity));
         values[2].Text() = text;
     }
     for (int i = 0; i < 3; ++i) {

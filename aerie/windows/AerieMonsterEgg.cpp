@@ -1,6 +1,5 @@
 #include "aerie/windows/AerieMonsterEgg.h"
 
-#include <cstdio>
 #include <new>
 
 #include "aerie/state/AerieDataMgr.h"
@@ -173,7 +172,7 @@ void CAerieMonsterEggItem::ShowBagTip()
         return;
     }
     char text[kBoxTextBound];
-    std::snprintf(text, sizeof text, "%s类型怪物蛋\n点击鼠标右键孵化", name);
+    BoundedPrintf(text, sizeof text, "%s类型怪物蛋\n点击鼠标右键孵化", name);
     FreshToolTip().AddText(kToolTipStyle, text, kToolTipCentred);
 }
 
@@ -192,7 +191,7 @@ void CAerieMonsterEggItem::ShowIncubatorTip(int x, int y)
         if (over) {
             const std::string_view name = GetHiredSlaveName(incubators, index);
             const std::string guard = GuardTimeText(GetIncubatorProtectMinutes(incubators, index));
-            std::snprintf(text, sizeof text,
+            BoundedPrintf(text, sizeof text,
                           "%.*s\n人气：%u\n身价：%u\n幸福指数：%d\n孵化绿色怪物概率：%.2f%%\n孵化蓝色怪物概率：%.2f%%\n保护时间：%s",
                           static_cast<int>(name.size()), name.data(),
                           static_cast<unsigned>(GetHiredSlavePopularity(incubators, index)),
@@ -219,7 +218,7 @@ void CAerieMonsterEggItem::ShowIncubatorTip(int x, int y)
         type = "";
     }
     if (IsIncubatorFinished(incubators, index)) {
-        std::snprintf(text, sizeof text, "孵化完成\n%s类型怪物蛋", type);
+        BoundedPrintf(text, sizeof text, "孵化完成\n%s类型怪物蛋", type);
         tip.AddText(kToolTipStyle, text, kToolTipCentred);
         return;
     }
@@ -231,10 +230,10 @@ void CAerieMonsterEggItem::ShowIncubatorTip(int x, int y)
     }
     if (HasHiredSlave(incubators, index)) {
         const std::string_view name = GetHiredSlaveName(incubators, index);
-        std::snprintf(text, sizeof text, "孵化中\n%s类型怪物蛋\n当前雇用好友：%.*s", type,
+        BoundedPrintf(text, sizeof text, "孵化中\n%s类型怪物蛋\n当前雇用好友：%.*s", type,
                       static_cast<int>(name.size()), name.data());
     } else {
-        std::snprintf(text, sizeof text, "孵化中\n%s类型怪物蛋\n当前雇用好友：无", type);
+        BoundedPrintf(text, sizeof text, "孵化中\n%s类型怪物蛋\n当前雇用好友：无", type);
     }
     tip.AddText(kToolTipStyle, text, kToolTipCentred);
 }

@@ -1,6 +1,5 @@
 #include "aerie/windows/AerieSlaveRelation.h"
 
-#include <cstdio>
 #include <cstring>
 #include <new>
 
@@ -103,7 +102,7 @@ bool CAerieSlaveRelationWnd::OnMouseMove(int x, int y)
         const u16 minutes = GetSlaveGuardMinutes(list, index);
         const std::string guard = minutes == 0 ? std::string("0") : FormatTimeDHM(static_cast<u32>(minutes) * 60u);
         char card[kBoxTextBound];
-        std::snprintf(card, sizeof card,
+        BoundedPrintf(card, sizeof card,
                       "%s\n人气：%u\n身价：%u\n孵化绿色怪物概率：%.2f%%\n孵化蓝色怪物概率：%.2f%%\n防盗时间：%s\n（人气越高效果越好）",
                       EntryNameText(GetSlaveName(list, index)).c_str(),
                       static_cast<unsigned>(GetSlavePopularity(list, index)),

@@ -1,5 +1,4 @@
 // Drawing of the hire list.
-#include <cstdio>
 
 #include "aerie/state/AerieListEntries.h"
 #include "aerie/windows/AerieCityView.h"
@@ -27,10 +26,10 @@ void CAerieSlaveRelationWnd::OnDraw()
         if (entry.GetWorth() == 0) {
             DrawTextRel(this, x + 133, y, "免费", colour, 1);
         } else {
-            std::snprintf(text, sizeof text, "%u", static_cast<unsigned>(entry.GetWorth()));
+            BoundedPrintf(text, sizeof text, "%u", static_cast<unsigned>(entry.GetWorth()));
             DrawTextRel(this, x + 133, y, text, colour, 1);
         }
-        std::snprintf(text, sizeof text, "%u", static_cast<unsigned>(entry.GetPopularity()));
+        BoundedPrintf(text, sizeof text, "%u", static_cast<unsigned>(entry.GetPopularity()));
         DrawTextRel(this, x + 211, y, text, colour, 1);
     }
 }
