@@ -117,6 +117,15 @@ constexpr u16 kAnyJobMask = 15;
 
 // ---- CAerieBeastWnd ----
 
+namespace {
+
+constexpr GameTopic<CAerieBeastWnd> kBeastTopics[] = {
+    {EVT_CITY_ENTERED_BEASTS, &CAerieBeastWnd::OnCityReload},
+    {EVT_BEAST_CHANGED, &CAerieBeastWnd::OnBeastChanged},
+};
+
+}  // namespace
+
 CAerieBeastWnd::CAerieBeastWnd()
 {
     m_nMode = AerieView::IsOwnCityShown() ? kModeOwn : kModeVisited;
@@ -145,7 +154,7 @@ void CAerieBeastWnd::BuildPage()
     }
 }
 
-void CAerieBeastWnd::OnCreate()
+void CAerieBeastWnd::OnCreateControls()
 {
     BuildPage();
     if (AerieView::HasNewMonster()) {
@@ -178,23 +187,28 @@ bool CAerieBeastWnd::OnMessage(ORVMsg* msg)
     return true;
 }
 
-bool CAerieBeastWnd::ProcessMessage(ORVMsg* msg)
+bool CAerieBeastWnd::OnGameEvent(ORVMsg* msg)
 {
-    if (msg != nullptr && msg->m_nId == ORV_MSG_GAMEWND) {
-        if (msg->m_wParam == EVT_CITY_ENTERED_BEASTS) {
-            m_nMode = kModeRebuild;
-            return true;
-        }
-        if (msg->m_wParam == EVT_BEAST_CHANGED && m_nMode == kModeRebuild) {
-            DeleteChildAndReset(m_pPage);
-            const bool own = AerieView::IsOwnCityShown();
-            m_nMode = own ? kModeOwn : kModeVisited;
-            m_nPage = own ? 1 : 0;
-            BuildPage();
-            return true;
-        }
+    return DispatchGameEvent(this, msg, kBeastTopics);
+}
+
+bool CAerieBeastWnd::OnCityReload(ORVMsg*)
+{
+    m_nMode = kModeRebuild;
+    return true;
+}
+
+bool CAerieBeastWnd::OnBeastChanged(ORVMsg*)
+{
+    if (m_nMode != kModeRebuild) {
+        return false;
     }
-    return CAerieContainer::ProcessMessage(msg);
+    DeleteChildAndReset(m_pPage);
+    const bool own = AerieView::IsOwnCityShown();
+    m_nMode = own ? kModeOwn : kModeVisited;
+    m_nPage = own ? 1 : 0;
+    BuildPage();
+    return true;
 }
 
 // ---- HatchIncubators ----
@@ -328,9 +342,6 @@ void CAerieBeastBreedItem::OnCreate()
                            "获得怪物蛋。",
                            300, 0xFFFFFFFF, 1);
 
-    m_nFirstRow = 0;
-    m_nSelRow = -1;
-    m_nHoverRow = -1;
     AerieView::ClearBeastList();
 
     if (AerieView::GetOwnBuildingLevel(11) >= 5 && AerieView::GetOwnTechLevel(31) > 0) {
@@ -377,28 +388,15 @@ void CAerieBeastBreedItem::ShowJobChoice(bool show)
     }
 }
 
-int CAerieBeastBreedItem::SearchRowAt(int x, int y) const
-{
-    if (!(x > m_nListLeft && x < m_nListLeft + m_nListWidth && y > m_nListTop &&
-          y < m_nListTop + kSearchRows * m_nRowHeight)) {
-        return -1;
-    }
-    const int row = (y - m_nListTop) / m_nRowHeight;
-    const int count = static_cast<int>(AerieView::BeastList().size());
-    return m_nFirstRow + row < count ? row : -1;
-}
-
 bool CAerieBeastBreedItem::OnMouseMove(int x, int y)
 {
-    m_nHoverRow = SearchRowAt(x, y);
+    m_Rows.Hover(x, y, static_cast<int>(AerieView::BeastList().size()));
     return CORVWindow::OnMouseMove(x, y);
 }
 
 bool CAerieBeastBreedItem::OnLButtonUp(int x, int y)
 {
-    const int row = SearchRowAt(x, y);
-    if (row >= 0) {
-        m_nSelRow = row;
+    if (m_Rows.Select(x, y, static_cast<int>(AerieView::BeastList().size()))) {
         Guide().OnStepEvent(6);
     }
     return CORVWindow::OnLButtonUp(x, y);
@@ -433,7 +431,7 @@ bool CAerieBeastBreedItem::OnMessage(ORVMsg* msg)
     } else if (sender == m_pOkBtn) {
         // A first job costs nothing; changing a job takes a card, asked about unless switched off.
         const bool ask = AerieView::GetOwnBeast().m_wJob != 0 &&
-                         AskWithCheckIfNeeded("ChangeJobHint", "守护兽转职需要消耗一张守护兽转职卡，你确定要转职吗？",
+                         AskWithCheckIfNeeded(AerieConfigKey::ChangeJobHint, "守护兽转职需要消耗一张守护兽转职卡，你确定要转职吗？",
                                               "不再提示我", ORVMsg(ORV_MSG_GAMEWND, EVT_CHANGE_JOB));
         if (!ask) {
             SendJobChange();
@@ -446,8 +444,8 @@ bool CAerieBeastBreedItem::OnMessage(ORVMsg* msg)
         }
     } else if (sender == m_pSearchBtn) {
         if (m_pNameEdit != nullptr && m_pJobFilter != nullptr) {
-            m_nSelRow = -1;
-            m_nHoverRow = -1;
+            m_Rows.SelectEntry(-1);
+            m_Rows.ClearHover();
             const int filter = m_pJobFilter->m_nCurSel;
             const u16 mask = filter >= 0 && filter < kJobCount ? static_cast<u16>(1u << kScreenJobs[filter]) : kAnyJobMask;
             Request().FetchBeastList(mask, m_pNameEdit->GetText());
@@ -457,14 +455,15 @@ bool CAerieBeastBreedItem::OnMessage(ORVMsg* msg)
         if (list.empty()) {
             return true;
         }
-        if (m_nSelRow < 0) {
+        const int entry = m_Rows.SelectedEntry();
+        if (entry < 0) {
             GameTip("请选择要繁殖的守护兽");
             return true;
         }
         const ORVLifeWatch life = Watch();
         Guide().OnStepEvent(7);
         if (!life.expired()) {
-            Request().BreedBeast(AerieView::BeastList(), m_nFirstRow + m_nSelRow);
+            Request().BreedBeast(AerieView::BeastList(), entry);
         }
     } else if (sender == m_pCloseButton) {
         Close();
@@ -479,13 +478,13 @@ bool CAerieBeastBreedItem::ProcessMessage(ORVMsg* msg)
     }
     if (msg != nullptr && msg->m_nId == ORV_MSG_GAMEWND) {
         if (msg->m_wParam == EVT_BEAST_LIST) {
-            m_nFirstRow = 0;
-            m_nHoverRow = -1;
-            m_nSelRow = -1;
+            m_Rows.SetFirst(0);
+            m_Rows.ClearHover();
+            m_Rows.SelectEntry(-1);
             return true;
         }
         if (msg->m_wParam == EVT_CHANGE_JOB) {
-            RememberConfirmAnswer("ChangeJobHint");
+            RememberConfirmAnswer(*msg);
             SendJobChange();
             return true;
         }
@@ -540,8 +539,7 @@ void CAerieBeastHatchItem::SetTool(i32 tool)
 
 void CAerieBeastHatchItem::OpenSlaveWnd(int n)
 {
-    DeleteChildAndReset(m_pSlaveWnd);
-    m_pSlaveWnd = CreateChild(ORV_RUNTIME_CLASS(CAerieSlaveRelationWnd), n, "");
+    m_SlaveWnd.Open(ORV_RUNTIME_CLASS(CAerieSlaveRelationWnd), n);
 }
 
 bool CAerieBeastHatchItem::OnClick(int kind)
@@ -559,9 +557,7 @@ bool CAerieBeastHatchItem::OnMessage(ORVMsg* msg)
     }
     CORVControl* sender = msg->m_pSender;
     if (msg->m_nId == kNotifyClose) {
-        if (sender == m_pSlaveWnd) {
-            DeleteChildAndReset(m_pSlaveWnd);
-        }
+        m_SlaveWnd.CloseIfFrom(sender);
         return true;
     }
     if (msg->m_nId != kNotifyLeftClick) {
@@ -578,7 +574,7 @@ bool CAerieBeastHatchItem::OnMessage(ORVMsg* msg)
         ResetToolCursor(kHatchToolDiscard);
     } else if (sender == m_pViewPlayersBtn) {
         OpenSlaveWnd(0);
-        if (auto* list = dynamic_cast<CAerieSlaveRelationWnd*>(m_pSlaveWnd)) {
+        if (auto* list = dynamic_cast<CAerieSlaveRelationWnd*>(m_SlaveWnd.Get())) {
             list->ViewOnly();
         }
     } else if (sender == m_pCloseButton) {
@@ -610,7 +606,7 @@ bool CAerieBeastHatchItem::ProcessMessage(ORVMsg* msg)
             return true;
         }
         case EVT_SLAVE_HIRED:
-            DeleteChildAndReset(m_pSlaveWnd);
+            m_SlaveWnd.Close();
             return true;
         default:
             break;
@@ -669,9 +665,7 @@ bool CAerieBeastHatchOtherItem::OnMessage(ORVMsg* msg)
     }
     CORVControl* sender = msg->m_pSender;
     if (msg->m_nId == kNotifyClose) {
-        if (sender == m_pFriendWnd) {
-            DeleteChildAndReset(m_pFriendWnd);
-        }
+        m_FriendWnd.CloseIfFrom(sender);
         return true;
     }
     if (msg->m_nId != kNotifyLeftClick) {
@@ -684,11 +678,7 @@ bool CAerieBeastHatchOtherItem::OnMessage(ORVMsg* msg)
         ResetToolCursor(kHatchToolSteal);
     } else if (sender == m_pFriendsBtn) {
         m_nTool = kHatchToolNone;   // the incubators keep theirs
-        if (m_pFriendWnd != nullptr) {
-            DeleteChildAndReset(m_pFriendWnd);
-        } else {
-            m_pFriendWnd = CreateChild(ORV_RUNTIME_CLASS(CAerieHatchRelationWnd), 0, "");
-        }
+        m_FriendWnd.Toggle(ORV_RUNTIME_CLASS(CAerieHatchRelationWnd), false, 0);
     } else if (sender == m_pReturnBtn) {
         m_nTool = kHatchToolNone;
         Request().VisitCity(std::string(GetOwnPlayerName()));

@@ -9,7 +9,8 @@
 #include <string>
 
 #include "aerie/state/XmlAerieRecords.h"
-#include "aerie/windows/AerieContainer.h"
+#include "aerie/windows/AerieFriendRows.h"
+#include "aerie/windows/AerieGameWnd.h"
 #include "aerie/windows/AerieMonsterEgg.h"
 #include "aerie/windows/AerieWndUtil.h"
 #include "framework/text/WrappedText.h"
@@ -24,7 +25,7 @@ class CORVRadioGroup;
 inline constexpr u32 kNotifyPageTab = 6;
 inline constexpr u32 kBeastPageTabs = 30;
 
-class CAerieBeastWnd : public CAerieContainer {
+class CAerieBeastWnd : public CAerieGameWnd {
     ORV_DECLARE_RUNTIME_CLASS(CAerieBeastWnd)
 public:
     static constexpr i32 kModeRebuild = 0;
@@ -34,17 +35,23 @@ public:
     CAerieBeastWnd();
     ~CAerieBeastWnd() override;
 
-    void OnCreate() override;
     bool OnMessage(ORVMsg* msg) override;       // page tabs, close requests
-    bool ProcessMessage(ORVMsg* msg) override;  // topics 29 and 31
 
     // The page of (mode, page): nothing for a combination that has none.
     void BuildPage();
     void SwitchPage(int page);
+    // Topic 29: the city is being entered again; topic 31 after it rebuilds the page.
+    bool OnCityReload(ORVMsg* msg);
+    bool OnBeastChanged(ORVMsg* msg);
 
     i32 m_nMode = kModeOwn;
     i32 m_nPage = 0;
     CORVControl* m_pPage = nullptr;
+
+protected:
+    void SetUpFrame() override {}    // each page sets the frame
+    void OnCreateControls() override;
+    bool OnGameEvent(ORVMsg* msg) override;
 
 private:
     void ShowPage(const RuntimeClassRecord* record, u16 frame);
@@ -76,8 +83,6 @@ public:
     void OnDraw() override;   // AerieBeastDraw.cpp
     void SetArgs(int arg, std::string text) override;
 
-    // The search-list row at page-local (x, y), or -1 (also for a row past the list's end).
-    int SearchRowAt(int x, int y) const;
     void ShowJobChoice(bool show);
     void SendJobChange();
     void SendRegistration(u16 p2);
@@ -98,15 +103,8 @@ public:
     CORVChoice* m_pJobFilter = nullptr;
     CXmlBeast m_Beast;
     u8 m_bJobChangeAllowed = 0;
-    i32 m_nListLeft = 415;
-    i32 m_nListTop = 234;
-    i32 m_nListWidth = 240;
-    i32 m_nRowHeight = 21;
-    i32 m_nTextX = 3;
-    i32 m_nTextY = 6;
-    i32 m_nFirstRow = 0;
-    i32 m_nSelRow = -1;
-    i32 m_nHoverRow = -1;
+    // The search list: ten rows from (415, 234), 240 wide, 21 high; texts 6 below a row's top.
+    CListRows m_Rows{415, 234, 240, 21, 21, kSearchRows};
 
 private:
     CCachedText m_JobLine;
@@ -139,7 +137,7 @@ public:
     CORVButton* m_pViewPlayersBtn = nullptr;
     HatchIncubators m_Incubators;
     CAerieMonsterEggBagItem* m_pEggBag = nullptr;
-    CORVControl* m_pSlaveWnd = nullptr;
+    CSubWndSlot m_SlaveWnd{this};   // the one hire list
 
 private:
     CCachedText m_Figures[3];
@@ -168,7 +166,7 @@ public:
     CORVButton* m_pFriendsBtn = nullptr;
     CORVButton* m_pReturnBtn = nullptr;
     HatchIncubators m_Incubators;
-    CORVControl* m_pFriendWnd = nullptr;
+    CSubWndSlot m_FriendWnd{this};   // the hatch relation window
 
 private:
     CCachedText m_Figures[3];

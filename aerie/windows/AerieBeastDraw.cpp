@@ -13,7 +13,7 @@ constexpr u32 kWhite = 0xFFFFFFFF;
 constexpr u32 kYellow = 0xFFFFFF00;
 constexpr u32 kRed = 0xFFFF0000;
 constexpr u32 kCyan = 0xFF00FFFF;
-constexpr u32 kActiveRow = 0xFF40FDFB;
+constexpr u32 kActiveRow = CListRows::kActiveTextColour;
 constexpr int kLeft = 0;
 constexpr int kCentred = 1;
 constexpr int kBody = 1;
@@ -25,25 +25,22 @@ void DrawOwnerFigures(CORVControl* page, const char* const (&labels)[3], const A
 {
     static constexpr int kX[3] = {28, 184, 342};
     char text[kShortTextBound];
-    if (values[0].NeedsUpdate(figures.m_dwWorth)) {
-        if (signedWorth) {
-            BoundedPrintf(text, sizeof text, "%d琉璃币", static_cast<int>(figures.m_dwWorth));
-        } else {
-            BoundedPrintf(text, sizeof text, "%u琉璃币", static_cast<unsigned>(figures.m_dwWorth));
-        }
-        values[0].Text() = text;
-    }
-    if (values[1].NeedsUpdate(static_cast<u32>(figures.m_nHappiness))) {
-        BoundedPrintf(text, sizeof text, "%d", static_cast<int>(figures.m_nHappiness));
-        values[1].Text() = text;
-    }
-    if (values[2].NeedsUpdate(figures.m_wPopularity)) {
-        BoundedPrintf(text, sizeof text, "%u", static_cast<unsigned>(figures.m_wPopularity));
-        values[2].Text() = text;
-    }
+    const char* shown[3] = {
+        values[0].Get(figures.m_dwWorth,
+                      [&] {
+                          return signedWorth
+                                     ? BoundedPrintf(text, sizeof text, "%d琉璃币", static_cast<int>(figures.m_dwWorth))
+                                     : BoundedPrintf(text, sizeof text, "%u琉璃币",
+                                                     static_cast<unsigned>(figures.m_dwWorth));
+                      }),
+        values[1].Get(static_cast<u32>(figures.m_nHappiness),
+                      [&] { return BoundedPrintf(text, sizeof text, "%d", static_cast<int>(figures.m_nHappiness)); }),
+        values[2].Get(figures.m_wPopularity,
+                      [&] { return BoundedPrintf(text, sizeof text, "%u", static_cast<unsigned>(figures.m_wPopularity)); }),
+    };
     for (int i = 0; i < 3; ++i) {
         DrawTextRel(page, kX[i], 470, labels[i], kWhite, kLeft, kBody);
-        DrawTextRel(page, kX[i], 489, values[i].c_str(), kWhite, kLeft, kBody);
+        DrawTextRel(page, kX[i], 489, shown[i], kWhite, kLeft, kBody);
     }
 }
 
@@ -62,10 +59,10 @@ void CAerieBeastBreedItem::OnDraw()
     DrawTextRel(this, 191, 122, BeastJobText(job), kWhite, kLeft, kBody);
     DrawTextRel(this, 155, 142, "职业介绍：繁殖后高概率孵化出", kWhite, kLeft, kBody);
     if (job >= 1 && job <= 3) {
-        if (m_JobLine.NeedsUpdate(job)) {
-            m_JobLine.Text() = std::string(BeastJobText(job)) + "类怪物";
-        }
-        DrawTextRel(this, 155, 162, m_JobLine.c_str(), kWhite, kLeft, kBody);
+        char text[kShortTextBound];
+        DrawTextRel(this, 155, 162,
+                    m_JobLine.Get(job, [&] { return BoundedPrintf(text, sizeof text, "%s类怪物", BeastJobText(job)); }),
+                    kWhite, kLeft, kBody);
     } else {
         DrawTextRel(this, 155, 162, "生产、工程或战斗类怪物", kWhite, kLeft, kBody);
     }
@@ -100,21 +97,22 @@ void CAerieBeastBreedItem::OnDraw()
     DrawTextRel(this, 418, 219, "玩家名称", kWhite, kLeft, kBody);
     DrawTextRel(this, 532, 219, "守护兽", kWhite, kLeft, kBody);
     DrawTextRel(this, 611, 219, "职业", kWhite, kLeft, kBody);
-    if (m_nHoverRow >= 0) {
-        DrawStretchedBar(124, m_nListLeft, m_nListTop + m_nRowHeight * m_nHoverRow, m_nListWidth, kWhite);
-    }
-    if (m_nSelRow >= 0) {
-        DrawStretchedBar(121, m_nListLeft, m_nListTop + m_nRowHeight * m_nSelRow, m_nListWidth, kWhite);
-    }
+    m_Rows.DrawBars(this);
     const std::vector<AerieBeastEntry>& list = AerieView::BeastList();
     if (list.empty()) {
         DrawTextRel(this, 530, 240, "没有可搜索的守护兽", kYellow, kLeft, kBody);
         return;
     }
-    for (int r = 0; r < kSearchRows && m_nFirstRow + r < static_cast<int>(list.size()); ++r) {
-        const AerieBeastEntry& entry = list[static_cast<std::size_t>(m_nFirstRow + r)];
-        const u32 colour = r == m_nSelRow ? kActiveRow : kYellow;
-        const int y = 240 + 21 * r;
+    const int count = static_cast<int>(list.size());
+    const int selected = m_Rows.SelectedRow();
+    for (int r = 0; r < m_Rows.Rows(); ++r) {
+        const int index = m_Rows.EntryOfRow(r, count);
+        if (index < 0) {
+            break;
+        }
+        const AerieBeastEntry& entry = list[static_cast<std::size_t>(index)];
+        const u32 colour = r == selected ? kActiveRow : kYellow;
+        const int y = m_Rows.RowTop(r) + 6;
         DrawTextRel(this, 418, y, EntryNameText(entry.GetName()).c_str(), colour, kLeft, kBody);
         DrawTextRel(this, 533, y, CXmlAerieMgr::GetSingleton()->GetBeastName(entry.GetBeastKey()), colour, kLeft,
                     kBody);

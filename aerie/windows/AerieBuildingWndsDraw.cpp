@@ -12,16 +12,14 @@ void CAerieBuildingWnd::OnDraw()
     if (cfg == nullptr || !AerieView::GetBuildingLevel(m_nBuildingId, &level)) {
         return;
     }
-    if (m_Title.NeedsUpdate(level)) {
-        m_Title.Text() = FormatBuildingTitle(*cfg, level);
-        m_Effect.Text() = FormatBuildingEffect(*cfg, level);
-        m_Next.Text() = level < cfg->m_nMaxLevel ? "下一级" + FormatBuildingEffect(*cfg, level + 1)
-                                                 : std::string("已达顶级");
-    }
-    DrawTextRel(this, m_nWidth / 2, 15, m_Title.c_str(), 0xFFFFFFFF, 1);
+    DrawTextRel(this, m_nWidth / 2, 15, m_Title.Get(level, [&] { return FormatBuildingTitle(*cfg, level); }),
+                0xFFFFFFFF, 1);
     m_Desc.Draw(m_nAbsX + 96, m_nAbsY + 66);
-    DrawTextRel(this, 94, 45, m_Effect.c_str(), 0xFFFFFF00);
-    DrawTextRel(this, 472, 45, m_Next.c_str(), 0xFFFF3500, 2);
+    DrawTextRel(this, 94, 45, m_Effect.Get(level, [&] { return FormatBuildingEffect(*cfg, level); }), 0xFFFFFF00);
+    const char* next = m_Next.Get(level, [&] {
+        return level < cfg->m_nMaxLevel ? "下一级" + FormatBuildingEffect(*cfg, level + 1) : std::string("已达顶级");
+    });
+    DrawTextRel(this, 472, 45, next, 0xFFFF3500, 2);
     DrawImageRel(this, 23, 42, cfg->m_nIconTex);
 }
 
@@ -31,12 +29,11 @@ void CAerieMainCityWnd::OnDraw()
     DrawTextRel(this, 35, 332, "各小组的默认状态为生产，怪物组需要食用牧草维持生命力。", 0xFF00FFFF);
     const u8 multiplier = AerieView::GetProductionMultiplier();
     if (multiplier > 10) {
-        if (m_Multiplier.NeedsUpdate(multiplier)) {
-            char text[kShortTextBound];
-            m_Multiplier.Text() = BoundedPrintf(text, sizeof(text),
-                                                "服务器资源产量翻倍开启，翻倍时间内资源产量倍数为%.1f倍",
-                                                multiplier / 10.0);
-        }
-        DrawTextRel(this, 35, 353, m_Multiplier.c_str(), 0xFFFF0000);
+        char text[kShortTextBound];
+        const char* line = m_Multiplier.Get(multiplier, [&] {
+            return BoundedPrintf(text, sizeof(text), "服务器资源产量翻倍开启，翻倍时间内资源产量倍数为%.1f倍",
+                                 multiplier / 10.0);
+        });
+        DrawTextRel(this, 35, 353, line, 0xFFFF0000);
     }
 }

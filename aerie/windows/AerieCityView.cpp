@@ -1,5 +1,7 @@
 #include "aerie/windows/AerieCityView.h"
 
+#include <utility>
+
 #include "aerie/state/AerieDataMgr.h"
 #include "aerie/state/AerieRequest.h"
 #include "aerie/state/XmlAerieMgr.h"
@@ -196,6 +198,37 @@ bool GroupWorksOn(int g, u16 kind, u32 target)
     u16 work = 0;
     u16 on = 0;
     return GetGroupWork(g, &work, &on) && work == kind && on == target;
+}
+
+const AerieBuildingSlot* GetBuildingSlot(u32 id)
+{
+    return id < kBuildingCount ? &Shown().m_aBuildings[id] : nullptr;
+}
+
+const CAerieMonsterGroup& GetGroup(int g)
+{
+    static const CAerieMonsterGroup kNoGroup;
+    return g >= 0 && g < kAerieGroupCount ? Shown().m_aGroups[g] : kNoGroup;
+}
+
+const AerieMonsterEntry& GetShownMonster(u16 slot)
+{
+    return Shown().GetMonster(slot);
+}
+
+const AerieFightMission* FindFightMission(u32 index)
+{
+    return ::FindFightMission(std::as_const(Shown()).m_FightMissions, index);
+}
+
+u32 GetGrassPerHour()
+{
+    return Shown().GetGrassPerHour();
+}
+
+float GetScienceEffect(int id)
+{
+    return Store().GetScienceEffectFloat(id);
 }
 
 OwnerFigures GetOwnerFigures(bool own)

@@ -8,8 +8,12 @@
 
 #include "framework/core/OrvTypes.h"
 
+class CAerieMonsterGroup;
 class CXmlBuilding;
 class CXmlMonster;
+struct AerieBuildingSlot;
+struct AerieFightMission;
+struct AerieMonsterEntry;
 struct AerieIncubators;
 struct AerieBeastEntry;
 struct AerieFriendEntry;
@@ -87,6 +91,20 @@ bool GetGroupWork(int g, u16* kind, u16* target);
 // Whether group g (0..2) of the shown city does that work on that target.
 bool GroupWorksOn(int g, u16 kind, u32 target);
 
+// ---- Records of the shown city, read-only, for the information controls and icons ----
+
+// Building slot id of the shown city, or null for an id of no slot.
+const AerieBuildingSlot* GetBuildingSlot(u32 id);
+// Group g of the shown city (0 to kAerieGroupCount - 1); an empty group for any other g.
+const CAerieMonsterGroup& GetGroup(int g);
+// The shown city's monster entry in slot (an empty one when absent).
+const AerieMonsterEntry& GetShownMonster(u16 slot);
+// The shown city's fight-mission record of mission index, or null.
+const AerieFightMission* FindFightMission(u32 index);
+// Grass the shown city's monsters eat per hour.
+u32 GetGrassPerHour();
+// The effect of research id in the shown city, as a float (a percent bonus).
+float GetScienceEffect(int id);
 // ---- Guardian beast, eggs, incubators and the player's lists ----
 
 // Worth, happiness and popularity of the own city's owner (own) or of the shown one.

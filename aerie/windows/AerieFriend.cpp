@@ -8,7 +8,6 @@
 #include "aerie/state/AerieRequest.h"
 #include "aerie/windows/AerieCityView.h"
 #include "aerie/windows/AerieWndRecords.h"
-#include "framework/core/DebugLog.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/widgets/ORVEdit.h"
 #include "framework/widgets/ORVScroll.h"
@@ -35,6 +34,10 @@ int FriendCount()
     return static_cast<int>(AerieView::FriendList().size());
 }
 
+constexpr GameTopic<CAerieFriendListWnd> kTopics[] = {
+    {EVT_FRIEND_LIST, &CAerieFriendListWnd::OnFriendList},
+};
+
 }  // namespace
 
 // ---- CAerieFriendListWnd ----
@@ -46,12 +49,15 @@ CAerieFriendListWnd::CAerieFriendListWnd()
 
 CAerieFriendListWnd::~CAerieFriendListWnd() = default;
 
-void CAerieFriendListWnd::OnCreate()
+void CAerieFriendListWnd::SetUpFrame()
 {
     SetBackground(kBackFrame);
     CreateButton(m_nWidth - 16, 7, &m_pCloseButton, 6, true, true, "");
-    CreateButton(189, 30, &m_pVisitBtn, 146, true, true, "");
+}
 
+void CAerieFriendListWnd::OnCreateControls()
+{
+    CreateButton(189, 30, &m_pVisitBtn, 146, true, true, "");
     i32& mode = Mode();
     if (mode < 0 || mode >= kModes) {
         mode = 0;
@@ -76,71 +82,60 @@ void CAerieFriendListWnd::OnCreate()
     if (m_pParent != nullptr) {
         SetPos(m_pParent->m_nWidth - m_nWidth - MarginRight(), m_pParent->m_nHeight - m_nHeight - MarginBottom());
     }
-    m_Rows.Reset();
     CAerieRequest::GetSingleton().FetchFriendList(mode);
     UpdateFriendScroll();
 }
 
+CORVScroll* CAerieFriendListWnd::ScrollBar() const
+{
+    return m_pScroll;
+}
+
 void CAerieFriendListWnd::UpdateFriendScroll()
 {
-    PlayerListRows::UpdateScroll(m_pScroll, FriendCount());
+    SetListScroll(m_pScroll, FriendCount());
 }
 
 void CAerieFriendListWnd::OnFriendScroll()
 {
-    if (m_pScroll != nullptr) {
-        m_Rows.OnScroll(m_pScroll->m_nPos, FriendCount());
+    if (m_pScroll == nullptr) {
+        return;
+    }
+    // The selected friend moves with the list and is dropped once its row leaves the list.
+    m_Rows.SetFirst(FirstShownEntry(m_pScroll->m_nPos, 1));
+    if (m_Rows.SelectedRow() < 0 || m_Rows.SelectedEntry() >= FriendCount()) {
+        m_Rows.SelectEntry(-1);
     }
 }
 
 bool CAerieFriendListWnd::SelectFriendRow(int x, int y)
 {
-    const int row = m_Rows.HitRow(x, y, FriendCount());
-    if (row < 0) {
-        return false;
-    }
-    m_Rows.m_nSelRow = row;
-    return true;
+    return m_Rows.Select(x, y, FriendCount());
 }
 
 bool CAerieFriendListWnd::OnMouseMove(int x, int y)
 {
-    m_Rows.m_nHoverRow = m_Rows.HitRow(x, y, FriendCount());
+    const int row = m_Rows.Hover(x, y, FriendCount());
     CORVToolTip& tip = CORVToolTip::GetSingleton();
     tip.Reset();
-    if (m_Rows.m_nHoverRow >= 0) {
+    if (row >= 0) {
         tip.AddText(6, "双击可直接进入其琉璃台\n[战]：该玩家防御任务进入好友等待时间。\n[孵]：表示有蛋孵化完成", 0);
     }
-    return CAerieContainer::OnMouseMove(x, y);
-}
-
-bool CAerieFriendListWnd::OnMouseWheel(int x, int y, int delta)
-{
-    if (m_pScroll != nullptr) {
-        m_pScroll->OnMouseWheel(x, y, delta);
-    }
-    return true;
+    return CAerieGameWnd::OnMouseMove(x, y);
 }
 
 bool CAerieFriendListWnd::OnLButtonUp(int x, int y)
 {
     SelectFriendRow(x, y);
-    return CAerieContainer::OnLButtonUp(x, y);
+    return CAerieGameWnd::OnLButtonUp(x, y);
 }
 
 bool CAerieFriendListWnd::OnMessage(ORVMsg* msg)
 {
-    if (msg == nullptr || msg->m_pSender == nullptr) {
-        return true;
+    if (msg == nullptr || msg->m_pSender == nullptr || msg->m_nId != kNotifyLeftClick) {
+        return CAerieGameWnd::OnMessage(msg);   // the scroll bar; the close button
     }
     CORVControl* sender = msg->m_pSender;
-    if (msg->m_nId == kNotifyScroll && sender == m_pScroll) {
-        OnFriendScroll();
-        return true;
-    }
-    if (msg->m_nId != kNotifyLeftClick) {
-        return true;
-    }
     if (sender == m_pVisitBtn) {
         const char* name = m_pNameEdit != nullptr ? m_pNameEdit->GetText() : nullptr;
         if (name == nullptr || strnlen(name, kMinNameBytes) < kMinNameBytes) {
@@ -150,12 +145,16 @@ bool CAerieFriendListWnd::OnMessage(ORVMsg* msg)
         } else {
             CAerieRequest::GetSingleton().VisitPlayerCity(name);
         }
-    } else if (sender == m_pModeGroup) {
+        return true;
+    }
+    if (sender == m_pModeGroup) {
         const int mode = m_pModeGroup->m_nCurSel;
         if (mode >= 0 && mode < kModes) {
             Mode() = mode;
             if (ResetsOnModeChange()) {
-                m_Rows.Reset();
+                m_Rows.SetFirst(0);
+                m_Rows.ClearHover();
+                m_Rows.SelectEntry(-1);
                 if (m_pScroll != nullptr) {
                     m_pScroll->SetRange(0);
                     m_pScroll->SetPos(0);
@@ -165,23 +164,28 @@ bool CAerieFriendListWnd::OnMessage(ORVMsg* msg)
             }
             CAerieRequest::GetSingleton().FetchFriendList(mode);
         }
-    } else if (sender == m_pCloseButton) {
-        Close();
+        return true;
     }
+    return CAerieGameWnd::OnMessage(msg);
+}
+
+bool CAerieFriendListWnd::OnGameEvent(ORVMsg* msg)
+{
+    return DispatchGameEvent(this, msg, kTopics);
+}
+
+bool CAerieFriendListWnd::OnFriendList(ORVMsg*)
+{
+    OnListArrived();
+    UpdateFriendScroll();
     return true;
 }
 
 bool CAerieFriendListWnd::ProcessMessage(ORVMsg* msg)
 {
-    if (msg == nullptr) {
-        return false;
-    }
-    if (ForwardWheel(this, msg, m_pScroll)) {
-        return true;
-    }
-    if (msg->m_nId == ORV_MSG_LBUTTONDBLCLK) {
-        const int index = m_Rows.m_nHoverRow >= 0 ? m_Rows.m_nFirstRow + m_Rows.m_nHoverRow : -1;
-        if (index >= 0 && index < FriendCount()) {
+    if (msg != nullptr && msg->m_nId == ORV_MSG_LBUTTONDBLCLK) {
+        const int index = m_Rows.EntryOfRow(m_Rows.HoverRow(), FriendCount());
+        if (index >= 0) {
             const ORVLifeWatch life = Watch();
             CAerieRequest::GetSingleton().VisitFriendCity(AerieView::FriendList(), index);
             if (!life.expired() && ClosesAfterVisit()) {
@@ -190,12 +194,7 @@ bool CAerieFriendListWnd::ProcessMessage(ORVMsg* msg)
         }
         return true;
     }
-    if (msg->m_nId == ORV_MSG_GAMEWND && msg->m_wParam == EVT_FRIEND_LIST) {
-        OnListArrived();
-        UpdateFriendScroll();
-        return true;
-    }
-    return CAerieContainer::ProcessMessage(msg);
+    return CAerieGameWnd::ProcessMessage(msg);
 }
 
 // ---- CAerieFriendWnd ----

@@ -6,9 +6,8 @@
 
 #include <string>
 
-#include "aerie/windows/AerieContainer.h"
 #include "aerie/windows/AerieFriendRows.h"
-#include "aerie/windows/AerieWndUtil.h"
+#include "aerie/windows/AerieGameWnd.h"
 
 class CORVButton;
 class CORVEdit;
@@ -16,32 +15,45 @@ class CORVRadioGroup;
 class CORVVScroll;
 
 // What both friend lists do; each window gives its own mode, place and manners.
-class CAerieFriendListWnd : public CAerieContainer {
+class CAerieFriendListWnd : public CAerieGameWnd {
 public:
+    static constexpr int kListLeft = 12;
+    static constexpr int kListTop = 59;
+    static constexpr int kRowWidth = 177;
+    static constexpr int kRowHeight = 21;
+    static constexpr int kTextX = 3;
+    static constexpr int kTextY = 6;
+
     CAerieFriendListWnd();
     ~CAerieFriendListWnd() override;
 
-    void OnCreate() override;
     bool OnMouseMove(int x, int y) override;
-    bool OnMouseWheel(int x, int y, int delta) override;   // to the scroll bar
     bool OnLButtonUp(int x, int y) override;
     bool OnMessage(ORVMsg* msg) override;
-    bool ProcessMessage(ORVMsg* msg) override;
-    void OnDraw() override;   // AerieFriendDraw.cpp: DrawFriendRows
+    bool ProcessMessage(ORVMsg* msg) override;   // the double click
+    void OnDraw() override;                      // AerieFriendDraw.cpp: DrawFriendRows
 
     // The four list operations of both windows.
     void DrawFriendRows();
     void UpdateFriendScroll();
     void OnFriendScroll();
     bool SelectFriendRow(int x, int y);
+    // Topic 6: the list arrived.
+    bool OnFriendList(ORVMsg* msg);
 
     CORVButton* m_pVisitBtn = nullptr;
     CORVRadioGroup* m_pModeGroup = nullptr;
     CORVEdit* m_pNameEdit = nullptr;
     CORVVScroll* m_pScroll = nullptr;
-    PlayerListRows m_Rows{12, 59, 177, 21, 3, 6};
+    CListRows m_Rows{kListLeft, kListTop, kRowWidth, kRowHeight, kRowHeight, kPlayerListRows};
 
 protected:
+    void SetUpFrame() override;          // frame 6, its own close button
+    void OnCreateControls() override;
+    bool OnGameEvent(ORVMsg* msg) override;   // topic 6
+    CORVScroll* ScrollBar() const override;
+    void OnScrolled() override { OnFriendScroll(); }
+
     // The remembered mode of the window's kind.
     virtual i32& Mode() = 0;
     // The window's bottom-right corner this far left of and above its parent's.

@@ -7,7 +7,6 @@
 namespace {
 
 constexpr u32 kNameColour = 0xFFFFFF00;
-constexpr u32 kSelectedColour = 0xFF40FDFB;
 constexpr u32 kFightColour = 0xFFFF0000;
 constexpr u32 kEggColour = 0xFF00FF00;
 constexpr u8 kFlagEggDone = 0x01;
@@ -28,22 +27,26 @@ void CAerieFriendListWnd::DrawFriendRows()
 {
     m_Rows.DrawBars(this);
     const std::vector<AerieFriendEntry>& friends = AerieView::FriendList();
-    const int x = m_Rows.m_nLeft + m_Rows.m_nTextX;
+    const int x = kListLeft + kTextX;
     if (friends.empty()) {
         const i32 mode = Mode();
-        DrawTextRel(this, x, m_Rows.m_nTop + m_Rows.m_nTextY, kEmptyTexts[mode >= 0 && mode < 3 ? mode : 0],
-                    0xFFFFFFFF);
+        DrawTextRel(this, x, kListTop + kTextY, kEmptyTexts[mode >= 0 && mode < 3 ? mode : 0], 0xFFFFFFFF);
         return;
     }
     const bool fightFlags = AerieView::GetMainCityLevel(true) >= kFightFlagLevel;
-    const int right = m_Rows.m_nLeft + m_Rows.m_nRowWidth;
+    const int right = kListLeft + kRowWidth;
     const int count = static_cast<int>(friends.size());
-    for (int i = 0; i < PlayerListRows::kRows && m_Rows.m_nFirstRow + i < count; ++i) {
-        const AerieFriendEntry& entry = friends[static_cast<std::size_t>(m_Rows.m_nFirstRow + i)];
-        const int y = m_Rows.m_nTop + m_Rows.m_nRowHeight * i + m_Rows.m_nTextY;
-        DrawTextRel(this, x, y, EntryNameText(entry.GetName()).c_str(),
-                    i == m_Rows.m_nSelRow ? kSelectedColour : kNameColour);
-        const u8 flags = entry.GetFlags();
+    const int selected = m_Rows.SelectedRow();
+    for (int r = 0; r < m_Rows.Rows(); ++r) {
+        const int entry = m_Rows.EntryOfRow(r, count);
+        if (entry < 0) {
+            break;
+        }
+        const AerieFriendEntry& item = friends[static_cast<std::size_t>(entry)];
+        const int y = m_Rows.RowTop(r) + kTextY;
+        DrawTextRel(this, x, y, EntryNameText(item.GetName()).c_str(),
+                    r == selected ? CListRows::kActiveTextColour : kNameColour);
+        const u8 flags = item.GetFlags();
         if ((flags & kFlagFightWait) != 0 && fightFlags) {
             DrawTextRel(this, right - GetTextWidth("[战]", 1) - 50, y, "[战]", kFightColour);
         }

@@ -59,18 +59,16 @@ void CAerieMonsterEggItem::DrawIncubator()
         DrawImage(54, 180, hover ? 372 : 371, kImageSetWindow, kWhite);
         if (hatchMs > 0) {
             const u32 seconds = hatchMs / 1000;
-            if (m_HatchText.NeedsUpdate(seconds)) {
-                m_HatchText.Text() = "剩余时间：" + FormatTimeClock(seconds);
-            }
-            DrawTextRel(this, kTextX, kTextY, m_HatchText.c_str(), 0xFF00FF00, kCentred, kHeadingFont);
+            DrawTextRel(this, kTextX, kTextY,
+                        m_HatchText.Get(seconds, [&] { return "剩余时间：" + FormatTimeClock(seconds); }), 0xFF00FF00,
+                        kCentred, kHeadingFont);
         } else {
             DrawTextRel(this, kTextX, kTextY, "孵化完成", 0xFFFF0000, kCentred, kHeadingFont);
             if (protectMs > 0) {
                 const u32 seconds = protectMs / 1000;
-                if (m_ProtectText.NeedsUpdate(seconds)) {
-                    m_ProtectText.Text() = "保护时间：" + FormatTimeClock(seconds);
-                }
-                DrawTextRel(this, kTextX, kProtectY, m_ProtectText.c_str(), 0xFF00FFFF, kCentred, kHeadingFont);
+                DrawTextRel(this, kTextX, kProtectY,
+                            m_ProtectText.Get(seconds, [&] { return "保护时间：" + FormatTimeClock(seconds); }),
+                            0xFF00FFFF, kCentred, kHeadingFont);
             }
         }
     }

@@ -30,6 +30,10 @@ int SlaveCount()
     return static_cast<int>(AerieView::SlaveList().size());
 }
 
+constexpr GameTopic<CAerieSlaveRelationWnd> kTopics[] = {
+    {EVT_SLAVE_LIST, &CAerieSlaveRelationWnd::OnSlaveList},
+};
+
 }  // namespace
 
 CAerieSlaveRelationWnd::CAerieSlaveRelationWnd()
@@ -39,6 +43,7 @@ CAerieSlaveRelationWnd::CAerieSlaveRelationWnd()
 
 CAerieSlaveRelationWnd::~CAerieSlaveRelationWnd()
 {
+    BeginTeardown();
     Guide().OnStepEvent(11);
     Guide().OnStepEvent(12);
 }
@@ -48,10 +53,14 @@ void CAerieSlaveRelationWnd::SetArgs(int arg, std::string)
     m_nIncubator = arg;
 }
 
-void CAerieSlaveRelationWnd::OnCreate()
+void CAerieSlaveRelationWnd::SetUpFrame()
 {
     SetBackground(kBackFrame);
     CreateButton(m_nWidth - 16, 7, &m_pCloseButton, 6, true, true, "");
+}
+
+void CAerieSlaveRelationWnd::OnCreateControls()
+{
     CreateButton(232, 7, &m_pSearchBtn, 146, true, true, "");
     CreateButton(39, 259, &m_pHireBtn, 281, true, true, "");
     CreateButton(168, 259, &m_pRefreshBtn, 263, true, true, "");
@@ -76,6 +85,23 @@ void CAerieSlaveRelationWnd::OnCreate()
     Guide().SetStepTarget(12, m_pHireBtn);
 }
 
+CORVScroll* CAerieSlaveRelationWnd::ScrollBar() const
+{
+    return m_pScroll;
+}
+
+void CAerieSlaveRelationWnd::OnScrolled()
+{
+    if (m_pScroll == nullptr) {
+        return;
+    }
+    // The selection moves with the list and is dropped once it leaves the ten rows.
+    m_Rows.SetFirst(FirstShownEntry(m_pScroll->m_nPos, 1));
+    if (m_Rows.SelectedRow() < 0 || m_Rows.SelectedEntry() >= SlaveCount()) {
+        m_Rows.SelectEntry(-1);
+    }
+}
+
 void CAerieSlaveRelationWnd::ViewOnly()
 {
     CORVControl* hire = m_pHireBtn;
@@ -87,18 +113,31 @@ void CAerieSlaveRelationWnd::ViewOnly()
 
 void CAerieSlaveRelationWnd::ResetList()
 {
-    m_Rows.Reset();
-    PlayerListRows::UpdateScroll(m_pScroll, SlaveCount());
+    m_Rows.SetFirst(0);
+    m_Rows.ClearHover();
+    m_Rows.SelectEntry(-1);
+    SetListScroll(m_pScroll, SlaveCount());
+}
+
+bool CAerieSlaveRelationWnd::OnSlaveList(ORVMsg*)
+{
+    ResetList();
+    return true;
+}
+
+bool CAerieSlaveRelationWnd::OnGameEvent(ORVMsg* msg)
+{
+    return DispatchGameEvent(this, msg, kTopics);
 }
 
 bool CAerieSlaveRelationWnd::OnMouseMove(int x, int y)
 {
-    m_Rows.m_nHoverRow = m_Rows.HitRow(x, y, SlaveCount());
+    const int row = m_Rows.Hover(x, y, SlaveCount());
     CORVToolTip& tip = CORVToolTip::GetSingleton();
     tip.Reset();
-    if (m_Rows.m_nHoverRow >= 0) {
+    if (row >= 0) {
         const std::vector<AerieSlaveEntry>& list = AerieView::SlaveList();
-        const int index = m_Rows.m_nFirstRow + m_Rows.m_nHoverRow;
+        const int index = m_Rows.EntryOfRow(row, SlaveCount());
         const u16 minutes = GetSlaveGuardMinutes(list, index);
         const std::string guard = minutes == 0 ? std::string("0") : FormatTimeDHM(static_cast<u32>(minutes) * 60u);
         char card[kBoxTextBound];
@@ -111,44 +150,27 @@ bool CAerieSlaveRelationWnd::OnMouseMove(int x, int y)
                       static_cast<double>(static_cast<float>(GetSlaveBlueChance(list, index) / 1000.0)), guard.c_str());
         tip.AddText(6, card, 1);
     }
-    return CAerieContainer::OnMouseMove(x, y);
+    return CAerieGameWnd::OnMouseMove(x, y);
 }
 
 bool CAerieSlaveRelationWnd::OnLButtonUp(int x, int y)
 {
-    const int row = m_Rows.HitRow(x, y, SlaveCount());
-    if (row >= 0) {
-        m_Rows.m_nSelRow = row;
+    if (m_Rows.Select(x, y, SlaveCount())) {
         const ORVLifeWatch life = Watch();
         Guide().OnStepEvent(11);
         if (life.expired()) {
             return true;
         }
     }
-    return CAerieContainer::OnLButtonUp(x, y);
-}
-
-bool CAerieSlaveRelationWnd::OnMouseWheel(int x, int y, int delta)
-{
-    if (m_pScroll != nullptr) {
-        m_pScroll->OnMouseWheel(x, y, delta);
-    }
-    return true;
+    return CAerieGameWnd::OnLButtonUp(x, y);
 }
 
 bool CAerieSlaveRelationWnd::OnMessage(ORVMsg* msg)
 {
-    if (msg == nullptr || msg->m_pSender == nullptr) {
-        return true;
+    if (msg == nullptr || msg->m_pSender == nullptr || msg->m_nId != kNotifyLeftClick) {
+        return CAerieGameWnd::OnMessage(msg);   // the scroll bar; the close button
     }
     CORVControl* sender = msg->m_pSender;
-    if (msg->m_nId == kNotifyScroll && sender == m_pScroll) {
-        m_Rows.OnScroll(m_pScroll->m_nPos, SlaveCount());
-        return true;
-    }
-    if (msg->m_nId != kNotifyLeftClick) {
-        return true;
-    }
     if (sender == m_pSearchBtn) {
         const char* name = m_pNameEdit != nullptr ? m_pNameEdit->GetText() : nullptr;
         if (name == nullptr || strnlen(name, kMinNameBytes) < kMinNameBytes) {
@@ -158,42 +180,32 @@ bool CAerieSlaveRelationWnd::OnMessage(ORVMsg* msg)
         } else {
             CAerieRequest::GetSingleton().FindSlave(name);
         }
-    } else if (sender == m_pHireBtn) {
-        if (m_Rows.m_nSelRow < 0) {
+        return true;
+    }
+    if (sender == m_pHireBtn) {
+        const int index = m_Rows.SelectedEntry();
+        if (index < 0) {
             GameTip("请选择雇佣的奴隶");
-        } else {
-            const int index = m_Rows.m_nFirstRow + m_Rows.m_nSelRow;
-            if (index < SlaveCount()) {
-                CAerieRequest::GetSingleton().HireSlave(AerieView::SlaveList(), index,
-                                                        static_cast<u16>(m_nIncubator));
-            }
+        } else if (index < SlaveCount()) {
+            CAerieRequest::GetSingleton().HireSlave(AerieView::SlaveList(), index, static_cast<u16>(m_nIncubator));
         }
-    } else if (sender == m_pRefreshBtn) {
+        return true;
+    }
+    if (sender == m_pRefreshBtn) {
         const ORVLifeWatch life = Watch();
         CAerieRequest::GetSingleton().FetchSlaveList(AerieView::SlaveList());
         if (!life.expired()) {
             ResetList();
         }
-    } else if (sender == m_pCloseButton) {
-        Close();
+        return true;
     }
-    return true;
+    return CAerieGameWnd::OnMessage(msg);
 }
 
 bool CAerieSlaveRelationWnd::ProcessMessage(ORVMsg* msg)
 {
-    if (msg == nullptr) {
-        return false;
-    }
-    if (ForwardWheel(this, msg, m_pScroll)) {
+    if (msg != nullptr && msg->m_nId == ORV_MSG_LBUTTONDBLCLK) {
         return true;
     }
-    if (msg->m_nId == ORV_MSG_LBUTTONDBLCLK) {
-        return true;
-    }
-    if (msg->m_nId == ORV_MSG_GAMEWND && msg->m_wParam == EVT_SLAVE_LIST) {
-        ResetList();
-        return true;
-    }
-    return CAerieContainer::ProcessMessage(msg);
+    return CAerieGameWnd::ProcessMessage(msg);
 }

@@ -4,34 +4,40 @@
 
 #include <string>
 
-#include "aerie/windows/AerieContainer.h"
 #include "aerie/windows/AerieFriendRows.h"
-#include "aerie/windows/AerieWndUtil.h"
+#include "aerie/windows/AerieGameWnd.h"
 
 class CORVButton;
 class CORVEdit;
 class CORVVScroll;
 
-class CAerieSlaveRelationWnd : public CAerieContainer {
+class CAerieSlaveRelationWnd : public CAerieGameWnd {
     ORV_DECLARE_RUNTIME_CLASS(CAerieSlaveRelationWnd)
 public:
+    static constexpr int kListLeft = 8;
+    static constexpr int kListTop = 46;
+    static constexpr int kRowWidth = 243;
+    static constexpr int kRowHeight = 21;
+    static constexpr int kTextX = 3;
+    static constexpr int kTextY = 6;
+
     CAerieSlaveRelationWnd();
     // The guide moves past its steps on this window (11, 12).
     ~CAerieSlaveRelationWnd() override;
 
-    void OnCreate() override;
     bool OnMouseMove(int x, int y) override;
-    bool OnMouseWheel(int x, int y, int delta) override;   // to the scroll bar
     bool OnLButtonUp(int x, int y) override;
     bool OnMessage(ORVMsg* msg) override;
-    bool ProcessMessage(ORVMsg* msg) override;
-    void OnDraw() override;   // AerieSlaveRelationDraw.cpp
+    bool ProcessMessage(ORVMsg* msg) override;   // double clicks swallowed
+    void OnDraw() override;                      // AerieSlaveRelationDraw.cpp
     void SetArgs(int arg, std::string text) override;   // the incubator
 
     // For looking only: no hire button, the refresh button in its place.
     void ViewOnly();
     // First row, hover and selection back to the start; the bar to the list's size.
     void ResetList();
+    // Topic 9: the list arrived.
+    bool OnSlaveList(ORVMsg* msg);
 
     i32 m_nIncubator = 0;
     CORVButton* m_pSearchBtn = nullptr;
@@ -39,5 +45,12 @@ public:
     CORVButton* m_pRefreshBtn = nullptr;
     CORVEdit* m_pNameEdit = nullptr;
     CORVVScroll* m_pScroll = nullptr;
-    PlayerListRows m_Rows{8, 46, 243, 21, 3, 6};
+    CListRows m_Rows{kListLeft, kListTop, kRowWidth, kRowHeight, kRowHeight, kPlayerListRows};
+
+protected:
+    void SetUpFrame() override;          // frame 25, its own close button
+    void OnCreateControls() override;
+    bool OnGameEvent(ORVMsg* msg) override;
+    CORVScroll* ScrollBar() const override;
+    void OnScrolled() override;
 };

@@ -170,8 +170,8 @@ TEST_F(AerieBeastWindow, JobChangeNeedsTheInstituteAndAsksForACardOnlyForASecond
             EXPECT_EQ(page->m_pOkBtn->m_bVisible, 0);
             EXPECT_EQ(page->m_pJobChangeBtn->m_bEnabled, 1);
         }
-        Wnd()->ToggleSubWindow(nullptr, true, 0);
-        Wnd()->DeleteChildAndReset(Wnd()->m_pSubWnd);
+        
+        Wnd()->m_SubWnd.Close();
     }
     CAerieConfigMgr::GetSingleton()->Load(RepoDataPath("help/aerieconfig.xml").c_str());
 }
@@ -226,9 +226,9 @@ TEST_F(AerieBeastWindow, RegistrationSearchAndBreeding)
     // A point on the list's left or top edge is no row; inside, the row under it.
     page->OnLButtonUp(415, 250);
     page->OnLButtonUp(500, 234);
-    EXPECT_EQ(page->m_nSelRow, -1);
+    EXPECT_EQ(page->m_Rows.SelectedEntry(), -1);
     page->OnLButtonUp(500, 234 + 21 * 3 + 5);
-    EXPECT_EQ(page->m_nSelRow, 3);
+    EXPECT_EQ(page->m_Rows.SelectedEntry(), 3);
     ClickOn(page, page->m_pBreedBtn);
     const std::vector<SentRequest> sent = TakeSent();
     ASSERT_EQ(sent.size(), 1u);
@@ -243,7 +243,7 @@ TEST_F(AerieBeastWindow, RegistrationSearchAndBreeding)
     EXPECT_NE(Text("凤凰"), nullptr);   // the beast name of key 2
     // A new list resets the selection.
     FillBeastList(rows);
-    EXPECT_EQ(page->m_nSelRow, -1);
+    EXPECT_EQ(page->m_Rows.SelectedEntry(), -1);
 }
 
 TEST_F(AerieBeastWindow, RegistrationSendsTheTickedJobsOnceTheBeastHasAJob)

@@ -46,7 +46,7 @@ protected:
             return nullptr;
         }
         ClickOn(page, page->m_pFriendsBtn);
-        return dynamic_cast<CAerieHatchRelationWnd*>(page->m_pFriendWnd);
+        return dynamic_cast<CAerieHatchRelationWnd*>(page->m_FriendWnd.Get());
     }
     // Friends "f0" .. "f<n-1>" (flags by index), as reply 117 brings them.
     void Friends(int n, u8 flags = 0)
@@ -70,7 +70,7 @@ protected:
             .Str();
     }
     // Local point inside row r of a list.
-    static int RowY(const PlayerListRows& rows, int r) { return rows.m_nTop + rows.m_nRowHeight * r + 5; }
+    static int RowY(const CListRows& rows, int r) { return rows.RowTop(r) + 5; }
 };
 
 }  // namespace
@@ -110,14 +110,14 @@ TEST_F(AerieFriendLists, BothListsAskForTheirModeAndVisit)
         EXPECT_EQ(wnd->m_pScroll->m_nRange, 4);
         EXPECT_EQ(wnd->m_pScroll->m_bVisible, 1);
         wnd->OnLButtonUp(50, RowY(wnd->m_Rows, 5));
-        EXPECT_EQ(wnd->m_Rows.m_nSelRow, 5);
+        EXPECT_EQ(wnd->m_Rows.SelectedRow(), 5);
         wnd->m_pScroll->SetPos(2);
         Notify(wnd, wnd->m_pScroll, kNotifyScroll, 2);
-        EXPECT_EQ(wnd->m_Rows.m_nSelRow, 3);
-        EXPECT_EQ(wnd->m_Rows.m_nFirstRow, 2);
+        EXPECT_EQ(wnd->m_Rows.SelectedRow(), 3);
+        EXPECT_EQ(wnd->m_Rows.First(), 2);
         wnd->m_pScroll->SetPos(0);
         Notify(wnd, wnd->m_pScroll, kNotifyScroll);
-        EXPECT_EQ(wnd->m_Rows.m_nSelRow, 5);
+        EXPECT_EQ(wnd->m_Rows.SelectedRow(), 5);
 
         // A short name only focuses the field; four bytes or more visit that player.
         wnd->m_pNameEdit->SetText("abc");
@@ -133,19 +133,19 @@ TEST_F(AerieFriendLists, BothListsAskForTheirModeAndVisit)
 
         // A double click visits the hovered row's friend (not the selected one).
         wnd->OnMouseMove(50, RowY(wnd->m_Rows, 1));
-        EXPECT_EQ(wnd->m_Rows.m_nHoverRow, 1);
+        EXPECT_EQ(wnd->m_Rows.HoverRow(), 1);
         ORVMsg dbl(ORV_MSG_LBUTTONDBLCLK, 0);
         EXPECT_TRUE(wnd->ProcessMessage(&dbl));
         sent = TakeSent();
         ASSERT_EQ(sent.size(), 1u);
         EXPECT_EQ(sent[0].m_strBody, "f1");
         Frame(3);
-        CORVControl* held = c.hatch ? Page<CAerieBeastHatchOtherItem>()->m_pFriendWnd : Wnd()->m_pSubWnd;
+        CORVControl* held = c.hatch ? Page<CAerieBeastHatchOtherItem>()->m_FriendWnd.Get() : Wnd()->m_pSubWnd;
         EXPECT_EQ(held == nullptr, c.closesAfterVisit);
         if (!c.closesAfterVisit) {
             // Off the rows: a double click does nothing.
             wnd->OnMouseMove(50, RowY(wnd->m_Rows, 10) + 30);
-            EXPECT_EQ(wnd->m_Rows.m_nHoverRow, -1);
+            EXPECT_EQ(wnd->m_Rows.HoverRow(), -1);
             EXPECT_TRUE(wnd->ProcessMessage(&dbl));
             EXPECT_TRUE(TakeSent().empty());
 
@@ -158,13 +158,13 @@ TEST_F(AerieFriendLists, BothListsAskForTheirModeAndVisit)
             ASSERT_EQ(sent.size(), 1u);
             EXPECT_EQ(sent[0].m_wParam1, 2);
             EXPECT_EQ(g_nHatchFriendMode, 2);
-            EXPECT_EQ(wnd->m_Rows.m_nFirstRow, c.resetsOnMode ? 0 : 3);
-            EXPECT_EQ(wnd->m_Rows.m_nSelRow, -1);
+            EXPECT_EQ(wnd->m_Rows.First(), c.resetsOnMode ? 0 : 3);
+            EXPECT_EQ(wnd->m_Rows.SelectedRow(), -1);
             EXPECT_EQ(wnd->m_pScroll->m_bVisible, c.resetsOnMode ? 0 : 1);
             DrawFrame();
             EXPECT_NE(Text("没有可访问的陌生人"), nullptr);   // emptied until the reply
         }
-        Wnd()->DeleteChildAndReset(Wnd()->m_pSubWnd);
+        Wnd()->m_SubWnd.Close();
     }
 }
 
@@ -201,7 +201,7 @@ TEST_F(AerieFriendLists, FlagsByCastleLevelAndTheTooltip)
                                                             "[孵]：表示有蛋孵化完成"}));
         wnd->OnMouseMove(50, 59 + 21 + 5);   // a row without an entry
         EXPECT_TRUE(ToolTipLines().empty());
-        Wnd()->DeleteChildAndReset(Wnd()->m_pSubWnd);
+        Wnd()->m_SubWnd.Close();
     }
 }
 
@@ -214,7 +214,7 @@ TEST_F(AerieFriendLists, HireListShowsSearchesRefreshesAndHires)
     ASSERT_NE(page, nullptr);
     CAerieNewBie::GetSingleton().m_wStep = 11;
     Event(EVT_INCUBATOR_SELECTED, 2);
-    auto* list = dynamic_cast<CAerieSlaveRelationWnd*>(page->m_pSlaveWnd);
+    auto* list = dynamic_cast<CAerieSlaveRelationWnd*>(page->m_SlaveWnd.Get());
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->m_nX, page->m_nWidth - 460);
     EXPECT_EQ(CAerieNewBie::GetSingleton().m_vSteps[12].m_pTarget, list->m_pHireBtn);
@@ -280,8 +280,8 @@ TEST_F(AerieFriendLists, HireListShowsSearchesRefreshesAndHires)
     sent = TakeSent();
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0].m_wSub, 0x6f);
-    EXPECT_EQ(list->m_Rows.m_nSelRow, -1);
-    EXPECT_EQ(list->m_Rows.m_nFirstRow, 0);
+    EXPECT_EQ(list->m_Rows.SelectedRow(), -1);
+    EXPECT_EQ(list->m_Rows.First(), 0);
     EXPECT_EQ(list->m_pScroll->m_bVisible, 0);
 
     // Closing it moves the guide past its steps.

@@ -117,7 +117,7 @@ TEST_F(AerieHatch, HireListOpensPerIncubatorAndCloses)
     CAerieBeastHatchItem* page = OpenOwnHatch(Standard());
     ASSERT_NE(page, nullptr);
     Event(EVT_INCUBATOR_SELECTED, 2);
-    auto* list = dynamic_cast<CAerieSlaveRelationWnd*>(page->m_pSlaveWnd);
+    auto* list = dynamic_cast<CAerieSlaveRelationWnd*>(page->m_SlaveWnd.Get());
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->m_nIncubator, 2);
     const std::vector<SentRequest> sent = TakeSent();
@@ -125,16 +125,16 @@ TEST_F(AerieHatch, HireListOpensPerIncubatorAndCloses)
     EXPECT_EQ(sent[0].m_wSub, 0x6f);
     // A second topic 8 replaces it.
     Event(EVT_INCUBATOR_SELECTED, 1);
-    list = dynamic_cast<CAerieSlaveRelationWnd*>(page->m_pSlaveWnd);
+    list = dynamic_cast<CAerieSlaveRelationWnd*>(page->m_SlaveWnd.Get());
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->m_nIncubator, 1);
     EXPECT_EQ(page->m_lstChildren.front(), list);
     // The hire reply closes it.
     Event(EVT_SLAVE_HIRED);
-    EXPECT_EQ(page->m_pSlaveWnd, nullptr);
+    EXPECT_EQ(page->m_SlaveWnd.Get(), nullptr);
     // Viewing only: no hire button, refresh in its place; its close request closes it.
     ClickOn(page, page->m_pViewPlayersBtn);
-    list = dynamic_cast<CAerieSlaveRelationWnd*>(page->m_pSlaveWnd);
+    list = dynamic_cast<CAerieSlaveRelationWnd*>(page->m_SlaveWnd.Get());
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->m_nIncubator, 0);
     EXPECT_EQ(list->m_pHireBtn->m_bVisible, 0);
@@ -142,7 +142,7 @@ TEST_F(AerieHatch, HireListOpensPerIncubatorAndCloses)
     EXPECT_EQ(list->m_pRefreshBtn->m_nX, 111);
     EXPECT_EQ(list->m_pRefreshBtn->m_nY, 259);
     Notify(page, list, kNotifyClose);
-    EXPECT_EQ(page->m_pSlaveWnd, nullptr);
+    EXPECT_EQ(page->m_SlaveWnd.Get(), nullptr);
 }
 
 TEST_F(AerieHatch, FirstHatchSendsTheRequestAndSetsTheGuide)
@@ -184,7 +184,7 @@ TEST_F(AerieHatch, FiguresAreTheOwnOnTheOwnPageAndTheOwnersWhenVisiting)
         ASSERT_NE(worth, nullptr);
         EXPECT_EQ(worth->m_vInts,
                   (std::vector<long long>{page->m_nAbsX + 28, page->m_nAbsY + 489, 0xFFFFFFFF, 0, 0, 0, 1, 1, 0}));
-        Wnd()->DeleteChildAndReset(Wnd()->m_pSubWnd);
+        Wnd()->m_SubWnd.Close();
     }
 }
 
@@ -210,9 +210,9 @@ TEST_F(AerieHatch, VisitedPageStealsShowsFriendsAndGoesHome)
     // The friend list toggles.
     ClickOn(page, page->m_pFriendsBtn);
     EXPECT_EQ(page->m_nTool, kHatchToolNone);
-    EXPECT_NE(dynamic_cast<CAerieHatchRelationWnd*>(page->m_pFriendWnd), nullptr);
+    EXPECT_NE(dynamic_cast<CAerieHatchRelationWnd*>(page->m_FriendWnd.Get()), nullptr);
     ClickOn(page, page->m_pFriendsBtn);
-    EXPECT_EQ(page->m_pFriendWnd, nullptr);
+    EXPECT_EQ(page->m_FriendWnd.Get(), nullptr);
     TakeSent();
     // Home: the cursor goes at once.
     ClickOn(page, page->m_pStealBtn);
@@ -354,7 +354,7 @@ TEST_F(AerieHatch, HireOfferAnswersReachTheIncubator)
     ASSERT_NE(page, nullptr);
     CAerieNewBie::GetSingleton().m_wStep = 10;
     Event(EVT_HIRE_HELPER_OK, 1);   // accepted: the hire list of incubator 1
-    auto* list = dynamic_cast<CAerieSlaveRelationWnd*>(page->m_pSlaveWnd);
+    auto* list = dynamic_cast<CAerieSlaveRelationWnd*>(page->m_SlaveWnd.Get());
     ASSERT_NE(list, nullptr);
     EXPECT_EQ(list->m_nIncubator, 1);
     EXPECT_EQ(CAerieNewBie::GetSingleton().m_wStep, 11);
@@ -412,7 +412,7 @@ TEST_F(AerieHatch, HiredFriendIsDrawnTreatedOnceAndReleased)
     EXPECT_EQ(m_Host.LiveDrawers(), 0);
     EXPECT_EQ(egg->m_pTreatWellBtn->m_bVisible, 0);
     // Closing the window releases nothing twice.
-    Wnd()->DeleteChildAndReset(Wnd()->m_pSubWnd);
+    Wnd()->m_SubWnd.Close();
     EXPECT_EQ(m_Host.LiveDrawers(), 0);
 }
 
@@ -421,7 +421,7 @@ TEST_F(AerieHatch, DrawersGoBackWithTheWindow)
     ASSERT_NE(OpenOwnHatch(Incubators(HiredIncubator(100, "pal"), Incubator(true, 0, 0, 0), Incubator(true, 0, 0, 0))),
               nullptr);
     EXPECT_EQ(m_Host.LiveDrawers(), 1);
-    Wnd()->DeleteChildAndReset(Wnd()->m_pSubWnd);
+    Wnd()->m_SubWnd.Close();
     EXPECT_EQ(m_Host.LiveDrawers(), 0);
 }
 
@@ -448,6 +448,6 @@ TEST_F(AerieHatch, EggBagPagesByFive)
                 EXPECT_EQ(bag->m_pEggs[k]->m_wIndex, c.firsts[i] + k);
             }
         }
-        Wnd()->DeleteChildAndReset(Wnd()->m_pSubWnd);
+        Wnd()->m_SubWnd.Close();
     }
 }
