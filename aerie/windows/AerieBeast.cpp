@@ -80,26 +80,6 @@ bool AskForTab(CORVWindow* page, const CORVRadioGroup* tabs, int shown)
     return true;
 }
 
-// The cursor of the tool in hand at the mouse, its animation stepped.
-void DrawToolCursor(i32 tool)
-{
-    const int frame = HatchToolCursorFrame(tool);
-    IORVCallBack* host = ORVCallBack();
-    if (frame == 0 || host == nullptr) {
-        return;
-    }
-    host->DrawImage(static_cast<int>(g_nMouseX) - 40, static_cast<int>(g_nMouseY) - 110, frame, kImageSetWindow,
-                    0xFFFFFFFF, 0, 0);
-    host->StepImageAnimation(frame, kImageSetWindow);
-}
-
-void ResetToolCursor(i32 tool)
-{
-    if (IORVCallBack* host = ORVCallBack()) {
-        host->ResetImageAnimation(HatchToolCursorFrame(tool), kImageSetWindow, 0, 0);
-    }
-}
-
 bool IsClick(const ORVMsg* msg)
 {
     return msg != nullptr && msg->m_nId == kNotifyLeftClick && msg->m_pSender != nullptr;
@@ -209,45 +189,6 @@ bool CAerieBeastWnd::OnBeastChanged(ORVMsg*)
     m_nPage = own ? 1 : 0;
     BuildPage();
     return true;
-}
-
-// ---- HatchIncubators ----
-
-void HatchIncubators::Create(CORVWindow* page)
-{
-    for (int i = 0; i < 3; ++i) {
-        auto* incubator = new (std::nothrow) CAerieMonsterEggItem();
-        m_p[i] = incubator;
-        if (incubator == nullptr) {
-            continue;
-        }
-        page->AddChild(incubator, false);
-        incubator->Create(page);
-        incubator->m_wIndex = static_cast<u16>(i);
-        incubator->m_nEggKind = CAerieMonsterEggItem::kIncubator;
-        incubator->m_bVisible = 1;
-        incubator->m_bEnabled = 1;
-        incubator->CreateIncubatorControls();
-        incubator->SetPos(80 + 190 * i, 80);
-    }
-}
-
-void HatchIncubators::SetTool(i32 tool)
-{
-    for (CAerieMonsterEggItem* incubator : m_p) {
-        if (incubator != nullptr) {
-            incubator->m_nTool = tool;
-        }
-    }
-}
-
-void HatchIncubators::RefreshHiredFriends()
-{
-    for (CAerieMonsterEggItem* incubator : m_p) {
-        if (incubator != nullptr) {
-            incubator->RefreshHiredFriend();
-        }
-    }
 }
 
 // ---- CAerieBeastBreedItem ----
@@ -492,24 +433,136 @@ bool CAerieBeastBreedItem::ProcessMessage(ORVMsg* msg)
     return CORVWindow::ProcessMessage(msg);
 }
 
-// ---- CAerieBeastHatchItem ----
+// ---- CAerieHatchPage ----
 
-CAerieBeastHatchItem::CAerieBeastHatchItem()
+CAerieHatchPage::CAerieHatchPage()
 {
     m_bDraggable = 0;
 }
 
-CAerieBeastHatchItem::~CAerieBeastHatchItem() = default;
+CAerieHatchPage::~CAerieHatchPage() = default;
 
-void CAerieBeastHatchItem::SetArgs(int arg, std::string)
+void CAerieHatchPage::SetArgs(int arg, std::string)
 {
     m_nPage = arg;
 }
 
-void CAerieBeastHatchItem::OnCreate()
+void CAerieHatchPage::CreatePageControls(u16 baseFrame, int count)
 {
     CreatePageCloseButton(this);
-    m_pTabs = CreatePageTabs(this, 185, 2, m_nPage);
+    m_pTabs = CreatePageTabs(this, baseFrame, count, m_nPage);
+    for (int i = 0; i < 3; ++i) {
+        auto* incubator = new (std::nothrow) CAerieMonsterEggItem();
+        m_pIncubators[i] = incubator;
+        if (incubator == nullptr) {
+            continue;
+        }
+        AddChild(incubator, false);
+        incubator->Create(this);
+        incubator->m_wIndex = static_cast<u16>(i);
+        incubator->m_nEggKind = CAerieMonsterEggItem::kIncubator;
+        incubator->m_bVisible = 1;
+        incubator->m_bEnabled = 1;
+        incubator->CreateIncubatorControls();
+        incubator->SetPos(80 + 190 * i, 80);
+    }
+}
+
+void CAerieHatchPage::SetTool(i32 tool)
+{
+    m_nTool = tool;
+    for (CAerieMonsterEggItem* incubator : m_pIncubators) {
+        if (incubator != nullptr) {
+            incubator->m_nTool = tool;
+        }
+    }
+}
+
+void CAerieHatchPage::PickTool(i32 tool)
+{
+    SetTool(tool);
+    if (IORVCallBack* host = ORVCallBack()) {
+        host->ResetImageAnimation(HatchToolCursorFrame(tool), kImageSetWindow, 0, 0);
+    }
+}
+
+bool CAerieHatchPage::OnClick(int kind)
+{
+    if (kind == 1) {
+        SetTool(kHatchToolNone);
+    }
+    return CORVWindow::OnClick(kind);
+}
+
+bool CAerieHatchPage::OnMessage(ORVMsg* msg)
+{
+    if (msg == nullptr || msg->m_pSender == nullptr) {
+        return true;
+    }
+    CORVControl* sender = msg->m_pSender;
+    if (msg->m_nId == kNotifyClose) {
+        m_ChildWnd.CloseIfFrom(sender);
+    } else if (msg->m_nId != kNotifyLeftClick) {
+        return true;
+    } else if (sender == m_pTabs) {
+        AskForTab(this, m_pTabs, m_nPage);
+    } else if (sender == m_pCloseButton) {
+        Close();
+    } else {
+        OnButton(sender);
+    }
+    return true;
+}
+
+bool CAerieHatchPage::ProcessMessage(ORVMsg* msg)
+{
+    if (msg != nullptr && msg->m_nId == ORV_MSG_GAMEWND) {
+        switch (msg->m_wParam) {
+        case EVT_INCUBATORS_CHANGED:
+            for (CAerieMonsterEggItem* incubator : m_pIncubators) {
+                if (incubator != nullptr) {
+                    incubator->RefreshHiredFriend();
+                }
+            }
+            return true;
+        case EVT_HATCH_TOOL_OFF:
+        case EVT_EGG_MENU_TOOL_OFF:
+            SetTool(kHatchToolNone);
+            return true;
+        default:
+            if (OnPageEvent(msg)) {
+                return true;
+            }
+            break;
+        }
+    }
+    return CORVWindow::ProcessMessage(msg);
+}
+
+void CAerieHatchPage::OnDrawOverlay()
+{
+    const int frame = HatchToolCursorFrame(m_nTool);
+    IORVCallBack* host = ORVCallBack();
+    if (frame == 0 || host == nullptr) {
+        return;
+    }
+    host->DrawImage(static_cast<int>(g_nMouseX) - 40, static_cast<int>(g_nMouseY) - 110, frame, kImageSetWindow,
+                    0xFFFFFFFF, 0, 0);
+    host->StepImageAnimation(frame, kImageSetWindow);
+}
+
+// ---- CAerieBeastHatchItem ----
+
+CAerieBeastHatchItem::CAerieBeastHatchItem()
+{
+    m_nPage = 1;
+}
+
+CAerieBeastHatchItem::~CAerieBeastHatchItem() = default;
+
+void CAerieBeastHatchItem::OnCreate()
+{
+    CreatePageControls(185, 2);
     CreateButton(520, 470, &m_pSmashBtn, 203, true, true, "砸蛋");
     Guide().SetStepTarget(14, m_pSmashBtn);
     CreateButton(570, 470, &m_pDiscardBtn, 206, true, true, "丢弃");
@@ -520,14 +573,18 @@ void CAerieBeastHatchItem::OnCreate()
         m_pEggBag->Create(this);
         Guide().SetStepTarget(9, m_pEggBag);
     }
-    m_Incubators.Create(this);
-    Guide().SetStepTarget(15, m_Incubators.m_p[0]);
+    // The incubators in front of the bag, as they were created after it.
+    for (CAerieMonsterEggItem* incubator : m_pIncubators) {
+        if (incubator != nullptr) {
+            BringToFront(incubator);
+        }
+    }
+    Guide().SetStepTarget(15, m_pIncubators[0]);
 }
 
 void CAerieBeastHatchItem::SetTool(i32 tool)
 {
-    m_nTool = tool;
-    m_Incubators.SetTool(tool);
+    CAerieHatchPage::SetTool(tool);
     if (m_pEggBag != nullptr) {
         for (CAerieMonsterEggItem* egg : m_pEggBag->m_pEggs) {
             if (egg != nullptr) {
@@ -542,171 +599,65 @@ void CAerieBeastHatchItem::OpenSlaveWnd(int n)
     m_SlaveWnd.Open(ORV_RUNTIME_CLASS(CAerieSlaveRelationWnd), n);
 }
 
-bool CAerieBeastHatchItem::OnClick(int kind)
+void CAerieBeastHatchItem::OnButton(CORVControl* sender)
 {
-    if (kind == 1) {
-        SetTool(kHatchToolNone);
-    }
-    return CORVWindow::OnClick(kind);
-}
-
-bool CAerieBeastHatchItem::OnMessage(ORVMsg* msg)
-{
-    if (msg == nullptr || msg->m_pSender == nullptr) {
-        return true;
-    }
-    CORVControl* sender = msg->m_pSender;
-    if (msg->m_nId == kNotifyClose) {
-        m_SlaveWnd.CloseIfFrom(sender);
-        return true;
-    }
-    if (msg->m_nId != kNotifyLeftClick) {
-        return true;
-    }
-    if (sender == m_pTabs) {
-        AskForTab(this, m_pTabs, m_nPage);
-    } else if (sender == m_pSmashBtn) {
-        SetTool(kHatchToolSmash);
-        ResetToolCursor(kHatchToolSmash);
+    if (sender == m_pSmashBtn) {
+        PickTool(kHatchToolSmash);
         Guide().OnStepEvent(14);
     } else if (sender == m_pDiscardBtn) {
-        SetTool(kHatchToolDiscard);
-        ResetToolCursor(kHatchToolDiscard);
+        PickTool(kHatchToolDiscard);
     } else if (sender == m_pViewPlayersBtn) {
         OpenSlaveWnd(0);
         if (auto* list = dynamic_cast<CAerieSlaveRelationWnd*>(m_SlaveWnd.Get())) {
             list->ViewOnly();
         }
-    } else if (sender == m_pCloseButton) {
-        Close();
     }
-    return true;
 }
 
-bool CAerieBeastHatchItem::ProcessMessage(ORVMsg* msg)
+bool CAerieBeastHatchItem::OnPageEvent(ORVMsg* msg)
 {
-    if (msg != nullptr && msg->m_nId == ORV_MSG_GAMEWND) {
-        switch (msg->m_wParam) {
-        case EVT_INCUBATOR_SELECTED:
-            OpenSlaveWnd(static_cast<int>(msg->m_lParam));
-            return true;
-        case EVT_INCUBATORS_CHANGED:
-            m_Incubators.RefreshHiredFriends();
-            return true;
-        case EVT_HATCH_TOOL_OFF:
-        case EVT_EGG_MENU_TOOL_OFF:
-            SetTool(kHatchToolNone);
-            return true;
-        case EVT_FIRST_HATCH: {
-            const ORVLifeWatch life = Watch();
-            Request().HatchFirstEggNow();
-            if (!life.expired()) {
-                Guide().SetStep(14);
-            }
-            return true;
+    switch (msg->m_wParam) {
+    case EVT_INCUBATOR_SELECTED:
+        OpenSlaveWnd(static_cast<int>(msg->m_lParam));
+        return true;
+    case EVT_FIRST_HATCH: {
+        const ORVLifeWatch life = Watch();
+        Request().HatchFirstEggNow();
+        if (!life.expired()) {
+            Guide().SetStep(14);
         }
-        case EVT_SLAVE_HIRED:
-            m_SlaveWnd.Close();
-            return true;
-        default:
-            break;
-        }
+        return true;
     }
-    return CORVWindow::ProcessMessage(msg);
-}
-
-void CAerieBeastHatchItem::OnDrawOverlay()
-{
-    DrawToolCursor(m_nTool);
+    case EVT_SLAVE_HIRED:
+        m_SlaveWnd.Close();
+        return true;
+    default:
+        return false;
+    }
 }
 
 // ---- CAerieBeastHatchOtherItem ----
 
-CAerieBeastHatchOtherItem::CAerieBeastHatchOtherItem()
-{
-    m_bDraggable = 0;
-}
-
+CAerieBeastHatchOtherItem::CAerieBeastHatchOtherItem() = default;
 CAerieBeastHatchOtherItem::~CAerieBeastHatchOtherItem() = default;
-
-void CAerieBeastHatchOtherItem::SetArgs(int arg, std::string)
-{
-    m_nPage = arg;
-}
 
 void CAerieBeastHatchOtherItem::OnCreate()
 {
-    CreatePageCloseButton(this);
-    m_pTabs = CreatePageTabs(this, 188, 1, m_nPage);
+    CreatePageControls(188, 1);
     CreateButton(520, 470, &m_pStealBtn, 209, true, true, "顺手牵羊");
     CreateButton(570, 470, &m_pFriendsBtn, 116, true, true, "好友");
     CreateButton(620, 470, &m_pReturnBtn, 212, true, true, "返回");
-    m_Incubators.Create(this);
 }
 
-void CAerieBeastHatchOtherItem::SetTool(i32 tool)
+void CAerieBeastHatchOtherItem::OnButton(CORVControl* sender)
 {
-    m_nTool = tool;
-    m_Incubators.SetTool(tool);
-}
-
-bool CAerieBeastHatchOtherItem::OnClick(int kind)
-{
-    if (kind == 1) {
-        SetTool(kHatchToolNone);
-    }
-    return CORVWindow::OnClick(kind);
-}
-
-bool CAerieBeastHatchOtherItem::OnMessage(ORVMsg* msg)
-{
-    if (msg == nullptr || msg->m_pSender == nullptr) {
-        return true;
-    }
-    CORVControl* sender = msg->m_pSender;
-    if (msg->m_nId == kNotifyClose) {
-        m_FriendWnd.CloseIfFrom(sender);
-        return true;
-    }
-    if (msg->m_nId != kNotifyLeftClick) {
-        return true;
-    }
-    if (sender == m_pTabs) {
-        AskForTab(this, m_pTabs, m_nPage);
-    } else if (sender == m_pStealBtn) {
-        SetTool(kHatchToolSteal);
-        ResetToolCursor(kHatchToolSteal);
+    if (sender == m_pStealBtn) {
+        PickTool(kHatchToolSteal);
     } else if (sender == m_pFriendsBtn) {
         m_nTool = kHatchToolNone;   // the incubators keep theirs
         m_FriendWnd.Toggle(ORV_RUNTIME_CLASS(CAerieHatchRelationWnd), false, 0);
     } else if (sender == m_pReturnBtn) {
         m_nTool = kHatchToolNone;
         Request().VisitCity(std::string(GetOwnPlayerName()));
-    } else if (sender == m_pCloseButton) {
-        Close();
     }
-    return true;
-}
-
-bool CAerieBeastHatchOtherItem::ProcessMessage(ORVMsg* msg)
-{
-    if (msg != nullptr && msg->m_nId == ORV_MSG_GAMEWND) {
-        switch (msg->m_wParam) {
-        case EVT_INCUBATORS_CHANGED:
-            m_Incubators.RefreshHiredFriends();
-            return true;
-        case EVT_HATCH_TOOL_OFF:
-        case EVT_EGG_MENU_TOOL_OFF:
-            SetTool(kHatchToolNone);
-            return true;
-        default:
-            break;
-        }
-    }
-    return CORVWindow::ProcessMessage(msg);
-}
-
-void CAerieBeastHatchOtherItem::OnDrawOverlay()
-{
-    DrawToolCursor(m_nTool);
 }

@@ -57,15 +57,6 @@ private:
     void ShowPage(const RuntimeClassRecord* record, u16 frame);
 };
 
-// The three incubators of a hatch page, at x 80, 270, 460.
-struct HatchIncubators {
-    CAerieMonsterEggItem* m_p[3] = {};
-
-    void Create(CORVWindow* page);
-    void SetTool(i32 tool);
-    void RefreshHiredFriends();
-};
-
 class CAerieBeastBreedItem : public CORVWindow {
     ORV_DECLARE_RUNTIME_CLASS(CAerieBeastBreedItem)
 public:
@@ -110,64 +101,85 @@ private:
     CCachedText m_JobLine;
 };
 
-class CAerieBeastHatchItem : public CORVWindow {
+// What both hatch pages share: the close button and tab strip, the three incubators (at x 80,
+// 270, 460), the tool in hand with its cursor at the mouse, the tool put away by a right click and
+// topics 35 and 36, the incubators' friends refreshed on topic 32, the owner's three figures, and
+// the one child list window each page toggles.
+class CAerieHatchPage : public CORVWindow {
+public:
+    CAerieHatchPage();
+    ~CAerieHatchPage() override;
+
+    bool OnMessage(ORVMsg* msg) override;       // the child's close request, tabs, close, buttons
+    bool OnClick(int kind) override;            // a right click puts the tool away
+    bool ProcessMessage(ORVMsg* msg) override;  // topics 32, 35, 36, then OnPageEvent
+    void OnDrawOverlay() override;              // the tool cursor
+    void SetArgs(int arg, std::string text) override;   // the page number
+
+    // The tool for the page and its incubators (and whatever else the page gives it to).
+    virtual void SetTool(i32 tool);
+
+    i32 m_nTool = kHatchToolNone;
+    i32 m_nPage = 0;
+    CORVRadioGroup* m_pTabs = nullptr;
+    CAerieMonsterEggItem* m_pIncubators[3] = {};
+    CSubWndSlot m_ChildWnd{this};
+
+protected:
+    // Close button, tab strip of count tabs from baseFrame, the three incubators.
+    void CreatePageControls(u16 baseFrame, int count);
+    // The three label / value columns of the figures of the own owner (own) or of the shown one.
+    void DrawOwnerFigures(const char* const (&labels)[3], bool own, bool signedWorth);
+    // A click of one of the page's own buttons.
+    virtual void OnButton(CORVControl* sender) = 0;
+    // Game events beyond the shared ones; true when handled.
+    virtual bool OnPageEvent(ORVMsg*) { return false; }
+    // Picks the tool and restarts its cursor.
+    void PickTool(i32 tool);
+
+private:
+    CCachedText m_Figures[3];
+};
+
+class CAerieBeastHatchItem : public CAerieHatchPage {
     ORV_DECLARE_RUNTIME_CLASS(CAerieBeastHatchItem)
 public:
     CAerieBeastHatchItem();
     ~CAerieBeastHatchItem() override;
 
     void OnCreate() override;
-    bool OnMessage(ORVMsg* msg) override;
-    bool OnClick(int kind) override;           // a right click puts the tool away
-    bool ProcessMessage(ORVMsg* msg) override; // topics 8, 13, 32, 35, 36, 48
     void OnDraw() override;                    // AerieBeastDraw.cpp
-    void OnDrawOverlay() override;             // the tool cursor
-    void SetArgs(int arg, std::string text) override;
 
-    // The tool for the page, the incubators and the bag's eggs.
-    void SetTool(i32 tool);
+    // The tool also for the bag's eggs.
+    void SetTool(i32 tool) override;
     // The hire list for incubator n (an open one is replaced).
     void OpenSlaveWnd(int n);
 
-    i32 m_nTool = kHatchToolNone;
-    i32 m_nPage = 1;
-    CORVRadioGroup* m_pTabs = nullptr;
     CORVButton* m_pSmashBtn = nullptr;
     CORVButton* m_pDiscardBtn = nullptr;
     CORVButton* m_pViewPlayersBtn = nullptr;
-    HatchIncubators m_Incubators;
     CAerieMonsterEggBagItem* m_pEggBag = nullptr;
-    CSubWndSlot m_SlaveWnd{this};   // the one hire list
+    CSubWndSlot& m_SlaveWnd = m_ChildWnd;   // the one hire list
 
-private:
-    CCachedText m_Figures[3];
+protected:
+    void OnButton(CORVControl* sender) override;
+    bool OnPageEvent(ORVMsg* msg) override;   // topics 8, 13, 48
 };
 
-class CAerieBeastHatchOtherItem : public CORVWindow {
+class CAerieBeastHatchOtherItem : public CAerieHatchPage {
     ORV_DECLARE_RUNTIME_CLASS(CAerieBeastHatchOtherItem)
 public:
     CAerieBeastHatchOtherItem();
     ~CAerieBeastHatchOtherItem() override;
 
     void OnCreate() override;
-    bool OnMessage(ORVMsg* msg) override;
-    bool OnClick(int kind) override;
-    bool ProcessMessage(ORVMsg* msg) override; // topics 32, 35, 36
     void OnDraw() override;                    // AerieBeastDraw.cpp
-    void OnDrawOverlay() override;
-    void SetArgs(int arg, std::string text) override;
 
-    void SetTool(i32 tool);
-
-    i32 m_nTool = kHatchToolNone;
-    i32 m_nPage = 0;
-    CORVRadioGroup* m_pTabs = nullptr;
     CORVButton* m_pStealBtn = nullptr;
     CORVButton* m_pFriendsBtn = nullptr;
     CORVButton* m_pReturnBtn = nullptr;
-    HatchIncubators m_Incubators;
-    CSubWndSlot m_FriendWnd{this};   // the hatch relation window
+    CSubWndSlot& m_FriendWnd = m_ChildWnd;   // the hatch relation window
 
-private:
-    CCachedText m_Figures[3];
+protected:
+    void OnButton(CORVControl* sender) override;
 };

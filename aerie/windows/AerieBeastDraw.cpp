@@ -19,10 +19,13 @@ constexpr int kCentred = 1;
 constexpr int kBody = 1;
 constexpr int kHeading = 2;
 
-// The three label / value columns of a hatch page: worth, happiness and popularity.
-void DrawOwnerFigures(CORVControl* page, const char* const (&labels)[3], const AerieView::OwnerFigures& figures,
-                      bool signedWorth, CCachedText (&values)[3])
+}  // namespace
+
+void CAerieHatchPage::DrawOwnerFigures(const char* const (&labels)[3], bool own, bool signedWorth)
 {
+    const AerieView::OwnerFigures figures = AerieView::GetOwnerFigures(own);
+    CCachedText (&values)[3] = m_Figures;
+    CORVControl* page = this;
     static constexpr int kX[3] = {28, 184, 342};
     char text[kShortTextBound];
     const char* shown[3] = {
@@ -43,8 +46,6 @@ void DrawOwnerFigures(CORVControl* page, const char* const (&labels)[3], const A
         DrawTextRel(page, kX[i], 489, shown[i], kWhite, kLeft, kBody);
     }
 }
-
-}  // namespace
 
 void CAerieBeastBreedItem::OnDraw()
 {
@@ -123,11 +124,11 @@ void CAerieBeastBreedItem::OnDraw()
 void CAerieBeastHatchItem::OnDraw()
 {
     static constexpr const char* kLabels[3] = {"我的身价", "幸福指数", "当前人气"};
-    DrawOwnerFigures(this, kLabels, AerieView::GetOwnerFigures(true), false, m_Figures);
+    DrawOwnerFigures(kLabels, true, false);
 }
 
 void CAerieBeastHatchOtherItem::OnDraw()
 {
     static constexpr const char* kLabels[3] = {"城主身价", "城主幸福指数", "当前人气"};
-    DrawOwnerFigures(this, kLabels, AerieView::GetOwnerFigures(false), true, m_Figures);
+    DrawOwnerFigures(kLabels, false, true);
 }

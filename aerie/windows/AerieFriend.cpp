@@ -26,8 +26,6 @@ const FriendRecords g_FriendRecords;
 
 constexpr u16 kBackFrame = 6;
 constexpr int kModes = 3;
-// A typed name shorter than this is no player's.
-constexpr std::size_t kMinNameBytes = 4;
 
 int FriendCount()
 {
@@ -67,18 +65,8 @@ void CAerieFriendListWnd::OnCreateControls()
         AddChild(m_pModeGroup, false);
         m_pModeGroup->CreateGroup(this, 4, 5, 137, kModes, mode, 65, false);
     }
-    m_pNameEdit = new (std::nothrow) CORVEdit();
-    if (m_pNameEdit != nullptr) {
-        m_pNameEdit->m_nMaxLen = 16;
-        AddChild(m_pNameEdit, false);
-        m_pNameEdit->CreateEdit(this, 1, 0xFFFFFFFF, 1, 20, 32, 150, 14);
-    }
-    m_pScroll = new (std::nothrow) CORVVScroll();
-    if (m_pScroll != nullptr) {
-        AddChild(m_pScroll, false);
-        m_pScroll->CreateBar(this, m_nWidth - 25, 58, 215);
-        m_pScroll->m_nStep = 1;
-    }
+    m_pNameEdit = AddNameEdit(this, 20, 32);
+    m_pScroll = AddListScroll(this, m_nWidth - 25, 58, 215);
     if (m_pParent != nullptr) {
         SetPos(m_pParent->m_nWidth - m_nWidth - MarginRight(), m_pParent->m_nHeight - m_nHeight - MarginBottom());
     }
@@ -98,14 +86,7 @@ void CAerieFriendListWnd::UpdateFriendScroll()
 
 void CAerieFriendListWnd::OnFriendScroll()
 {
-    if (m_pScroll == nullptr) {
-        return;
-    }
-    // The selected friend moves with the list and is dropped once its row leaves the list.
-    m_Rows.SetFirst(FirstShownEntry(m_pScroll->m_nPos, 1));
-    if (m_Rows.SelectedRow() < 0 || m_Rows.SelectedEntry() >= FriendCount()) {
-        m_Rows.SelectEntry(-1);
-    }
+    FollowListScroll(m_Rows, m_pScroll, FriendCount());
 }
 
 bool CAerieFriendListWnd::SelectFriendRow(int x, int y)
@@ -137,12 +118,7 @@ bool CAerieFriendListWnd::OnMessage(ORVMsg* msg)
     }
     CORVControl* sender = msg->m_pSender;
     if (sender == m_pVisitBtn) {
-        const char* name = m_pNameEdit != nullptr ? m_pNameEdit->GetText() : nullptr;
-        if (name == nullptr || strnlen(name, kMinNameBytes) < kMinNameBytes) {
-            if (m_pNameEdit != nullptr) {
-                m_pNameEdit->SetFocus();
-            }
-        } else {
+        if (const char* name = TypedPlayerName(m_pNameEdit)) {
             CAerieRequest::GetSingleton().VisitPlayerCity(name);
         }
         return true;

@@ -9,7 +9,11 @@
 #include "aerie/state/AerieRecordLayout.h"
 #include "framework/core/OrvTypes.h"
 
+class CListRows;
+class CORVControlContainer;
+class CORVEdit;
 class CORVScroll;
+class CORVVScroll;
 
 // Rows a player list shows at once.
 inline constexpr int kPlayerListRows = 10;
@@ -30,3 +34,15 @@ struct EntryNameText {
 // The bar of a list of count entries shown kPlayerListRows at a time: range max(0, count - rows),
 // position 0, shown and enabled only with something to scroll. Nothing without a bar.
 void SetListScroll(CORVScroll* bar, int count);
+
+// The bar moved: the list's first row follows it; the selected entry moves with the list and is
+// dropped once its row leaves the list or the count entries.
+void FollowListScroll(CListRows& rows, const CORVScroll* bar, int count);
+
+// The player-name field of a list window at (x, y): 150 x 14, white, centred, at most 16 bytes.
+CORVEdit* AddNameEdit(CORVControlContainer* wnd, int x, int y);
+// The list's vertical bar at (x, y), length long, one row a step.
+CORVVScroll* AddListScroll(CORVControlContainer* wnd, int x, int y, int length);
+// The name typed into edit when it is a player's (4 bytes or more); else the field takes the focus
+// and the answer is null.
+const char* TypedPlayerName(CORVEdit* edit);

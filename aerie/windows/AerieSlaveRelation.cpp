@@ -23,7 +23,6 @@ CAerieNewBie& Guide()
 }
 
 constexpr u16 kBackFrame = 25;
-constexpr std::size_t kMinNameBytes = 4;
 
 int SlaveCount()
 {
@@ -64,18 +63,8 @@ void CAerieSlaveRelationWnd::OnCreateControls()
     CreateButton(232, 7, &m_pSearchBtn, 146, true, true, "");
     CreateButton(39, 259, &m_pHireBtn, 281, true, true, "");
     CreateButton(168, 259, &m_pRefreshBtn, 263, true, true, "");
-    m_pNameEdit = new (std::nothrow) CORVEdit();
-    if (m_pNameEdit != nullptr) {
-        m_pNameEdit->m_nMaxLen = 16;
-        AddChild(m_pNameEdit, false);
-        m_pNameEdit->CreateEdit(this, 1, 0xFFFFFFFF, 1, 20, 10, 150, 14);
-    }
-    m_pScroll = new (std::nothrow) CORVVScroll();
-    if (m_pScroll != nullptr) {
-        AddChild(m_pScroll, false);
-        m_pScroll->CreateBar(this, m_nWidth - 25, 45, 212);
-        m_pScroll->m_nStep = 1;
-    }
+    m_pNameEdit = AddNameEdit(this, 20, 10);
+    m_pScroll = AddListScroll(this, m_nWidth - 25, 45, 212);
     if (m_pParent != nullptr) {
         SetPos(m_pParent->m_nWidth - 460, m_pParent->m_nHeight - 420);
     }
@@ -92,14 +81,7 @@ CORVScroll* CAerieSlaveRelationWnd::ScrollBar() const
 
 void CAerieSlaveRelationWnd::OnScrolled()
 {
-    if (m_pScroll == nullptr) {
-        return;
-    }
-    // The selection moves with the list and is dropped once it leaves the ten rows.
-    m_Rows.SetFirst(FirstShownEntry(m_pScroll->m_nPos, 1));
-    if (m_Rows.SelectedRow() < 0 || m_Rows.SelectedEntry() >= SlaveCount()) {
-        m_Rows.SelectEntry(-1);
-    }
+    FollowListScroll(m_Rows, m_pScroll, SlaveCount());
 }
 
 void CAerieSlaveRelationWnd::ViewOnly()
@@ -172,12 +154,7 @@ bool CAerieSlaveRelationWnd::OnMessage(ORVMsg* msg)
     }
     CORVControl* sender = msg->m_pSender;
     if (sender == m_pSearchBtn) {
-        const char* name = m_pNameEdit != nullptr ? m_pNameEdit->GetText() : nullptr;
-        if (name == nullptr || strnlen(name, kMinNameBytes) < kMinNameBytes) {
-            if (m_pNameEdit != nullptr) {
-                m_pNameEdit->SetFocus();
-            }
-        } else {
+        if (const char* name = TypedPlayerName(m_pNameEdit)) {
             CAerieRequest::GetSingleton().FindSlave(name);
         }
         return true;

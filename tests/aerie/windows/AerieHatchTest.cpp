@@ -56,7 +56,7 @@ protected:
     static std::vector<i32> Tools(CAerieBeastHatchItem* page)
     {
         std::vector<i32> tools{page->m_nTool};
-        for (CAerieMonsterEggItem* egg : page->m_Incubators.m_p) {
+        for (CAerieMonsterEggItem* egg : page->m_pIncubators) {
             tools.push_back(egg->m_nTool);
         }
         for (CAerieMonsterEggItem* egg : page->m_pEggBag->m_pEggs) {
@@ -74,7 +74,7 @@ TEST_F(AerieHatch, ToolsReachEveryEggAndEndOnARightClickOrTopics)
     ASSERT_NE(page, nullptr);
     ASSERT_NE(page->m_pEggBag, nullptr);
     EXPECT_EQ(page->m_pEggBag->m_nX, 150);
-    EXPECT_EQ(page->m_Incubators.m_p[2]->m_nX, 460);
+    EXPECT_EQ(page->m_pIncubators[2]->m_nX, 460);
     struct Case {
         CORVButton* CAerieBeastHatchItem::*button;
         u32 off;   // 0: a right click on the page, else the topic
@@ -196,12 +196,12 @@ TEST_F(AerieHatch, VisitedPageStealsShowsFriendsAndGoesHome)
     ASSERT_NE(page, nullptr);
     TakeSent();
     ClickOn(page, page->m_pStealBtn);
-    for (CAerieMonsterEggItem* egg : page->m_Incubators.m_p) {
+    for (CAerieMonsterEggItem* egg : page->m_pIncubators) {
         EXPECT_EQ(egg->m_nTool, kHatchToolSteal);
         EXPECT_EQ(egg->m_pTreatWellBtn->m_bVisible, 0);   // only the owner treats
     }
     // Stealing the hatching egg of incubator 1.
-    page->m_Incubators.m_p[1]->OnClick(0);
+    page->m_pIncubators[1]->OnClick(0);
     std::vector<SentRequest> sent = TakeSent();
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0].m_wSub, 0x79);
@@ -240,7 +240,7 @@ TEST_F(AerieHatch, IncubatorShowsItsState)
                  {1, "剩余时间：00:01:30", 0xFF00FF00, 275},
                  {2, "孵化器空闲", 0xFFFFFF00, 275}};
     for (const Case& c : cases) {
-        const CAerieMonsterEggItem* egg = page->m_Incubators.m_p[c.incubator];
+        const CAerieMonsterEggItem* egg = page->m_pIncubators[c.incubator];
         const HostCall* call = Text(c.text);
         ASSERT_NE(call, nullptr) << c.text << "\n" << m_Host.Dump();
         EXPECT_EQ(call->m_vInts, (std::vector<long long>{egg->m_nAbsX + 80, egg->m_nAbsY + c.y, c.colour, 1, 0, 0, 1,
@@ -272,7 +272,7 @@ TEST_F(AerieHatch, IncubatorClickAppliesTheTool)
         m_Host.ClearLog();
         TakeSent();
         ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.clear();
-        CAerieMonsterEggItem* egg = page->m_Incubators.m_p[c.incubator];
+        CAerieMonsterEggItem* egg = page->m_pIncubators[c.incubator];
         egg->m_nTool = c.tool;
         egg->OnClick(0);
         const std::vector<SentRequest> sent = TakeSent();
@@ -367,7 +367,7 @@ TEST_F(AerieHatch, HiredFriendIsDrawnTreatedOnceAndReleased)
     CAerieBeastHatchItem* page = OpenOwnHatch(
         Incubators(HiredIncubator(100, "pal"), HiredIncubator(100, "done", 1), Incubator(true, 0, 0, 0)));
     ASSERT_NE(page, nullptr);
-    CAerieMonsterEggItem* egg = page->m_Incubators.m_p[0];
+    CAerieMonsterEggItem* egg = page->m_pIncubators[0];
     EXPECT_EQ(m_Host.LiveDrawers(), 2);
     const std::vector<HostCall> looks = m_Host.Calls("Drawer.SetAppearance");
     ASSERT_FALSE(looks.empty());
@@ -375,7 +375,7 @@ TEST_F(AerieHatch, HiredFriendIsDrawnTreatedOnceAndReleased)
     EXPECT_EQ(m_Host.Calls("Drawer.SetValue2")[0].Int(1), 0x22222222);
     EXPECT_EQ(m_Host.Calls("Drawer.SetValue3")[0].Int(1), 0x33333333);
     EXPECT_EQ(egg->m_pTreatWellBtn->m_bVisible, 1);
-    EXPECT_EQ(page->m_Incubators.m_p[2]->m_pTreatWellBtn->m_bVisible, 0);
+    EXPECT_EQ(page->m_pIncubators[2]->m_pTreatWellBtn->m_bVisible, 0);
 
     DrawFrame();
     const std::vector<HostCall> draws = m_Host.Calls("Drawer.Draw");
@@ -400,7 +400,7 @@ TEST_F(AerieHatch, HiredFriendIsDrawnTreatedOnceAndReleased)
     ASSERT_EQ(sent.size(), 2u);
     EXPECT_EQ(sent[0].m_wSub, 0x73);
     EXPECT_EQ(sent[1].m_wSub, 0x72);
-    CAerieMonsterEggItem* treated = page->m_Incubators.m_p[1];
+    CAerieMonsterEggItem* treated = page->m_pIncubators[1];
     ClickOn(treated, treated->m_pTreatWellBtn);
     EXPECT_TRUE(TakeSent().empty());
     ASSERT_EQ(ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.size(), 1u);
