@@ -1,6 +1,8 @@
 // One steady frame of the entered own city: all 18 buildings, the resource bar, the toolbar, the
 // caption window with its work-state panel and an open building window, drawn through a host
-// whose calls do nothing. Reports the CPU time and the heap allocations per frame.
+// whose calls do nothing; and one of the beast window's hatching page over it (three incubators
+// with their countdowns, a hired friend, the egg bag). Reports the CPU time and the heap
+// allocations per frame.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -9,6 +11,7 @@
 #include "aerie/state/AerieDataMgr.h"
 #include "aerie/state/AerieRecordLayout.h"
 #include "aerie/state/XmlAerieMgr.h"
+#include "aerie/windows/AerieBeast.h"
 #include "aerie/windows/AerieCityCtrls.h"
 #include "aerie/windows/AerieWnd.h"
 #include "framework/control/ORVCtrlMgr.h"
@@ -99,5 +102,74 @@ void BM_EnteredCitySteadyFrame(benchmark::State& state)
     CORVCtrlMgr::GetSingleton().RouteMessage(&close);
 }
 BENCHMARK(BM_EnteredCitySteadyFrame);
+
+// The own city's guardian beast, three incubators (two hatching with a friend hired at one, one
+// finished under protection) and an egg bag of seven eggs.
+void FillHatchState()
+{
+    using namespace aerie_layout;
+    CAerieDataMgr& store = CAerieDataMgr::GetSingleton();
+    CAerieCityData& city = store.GetOwnCity();
+    city.m_Beast[kBeastType] = 1;
+    unsigned char records[3 * kIncubatorSize] = {};
+    for (int i = 0; i < 3; ++i) {
+        unsigned char* r = records + i * kIncubatorSize;
+        r[kIncOpened] = 1;
+        r[kIncEggType] = static_cast<unsigned char>(1 + i);
+        PutLE32(r + kIncHatchSeconds, i == 2 ? 0 : 7200u + 60u * static_cast<u32>(i));
+        PutLE32(r + kIncGuardSeconds, 1800);
+    }
+    const char friendName[] = "pal";
+    for (std::size_t k = 0; k < sizeof friendName - 1; ++k) {
+        records[kIncSlaveName + k] = static_cast<unsigned char>(friendName[k]);
+    }
+    city.m_Incubators.Rebuild(records, sizeof records, 0);
+    for (int slot = 0; slot < 7; ++slot) {
+        store.m_awEggBag[slot] = static_cast<u16>(1 + slot % 3);
+    }
+}
+
+// One steady frame of the beast window's hatching page over the entered city.
+void BM_BeastHatchPageSteadyFrame(benchmark::State& state)
+{
+    CXmlAerieMgr::GetSingleton()->Load(ORVANE_SOURCE_DIR "/data/help/aerie.xml");
+    CAerieConfigMgr::GetSingleton()->Load(ORVANE_SOURCE_DIR "/data/help/aerieconfig.xml");
+    static NullHost host(30, 30, true, "me");
+    CORVMgr& mgr = CORVMgr::GetSingleton();
+    mgr.SetORVCallBack(&host);
+    FillOwnCity();
+    FillHatchState();
+    ORVMsg open(ORV_MSG_GAMEWND, kSysWndOpen);
+    CORVCtrlMgr::GetSingleton().RouteMessage(&open);
+    auto* wnd = static_cast<CAerieWnd*>(CORVCtrlMgr::GetSingleton().m_MainWnd.GetSystemWindow(ORV_MSG_GAMEWND));
+    if (wnd == nullptr) {
+        state.SkipWithError("the game window did not open");
+        return;
+    }
+    ORVMsg click(kNotifyLeftClick, 0, wnd->m_pBeastBtn);
+    wnd->OnMessage(&click);
+    auto* beast = dynamic_cast<CAerieBeastWnd*>(wnd->m_pSubWnd);
+    if (beast == nullptr) {
+        state.SkipWithError("the beast window did not open");
+        return;
+    }
+    beast->SwitchPage(1);
+    for (int i = 0; i < 10; ++i) {
+        mgr.Render();
+    }
+    long long allocations = 0;
+    long long frames = 0;
+    for (auto _ : state) {
+        const long long before = static_cast<long long>(AllocationCount());
+        mgr.Render();
+        allocations += static_cast<long long>(AllocationCount()) - before;
+        ++frames;
+    }
+    state.counters["allocs_per_frame"] =
+        benchmark::Counter(frames > 0 ? static_cast<double>(allocations) / static_cast<double>(frames) : 0);
+    ORVMsg close(ORV_MSG_GAMEWND, kSysWndClose);
+    CORVCtrlMgr::GetSingleton().RouteMessage(&close);
+}
+BENCHMARK(BM_BeastHatchPageSteadyFrame);
 
 }  // namespace
