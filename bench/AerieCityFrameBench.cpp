@@ -14,6 +14,7 @@
 #include "aerie/windows/AerieBeast.h"
 #include "aerie/windows/AerieCityCtrls.h"
 #include "aerie/windows/AerieWnd.h"
+#include "framework/widgets/ORVButton.h"
 #include "framework/control/ORVCtrlMgr.h"
 #include "maingame/orvane/ORVMgr.h"
 

@@ -283,7 +283,7 @@ int main(int argc, char** argv)
     const int boxY = kGameY + (600 - 150) / 2;
     Step("the tutorial's notice is read (OK), the first beast card is picked and confirmed");
     Click(mgr, boxX + 170, boxY + 110 + 13);
-    host.Frames(2, render);
+    host.Frames(3, render);   // the answer is routed on the next frame, the box closes the frame after
     Click(mgr, kGameX + 30 + 52, kGameY + 95 + 54);   // card 0 at (30, 95)
     host.Frames(2, render);
     host.SavePicture("beast-chooser");
@@ -306,12 +306,12 @@ int main(int argc, char** argv)
     Click(mgr, kGameX + 518 + 18, kGameY + 557 + 18);
     host.Frames(2, render);
     Click(mgr, beastX + 109 + 44, beastY + 38 + 13);
-    host.Frames(2, render);
+    host.Frames(3, render);   // the tab tells the page, the page the window
 
     // The egg bag strip at (150, 392) of the page; its first egg at (47, 9), 50 x 50.
     const int eggX = beastX + 150 + 47 + 25;
     const int eggY = beastY + 392 + 9 + 25;
-    Step("a right click on the first egg of the bag: its menu; 孵化 hatches it");
+    Step("a right click on the first egg of the bag: its menu; its first command hatches the egg");
     orv::sample::RightClick(mgr, eggX, eggY);
     host.Frames(2, render);
     Click(mgr, eggX + 48, eggY + 10);   // the menu's first row, at the mouse
@@ -329,7 +329,7 @@ int main(int argc, char** argv)
     }
     host.Frames(2, render);
     Click(mgr, boxX + 340 / 4, boxY + 110 + 13);   // OK of the two-button box
-    host.Frames(2, render);
+    host.Frames(3, render);
 
     Step("the hire list arrives (reply 112); its first player is picked and hired");
     {
