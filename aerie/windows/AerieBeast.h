@@ -21,8 +21,7 @@ class CORVChoice;
 class CORVEdit;
 class CORVRadioGroup;
 
-// Notification a page posts to the beast window: {kNotifyPageTab, kBeastPageTabs, page}.
-inline constexpr u32 kNotifyPageTab = 6;
+// The beast window's page group: a page posts {kNotifyPageTab, kBeastPageTabs, page}.
 inline constexpr u32 kBeastPageTabs = 30;
 
 class CAerieBeastWnd : public CAerieGameWnd {
