@@ -68,26 +68,29 @@ void FillOwnCity()
     city.SetWorkState(work, sizeof work, 0);
 }
 
-void BM_EnteredCitySteadyFrame(benchmark::State& state)
+// The game data, a host whose calls do nothing (every image 30 x 30: the drawing does nothing, so
+// the game's frame need not have its size), the own city filled by fill and the game window
+// opened on it; null when it did not open.
+template <class Fill>
+CAerieWnd* OpenGameWindow(Fill fill)
 {
     CXmlAerieMgr::GetSingleton()->Load(ORVANE_SOURCE_DIR "/data/help/aerie.xml");
     CAerieConfigMgr::GetSingleton()->Load(ORVANE_SOURCE_DIR "/data/help/aerieconfig.xml");
-    // Every image 30 x 30 (the drawing does nothing, so the game's frame need not have its size).
     static NullHost host(30, 30, true, "me");
-    CORVMgr& mgr = CORVMgr::GetSingleton();
-    mgr.SetORVCallBack(&host);
-    FillOwnCity();
+    CORVMgr::GetSingleton().SetORVCallBack(&host);
+    fill();
     ORVMsg open(ORV_MSG_GAMEWND, kSysWndOpen);
     CORVCtrlMgr::GetSingleton().RouteMessage(&open);
-    auto* wnd = static_cast<CAerieWnd*>(CORVCtrlMgr::GetSingleton().m_MainWnd.GetSystemWindow(ORV_MSG_GAMEWND));
-    if (wnd == nullptr) {
-        state.SkipWithError("the game window did not open");
-        return;
-    }
-    ORVMsg click(kNotifyLeftClick, 0, wnd->m_pBuildings[1]);
-    wnd->OnMessage(&click);   // the building window of building 1
+    return static_cast<CAerieWnd*>(CORVCtrlMgr::GetSingleton().m_MainWnd.GetSystemWindow(ORV_MSG_GAMEWND));
+}
+
+// A few frames to hand out the posted messages and make the texts, then the steady frames timed
+// with their heap allocations counted; the game window closes at the end.
+void MeasureSteadyFrames(benchmark::State& state)
+{
+    CORVMgr& mgr = CORVMgr::GetSingleton();
     for (int i = 0; i < 10; ++i) {
-        mgr.Render();   // posted messages handed out, texts made
+        mgr.Render();
     }
     long long allocations = 0;
     long long frames = 0;
@@ -101,6 +104,18 @@ void BM_EnteredCitySteadyFrame(benchmark::State& state)
         benchmark::Counter(frames > 0 ? static_cast<double>(allocations) / static_cast<double>(frames) : 0);
     ORVMsg close(ORV_MSG_GAMEWND, kSysWndClose);
     CORVCtrlMgr::GetSingleton().RouteMessage(&close);
+}
+
+void BM_EnteredCitySteadyFrame(benchmark::State& state)
+{
+    CAerieWnd* wnd = OpenGameWindow(FillOwnCity);
+    if (wnd == nullptr) {
+        state.SkipWithError("the game window did not open");
+        return;
+    }
+    ORVMsg click(kNotifyLeftClick, 0, wnd->m_pBuildings[1]);
+    wnd->OnMessage(&click);   // the building window of building 1
+    MeasureSteadyFrames(state);
 }
 BENCHMARK(BM_EnteredCitySteadyFrame);
 
@@ -133,16 +148,10 @@ void FillHatchState()
 // One steady frame of the beast window's hatching page over the entered city.
 void BM_BeastHatchPageSteadyFrame(benchmark::State& state)
 {
-    CXmlAerieMgr::GetSingleton()->Load(ORVANE_SOURCE_DIR "/data/help/aerie.xml");
-    CAerieConfigMgr::GetSingleton()->Load(ORVANE_SOURCE_DIR "/data/help/aerieconfig.xml");
-    static NullHost host(30, 30, true, "me");
-    CORVMgr& mgr = CORVMgr::GetSingleton();
-    mgr.SetORVCallBack(&host);
-    FillOwnCity();
-    FillHatchState();
-    ORVMsg open(ORV_MSG_GAMEWND, kSysWndOpen);
-    CORVCtrlMgr::GetSingleton().RouteMessage(&open);
-    auto* wnd = static_cast<CAerieWnd*>(CORVCtrlMgr::GetSingleton().m_MainWnd.GetSystemWindow(ORV_MSG_GAMEWND));
+    CAerieWnd* wnd = OpenGameWindow([] {
+        FillOwnCity();
+        FillHatchState();
+    });
     if (wnd == nullptr) {
         state.SkipWithError("the game window did not open");
         return;
@@ -155,21 +164,7 @@ void BM_BeastHatchPageSteadyFrame(benchmark::State& state)
         return;
     }
     beast->SwitchPage(1);
-    for (int i = 0; i < 10; ++i) {
-        mgr.Render();
-    }
-    long long allocations = 0;
-    long long frames = 0;
-    for (auto _ : state) {
-        const long long before = static_cast<long long>(AllocationCount());
-        mgr.Render();
-        allocations += static_cast<long long>(AllocationCount()) - before;
-        ++frames;
-    }
-    state.counters["allocs_per_frame"] =
-        benchmark::Counter(frames > 0 ? static_cast<double>(allocations) / static_cast<double>(frames) : 0);
-    ORVMsg close(ORV_MSG_GAMEWND, kSysWndClose);
-    CORVCtrlMgr::GetSingleton().RouteMessage(&close);
+    MeasureSteadyFrames(state);
 }
 BENCHMARK(BM_BeastHatchPageSteadyFrame);
 
