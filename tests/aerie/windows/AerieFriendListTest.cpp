@@ -288,3 +288,22 @@ TEST_F(AerieFriendLists, HireListShowsSearchesRefreshesAndHires)
     Event(EVT_SLAVE_HIRED);
     EXPECT_EQ(CAerieNewBie::GetSingleton().m_wStep, 13);
 }
+
+TEST_F(AerieFriendLists, TheTutorialKeepsThePlayerHome)
+{
+    ASSERT_NE(EnterCity(), nullptr);
+    CAerieFriendWnd* wnd = OpenFriends();
+    ASSERT_NE(wnd, nullptr);
+    Friends(2);
+    TakeSent();
+    CAerieNewBie::GetSingleton().m_wStep = 20;
+    wnd->OnMouseMove(50, RowY(wnd->m_Rows, 0));
+    ORVMsg dbl(ORV_MSG_LBUTTONDBLCLK, 0);
+    wnd->ProcessMessage(&dbl);
+    wnd->m_pNameEdit->SetText("abcd");
+    ClickOn(wnd, wnd->m_pVisitBtn);
+    EXPECT_TRUE(TakeSent().empty());
+    const std::vector<std::string> tips = Tips();   // the same notice twice shows once
+    ASSERT_FALSE(tips.empty());
+    EXPECT_EQ(tips[0], "请您先完成新手任务，再去好友的琉璃台！");
+}
