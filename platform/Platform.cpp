@@ -43,6 +43,7 @@ int IPlatform::SocketRecv(Socket, void*, int) { return -1; }
 void IPlatform::SocketClose(Socket) {}
 int IPlatform::SocketLastError() { return kSockErrConnAborted; }
 void IPlatform::PollSocketEvents(std::vector<WindowMessage>*, int) {}
+int IPlatform::Rand() { return std::rand() & 0x7FFF; }
 
 namespace {
 
@@ -69,8 +70,6 @@ public:
     }
 
     std::int16_t GetKeyState(int) override { return 0; }
-
-    int Rand() override { return std::rand() & 0x7FFF; }
 
     bool OpenClipboard() override
     {

@@ -68,8 +68,8 @@ public:
     // input-method context.
     virtual int GetImeResultString(HWND hWnd, char* buf, int cap) = 0;
 
-    // A pseudo-random number from 0 to 32767 (the C runtime's rand).
-    virtual int Rand() = 0;
+    // A pseudo-random number from 0 to 32767: the C runtime's rand, on POSIX and Windows alike.
+    virtual int Rand();
 
     // ---- Window-side calls of the engine-drawn build. The defaults keep the state in-process. ----
 

@@ -15,7 +15,6 @@
 #include "platform/SocketForwarding.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <cstring>
 
 namespace orv::platform {
@@ -33,8 +32,6 @@ public:
     }
 
     std::int16_t GetKeyState(int virtualKey) override { return ::GetKeyState(virtualKey); }
-
-    int Rand() override { return std::rand() & 0x7FFF; }
 
     // The clipboard is opened without an owner window, as the toolkit always does.
     bool OpenClipboard() override { return ::OpenClipboard(nullptr) != FALSE; }
