@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <ctime>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #ifndef _WIN32
@@ -63,6 +64,7 @@ int IPlatform::SocketRecv(Socket, void*, int) { return -1; }
 void IPlatform::SocketClose(Socket) {}
 int IPlatform::SocketLastError() { return kSockErrConnAborted; }
 void IPlatform::PollSocketEvents(std::vector<WindowMessage>*, int) {}
+int IPlatform::Rand() { return std::rand() & 0x7FFF; }
 
 namespace {
 

@@ -69,6 +69,9 @@ public:
     // input-method context.
     virtual int GetImeResultString(HWND hWnd, char* buf, int cap) = 0;
 
+    // A pseudo-random number from 0 to 32767: the C runtime's rand, on POSIX and Windows alike.
+    virtual int Rand();
+
     // ---- Window-side calls of the engine-drawn build. The defaults keep the state in-process. ----
 
     // Mouse capture of a window (SetCapture / GetCapture / ReleaseCapture).

@@ -323,6 +323,32 @@ void PrintingHost::OpenPlayerGarden(const char* name)
     std::printf("[frame %d] host: open the garden of \"%s\"\n", m_nFrame, GbkToUtf8(name ? name : "").c_str());
 }
 
+IORVDrawCharacter* PrintingHost::CreateDrawCharacter()
+{
+    FlushRun();
+    m_vDrawers.push_back(std::make_unique<PrintingDrawer>(this));
+    std::printf("[frame %d] host: a character drawer is made (%zu held)\n", m_nFrame, m_vDrawers.size());
+    return m_vDrawers.back().get();
+}
+
+void PrintingHost::ReleaseDrawCharacter(IORVDrawCharacter* drawer)
+{
+    for (auto it = m_vDrawers.begin(); it != m_vDrawers.end(); ++it) {
+        if (it->get() == drawer) {
+            m_vDrawers.erase(it);
+            FlushRun();
+            std::printf("[frame %d] host: a character drawer is given back (%zu held)\n", m_nFrame,
+                        m_vDrawers.size());
+            return;
+        }
+    }
+}
+
+void PrintingDrawer::Draw(int x, int y)
+{
+    m_pHost->Record(DrawKind::RectFrame, {x, y, kWidth, kHeight}, 0xFFC080FF);
+}
+
 void PrintingHost::NotifyGameWindow(int state)
 {
     FlushRun();

@@ -11,6 +11,7 @@
 //     host.SavePicture("city");                // <picture folder>/city.png of the last frame
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,26 @@
 #include "tools/QuietHost.h"
 
 namespace orv::sample {
+
+class PrintingHost;
+
+// The character drawer the printing host makes: it draws the character as an outlined box of
+// kWidth x kHeight (a rectangle frame of the frame's calls) and is never under the mouse.
+class PrintingDrawer final : public IORVDrawCharacter {
+public:
+    static constexpr int kWidth = 60;
+    static constexpr int kHeight = 90;
+
+    explicit PrintingDrawer(PrintingHost* host) : m_pHost(host) {}
+    void SetAppearance(const void*, int) override {}
+    void SetValue2(u32) override {}
+    void SetValue3(u32) override {}
+    bool IsMouseOver() override { return false; }
+    void Draw(int x, int y) override;
+
+private:
+    PrintingHost* m_pHost;
+};
 
 class PrintingHost final : public QuietHost {
 public:
@@ -74,6 +95,8 @@ public:
     void DrawSector(int cx, int cy, int radius, float angle, u32 colour) override;
     u16 GetCharacterLevel() override { return 30; }
     void NotifyGameWindow(int state) override;
+    IORVDrawCharacter* CreateDrawCharacter() override;
+    void ReleaseDrawCharacter(IORVDrawCharacter* drawer) override;
 
 private:
     DrawOp& Record(DrawKind kind, const Box& box, u32 colour);   // a new call of the frame
@@ -91,6 +114,8 @@ private:
     std::vector<DrawOp> m_vOps;        // the frame being drawn
     std::vector<DrawOp> m_vLastOps;    // the last ended frame
     int m_nLastFrame = -1;             // its number; -1 before the first
+    std::vector<std::unique_ptr<PrintingDrawer>> m_vDrawers;   // made and not given back
+    friend class PrintingDrawer;
 };
 
 // A call one frame lost (from the frame before) or gained, by its index in its own frame.

@@ -28,4 +28,13 @@ inline bool Click(CORVMgr& mgr, int x, int y)
     return used;
 }
 
+// Moves the mouse to (x, y), presses and releases the right button there.
+inline bool RightClick(CORVMgr& mgr, int x, int y)
+{
+    bool used = MoveMouse(mgr, x, y);
+    used |= mgr.WndProc(nullptr, WM_RBUTTONDOWN, 2, Pos(x, y));
+    used |= mgr.WndProc(nullptr, WM_RBUTTONUP, 0, Pos(x, y));
+    return used;
+}
+
 }  // namespace orv::sample

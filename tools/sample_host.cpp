@@ -12,10 +12,15 @@
 // castle opens the main-city window with its production table. The game is closed and opened on
 // another player's city, as a host opens it from a player it shows; the server answers with that
 // city, whose back button sends the visit request for the own city, and the own city is shown
-// again. Closing the game sends the leave request (sub 6).
+// again. Then a new player opens the game: the server asks for a guardian beast first, the chooser
+// opens with the tutorial's notice, a beast is chosen (sub 0x66); in the own city the beast window's
+// hatching page hatches an egg of the bag (sub 0x6c), the server offers to hire a friend for it,
+// the hire list comes and a friend is hired (sub 0x71), and the host draws the friend at the
+// incubator. Closing the game sends the leave request (sub 6).
 // The printing host prints each request and an account of each frame (what changed from the frame
 // before), and pictures of the own city, the tooltip, the building windows and the visited city
-// are written (build/release/sample-frames, or --pictures DIR).
+// and the guardian-beast chooser and hatching page are written (build/release/sample-frames, or
+// --pictures DIR).
 #include <zlib.h>
 
 #include <cstdio>
@@ -113,6 +118,37 @@ std::string CityReply(const CityScript& city, const std::string& extraItems = st
     std::string body;
     orv::sample::Deflate(items, Z_BEST_COMPRESSION, body);
     return LE32(city.m_nOwnerId) + LE16(0x367) + LE16(0) + LE16(0) + LE16(0) + body;
+}
+
+// A reply without compression: the header (owner id, 0x367, sub, two parameters), then the body.
+std::string Reply(u32 owner, unsigned sub, const std::string& body, unsigned p1 = 0, unsigned p2 = 0)
+{
+    return LE32(owner) + LE16(0x367) + LE16(sub) + LE16(p1) + LE16(p2) + body;
+}
+
+// An incubator record (91 bytes): opened, the egg's type, hatching and protection seconds, the
+// hired friend's name.
+std::string IncubatorRecord(bool opened, unsigned egg, unsigned hatchSeconds, const std::string& friendName = "")
+{
+    std::string r(91, '\0');
+    r[0] = opened ? 1 : 0;
+    r.replace(1, 2, LE16(egg));
+    r.replace(3, 4, LE32(hatchSeconds));
+    r.replace(13, friendName.size(), friendName);
+    return r;
+}
+
+// A player that can be hired (28 bytes): name, worth, anti-theft minutes, popularity, chances.
+std::string SlaveRecord(const std::string& name, unsigned worth, unsigned popularity)
+{
+    std::string r(28, '\0');
+    r.replace(0, name.size(), name);
+    r.replace(16, 4, LE32(worth));
+    r.replace(20, 2, LE16(30));
+    r.replace(22, 2, LE16(popularity));
+    r.replace(24, 2, LE16(1250));
+    r.replace(26, 2, LE16(500));
+    return r;
 }
 
 void Step(const char* what)
@@ -304,6 +340,96 @@ int main(int argc, char** argv)
     host.Frame(render);
     serverAnswers("the own city", CityReply(own));
     host.Frames(2, render);
+
+    Step("the game closes; a new player opens it, and the server asks for a guardian beast first (reply 101)");
+    mgr.CloseAerie();
+    mgr.OpenAerie(&host, host.GetPlayerName());
+    {
+        const std::string choose = Reply(own.m_nOwnerId, 101, "");
+        std::printf("-- the server answers: reply 101, %zu bytes (choose a guardian beast)\n", choose.size());
+        mgr.Recv(choose.data(), static_cast<int>(choose.size()));
+    }
+    host.Frames(2, render);
+    // The tutorial's notice box, 340 x 150, centred in the main window; its one OK button.
+    const int boxX = kGameX + (800 - 340) / 2;
+    const int boxY = kGameY + (600 - 150) / 2;
+    Step("the tutorial's notice is read (OK), the first beast card is picked and confirmed");
+    Click(mgr, boxX + 170, boxY + 110 + 13);
+    host.Frames(3, render);   // the answer is routed on the next frame, the box closes the frame after
+    Click(mgr, kGameX + 30 + 52, kGameY + 95 + 54);   // card 0 at (30, 95)
+    host.Frames(2, render);
+    host.SavePicture("beast-chooser");
+    Click(mgr, kGameX + 91 + 49, kGameY + 552 + 13);   // confirm at (91, 552)
+    host.Frames(2, render);
+
+    // The own city again, with the chosen beast, two opened incubators (one hatching) and three
+    // eggs in the bag.
+    const std::string hatchItems = DataItem(9, IncubatorRecord(true, 2, 5400) + IncubatorRecord(true, 0, 0) +
+                                                   IncubatorRecord(false, 0, 0)) +
+                                   DataItem(8, LE16(1) + LE16(3) + LE16(2));
+    serverAnswers("the own city with its beast", CityReply(own, hatchItems));
+    host.Frames(2, render);
+
+    // The guardian-beast window, 700 x 520, centred in the game window; its tab 1 (the hatching
+    // page) at (109, 38).
+    const int beastX = kGameX + 50;
+    const int beastY = kGameY + 40;
+    Step("the toolbar's beast button opens the guardian-beast window; its second tab the hatching page");
+    Click(mgr, kGameX + 518 + 18, kGameY + 557 + 18);
+    host.Frames(2, render);
+    Click(mgr, beastX + 109 + 44, beastY + 38 + 13);
+    host.Frames(3, render);   // the tab tells the page, the page the window
+
+    // The egg bag strip at (150, 392) of the page; its first egg at (47, 9), 50 x 50.
+    const int eggX = beastX + 150 + 47 + 25;
+    const int eggY = beastY + 392 + 9 + 25;
+    Step("a right click on the first egg of the bag: its menu; its first command hatches the egg");
+    orv::sample::RightClick(mgr, eggX, eggY);
+    host.Frames(2, render);
+    Click(mgr, eggX + 48, eggY + 10);   // the menu's first row, at the mouse
+    host.Frames(2, render);
+
+    Step("the server puts the egg into the free incubator and offers to hire a friend (reply 108); OK");
+    {
+        const std::string offer = Reply(own.m_nOwnerId, 108,
+                                        DataItem(9, IncubatorRecord(true, 2, 5400) + IncubatorRecord(true, 1, 7200) +
+                                                        IncubatorRecord(false, 0, 0)) +
+                                            DataItem(8, LE16(0) + LE16(3) + LE16(2)),
+                                        1);
+        std::printf("-- the server answers: reply 108, %zu bytes\n", offer.size());
+        mgr.Recv(offer.data(), static_cast<int>(offer.size()));
+    }
+    host.Frames(2, render);
+    Click(mgr, boxX + 340 / 4, boxY + 110 + 13);   // OK of the two-button box
+    host.Frames(3, render);
+
+    Step("the hire list arrives (reply 112); its first player is picked and hired");
+    {
+        const std::string slaves = Reply(own.m_nOwnerId, 112,
+                                         SlaveRecord("青岚", 120, 36) + SlaveRecord("白露", 0, 12), 0, 28);
+        mgr.Recv(slaves.data(), static_cast<int>(slaves.size()));
+    }
+    host.Frames(2, render);
+    // The hire list at (240, 100) of the page: its first row at (8, 46), the hire button at (39, 259).
+    const int listX = beastX + 700 - 460;
+    const int listY = beastY + 520 - 420;
+    Click(mgr, listX + 8 + 50, listY + 46 + 10);
+    host.Frames(2, render);
+    Click(mgr, listX + 39 + 40, listY + 259 + 12);
+    host.Frames(2, render);
+
+    Step("the server seats the friend at incubator 1 (reply 113): the host draws the friend");
+    {
+        const std::string hired = Reply(own.m_nOwnerId, 113,
+                                        DataItem(9, IncubatorRecord(true, 2, 5400) +
+                                                        IncubatorRecord(true, 1, 3600, "青岚") +
+                                                        IncubatorRecord(false, 0, 0)));
+        mgr.Recv(hired.data(), static_cast<int>(hired.size()));
+    }
+    host.Frames(2, render);
+    MoveMouse(mgr, beastX + 350, beastY + 60);
+    host.Frames(2, render);
+    host.SavePicture("beast-hatch-page");
 
     // Before the library unloads (and before the callback object dies), close the game: at unload
     // the library no longer calls the host, so only this sends the leave request and tells the host.

@@ -23,6 +23,7 @@ enum AerieTopic : u32 {
     EVT_BEAST_LIST = 7,
     EVT_INCUBATOR_SELECTED = 8,      // value: incubator index
     EVT_SLAVE_LIST = 9,
+    EVT_EGG_ACTION = 10,             // sender: the egg item; value: 0 hatch, 1 discard
     EVT_HIRE_HELPER_OK = 11,         // value: incubator index
     EVT_HIRE_HELPER_CANCEL = 12,     // value: incubator index
     EVT_SLAVE_HIRED = 13,
@@ -46,6 +47,7 @@ enum AerieTopic : u32 {
     EVT_DISCARD_EGG = 33,            // value: egg-bag slot
     EVT_DISCARD_HATCHING_EGG = 34,   // value: incubator index
     EVT_HATCH_TOOL_OFF = 35,         // 35 and 36
+    EVT_EGG_MENU_TOOL_OFF = 36,      // delivered as the egg menu opens: the tool is put away
     EVT_GETMONSTER_WND = 37,         // value: 1 open, 0 close
     EVT_FIGHTROB_WND = 38,
     EVT_FIGHTDEFEND_WND = 39,
@@ -82,6 +84,9 @@ enum AerieTopic : u32 {
     EVT_AWARDREFRESH_CARD_CANCEL = 72,
     EVT_AWARDREFRESH_DATA = 73,      // value: the reply's param2
 };
+
+// (ORV_MSG_CHOOSEBEAST, this): the choose-beast window's tutorial notice was read.
+inline constexpr u32 kChooseBeastNoticeRead = 49;
 
 // Posts (id, topic, value, text) to the control manager's queue with a delay of one frame.
 void PostFrameworkMsg(u32 id, u32 topic, u32 value = 0, const std::string& text = std::string());

@@ -20,6 +20,7 @@ u16 AerieSlaveEntry::GetGuardMinutes() const { return ReadLE16(m_Data + kSlaveGu
 u16 AerieSlaveEntry::GetPopularity() const { return ReadLE16(m_Data + kSlavePopularity); }
 u16 AerieSlaveEntry::GetGreenChance() const { return ReadLE16(m_Data + kSlaveGreenChance); }
 u16 AerieSlaveEntry::GetBlueChance() const { return ReadLE16(m_Data + kSlaveBlueChance); }
+u16 AerieBeastEntry::GetBeastKey() const { return ReadLE16(m_Data + kBeastEntryKey); }
 u16 AerieBeastEntry::GetJob() const { return ReadLE16(m_Data + kBeastEntryJob); }
 
 void SortFriendsByFlags(std::vector<AerieFriendEntry>& friends)
@@ -51,13 +52,9 @@ u16 GetSlaveBlueChance(const std::vector<AerieSlaveEntry>& list, int index) { re
 u16 GetSlaveGuardMinutes(const std::vector<AerieSlaveEntry>& list, int index) { return FieldOr(EntryAt(list, index), &AerieSlaveEntry::GetGuardMinutes); }
 u16 GetSlavePopularity(const std::vector<AerieSlaveEntry>& list, int index) { return FieldOr(EntryAt(list, index), &AerieSlaveEntry::GetPopularity); }
 
-const char* GetBeastJobName(const std::vector<AerieBeastEntry>& list, int index)
+const char* BeastJobText(u16 job)
 {
-    const AerieBeastEntry* e = EntryAt(list, index);
-    if (e == nullptr) {
-        return nullptr;
-    }
-    switch (e->GetJob()) {
+    switch (job) {
     case 1:
         return "工程";
     case 2:
@@ -67,4 +64,10 @@ const char* GetBeastJobName(const std::vector<AerieBeastEntry>& list, int index)
     default:
         return "普通";
     }
+}
+
+const char* GetBeastJobName(const std::vector<AerieBeastEntry>& list, int index)
+{
+    const AerieBeastEntry* e = EntryAt(list, index);
+    return e != nullptr ? BeastJobText(e->GetJob()) : nullptr;
 }

@@ -33,6 +33,7 @@ struct AerieFriendEntry : AerieRecord<aerie_layout::kFriendSize> {
 };
 
 struct AerieBeastEntry : AerieRecord<aerie_layout::kBeastEntrySize> {
+    u16 GetBeastKey() const;            // into the first beast table
     u16 GetJob() const;                 // 1 engineering, 2 production, 3 fight, else ordinary
 };
 
@@ -66,7 +67,9 @@ u16 GetSlaveGreenChance(const std::vector<AerieSlaveEntry>& list, int index);
 u16 GetSlaveBlueChance(const std::vector<AerieSlaveEntry>& list, int index);
 u16 GetSlaveGuardMinutes(const std::vector<AerieSlaveEntry>& list, int index);
 u16 GetSlavePopularity(const std::vector<AerieSlaveEntry>& list, int index);
-// "工程", "生产", "战斗" for jobs 1-3, "普通" otherwise; null out of range.
+// The text of a guardian beast's job: "工程", "生产", "战斗" for jobs 1-3, "普通" otherwise.
+const char* BeastJobText(u16 job);
+// The job text of entry index; null out of range.
 const char* GetBeastJobName(const std::vector<AerieBeastEntry>& list, int index);
 
 // The entry at index, or null.

@@ -127,6 +127,7 @@ inline constexpr std::size_t kSlavePopularity = 22;
 inline constexpr std::size_t kSlaveGreenChance = 24;
 inline constexpr std::size_t kSlaveBlueChance = 26;
 inline constexpr std::size_t kFriendFlags = 16;
+inline constexpr std::size_t kBeastEntryKey = 16;
 inline constexpr std::size_t kBeastEntryJob = 18;
 
 // Ranking entry (reply 120) and own ranking positions (item kind 12).

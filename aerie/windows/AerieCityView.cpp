@@ -247,6 +247,67 @@ float GetScienceEffect(int id)
     return Store().GetScienceEffectFloat(id);
 }
 
+OwnerFigures GetOwnerFigures(bool own)
+{
+    const CAerieCityData& city = own ? Store().GetOwnCity() : Shown();
+    OwnerFigures out;
+    out.m_dwWorth = city.GetWorth();
+    out.m_nHappiness = city.GetHappiness();
+    out.m_wPopularity = city.GetPopularity();
+    return out;
+}
+
+OwnBeast GetOwnBeast()
+{
+    const CAerieCityData& city = Store().GetOwnCity();
+    OwnBeast out;
+    out.m_wKey = city.GetBeastType();
+    out.m_wTable = city.GetBeastSex();
+    out.m_wJob = city.GetBeastJob();
+    out.m_wRegisterMask = city.GetBeastRegisterMask();
+    return out;
+}
+
+u16 GetOwnBuildingLevel(u32 id)
+{
+    return id < kBuildingCount ? Store().GetOwnCity().m_aBuildings[id].m_wLevel : 0;
+}
+
+u16 GetOwnTechLevel(u16 id)
+{
+    return Store().GetOwnCity().GetTechLevel(id);
+}
+
+u16 GetBagEgg(int slot)
+{
+    return slot >= 0 && slot < kAerieEggBagSlots ? Store().m_awEggBag[slot] : 0;
+}
+
+AerieIncubators& ShownIncubators()
+{
+    return Shown().m_Incubators;
+}
+
+const std::vector<AerieBeastEntry>& BeastList()
+{
+    return Store().m_vBeasts;
+}
+
+const std::vector<AerieFriendEntry>& FriendList()
+{
+    return Store().m_vFriends;
+}
+
+std::vector<AerieSlaveEntry>& SlaveList()
+{
+    return Store().m_vSlaves;
+}
+
+void ClearBeastList()
+{
+    Store().m_vBeasts.clear();
+}
+
 void SendVisitCity(std::string_view ownerName)
 {
     CAerieRequest::GetSingleton().VisitCity(std::string(ownerName));

@@ -18,6 +18,10 @@ struct AerieBuildingSlot;
 struct AerieFightMission;
 struct AerieGroupSkillEntry;
 struct AerieMonsterEntry;
+struct AerieIncubators;
+struct AerieBeastEntry;
+struct AerieFriendEntry;
+struct AerieSlaveEntry;
 
 namespace AerieView {
 
@@ -105,6 +109,37 @@ const AerieFightMission* FindFightMission(u32 index);
 u32 GetGrassPerHour();
 // The effect of research id in the shown city, as a float (a percent bonus).
 float GetScienceEffect(int id);
+// ---- Guardian beast, eggs, incubators and the player's lists ----
+
+// Worth, happiness and popularity of the own city's owner (own) or of the shown one.
+struct OwnerFigures {
+    u32 m_dwWorth = 0;
+    i32 m_nHappiness = 0;
+    u16 m_wPopularity = 0;
+};
+OwnerFigures GetOwnerFigures(bool own);
+// The own city's guardian beast: its key, table selector (non-zero: the second table), job and
+// registration mask (bit 1 << job per partner job wanted).
+struct OwnBeast {
+    u16 m_wKey = 0;
+    u16 m_wTable = 0;
+    u16 m_wJob = 0;
+    u16 m_wRegisterMask = 0;
+};
+OwnBeast GetOwnBeast();
+// Level of building slot id (0..17) and of technology id of the own city; 0 for none.
+u16 GetOwnBuildingLevel(u32 id);
+u16 GetOwnTechLevel(u16 id);
+// The egg type in bag slot (0 for an empty slot or one outside the bag).
+u16 GetBagEgg(int slot);
+// The shown city's incubators (the incubator readers of AerieIncubator.h take them).
+AerieIncubators& ShownIncubators();
+// The player's lists as the last replies left them.
+const std::vector<AerieBeastEntry>& BeastList();
+const std::vector<AerieFriendEntry>& FriendList();
+std::vector<AerieSlaveEntry>& SlaveList();
+// A breed page opens on an empty search list.
+void ClearBeastList();
 
 // ---- Requests the game windows send ----
 void SendVisitCity(std::string_view ownerName);

@@ -31,6 +31,12 @@ void GameTip(const std::string& text, u32 colour = kTipWhite, int frames = kTipF
 // what it was asked); else false. Each caller keeps its own text.
 bool RefuseDuringTutorial(const char* text);
 
+// ---- Tabbed pages ----
+
+// A page asks its window for another page: {kNotifyPageTab, the window's page group, page}, with
+// the page as sender, posted to the window's queue.
+inline constexpr u32 kNotifyPageTab = 6;
+
 // ---- Game events (ORV_MSG_GAMEWND with a topic) ----
 
 // Posting on the next frame and delivering at once: PostGameEvent and DeliverGameEvent of the

@@ -3,17 +3,23 @@
 // initialisation depends on no other file's initialisation order.
 #include <iterator>
 
+#include "aerie/windows/AerieBeast.h"
 #include "aerie/windows/AerieBuildingWnds.h"
+#include "aerie/windows/AerieChooseBeast.h"
 #include "aerie/windows/AerieCityCtrls.h"
 #include "aerie/windows/AerieContainer.h"
 #include "aerie/windows/AerieFightWnds.h"
+#include "aerie/windows/AerieFriend.h"
+#include "aerie/windows/AerieHatchRelation.h"
 #include "aerie/windows/AerieIconCtrl.h"
 #include "aerie/windows/AerieInfoCtrls.h"
+#include "aerie/windows/AerieMissionWnd.h"
 #include "aerie/windows/AerieMonGroupSkillIcon.h"
 #include "aerie/windows/AerieMonsterCtrl.h"
-#include "aerie/windows/AerieMissionWnd.h"
+#include "aerie/windows/AerieMonsterEgg.h"
 #include "aerie/windows/AerieMonsterIconCtrl.h"
 #include "aerie/windows/AerieSkillIconCtrl.h"
+#include "aerie/windows/AerieSlaveRelation.h"
 #include "aerie/windows/AerieWnd.h"
 #include "framework/core/RuntimeClass.h"
 #include "framework/richtext/ORVRichParagraph.h"
@@ -62,10 +68,16 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVRichTextViewer::classCORVRichTextViewer,
     // Aerie game.
     &CAerieWnd::classCAerieWnd,
+    &CAerieChooseBeastWnd::classCAerieChooseBeastWnd,
     &CAerieMonsterCtrl::classCAerieMonsterCtrl,
     &CAerieMissionWnd::classCAerieMissionWnd,
+    &CAerieBeastWnd::classCAerieBeastWnd,
     &CAerieBuildingInfoWnd::classCAerieBuildingInfoWnd,
     &CAerieBuildingWnd::classCAerieBuildingWnd,
+    &CAerieFriendWnd::classCAerieFriendWnd,
+    &CAerieMonsterEggBagItem::classCAerieMonsterEggBagItem,
+    &CAerieHatchRelationWnd::classCAerieHatchRelationWnd,
+    &CAerieSlaveRelationWnd::classCAerieSlaveRelationWnd,
     &CAerieGodWnd::classCAerieGodWnd,
     &CAerieMainCityWnd::classCAerieMainCityWnd,
     &CAerieFightAwardRefreshWnd::classCAerieFightAwardRefreshWnd,
@@ -76,12 +88,17 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CAerieMissionDefendItem::classCAerieMissionDefendItem,
     &CAerieMissionRobItem::classCAerieMissionRobItem,
     &CAerieMissionMainItem::classCAerieMissionMainItem,
+    &CAerieBeastHatchItem::classCAerieBeastHatchItem,
+    &CAerieBeastBreedItem::classCAerieBeastBreedItem,
+    &CAerieBeastHatchOtherItem::classCAerieBeastHatchOtherItem,
     &CAerieButton::classCAerieButton,
     &CAerieBuildingCtrl::classCAerieBuildingCtrl,
+    &CAerieChooseBeastItem::classCAerieChooseBeastItem,
     &CAerieIconCtrl::classCAerieIconCtrl,
     &CAerieProductInfoCtrl::classCAerieProductInfoCtrl,
     &CAerieSubOperCtrl::classCAerieSubOperCtrl,
     &CAerieWorkInfoCtrl::classCAerieWorkInfoCtrl,
+    &CAerieMonsterEggItem::classCAerieMonsterEggItem,
     &CAerieDeadMonsterIcon::classCAerieDeadMonsterIcon,
     &CAerieMonGroupSkillIcon::classCAerieMonGroupSkillIcon,
     &CAerieMonsterIconCtrl::classCAerieMonsterIconCtrl,

@@ -26,6 +26,7 @@ public:
     bool GetClipboardText(std::string* out) override;
     void CloseClipboard() override;
     int GetImeResultString(HWND hWnd, char* buf, int cap) override;
+    int Rand() override { return m_nRand; }
 
     int ShowCursor(bool show) override;
     int NcHitTest(HWND hwnd, WPARAM wParam, LPARAM lParam) override { return m_nHitTestAnswer; }
@@ -49,6 +50,7 @@ public:
     // Knobs.
     std::uint32_t m_dwTick = 0;
     std::int64_t m_nZoneSeconds = 0;
+    int m_nRand = 0;                     // what Rand answers
     void SetKeyDown(int virtualKey, bool down) { m_Keys[virtualKey] = down; }
     std::optional<std::string> m_Clipboard;   // nullopt: no CF_TEXT data
     bool m_bFailOpen = false;

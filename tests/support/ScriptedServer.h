@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "aerie/standin/AerieStandInWnd.h"
+#include "support/AerieStandInWnd.h"
 #include "aerie/state/AerieDataMgr.h"
 #include "framework/core/ByteOrder.h"
 #include "support/ExactBytes.h"

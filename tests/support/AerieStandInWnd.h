@@ -1,7 +1,6 @@
-// A STAND-IN, until the real game windows land: the window that the main window opens for the
-// choose-beast window (0x112; the game window 0x113 is CAerieWnd), and that tests install for
-// either. It keeps the topics it receives and draws them as one line of text, so that a host sees the game open and its events arrive.
-// Remove this class and its record when CAerieChooseBeastWnd registers its own.
+// A topic recorder for tests: a window that tests install as the game window (0x113) or the
+// choose-beast window (0x112). It keeps the topics it receives and draws them as one line of
+// text, so that a test sees the game open and its events arrive.
 #pragma once
 
 #include "framework/control/ORVWindow.h"
@@ -14,7 +13,7 @@ public:
     CAerieStandInWnd();
 
     bool ProcessMessage(ORVMsg* msg) override;   // keeps the topics of 0x112 and 0x113
-    void OnDraw() override;                      // AerieStandInWndDraw.cpp
+    void OnDraw() override;
     void CreateCloseButton() override;           // none
 
     u32 m_adwTopics[kKeptTopics] = {};           // the last topics received, oldest first

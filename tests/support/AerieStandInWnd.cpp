@@ -1,23 +1,9 @@
-#include "aerie/standin/AerieStandInWnd.h"
+#include "support/AerieStandInWnd.h"
 
 #include <algorithm>
-
-#include "framework/core/GameHooks.h"
+#include <cstdio>
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CAerieStandInWnd, CORVWindow)
-
-namespace {
-
-struct StandInRecords {
-    StandInRecords()
-    {
-        SetSystemWindowRecord(ORV_MSG_CHOOSEBEAST, ORV_RUNTIME_CLASS(CAerieStandInWnd));
-    }
-};
-
-const StandInRecords g_StandInRecords;
-
-}  // namespace
 
 CAerieStandInWnd::CAerieStandInWnd() = default;
 
@@ -35,4 +21,14 @@ bool CAerieStandInWnd::ProcessMessage(ORVMsg* msg)
         return true;
     }
     return CORVWindow::ProcessMessage(msg);
+}
+
+void CAerieStandInWnd::OnDraw()
+{
+    char line[160];
+    int used = std::snprintf(line, sizeof line, "stand-in game window, topics:");
+    for (int i = 0; i < m_nTopics && used > 0 && static_cast<std::size_t>(used) < sizeof line; ++i) {
+        used += std::snprintf(line + used, sizeof line - static_cast<std::size_t>(used), " %u", m_adwTopics[i]);
+    }
+    DrawText(0, 0, line, 0xFFFFFFFF, 0, 0, 0, 1);
 }
