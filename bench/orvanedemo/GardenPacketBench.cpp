@@ -151,4 +151,3 @@ BENCHMARK(BM_GardenRanking);
 BENCHMARK(BM_GardenRankingBareDecode);
 
 // The program's one main (the other engine-drawn benchmarks join this program).
-BENCHMARK_MAIN();

@@ -117,4 +117,3 @@ BENCHMARK(BM_TestWndSteadyFrame);
 
 }  // namespace
 
-BENCHMARK_MAIN();
