@@ -30,6 +30,14 @@ int IPlatform::ShowCursor(bool show)
 
 int IPlatform::NcHitTest(HWND, WPARAM, LPARAM) { return kHitClient; }
 
+void IPlatform::OpenLink(const char* url)
+{
+    // Bounded: the link comes from a help file.
+    char line[300];
+    std::snprintf(line, sizeof(line), "OpenLink: %.256s\n", url != nullptr ? url : "");
+    OutputDebugString(line);
+}
+
 // ---- Defaults of the sockets: no network. ----
 
 bool IPlatform::SocketStartup() { return false; }

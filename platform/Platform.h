@@ -78,6 +78,9 @@ public:
     virtual int ShowCursor(bool show);
     // DefWindowProc's answer to WM_NCHITTEST at lParam's screen position.
     virtual int NcHitTest(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    // Opens a web address in the system's browser (ShellExecuteA's role); a failing start is
+    // ignored. The default, for systems without one, only writes a debug line naming the link.
+    virtual void OpenLink(const char* url);
 
     // ---- Sockets: TCP over IPv4, non-blocking, notifications as window messages. ----
     // The defaults have no network: start-up fails and nothing can be opened.

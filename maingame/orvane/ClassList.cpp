@@ -4,10 +4,20 @@
 #include <iterator>
 
 #include "aerie/windows/AerieBuildingWnds.h"
+#include "aerie/windows/AerieBuyResourceWnd.h"
 #include "aerie/windows/AerieCityCtrls.h"
 #include "aerie/windows/AerieContainer.h"
+#include "aerie/windows/AerieExchangeWnd.h"
+#include "aerie/windows/AerieHelpWnd.h"
 #include "aerie/windows/AerieIconCtrl.h"
 #include "aerie/windows/AerieInfoCtrls.h"
+#include "aerie/windows/AerieInfoWnd.h"
+#include "aerie/windows/AerieLvlupWnd.h"
+#include "aerie/windows/AerieProductInfoWnd.h"
+#include "aerie/windows/AerieSetWnd.h"
+#include "aerie/windows/AerieSpeedUpWnd.h"
+#include "aerie/windows/AerieTechnologyItem.h"
+#include "aerie/windows/AerieTechnologyWnd.h"
 #include "aerie/windows/AerieWnd.h"
 #include "framework/core/RuntimeClass.h"
 #include "framework/richtext/ORVRichParagraph.h"
@@ -56,15 +66,25 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVRichTextViewer::classCORVRichTextViewer,
     // Aerie game.
     &CAerieWnd::classCAerieWnd,
+    &CAerieHelpWnd::classCAerieHelpWnd,
+    &CAerieBuyResourceWnd::classCAerieBuyResourceWnd,
+    &CAerieProductInfoWnd::classCAerieProductInfoWnd,
     &CAerieBuildingInfoWnd::classCAerieBuildingInfoWnd,
     &CAerieBuildingWnd::classCAerieBuildingWnd,
+    &CAerieTechnologyWnd::classCAerieTechnologyWnd,
+    &CAerieSpeedUpWnd::classCAerieSpeedUpWnd,
+    &CAerieLvlupWnd::classCAerieLvlupWnd,
+    &CAerieExchangeWnd::classCAerieExchangeWnd,
+    &CAerieInfoWnd::classCAerieInfoWnd,
     &CAerieGodWnd::classCAerieGodWnd,
     &CAerieMainCityWnd::classCAerieMainCityWnd,
+    &CAerieSetWnd::classCAerieSetWnd,
     &CAerieContainer::classCAerieContainer,
     &CAerieButton::classCAerieButton,
     &CAerieBuildingCtrl::classCAerieBuildingCtrl,
     &CAerieIconCtrl::classCAerieIconCtrl,
     &CAerieProductInfoCtrl::classCAerieProductInfoCtrl,
+    &CAerieTechnologyItem::classCAerieTechnologyItem,
     &CAerieSubOperCtrl::classCAerieSubOperCtrl,
     &CAerieWorkInfoCtrl::classCAerieWorkInfoCtrl,
     &CAerieDeadMonsterIcon::classCAerieDeadMonsterIcon,

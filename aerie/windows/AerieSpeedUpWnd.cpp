@@ -1,0 +1,120 @@
+#include "aerie/windows/AerieSpeedUpWnd.h"
+
+#include "aerie/windows/AerieCityView.h"
+#include "aerie/windows/AerieWndRecords.h"
+#include "framework/widgets/ORVButton.h"
+
+ORV_IMPLEMENT_RUNTIME_CLASS(CAerieSpeedUpWnd, CAerieContainer)
+
+namespace {
+
+struct SpeedUpWndRegistration {
+    SpeedUpWndRegistration() { SetAerieWindowRecord(AerieWndKind::SpeedUp, ORV_RUNTIME_CLASS(CAerieSpeedUpWnd)); }
+} g_SpeedUpWndRegistration;
+
+constexpr GameTopic<CAerieSpeedUpWnd> kTopics[] = {
+    {EVT_SPEEDUP_ANSWER, &CAerieSpeedUpWnd::OnCloseEvent},
+    {EVT_SPEEDUP, &CAerieSpeedUpWnd::OnSpeedUpEvent},
+};
+
+}  // namespace
+
+CAerieSpeedUpWnd::CAerieSpeedUpWnd() = default;
+CAerieSpeedUpWnd::~CAerieSpeedUpWnd() = default;
+
+void CAerieSpeedUpWnd::SetArgs(int arg, std::string)
+{
+    m_nGroup = static_cast<u32>(arg);
+}
+
+void CAerieSpeedUpWnd::OnCreate()
+{
+    InitFrame(this, 33);
+    for (int i = 0; i < kOptions; ++i) {
+        CreateButton(205, 68 + 26 * i, &m_apOptions[i], 311, true, true, "");
+    }
+}
+
+bool CAerieSpeedUpWnd::HasWork() const
+{
+    AerieView::GroupView group;
+    if (m_nGroup >= 3 || !AerieView::GetGroup(static_cast<int>(m_nGroup), &group)) {
+        return false;
+    }
+    return group.m_wState == 1 || group.m_wState == 2;
+}
+
+bool CAerieSpeedUpWnd::OnMessage(ORVMsg* msg)
+{
+    if (msg == nullptr || msg->m_nId != kNotifyLeftClick || msg->m_pSender == nullptr) {
+        return true;
+    }
+    if (msg->m_pSender == m_pCloseButton) {
+        Close();
+        return true;
+    }
+    for (int i = 0; i < kOptions; ++i) {
+        if (msg->m_pSender != m_apOptions[i]) {
+            continue;
+        }
+        if (!HasWork()) {
+            GameTip("升级已经完毕或被取消，不需要加速");
+        } else {
+            char text[kShortTextBound];
+            AskThen(BoundedPrintf(text, sizeof(text), "本次加速需要消耗%d张加速卡（可在商城购买），确定要加速吗？", kCards[i]),
+                    GameEvent(EVT_SPEEDUP, static_cast<u32>(i)));
+        }
+        break;
+    }
+    return true;
+}
+
+bool CAerieSpeedUpWnd::OnCloseEvent(ORVMsg*)
+{
+    Close();
+    return true;
+}
+
+bool CAerieSpeedUpWnd::OnSpeedUpEvent(ORVMsg* msg)
+{
+    if (msg->m_lParam >= kOptions) {
+        return false;   // not an option: passed on
+    }
+    AerieView::SendSpeedUp(static_cast<int>(msg->m_lParam), static_cast<u16>(m_nGroup));
+    return true;
+}
+
+bool CAerieSpeedUpWnd::ProcessMessage(ORVMsg* msg)
+{
+    if (DispatchGameEvent(this, msg, kTopics)) {
+        return true;
+    }
+    return CAerieContainer::ProcessMessage(msg);
+}
+
+void CAerieSpeedUpWnd::OnDraw()
+{
+    AerieView::GroupView group;
+    if (!HasWork() || !AerieView::GetGroup(static_cast<int>(m_nGroup), &group)) {
+        if (!m_bClosing) {
+            m_bClosing = true;
+            Close();
+        }
+        return;
+    }
+    // The title follows the work: made again when its kind or target changes.
+    if (m_Title.NeedsUpdate(CacheKey(group.m_wState, group.m_wTarget))) {
+        m_Title.Text() = std::string(group.m_pszTarget) + "加速";
+    }
+    DrawTextRel(this, m_nWidth / 2, 15, m_Title.c_str(), 0xFFFFFFFF, 1);
+    const u32 left = SecondsLeft(group.m_dwSeconds, group.m_dwStamp, TickNow());
+    if (m_Left.NeedsUpdate(left)) {
+        m_Left.Text() = "剩余时间:" + FormatDurationHMS(left);
+    }
+    DrawTextRel(this, m_nWidth / 2, 46, m_Left.c_str(), 0xFFFFFF00, 1, 2);
+    static const char* const kLabels[kOptions] = {"减少工程时间30分钟", "减少工程时间1小时", "减少工程时间2小时",
+                                                  "减少工程时间8小时"};
+    for (int i = 0; i < kOptions; ++i) {
+        DrawTextRel(this, 40, 72 + 26 * i, kLabels[i], 0xFFFFFFFF);
+    }
+}
