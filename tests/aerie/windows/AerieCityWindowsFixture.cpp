@@ -80,6 +80,16 @@ std::string AerieCityWindowsTest::Owner(u32 coins, u32 grass, u32 stone, u32 woo
                        .Str());
 }
 
+const HostCall* AerieCityWindowsTest::LastText(const std::string& text) const
+{
+    for (auto it = m_Host.m_vCalls.rbegin(); it != m_Host.m_vCalls.rend(); ++it) {
+        if (it->m_strName == "DrawText" && it->m_strText == text) {
+            return &*it;
+        }
+    }
+    return nullptr;
+}
+
 void AerieCityWindowsTest::Event(u32 topic, u32 value)
 {
     Route(ORVMsg(ORV_MSG_GAMEWND, topic, value, ""));

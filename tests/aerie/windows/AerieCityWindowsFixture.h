@@ -33,6 +33,9 @@ protected:
     {
         return dynamic_cast<W*>(Wnd()->m_pSubWnd);
     }
+    // The last DrawText of that text in the log, or null (a window drawn over the game window's
+    // panels draws after them).
+    const HostCall* LastText(const std::string& text) const;
     // A game event routed now, then one frame.
     void Event(u32 topic, u32 value = 0);
     // The OK answer of the message box at the front of the queue, routed now.
