@@ -53,14 +53,17 @@ void CAerieBuildingWnd::SetArgs(int arg, std::string)
     }
 }
 
-void CAerieBuildingWnd::OnCreate()
+u16 CAerieBuildingWnd::FrameImage() const
 {
-    u16 back = 0;
+    const CXmlBuilding* cfg = AerieView::FindBuildingConfig(m_nBuildingId);
+    return cfg != nullptr ? static_cast<u16>(cfg->m_nWndTex) : 0;
+}
+
+void CAerieBuildingWnd::OnCreateControls()
+{
     if (const CXmlBuilding* cfg = AerieView::FindBuildingConfig(m_nBuildingId)) {
-        back = static_cast<u16>(cfg->m_nWndTex);
         m_Desc.SetText(cfg->m_strDetailDes, kDescWidth, kDescColour, kDescFont);
     }
-    InitFrame(this, back);
     CreateButton(23, 88, &m_pUpgradeBtn, 149, true, true, "");
     if (m_nBuildingId == 1) {
         Guide().SetStepTarget(30, m_pUpgradeBtn);
@@ -69,18 +72,15 @@ void CAerieBuildingWnd::OnCreate()
 
 bool CAerieBuildingWnd::OnMessage(ORVMsg* msg)
 {
-    if (msg == nullptr || msg->m_nId != kNotifyLeftClick || msg->m_pSender == nullptr) {
-        return true;
-    }
-    if (msg->m_pSender == m_pUpgradeBtn) {
+    if (msg != nullptr && msg->m_nId == kNotifyLeftClick && msg->m_pSender != nullptr &&
+        msg->m_pSender == m_pUpgradeBtn) {
         OpenLvlupWnd(static_cast<u16>(m_nBuildingId), 0);
         if (m_nBuildingId == 1) {
             Guide().OnStepEvent(30);
         }
-    } else if (msg->m_pSender == m_pCloseButton) {
-        Close();
+        return true;
     }
-    return true;
+    return CAerieGameWnd::OnMessage(msg);   // the close button, the scroll bar
 }
 
 // ---- CAerieMainCityWnd ----
@@ -92,9 +92,9 @@ CAerieMainCityWnd::~CAerieMainCityWnd()
     PostGameEvent(EVT_SUBWND_DONE);
 }
 
-void CAerieMainCityWnd::OnCreate()
+void CAerieMainCityWnd::OnCreateControls()
 {
-    CAerieBuildingWnd::OnCreate();
+    CAerieBuildingWnd::OnCreateControls();
     if (AerieView::IsOwnCityShown()) {
         CreateButton(132, 378, &m_pBuyBtn, 152, true, true, "");
         CreateButton(272, 378, &m_pExchangeBtn, 314, true, true, "");
@@ -156,10 +156,14 @@ void CAerieGodWnd::OnCreate()
     CAerieBuildingWnd::OnCreate();
 }
 
+CORVScroll* CAerieGodWnd::ScrollBar() const
+{
+    return m_pScroll;
+}
+
 int CAerieGodWnd::GetFirstIndex() const
 {
-    const int pos = m_pScroll != nullptr ? m_pScroll->m_nPos : 0;
-    return (pos + kFirstIndexRow) * kColumns;
+    return FirstShownEntry(m_pScroll != nullptr ? m_pScroll->m_nPos : 0, kColumns, kFirstIndexRow);
 }
 
 void CAerieGodWnd::Renumber()
@@ -172,58 +176,37 @@ void CAerieGodWnd::Renumber()
     }
 }
 
-bool CAerieGodWnd::OnMouseWheel(int x, int y, int delta)
-{
-    if (m_pScroll != nullptr) {
-        m_pScroll->OnMouseWheel(x, y, delta);
-    }
-    Renumber();
-    return true;
-}
-
-bool CAerieGodWnd::OnMessage(ORVMsg* msg)
-{
-    if (msg != nullptr && msg->m_nId == kNotifyScroll && msg->m_pSender != nullptr &&
-        msg->m_pSender == m_pScroll) {
-        Renumber();
-        return true;
-    }
-    return CAerieBuildingWnd::OnMessage(msg);
-}
-
-bool CAerieGodWnd::ProcessMessage(ORVMsg* msg)
-{
-    if (ForwardWheel(this, msg, m_pScroll)) {
-        return true;
-    }
-    return CAerieBuildingWnd::ProcessMessage(msg);
-}
-
 // ---- CAerieBuildingInfoWnd ----
 
 CAerieBuildingInfoWnd::CAerieBuildingInfoWnd() = default;
 CAerieBuildingInfoWnd::~CAerieBuildingInfoWnd() = default;
 
-void CAerieBuildingInfoWnd::OnCreate()
+void CAerieBuildingInfoWnd::OnCreateControls()
 {
     if (const RuntimeClassRecord* record = ORV_RUNTIME_CLASS(CAerieWorkInfoCtrl)) {
         m_pWorkInfo = CreateChildAt(record, 0, 0, 160, 22, 0, "");
     }
 }
 
-bool CAerieBuildingInfoWnd::ProcessMessage(ORVMsg* msg)
+bool CAerieBuildingInfoWnd::OnGameEvent(ORVMsg* msg)
 {
-    if (msg != nullptr && msg->m_nId == ORV_MSG_GAMEWND &&
-        (msg->m_wParam == EVT_RESEND_BUILDING_UPGRADE || msg->m_wParam == EVT_RESEND_SCIENCE_UPGRADE)) {
-        const bool building = msg->m_wParam == EVT_RESEND_BUILDING_UPGRADE;
-        const u16 wantedKind = building ? 1 : 2;
-        for (int g = 0; g < 3; ++g) {
-            if (AerieView::GroupWorksOn(g, wantedKind, msg->m_lParam)) {
-                AerieView::SendUpgrade(building ? 0x01 : 0x03, static_cast<u16>(msg->m_lParam), static_cast<u16>(g));
-            }
+    static constexpr GameTopic<CAerieBuildingInfoWnd> kTopics[] = {
+        {EVT_RESEND_BUILDING_UPGRADE, &CAerieBuildingInfoWnd::OnResendUpgrade},
+        {EVT_RESEND_SCIENCE_UPGRADE, &CAerieBuildingInfoWnd::OnResendUpgrade},
+    };
+    return DispatchGameEvent(this, msg, kTopics);
+}
+
+bool CAerieBuildingInfoWnd::OnResendUpgrade(ORVMsg* msg)
+{
+    const bool building = msg->m_wParam == EVT_RESEND_BUILDING_UPGRADE;
+    const u16 wantedKind = building ? 1 : 2;
+    for (int g = 0; g < 3; ++g) {
+        if (AerieView::GroupWorksOn(g, wantedKind, msg->m_lParam)) {
+            AerieView::SendUpgrade(building ? 0x01 : 0x03, static_cast<u16>(msg->m_lParam), static_cast<u16>(g));
         }
     }
-    return CAerieContainer::ProcessMessage(msg);
+    return false;   // passed on
 }
 
 void CAerieBuildingInfoWnd::OnDraw()

@@ -3,12 +3,12 @@
 // exchanging resources and the production table) and CAerieGodWnd (building 17: also the dead
 // monsters waiting to revive); and CAerieBuildingInfoWnd, the small caption window that the main
 // game window keeps while the game is open: the work state of the groups, and repeated upgrade
-// requests on two game events.
+// requests on two game events. All are written on CAerieGameWnd.
 #pragma once
 
 #include <string>
 
-#include "aerie/windows/AerieContainer.h"
+#include "aerie/windows/AerieGameWnd.h"
 #include "aerie/windows/AerieWndUtil.h"
 #include "framework/text/WrappedText.h"
 
@@ -23,13 +23,12 @@ void OpenLvlupWnd(u16 id, u16 kind);
 // multiplier is above normal; text keeps it between frames.
 void DrawProductionBonus(const CORVControl* wnd, int x, int y, CCachedText& text);
 
-class CAerieBuildingWnd : public CAerieContainer {
+class CAerieBuildingWnd : public CAerieGameWnd {
     ORV_DECLARE_RUNTIME_CLASS(CAerieBuildingWnd)
 public:
     CAerieBuildingWnd();
     ~CAerieBuildingWnd() override;
 
-    void OnCreate() override;
     bool OnMessage(ORVMsg* msg) override;
     void OnDraw() override;
     void SetArgs(int arg, std::string text) override;   // the building id (below 18)
@@ -39,6 +38,9 @@ public:
     u32 m_nBuildingId = 0;
 
 protected:
+    u16 FrameImage() const override;      // the building record's window image
+    void OnCreateControls() override;     // description and the upgrade button
+
     // Title, current and next effect, made again only when the level changes.
     CCachedText m_Title;
     CCachedText m_Effect;
@@ -51,13 +53,15 @@ public:
     CAerieMainCityWnd();
     ~CAerieMainCityWnd() override;   // tells the main window: an exchange opened here closes
 
-    void OnCreate() override;
     bool OnMessage(ORVMsg* msg) override;
     void OnDraw() override;
 
     CORVButton* m_pBuyBtn = nullptr;
     CORVButton* m_pExchangeBtn = nullptr;
     CORVControl* m_pProductInfo = nullptr;
+
+protected:
+    void OnCreateControls() override;
 
 private:
     CCachedText m_Multiplier;
@@ -73,10 +77,7 @@ public:
     CAerieGodWnd();
     ~CAerieGodWnd() override;
 
-    void OnCreate() override;
-    bool OnMouseWheel(int x, int y, int delta) override;
-    bool OnMessage(ORVMsg* msg) override;
-    bool ProcessMessage(ORVMsg* msg) override;
+    void OnCreate() override;   // the icons and the bar, then the building window's frame
 
     // Icon i shows index (scroll position + 10) x 7 + i.
     void Renumber();
@@ -85,17 +86,27 @@ public:
 
     CORVControl* m_pDeadIcons[kIconCount] = {};
     CORVVScroll* m_pScroll = nullptr;
+
+protected:
+    CORVScroll* ScrollBar() const override;
+    void OnScrolled() override { Renumber(); }
 };
 
-class CAerieBuildingInfoWnd : public CAerieContainer {
+class CAerieBuildingInfoWnd : public CAerieGameWnd {
     ORV_DECLARE_RUNTIME_CLASS(CAerieBuildingInfoWnd)
 public:
     CAerieBuildingInfoWnd();
     ~CAerieBuildingInfoWnd() override;
 
-    void OnCreate() override;
-    bool ProcessMessage(ORVMsg* msg) override;   // topics 43 and 44 repeat upgrade requests
     void OnDraw() override;                      // takes the work-state control's size
 
     CORVControl* m_pWorkInfo = nullptr;
+
+protected:
+    void SetUpFrame() override {}                // no frame: placed and sized by its content
+    void OnCreateControls() override;
+    bool OnGameEvent(ORVMsg* msg) override;      // topics 43 and 44 repeat upgrade requests
+
+private:
+    bool OnResendUpgrade(ORVMsg* msg);
 };

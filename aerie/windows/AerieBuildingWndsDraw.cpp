@@ -12,16 +12,14 @@ void CAerieBuildingWnd::OnDraw()
     if (cfg == nullptr || !AerieView::GetBuildingLevel(m_nBuildingId, &level)) {
         return;
     }
-    if (m_Title.NeedsUpdate(level)) {
-        m_Title.Text() = FormatBuildingTitle(*cfg, level);
-        m_Effect.Text() = FormatBuildingEffect(*cfg, level);
-        m_Next.Text() = level < cfg->m_nMaxLevel ? "下一级" + FormatBuildingEffect(*cfg, level + 1)
-                                                 : std::string("已达顶级");
-    }
-    DrawTextRel(this, m_nWidth / 2, 15, m_Title.c_str(), 0xFFFFFFFF, 1);
+    DrawTextRel(this, m_nWidth / 2, 15, m_Title.Get(level, [&] { return FormatBuildingTitle(*cfg, level); }),
+                0xFFFFFFFF, 1);
     m_Desc.Draw(m_nAbsX + 96, m_nAbsY + 66);
-    DrawTextRel(this, 94, 45, m_Effect.c_str(), 0xFFFFFF00);
-    DrawTextRel(this, 472, 45, m_Next.c_str(), 0xFFFF3500, 2);
+    DrawTextRel(this, 94, 45, m_Effect.Get(level, [&] { return FormatBuildingEffect(*cfg, level); }), 0xFFFFFF00);
+    const char* next = m_Next.Get(level, [&] {
+        return level < cfg->m_nMaxLevel ? "下一级" + FormatBuildingEffect(*cfg, level + 1) : std::string("已达顶级");
+    });
+    DrawTextRel(this, 472, 45, next, 0xFFFF3500, 2);
     DrawImageRel(this, 23, 42, cfg->m_nIconTex);
 }
 
@@ -36,11 +34,11 @@ void DrawProductionBonus(const CORVControl* wnd, int x, int y, CCachedText& text
 {
     const u8 multiplier = AerieView::GetProductionMultiplier();
     if (multiplier > 10) {
-        if (text.NeedsUpdate(multiplier)) {
-            char line[kShortTextBound];
-            text.Text() = BoundedPrintf(line, sizeof(line), "服务器资源产量翻倍开启，翻倍时间内资源产量倍数为%.1f倍",
-                                        multiplier / 10.0);
-        }
-        DrawTextRel(wnd, x, y, text.c_str(), 0xFFFF0000);
+        char line[kShortTextBound];
+        DrawTextRel(wnd, x, y, text.Get(multiplier, [&] {
+            return BoundedPrintf(line, sizeof(line), "服务器资源产量翻倍开启，翻倍时间内资源产量倍数为%.1f倍",
+                                 multiplier / 10.0);
+        }),
+                    0xFFFF0000);
     }
 }

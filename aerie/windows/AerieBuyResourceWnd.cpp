@@ -62,9 +62,8 @@ u32 AerieResourceGain(u32 spentToday, u32 coins, float effectPercent)
 CAerieBuyResourceWnd::CAerieBuyResourceWnd() = default;
 CAerieBuyResourceWnd::~CAerieBuyResourceWnd() = default;
 
-void CAerieBuyResourceWnd::OnCreate()
+void CAerieBuyResourceWnd::OnCreateControls()
 {
-    InitFrame(this, 11);
     CreateButton(148, 278, &m_pOkBtn, 152, true, true, "");
     m_pScroll = new (std::nothrow) CORVHScroll();
     if (m_pScroll != nullptr) {
@@ -126,10 +125,15 @@ void CAerieBuyResourceWnd::Buy()
     m_pScroll->SetPos(0);
 }
 
+CORVScroll* CAerieBuyResourceWnd::ScrollBar() const
+{
+    return m_pScroll;
+}
+
 bool CAerieBuyResourceWnd::OnMessage(ORVMsg* msg)
 {
     if (msg == nullptr || msg->m_pSender == nullptr) {
-        return true;
+        return CAerieGameWnd::OnMessage(msg);
     }
     CORVControl* sender = msg->m_pSender;
     if (sender == m_pChoice && m_pChoice != nullptr) {
@@ -140,35 +144,13 @@ bool CAerieBuyResourceWnd::OnMessage(ORVMsg* msg)
         }
         return true;
     }
-    if (msg->m_nId == kNotifyScroll && sender == m_pScroll) {
-        UpdateGain();
-        return true;
-    }
-    if (msg->m_nId != kNotifyLeftClick) {
-        return true;
-    }
-    if (sender == m_pOkBtn) {
+    if (msg->m_nId == kNotifyLeftClick && sender == m_pOkBtn) {
         Buy();
-    } else if ((sender == m_pMinusBtn || sender == m_pPlusBtn) && m_pScroll != nullptr) {
-        m_pScroll->SetPos(m_pScroll->m_nPos + (sender == m_pPlusBtn ? 1 : -1));
-    } else if (sender == m_pCloseButton) {
-        Close();
-    }
-    return true;
-}
-
-bool CAerieBuyResourceWnd::OnMouseWheel(int x, int y, int delta)
-{
-    if (m_pScroll != nullptr) {
-        m_pScroll->OnMouseWheel(x, y, delta);
-    }
-    return true;
-}
-
-bool CAerieBuyResourceWnd::ProcessMessage(ORVMsg* msg)
-{
-    if (ForwardWheel(this, msg, m_pScroll)) {
         return true;
     }
-    return CAerieContainer::ProcessMessage(msg);
+    if (msg->m_nId == kNotifyLeftClick && (sender == m_pMinusBtn || sender == m_pPlusBtn) && m_pScroll != nullptr) {
+        m_pScroll->SetPos(m_pScroll->m_nPos + (sender == m_pPlusBtn ? 1 : -1));
+        return true;
+    }
+    return CAerieGameWnd::OnMessage(msg);
 }

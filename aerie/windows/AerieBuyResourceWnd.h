@@ -6,8 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "aerie/windows/AerieContainer.h"
-#include "aerie/windows/AerieWndUtil.h"
+#include "aerie/windows/AerieGameWnd.h"
 
 class CORVButton;
 class CORVChoice;
@@ -20,7 +19,7 @@ u32 AerieResourceYield(std::uint64_t coins);
 // city's purchase technology.
 u32 AerieResourceGain(u32 spentToday, u32 coins, float effectPercent);
 
-class CAerieBuyResourceWnd : public CAerieContainer {
+class CAerieBuyResourceWnd : public CAerieGameWnd {
     ORV_DECLARE_RUNTIME_CLASS(CAerieBuyResourceWnd)
 public:
     static constexpr u32 kDailyQuota = 500000;
@@ -29,10 +28,7 @@ public:
     CAerieBuyResourceWnd();
     ~CAerieBuyResourceWnd() override;
 
-    void OnCreate() override;
-    bool OnMouseWheel(int x, int y, int delta) override;
     bool OnMessage(ORVMsg* msg) override;
-    bool ProcessMessage(ORVMsg* msg) override;   // the wheel anywhere over the window
     void OnDraw() override;
 
     // The scroll range for the shown city's balance and the day's purchases.
@@ -48,6 +44,12 @@ public:
     CORVHScroll* m_pScroll = nullptr;
     CORVChoice* m_pChoice = nullptr;
     u32 m_nGain = 0;
+
+protected:
+    u16 FrameImage() const override { return 11; }
+    void OnCreateControls() override;
+    CORVScroll* ScrollBar() const override;         // the wheel anywhere over the window moves it
+    void OnScrolled() override { UpdateGain(); }
 
 private:
     void Buy();

@@ -31,29 +31,14 @@ void CAerieBuyResourceWnd::OnDraw()
     const u32 coins = m_pScroll != nullptr ? static_cast<u32>(std::max(0, m_pScroll->m_nPos)) * kCoinStep : 0;
 
     DrawTextRel(this, m_nWidth / 2, 15, "资源购买", kWhite, 1);
-    if (m_Quota.NeedsUpdate(remaining)) {
-        m_Quota.Text() = BoundedFormat(kShortTextBound, "今日剩余兑换量：%1%", remaining);
-    }
-    DrawTextRel(this, 38, 46, m_Quota.c_str(), kYellow);
-    if (m_Balance.NeedsUpdate(stock.m_dwCoins)) {
-        m_Balance.Text() = BoundedFormat(kShortTextBound, "现有琉璃币：%1%", stock.m_dwCoins);
-    }
-    DrawTextRel(this, 244, 46, m_Balance.c_str(), kYellow);
+    DrawTextRel(this, 38, 46, m_Quota.Get(remaining, [&] { return BoundedFormat(kShortTextBound, "今日剩余兑换量：%1%", remaining); }), kYellow);
+    DrawTextRel(this, 244, 46, m_Balance.Get(stock.m_dwCoins, [&] { return BoundedFormat(kShortTextBound, "现有琉璃币：%1%", stock.m_dwCoins); }), kYellow);
     DrawTextRel(this, 25, 73, "当日兑换的数量越高，兑换率越低。每天0点剩余兑换量恢复到50万", kWhite);
     DrawTextRel(this, 75, 113, "琉璃币", kWhite);
-    if (m_Coins.NeedsUpdate(coins)) {
-        m_Coins.Text() = BoundedFormat(kShortTextBound, "%1%", coins);
-    }
-    DrawTextRel(this, 92, 200, m_Coins.c_str(), kWhite, 1);
-    if (m_Gain.NeedsUpdate(m_nGain)) {
-        m_Gain.Text() = BoundedFormat(kShortTextBound, "%1%", m_nGain);
-    }
-    DrawTextRel(this, 305, 200, m_Gain.c_str(), kWhite, 1);
-    if (m_Rate.NeedsUpdate(CacheKey(m_nGain, coins))) {
-        char text[kShortTextBound];
-        m_Rate.Text() = BoundedPrintf(text, sizeof(text), "兑换率:%1.2f%%", coins != 0 ? m_nGain * 100.0 / coins : 0.0);
-    }
-    DrawTextRel(this, 155, 159, m_Rate.c_str(), 0xFF00FF00);
+    DrawTextRel(this, 92, 200, m_Coins.Get(coins, [&] { return BoundedFormat(kShortTextBound, "%1%", coins); }), kWhite, 1);
+    DrawTextRel(this, 305, 200, m_Gain.Get(m_nGain, [&] { return BoundedFormat(kShortTextBound, "%1%", m_nGain); }), kWhite, 1);
+    char text[kShortTextBound];
+    DrawTextRel(this, 155, 159, m_Rate.Get(CacheKey(m_nGain, coins), [&] { return BoundedPrintf(text, sizeof(text), "兑换率:%1.2f%%", coins != 0 ? m_nGain * 100.0 / coins : 0.0); }), 0xFF00FF00);
     DrawImageRel(this, 68, 134, 641);
     DrawImageRel(this, 288, 138, 642 + GetKind());
 }

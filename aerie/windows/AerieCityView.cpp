@@ -1,5 +1,7 @@
 #include "aerie/windows/AerieCityView.h"
 
+#include <utility>
+
 #include "aerie/state/AerieDataMgr.h"
 #include "aerie/state/AerieRequest.h"
 #include "aerie/state/XmlAerieMgr.h"
@@ -221,12 +223,38 @@ u16 GetTechLevel(u16 id)
     return Shown().GetTechLevel(id);
 }
 
+const AerieBuildingSlot* GetBuildingSlot(u32 id)
+{
+    return id < kBuildingCount ? &Shown().m_aBuildings[id] : nullptr;
+}
+
+const CAerieMonsterGroup& GetGroup(int g)
+{
+    static const CAerieMonsterGroup kNoGroup;
+    return g >= 0 && g < kAerieGroupCount ? Shown().m_aGroups[g] : kNoGroup;
+}
+
+const AerieMonsterEntry& GetShownMonster(u16 slot)
+{
+    return Shown().GetMonster(slot);
+}
+
+const AerieFightMission* FindFightMission(u32 index)
+{
+    return ::FindFightMission(std::as_const(Shown()).m_FightMissions, index);
+}
+
+u32 GetGrassPerHour()
+{
+    return Shown().GetGrassPerHour();
+}
+
 float GetScienceEffect(int id)
 {
     return Store().GetScienceEffectFloat(id);
 }
 
-bool GetGroup(int g, GroupView* out)
+bool GetGroupView(int g, GroupView* out)
 {
     if (g < 0 || g >= 3) {
         return false;

@@ -9,11 +9,15 @@
 
 #include "framework/core/OrvTypes.h"
 
+class CAerieMonsterGroup;
 class CLab;
 class CORVHelpText;
 class CXmlBuilding;
 class CXmlLvlupConfig;
 class CXmlMonster;
+struct AerieBuildingSlot;
+struct AerieFightMission;
+struct AerieMonsterEntry;
 struct AerieRankEntry;
 
 namespace AerieView {
@@ -88,6 +92,22 @@ bool GetGroupWork(int g, u16* kind, u16* target);
 // Whether group g (0..2) of the shown city does that work on that target.
 bool GroupWorksOn(int g, u16 kind, u32 target);
 
+// ---- Records of the shown city, read-only, for the information controls and icons ----
+
+// Building slot id of the shown city, or null for an id of no slot.
+const AerieBuildingSlot* GetBuildingSlot(u32 id);
+// Group g of the shown city (0 to kAerieGroupCount - 1); an empty group for any other g.
+const CAerieMonsterGroup& GetGroup(int g);
+// The shown city's monster entry in slot (an empty one when absent).
+const AerieMonsterEntry& GetShownMonster(u16 slot);
+// The shown city's fight-mission record of mission index, or null.
+const AerieFightMission* FindFightMission(u32 index);
+// Grass the shown city's monsters eat per hour.
+u32 GetGrassPerHour();
+// The effect of research id in the shown city, as a float (a percent bonus).
+float GetScienceEffect(int id);
+
+
 // ---- What the city windows read (level-up, technologies, speed-up, resources, rankings,
 // records, help) ----
 
@@ -97,8 +117,6 @@ const CXmlLvlupConfig* FindLvlupConfig(u16 kind, u16 id);
 const CLab* FindLab(int id);
 // Level of technology id in the shown city; 0 when the city does not hold it (nothing is added).
 u16 GetTechLevel(u16 id);
-// The current effect of science id in the shown city (0 without it).
-float GetScienceEffect(int id);
 
 // One of the shown city's working groups (0..2) as the upgrade windows read it.
 struct GroupView {
@@ -116,7 +134,7 @@ struct GroupView {
     const char* m_pszTarget = "";  // name of what it works on
 };
 // False (out untouched) for a group outside 0..2.
-bool GetGroup(int g, GroupView* out);
+bool GetGroupView(int g, GroupView* out);
 
 // Owner record values of the own city (own) or of the shown one.
 struct OwnerStock {

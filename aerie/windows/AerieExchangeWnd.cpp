@@ -45,9 +45,14 @@ int EditNumber(const CORVEdit* edit)
 CAerieExchangeWnd::CAerieExchangeWnd() = default;
 CAerieExchangeWnd::~CAerieExchangeWnd() = default;
 
-void CAerieExchangeWnd::OnCreate()
+void CAerieExchangeWnd::CloseButtonPlace(int* fromRight, int* top) const
 {
-    InitFrame(this, 34, 36, 5);
+    *fromRight = 36;
+    *top = 5;
+}
+
+void CAerieExchangeWnd::OnCreateControls()
+{
     SetTitleText("资源兑换", 286, 14, 0xFFFFFFFF, 1);
     CreateButton(278, 386, &m_pExchangeBtn, 314, true, true, "");
     for (int side = 0; side < 2; ++side) {
@@ -274,29 +279,20 @@ bool CAerieExchangeWnd::OnExchangeEvent(ORVMsg*)
     return true;
 }
 
-bool CAerieExchangeWnd::ProcessMessage(ORVMsg* msg)
+bool CAerieExchangeWnd::OnGameEvent(ORVMsg* msg)
 {
-    if (DispatchGameEvent(this, msg, kTopics)) {
-        return true;
-    }
-    return CAerieContainer::ProcessMessage(msg);
+    return DispatchGameEvent(this, msg, kTopics);
 }
 
 bool CAerieExchangeWnd::OnMessage(ORVMsg* msg)
 {
     if (msg == nullptr || msg->m_pSender == nullptr) {
-        return true;
+        return CAerieGameWnd::OnMessage(msg);
     }
     CORVControl* sender = msg->m_pSender;
-    if (msg->m_nId == kNotifyLeftClick) {
-        if (sender == m_pExchangeBtn) {
-            Exchange();
-            return true;
-        }
-        if (sender == m_pCloseButton) {
-            Close();
-            return true;
-        }
+    if (msg->m_nId == kNotifyLeftClick && sender == m_pExchangeBtn) {
+        Exchange();
+        return true;
     }
     for (int side = 0; side < 2; ++side) {
         for (int i = 0; i < kRows; ++i) {
@@ -314,5 +310,5 @@ bool CAerieExchangeWnd::OnMessage(ORVMsg* msg)
             }
         }
     }
-    return true;
+    return CAerieGameWnd::OnMessage(msg);
 }

@@ -7,14 +7,13 @@
 #include <cstdint>
 #include <string>
 
-#include "aerie/windows/AerieContainer.h"
-#include "aerie/windows/AerieWndUtil.h"
+#include "aerie/windows/AerieGameWnd.h"
 
 class CORVButton;
 class CORVEdit;
 class CORVHScroll;
 
-class CAerieExchangeWnd : public CAerieContainer {
+class CAerieExchangeWnd : public CAerieGameWnd {
     ORV_DECLARE_RUNTIME_CLASS(CAerieExchangeWnd)
 public:
     // Rows: 0 grass, 1 wood, 2 stone, 3 metal. Sides: 0 offered, 1 asked.
@@ -30,8 +29,6 @@ public:
     CAerieExchangeWnd();
     ~CAerieExchangeWnd() override;
 
-    void OnCreate() override;
-    bool ProcessMessage(ORVMsg* msg) override;   // topic 70: the overflow box's OK
     bool OnMessage(ORVMsg* msg) override;
     void OnDraw() override;
 
@@ -49,6 +46,12 @@ public:
     CORVHScroll* m_apBar[2][kRows] = {};
     CORVButton* m_pExchangeBtn = nullptr;
     std::uint64_t m_nTotal = 0;   // the offered total
+
+protected:
+    u16 FrameImage() const override { return 34; }
+    void CloseButtonPlace(int* fromRight, int* top) const override;
+    void OnCreateControls() override;
+    bool OnGameEvent(ORVMsg* msg) override;   // topic 70: the overflow box's OK
 
 private:
     void OnOfferMoved(int row);

@@ -15,10 +15,7 @@ void CAerieExchangeWnd::OnDraw()
     DrawImageScaled(244, 295, 119, 2.04f, 1.0f, 0xFFFFFFFF);
     DrawImageRel(this, 448, 295, 120);
     DrawTextRel(this, 172, 299, "兑换总量", 0xFFFF0804, 0, 2);
-    if (m_TotalText.NeedsUpdate(m_nTotal)) {
-        m_TotalText.Text() = BoundedFormat(kShortTextBound, "%1%", m_nTotal);
-    }
-    DrawTextRel(this, 350, 301, m_TotalText.c_str(), kWhite, 1);
+    DrawTextRel(this, 350, 301, m_TotalText.Get(m_nTotal, [&] { return BoundedFormat(kShortTextBound, "%1%", m_nTotal); }), kWhite, 1);
     DrawTextRel(this, 34, 334, "希望获得的资源总数量不可多于可提供的兑换总量；", kWhite);
     DrawTextRel(this, 34, 355, "每次兑换扣除1张兑换资源卡，兑换次数不限。", kWhite);
     DrawTextRel(this, 275, 45, "资源仓储量", 0xFFFFFF00);
@@ -29,10 +26,7 @@ void CAerieExchangeWnd::OnDraw()
     for (int i = 0; i < kRows; ++i) {
         const u32 has = stock.m_adwResource[kStockOf[i]];
         const u32 capacity = AerieView::GetBuildingEffect(kStoreOf[i]);
-        if (m_aStock[i].NeedsUpdate(CacheKey(has, capacity))) {
-            m_aStock[i].Text() = BoundedFormat(kShortTextBound, kStockLines[i], has, capacity);
-        }
-        DrawTextRel(this, kStockAt[i][0], kStockAt[i][1], m_aStock[i].c_str(), kWhite);
+        DrawTextRel(this, kStockAt[i][0], kStockAt[i][1], m_aStock[i].Get(CacheKey(has, capacity), [&] { return BoundedFormat(kShortTextBound, kStockLines[i], has, capacity); }), kWhite);
     }
     DrawTextRel(this, 133, 171, "可提供的资源", 0xFF00FFFF);
     DrawTextRel(this, 421, 171, "希望获得的资源", 0xFF00FF00);

@@ -54,6 +54,7 @@ CAerieHelpWnd::CAerieHelpWnd() = default;
 
 CAerieHelpWnd::~CAerieHelpWnd()
 {
+    BeginTeardown();
     if (m_pScroll != nullptr) {
         Shared().m_nScroll = m_pScroll->m_nPos;
     }
@@ -105,14 +106,24 @@ void CAerieHelpWnd::LoadHelpFile(const char* path, int page)
     }
 }
 
-void CAerieHelpWnd::OnCreate()
+void CAerieHelpWnd::CloseButtonPlace(int* fromRight, int* top) const
+{
+    *fromRight = 33;
+    *top = 8;
+}
+
+CORVScroll* CAerieHelpWnd::ScrollBar() const
+{
+    return m_pScroll;
+}
+
+void CAerieHelpWnd::OnCreateControls()
 {
     for (int page = 0; page < 2; ++page) {
         if (CORVHelpText* text = AerieView::GetHelpPage(page)) {
             text->Clear();
         }
     }
-    InitFrame(this, 29, 33, 8);
     m_pScroll = new (std::nothrow) CORVVScroll();
     if (m_pScroll != nullptr) {
         AddChild(m_pScroll, false);
@@ -144,7 +155,7 @@ void CAerieHelpWnd::UpdateScrollRange()
 void CAerieHelpWnd::Render()
 {
     const ORVLifeWatch life = Watch();
-    CAerieContainer::Render();
+    CAerieGameWnd::Render();
     if (life.expired()) {
         return;
     }
@@ -187,15 +198,7 @@ bool CAerieHelpWnd::OnMouseMove(int x, int y)
     if (x >= kContentOffset && x < 482 && y >= m_nPageY && y < 415) {
         return true;   // no dragging from the text
     }
-    return CAerieContainer::OnMouseMove(x, y);
-}
-
-bool CAerieHelpWnd::OnMouseWheel(int x, int y, int delta)
-{
-    if (m_pScroll != nullptr) {
-        m_pScroll->OnMouseWheel(x, y, delta);
-    }
-    return true;
+    return CAerieGameWnd::OnMouseMove(x, y);
 }
 
 bool CAerieHelpWnd::OnLButtonDown(int x, int y)
@@ -203,7 +206,7 @@ bool CAerieHelpWnd::OnLButtonDown(int x, int y)
     m_nMouseX = x;
     m_nMouseY = y;
     m_bPressed = 1;
-    return CAerieContainer::OnLButtonDown(x, y);
+    return CAerieGameWnd::OnLButtonDown(x, y);
 }
 
 bool CAerieHelpWnd::OnLButtonUp(int x, int y)
@@ -231,7 +234,7 @@ bool CAerieHelpWnd::OnLButtonUp(int x, int y)
             }
         }
     }
-    return CAerieContainer::OnLButtonUp(x, y);
+    return CAerieGameWnd::OnLButtonUp(x, y);
 }
 
 void CAerieHelpWnd::DrawHelpPage(const CORVHelpText& page, int first, int x, int y, int maxLines, int pageIndex,

@@ -8,12 +8,12 @@
 #include <string>
 #include <vector>
 
-#include "aerie/windows/AerieContainer.h"
+#include "aerie/windows/AerieGameWnd.h"
 
 class CORVHelpText;
 class CORVVScroll;
 
-class CAerieHelpWnd : public CAerieContainer {
+class CAerieHelpWnd : public CAerieGameWnd {
     ORV_DECLARE_RUNTIME_CLASS(CAerieHelpWnd)
 public:
     struct Link {
@@ -31,9 +31,7 @@ public:
     CAerieHelpWnd();
     ~CAerieHelpWnd() override;   // keeps the content's scroll position for the next opening
 
-    void OnCreate() override;
     bool OnMouseMove(int x, int y) override;
-    bool OnMouseWheel(int x, int y, int delta) override;
     bool OnLButtonDown(int x, int y) override;
     bool OnLButtonUp(int x, int y) override;
     void Render() override;
@@ -55,6 +53,12 @@ public:
     u8 m_bFirstDraw = 1;
     u8 m_bPressed = 0;
     CORVVScroll* m_pScroll = nullptr;
+
+protected:
+    u16 FrameImage() const override { return 29; }
+    void CloseButtonPlace(int* fromRight, int* top) const override;
+    void OnCreateControls() override;   // the content's bar; the index loaded
+    CORVScroll* ScrollBar() const override;   // the wheel over the window scrolls the content
 
 private:
     // Draws display lines of page from first on at (x, y), at most maxLines; the first link drawn

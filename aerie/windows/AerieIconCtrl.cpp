@@ -1,7 +1,8 @@
 #include "aerie/windows/AerieIconCtrl.h"
 
-#include "aerie/state/AerieDataMgr.h"
+#include "aerie/state/AerieMonsterGroup.h"
 #include "aerie/state/XmlAerieRecords.h"
+#include "aerie/windows/AerieCityView.h"
 #include "aerie/windows/AerieWndUtil.h"
 #include "framework/widgets/ORVToolTip.h"
 
@@ -24,7 +25,7 @@ CAerieDeadMonsterIcon::~CAerieDeadMonsterIcon() = default;
 
 const AerieMonsterEntry& CAerieDeadMonsterIcon::GetEntry() const
 {
-    return CAerieDataMgr::GetSingleton().GetShownCity().GetMonster(m_wItemId);
+    return AerieView::GetShownMonster(m_wItemId);
 }
 
 u32 CAerieDeadMonsterIcon::GetRemainingSeconds(const AerieMonsterEntry& entry, u32 now)
@@ -39,7 +40,7 @@ bool CAerieDeadMonsterIcon::GetPieAngle(const AerieMonsterEntry& entry, u32 now,
     }
     // Signed 64-bit: a building effect larger than the revive time gives no pie, not a huge one.
     const std::int64_t total = static_cast<std::int64_t>(entry.m_pConfig->m_nTime) -
-                               60 * static_cast<std::int64_t>(CAerieDataMgr::GetSingleton().GetBuildingEffect(17));
+                               60 * static_cast<std::int64_t>(AerieView::GetBuildingEffect(17));
     if (total <= 0) {
         return false;
     }

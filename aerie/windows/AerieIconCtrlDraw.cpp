@@ -38,8 +38,6 @@ void CAerieDeadMonsterIcon::Render()
         }
     }
     const u32 count = entry.GetCount();
-    if (m_Count.NeedsUpdate(count)) {
-        m_Count.Text() = BoundedFormat(kShortTextBound, "%1%", count);
-    }
-    host->DrawText(m_nAbsX + 4, m_nAbsY + 4, m_Count.c_str(), 0xFFFFFFFF, 0, 0, 0, 1, 1, 0);
+    const char* text = m_Count.Get(count, [&] { return BoundedFormat(kShortTextBound, "%1%", count); });
+    host->DrawText(m_nAbsX + 4, m_nAbsY + 4, text, 0xFFFFFFFF, 0, 0, 0, 1, 1, 0);
 }

@@ -2,9 +2,10 @@
 
 #include <cmath>
 
-#include "aerie/state/AerieDataMgr.h"
+#include "aerie/state/AerieCityData.h"
 #include "aerie/state/AerieRequest.h"
 #include "aerie/state/XmlAerieMgr.h"
+#include "aerie/windows/AerieCityView.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/widgets/ORVToolTip.h"
 #include "framework/window/ORVMsgBox.h"
@@ -13,11 +14,6 @@ ORV_IMPLEMENT_RUNTIME_CLASS(CAerieProductInfoCtrl, CORVControl)
 ORV_IMPLEMENT_RUNTIME_CLASS(CAerieWorkInfoCtrl, CORVControlContainer)
 
 namespace {
-
-CAerieCityData& Shown()
-{
-    return CAerieDataMgr::GetSingleton().GetShownCity();
-}
 
 // Research giving each resource's bonus, in the table's order grass, stone, wood, metal.
 constexpr int kResearch[kAerieResourceCount] = {20, 21, 22, 23};
@@ -37,19 +33,16 @@ CAerieProductInfoCtrl::~CAerieProductInfoCtrl() = default;
 
 void CAerieProductInfoCtrl::OnCreate()
 {
-    CAerieCityData& city = Shown();
     for (int b = 1; b <= kLands; ++b) {
-        m_apLand[b - 1] = &city.m_aBuildings[b];
+        m_apLand[b - 1] = AerieView::GetBuildingSlot(static_cast<u32>(b));
         m_apLandCfg[b - 1] = CXmlAerieMgr::GetSingleton()->FindBuilding(b);
     }
 }
 
 void CAerieProductInfoCtrl::ComputeTable(Table* t) const
 {
-    CAerieDataMgr& store = CAerieDataMgr::GetSingleton();
-    const CAerieCityData& city = store.GetShownCity();
-    t->m_byMultiplier = city.GetProductionMultiplier();
-    t->m_dwConsumption = city.GetGrassPerHour();
+    t->m_byMultiplier = AerieView::GetProductionMultiplier();
+    t->m_dwConsumption = AerieView::GetGrassPerHour();
     for (int r = 0; r < kAerieResourceCount; ++r) {
         // Lands 1-2 grass, 3-4 stone, 5-6 wood, 7-8 metal.
         for (int k = 0; k < 2; ++k) {
@@ -58,10 +51,10 @@ void CAerieProductInfoCtrl::ComputeTable(Table* t) const
                 t->m_anLand[r] += m_apLandCfg[land]->GetEffect(m_apLand[land]->m_wLevel);
             }
         }
-        t->m_afResearch[r] = store.GetScienceEffectFloat(kResearch[r]);
+        t->m_afResearch[r] = AerieView::GetScienceEffect(kResearch[r]);
     }
     for (int g = 0; g < 3; ++g) {
-        const CAerieMonsterGroup& group = city.m_aGroups[g];
+        const CAerieMonsterGroup& group = AerieView::GetGroup(g);
         const bool counts = CountsForProduction(group);
         t->m_adwGroupBase[g] = counts ? group.GetProductionPerHour() : 0;
         for (int r = 0; r < kAerieResourceCount; ++r) {
@@ -154,9 +147,8 @@ bool CAerieWorkInfoCtrl::OnMessage(ORVMsg* msg)
     if (msg == nullptr || msg->m_nId != kNotifyLeftClick || msg->m_pSender == nullptr) {
         return true;
     }
-    const CAerieCityData& city = Shown();
     if (const int g = RowOf(m_apCancel, msg->m_pSender); g >= 0) {
-        const CAerieMonsterGroup& group = city.m_aGroups[g];
+        const CAerieMonsterGroup& group = AerieView::GetGroup(g);
         if (group.IsEngineering()) {
             const u32 topic = group.GetState() == CAerieWorkInfoCtrl::kStateBuilding ? EVT_RESEND_BUILDING_UPGRADE : EVT_RESEND_SCIENCE_UPGRADE;
             AskThen("此次升级将被取消，系统退还80%此次升级所消耗的资源。您确定要取消升级吗？",
@@ -165,11 +157,11 @@ bool CAerieWorkInfoCtrl::OnMessage(ORVMsg* msg)
             AskThen("确认要取消本次战斗任务吗？", GameEvent(EVT_CANCEL_GROUP_FIGHT, group.GetFightId()), ORVMsg());
         }
     } else if (const int g2 = RowOf(m_apSpeedUp, msg->m_pSender); g2 >= 0) {
-        if (city.m_aGroups[g2].IsEngineering()) {
+        if (AerieView::GetGroup(g2).IsEngineering()) {
             PostGameEvent(EVT_SPEEDUP_WND, static_cast<u32>(g2));
         }
     } else if (const int g3 = RowOf(m_apAwardRefresh, msg->m_pSender); g3 >= 0) {
-        const CAerieMonsterGroup& group = city.m_aGroups[g3];
+        const CAerieMonsterGroup& group = AerieView::GetGroup(g3);
         if (group.GetState() == CAerieWorkInfoCtrl::kStateWaiting) {
             DeliverGameEvent(EVT_AWARDREFRESH_WND, group.GetTarget() + (static_cast<u32>(group.GetAwardByte()) << 16));
         }

@@ -1,6 +1,7 @@
 // Drawing of the production table and the work-state panel through the host callback.
-#include "aerie/state/AerieDataMgr.h"
+#include "aerie/state/AerieCityData.h"
 #include "aerie/state/XmlAerieMgr.h"
+#include "aerie/windows/AerieCityView.h"
 #include "aerie/windows/AerieInfoCtrls.h"
 #include "framework/core/ORVCallBack.h"
 #include "framework/text/TextUtil.h"
@@ -56,46 +57,39 @@ void CAerieProductInfoCtrl::OnDraw()
     // Lands with their research bonus.
     TableText(this, kColumns[0], 26, "资源地", kWhite);
     for (int r = 0; r < kAerieResourceCount; ++r) {
-        CCachedText& cell = m_aCells[0][r];
-        if (cell.NeedsUpdate(CacheKey(static_cast<u32>(t.m_anLand[r]), Bits(t.m_afResearch[r])))) {
-            cell.Text() = FormatCell(t.m_anLand[r], t.m_afResearch[r]);
-        }
-        TableText(this, kColumns[r + 1], 26, cell.c_str(), kWhite);
+        const char* cell = m_aCells[0][r].Get(CacheKey(static_cast<u32>(t.m_anLand[r]), Bits(t.m_afResearch[r])),
+                                              [&] { return FormatCell(t.m_anLand[r], t.m_afResearch[r]); });
+        TableText(this, kColumns[r + 1], 26, cell, kWhite);
     }
     // The three groups.
-    const CAerieCityData& city = CAerieDataMgr::GetSingleton().GetShownCity();
     for (int g = 0; g < 3; ++g) {
         const int y = 47 + 21 * g;
-        TableText(this, kColumns[0], y, city.m_aGroups[g].m_strGroupName.c_str(), kWhite);
+        TableText(this, kColumns[0], y, AerieView::GetGroup(g).m_strGroupName.c_str(), kWhite);
         for (int r = 0; r < kAerieResourceCount; ++r) {
-            CCachedText& cell = m_aCells[1 + g][r];
             const u32 base = t.m_adwGroupBase[g];
-            if (cell.NeedsUpdate(CacheKey(base, base == 0 ? 0 : Bits(t.m_afGroupBonus[g][r])))) {
-                cell.Text() = base == 0 ? std::string("0") : FormatCell(base, t.m_afGroupBonus[g][r]);
-            }
-            TableText(this, kColumns[r + 1], y, cell.c_str(), kWhite);
+            const char* cell = m_aCells[1 + g][r].Get(CacheKey(base, base == 0 ? 0 : Bits(t.m_afGroupBonus[g][r])), [&] {
+                return base == 0 ? std::string("0") : FormatCell(base, t.m_afGroupBonus[g][r]);
+            });
+            TableText(this, kColumns[r + 1], y, cell, kWhite);
         }
     }
     // Consumption: grass only.
     TableText(this, kColumns[0], 110, "怪物消耗", kWhite);
-    CCachedText& eaten = m_aCells[4][0];
-    if (eaten.NeedsUpdate(t.m_dwConsumption)) {
-        eaten.Text() = BoundedFormat(kShortTextBound, "%1%", -static_cast<std::int64_t>(t.m_dwConsumption));
-    }
-    TableText(this, kColumns[1], 110, eaten.c_str(), kWhite);
+    const char* eaten = m_aCells[4][0].Get(t.m_dwConsumption, [&] {
+        return BoundedFormat(kShortTextBound, "%1%", -static_cast<std::int64_t>(t.m_dwConsumption));
+    });
+    TableText(this, kColumns[1], 110, eaten, kWhite);
     for (int r = 1; r < kAerieResourceCount; ++r) {
         TableText(this, kColumns[r + 1], 110, "N/A", kWhite);
     }
     // Totals, with the multiplier shown, not applied.
     TableText(this, kColumns[0], 131, "总产量", kWhite);
     for (int r = 0; r < kAerieResourceCount; ++r) {
-        CCachedText& cell = m_aCells[5][r];
-        if (cell.NeedsUpdate(MixKey(t.m_aqTotal[r], t.m_byMultiplier > 10 ? t.m_byMultiplier : 0))) {
+        const char* cell = m_aCells[5][r].Get(MixKey(t.m_aqTotal[r], t.m_byMultiplier > 10 ? t.m_byMultiplier : 0), [&] {
             char suffix[kShortTextBound];
-            cell.Text() = BoundedFormat(kShortTextBound, "%1%%2%", t.m_aqTotal[r],
-                                        MultiplierSuffix(t.m_byMultiplier, suffix));
-        }
-        TableText(this, kColumns[r + 1], 131, cell.c_str(), kWhite);
+            return BoundedFormat(kShortTextBound, "%1%%2%", t.m_aqTotal[r], MultiplierSuffix(t.m_byMultiplier, suffix));
+        });
+        TableText(this, kColumns[r + 1], 131, cell, kWhite);
     }
 }
 
@@ -125,10 +119,8 @@ void CAerieWorkInfoCtrl::DrawRow(int g)
     if (m_wMode == 0) {
         DrawImageRel(this, 0, 22 + 81 * g, 397);
     }
-    CAerieDataMgr& store = CAerieDataMgr::GetSingleton();
-    CAerieCityData& city = store.GetShownCity();
-    const CAerieMonsterGroup& group = city.m_aGroups[g];
-    const bool own = store.IsShowingOwnCity();
+    const CAerieMonsterGroup& group = AerieView::GetGroup(g);
+    const bool own = AerieView::IsOwnCityShown();
     const u16 state = group.GetState();
     const u32 now = TickNow();
     CCachedText* lines = m_aLines[g];
@@ -141,7 +133,7 @@ void CAerieWorkInfoCtrl::DrawRow(int g)
 
     if (state == kStateProducing) {
         heading("生产中");
-        const u8 mul = city.GetProductionMultiplier();
+        const u8 mul = AerieView::GetProductionMultiplier();
         const bool counted = group.GetProductionCount() != 0;
         const u32 p = counted ? group.GetProductionPerHour() : 0;
         // Lines in the order grass, wood, stone, metal; bonus indices grass 0, stone 1, wood 2, metal 3.
@@ -157,13 +149,13 @@ void CAerieWorkInfoCtrl::DrawRow(int g)
         };
         for (int i = 0; i < kLinesPerRow; ++i) {
             const float b = counted ? group.GetBonusPercent(kLines[i].m_nBonus) : 0.0f;
-            if (lines[i].NeedsUpdate(MixKey(state, p, Bits(b), mul > 10 ? mul : 0))) {
+            const char* line = lines[i].Get(MixKey(state, p, Bits(b), mul > 10 ? mul : 0), [&] {
                 char m[kShortTextBound];
                 MultiplierSuffix(mul, m);
-                lines[i].Text() = b > 0 ? BoundedFormat(kShortTextBound, kLines[i].m_pszWith, p, b + 100.0f, m)
-                                        : BoundedFormat(kShortTextBound, kLines[i].m_pszWithout, p, m);
-            }
-            DrawTextRel(this, 2, y0 + 15 + 15 * i, lines[i].c_str(), kWhite);
+                return b > 0 ? BoundedFormat(kShortTextBound, kLines[i].m_pszWith, p, b + 100.0f, m)
+                             : BoundedFormat(kShortTextBound, kLines[i].m_pszWithout, p, m);
+            });
+            DrawTextRel(this, 2, y0 + 15 + 15 * i, line, kWhite);
         }
         return;
     }
@@ -174,16 +166,13 @@ void CAerieWorkInfoCtrl::DrawRow(int g)
         }
         heading(state == kStateBuilding ? "建造中" : "研究中");
         DrawTextRel(this, 2, y0 + 19, group.m_strTargetName.c_str(), kWhite);
-        if (lines[0].NeedsUpdate(MixKey(state, group.m_wTargetLevel))) {
-            lines[0].Text() = BoundedFormat(kShortTextBound, "%1%级→%2%级", group.m_wTargetLevel,
-                                            group.m_wTargetLevel + 1);
-        }
-        DrawTextRel(this, 2, y0 + 38, lines[0].c_str(), kWhite);
+        const char* levels = lines[0].Get(MixKey(state, group.m_wTargetLevel), [&] {
+            return BoundedFormat(kShortTextBound, "%1%级→%2%级", group.m_wTargetLevel, group.m_wTargetLevel + 1);
+        });
+        DrawTextRel(this, 2, y0 + 38, levels, kWhite);
         const u32 left = SecondsLeft(group.GetJobSeconds(), group.m_dwStateStamp, now);
-        if (lines[1].NeedsUpdate(MixKey(state, left))) {
-            lines[1].Text() = "剩余时间:" + FormatDurationHMS(left);
-        }
-        DrawTextRel(this, 2, y0 + 57, lines[1].c_str(), kWhite);
+        const char* time = lines[1].Get(MixKey(state, left), [&] { return "剩余时间:" + FormatDurationHMS(left); });
+        DrawTextRel(this, 2, y0 + 57, time, kWhite);
         return;
     }
     if (state != kStateWaiting && state != 4 && state != 5) {
@@ -203,39 +192,37 @@ void CAerieWorkInfoCtrl::DrawRow(int g)
     const u16 target = group.GetTarget();
     if (target == kDefenceMissionIndex) {
         // Made again when the row's work or the mission's name changes.
-        const bool workChanged = lines[0].NeedsUpdate(MixKey(state, target));
-        if (workChanged || m_aDefenceName[g] != group.m_strDefenceName) {
+        if (m_aDefenceName[g] != group.m_strDefenceName) {
             m_aDefenceName[g] = group.m_strDefenceName;
-            lines[0].Text() = BoundedPrintf(text, sizeof(text), "防御任务[%s]", m_aDefenceName[g].c_str());
+            lines[0].Invalidate();
         }
-        DrawTextRel(this, 2, y, lines[0].c_str(), kWhite);
+        const char* name = lines[0].Get(MixKey(state, target), [&] {
+            return BoundedPrintf(text, sizeof(text), "防御任务[%s]", m_aDefenceName[g].c_str());
+        });
+        DrawTextRel(this, 2, y, name, kWhite);
         DrawTextRel(this, 2, y + 19, "奖励倍数:1.0", kWhite);
         const u32 left = SecondsLeft(group.GetJobSeconds(), group.m_dwStateStamp, now);
-        if (lines[1].NeedsUpdate(MixKey(state, target, left))) {
-            lines[1].Text() = timeLabel + FormatTimeClock(left);
-        }
-        DrawTextRel(this, 2, y + 38, lines[1].c_str(), timeColour);
+        const char* time = lines[1].Get(MixKey(state, target, left), [&] { return timeLabel + FormatTimeClock(left); });
+        DrawTextRel(this, 2, y + 38, time, timeColour);
         return;
     }
     if (const CXmlFight* fight = CXmlAerieMgr::GetSingleton()->FindFight(target)) {
         DrawTextRel(this, 2, y, fight->m_strName.c_str(), kWhite);
         y += 19;
     }
-    const AerieFightMission* mission = FindFightMission(city.m_FightMissions, target);
+    const AerieFightMission* mission = AerieView::FindFightMission(target);
     if (mission == nullptr) {
         return;
     }
     const u8 a = mission->GetMultiplier();
     const u8 c = mission->GetMultiplier2();
-    if (lines[0].NeedsUpdate(MixKey(state, target, a, c))) {
-        lines[0].Text() = c > 10 ? BoundedPrintf(text, sizeof(text), "奖励倍数:%.1f×%.1f", a / 10.0, c / 10.0)
-                                 : BoundedPrintf(text, sizeof(text), "奖励倍数:%.1f", a / 10.0);
-    }
-    DrawTextRel(this, 2, y, lines[0].c_str(), kWhite);
+    const char* award = lines[0].Get(MixKey(state, target, a, c), [&] {
+        return c > 10 ? BoundedPrintf(text, sizeof(text), "奖励倍数:%.1f×%.1f", a / 10.0, c / 10.0)
+                      : BoundedPrintf(text, sizeof(text), "奖励倍数:%.1f", a / 10.0);
+    });
+    DrawTextRel(this, 2, y, award, kWhite);
     const u32 left = waiting ? SatAdd(GetFightWaitLeft(*mission), GetFightFriendWaitLeft(*mission))
                              : GetFightTimeLeft(*mission);
-    if (lines[1].NeedsUpdate(MixKey(state, target, left, 1))) {
-        lines[1].Text() = timeLabel + FormatTimeClock(left);
-    }
-    DrawTextRel(this, 2, y + 19, lines[1].c_str(), timeColour);
+    const char* time = lines[1].Get(MixKey(state, target, left, 1), [&] { return timeLabel + FormatTimeClock(left); });
+    DrawTextRel(this, 2, y + 19, time, timeColour);
 }

@@ -4,7 +4,6 @@
 
 #include "aerie/windows/AerieCityView.h"
 #include "aerie/windows/AerieWndRecords.h"
-#include "aerie/windows/AerieWndUtil.h"
 #include "framework/richtext/ORVRichTextViewer.h"
 #include "framework/richtext/ORVTextContext.h"
 
@@ -24,6 +23,7 @@ CAerieInfoWnd::CAerieInfoWnd() = default;
 
 CAerieInfoWnd::~CAerieInfoWnd()
 {
+    BeginTeardown();
     if (m_pViewer != nullptr) {
         m_pViewer->SetContext(nullptr);
     }
@@ -34,9 +34,14 @@ CAerieInfoWnd::~CAerieInfoWnd()
     }
 }
 
-void CAerieInfoWnd::OnCreate()
+void CAerieInfoWnd::CloseButtonPlace(int* fromRight, int* top) const
 {
-    InitFrame(this, 3, 38, 3);
+    *fromRight = 38;
+    *top = 3;
+}
+
+void CAerieInfoWnd::OnCreateControls()
+{
     CreateViewer();
     FillRecords();
 }

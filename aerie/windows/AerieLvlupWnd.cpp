@@ -33,6 +33,7 @@ CAerieLvlupWnd::CAerieLvlupWnd() = default;
 
 CAerieLvlupWnd::~CAerieLvlupWnd()
 {
+    BeginTeardown();
     PostGameEvent(EVT_SUBWND_DONE);
 }
 
@@ -55,10 +56,9 @@ void CAerieLvlupWnd::SetArgs(int arg, std::string)
     }
 }
 
-void CAerieLvlupWnd::OnCreate()
+void CAerieLvlupWnd::OnCreateControls()
 {
     Guide().SetStepTarget(31, this);
-    InitFrame(this, 16);
     if (AerieView::IsOwnCityShown()) {
         CreateButton(40, 320, &m_pOkBtn, 9, true, true, "");
         CreateButton(177, 320, &m_pExchangeBtn, 314, true, true, "");
@@ -99,7 +99,7 @@ void CAerieLvlupWnd::ComputeLvlupCost(u32 out[4]) const
     const double total = base[0] + base[1] + base[2] + base[3];
     double power = 100.0;
     AerieView::GroupView group;
-    if (m_nGroup >= 0 && m_nGroup < kGroups && AerieView::GetGroup(m_nGroup, &group)) {
+    if (m_nGroup >= 0 && m_nGroup < kGroups && AerieView::GetGroupView(m_nGroup, &group)) {
         power = group.m_dwEngineering;
     }
     const float hours = static_cast<float>(m_pConfig->GetUpgradeEntry(m_pConfig->m_vLvlupTime, level) / 3600.0);
@@ -119,7 +119,7 @@ void CAerieLvlupWnd::Reductions(int g, float* a, float* b, float* c) const
     *c = 0.0f;
     *b = AerieView::GetScienceEffect(kProjectScience);
     AerieView::GroupView group;
-    if (AerieView::GetGroup(g, &group)) {
+    if (AerieView::GetGroupView(g, &group)) {
         *a = group.m_fCreavity;
         *c = m_bScience ? group.m_fTechSkill : group.m_fBuildSkill;
     }
@@ -223,7 +223,7 @@ bool CAerieLvlupWnd::OnMessage(ORVMsg* msg)
     CORVControl* sender = msg->m_pSender;
     if (sender == m_pOkBtn) {
         AerieView::GroupView group;
-        if (m_nGroup >= 0 && m_nGroup < kGroups && AerieView::GetGroup(m_nGroup, &group)) {
+        if (m_nGroup >= 0 && m_nGroup < kGroups && AerieView::GetGroupView(m_nGroup, &group)) {
             if (group.m_wState >= 1 && group.m_wState <= 5) {
                 GameTip("该小组正忙，无法进行其他行为。");
                 return true;
@@ -248,8 +248,10 @@ bool CAerieLvlupWnd::OnMessage(ORVMsg* msg)
         Close();
     } else if (sender == m_pExchangeBtn) {
         PostGameEvent(EVT_EXCHANGE_WND);
-    } else if (sender == m_pCancelBtn || sender == m_pCloseButton) {
+    } else if (sender == m_pCancelBtn) {
         Close();
+    } else {
+        return CAerieGameWnd::OnMessage(msg);
     }
     return true;
 }
@@ -273,7 +275,7 @@ bool CAerieLvlupWnd::OnMouseMove(int x, int y)
         float c = 0;
         Reductions(m_nHoverGroup, &a, &b, &c);
         AerieView::GroupView group;
-        AerieView::GetGroup(m_nHoverGroup, &group);
+        AerieView::GetGroupView(m_nHoverGroup, &group);
         // The share of each reduction: its percent of the base time, whole seconds.
         auto share = [base](float percent) { return FormatTimeDHMS(ClampToU32(base * static_cast<double>(percent) / 100.0)); };
         tip.AddText(1, "基本工程时间:" + FormatTimeDHMS(base), 0);
@@ -287,7 +289,7 @@ bool CAerieLvlupWnd::OnMouseMove(int x, int y)
         }
         tip.AddText(1, "预计工程时间:" + FormatTimeDHMS(ComputeProjectTime(m_nHoverGroup)), 0);
     }
-    return CAerieContainer::OnMouseMove(x, y);
+    return CAerieGameWnd::OnMouseMove(x, y);
 }
 
 bool CAerieLvlupWnd::OnClick(int kind)
@@ -296,5 +298,5 @@ bool CAerieLvlupWnd::OnClick(int kind)
         m_nGroup = m_nHoverGroup;
         Guide().OnStepEvent(31);
     }
-    return CAerieContainer::OnClick(kind);
+    return CAerieGameWnd::OnClick(kind);
 }

@@ -6,14 +6,13 @@
 
 #include <string>
 
-#include "aerie/windows/AerieContainer.h"
-#include "aerie/windows/AerieWndUtil.h"
+#include "aerie/windows/AerieGameWnd.h"
 
 class CORVButton;
 class CXmlBuilding;
 class CXmlLvlupConfig;
 
-class CAerieLvlupWnd : public CAerieContainer {
+class CAerieLvlupWnd : public CAerieGameWnd {
     ORV_DECLARE_RUNTIME_CLASS(CAerieLvlupWnd)
 public:
     static constexpr int kGroups = 3;
@@ -28,7 +27,6 @@ public:
     CAerieLvlupWnd();
     ~CAerieLvlupWnd() override;   // an exchange window opened from here closes with it
 
-    void OnCreate() override;
     bool OnMouseMove(int x, int y) override;
     bool OnMessage(ORVMsg* msg) override;
     bool OnClick(int kind) override;
@@ -57,6 +55,10 @@ public:
     i32 m_nNeedBuilding = -1;  // the required building's slot; -1 none
     i32 m_nHoverGroup = -1;
     i32 m_nGroup = 1;
+
+protected:
+    u16 FrameImage() const override { return 16; }
+    void OnCreateControls() override;   // the buttons by the city shown; the tutorial's targets
 
 private:
     // The reductions of the project time of group g: creativity, technology and skill percents.

@@ -39,15 +39,6 @@ std::string GroupAction(const AerieView::GroupView& group)
     }
 }
 
-template <class Make>
-const char* Cached(CCachedText& text, std::uint64_t key, Make make)
-{
-    if (text.NeedsUpdate(key)) {
-        text.Text() = make();
-    }
-    return text.c_str();
-}
-
 }  // namespace
 
 void CAerieLvlupWnd::OnDraw()
@@ -57,7 +48,7 @@ void CAerieLvlupWnd::OnDraw()
     const i32 level = GetLevel();
     if (m_pConfig != nullptr) {
         const CXmlLvlupConfig* cfg = m_pConfig;
-        DrawTextRel(this, m_nWidth / 2, 15, Cached(m_Title, 0, [cfg] { return cfg->m_strName + "升级"; }), kWhite, 1);
+        DrawTextRel(this, m_nWidth / 2, 15, m_Title.Get(0, [cfg] { return cfg->m_strName + "升级"; }), kWhite, 1);
         if (m_pNeedConfig != nullptr) {
             u16 has = 0;
             if (m_nNeedBuilding >= 0) {
@@ -65,7 +56,7 @@ void CAerieLvlupWnd::OnDraw()
             }
             const i32 needs = cfg->GetUpgradeEntry(cfg->m_vNeedBuildingLvl, level);
             const CXmlBuilding* need = m_pNeedConfig;
-            DrawTextRel(this, 290, 67, Cached(m_NeedBuilding, MixKey(has, needs), [&] {
+            DrawTextRel(this, 290, 67, m_NeedBuilding.Get(MixKey(has, needs), [&] {
                             return need->m_strName + BoundedFormat(kShortTextBound, "等级:%1%/%2%", has, needs);
                         }),
                         LineColour(has, needs));
@@ -77,7 +68,7 @@ void CAerieLvlupWnd::OnDraw()
                                                  : 0;
         const i32 needMoney = cfg->GetUpgradeEntry(cfg->m_vNeedMoney, level);
         const char* moneyName = type >= 0 && type <= 3 ? kMoneyNames[type] : kMoneyNames[0];
-        DrawTextRel(this, 25, 99, Cached(m_Money, MixKey(type, money, needMoney), [&] {
+        DrawTextRel(this, 25, 99, m_Money.Get(MixKey(type, money, needMoney), [&] {
                         return BoundedFormat(kShortTextBound, "%3%:%1%/%2%", money, needMoney, moneyName);
                     }),
                     type >= 1 && type <= 3 ? LineColour(money, needMoney) : kWhite);
@@ -85,7 +76,7 @@ void CAerieLvlupWnd::OnDraw()
             IORVCallBack* host = ORVCallBack();
             const u16 charLevel = host != nullptr ? host->GetCharacterLevel() : 0;
             const i32 needChar = cfg->GetNeedCharLvl(level);
-            DrawTextRel(this, 290, 83, Cached(m_CharLevel, MixKey(charLevel, needChar), [&] {
+            DrawTextRel(this, 290, 83, m_CharLevel.Get(MixKey(charLevel, needChar), [&] {
                             return BoundedFormat(kShortTextBound, "人物等级:%1%/%2%", charLevel, needChar);
                         }),
                         LineColour(charLevel, needChar));
@@ -98,15 +89,15 @@ void CAerieLvlupWnd::OnDraw()
     ComputeLvlupCost(cost);
     for (int i = 0; i < 4; ++i) {
         const u32 has = stock.m_adwResource[i];
-        DrawTextRel(this, kResourceAt[i][0], kResourceAt[i][1], Cached(m_aResource[i], CacheKey(cost[i], has), [&] {
+        DrawTextRel(this, kResourceAt[i][0], kResourceAt[i][1], m_aResource[i].Get(CacheKey(cost[i], has), [&] {
                         return BoundedFormat(kShortTextBound, kResourceLines[i], cost[i], has);
                     }),
                     LineColour(has, cost[i]));
     }
     DrawTextRel(this, 196, 139, "选择小组", kWhite);
     AerieView::GroupView chosen;
-    const bool hasGroup = AerieView::GetGroup(m_nGroup, &chosen);
-    DrawTextRel(this, 25, 47, Cached(m_Chosen, static_cast<u32>(m_nGroup), [&] {
+    const bool hasGroup = AerieView::GetGroupView(m_nGroup, &chosen);
+    DrawTextRel(this, 25, 47, m_Chosen.Get(static_cast<u32>(m_nGroup), [&] {
                     return BoundedFormat(kShortTextBound, "您选中了%1%，进行该工程的条件（需要资源/现有资源）：",
                                          hasGroup ? chosen.m_pszName : "无");
                 }),
@@ -119,7 +110,7 @@ void CAerieLvlupWnd::OnDraw()
 void CAerieLvlupWnd::DrawGroupRow(int g)
 {
     AerieView::GroupView group;
-    if (!AerieView::GetGroup(g, &group)) {
+    if (!AerieView::GetGroupView(g, &group)) {
         return;
     }
     const int top = kRowTop + kRowStep * g;
@@ -128,12 +119,12 @@ void CAerieLvlupWnd::DrawGroupRow(int g)
     }
     DrawImageRel(this, kRowLeft + 20, top, group.m_wIcon);
     DrawTextRel(this, kRowLeft + 60, top + 4, group.m_pszName, kWhite);
-    DrawTextRel(this, 124, top + 4, Cached(m_aAction[g], CacheKey(group.m_wState, group.m_wTarget), [&] {
+    DrawTextRel(this, 124, top + 4, m_aAction[g].Get(CacheKey(group.m_wState, group.m_wTarget), [&] {
                     return "目前行为：" + GroupAction(group);
                 }),
                 kWhite);
     const u32 time = ComputeProjectTime(g);
-    DrawTextRel(this, 224, top + 4, Cached(m_aTime[g], time, [time] { return "预计工程时间：" + FormatTimeDHMS(time); }),
+    DrawTextRel(this, 224, top + 4, m_aTime[g].Get(time, [time] { return "预计工程时间：" + FormatTimeDHMS(time); }),
                 kWhite);
     const char* state = nullptr;
     u32 colour = kGreen;

@@ -20,9 +20,8 @@ struct ProductInfoWndRegistration {
 CAerieProductInfoWnd::CAerieProductInfoWnd() = default;
 CAerieProductInfoWnd::~CAerieProductInfoWnd() = default;
 
-void CAerieProductInfoWnd::OnCreate()
+void CAerieProductInfoWnd::OnCreateControls()
 {
-    InitFrame(this, 32);
     if (const RuntimeClassRecord* record = ORV_RUNTIME_CLASS(CAerieProductInfoCtrl)) {
         m_pProductInfo = CreateChildAt(record, 22, 48, 456, 188, 0, "");
     }

@@ -27,9 +27,8 @@ void CAerieSpeedUpWnd::SetArgs(int arg, std::string)
     m_nGroup = static_cast<u32>(arg);
 }
 
-void CAerieSpeedUpWnd::OnCreate()
+void CAerieSpeedUpWnd::OnCreateControls()
 {
-    InitFrame(this, 33);
     for (int i = 0; i < kOptions; ++i) {
         CreateButton(205, 68 + 26 * i, &m_apOptions[i], 311, true, true, "");
     }
@@ -38,7 +37,7 @@ void CAerieSpeedUpWnd::OnCreate()
 bool CAerieSpeedUpWnd::HasWork() const
 {
     AerieView::GroupView group;
-    if (m_nGroup >= 3 || !AerieView::GetGroup(static_cast<int>(m_nGroup), &group)) {
+    if (m_nGroup >= 3 || !AerieView::GetGroupView(static_cast<int>(m_nGroup), &group)) {
         return false;
     }
     return group.m_wState == 1 || group.m_wState == 2;
@@ -47,11 +46,7 @@ bool CAerieSpeedUpWnd::HasWork() const
 bool CAerieSpeedUpWnd::OnMessage(ORVMsg* msg)
 {
     if (msg == nullptr || msg->m_nId != kNotifyLeftClick || msg->m_pSender == nullptr) {
-        return true;
-    }
-    if (msg->m_pSender == m_pCloseButton) {
-        Close();
-        return true;
+        return CAerieGameWnd::OnMessage(msg);
     }
     for (int i = 0; i < kOptions; ++i) {
         if (msg->m_pSender != m_apOptions[i]) {
@@ -64,9 +59,9 @@ bool CAerieSpeedUpWnd::OnMessage(ORVMsg* msg)
             AskThen(BoundedPrintf(text, sizeof(text), "本次加速需要消耗%d张加速卡（可在商城购买），确定要加速吗？", kCards[i]),
                     GameEvent(EVT_SPEEDUP, static_cast<u32>(i)));
         }
-        break;
+        return true;
     }
-    return true;
+    return CAerieGameWnd::OnMessage(msg);
 }
 
 bool CAerieSpeedUpWnd::OnCloseEvent(ORVMsg*)
@@ -84,18 +79,15 @@ bool CAerieSpeedUpWnd::OnSpeedUpEvent(ORVMsg* msg)
     return true;
 }
 
-bool CAerieSpeedUpWnd::ProcessMessage(ORVMsg* msg)
+bool CAerieSpeedUpWnd::OnGameEvent(ORVMsg* msg)
 {
-    if (DispatchGameEvent(this, msg, kTopics)) {
-        return true;
-    }
-    return CAerieContainer::ProcessMessage(msg);
+    return DispatchGameEvent(this, msg, kTopics);
 }
 
 void CAerieSpeedUpWnd::OnDraw()
 {
     AerieView::GroupView group;
-    if (!HasWork() || !AerieView::GetGroup(static_cast<int>(m_nGroup), &group)) {
+    if (!HasWork() || !AerieView::GetGroupView(static_cast<int>(m_nGroup), &group)) {
         if (!m_bClosing) {
             m_bClosing = true;
             Close();
@@ -103,15 +95,9 @@ void CAerieSpeedUpWnd::OnDraw()
         return;
     }
     // The title follows the work: made again when its kind or target changes.
-    if (m_Title.NeedsUpdate(CacheKey(group.m_wState, group.m_wTarget))) {
-        m_Title.Text() = std::string(group.m_pszTarget) + "加速";
-    }
-    DrawTextRel(this, m_nWidth / 2, 15, m_Title.c_str(), 0xFFFFFFFF, 1);
+    DrawTextRel(this, m_nWidth / 2, 15, m_Title.Get(CacheKey(group.m_wState, group.m_wTarget), [&] { return std::string(group.m_pszTarget) + "加速"; }), 0xFFFFFFFF, 1);
     const u32 left = SecondsLeft(group.m_dwSeconds, group.m_dwStamp, TickNow());
-    if (m_Left.NeedsUpdate(left)) {
-        m_Left.Text() = "剩余时间:" + FormatDurationHMS(left);
-    }
-    DrawTextRel(this, m_nWidth / 2, 46, m_Left.c_str(), 0xFFFFFF00, 1, 2);
+    DrawTextRel(this, m_nWidth / 2, 46, m_Left.Get(left, [&] { return "剩余时间:" + FormatDurationHMS(left); }), 0xFFFFFF00, 1, 2);
     static const char* const kLabels[kOptions] = {"减少工程时间30分钟", "减少工程时间1小时", "减少工程时间2小时",
                                                   "减少工程时间8小时"};
     for (int i = 0; i < kOptions; ++i) {

@@ -5,12 +5,11 @@
 
 #include <string>
 
-#include "aerie/windows/AerieContainer.h"
-#include "aerie/windows/AerieWndUtil.h"
+#include "aerie/windows/AerieGameWnd.h"
 
 class CORVButton;
 
-class CAerieSpeedUpWnd : public CAerieContainer {
+class CAerieSpeedUpWnd : public CAerieGameWnd {
     ORV_DECLARE_RUNTIME_CLASS(CAerieSpeedUpWnd)
 public:
     static constexpr int kOptions = 4;
@@ -20,8 +19,6 @@ public:
     ~CAerieSpeedUpWnd() override;
 
     void SetArgs(int arg, std::string text) override;   // the group; the text is not used
-    void OnCreate() override;
-    bool ProcessMessage(ORVMsg* msg) override;          // topics 63 and 64
     bool OnMessage(ORVMsg* msg) override;
     void OnDraw() override;
 
@@ -34,6 +31,11 @@ public:
 
     CORVButton* m_apOptions[kOptions] = {};
     u32 m_nGroup = 0;
+
+protected:
+    u16 FrameImage() const override { return 33; }
+    void OnCreateControls() override;                   // the four option buttons
+    bool OnGameEvent(ORVMsg* msg) override;             // topics 63 and 64
 
 private:
     bool m_bClosing = false;

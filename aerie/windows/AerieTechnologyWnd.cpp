@@ -58,9 +58,8 @@ const CLab* CAerieTechnologyWnd::GetLab() const
     return AerieView::FindLab(m_nLab);
 }
 
-void CAerieTechnologyWnd::OnCreate()
+void CAerieTechnologyWnd::OnCreateControls()
 {
-    InitFrame(this, 5);
     for (int i = 0; i < kRows; ++i) {
         auto* item = new (std::nothrow) CAerieTechnologyItem();
         if (item != nullptr) {
@@ -164,55 +163,33 @@ void CAerieTechnologyWnd::UpgradeItem(int i)
     }
 }
 
+CORVScroll* CAerieTechnologyWnd::ScrollBar() const
+{
+    return m_pScroll;
+}
+
 bool CAerieTechnologyWnd::OnMessage(ORVMsg* msg)
 {
-    if (msg == nullptr || msg->m_pSender == nullptr) {
-        return true;
+    if (msg == nullptr || msg->m_pSender == nullptr || msg->m_nId != kNotifyLeftClick) {
+        return CAerieGameWnd::OnMessage(msg);
     }
     CORVControl* sender = msg->m_pSender;
-    if (msg->m_nId == kNotifyScroll) {
-        if (sender == m_pScroll) {
-            RefreshItems();
-        }
-        return true;
-    }
-    if (msg->m_nId != kNotifyLeftClick) {
-        return true;
-    }
     if (sender == m_pTabs) {
         SelectLab();
         RefreshItems();
     } else if (sender == m_pLabBuildingBtn) {
         OpenLvlupWnd(static_cast<u16>(m_nLab + kFirstLabBuilding), 0);
-    } else if (sender == m_pCloseButton) {
-        Close();
     } else {
         for (int i = 0; i < kRows; ++i) {
             // An item's click acts as its row's upgrade button.
             if (sender == m_apUpgrade[i] || sender == m_apItems[i]) {
                 UpgradeItem(i);
-                break;
+                return true;
             }
         }
+        return CAerieGameWnd::OnMessage(msg);
     }
     return true;
-}
-
-bool CAerieTechnologyWnd::OnMouseWheel(int x, int y, int delta)
-{
-    if (m_pScroll != nullptr) {
-        m_pScroll->OnMouseWheel(x, y, delta);
-    }
-    RefreshItems();
-    return true;
-}
-
-bool CAerieTechnologyWnd::ProcessMessage(ORVMsg* msg)
-{
-    if (ForwardWheel(this, msg, m_pScroll)) {
-        return true;
-    }
-    return CAerieContainer::ProcessMessage(msg);
 }
 
 bool CAerieTechnologyWnd::OnChildMouseEnter(CORVControl* child, CORVControl* prev)
@@ -236,5 +213,5 @@ bool CAerieTechnologyWnd::OnChildMouseEnter(CORVControl* child, CORVControl* pre
             tip.AddText(7, BoundedFormat(kBoxTextBound, tech->m_strDes, tech->GetEffectText(level + 1)), 0);
         }
     }
-    return CAerieContainer::OnChildMouseEnter(child, prev);
+    return CAerieGameWnd::OnChildMouseEnter(child, prev);
 }

@@ -6,8 +6,7 @@
 
 #include <string>
 
-#include "aerie/windows/AerieContainer.h"
-#include "aerie/windows/AerieWndUtil.h"
+#include "aerie/windows/AerieGameWnd.h"
 
 class CAerieTechnologyItem;
 class CLab;
@@ -16,7 +15,7 @@ class CORVRadioGroup;
 class CORVVScroll;
 class CXmlTech;
 
-class CAerieTechnologyWnd : public CAerieContainer {
+class CAerieTechnologyWnd : public CAerieGameWnd {
     ORV_DECLARE_RUNTIME_CLASS(CAerieTechnologyWnd)
 public:
     static constexpr int kRows = 3;
@@ -27,11 +26,8 @@ public:
     ~CAerieTechnologyWnd() override;
 
     void SetArgs(int arg, std::string text) override;   // the lab shown first (0..3)
-    void OnCreate() override;
     bool OnChildMouseEnter(CORVControl* child, CORVControl* prev) override;
-    bool OnMouseWheel(int x, int y, int delta) override;
     bool OnMessage(ORVMsg* msg) override;
-    bool ProcessMessage(ORVMsg* msg) override;
     void OnDraw() override;
 
     // Applies the tabs' selection: the lab's icon, text, technology count and scroll range.
@@ -58,6 +54,12 @@ public:
     i32 m_anAvailable[kLabs] = {};
     i32 m_nTotalAvailable = 0;
     i32 m_nTotalGained = 0;
+
+protected:
+    u16 FrameImage() const override { return 5; }
+    void OnCreateControls() override;
+    CORVScroll* ScrollBar() const override;
+    void OnScrolled() override { RefreshItems(); }   // the bar, the wheel over the window
 
 private:
     // The technology shown in row i, or null.

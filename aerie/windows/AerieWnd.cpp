@@ -84,8 +84,9 @@ CAerieWnd::CAerieWnd() = default;
 
 CAerieWnd::~CAerieWnd()
 {
-    // From here on no game event reaches this window: the windows dying below may send some.
-    m_bTearingDown = true;
+    // From here on no game event reaches this window: the boxes closed and the host told below
+    // may send some, and so may the windows dying after (in the base's destructor).
+    BeginTeardown();
     if (CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive()) {
         // Any message box, popup menu or quantity window belongs to the game: closed with it.
         for (u32 id : {ORV_MSG_MSGBOX, ORV_MSG_POPMENU, ORV_MSG_SPLITWND}) {
@@ -100,28 +101,35 @@ CAerieWnd::~CAerieWnd()
         AerieView::SendLeave();
         host->NotifyGameWindow(1);
     }
+    // The event slots first, as on a city entry; every other child ends in the base.
     DeleteEventSlots();
-    DeleteChildAndReset(m_pAwardRefreshWnd);
-    DeleteChildAndReset(m_pExchangeWnd);
-    DeleteChildAndReset(m_pSubOper);
-    DeleteChildAndReset(m_pBuildingInfo);
+    m_AwardRefreshWnd.Close();
+    m_ExchangeWnd.Close();
 }
 
 void CAerieWnd::DeleteEventSlots()
 {
-    // Each field is read when its turn comes: a dying window may have emptied a later one.
-    DeleteChildAndReset(m_pSubWnd);
-    DeleteChildAndReset(m_pLvlupWnd);
-    DeleteChildAndReset(m_pSpeedUpWnd);
-    DeleteChildAndReset(m_pMonLvlupWnd);
-    DeleteChildAndReset(m_pFightWnd);
-    DeleteChildAndReset(m_pGetMonsterWnd);
+    // Each slot is read when its turn comes: a dying window may have emptied a later one.
+    m_SubWnd.Close();
+    m_LvlupWnd.Close();
+    m_SpeedUpWnd.Close();
+    m_MonLvlupWnd.Close();
+    m_FightWnd.Close();
+    m_GetMonsterWnd.Close();
 }
 
-void CAerieWnd::OnCreate()
+void CAerieWnd::SetUpFrame()
 {
     FitToBackground(*this, kBackFrame);
+}
 
+bool CAerieWnd::OnGameEvent(ORVMsg* msg)
+{
+    return DispatchGameEvent(this, msg, kTopics);
+}
+
+void CAerieWnd::OnCreateControls()
+{
     CreateBeastIcon();
 
     struct ButtonSpec {
@@ -204,30 +212,7 @@ void CAerieWnd::CreateBeastIcon()
 
 void CAerieWnd::ToggleSubWindow(const RuntimeClassRecord* record, bool closeFirst, int arg)
 {
-    if (record == nullptr) {
-        return;   // that window is not in this build
-    }
-    if (closeFirst) {
-        DeleteChildAndReset(m_pSubWnd);
-    }
-    const bool same = m_pSubWnd != nullptr && m_pSubWnd->IsKindOf(record);
-    DeleteChildAndReset(m_pSubWnd);
-    if (!same) {
-        m_pSubWnd = CreateChild(record, arg, "");
-    }
-}
-
-void CAerieWnd::OpenOrAskClose(CORVControl*& slot, const RuntimeClassRecord* record, int arg,
-                               const std::string& text)
-{
-    if (slot == nullptr) {
-        if (record != nullptr) {
-            slot = CreateChild(record, arg, text);
-        }
-        return;
-    }
-    ORVMsg close(kNotifyClose, 0, slot);
-    PostToSelf(&close, kNotifyDelay);
+    m_SubWnd.Toggle(record, closeFirst, arg);
 }
 
 void CAerieWnd::OnChildSetFocus(CORVControl* child, CORVControl*)
@@ -355,30 +340,12 @@ void CAerieWnd::OnClick(CORVControl* sender)
 
 void CAerieWnd::OnCloseRequest(CORVControl* sender)
 {
-    if (sender == m_pSubWnd) {
-        DeleteChildAndReset(m_pSubWnd);
-    } else if (sender == m_pLvlupWnd) {
-        DeleteChildAndReset(m_pLvlupWnd);
-    } else {
-        for (CORVControl** slot : {&m_pMonLvlupWnd, &m_pFightWnd, &m_pGetMonsterWnd, &m_pSpeedUpWnd,
-                                   &m_pAwardRefreshWnd, &m_pExchangeWnd}) {
-            if (*slot == sender) {
-                DeleteChildAndReset(*slot);
-                break;
-            }
+    for (CSubWndSlot* slot : {&m_SubWnd, &m_LvlupWnd, &m_MonLvlupWnd, &m_FightWnd, &m_GetMonsterWnd, &m_SpeedUpWnd,
+                              &m_AwardRefreshWnd, &m_ExchangeWnd}) {
+        if (slot->CloseIfFrom(sender)) {
+            break;
         }
     }
-}
-
-bool CAerieWnd::ProcessMessage(ORVMsg* msg)
-{
-    if (m_bTearingDown && msg != nullptr && msg->m_nId == ORV_MSG_GAMEWND) {
-        return true;
-    }
-    if (DispatchGameEvent(this, msg, kTopics)) {
-        return true;
-    }
-    return CORVWindow::ProcessMessage(msg);
 }
 
 void CAerieWnd::Render()
@@ -479,12 +446,9 @@ bool CAerieWnd::OnBuyResource(ORVMsg*)
 bool CAerieWnd::OnLvlupWnd(ORVMsg* msg)
 {
     if ((msg->m_lParam & 0xFFFF) == 0) {
-        DeleteChildAndReset(m_pSubWnd);
+        m_SubWnd.Close();
     }
-    DeleteChildAndReset(m_pLvlupWnd);
-    if (const RuntimeClassRecord* record = Record(AerieWndKind::Lvlup)) {
-        m_pLvlupWnd = CreateChild(record, static_cast<int>(msg->m_lParam), msg->m_strText);
-    }
+    m_LvlupWnd.Open(Record(AerieWndKind::Lvlup), static_cast<int>(msg->m_lParam), msg->m_strText);
     return true;
 }
 
@@ -499,13 +463,10 @@ bool CAerieWnd::OnMonsterNotice(ORVMsg* msg)
         if (monster != nullptr && monster->m_nLvl >= kMaxMonsterLevel) {
             GameTip("当前怪物已是最高等级！");
         } else {
-            DeleteChildAndReset(m_pMonLvlupWnd);
-            if (const RuntimeClassRecord* record = Record(AerieWndKind::MonLvlup)) {
-                m_pMonLvlupWnd = CreateChild(record, static_cast<int>(msg->m_lParam), msg->m_strText);
-            }
+            m_MonLvlupWnd.Open(Record(AerieWndKind::MonLvlup), static_cast<int>(msg->m_lParam), msg->m_strText);
         }
     } else if (mode == 0) {
-        DeleteChildAndReset(m_pMonLvlupWnd);
+        m_MonLvlupWnd.Close();
     }
     return true;
 }
@@ -519,12 +480,9 @@ bool CAerieWnd::OnBeastChanged(ORVMsg*)
 bool CAerieWnd::OnGetMonsterWnd(ORVMsg* msg)
 {
     if (msg->m_lParam == 1) {
-        DeleteChildAndReset(m_pGetMonsterWnd);
-        if (const RuntimeClassRecord* record = Record(AerieWndKind::GetMonster)) {
-            m_pGetMonsterWnd = CreateChild(record, msg->m_strText.empty() ? 0 : 1, msg->m_strText);
-        }
+        m_GetMonsterWnd.Open(Record(AerieWndKind::GetMonster), msg->m_strText.empty() ? 0 : 1, msg->m_strText);
     } else if (msg->m_lParam == 0) {
-        DeleteChildAndReset(m_pGetMonsterWnd);
+        m_GetMonsterWnd.Close();
     }
     return false;   // passed on
 }
@@ -534,13 +492,13 @@ bool CAerieWnd::OnFightWnd(ORVMsg* msg)
     const AerieWndKind kind = msg->m_wParam == EVT_FIGHTROB_WND      ? AerieWndKind::FightRobBefore
                               : msg->m_wParam == EVT_FIGHTDEFEND_WND ? AerieWndKind::FightDefendBefore
                                                                      : AerieWndKind::FightInfo;
-    OpenOrAskClose(m_pFightWnd, Record(kind), static_cast<int>(msg->m_lParam), "");
+    m_FightWnd.OpenOrAskClose(Record(kind), static_cast<int>(msg->m_lParam));
     return true;
 }
 
 bool CAerieWnd::OnCloseSubWnd(ORVMsg*)
 {
-    DeleteChildAndReset(m_pFightWnd);
+    m_FightWnd.Close();
     return true;
 }
 
@@ -576,10 +534,7 @@ bool CAerieWnd::OnProductInfoWnd(ORVMsg*)
 
 bool CAerieWnd::OnSpeedUpWnd(ORVMsg* msg)
 {
-    DeleteChildAndReset(m_pSpeedUpWnd);
-    if (const RuntimeClassRecord* record = Record(AerieWndKind::SpeedUp)) {
-        m_pSpeedUpWnd = CreateChild(record, static_cast<int>(msg->m_lParam), msg->m_strText);
-    }
+    m_SpeedUpWnd.Open(Record(AerieWndKind::SpeedUp), static_cast<int>(msg->m_lParam), msg->m_strText);
     return true;
 }
 
@@ -591,18 +546,18 @@ bool CAerieWnd::OnBuildingsChanged(ORVMsg*)
 
 bool CAerieWnd::OnAwardRefreshWnd(ORVMsg* msg)
 {
-    OpenOrAskClose(m_pAwardRefreshWnd, Record(AerieWndKind::FightAwardRefresh), static_cast<int>(msg->m_lParam), "");
+    m_AwardRefreshWnd.OpenOrAskClose(Record(AerieWndKind::FightAwardRefresh), static_cast<int>(msg->m_lParam));
     return true;
 }
 
 bool CAerieWnd::OnExchangeWnd(ORVMsg* msg)
 {
-    OpenOrAskClose(m_pExchangeWnd, Record(AerieWndKind::Exchange), static_cast<int>(msg->m_lParam), msg->m_strText);
+    m_ExchangeWnd.OpenOrAskClose(Record(AerieWndKind::Exchange), static_cast<int>(msg->m_lParam), msg->m_strText);
     return true;
 }
 
 bool CAerieWnd::OnSubWndDone(ORVMsg*)
 {
-    DeleteChildAndReset(m_pExchangeWnd);
+    m_ExchangeWnd.Close();
     return true;
 }

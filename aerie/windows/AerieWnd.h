@@ -3,14 +3,15 @@
 // the guardian-beast icon, a timed notice, the incubator and invasion countdowns. It owns every
 // game sub-window: one sub-window chosen from the toolbar or a building, and a slot per window
 // that game events open; it turns game events into opening, closing and refreshing them, and
-// tells the tutorial which controls its steps point at and which steps were done.
+// tells the tutorial which controls its steps point at and which steps were done. It is written
+// on CAerieGameWnd (its runtime record keeps CORVWindow as its base, as the class tree has it).
 #pragma once
 
 #include <string>
 
+#include "aerie/windows/AerieGameWnd.h"
 #include "aerie/windows/AerieWndRecords.h"
 #include "aerie/windows/AerieWndUtil.h"
-#include "framework/control/ORVWindow.h"
 
 class CORVButton;
 class CAerieBuildingCtrl;
@@ -21,26 +22,22 @@ class CAerieSubOperCtrl;
 // reads it when it opens.
 i32& MissionWndTab();
 
-class CAerieWnd : public CORVWindow {
+class CAerieWnd : public CAerieGameWnd {
     ORV_DECLARE_RUNTIME_CLASS(CAerieWnd)
 public:
     CAerieWnd();
     ~CAerieWnd() override;
 
-    void OnCreate() override;
     void OnChildSetFocus(CORVControl* child, CORVControl* old) override;
     bool OnMouseMove(int x, int y) override;
     bool OnChildMouseEnter(CORVControl* child, CORVControl* prev) override;
     bool OnMessage(ORVMsg* msg) override;         // clicks and close requests of the children
-    bool ProcessMessage(ORVMsg* msg) override;    // game events
     void OnDraw() override;                       // DrawHud
     void Render() override;                       // posted messages, HUD, children, overlay
 
     // One sub-window at a time: a second click on the same kind closes it, another kind
     // replaces it; closeFirst always opens afresh. A kind without a record does nothing.
     void ToggleSubWindow(const RuntimeClassRecord* record, bool closeFirst, int arg);
-    // An event slot: empty, the window opens there; filled, the window in it is asked to close.
-    void OpenOrAskClose(CORVControl*& slot, const RuntimeClassRecord* record, int arg, const std::string& text);
     void CreateBeastIcon();
     void DrawHud();
 
@@ -90,16 +87,26 @@ public:
     CORVButton* m_pHelpBtn = nullptr;
     CORVButton* m_pBackBtn = nullptr;
     CORVButton* m_pInvasionBtn = nullptr;
-    CORVControl* m_pSubWnd = nullptr;
     CORVControl* m_pBuildingInfo = nullptr;
-    CORVControl* m_pLvlupWnd = nullptr;
-    CORVControl* m_pSpeedUpWnd = nullptr;
-    CORVControl* m_pMonLvlupWnd = nullptr;
-    CORVControl* m_pGetMonsterWnd = nullptr;
     CAerieSubOperCtrl* m_pSubOper = nullptr;
-    CORVControl* m_pFightWnd = nullptr;
-    CORVControl* m_pAwardRefreshWnd = nullptr;
-    CORVControl* m_pExchangeWnd = nullptr;
+    // The sub-window chosen from the toolbar or a building, and the windows game events open.
+    CSubWndSlot m_SubWnd{this};
+    CSubWndSlot m_LvlupWnd{this};
+    CSubWndSlot m_SpeedUpWnd{this};
+    CSubWndSlot m_MonLvlupWnd{this};
+    CSubWndSlot m_GetMonsterWnd{this};
+    CSubWndSlot m_FightWnd{this};
+    CSubWndSlot m_AwardRefreshWnd{this};
+    CSubWndSlot m_ExchangeWnd{this};
+    // The slots' windows as pointers, for readers (null while a slot is empty).
+    CORVControl* const& m_pSubWnd = m_SubWnd.Ref();
+    CORVControl* const& m_pLvlupWnd = m_LvlupWnd.Ref();
+    CORVControl* const& m_pSpeedUpWnd = m_SpeedUpWnd.Ref();
+    CORVControl* const& m_pMonLvlupWnd = m_MonLvlupWnd.Ref();
+    CORVControl* const& m_pGetMonsterWnd = m_GetMonsterWnd.Ref();
+    CORVControl* const& m_pFightWnd = m_FightWnd.Ref();
+    CORVControl* const& m_pAwardRefreshWnd = m_AwardRefreshWnd.Ref();
+    CORVControl* const& m_pExchangeWnd = m_ExchangeWnd.Ref();
     CAerieBuildingCtrl* m_pBuildings[18] = {};
     CAerieButton* m_pGardenBtn = nullptr;
     CAerieButton* m_pRestaurantBtn = nullptr;
@@ -107,6 +114,11 @@ public:
     // The invasion button blinks while the invasion can be fought (the toolkit's button keeps no
     // such flag: it is kept here).
     u8 m_bInvasionBlink = 0;
+
+protected:
+    void SetUpFrame() override;          // the game's frame, without a close button of the frame
+    void OnCreateControls() override;    // toolbar, buildings, picture buttons, caption window
+    bool OnGameEvent(ORVMsg* msg) override;
 
 private:
     void OnClick(CORVControl* sender);
@@ -116,7 +128,6 @@ private:
     void SetLevelDisplay(bool show);
     void DeleteEventSlots();
 
-    bool m_bTearingDown = false;
     // Texts of the HUD, made again only when their values change.
     CCachedText m_aResourceText[6];
     CCachedText m_InvasionText;

@@ -59,11 +59,10 @@ void CAerieWnd::DrawHud()
         {"金属:%1%/%2%", bar.m_dwMetal, stores, 320, 579},
     };
     for (int i = 0; i < 6; ++i) {
-        CCachedText& cached = m_aResourceText[i];
-        if (cached.NeedsUpdate(CacheKey(lines[i].m_dwValue, lines[i].m_dwCapacity))) {
-            cached.Text() = BoundedFormat(kShortTextBound, lines[i].m_pszFormat, lines[i].m_dwValue, lines[i].m_dwCapacity);
-        }
-        HudText(host, x + lines[i].m_nX, y + lines[i].m_nY, cached.c_str(), kWhite);
+        const char* cached = m_aResourceText[i].Get(CacheKey(lines[i].m_dwValue, lines[i].m_dwCapacity), [&] {
+            return BoundedFormat(kShortTextBound, lines[i].m_pszFormat, lines[i].m_dwValue, lines[i].m_dwCapacity);
+        });
+        HudText(host, x + lines[i].m_nX, y + lines[i].m_nY, cached, kWhite);
     }
 
     // The timed notice, not while the tutorial runs.
@@ -76,11 +75,10 @@ void CAerieWnd::DrawHud()
                 notice = "仓库中有未孵化的蛋，快来这里孵化";
             } else if (m_nNoticeKind == kNoticeBreedings) {
                 const u16 done = AerieView::GetBeastBreedingsToday();
-                if (m_BreedingsText.NeedsUpdate(done)) {
-                    m_BreedingsText.Text() = BoundedPrintf(text, sizeof(text), "守护兽今日还可繁殖%d次",
+                notice = m_BreedingsText.Get(done, [&] {
+                    return BoundedPrintf(text, sizeof(text), "守护兽今日还可繁殖%d次",
                                                            3 - static_cast<int>(done));
-                }
-                notice = m_BreedingsText.c_str();
+                });
             }
             DrawBubbleText(x + 530, y + 545, notice);
         }
@@ -92,11 +90,10 @@ void CAerieWnd::DrawHud()
     u32 left = 0;
     if (m_pInvasionBtn != nullptr && m_pInvasionBtn->m_bEnabled == 0 && m_bInvasionCountdown != 0 &&
         AerieView::GetDefenceMission(&phase, &flags, &left)) {
-        if (m_InvasionText.NeedsUpdate(left)) {
-            BoundedPrintf(text, sizeof(text), "怪物入侵时间：%s", FormatTimeDHMS(left).c_str());
-            m_InvasionText.Text() = text;
-        }
-        DrawText(20, 45, m_InvasionText.c_str(), kYellow, 0, 0, 1, 2);
+        const char* invasion = m_InvasionText.Get(left, [&] {
+            return BoundedPrintf(text, sizeof(text), "怪物入侵时间：%s", FormatTimeDHMS(left).c_str());
+        });
+        DrawText(20, 45, invasion, kYellow, 0, 0, 1, 2);
     }
 
     // The incubators.
@@ -109,23 +106,22 @@ void CAerieWnd::DrawHud()
         const int rowY = y + 80 + 16 * i;
         CCachedText& row = m_aIncubatorText[i];
         if (hatchMs == 0) {
-            if (row.NeedsUpdate(CacheKey(0, 0))) {
-                row.Text() = BoundedPrintf(text, sizeof(text), "%d号孵化器: 孵化完成", i + 1);
-            }
-            HudText(host, x + 20, rowY, row.c_str(), kYellow);
+            const char* done = row.Get(CacheKey(0, 0), [&] {
+                return BoundedPrintf(text, sizeof(text), "%d号孵化器: 孵化完成", i + 1);
+            });
+            HudText(host, x + 20, rowY, done, kYellow);
             if (protectMs != 0) {
-                CCachedText& protect = m_aProtectText[i];
-                if (protect.NeedsUpdate(protectMs / 1000)) {
-                    protect.Text() = BoundedPrintf(text, sizeof(text), "保护时间 %s", FormatTimeClock(protectMs / 1000).c_str());
-                }
-                HudText(host, x + 145, rowY, protect.c_str(), kYellow);
+                const char* protect = m_aProtectText[i].Get(protectMs / 1000, [&] {
+                    return BoundedPrintf(text, sizeof(text), "保护时间 %s", FormatTimeClock(protectMs / 1000).c_str());
+                });
+                HudText(host, x + 145, rowY, protect, kYellow);
             }
         } else {
-            if (row.NeedsUpdate(CacheKey(1, hatchMs / 1000))) {
-                row.Text() = BoundedPrintf(text, sizeof(text), "%d号孵化器: 孵化剩余时间 %s", i + 1,
-                                           FormatTimeClock(hatchMs / 1000).c_str());
-            }
-            HudText(host, x + 20, rowY, row.c_str(), kYellow);
+            const char* hatching = row.Get(CacheKey(1, hatchMs / 1000), [&] {
+                return BoundedPrintf(text, sizeof(text), "%d号孵化器: 孵化剩余时间 %s", i + 1,
+                                     FormatTimeClock(hatchMs / 1000).c_str());
+            });
+            HudText(host, x + 20, rowY, hatching, kYellow);
         }
     }
 }

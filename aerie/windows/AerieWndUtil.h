@@ -1,8 +1,10 @@
 // What the Aerie game windows share, written once: floating refusal notices, the tutorial guard,
 // game events (posted or delivered), confirmation boxes (plain, and with a remembered check box),
 // the click throttle, countdowns on the tick clock and their texts, bounded formatting that never
-// throws, text and images at window-relative places, a window's frame set-up, wheel forwarding to
-// a scroll bar and a table of game-event topics per window.
+// throws, cached texts, list rows with hover and selection bars and the scroll-to-first-entry
+// mapping, text and images at window-relative places, a window's frame set-up, wheel forwarding
+// to a scroll bar and a table of game-event topics per window. The base the windows are written
+// on (CAerieGameWnd, CSubWndSlot) is in AerieGameWnd.h.
 #pragma once
 
 #include <cstddef>
@@ -44,15 +46,26 @@ void PostGameEventAfter(u32 topic, u32 param, u32 delay);
 // window acts on its own OK message.
 void AskThen(const std::string& text, const ORVMsg& ok, const ORVMsg& cancel = ORVMsg());
 
+// How the answer of a box with a check box is written to its settings key.
+enum class ConfirmWrite : u8 {
+    ZeroWhenTickedElseOne,   // ticked: 0 (never ask again); unticked: 1
+    ZeroOnlyWhenTicked,      // ticked: 0; unticked: the value stays as it is
+};
+
 // The confirmation-key rule of the player settings. When the key asks for confirmation, queues
-// a two-button box with a check box labelled checkCaption and answers true: the window performs
-// the action when ok comes back, after RememberConfirmAnswer. When the key does not ask (its
-// value says no, or the settings lack it) answers false: the caller performs the action at once.
+// a two-button box with a check box labelled checkCaption and answers true; the OK message then
+// carries the key and the write rule in its text (whatever text ok had is replaced), so the
+// answer is remembered by RememberConfirmAnswer below before the window's handler of ok runs
+// (DispatchGameEvent does it for every topic of a window's table): the handler only performs the
+// action. When the key does not ask (its value says no, or the settings lack it) answers false:
+// the caller performs the action at once.
 bool AskWithCheckIfNeeded(const char* key, const std::string& text, const std::string& checkCaption,
-                          const ORVMsg& ok, const ORVMsg& cancel = ORVMsg());
-// On the OK answer of such a box: a ticked check box stores 0 (never ask again), else 1. The box
-// is still up when its answer is routed, so its check box can be read.
-void RememberConfirmAnswer(const char* key);
+                          const ORVMsg& ok, const ORVMsg& cancel = ORVMsg(),
+                          ConfirmWrite write = ConfirmWrite::ZeroWhenTickedElseOne);
+// The one handler of such an OK answer: when msg carries a settings key, writes the answer by
+// its rule (the box is still up when its answer is routed, so its check box is read) and answers
+// true; for any other message nothing, false.
+bool RememberConfirmAnswer(const ORVMsg& msg);
 
 // ---- Click throttle ----
 
@@ -71,7 +84,7 @@ private:
     u32 m_dwStamp = 0;
     u32 m_dwInterval;
     bool m_bStrict;
-    bool m_bMarked = false;   // never used: always ready
+    bool m_bMarked = false;   // false until the first Mark: a throttle never marked is always ready
 };
 
 // ---- Countdowns on the tick clock ----
@@ -83,6 +96,12 @@ private:
 std::string FormatDurationHMS(u32 seconds);
 
 // ---- Bounded formatting ----
+//
+// The one rule for making texts: texts from the game data and the server, with "%1%"-style
+// places, go through BoundedFormat; the system's own printf-style texts ("...%d...", "%s", "%.1f")
+// go through BoundedPrintf (framework/text/TextUtil.h) into a char buffer of kShortTextBound (or
+// kBoxTextBound for box texts). Both cut at a whole GBK character and never throw; nothing else
+// formats (no snprintf, no std::format, no string streams in the windows).
 
 // Cuts text to at most maxBytes bytes without splitting a two-byte character.
 void CutGbk(std::string& text, std::size_t maxBytes);
@@ -97,27 +116,31 @@ std::string BoundedFormat(std::size_t bound, const std::string& fmt, const Args&
     return out;
 }
 
-
 // The short texts of the game windows are bounded by 128 bytes, box texts by 256.
 inline constexpr std::size_t kShortTextBound = 128;
 inline constexpr std::size_t kBoxTextBound = 256;
+
+// ---- Cached texts ----
 
 // A formatted text kept between frames and made again only when its key changes, so a steady
 // frame formats (and allocates) nothing.
 class CCachedText {
 public:
-    // True when key differs from the last one (or nothing was made yet): the caller then sets Text.
-    bool NeedsUpdate(std::uint64_t key)
+    // The text for key: when key differs from the last one (or nothing was made yet) make() is
+    // called and its result (anything a std::string takes) kept; else the kept text, make not
+    // called.
+    template <class Make>
+    const char* Get(std::uint64_t key, Make&& make)
     {
-        if (m_bValid && key == m_qKey) {
-            return false;
+        if (!m_bValid || key != m_qKey) {
+            m_strText = make();
+            m_qKey = key;
+            m_bValid = true;
         }
-        m_bValid = true;
-        m_qKey = key;
-        return true;
+        return m_strText.c_str();
     }
-    std::string& Text() { return m_strText; }
-    const char* c_str() const { return m_strText.c_str(); }
+    // The next Get makes the text again, whatever its key.
+    void Invalidate() { m_bValid = false; }
 
 private:
     std::string m_strText;
@@ -148,11 +171,79 @@ void DrawImageRel(const CORVControl* ctrl, int x, int y, int frame, int set = kI
 // ---- Frames of the game windows ----
 
 // Background frame of set 93 (window size = the image's, when the frame is not 0), centred in the
-// parent, with the close button at (width - closeRight, closeTop).
+// parent, with the close button at (width - closeRight, closeTop). CAerieGameWnd calls it.
 void InitFrame(CORVWindow* wnd, u16 backFrame, int closeRight = kCloseButtonRight,
                int closeTop = kCloseButtonTop);
-// The size of an image of set 93 through the host; 0 by 0 without a host.
+// The size of an image of set 93 through the host; 0 by 0 without a host. A null pointer is
+// skipped (the other size is still given).
 void GetWindowImageSize(int frame, int* w, int* h);
+
+// ---- Lists: rows, bars and the scroll position ----
+
+// The entry shown first for a scroll position: (scrollPos + firstRow) x perRow. perRow is the
+// entries per shown row (1 for a plain list, 7 for the god window's grid); firstRow the rows
+// before the first one a position of 0 shows (the god window shows from row 10 on). A negative
+// position counts as 0.
+int FirstShownEntry(int scrollPos, int perRow, int firstRow = 0);
+
+// The rows of a list drawn inside a window: row r spans rowHeight pixels from top + r x pitch
+// (pitch - rowHeight is the gap between rows, 0 for none), x from left over width. It keeps the
+// hovered row and the selected entry; the selection is an entry, so it follows the scroll (its
+// row is the entry less the first one shown). A row counts only while it shows an entry.
+class CListRows {
+public:
+    static constexpr int kHoverBarFrame = 124;
+    static constexpr int kSelectBarFrame = 121;
+    static constexpr u32 kActiveTextColour = 0xFF40FDFB;   // the hovered or selected row's text
+
+    CListRows(int left, int top, int width, int rowHeight, int pitch, int rows)
+        : m_nLeft(left), m_nTop(top), m_nWidth(width), m_nRowHeight(rowHeight), m_nPitch(pitch), m_nRows(rows)
+    {
+    }
+
+    // The row at window-local (x, y), or -1: x strictly between left and left + width, y
+    // strictly between top and top + rows x pitch and above the row's gap (y < row top +
+    // rowHeight); only rows showing an entry (first shown + row below entryCount) count.
+    int HitRow(int x, int y, int entryCount) const;
+    // Top of row r, window-local.
+    int RowTop(int r) const { return m_nTop + r * m_nPitch; }
+    int Rows() const { return m_nRows; }
+
+    // The scroll: the entry the first row shows (FirstShownEntry of the bar's position).
+    void SetFirst(int firstEntry) { m_nFirst = firstEntry < 0 ? 0 : firstEntry; }
+    int First() const { return m_nFirst; }
+    // The entry shown in row r, or -1 when r is no row or shows nothing of entryCount entries.
+    int EntryOfRow(int r, int entryCount) const;
+
+    // Hover: the row under (x, y) (HitRow), or none; answers it.
+    int Hover(int x, int y, int entryCount) { return m_nHover = HitRow(x, y, entryCount); }
+    void ClearHover() { m_nHover = -1; }
+    int HoverRow() const { return m_nHover; }
+    // Selection: the entry of the row under (x, y), when there is one (else the selection stays);
+    // answers whether one was selected.
+    bool Select(int x, int y, int entryCount);
+    void SelectEntry(int entry) { m_nSel = entry; }
+    int SelectedEntry() const { return m_nSel; }
+    // The row showing the selected entry, or -1 while it is scrolled out of sight (or none).
+    int SelectedRow() const;
+
+    // The hover bar (frame 124) at the hovered row and the selection bar (frame 121) at the
+    // selected one, stretched over the width, relative to ctrl.
+    void DrawBars(CORVControl* ctrl) const;
+    // The text colour of row r: kActiveTextColour when hovered or selected, else normal.
+    u32 TextColour(int r, u32 normal) const;
+
+private:
+    int m_nLeft;
+    int m_nTop;
+    int m_nWidth;
+    int m_nRowHeight;
+    int m_nPitch;
+    int m_nRows;
+    int m_nFirst = 0;
+    int m_nHover = -1;
+    int m_nSel = -1;
+};
 
 // ---- Wheel to scroll bar ----
 
@@ -171,8 +262,9 @@ struct GameTopic {
     bool (W::*m_pfnHandler)(ORVMsg* msg);
 };
 
-// For a game event whose topic is in the table: runs its handler and answers its result; for
-// anything else false (the caller passes the message on).
+// For a game event whose topic is in the table: remembers the answer of a confirmation box the
+// event carries (RememberConfirmAnswer), runs its handler and answers its result; for anything
+// else false (the caller passes the message on).
 template <class W, std::size_t N>
 bool DispatchGameEvent(W* wnd, ORVMsg* msg, const GameTopic<W> (&table)[N])
 {
@@ -181,6 +273,7 @@ bool DispatchGameEvent(W* wnd, ORVMsg* msg, const GameTopic<W> (&table)[N])
     }
     for (const GameTopic<W>& entry : table) {
         if (entry.m_nTopic == msg->m_wParam) {
+            RememberConfirmAnswer(*msg);
             return (wnd->*entry.m_pfnHandler)(msg);
         }
     }

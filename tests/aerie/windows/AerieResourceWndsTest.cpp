@@ -35,7 +35,7 @@ protected:
         if (Enter(City() + items) == nullptr) {
             return nullptr;
         }
-        Wnd()->DeleteChildAndReset(Wnd()->m_pExchangeWnd);
+        Wnd()->m_ExchangeWnd.Close();
         Event(EVT_EXCHANGE_WND);
         return dynamic_cast<CAerieExchangeWnd*>(Wnd()->m_pExchangeWnd);
     }

@@ -37,9 +37,15 @@ class CFakeOtherWnd : public CFakeSubWnd {
     ORV_DECLARE_RUNTIME_CLASS(CFakeOtherWnd)
 };
 
+// The stand-in of one window kind: a class (and runtime record) of its own per kind, so a topic
+// or button that opens the wrong kind is seen. Each is a CFakeSubWnd.
+const RuntimeClassRecord* FakeRecord(AerieWndKind kind);
+
 // Both game-window fixtures: the sample game data, the guide reset and reached, every window kind
-// opening a CFakeSubWnd, the host's screen 800 x 600 with the game's frame of that size and other
-// images 30 x 30. Undone by LeaveGameWindowWorld.
+// opening its own stand-in (FakeRecord), the host's screen 800 x 600 with the game's frame of that
+// size and other images 30 x 30. Undone by LeaveGameWindowWorld, which puts back the records as
+// they stood at the entry: those the window classes installed at start-up (a run of every suite
+// in one process keeps them).
 void EnterGameWindowWorld(RecordingHost& host);
 void LeaveGameWindowWorld();
 

@@ -205,7 +205,7 @@ TEST_F(AerieWndUtil, ConfirmationKeyAsksWithACheckBoxAndRemembersTheAnswer)
     EXPECT_EQ(req.m_OkMsg.m_lParam, 2u);
 
     // No box up (or its check box unticked): 1 is stored.
-    RememberConfirmAnswer(AerieConfigKey::CommonRefurbish);
+    EXPECT_TRUE(RememberConfirmAnswer(req.m_OkMsg));
     EXPECT_EQ(cfg->GetValue(AerieConfigKey::CommonRefurbish), 1);
     cfg->Load(kAerieConfigPath);   // leave the singleton as other tests find it
 }
