@@ -14,6 +14,7 @@
 #include "aerie/windows/AerieInfoWnd.h"
 #include "aerie/windows/AerieLvlupWnd.h"
 #include "aerie/windows/AerieProductInfoWnd.h"
+#include "aerie/windows/AerieRankWnd.h"
 #include "aerie/windows/AerieSetWnd.h"
 #include "aerie/windows/AerieSpeedUpWnd.h"
 #include "aerie/windows/AerieTechnologyItem.h"
@@ -66,6 +67,7 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVRichTextViewer::classCORVRichTextViewer,
     // Aerie game.
     &CAerieWnd::classCAerieWnd,
+    &CAerieRankWnd::classCAerieRankWnd,
     &CAerieHelpWnd::classCAerieHelpWnd,
     &CAerieBuyResourceWnd::classCAerieBuyResourceWnd,
     &CAerieProductInfoWnd::classCAerieProductInfoWnd,

@@ -6,6 +6,7 @@
 #include "aerie/windows/AerieInfoWnd.h"
 #include "aerie/windows/AerieLvlupWnd.h"
 #include "aerie/windows/AerieProductInfoWnd.h"
+#include "aerie/windows/AerieRankWnd.h"
 #include "aerie/windows/AerieSetWnd.h"
 #include "aerie/windows/AerieSpeedUpWnd.h"
 #include "aerie/windows/AerieTechnologyWnd.h"
@@ -28,6 +29,8 @@ void AerieCityWindowsTest::SetUp()
     SetAerieWindowRecord(AerieWndKind::Set, ORV_RUNTIME_CLASS(CAerieSetWnd));
     SetAerieWindowRecord(AerieWndKind::Info, ORV_RUNTIME_CLASS(CAerieInfoWnd));
     SetAerieWindowRecord(AerieWndKind::Help, ORV_RUNTIME_CLASS(CAerieHelpWnd));
+    SetAerieWindowRecord(AerieWndKind::Rank, ORV_RUNTIME_CLASS(CAerieRankWnd));
+    CAerieRankWnd::ResetRemembered();
     // Window backgrounds with sizes of their own.
     m_Host.SetImageSize(16, 93, 460, 360);    // level-up
     m_Host.SetImageSize(5, 93, 500, 520);     // technology
