@@ -71,6 +71,5 @@ private:
     CCachedText m_CharLevel;
     CCachedText m_aResource[4];
     CCachedText m_Chosen;
-    CCachedText m_aAction[kGroups];
     CCachedText m_aTime[kGroups];
 };

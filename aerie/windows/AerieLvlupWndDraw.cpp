@@ -24,18 +24,19 @@ const char* const kMoneyNames[4] = {"无", "花园财富", "餐厅资金", "经�
 // The selection sign of the chosen group row.
 constexpr const char kChosenSign[] = "√";
 
-// What a group does, as its row says: nothing, building or researching its target, fighting.
-std::string GroupAction(const AerieView::GroupView& group)
+// What a group does, as its row says: nothing, building, researching or fighting (what it works
+// on shows in the work panel; the row leaves room for the time beside it).
+const char* GroupAction(u16 state)
 {
-    switch (group.m_wState) {
+    switch (state) {
     case 0:
-        return " 无";
+        return "目前行为： 无";
     case 1:
-        return std::string("建造") + group.m_pszTarget;
+        return "目前行为：建造";
     case 2:
-        return std::string("研究") + group.m_pszTarget;
+        return "目前行为：研究";
     default:
-        return "战斗";
+        return "目前行为：战斗";
     }
 }
 
@@ -119,10 +120,7 @@ void CAerieLvlupWnd::DrawGroupRow(int g)
     }
     DrawImageRel(this, kRowLeft + 20, top, group.m_wIcon);
     DrawTextRel(this, kRowLeft + 60, top + 4, group.m_pszName, kWhite);
-    DrawTextRel(this, 124, top + 4, m_aAction[g].Get(CacheKey(group.m_wState, group.m_wTarget), [&] {
-                    return "目前行为：" + GroupAction(group);
-                }),
-                kWhite);
+    DrawTextRel(this, 124, top + 4, GroupAction(group.m_wState), kWhite);
     const u32 time = ComputeProjectTime(g);
     DrawTextRel(this, 224, top + 4, m_aTime[g].Get(time, [time] { return "预计工程时间：" + FormatTimeDHMS(time); }),
                 kWhite);

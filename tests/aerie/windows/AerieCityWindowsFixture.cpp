@@ -72,15 +72,9 @@ std::string AerieCityWindowsTest::Monsters(u16 group, u32 count, u16 b)
 
 std::string AerieCityWindowsTest::Owner(u32 coins, u32 grass, u32 stone, u32 wood, u32 metal, u32 purchases)
 {
-    return Item(1, RecordBytes(kOwnerRecordSize)
-                       .U32(kOwnerCoins, coins)
-                       .U32(kOwnerGrass, grass)
-                       .U32(kOwnerStone, stone)
-                       .U32(kOwnerWood, wood)
-                       .U32(kOwnerMetal, metal)
-                       .U32(kOwnerPurchasesToday, purchases)
-                       .U8(kOwnerProductionMultiplier, 10)
-                       .Str());
+    std::string item = OwnerRecord(coins, grass, stone, wood, metal, 0);
+    item.replace(4 + kOwnerPurchasesToday, 4, LE32(purchases));   // after the item's kind and length
+    return item;
 }
 
 const HostCall* AerieCityWindowsTest::LastText(const std::string& text) const

@@ -1,6 +1,8 @@
 // The small city windows: settings, records, production and help.
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "AerieCityWindowsFixture.h"
 #include "aerie/state/AerieConfigMgr.h"
 #include "aerie/windows/AerieCityCtrls.h"
@@ -30,6 +32,7 @@ protected:
     {
         CAerieHelpWnd::ResetSharedState();
         AerieCityWindowsTest::TearDown();
+        m_pCwd.reset();
     }
     // A private copy of the settings file (with or without the level switch), loaded.
     std::string UseSettings(bool withKey, int value = 0)
@@ -45,6 +48,14 @@ protected:
     }
     // Help files under <dir>/data/help, read from <dir>/run as the library's "../data/".
     void HelpFile(const std::string& name, const std::string& text) { m_Dir.Write("data/help/" + name, text); }
+    // Works in <dir>/run from now on and enters the own city.
+    void EnterFromRunDir()
+    {
+        ASSERT_TRUE(m_Dir.IsValid());
+        std::filesystem::create_directories(m_Dir.Root() / "run");
+        m_pCwd = std::make_unique<XmlScopedCwd>(m_Dir.Root() / "run");
+        ASSERT_NE(Enter(City()), nullptr);
+    }
     CAerieHelpWnd* OpenHelp()
     {
         Wnd()->ToggleSubWindow(GetAerieWindowRecord(AerieWndKind::Help), true, 0);
@@ -69,6 +80,7 @@ protected:
     }
 
     XmlTempDir m_Dir;
+    std::unique_ptr<XmlScopedCwd> m_pCwd;   // left before the folder goes
 };
 
 }  // namespace
@@ -191,12 +203,9 @@ TEST_F(AerieSmallWindows, ProductionWindowShowsTheTableNoteAndBonus)
 
 TEST_F(AerieSmallWindows, HelpLoadsTheIndexAndItsFirstEntry)
 {
-    ASSERT_TRUE(m_Dir.IsValid());
     HelpFile("aeriemain.txt", "<入门/local:help/p1.txt>\r<官网/ie:www.example.com>\r<缺页/local:help/none.txt>\r");
     HelpFile("p1.txt", Lines(30));
-    std::filesystem::create_directories(m_Dir.Root() / "run");
-    XmlScopedCwd cwd(m_Dir.Root() / "run");
-    ASSERT_NE(Enter(City()), nullptr);
+    EnterFromRunDir();
     CAerieHelpWnd* wnd = OpenHelp();
     ASSERT_NE(wnd, nullptr);
     ASSERT_NE(wnd->m_pScroll, nullptr);
@@ -238,9 +247,7 @@ TEST_F(AerieSmallWindows, HelpKeepsTheContentScrollBetweenOpenings)
 {
     HelpFile("aeriemain.txt", "<入门/local:help/p1.txt>\r");
     HelpFile("p1.txt", Lines(30));
-    std::filesystem::create_directories(m_Dir.Root() / "run");
-    XmlScopedCwd cwd(m_Dir.Root() / "run");
-    ASSERT_NE(Enter(City()), nullptr);
+    EnterFromRunDir();
     CAerieHelpWnd* wnd = OpenHelp();
     ASSERT_NE(wnd, nullptr);
     Frame();
@@ -260,9 +267,7 @@ TEST_F(AerieSmallWindows, HelpKeepsTheContentScrollBetweenOpenings)
 
 TEST_F(AerieSmallWindows, HelpIndexThatCannotBeReadSaysSo)
 {
-    std::filesystem::create_directories(m_Dir.Root() / "run");
-    XmlScopedCwd cwd(m_Dir.Root() / "run");
-    ASSERT_NE(Enter(City()), nullptr);
+    EnterFromRunDir();
     ASSERT_NE(OpenHelp(), nullptr);
     DrawFrame();
     EXPECT_NE(LastText("文件打开错误"), nullptr);
