@@ -2,18 +2,10 @@
 // three technology items, their upgrade buttons, the lab tabs, the work panel and the point
 // totals summed again (as in the one second of ten that recounts them), drawn through a host
 // whose calls do nothing. Reports the CPU time and the heap allocations per frame.
-#include <benchmark/benchmark.h>
-
-#include "aerie/state/AerieConfigMgr.h"
 #include "aerie/state/AerieDataMgr.h"
-#include "aerie/state/XmlAerieMgr.h"
 #include "aerie/windows/AerieTechnologyWnd.h"
-#include "aerie/windows/AerieWnd.h"
-#include "framework/control/ORVCtrlMgr.h"
-#include "maingame/orvane/ORVMgr.h"
 
-#include "AllocCounter.h"
-#include "NullHost.h"
+#include "GameWindowBench.h"
 
 namespace {
 
@@ -43,17 +35,8 @@ void FillResearchingCity()
 
 void BM_TechnologyWindowSteadyFrame(benchmark::State& state)
 {
-    CXmlAerieMgr::GetSingleton()->Load(ORVANE_SOURCE_DIR "/data/help/aerie.xml");
-    CAerieConfigMgr::GetSingleton()->Load(ORVANE_SOURCE_DIR "/data/help/aerieconfig.xml");
-    static NullHost host(30, 30, true, "me");
-    CORVMgr& mgr = CORVMgr::GetSingleton();
-    mgr.SetORVCallBack(&host);
-    FillResearchingCity();
-    ORVMsg open(ORV_MSG_GAMEWND, kSysWndOpen);
-    CORVCtrlMgr::GetSingleton().RouteMessage(&open);
-    auto* wnd = static_cast<CAerieWnd*>(CORVCtrlMgr::GetSingleton().m_MainWnd.GetSystemWindow(ORV_MSG_GAMEWND));
+    CAerieWnd* wnd = OpenGameWindowForBench(state, FillResearchingCity);
     if (wnd == nullptr) {
-        state.SkipWithError("the game window did not open");
         return;
     }
     wnd->ToggleSubWindow(GetAerieWindowRecord(AerieWndKind::Technology), true, 2);
@@ -62,22 +45,8 @@ void BM_TechnologyWindowSteadyFrame(benchmark::State& state)
         state.SkipWithError("the technology window did not open");
         return;
     }
-    for (int i = 0; i < 10; ++i) {
-        mgr.Render();   // posted messages handed out, texts made
-    }
-    long long allocations = 0;
-    long long frames = 0;
-    for (auto _ : state) {
-        const long long before = static_cast<long long>(AllocationCount());
-        technology->RecountPoints();   // every frame, as in the recounting second
-        mgr.Render();
-        allocations += static_cast<long long>(AllocationCount()) - before;
-        ++frames;
-    }
-    state.counters["allocs_per_frame"] =
-        benchmark::Counter(frames > 0 ? static_cast<double>(allocations) / static_cast<double>(frames) : 0);
-    ORVMsg close(ORV_MSG_GAMEWND, kSysWndClose);
-    CORVCtrlMgr::GetSingleton().RouteMessage(&close);
+    // The points summed every frame, as in the recounting second.
+    MeasureSteadyFrames(state, [technology] { technology->RecountPoints(); });
 }
 BENCHMARK(BM_TechnologyWindowSteadyFrame);
 

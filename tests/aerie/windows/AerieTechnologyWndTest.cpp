@@ -187,3 +187,19 @@ TEST_F(AerieTechnologyWindow, AMissingLabIsEmptyWithNoPoints)
     Frame();
     EXPECT_EQ(Wnd()->m_pLvlupWnd, nullptr);
 }
+
+TEST_F(AerieTechnologyWindow, ADescriptionThatIsNoFormatDoesNotStopTheWindow)
+{
+    // A stray '%' and a second place without its value: the texts are made all the same.
+    LoadGameData(R"(<technology Name="人物实验室" Id="3" Point="14">提高人物<tech Id="30" Tex="610" Name="勤学苦练" )"
+                 R"(MaxLvl="2" Point="0,1,2" Cur="0%,5%,10%" Des="经验%1%与%2%加%" /></technology>)");
+    ASSERT_NE(Enter(City() + Tech(30, 1)), nullptr);
+    CAerieTechnologyWnd* wnd = Open(3);
+    ASSERT_NE(wnd, nullptr);
+    DrawFrame();
+    EXPECT_FALSE(wnd->m_apItems[0]->m_strEffect.empty());
+    EXPECT_EQ(wnd->m_apItems[0]->m_strEffect.rfind("当前效果：", 0), 0u);
+    wnd->OnChildMouseEnter(wnd->m_apUpgrade[0], nullptr);
+    ASSERT_EQ(ToolTipLines().size(), 2u);
+    EXPECT_FALSE(ToolTipLines()[1].empty());
+}
