@@ -2,7 +2,8 @@
 // monster slots, 33 group-skill slots, technologies, incubators, work states and fights) handed to
 // CORVMgr::Recv, against zlib's bare uncompress of the same body. Decoding and applying should
 // cost at most as much again as the inflate, with no allocation per item once the city is known.
-// Both report the heap allocations per message.
+// Also the same message handed over from inside a host callback (held, then applied when the
+// export returns). Each reports the heap allocations per message.
 #include <benchmark/benchmark.h>
 
 #include <zlib.h>
@@ -15,6 +16,8 @@
 
 #include "aerie/state/AerieDataMgr.h"
 #include "framework/core/ByteOrder.h"
+#include "framework/core/ExportGate.h"
+#include "framework/core/GameHooks.h"
 #include "tools/ServerBytes.h"
 #include "aerie/state/AerieRecordLayout.h"
 #include "aerie/state/XmlAerieMgr.h"
@@ -110,6 +113,25 @@ void ReportAllocs(benchmark::State& state, long long before)
     state.counters["compressed_bytes"] = static_cast<double>(City().body.size());
 }
 
+// Times handing over one message a loop, reporting the allocations per message. A host hands
+// over a message now and then between frames: the events it posted are handed out by the next
+// frame, outside the timing.
+template <typename HandOver>
+void TimeMessages(benchmark::State& state, HandOver handOver)
+{
+    const long long before = static_cast<long long>(AllocationCount());
+    long long n = 0;
+    for (auto _ : state) {
+        handOver();
+        if (++n % 16 == 0) {
+            state.PauseTiming();
+            CORVCtrlMgr::GetSingleton().m_MsgQueue.Clear();
+            state.ResumeTiming();
+        }
+    }
+    ReportAllocs(state, before);
+}
+
 void BM_BareUncompress(benchmark::State& state)
 {
     const CityMessage& city = City();
@@ -125,33 +147,62 @@ void BM_BareUncompress(benchmark::State& state)
 }
 BENCHMARK(BM_BareUncompress);
 
-void BM_RecvFullCity(benchmark::State& state)
+// Loads the game data, hands the host over (the library keeps the first callback it is given,
+// so after another benchmark that one stays) and applies the city once: the first message
+// creates the city's entries and opens the game window.
+void EnterCity()
 {
     static NullHost host(32, 32, false, "bench");
     CXmlAerieMgr::GetSingleton()->Load(ORVANE_SOURCE_DIR "/data/help/aerie.xml");
     CORVMgr& mgr = CORVMgr::GetSingleton();
     mgr.SetORVCallBack(&host);
-    const CityMessage& city = City();
-    // The first message creates the city's entries and opens the game window.
-    mgr.Recv(city.message.data(), static_cast<int>(city.message.size()));
+    mgr.Recv(City().message.data(), static_cast<int>(City().message.size()));
     mgr.Render();
-    const long long before = static_cast<long long>(AllocationCount());
-    long long n = 0;
-    for (auto _ : state) {
-        mgr.Recv(city.message.data(), static_cast<int>(city.message.size()));
-        // A host hands over a message now and then between frames: the events it posted are
-        // handed out by the next frame, outside the timing.
-        if (++n % 16 == 0) {
-            state.PauseTiming();
-            CORVCtrlMgr::GetSingleton().m_MsgQueue.Clear();
-            state.ResumeTiming();
-        }
-    }
-    ReportAllocs(state, before);
+}
+
+void BM_RecvFullCity(benchmark::State& state)
+{
+    EnterCity();
+    CORVMgr& mgr = CORVMgr::GetSingleton();
+    const CityMessage& city = City();
+    TimeMessages(state, [&] { mgr.Recv(city.message.data(), static_cast<int>(city.message.size())); });
     state.counters["monsters"] = static_cast<double>(CAerieDataMgr::GetSingleton().m_OwnCity.m_mapMonsters.size());
     mgr.Render();   // hands out what the messages posted
 }
 BENCHMARK(BM_RecvFullCity);
+
+// The game's own handling of server messages, kept while the next benchmark stands in for it.
+void (*g_pfnGameOnRecv)(const char* data, int len) = nullptr;
+
+// A one-byte message hands the city over from inside its own handling, as a host answering at
+// once would from inside a callback: the library holds the city (its exact bytes) until that
+// Recv returns and applies it then.
+void HandCityOverFromInside(const char* data, int len)
+{
+    if (len == 1) {
+        CORVMgr::GetSingleton().Recv(City().message.data(), static_cast<int>(City().message.size()));
+    } else if (g_pfnGameOnRecv != nullptr) {
+        g_pfnGameOnRecv(data, len);
+    }
+}
+
+// Once the hold queue has been used, holding and applying the city allocate nothing more than
+// handing it over directly (BM_RecvFullCity).
+void BM_RecvHeldFromInsideACallback(benchmark::State& state)
+{
+    EnterCity();
+    CORVMgr& mgr = CORVMgr::GetSingleton();
+    g_pfnGameOnRecv = g_GameHooks.pfnOnRecv;
+    g_GameHooks.pfnOnRecv = &HandCityOverFromInside;
+    const char trigger = 't';
+    mgr.Recv(&trigger, 1);   // the queue warms up
+    CORVCtrlMgr::GetSingleton().m_MsgQueue.Clear();
+    TimeMessages(state, [&] { mgr.Recv(&trigger, 1); });
+    g_GameHooks.pfnOnRecv = g_pfnGameOnRecv;
+    state.counters["held_left"] = static_cast<double>(ExportGate().HeldCalls());
+    mgr.Render();
+}
+BENCHMARK(BM_RecvHeldFromInsideACallback);
 
 }  // namespace
 

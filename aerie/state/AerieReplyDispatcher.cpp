@@ -355,17 +355,26 @@ void CAerieDataMgr::OnRecv(const char* buf, int len)
         return;
     }
     if (m_nRecvDepth > 0) {
-        // The outer message's items stay where they are; this one splits into a list of its own.
+        // A message applied from inside another one's events (the library's boundary holds what
+        // the host hands over meanwhile, so only code inside the library can get here). The outer
+        // message's items and pending work stay where they are; this one starts clean, and what
+        // it leaves pending joins the outer's.
         std::vector<NetDataItem> outerItems;
         outerItems.swap(m_vItems);
         const u8 outerTouched = m_byTouched;
         const bool outerBuildingChanged = m_bBuildingChanged;
+        const u8 outerRecompute = m_bRecompute;
+        const u8 outerEntered = m_bEntered;
+        m_bRecompute = 0;
+        m_bEntered = 0;
         ++m_nRecvDepth;
         Dispatch(buf, len);
         --m_nRecvDepth;
         m_vItems.swap(outerItems);
         m_byTouched = outerTouched;
         m_bBuildingChanged = outerBuildingChanged;
+        m_bRecompute |= outerRecompute;
+        m_bEntered |= outerEntered;
         return;
     }
     ++m_nRecvDepth;

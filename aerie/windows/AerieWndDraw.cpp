@@ -1,5 +1,7 @@
 // The main game window's HUD through the host callback: background, owner and total level, the
 // resource bar, the timed notice, the invasion and incubator countdowns.
+#include <algorithm>
+
 #include "aerie/windows/AerieCityView.h"
 #include "aerie/windows/AerieNewBie.h"
 #include "aerie/windows/AerieWnd.h"
@@ -75,9 +77,10 @@ void CAerieWnd::DrawHud()
                 notice = "仓库中有未孵化的蛋，快来这里孵化";
             } else if (m_nNoticeKind == kNoticeBreedings) {
                 const u16 done = AerieView::GetBeastBreedingsToday();
+                // A server count above the three a day shows 0, not a negative number.
                 notice = m_BreedingsText.Get(done, [&] {
                     return BoundedPrintf(text, sizeof(text), "守护兽今日还可繁殖%d次",
-                                                           3 - static_cast<int>(done));
+                                         std::max(3 - static_cast<int>(done), 0));
                 });
             }
             DrawBubbleText(x + 530, y + 545, notice);

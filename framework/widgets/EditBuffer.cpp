@@ -64,10 +64,33 @@ u8 ORVEditBuffer::KindOf(u8 c) const
 
 void ORVEditBuffer::InsertAt(u8 c, u8 kind)
 {
+    // The selection's ends keep standing before the same characters: an end after the new byte,
+    // or at it when the byte completes the pair before it, moves on by one.
+    for (i32* end : {&m_nSelAnchor, &m_nSelEnd}) {
+        if (*end > m_nCaret || (*end == m_nCaret && IsTrailKind(kind))) {
+            ++*end;
+        }
+    }
     m_strText.insert(m_strText.begin() + m_nCaret, static_cast<char>(c));
     m_vFlags.insert(m_vFlags.begin() + m_nCaret, kind);
     m_byLastFlag = kind;
     ++m_nCaret;
+}
+
+void ORVEditBuffer::EraseAt(int from, int count)
+{
+    // The selection's ends keep standing before the same characters; one inside the erased
+    // characters goes to where they were.
+    for (i32* end : {&m_nSelAnchor, &m_nSelEnd}) {
+        if (*end >= from + count) {
+            *end -= count;
+        } else if (*end > from) {
+            *end = from;
+        }
+    }
+    m_strText.erase(static_cast<std::size_t>(from), static_cast<std::size_t>(count));
+    m_vFlags.erase(m_vFlags.begin() + from, m_vFlags.begin() + from + count);
+    m_nCaret = from;
 }
 
 // ---- Typing ----
@@ -184,9 +207,7 @@ int ORVEditBuffer::DeleteChar(bool backward)
         from = m_nCaret - count;
     }
     if (count > 0) {
-        m_strText.erase(static_cast<std::size_t>(from), static_cast<std::size_t>(count));
-        m_vFlags.erase(m_vFlags.begin() + from, m_vFlags.begin() + from + count);
-        m_nCaret = from;
+        EraseAt(from, count);
     }
     Layout();
     return count;

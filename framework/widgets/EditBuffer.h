@@ -9,7 +9,8 @@
 // font and the view width (m_nViewWidth) from its size.
 //
 // Invariants, kept by every operation: m_vFlags has one entry per text byte; 0 <= m_nCaret <=
-// length, and the caret never stands on the second byte of a pair; 0 <= m_nFirstVisible <=
+// length, and the caret never stands on the second byte of a pair; the selection's two ends stand
+// within the text and never on the second byte of a pair; 0 <= m_nFirstVisible <=
 // m_nEndVisible <= length after each layout.
 #pragma once
 
@@ -123,7 +124,11 @@ private:
     // Kind of byte c inserted at the caret.
     u8 KindOf(u8 c) const;
     bool InSync() const;
+    // One byte in at the caret / count bytes out at from (the caret goes there). Both keep the
+    // selection's ends on the characters they stood before, so an end stays a character boundary
+    // whatever the text becomes (a selection kept through typing never cuts a pair).
     void InsertAt(u8 c, u8 kind);
+    void EraseAt(int from, int count);
     // Caret at the right edge: the visible range ends at the caret and starts as far left as fits.
     void AnchorRight();
     int PixelOf(int index) const;

@@ -56,9 +56,10 @@ void CORVMenuWnd::CreateCloseButton() {}
 
 void CORVMenuWnd::SetArgs(int arg, std::string)
 {
+    // Packed by ShowPopupMenu: signed, so a menu left of or above the screen's origin stays there.
     const u32 packed = static_cast<u32>(arg);
-    m_nScreenX = static_cast<i32>(packed & 0xFFFF);
-    m_nScreenY = static_cast<i32>(packed >> 16);
+    m_nScreenX = PackedX(packed);
+    m_nScreenY = PackedY(packed);
 }
 
 void CORVMenuWnd::OnCreate()

@@ -1,5 +1,6 @@
 #include "framework/window/ORVSplitWnd.h"
 
+#include <algorithm>
 #include <cstdio>
 
 #include "framework/core/ByteOrder.h"
@@ -107,15 +108,13 @@ int CORVSplitWnd::KeepAmountInRange()
     if (m_pEdit == nullptr || m_pEdit->m_strText.empty()) {
         return 0;
     }
-    int n = GetAmount();
-    if (n == 0) {
-        n = 1;
-        ShowAmount(n);
-    } else if (static_cast<u32>(n) > m_nMaxCount) {
-        n = static_cast<int>(m_nMaxCount);
-        ShowAmount(n);
+    // min(max(n, 1), maximum): 0 while the maximum is 0, so the field settles and stays.
+    const int n = GetAmount();
+    const int kept = static_cast<int>(std::min<u32>(static_cast<u32>(std::max(n, 1)), m_nMaxCount));
+    if (kept != n) {
+        ShowAmount(kept);
     }
-    return n;
+    return kept;
 }
 
 void CORVSplitWnd::OnDraw()
@@ -170,7 +169,7 @@ void CORVSplitWnd::Send()
     // Typing and the click can fall into one frame, before the frame's correction: correct first.
     const u16 amount = static_cast<u16>(KeepAmountInRange());
     if (amount == 0) {
-        return;   // nothing typed: the window stays
+        return;   // nothing typed, or nothing to split: the window stays
     }
     unsigned char request[kHeaderSize] = {};
     WriteLE16(request + 4, kRequestMainId);

@@ -32,10 +32,11 @@ public:
     int GetAmount() const;
     // Shows n in the edit field.
     void ShowAmount(int n);
-    // The typed number kept between 1 and the maximum (the field shows the corrected number);
-    // 0 for an empty field.
+    // The typed number kept between 1 and the maximum, min(max(n, 1), maximum) (the field shows
+    // the corrected number); 0 for an empty field or a maximum of 0.
     int KeepAmountInRange();
-    // OK: the split request for the typed amount, then the window closes; nothing for 0.
+    // OK: the split request for the typed amount, then the window closes; nothing for 0 (nothing
+    // typed, or a maximum of 0).
     void Send();
 
     CORVButton* m_pOkButton = nullptr;

@@ -2,6 +2,7 @@
 
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/core/DebugLog.h"
+#include "framework/core/ExportGate.h"
 #include "framework/core/GameHooks.h"
 
 // Nothing throws across the library boundary: every export ends what might escape here.
@@ -13,6 +14,28 @@
         DebugLog("Error,exception in CORVMgr::%s\n", what);       \
         return failValue;                                         \
     }
+
+namespace {
+
+// The one call the host may make from inside a callback that is held (see ExportGate.h): a
+// server message. Every other export runs at once, as it always did.
+constexpr u32 kHeldRecv = 1;
+
+void ApplyServerMessage(const char* data, int len)
+{
+    if (data != nullptr && g_GameHooks.pfnOnRecv != nullptr) {
+        g_GameHooks.pfnOnRecv(data, len);
+    }
+}
+
+void ApplyHeld(u32 kind, const char* bytes, std::size_t len, void*)
+{
+    if (kind == kHeldRecv) {
+        ApplyServerMessage(len > 0 ? bytes : "", static_cast<int>(len));
+    }
+}
+
+}  // namespace
 
 CORVMgr& CORVMgr::GetSingleton()
 {
@@ -27,6 +50,7 @@ CORVMgr& CORVMgr::operator=(const CORVMgr&)
 
 void CORVMgr::SetORVCallBack(IORVCallBack* cb)
 {
+    const CExportScope scope(&ApplyHeld, nullptr);
     ORV_EXPORT_TRY
     if (cb == nullptr) {
         // The main window is placed through the callback: a null one is refused.
@@ -44,6 +68,7 @@ void CORVMgr::SetORVCallBack(IORVCallBack* cb)
 
 void CORVMgr::OpenAerie(IORVCallBack* cb, const char* ownerName)
 {
+    const CExportScope scope(&ApplyHeld, nullptr);
     ORV_EXPORT_TRY
     SetORVCallBack(cb);
     if (ORVCallBack() == nullptr) {
@@ -66,6 +91,7 @@ void CORVMgr::OpenAerie(IORVCallBack* cb, const char* ownerName)
 
 void CORVMgr::CloseAerie()
 {
+    const CExportScope scope(&ApplyHeld, nullptr);
     ORV_EXPORT_TRY
     if (CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive()) {
         mgr->m_MainWnd.CloseGameWindow();
@@ -75,6 +101,7 @@ void CORVMgr::CloseAerie()
 
 bool CORVMgr::IsAerieOpen()
 {
+    const CExportScope scope(&ApplyHeld, nullptr);
     ORV_EXPORT_TRY
     CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive();
     return mgr != nullptr && mgr->m_MainWnd.IsGameOpen();
@@ -83,6 +110,7 @@ bool CORVMgr::IsAerieOpen()
 
 void CORVMgr::Render()
 {
+    const CExportScope scope(&ApplyHeld, nullptr);
     ORV_EXPORT_TRY
     CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive();
     if (mgr != nullptr && mgr->m_MainWnd.IsGameOpen()) {
@@ -97,14 +125,26 @@ void CORVMgr::Render()
 void CORVMgr::Recv(const char* data, int len)
 {
     ORV_EXPORT_TRY
-    if (data != nullptr && g_GameHooks.pfnOnRecv != nullptr) {
-        g_GameHooks.pfnOnRecv(data, len);
+    if (data == nullptr) {
+        return;
     }
+    if (ExportGate().Busy()) {
+        // From inside a host callback: applied once the outermost export returns.
+        if (len < 0) {
+            DebugLog("Error,Aerie message of %d bytes dropped\n", len);
+            return;
+        }
+        ExportGate().Hold(kHeldRecv, data, static_cast<std::size_t>(len), "Recv");
+        return;
+    }
+    const CExportScope scope(&ApplyHeld, nullptr);
+    ApplyServerMessage(data, len);
     ORV_EXPORT_CATCH("Recv", )
 }
 
 bool CORVMgr::WndProc(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    const CExportScope scope(&ApplyHeld, nullptr);
     ORV_EXPORT_TRY
     if (!IsAerieOpen()) {
         return false;

@@ -1,6 +1,7 @@
 #include "maingame/orvanedemo/ORVMgr.h"
 
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 #include "engine/GardenPackets.h"
@@ -9,6 +10,7 @@
 #include "engine/ui/EngineInput.h"
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/core/DebugLog.h"
+#include "framework/core/ExportGate.h"
 #include "framework/xml/XmlNumber.h"
 #include "platform/Platform.h"
 
@@ -30,6 +32,69 @@ std::vector<char>& LoginBuffer()
     return s_Buffer;
 }
 
+// Calls the host makes from inside its callback (while another export runs), see ExportGate.h.
+// Held, and applied in arrival order when the outermost export returns: the calls that change
+// the window tree or the connection, WndProc (its four values; it answers true for the socket
+// notification, which the library always takes, and false for any other message, whose fate is
+// not known yet), OpenGarden, CloseGarden and Release. Render is skipped with a debug line: a
+// frame drawn later would come outside the host's frame, and the next Render draws. Init,
+// IsGardenOpen, ShoudRender and the device calls run at once: they answer a result at once or
+// touch only the renderer (a nested Init finds the library initialised, or, after a Release,
+// comes from the watchdog's command 4, with no window code running).
+enum HeldCall : u32 {
+    kHeldWndProc = 1,
+    kHeldOpenGarden,
+    kHeldCloseGarden,
+    kHeldRelease,
+};
+
+struct HeldWindowMessage {
+    HWND hwnd;
+    UINT msg;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+bool WndProcNow(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+void OpenGardenNow(CORVMgr& mgr);
+void CloseGardenNow();
+void ReleaseNow(CORVMgr& mgr);
+
+void ApplyHeld(u32 kind, const char* bytes, std::size_t len, void* ctx)
+{
+    CORVMgr& mgr = *static_cast<CORVMgr*>(ctx);
+    switch (kind) {
+    case kHeldWndProc:
+        if (len == sizeof(HeldWindowMessage)) {
+            HeldWindowMessage m;
+            std::memcpy(&m, bytes, sizeof m);
+            WndProcNow(m.hwnd, m.msg, m.wParam, m.lParam);
+        }
+        break;
+    case kHeldOpenGarden:
+        OpenGardenNow(mgr);
+        break;
+    case kHeldCloseGarden:
+        CloseGardenNow();
+        break;
+    case kHeldRelease:
+        ReleaseNow(mgr);
+        break;
+    default:
+        break;
+    }
+}
+
+// True when the call came from inside a host callback and was held (or dropped at the bounds).
+bool HeldFromCallback(HeldCall kind, const char* what, const void* bytes = nullptr, std::size_t len = 0)
+{
+    if (!ExportGate().Busy()) {
+        return false;
+    }
+    ExportGate().Hold(kind, bytes, len, what);
+    return true;
+}
+
 }  // namespace
 
 CORVMgr::CORVMgr() = default;
@@ -43,6 +108,7 @@ CORVMgr& CORVMgr::operator=(const CORVMgr& other)
 
 int CORVMgr::Init(ORVHostProc proc, int mode, HWND hwnd, IDirect3DDevice9* device, ID3DXSprite* sprite, HINSTANCE)
 {
+    const CExportScope scope(&ApplyHeld, this);
     if (m_bInited != 0) {
         return 0;
     }
@@ -74,6 +140,26 @@ int CORVMgr::Init(ORVHostProc proc, int mode, HWND hwnd, IDirect3DDevice9* devic
 
 void CORVMgr::OpenGarden()
 {
+    if (HeldFromCallback(kHeldOpenGarden, "OpenGarden")) {
+        return;
+    }
+    const CExportScope scope(&ApplyHeld, this);
+    OpenGardenNow(*this);
+}
+
+void CORVMgr::CloseGarden()
+{
+    if (HeldFromCallback(kHeldCloseGarden, "CloseGarden")) {
+        return;
+    }
+    const CExportScope scope(&ApplyHeld, this);
+    CloseGardenNow();
+}
+
+namespace {
+
+void OpenGardenNow(CORVMgr& mgr)
+{
     try {
         ORVLoginInfo& info = GetLoginInfo();
         info.m_dwWatchdogStart = orv::platform::Get().GetTickCount();
@@ -86,7 +172,7 @@ void CORVMgr::OpenGarden()
         if (info.m_dwTimeout == 0) {
             info.m_dwTimeout = kDefaultConnectTimeout;
         }
-        if (m_bInited == 0 || info.m_pfnHostProc == nullptr) {
+        if (mgr.m_bInited == 0 || info.m_pfnHostProc == nullptr) {
             return;
         }
         std::vector<char>& buffer = LoginBuffer();
@@ -102,7 +188,7 @@ void CORVMgr::OpenGarden()
     }
 }
 
-void CORVMgr::CloseGarden()
+void CloseGardenNow()
 {
     try {
         if (CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive()) {
@@ -113,6 +199,8 @@ void CORVMgr::CloseGarden()
         DebugLog("Error,exception in CORVMgr::CloseGarden\n");
     }
 }
+
+}  // namespace
 
 bool CORVMgr::IsGardenOpen()
 {
@@ -143,6 +231,11 @@ void CORVMgr::Watchdog()
 
 void CORVMgr::Render()
 {
+    if (ExportGate().Busy()) {
+        DebugLog("Error,Render from inside a host callback skipped\n");
+        return;
+    }
+    const CExportScope scope(&ApplyHeld, this);
     try {
         Watchdog();
         if (m_bInited == 0) {
@@ -189,8 +282,20 @@ void CORVMgr::UpdateMsg()
 
 bool CORVMgr::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
+    const HeldWindowMessage held{hwnd, msg, wParam, lParam};
+    if (HeldFromCallback(kHeldWndProc, "WndProc", &held, sizeof held)) {
+        return msg == kMsgSocketNotify;
+    }
+    const CExportScope scope(&ApplyHeld, this);
+    return WndProcNow(hwnd, msg, wParam, lParam);
+}
+
+namespace {
+
+bool WndProcNow(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
+{
     try {
-        if (msg != kMsgSocketNotify && !IsGardenOpen()) {
+        if (msg != kMsgSocketNotify && !g_ORVMgr.IsGardenOpen()) {
             return false;
         }
         return TranslateEngineMessage(hwnd, msg, wParam, lParam);
@@ -200,8 +305,11 @@ bool CORVMgr::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
     }
 }
 
+}  // namespace
+
 void CORVMgr::OnDeviceLost()
 {
+    const CExportScope scope(&ApplyHeld, this);
     try {
         if (m_bInited != 0) {
             g_CG.OnDeviceLost();
@@ -212,6 +320,7 @@ void CORVMgr::OnDeviceLost()
 
 void CORVMgr::OnDeviceReset(D3DPRESENT_PARAMETERS* params)
 {
+    const CExportScope scope(&ApplyHeld, this);
     try {
         if (m_bInited != 0) {
             g_CG.OnDeviceReset(params);
@@ -231,17 +340,30 @@ bool CORVMgr::ShoudRender()
 
 void CORVMgr::Release()
 {
+    if (HeldFromCallback(kHeldRelease, "Release")) {
+        return;
+    }
+    const CExportScope scope(&ApplyHeld, this);
+    ReleaseNow(*this);
+}
+
+namespace {
+
+void ReleaseNow(CORVMgr& mgr)
+{
     try {
-        if (m_bInited == 0) {
+        if (mgr.m_bInited == 0) {
             return;
         }
-        CloseGarden();
+        CloseGardenNow();
         g_CG.KillD3D();
-        m_bInited = 0;
+        mgr.m_bInited = 0;
     } catch (...) {
-        m_bInited = 0;
+        mgr.m_bInited = 0;
     }
 }
+
+}  // namespace
 
 #ifndef _WIN32
 int ORVPumpWindowMessages(ORVWindowMessageSink deliver, void* ctx, int timeoutMs)

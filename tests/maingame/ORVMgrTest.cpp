@@ -116,6 +116,35 @@ TEST_F(ORVMgrTest, RecvHandsServerBytesToTheGame)
     EXPECT_EQ(g_vGameLog, (std::vector<std::string>{"recv abc"}));
 }
 
+// Messages handed over while an export runs (here from inside the game's own handling of one)
+// are applied in arrival order once the outermost export returns, copied when they came; a
+// negative length is dropped with a debug line, a throwing one does not stop the next.
+TEST_F(ORVMgrTest, RecvFromInsideAnExportWaitsForTheOutermostInArrivalOrder)
+{
+    Mgr().SetORVCallBack(&m_Host);
+    g_GameHooks.pfnOnRecv = [](const char* data, int len) {
+        const std::string msg(data, static_cast<std::size_t>(len));
+        g_vGameLog.push_back("recv " + msg);
+        if (msg == "outer") {
+            std::string inner = "in1";
+            CORVMgr::GetSingleton().Recv(inner.data(), 3);
+            inner = "xxx";   // the message was copied when it came
+            CORVMgr::GetSingleton().Recv("bad", -1);
+            CORVMgr::GetSingleton().Recv("throw", 5);
+            CORVMgr::GetSingleton().Recv("in2", 3);
+            g_vGameLog.push_back("outer done");
+        } else if (msg == "throw") {
+            throw 1;
+        } else if (msg == "in2") {
+            CORVMgr::GetSingleton().Recv("in3", 3);
+        }
+    };
+    Mgr().Recv("outer", 5);
+    EXPECT_EQ(g_vGameLog,
+              (std::vector<std::string>{"recv outer", "outer done", "recv in1", "recv throw", "recv in2", "recv in3"}));
+    EXPECT_TRUE(m_Fake.HasDebugLineContaining("Aerie message of -1 bytes dropped"));
+}
+
 TEST_F(ORVMgrTest, ExceptionsStopAtTheBoundary)
 {
     g_GameHooks.pfnOnRecv = [](const char*, int) { throw 1; };

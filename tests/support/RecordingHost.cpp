@@ -185,6 +185,9 @@ void RecordingHost::SendToServer(const char* data, int len)
         c.m_strText.assign(data, static_cast<std::size_t>(len));
     }
     c.m_bHasText = data != nullptr;
+    if (m_fnOnSend) {
+        m_fnOnSend(data, len);
+    }
 }
 
 void RecordingHost::GetImageSize(int frame, int set, int* w, int* h)
@@ -337,6 +340,9 @@ u16 RecordingHost::GetCharacterLevel()
 void RecordingHost::NotifyGameWindow(int state)
 {
     Log("NotifyGameWindow", {state});
+    if (m_fnOnNotifyGameWindow) {
+        m_fnOnNotifyGameWindow(state);
+    }
 }
 
 void RecordingHost::OnMouseMove(LPARAM lParam)

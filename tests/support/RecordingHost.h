@@ -80,6 +80,10 @@ public:
     std::map<int, bool> m_mapHasBagItem;                                  // HasBagItem by item id
     u16 m_wCharacterLevel = 1;
     bool m_bCreateDrawers = true;                                         // false: CreateDrawCharacter gives null
+    // A host that answers at once: called after the call is logged, from inside it (a host may
+    // call the library back from there).
+    std::function<void(const char* data, int len)> m_fnOnSend;           // inside SendToServer
+    std::function<void(int state)> m_fnOnNotifyGameWindow;                // inside NotifyGameWindow
 
     // ---- The log ----
     int m_nFrame = 0;                                                     // stamped on every call

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/core/DragIcon.h"
+#include "framework/core/ExportGate.h"
 #include "framework/core/GameHooks.h"
 #include "framework/widgets/ORVToolTip.h"
 #include "framework/window/ORVMsgBox.h"
@@ -35,6 +36,7 @@ void ResetLibrary()
     g_nMouseY = 0;
     GetDragIcon().Reset();
     g_GameHooks = GameHooks{};
+    ExportGate().Reset();
 }
 
 bool MainWndCreated()

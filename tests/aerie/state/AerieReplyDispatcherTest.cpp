@@ -2,6 +2,7 @@
 // city attribution, and the bounds on every field the server fills.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 
@@ -431,8 +432,9 @@ TEST_F(AerieRecvTest, RecordListsTakeTheirRecordSizeFromParam2)
 namespace orv::test {
 namespace {
 
-// A game window that hands the server a message of its own when the guardian beast changes, as
-// a host answering at once would.
+// A game window that hands the server a message of its own when the guardian beast changes:
+// through CORVMgr::Recv, as a host answering at once would, or (Direct) straight to the store, as
+// code inside the library could. It notes building 7's level when a city entry is told.
 class CNestingWnd : public CAerieStandInWnd {
     ORV_DECLARE_RUNTIME_CLASS(CNestingWnd)
 public:
@@ -441,12 +443,29 @@ public:
         static std::string msg;
         return msg;
     }
+    static bool& Direct()
+    {
+        static bool direct = false;
+        return direct;
+    }
+    static int& LevelAtEntry()
+    {
+        static int level = -1;
+        return level;
+    }
     bool ProcessMessage(ORVMsg* msg) override
     {
         if (msg != nullptr && msg->m_nId == ORV_MSG_GAMEWND && msg->m_wParam == EVT_BEAST_CHANGED && !Nested().empty()) {
             const std::vector<char> bytes = ExactBytes(Nested());
             Nested().clear();
-            CORVMgr::GetSingleton().Recv(bytes.data(), static_cast<int>(bytes.size()));
+            if (Direct()) {
+                CAerieDataMgr::GetSingleton().OnRecv(bytes.data(), static_cast<int>(bytes.size()));
+            } else {
+                CORVMgr::GetSingleton().Recv(bytes.data(), static_cast<int>(bytes.size()));
+            }
+        }
+        if (msg != nullptr && msg->m_nId == ORV_MSG_GAMEWND && msg->m_wParam == EVT_CITY_ENTERED) {
+            LevelAtEntry() = CAerieDataMgr::GetSingleton().m_OwnCity.m_aBuildings[7].m_wLevel;
         }
         return CAerieStandInWnd::ProcessMessage(msg);
     }
@@ -469,6 +488,34 @@ TEST_F(AerieRecvTest, AMessageHandedOverDuringAnotherIsAppliedWholeAndTheOuterGo
     EXPECT_EQ(Store().m_OwnCity.m_aBuildings[7].m_wLevel, 3) << "the outer message goes on after the nested one";
     EXPECT_EQ(Store().m_OwnCity.m_aGroups[3].m_dwMonsterCount, 9u + 10u);
     EXPECT_EQ(Store().m_OwnCity.m_aGroups[0].m_dwMonsterCount, 10u);
+}
+
+// Library code that applies a message from inside another one's events (the boundary holds the
+// host's): the inner one neither takes the outer's pending recompute nor its entry.
+TEST_F(AerieRecvTest, AMessageAppliedInsideAnotherLeavesItsRecomputeAndEntryToIt)
+{
+    ScopedSystemWindowRecord nesting(ORV_MSG_GAMEWND, ORV_RUNTIME_CLASS(CNestingWnd));
+    CNestingWnd::Direct() = true;
+    EnterAndClear();
+    // The inner message shows another player's city: its own end of message must not recompute
+    // (and so clear) the own city's groups that the outer message changed.
+    CNestingWnd::Nested() = Message(kOtherId, 1, Item(0, "other"));
+    Recv(Message(kOwnId, 1, Item(5, MonsterRecord(60, 0, 9, 0, 0, 0)) + Item(6, RecordBytes(11).U16(0, 2))));
+    EXPECT_TRUE(CNestingWnd::Nested().empty());
+    EXPECT_EQ(Store().m_OwnCity.m_aGroups[3].m_dwMonsterCount, 9u);
+    EXPECT_EQ(Store().m_bRecompute, 0);
+
+    // The inner city message does not take the outer one's entry: the outer tells it once its
+    // own items (building 7 at level 3) are in.
+    EnterAndClear();
+    CNestingWnd::Nested() = Compressed(kOwnId, 0, Item(1, RecordBytes(67).U32(0, 5)));
+    CNestingWnd::LevelAtEntry() = -1;
+    Recv(Compressed(kOwnId, 0, Item(0, m_Host.m_strPlayerName) + Item(6, RecordBytes(11).U16(0, 2)) +
+                                    Item(2, LE16(7) + LE16(3))));
+    const std::vector<u32> topics = TakeTopics();
+    EXPECT_EQ(std::count(topics.begin(), topics.end(), u32{EVT_CITY_ENTERED}), 1);
+    EXPECT_EQ(CNestingWnd::LevelAtEntry(), 3);
+    CNestingWnd::Direct() = false;
 }
 
 }  // namespace

@@ -219,7 +219,7 @@ TEST_F(AerieCity, VisitingNeedsBothMainCitiesAtLevelThree)
     EXPECT_TRUE(Wnd()->m_pInvasionBtn->m_bVisible);
 }
 
-TEST_F(AerieCity, BreedingsNoticeShowsForThreeSecondsAndNotDuringTheTutorial)
+TEST_F(AerieCity, BreedingsNoticeShowsForThreeSecondsNeverBelowZeroAndNotDuringTheTutorial)
 {
     std::string beast(aerie_layout::kBeastSize, '\0');
     beast[aerie_layout::kBeastBreedsToday] = 1;
@@ -231,6 +231,13 @@ TEST_F(AerieCity, BreedingsNoticeShowsForThreeSecondsAndNotDuringTheTutorial)
     m_Fake.m_dwTick = 13000;
     DrawFrame();
     EXPECT_GE(m_Host.IndexOfText("守护兽今日还可繁殖2次"), 0);
+    // The count is read when the notice is drawn: one above the three a day shows 0.
+    for (const char count : {3, 5, 127, 1}) {
+        beast[aerie_layout::kBeastBreedsToday] = count;
+        Recv(Message(kOwnId, 2, Item(6, beast)));
+        DrawFrame();
+        EXPECT_GE(m_Host.IndexOfText(count == 1 ? "守护兽今日还可繁殖2次" : "守护兽今日还可繁殖0次"), 0) << int{count};
+    }
     CAerieNewBie::GetSingleton().BuildSteps();
     CAerieNewBie::GetSingleton().SetStep(5);
     DrawFrame();

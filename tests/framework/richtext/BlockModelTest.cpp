@@ -218,6 +218,37 @@ TEST_F(BlockModel, SelectedTextStopsBefore512Bytes)
     EXPECT_EQ(std::string(doc.GetSelectedText()), std::string(300, 'a') + "\n");
 }
 
+// The text and its NUL fill the 512-byte buffer at most: a part or separator that would make the
+// text reach 512 bytes is left out.
+TEST_F(BlockModel, SelectedTextAtTheBufferBoundary)
+{
+    const struct {
+        std::vector<int> paragraphs;   // byte counts, every byte selected
+        std::string expected;
+    } cases[] = {
+        {{511}, std::string(511, 'a')},
+        {{512}, ""},
+        {{510, 1}, std::string(510, 'a') + "\n"},
+        {{509, 1}, std::string(509, 'a') + "\nb"},
+        {{511, 1}, std::string(511, 'a')},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.paragraphs.front());
+        CTextContext doc;
+        doc.Resize(100000, 100);
+        for (std::size_t i = 0; i < c.paragraphs.size(); ++i) {
+            auto* paragraph = new CORVRichParagraph;
+            AddRun(*paragraph, std::string(static_cast<std::size_t>(c.paragraphs[i]), static_cast<char>('a' + i)));
+            doc.AppendParagraph(paragraph);
+        }
+        doc.BeginSelection({0, 0});
+        doc.ExtendSelection({static_cast<u32>(c.paragraphs.size() - 1), static_cast<u32>(c.paragraphs.back())});
+        const char* text = doc.GetSelectedText();
+        ASSERT_NE(text, nullptr);
+        EXPECT_EQ(std::string(text), c.expected);
+    }
+}
+
 TEST_F(BlockModel, BlinkingRunsFadeDuringTheFirstHalfOfTheirCycle)
 {
     CTextBlock run;

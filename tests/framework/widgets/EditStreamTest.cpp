@@ -1,9 +1,10 @@
 // A fixed-seed run of mutated input streams into edit fields (plain, password, digits-only, at
 // several length limits): typed GBK text, input-method strings, keys with and without Ctrl and
-// Shift, clipboard pastes, mouse selections and texts set from exact-size buffers, each stream
-// mutated (bytes dropped, duplicated, flipped, control bytes and keys inserted). After every event
-// the field's text engine must hold its invariants, and drawing must stay inside its buffers (the
-// sanitizers watch the reads).
+// Shift (also Shift held over runs of Home, End and the arrows with deletes and typing between),
+// clipboard pastes, mouse selections, texts set and inserted (whatever the selection) from
+// exact-size buffers, each stream mutated (bytes dropped, duplicated, flipped, control bytes and
+// keys inserted). After every event the field's text engine must hold its invariants, and drawing
+// must stay inside its buffers (the sanitizers watch the reads).
 #include <gtest/gtest.h>
 
 #include <random>
@@ -37,6 +38,14 @@ std::string CheckInvariants(const CORVEdit& e)
     }
     if (e.m_nCaret < e.m_nFirstVisible || e.m_nCaret > e.m_nEndVisible) {
         return "caret not visible";
+    }
+    for (const int end : {e.m_nSelAnchor, e.m_nSelEnd}) {
+        if (end < 0 || end > len) {
+            return "selection end outside the text";
+        }
+        if (end < len && ORVEditBuffer::IsTrailKind(e.m_vFlags[end])) {
+            return "selection end on a second byte";
+        }
     }
     for (int i = 0; i < len; ++i) {
         const u8 kind = e.m_vFlags[i];
@@ -124,7 +133,7 @@ TEST_F(EditStreamTest, MutatedStreamsKeepTheEngineInsideItsText)
         const int y0 = edit->m_nAbsY;
 
         for (int event = 0; event < 3000; ++event) {
-            const int what = static_cast<int>(rng() % 10);
+            const int what = static_cast<int>(rng() % 12);
             m_Fake.SetKeyDown(VK_SHIFT, rng() % 3 == 0);
             m_Fake.SetKeyDown(VK_CONTROL, rng() % 4 == 0);
             std::string label;
@@ -178,6 +187,36 @@ TEST_F(EditStreamTest, MutatedStreamsKeepTheEngineInsideItsText)
                 m_Fake.m_dwTick += 250;
                 Frame();
                 break;
+            case 10: {   // Shift held over caret keys, with deletes and typing between them
+                label = "shift keys";
+                const int shiftKeys[] = {0x23, 0x24, 0x25, 0x27};
+                for (int i = 1 + static_cast<int>(rng() % 4); i > 0; --i) {
+                    m_Fake.SetKeyDown(VK_SHIFT, true);
+                    m_Fake.SetKeyDown(VK_CONTROL, false);
+                    KeyDown(shiftKeys[rng() % std::size(shiftKeys)]);
+                    switch (rng() % 4) {
+                    case 0: KeyDown(0x08); break;
+                    case 1: KeyDown(0x2E); break;
+                    case 2:
+                        for (unsigned char c : ValidText(rng, 1 + static_cast<int>(rng() % 3))) {
+                            Char(c);
+                        }
+                        break;
+                    default: break;
+                    }
+                }
+                break;
+            }
+            case 11: {   // InsertText at the caret, whatever the selection, from an exact-size buffer
+                label = "insert";
+                std::vector<char> buf;
+                for (char c : Mutate(rng, ValidText(rng, static_cast<int>(rng() % 8)))) {
+                    buf.push_back(c);
+                }
+                buf.push_back('\0');
+                edit->InsertText(buf.data());
+                break;
+            }
             default: {   // raw bytes, any value
                 label = "bytes";
                 for (int i = static_cast<int>(rng() % 5); i > 0; --i) {

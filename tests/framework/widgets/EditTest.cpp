@@ -8,6 +8,7 @@
 
 #include "framework/widgets/ORVEdit.h"
 #include "framework/widgets/WidgetTestSupport.h"
+#include "support/ExactBytes.h"
 
 namespace orv::test {
 namespace {
@@ -226,6 +227,47 @@ TEST_F(EditTest, CaretMovesOverPairsWholeAndShiftSelects)
     KeyDown(0x24);
     KeyDown(0x2E);
     EXPECT_EQ(std::string(edit->GetText()), "");
+}
+
+// Typing, deleting and inserting keep the selection's ends on the characters they stood before,
+// so a selection later made or kept with Shift never cuts a pair.
+TEST_F(EditTest, TextChangesKeepTheSelectionOnWholeCharacters)
+{
+    const std::string a = "\xB0\xA1";
+    const struct {
+        const char* name;
+        std::vector<std::string> steps;   // "S+<vk>" Shift+key, "K<vk>" key, "I<text>" InsertText, else typed
+        std::string text;
+    } cases[] = {
+        // Shift+End at the end turns selecting on (anchor 4); Backspace takes the anchor's character.
+        {"anchor past a deleted pair", {a + a, "S+35", "K8", "x\xC4\xE3", "S+36", "y"}, "yx\xC4\xE3"},
+        // Backward selection of the second pair, then a byte inserted at the caret before it.
+        {"insert before a backward selection", {a + a, "S+37", "Ix", "y"}, a + "y"},
+        // The anchor set after a lone first byte; its second byte comes after it.
+        {"anchor between a pair's bytes", {"\xC4", "S+35", "\xE3", "S+36", "y"}, "y"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CORVEdit* edit = AddEdit();
+        CtrlMgr().SetFocusControl(edit);
+        for (const std::string& step : c.steps) {
+            if (step.rfind("S+", 0) == 0) {
+                ShiftKey(std::stoi(step.substr(2)));
+            } else if (step.rfind("K", 0) == 0) {
+                KeyDown(std::stoi(step.substr(1)));
+            } else if (step.rfind("I", 0) == 0) {
+                const std::vector<char> text = ExactBytes(step.substr(1) + '\0');
+                edit->InsertText(text.data());
+            } else {
+                Type(step);
+            }
+            for (const int end : {edit->m_nSelAnchor, edit->m_nSelEnd}) {
+                ASSERT_TRUE(end >= 0 && end <= edit->Length() && !edit->IsTrail(end)) << step << ": end " << end;
+            }
+        }
+        EXPECT_EQ(std::string(edit->GetText()), c.text);
+        m_pWnd->DeleteChild(edit);
+    }
 }
 
 TEST_F(EditTest, ClipboardPasteCutAndCopy)

@@ -114,6 +114,22 @@ TEST_F(MenuSplitTest, MenuOpensAtTheMouseWithOneRowPerItemAndTakesTheFocus)
     EXPECT_EQ(Menu()->m_nAbsY, 300);
 }
 
+TEST_F(MenuSplitTest, MenuOpenedLeftOfOrAboveTheOriginStaysThere)
+{
+    const struct {
+        int x, y;
+    } cases[] = {{-20, 40}, {40, -10}, {-32768, -1}, {32767, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.y));
+        GetPopupMenuItems().emplace_back(ORVMsg(kCmdA, 0), "拆分");
+        Route(ORVMsg(ORV_MSG_POPMENU, kSysWndOpen, PackPos(c.x, c.y), ""));
+        ASSERT_NE(Menu(), nullptr);
+        EXPECT_EQ(Menu()->m_nAbsX, c.x);
+        EXPECT_EQ(Menu()->m_nAbsY, c.y);
+        Route(ORVMsg(ORV_MSG_POPMENU, kSysWndClose));
+    }
+}
+
 TEST_F(MenuSplitTest, MenuDrawsRowsByStateAndTintsDisabledItems)
 {
     OpenMenu();
@@ -310,6 +326,35 @@ TEST_F(MenuSplitTest, OkSendsTheSplitRequestAndAnEmptyFieldSendsNothing)
     Frame(3);
     EXPECT_EQ(Split(), nullptr);
     EXPECT_EQ(m_Host.Requests().size(), 2u);
+}
+
+// With nothing to split the amount is min(max(n, 1), 0) = 0: the field settles on "0" and OK
+// sends nothing.
+TEST_F(MenuSplitTest, AMaximumOfZeroShowsZeroFrameAfterFrameAndSendsNothing)
+{
+    for (const char* typed : {"0", "5"}) {
+        SCOPED_TRACE(typed);
+        OpenSplit(0);
+        Frame();
+        CORVSplitWnd* split = Split();
+        ASSERT_NE(split, nullptr);
+        ClickOn(split->m_pEdit);
+        KeyDown(0x1B);
+        Char(typed[0]);
+        std::vector<std::string> shown;
+        for (int frame = 0; frame < 4; ++frame) {
+            Frame();
+            shown.push_back(split->m_pEdit->GetText());
+        }
+        EXPECT_EQ(shown, std::vector<std::string>(4, "0"));
+        ClickOn(split->m_pOkButton);
+        Frame(3);
+        EXPECT_TRUE(m_Host.Requests().empty());
+        ASSERT_EQ(Split(), split);   // the window stays
+        ClickOn(split->m_pCancelButton);
+        Frame(3);
+        ASSERT_EQ(Split(), nullptr);
+    }
 }
 
 }  // namespace

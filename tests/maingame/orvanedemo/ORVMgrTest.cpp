@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,7 @@ struct Host {
     int verify = 0;
     std::string login;
     int loginAnswer = kUseLength;
+    std::function<void(int command)> answer;   // a host calling the library back from inside
 };
 Host g_Host;
 orv::platform::FakePlatform* g_pFake = nullptr;
@@ -39,6 +41,9 @@ int ORV_STDCALL HostProc(int command, char*, int, char* out)
 {
     g_Host.commands.push_back(command);
     g_Host.ticks.push_back(g_pFake != nullptr ? g_pFake->m_dwTick : 0);
+    if (g_Host.answer) {
+        g_Host.answer(command);
+    }
     switch (command) {
     case HOSTCMD_GET_TIMEOUT:
         return g_Host.timeout;
@@ -330,6 +335,97 @@ TEST_F(OrvaneDemoTest, CloseGardenAndReleaseRemoveTheGardenWindow)
     EXPECT_TRUE(glimmer_test::Ops().empty());
     ASSERT_EQ(InitOk(), 0);   // and Init sets everything up afresh
     EXPECT_EQ(GetGameNet().GetRecordCount(), 1);
+}
+
+// A Garden window that tells the host it stands and that it goes, as the Garden main window does.
+class CNoticingGarden : public CORVWindow {
+    ORV_DECLARE_RUNTIME_CLASS(CNoticingGarden)
+public:
+    void OnCreate() override { CallHost(HOSTCMD_GARDEN_OPENED); }
+    ~CNoticingGarden() override { CallHost(HOSTCMD_GARDEN_CLOSED); }
+};
+ORV_IMPLEMENT_RUNTIME_CLASS(CNoticingGarden, CORVWindow)
+
+// The packet that enters the Garden opens its window at once, inside Render.
+void OpenOnPacket(const char*, int)
+{
+    ORVMsg open(kMsgGardenWnd, kSysWndOpen);
+    CORVCtrlMgr::GetSingleton().RouteMessage(&open);
+}
+
+// A host that closes the Garden, or releases the library, from inside the window's opened notice:
+// the close waits until Render returns, so the window is built whole first and then goes.
+TEST_F(OrvaneDemoTest, CloseOrReleaseFromInsideTheCallbackWaitsForTheOutermostExport)
+{
+    const struct {
+        const char* name;
+        void (*call)();
+        u8 inited;
+    } cases[] = {
+        {"CloseGarden", [] { g_ORVMgr.CloseGarden(); }, 1},
+        {"Release", [] { g_ORVMgr.Release(); }, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(InitOk(), 0);
+        SetSystemWindowRecord(kMsgGardenWnd, ORV_RUNTIME_CLASS(CNoticingGarden));
+        SetGardenDispatcher(&OpenOnPacket);
+        g_Host.commands.clear();
+        bool openWhenAsked = false;
+        g_Host.answer = [&](int command) {
+            if (command == HOSTCMD_GARDEN_OPENED) {
+                c.call();
+                openWhenAsked = g_ORVMgr.IsGardenOpen();
+            }
+        };
+        PushGardenPacket("enter", 5);
+        g_ORVMgr.Render();
+        g_Host.answer = nullptr;
+        EXPECT_FALSE(openWhenAsked) << "the window is not in its slot while it is being built";
+        EXPECT_EQ(g_Host.commands, (std::vector<int>{HOSTCMD_GARDEN_OPENED, HOSTCMD_GARDEN_CLOSED}));
+        EXPECT_FALSE(g_ORVMgr.IsGardenOpen());
+        EXPECT_EQ(g_ORVMgr.m_bInited, c.inited);
+        g_ORVMgr.Release();
+    }
+}
+
+// Input and socket notices handed to WndProc from inside a callback are applied after the export
+// that called the host; a frame asked for there is skipped (the watchdog fires once).
+TEST_F(OrvaneDemoTest, WndProcFromInsideTheCallbackIsHeldAndRenderSkipped)
+{
+    ASSERT_EQ(InitOk(), 0);
+    SetSystemWindowRecord(kMsgGardenWnd, ORV_RUNTIME_CLASS(CNoticingGarden));
+    SetGardenDispatcher(&OpenOnPacket);
+    std::vector<bool> answers;
+    g_Host.answer = [&](int command) {
+        if (command == HOSTCMD_GARDEN_OPENED) {
+            answers.push_back(g_ORVMgr.WndProc(kWnd, WM_LBUTTONDOWN, 0, 0));
+            answers.push_back(g_ORVMgr.WndProc(kWnd, kMsgSocketNotify, 9999, 1));
+            answers.push_back(m_Rig.m_Fake.GetCapture() == kWnd);
+        }
+    };
+    PushGardenPacket("enter", 5);
+    g_ORVMgr.Render();
+    EXPECT_EQ(answers, (std::vector<bool>{false, true, false})) << "nothing applied inside the callback";
+    EXPECT_EQ(m_Rig.m_Fake.GetCapture(), kWnd) << "the button press came after Render";
+    g_ORVMgr.WndProc(kWnd, WM_LBUTTONUP, 0, 0);
+    g_ORVMgr.CloseGarden();
+
+    // The watchdog's command 4, answered with a frame: skipped, so the watchdog fires once.
+    int frames = 0;
+    g_Host.answer = [&](int command) {
+        if (command == HOSTCMD_CONNECT_TIMEOUT && ++frames < 4) {
+            g_ORVMgr.Render();
+        }
+    };
+    g_Host.commands.clear();
+    g_Host.loginAnswer = 0;
+    g_ORVMgr.OpenGarden();
+    m_Rig.m_Fake.m_dwTick += 100000;
+    g_ORVMgr.Render();
+    g_Host.answer = nullptr;
+    EXPECT_EQ(g_Host.commands, (std::vector<int>{HOSTCMD_GET_TIMEOUT, HOSTCMD_GET_LOGIN, HOSTCMD_CONNECT_TIMEOUT}));
+    EXPECT_TRUE(m_Rig.m_Fake.HasDebugLineContaining("Render from inside a host callback skipped"));
 }
 
 }  // namespace

@@ -1,0 +1,105 @@
+#include "framework/core/ExportGate.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "framework/core/DebugLog.h"
+
+namespace {
+
+// Constant-initialised: it stands before any code of the library runs and goes after everything
+// created later, so a destructor that reaches an export during teardown still finds it.
+constinit CExportGate g_ExportGate;
+
+}  // namespace
+
+CExportGate& ExportGate()
+{
+    return g_ExportGate;
+}
+
+bool CExportGate::Hold(u32 kind, const void* bytes, std::size_t len, const char* what) noexcept
+{
+    if (bytes == nullptr) {
+        len = 0;
+    }
+    if (m_nCount >= kMaxHeldCalls || len > kMaxHeldBytes - m_nBytesUsed) {
+        DebugLog("Error,%s of %zu bytes from inside a host callback dropped: %zu calls of %zu bytes wait already\n",
+                 what, len, m_nCount, m_nBytesUsed);
+        return false;
+    }
+    if (len > 0) {
+        if (m_vRing.size() < kMaxHeldBytes) {
+            try {
+                m_vRing.resize(kMaxHeldBytes);
+            } catch (...) {
+                DebugLog("Error,%s from inside a host callback dropped: no room for the queue\n", what);
+                return false;
+            }
+        }
+        // The bytes go behind the last call's, wrapping at the end of the ring.
+        const std::size_t at = (m_nByteFirst + m_nBytesUsed) % kMaxHeldBytes;
+        const std::size_t head = std::min(len, kMaxHeldBytes - at);
+        std::memcpy(m_vRing.data() + at, bytes, head);
+        std::memcpy(m_vRing.data(), static_cast<const char*>(bytes) + head, len - head);
+    }
+    m_aHeld[(m_nFirst + m_nCount) % kMaxHeldCalls] = Held{kind, len};
+    ++m_nCount;
+    m_nBytesUsed += len;
+    return true;
+}
+
+bool CExportGate::TakeFront(Held* front)
+{
+    if (m_nCount == 0) {
+        return false;
+    }
+    *front = m_aHeld[m_nFirst];
+    const std::size_t len = front->m_nLen;
+    const std::size_t first = m_nByteFirst;
+    m_nFirst = (m_nFirst + 1) % kMaxHeldCalls;
+    --m_nCount;
+    m_nByteFirst = m_nCount == 0 ? 0 : (m_nByteFirst + len) % kMaxHeldBytes;
+    m_nBytesUsed -= len;
+    if (m_vApply.size() < len) {
+        m_vApply.resize(len);   // may throw: the call is gone from the queue either way
+    }
+    if (len > 0) {
+        // The ring's bytes stay where they were until a later hold writes over them.
+        const std::size_t head = std::min(len, kMaxHeldBytes - first);
+        std::memcpy(m_vApply.data(), m_vRing.data() + first, head);
+        std::memcpy(m_vApply.data() + head, m_vRing.data(), len - head);
+    }
+    return true;
+}
+
+void CExportGate::Leave(ApplyFn apply, void* ctx) noexcept
+{
+    if (m_nDepth > 1) {
+        --m_nDepth;
+        return;
+    }
+    for (;;) {
+        try {
+            Held front;
+            if (!TakeFront(&front)) {
+                break;
+            }
+            if (apply != nullptr) {
+                apply(front.m_nKind, m_vApply.data(), front.m_nLen, ctx);
+            }
+        } catch (...) {
+            DebugLog("Error,exception in a call held from inside a host callback\n");
+        }
+    }
+    m_nDepth = 0;
+}
+
+void CExportGate::Reset()
+{
+    m_nDepth = 0;
+    m_nFirst = 0;
+    m_nCount = 0;
+    m_nByteFirst = 0;
+    m_nBytesUsed = 0;
+}
