@@ -121,8 +121,11 @@ void CAerieBuyResourceWnd::Buy()
         GameTip("请拖动滚动条选择要兑换的数量！");
         return;
     }
+    const ORVLifeWatch life = Watch();   // the request reaches the host
     AerieView::SendBuyResource(coins, static_cast<u16>(kind));
-    m_pScroll->SetPos(0);
+    if (!life.expired() && m_pScroll != nullptr) {
+        m_pScroll->SetPos(0);
+    }
 }
 
 CORVScroll* CAerieBuyResourceWnd::ScrollBar() const

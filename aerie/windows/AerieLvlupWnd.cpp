@@ -238,6 +238,7 @@ bool CAerieLvlupWnd::OnMessage(ORVMsg* msg)
             return true;
         }
         const u16 g = static_cast<u16>(m_nGroup);
+        const ORVLifeWatch life = Watch();   // the request reaches the host
         if (m_bBuilding) {
             AerieView::SendUpgrade(0x01, m_wId, g);
         } else if (m_bScience) {
@@ -245,7 +246,9 @@ bool CAerieLvlupWnd::OnMessage(ORVMsg* msg)
         }
         Guide().OnStepEvent(31);
         Guide().OnStepEvent(32);
-        Close();
+        if (!life.expired()) {
+            Close();
+        }
     } else if (sender == m_pExchangeBtn) {
         PostGameEvent(EVT_EXCHANGE_WND);
     } else if (sender == m_pCancelBtn) {

@@ -2,6 +2,7 @@
 
 #include "AerieCityWindowsFixture.h"
 #include "aerie/windows/AerieLvlupWnd.h"
+#include "maingame/orvane/ORVMgr.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/widgets/ORVToolTip.h"
 
@@ -229,4 +230,15 @@ TEST_F(AerieLvlupWindow, ExchangeButtonOpensTheExchangeWhichClosesWithTheWindow)
     Frame(3);
     EXPECT_EQ(Wnd()->m_pLvlupWnd, nullptr);
     EXPECT_EQ(Wnd()->m_pExchangeWnd, nullptr);
+}
+
+TEST_F(AerieLvlupWindow, AHostThatClosesTheGameWhileTheRequestGoesOutEndsTheWindowSafely)
+{
+    ASSERT_NE(Enter(City(3, {{1, 2}}) + Rich() + Monsters(1, 1, 10)), nullptr);
+    CAerieLvlupWnd* wnd = Open(1, 0);
+    ASSERT_NE(wnd, nullptr);
+    m_Host.m_fnOnSend = [](const char*, int) { CORVMgr::GetSingleton().CloseAerie(); };
+    ClickOn(wnd, wnd->m_pOkBtn);   // the window dies inside the send; nothing of it is touched after
+    m_Host.m_fnOnSend = nullptr;
+    EXPECT_FALSE(CORVMgr::GetSingleton().IsAerieOpen());
 }
