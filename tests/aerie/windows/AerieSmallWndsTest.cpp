@@ -15,6 +15,7 @@
 #include "framework/richtext/ORVTextContext.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/widgets/ORVScroll.h"
+#include "framework/core/ScratchBuffer.h"
 #include "framework/xml/XmlTestFiles.h"
 
 using namespace orv::test;
@@ -271,4 +272,25 @@ TEST_F(AerieSmallWindows, HelpIndexThatCannotBeReadSaysSo)
     ASSERT_NE(OpenHelp(), nullptr);
     DrawFrame();
     EXPECT_NE(LastText("文件打开错误"), nullptr);
+}
+
+TEST_F(AerieSmallWindows, HelpFileLongerThanTheBufferIsCut)
+{
+    // 20,000 lines of 10 bytes: 200,000 bytes, more than the shared buffer holds.
+    HelpFile("aeriemain.txt", "<长页/local:help/long.txt>\r");
+    std::string text;
+    for (int i = 0; i < 20000; ++i) {
+        char line[16];
+        std::snprintf(line, sizeof(line), "L%07d\r\n", i);
+        text += line;
+    }
+    HelpFile("long.txt", text);
+    EnterFromRunDir();
+    CAerieHelpWnd* wnd = OpenHelp();
+    ASSERT_NE(wnd, nullptr);
+    Frame();
+    const CORVHelpText& content = CAerieDataMgr::GetSingleton().m_aHelpPages[1];
+    // The buffer less one byte: 15,977 whole lines and a cut one.
+    EXPECT_EQ(content.m_vLines.size(), (kScratchBufferSize - 1 + 9) / 10);
+    EXPECT_EQ(wnd->m_pScroll->m_nRange, static_cast<int>(content.m_vLines.size()) - 23);
 }
