@@ -44,4 +44,4 @@ echo "log.txt (GBK, shown as UTF-8):"
 { iconv -f GBK -t UTF-8 log.txt 2>/dev/null || cat log.txt; } | sed 's/^/    /'
 echo
 echo "==== engine toolkit demo (each frame's renderer calls) ===="
-"$OLDPWD/../build/release/tools/orvanedemo_toolkit_demo"
+"$OLDPWD/../build/release/tools/orvanedemo_toolkit_demo" "${args[@]}"

@@ -29,6 +29,7 @@ struct State {
     int createMode = 1;
     bool willShow = true;
     int live = 0;
+    bool recording = true;
 };
 
 State& S()
@@ -48,8 +49,21 @@ const TexEntry* Find(std::uint16_t group, std::uint16_t id)
     return it == S().catalogue.end() ? nullptr : &it->second;
 }
 
+// With recording off every call lands in one scratch record that keeps its storage, so a steady
+// frame allocates nothing here.
 glimmer_test::Call& Record(const char* op, std::initializer_list<long long> ints)
 {
+    if (!S().recording) {
+        static glimmer_test::Call scratch;
+        scratch.op.assign(op);
+        scratch.ints.assign(ints);
+        scratch.floats.clear();
+        scratch.text.clear();
+        scratch.lines.clear();
+        scratch.hasText = false;
+        scratch.frame = g_CG.m_dwFrameTime;
+        return scratch;
+    }
     glimmer_test::Call c;
     c.op = op;
     c.ints = ints;
@@ -61,7 +75,9 @@ glimmer_test::Call& Record(const char* op, std::initializer_list<long long> ints
 void WithText(glimmer_test::Call& c, const char* text)
 {
     c.hasText = true;
-    c.text = text != nullptr ? text : "(null)";
+    if (S().recording) {
+        c.text = text != nullptr ? text : "(null)";
+    }
 }
 
 }  // namespace
@@ -184,7 +200,7 @@ void CFontD3D::DrawScrollText(int x, int y, const char* text, std::uint32_t argb
 {
     glimmer_test::Call& call = Record("DrawScrollText", {x, y, argb, w, h, a, size, lineHeight, b, c});
     WithText(call, text);
-    if (text == nullptr) {
+    if (text == nullptr || !S().recording) {
         return;
     }
     const int perByte = size / 2 > 0 ? size / 2 : 1;
@@ -231,6 +247,9 @@ void CTexMgr::DrawTextureZoom(int x, int y, std::uint16_t id, std::uint16_t grou
                               std::uint32_t argb, const GlimmerRect* clip, bool flag)
 {
     glimmer_test::Call& c = Record("DrawTextureZoom", {x, y, id, group, argb, flag, clip != nullptr});
+    if (!S().recording) {
+        return;
+    }
     c.floats = {sx, sy};
     if (clip != nullptr) {
         c.ints.insert(c.ints.end(), {clip->left, clip->top, clip->right, clip->bottom});
@@ -370,6 +389,7 @@ void ClearCatalogue()
 int LiveTextures() { return S().live; }
 void SetCreateResult(int mode) { S().createMode = mode; }
 void SetWillShowFrame(bool show) { S().willShow = show; }
+void SetRecording(bool on) { S().recording = on; }
 
 void SetScreenSize(int w, int h)
 {
@@ -392,6 +412,7 @@ void Reset()
     ClearCatalogue();
     S().createMode = 1;
     S().willShow = true;
+    S().recording = true;
     g_CG = CGraphicD3D();
     g_Tex9Mgr = CTex9PoolMgr();
     g_TexBufPool = TexBufPool();

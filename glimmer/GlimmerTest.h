@@ -43,6 +43,9 @@ GLIMMER_API int LiveTextures();
 // What CreateD3D does: 0 answers false, 1 true, 2 throws.
 GLIMMER_API void SetCreateResult(int mode);
 GLIMMER_API void SetWillShowFrame(bool show);
+// Whether calls are recorded (on at load and after Reset). Off, nothing is kept and the stand-in
+// allocates nothing per call: for benchmarks.
+GLIMMER_API void SetRecording(bool on);
 GLIMMER_API void SetScreenSize(int w, int h);
 GLIMMER_API void SetFrameTime(std::uint32_t t);
 // Texture memory figures UpdateEngine compares: bytes in the buffer pool, free room of the pools.

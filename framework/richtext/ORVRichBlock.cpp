@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "framework/core/ScratchBuffer.h"
 #include "framework/richtext/ORVRichParagraph.h"
 #include "framework/richtext/ORVTextContext.h"
 
@@ -159,7 +160,54 @@ CTextContext* CBlock::GetContext()
     return nullptr;
 }
 
+ORVRichPoint CBlock::ScreenOffset(ORVRichPoint clipFrom)
+{
+    ORVRichPoint screen;
+    CTextContext* context = GetContext();
+    if (context != nullptr && context->GetView() != nullptr) {
+        screen = context->GetView()->GetTextScreenPos();
+    }
+    return {screen.x - clipFrom.x, screen.y - clipFrom.y};
+}
+
+bool CBlock::MeetsClip(ORVRichPoint clipFrom, ORVRichPoint clipTo) const
+{
+    return m_nAbsX + m_nWidth > clipFrom.x && m_nAbsX < clipTo.x && m_nAbsY + m_nHeight > clipFrom.y &&
+           m_nAbsY < clipTo.y;
+}
+
 // ---- CTextBlock ----
+
+bool CTextBlock::GetSelectionBox(ORVRichPoint clipFrom, ORVRichPoint clipTo, int box[4])
+{
+    CTextContext* context = GetContext();
+    CORVRichParagraph* paragraph = GetParagraph();
+    int from = 0;
+    int to = 0;
+    if (context == nullptr || paragraph == nullptr ||
+        !context->GetSelectedPart(paragraph->m_nNumber, m_nStart, m_nEnd, from, to)) {
+        return false;
+    }
+    const char* text = GetTextBuffer();
+    const ORVRichPoint offset = ScreenOffset(clipFrom);
+    const int top = std::max(m_nAbsY, clipFrom.y);
+    const int bottom = std::min(m_nAbsY + m_nHeight, clipTo.y);
+    box[0] = m_nAbsX + RichTextRangeWidth(text + m_nStart, text + from, GetFont()) + offset.x;
+    box[1] = top + offset.y;
+    box[2] = RichTextRangeWidth(text + from, text + to, GetFont());
+    box[3] = bottom - top;
+    return true;
+}
+
+const char* CTextBlock::CopyRunText()
+{
+    const char* text = GetTextBuffer();
+    const std::size_t length = std::min<std::size_t>(static_cast<std::size_t>(std::max(m_nEnd - m_nStart, 0)),
+                                                     kScratchBufferSize - 1);
+    std::memcpy(g_ScratchBuffer, text + m_nStart, length);
+    g_ScratchBuffer[length] = '\0';
+    return g_ScratchBuffer;
+}
 
 CTextBlock::CTextBlock() : m_dwFlags(static_cast<u32>(kRichDefaultFont) & kFontMask) {}
 

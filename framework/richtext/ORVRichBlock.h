@@ -62,6 +62,11 @@ public:
 
     int Bottom() const { return m_nY + m_nHeight; }
 
+    // For the drawing files: the screen offset of document points (the view's text position less
+    // the clip origin), and whether the block meets the visible part [clipFrom, clipTo).
+    ORVRichPoint ScreenOffset(ORVRichPoint clipFrom);
+    bool MeetsClip(ORVRichPoint clipFrom, ORVRichPoint clipTo) const;
+
     CBlock* m_pParent = nullptr;   // not owned
     i32 m_nX = 0;
     i32 m_nY = 0;
@@ -102,6 +107,12 @@ public:
     bool HasFlag(u32 flag) const { return (m_dwFlags & flag) != 0; }
     // Copies the style fields only.
     void CopyStyleFrom(const CTextBlock& style);
+
+    // For the drawing files: the selected part of the run, when the document's selection covers
+    // any of it, as a screen box (x, y, width, height) cut to the visible rows.
+    bool GetSelectionBox(ORVRichPoint clipFrom, ORVRichPoint clipTo, int box[4]);
+    // The run's bytes copied into the scratch buffer, NUL-ended.
+    const char* CopyRunText();
 
     // The colour the run is drawn in at tick: colour 0 stands for 0x00FFFFFF; a blinking run
     // fades its alpha during the first half of every 768 ms.

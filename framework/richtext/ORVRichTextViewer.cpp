@@ -9,7 +9,10 @@
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CORVRichTextViewer, CORVControlContainer)
 
-CORVRichTextViewer::CORVRichTextViewer() = default;
+CORVRichTextViewer::CORVRichTextViewer()
+{
+    m_bFocusable = 1;   // takes the focus for Ctrl+C in every build
+}
 
 CORVRichTextViewer::~CORVRichTextViewer()
 {

@@ -18,9 +18,10 @@ class CORVVScroll;
 class CORVRichTextViewer : public CORVControlContainer, public IRichTextView {
     ORV_DECLARE_RUNTIME_CLASS(CORVRichTextViewer)
 public:
-    static constexpr int kCreateScrollStep = 5;    // scroll step until SetScrollStep
-    static constexpr int kScrollStep = 16;
-    static constexpr int kScrollGap = 2;           // between the text and the scroll bar
+    // Scroll steps (the build's): until SetScrollStep, and after it; the gap between text and bar.
+    static constexpr int kCreateScrollStep = kRichViewerCreateStep;
+    static constexpr int kScrollStep = kRichViewerStep;
+    static constexpr int kScrollGap = kRichViewerScrollGap;
 
     CORVRichTextViewer();
     ~CORVRichTextViewer() override;                // detaches its document

@@ -70,11 +70,16 @@ int MeasureChars(const char* begin, const char* end, int font, PairTest isSpecia
 
 int GetTextWidth(const char* text, int font)
 {
-    if (text == nullptr) {
+    return GetTextSpanWidth(text, nullptr, font);
+}
+
+int GetTextSpanWidth(const char* begin, const char* end, int font)
+{
+    if (begin == nullptr) {
         return 0;
     }
     return MeasureChars(
-        text, nullptr, font,
+        begin, end, font,
         [](unsigned char lead, unsigned char trail) { return lead == 0xF8 && trail >= 0xA1 && trail <= 0xFE; },
         TextMetrics::kBuild.symbolPairPx);
 }

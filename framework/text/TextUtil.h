@@ -29,6 +29,8 @@ const char* BoundedPrintf(char* out, std::size_t size, const char* fmt, ...) ORV
 // Pixel width of a whole text (the build's text metrics; in Orvane 6 px a byte for font 1, 7 px
 // otherwise, a pair F8 A1..FE 12 px whatever the font). 0 for a null or empty text.
 int GetTextWidth(const char* text, int font);
+// The same rule for the characters that start before end (null: no bound) or the end of the text.
+int GetTextSpanWidth(const char* begin, const char* end, int font);
 
 // Pixel width of the characters that start at or after begin and before end (a character that
 // starts before end counts whole), stopping at the end of the text: the font's pixels a byte, but a

@@ -4,6 +4,8 @@
 #include <climits>
 #include <cstring>
 
+#include "framework/text/TextUtil.h"
+
 namespace {
 
 constexpr u8 kSpace = 0x20;
@@ -136,6 +138,8 @@ bool ORVEditBuffer::InsertChar(u8 c)
 
 bool ORVEditBuffer::InsertText(const char* text)
 {
+    // A pair begun by typing is not continued by inserted text.
+    m_byLastFlag = kEditKindSingle;
     if (text == nullptr || !InSync()) {
         return false;
     }
@@ -444,14 +448,27 @@ void ORVEditBuffer::Layout()
     }
 }
 
+int ORVEditBuffer::ShownWidth() const
+{
+    const int first = Clamp(m_nFirstVisible, 0, Length());
+    const int end = Clamp(m_nEndVisible, first, Length());
+    if (!kEditAlignsByTextWidth) {
+        return RangeWidth(first, end);
+    }
+    if (m_bPassword) {
+        return (end - first) * m_nBytePx;
+    }
+    return GetTextSpanWidth(m_strText.data() + first, m_strText.data() + end, m_nFont);
+}
+
 void ORVEditBuffer::TextOrigin(int w, int h, int lineH, int* x0, int* y0) const
 {
-    const int tw = RangeWidth(m_nFirstVisible, m_nEndVisible);
+    const int tw = ShownWidth();
     if (m_nAlign & 0x40) {
         *x0 = (w - tw) / 2;
         *y0 = (h - lineH) / 2;
         return;
     }
     *x0 = (m_nAlign & 0x1) ? 0 : (m_nAlign & 0x2) ? (w - tw) / 2 : (m_nAlign & 0x4) ? w - tw : 0;
-    *y0 = (m_nAlign & 0x8) ? 1 : (m_nAlign & 0x10) ? (h - lineH) / 2 : h - lineH + 1;
+    *y0 = (m_nAlign & 0x8) ? kEditTextTop : (m_nAlign & 0x10) ? (h - lineH) / 2 : h - lineH + kEditTextBottomShift;
 }

@@ -83,9 +83,14 @@ public:
     int RangeWidth(int from, int to) const;
     // Top-left of the visible text in a view of w x h with line height lineH, by m_nAlign:
     // 0x40 centres both ways; else x: 0x1 left, 0x2 centre, 0x4 right (tested in that order);
-    // y: 0x8 top (1), 0x10 middle, 0x20 or no vertical bit bottom (+ 1). Clicks use the same
-    // horizontal origin as drawing, so a point maps to the character drawn under it.
+    // y: 0x8 top (kEditTextTop), 0x10 middle, 0x20 or no vertical bit bottom (+
+    // kEditTextBottomShift). The shown text's width is ShownWidth. Clicks use the same horizontal
+    // origin as drawing, so a point maps to the character drawn under it.
     void TextOrigin(int w, int h, int lineH, int* x0, int* y0) const;
+
+    // Width of the shown bytes as alignment measures them: with the text width rule
+    // (kEditAlignsByTextWidth; '*' a byte in password mode), else with the field's byte widths.
+    int ShownWidth() const;
 
     int Length() const { return static_cast<int>(m_strText.size()); }
     u8 GetCharFlag(int index) const;
@@ -113,6 +118,7 @@ public:
     std::vector<u8> m_vFlags;           // one kind per text byte
     std::string m_strText;
     u32 m_nAlign = 0;                   // alignment bits (TextOrigin)
+    i32 m_nFont = 1;                    // the field's font (the text argument of the width rule)
     i32 m_nBytePx = kFont1ByteWidth;    // width of a narrow byte, from the field's font
     i32 m_nViewWidth = 0;               // the field's width
 

@@ -131,15 +131,21 @@ bool CORVRadioGroup::CreateGroup(CORVControl* parent, int x, int y, u16 baseFram
                                  bool sameFrame)
 {
     m_bSameFrame = sameFrame ? 1 : 0;
-    m_nCurSel = selected > count ? 0 : selected;
+    if (kRadioSelectsOnCreate) {
+        m_nCurSel = selected > count ? 0 : selected;
+    }
+    const bool column = kRadioNegativeStepIsColumn && step < 0;
 
     CORVButton* last = nullptr;
     for (int i = 0; i < count; ++i) {
         const int frame = sameFrame ? baseFrame : baseFrame + kItemFrameStep * i;
-        const int itemX = step >= 0 ? i * step : 0;
-        const int itemY = step >= 0 ? 0 : i * -step;
+        const int itemX = column ? 0 : i * step;
+        const int itemY = column ? i * -step : 0;
         CORVButton* button = nullptr;
         CreateButton(itemX, itemY, &button, frame, true, true, "");
+        if (button == nullptr) {
+            continue;   // its place in the row stays empty
+        }
         m_vItems.push_back(button);
         button->SetLatch(i == selected ? kRadioLatch : 0);
         last = button;
@@ -149,7 +155,7 @@ bool CORVRadioGroup::CreateGroup(CORVControl* parent, int x, int y, u16 baseFram
     int width = 0;
     int height = 0;
     if (last != nullptr) {
-        if (step >= 0) {
+        if (!column) {
             width = last->m_nWidth + (count - 1) * step;
             height = last->m_nHeight;
         } else {

@@ -70,11 +70,14 @@ public:
     // notification is swallowed.
     bool OnMessage(ORVMsg* msg) override;                                         // 33
 
-    // count buttons in a row (step >= 0: each step pixels right of the previous) or a column
-    // (step < 0: each -step pixels below), frames baseFrame + 3 i (baseFrame for all when
-    // sameFrame); item selected is latched. A count of 0 or less makes an empty 0 x 0 group.
+    // count buttons in a row, each step pixels right of the previous; a negative step makes a
+    // column (each -step pixels below) where the build says so (kRadioNegativeStepIsColumn), else
+    // a row running left of the origin (the group's size is then not positive: it cannot be hit).
+    // Frames baseFrame + 3 i (baseFrame for all when sameFrame); item selected is latched, and
+    // selected where the build says so (kRadioSelectsOnCreate; else the selection stays 0 until
+    // the first click). A count of 0 or less makes an empty 0 x 0 group.
     virtual bool CreateGroup(CORVControl* parent, int x, int y, u16 baseFrame, int count, int selected,
-                             int step, bool sameFrame);                           // 63
+                             int step, bool sameFrame = false);                   // 63
 
     // Latches item index and selects it; nothing when index is the selection or there are no
     // items. An index outside the items unlatches all and keeps the selection. Posts nothing.

@@ -40,6 +40,33 @@ int CORVChoice::FirstRow() const
     return m_pScroll != nullptr ? m_pScroll->m_nPos : 0;
 }
 
+ORVChoiceLook CORVChoice::GetLook()
+{
+    ORVChoiceLook look;
+    look.nBoxTop = BoxTop();
+    look.face.nFrame = m_wFrame;
+    look.face.nSet = kImageSetFrame;
+    look.face.nMiddleX = m_nAbsX;
+    look.face.nMiddleY = m_nAbsY + look.nBoxTop;
+    look.face.fScaleX = m_nMiddleLen > 0 ? static_cast<float>(m_nWidth) / static_cast<float>(m_nMiddleLen) : 0.0f;
+    look.face.nFirstX = m_nAbsX - m_nCapLeft;
+    look.face.nFirstY = look.face.nMiddleY;
+    look.face.nLastX = m_nAbsX + m_nWidth;
+    look.face.nLastY = look.face.nMiddleY;
+    look.nArrowState = !m_bEnabled || IsCaptured() ? 2 : IsHover() ? 1 : 0;
+    if (!m_bOpen) {
+        return look;
+    }
+    look.bList = true;
+    look.nListTop = ListTop();
+    look.nListHeight = m_nHeight - m_nClosedHeight;
+    look.nHoverRow = m_nHover;
+    look.nFirstItem = std::clamp(FirstRow(), 0, static_cast<int>(std::min<std::size_t>(m_vItems.size(), 0x7FFFFFFF)));
+    const int left = static_cast<int>(std::min<std::size_t>(m_vItems.size() - look.nFirstItem, 0x7FFFFFFF));
+    look.nRows = std::max(0, std::min(m_nMaxRows, left));
+    return look;
+}
+
 const ORVChoiceItem* CORVChoice::GetSelectedItem() const
 {
     if (m_nCurSel < 0 || static_cast<std::size_t>(m_nCurSel) >= m_vItems.size()) {

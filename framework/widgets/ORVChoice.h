@@ -12,8 +12,23 @@
 #include <vector>
 
 #include "framework/control/ORVControlContainer.h"
+#include "framework/widgets/CapBar.h"
 
 class CORVVScroll;
+
+// What the choice draws in one frame, local to the control: the box and its arrow, and while open
+// the list with its hovered row and the items in its rows.
+struct ORVChoiceLook {
+    int nBoxTop = 0;          // top of the box (the bottom part of an upward list)
+    ORVCapBar face;           // the box's face at screen positions
+    int nArrowState = 0;      // 0 normal, 1 hover, 2 pressed or disabled
+    bool bList = false;       // the list is open
+    int nListTop = 0;         // top of the list
+    int nListHeight = 0;      // the list's height (the control's height less the box)
+    int nHoverRow = -1;       // hovered row from the first shown; -1 none
+    int nFirstItem = 0;       // item in the first row (the scroll bar's position)
+    int nRows = 0;            // rows drawn: items from nFirstItem, at most the rows shown
+};
 
 struct ORVChoiceItem {
     std::string m_strText;
@@ -48,6 +63,9 @@ public:
     void CloseList();
     // Selects item index and closes the list; an index outside the items changes nothing.
     void SetCurSel(int index);
+
+    // Box, arrow, list and row range for the current state.
+    ORVChoiceLook GetLook();
 
     // The selected item, or null when the selection lies outside the items.
     const ORVChoiceItem* GetSelectedItem() const;

@@ -1,5 +1,6 @@
 #include "framework/widgets/ORVEdit.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 
@@ -25,9 +26,6 @@ constexpr int kKeyRight = 0x27;
 constexpr int kKeyDown = 0x28;
 constexpr int kKeyDelete = 0x2E;
 
-constexpr int kLineHeightFont1 = 12;
-constexpr int kLineHeightOther = 14;
-
 bool IsShiftDown()
 {
     return (orv::platform::Get().GetKeyState(VK_SHIFT) & 0x8000) != 0;
@@ -35,7 +33,10 @@ bool IsShiftDown()
 
 }  // namespace
 
-CORVEdit::CORVEdit() = default;
+CORVEdit::CORVEdit()
+{
+    m_bFocusable = 1;   // a text field takes the focus in every build
+}
 CORVEdit::~CORVEdit() = default;
 
 bool CORVEdit::CreateEdit(CORVControl* parent, int font, ARGB color, u32 align, int x, int y, int w, int h)
@@ -59,12 +60,42 @@ void CORVEdit::NotifyParentKillFocus(CORVControl*) {}
 
 int CORVEdit::LineHeight() const
 {
-    return m_nFont == 1 ? kLineHeightFont1 : kLineHeightOther;
+    return EditLineHeight(m_nFont);
 }
 
 bool CORVEdit::CaretShown() const
 {
     return (orv::platform::Get().GetTickCount() / kEditCaretBlinkMs) % 2 == 1;
+}
+
+ORVCapBar CORVEdit::GetFrameBar() const
+{
+    ORVCapBar bar;
+    bar.nFrame = m_wFrame;
+    bar.nSet = kImageSetFrame;
+    bar.nMiddleX = m_nAbsX;
+    bar.nMiddleY = m_nAbsY;
+    bar.fScaleX = static_cast<float>(m_nWidth) / static_cast<float>(kEditFrameMiddleLen);
+    bar.nFirstX = m_nAbsX + kEditFrameLeft;
+    bar.nFirstY = m_nAbsY;
+    bar.nLastX = m_nAbsX + m_nWidth - 1;
+    bar.nLastY = m_nAbsY;
+    return bar;
+}
+
+const char* CORVEdit::CopyShownText() const
+{
+    // The shown bytes, always fewer than the scratch buffer holds.
+    const int first = std::clamp(m_nFirstVisible, 0, Length());
+    const int end = std::clamp(m_nEndVisible, first, Length());
+    const std::size_t count = std::min<std::size_t>(static_cast<std::size_t>(end - first), kScratchBufferSize - 1);
+    if (m_bPassword) {
+        std::memset(g_ScratchBuffer, '*', count);
+    } else {
+        std::memcpy(g_ScratchBuffer, m_strText.data() + first, count);
+    }
+    g_ScratchBuffer[count] = '\0';
+    return g_ScratchBuffer;
 }
 
 void CORVEdit::NotifyChange()

@@ -12,6 +12,7 @@
 #pragma once
 
 #include "framework/control/ORVControl.h"
+#include "framework/widgets/CapBar.h"
 #include "framework/widgets/EditBuffer.h"
 
 class CORVEdit : public CORVControl, public ORVEditBuffer {
@@ -59,9 +60,12 @@ public:
     // Line height of the font; whether the blinking caret shows now.
     int LineHeight() const;
     bool CaretShown() const;
+    // The field's background (m_wFrame: cap, stretched middle, cap) at screen positions.
+    ORVCapBar GetFrameBar() const;
+    // The shown bytes (as many '*' in password mode) copied into the scratch buffer, NUL-ended.
+    const char* CopyShownText() const;
 
     ARGB m_dwCaretColor = kEditCaretColour;
-    i32 m_nFont = 1;                   // 1 small font, otherwise large
     ARGB m_dwTextColor = kEditTextColour;
     u16 m_wFrame = kEditFrame;         // background of set 93; 0 none
 

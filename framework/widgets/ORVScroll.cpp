@@ -77,7 +77,7 @@ void CORVScroll::SetThumbImage(u16 frame)
     // sizes into one field would leave it).
     int w = m_nTrackSize;
     int h = m_nTrackSize;
-    if (GetBuildImageSize(frame, kImageSetWindow, &w, &h)) {
+    if (GetBuildImageSize(frame, kImageSetFrame, &w, &h)) {
         m_nTrackSize = h;
     }
 }
@@ -94,7 +94,7 @@ void CORVScroll::TakeTrackSizes(u16 frame)
     for (int i = 0; i < 3; ++i) {
         int w = 0;
         int h = 0;
-        if (!GetBuildImageSize(frame + i, kImageSetWindow, &w, &h)) {
+        if (!GetBuildImageSize(frame + i, kImageSetFrame, &w, &h)) {
             return;  // the build cannot tell sizes yet (no host)
         }
         *lengths[i] = m_bVertical ? h : w;
@@ -153,8 +153,25 @@ ORVScrollLook CORVScroll::GetLook() const
     look.bThumb = m_nRange != 0;
     if (look.bThumb) {
         const int track = length - m_nCapEnd - m_nCapStart;
-        const int t = static_cast<int>(track * (static_cast<double>(m_nPos) / m_nRange));
+        // The build says whether the track length meets the position before the division.
+        const double along = kScrollThumbProductFirst ? static_cast<double>(track) * m_nPos / m_nRange
+                                                      : track * (static_cast<double>(m_nPos) / m_nRange);
+        const int t = static_cast<int>(along);
         look.nThumbAlong = t - m_nBarSize / 2 + m_nCapStart;
     }
+    // Offsets along and across the bar, turned into screen positions by orientation.
+    auto at = [this](int along, int crossOffset, int* x, int* y) {
+        *x = m_nAbsX + (m_bVertical ? crossOffset : along);
+        *y = m_nAbsY + (m_bVertical ? along : crossOffset);
+    };
+    look.track.nFrame = m_wTrackFrame;
+    look.track.nSet = kImageSetFrame;
+    at(0, look.nTrackCross, &look.track.nMiddleX, &look.track.nMiddleY);
+    look.track.fScaleX = m_bVertical ? 1.0f : look.fMiddleScale;
+    look.track.fScaleY = m_bVertical ? look.fMiddleScale : 1.0f;
+    look.track.nFirstX = look.track.nMiddleX;
+    look.track.nFirstY = look.track.nMiddleY;
+    at(look.nCapEndAlong, look.nTrackCross, &look.track.nLastX, &look.track.nLastY);
+    at(look.nThumbAlong, 0, &look.nThumbX, &look.nThumbY);
     return look;
 }

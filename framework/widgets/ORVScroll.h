@@ -10,8 +10,10 @@
 #pragma once
 
 #include "framework/control/ORVControl.h"
+#include "framework/widgets/CapBar.h"
 
-// What a bar draws in one frame, along and across the bar (the vertical bar swaps x and y).
+// What a bar draws in one frame, along and across the bar (the vertical bar swaps x and y), and
+// the same turned into screen positions: the track's three images and the thumb's corner.
 struct ORVScrollLook {
     bool bTrack = false;      // the track's three images are drawn
     int nTrackCross = 0;      // track offset across the bar
@@ -19,6 +21,9 @@ struct ORVScrollLook {
     int nCapEndAlong = 0;     // the last cap's offset along the bar
     bool bThumb = false;      // the thumb is drawn (a range to scroll)
     int nThumbAlong = 0;      // the thumb's offset along the bar
+    ORVCapBar track;          // screen positions and stretch of the track (when bTrack)
+    int nThumbX = 0;          // screen position of the thumb (when bThumb)
+    int nThumbY = 0;
 };
 
 class CORVScroll : public CORVControl {
@@ -46,7 +51,7 @@ public:
     i32 m_nPos = 0;                            // 0..m_nRange
     i32 m_nStep = 1;                           // positions per wheel notch
     i32 m_nBarSize = kScrollBarSize;           // cross size of the bar; length of the thumb
-    i32 m_nTrackSize = kScrollTrackSize;       // thickness of the track
+    i32 m_nTrackSize = kScrollThumbSize;       // the thumb image's size: the track's thickness
     i32 m_nCapStart = kScrollCapStart;
     i32 m_nMiddleLen = kScrollMiddleLen;
     i32 m_nCapEnd = kScrollCapEnd;

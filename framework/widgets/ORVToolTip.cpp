@@ -70,6 +70,9 @@ ORVToolTipLine BuildToolTipLine(std::string_view text, int style, int align)
     line.m_nTopMargin = kToolTipLineMargin;
     line.m_nBottomMargin = kToolTipLineMargin;
     line.m_nHeight = kToolTipLineMargin + kTextLineHeight + kToolTipLineMargin;
+    if (kToolTipLineFromRuns) {
+        line.m_nHeight = 0;   // as high as its last run, below
+    }
 
     std::size_t pos = 0;
     while (pos < text.size()) {
@@ -103,9 +106,12 @@ ORVToolTipLine BuildToolTipLine(std::string_view text, int style, int align)
         seg.m_nColour = NormalColourIndex(colour);
         seg.m_nFont = kToolTipFont;
         seg.m_nWidth = static_cast<int>(run.size()) * kFont1ByteWidth;
-        seg.m_nHeight = kTextLineHeight;
+        seg.m_nHeight = kToolTipRunHeight;
         seg.m_strText = std::move(run);
         line.m_nWidth += seg.m_nWidth;
+        if (kToolTipLineFromRuns) {
+            line.m_nHeight = seg.m_nHeight;
+        }
         line.m_vSegments.push_back(std::move(seg));
     }
     return line;

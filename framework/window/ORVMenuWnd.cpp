@@ -108,10 +108,13 @@ bool CORVMenuWnd::OnClick(int kind)
     return true;
 }
 
-int CORVMenuWnd::RowState(int row)
+ORVMenuLook CORVMenuWnd::GetLook()
 {
-    if (row != m_nHover) {
-        return 0;
+    ORVMenuLook look;
+    look.nRows = static_cast<int>(std::min<std::size_t>(GetPopupMenuItems().size(), 0x7FFFFFFF / kMenuRowHeight));
+    if (m_nHover >= 0 && m_nHover < look.nRows) {
+        look.nHoverRow = m_nHover;
+        look.nHoverState = IsCaptured() ? 2 : 1;
     }
-    return IsCaptured() ? 2 : 1;
+    return look;
 }

@@ -36,6 +36,16 @@ std::vector<ORVMenuItem>& GetPopupMenuItems();
 // Closes an open menu and opens a new one at the last mouse position, both in the next frame.
 void ShowPopupMenu();
 
+// What the menu draws in one frame: its rows and the one row not in the normal state.
+struct ORVMenuLook {
+    int nRows = 0;            // rows drawn: the items, at most as many as the menu's height holds
+    int nHoverRow = -1;       // the row under the mouse; -1 none
+    int nHoverState = 0;      // its state: 1 under the mouse, 2 pressed
+
+    // Drawing state of a row: 0 normal, 1 under the mouse, 2 pressed.
+    int RowState(int row) const { return row == nHoverRow ? nHoverState : 0; }
+};
+
 class CORVMenuWnd : public CORVWindow {
     ORV_DECLARE_RUNTIME_CLASS(CORVMenuWnd)
 public:
@@ -51,8 +61,8 @@ public:
     void SetArgs(int arg, std::string text) override;          // 50: the screen position
     void CreateCloseButton() override;                         // 64: none
 
-    // Drawing state of row i: 0 normal, 1 under the mouse, 2 pressed.
-    int RowState(int row);
+    // Rows and row states for the current items and mouse.
+    ORVMenuLook GetLook();
 
     i32 m_nHover = -1;      // row under the mouse; -1 none
     i32 m_nScreenX = 0;

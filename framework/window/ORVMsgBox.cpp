@@ -1,5 +1,6 @@
 #include "framework/window/ORVMsgBox.h"
 
+#include "framework/control/BuildLog.h"
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/core/DebugLog.h"
 #include "framework/core/GameHooks.h"
@@ -63,7 +64,7 @@ void ORVMsgBoxQueue::ShowMsgBox(const ORVMsgBoxRequest& req)
 void ORVMsgBoxQueue::ShowOkBox(const ORVMsg& ok, const std::string& text)
 {
     ORVMsgBoxRequest req;
-    req.m_nStyle = kMsgBoxStyleBase;
+    req.m_nStyle = kMsgBoxOkBoxStyle;
     req.m_OkMsg = ok;
     req.m_strText = text;
     ShowMsgBox(req);
@@ -82,11 +83,11 @@ void ORVMsgBoxQueue::ShowOkCancelBox(const ORVMsg& ok, const ORVMsg& cancel, con
 void ORVMsgBoxQueue::CloseMsgBox(CORVMsgBox* box)
 {
     if (box != m_pBox) {
-        DebugLog("Error,m_pBox is error when CloseMsgBox!\n");
+        BuildLogLine("Error,m_pBox is error when CloseMsgBox!\n");
     }
     m_pBox = nullptr;
     if (m_vMsgBuf.empty()) {
-        DebugLog("Error,m_vMsgBuf is empty when CloseMsgBox!\n");
+        BuildLogLine("Error,m_vMsgBuf is empty when CloseMsgBox!\n");
         return;
     }
     // A box that opened on an empty queue showed no request: the front request arrived while it
@@ -124,7 +125,7 @@ void CORVMsgBox::OnCreate()
 
     ORVMsgBoxQueue& queue = ORVMsgBoxQueue::GetSingleton();
     if (queue.m_pBox != nullptr) {
-        DebugLog("Error,m_pBox is not null when SetMsgBox!\n");
+        BuildLogLine("Error,m_pBox is not null when SetMsgBox!\n");
     }
     queue.m_pBox = this;
     if (queue.m_vMsgBuf.empty()) {

@@ -51,7 +51,8 @@ public:
 
     // Appends a copy; when it is the only request, the box opens in the next frame.
     void ShowMsgBox(const ORVMsgBoxRequest& req);
-    // One button answering ok.
+    // A box answering ok, in the build's style (kMsgBoxOkBoxStyle): one button in Orvane; in
+    // OrvaneDemo a second one too, answering the request's default (empty) cancel message.
     void ShowOkBox(const ORVMsg& ok, const std::string& text);
     // Two buttons answering ok and cancel.
     void ShowOkCancelBox(const ORVMsg& ok, const ORVMsg& cancel, const std::string& text);

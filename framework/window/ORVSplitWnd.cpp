@@ -15,20 +15,8 @@ ORV_IMPLEMENT_RUNTIME_CLASS(CORVSplitWnd, CORVWindow)
 
 namespace {
 
-// Children: buttons of set 92 by their frame, the bar and the edit field.
-constexpr int kOkX = 48, kOkY = 85;
-constexpr u16 kOkFrame = 48;
-constexpr int kCancelX = 193, kCancelY = 85;
-constexpr u16 kCancelFrame = 60;
-constexpr int kBarX = 48, kBarY = 52, kBarLength = 222;
-constexpr int kIncX = 275, kIncY = 49;
-constexpr u16 kIncFrame = 42;
-constexpr int kDecX = 18, kDecY = 49;
-constexpr u16 kDecFrame = 45;
-constexpr int kEditX = 100, kEditY = 22, kEditW = 95, kEditH = 14;
-constexpr int kEditLength = 5;       // bytes: up to 99999
-constexpr int kEditFont = 1;
-constexpr u32 kEditAlign = 0;
+// The children's places and frames are the build's (SplitWnd in BuildProfile.h).
+using namespace SplitWnd;
 constexpr int kPageSteps = 10;       // the wheel moves a tenth of the range (at least 1)
 
 // The split request: header {u32 owner 0, u16 main id, u16 sub id, u16 item id, u16 amount}, no body.

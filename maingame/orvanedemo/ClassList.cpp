@@ -4,9 +4,18 @@
 #include <iterator>
 
 #include "framework/core/RuntimeClass.h"
+#include "framework/richtext/ORVRichBlock.h"
+#include "framework/richtext/ORVRichParagraph.h"
+#include "framework/richtext/ORVRichTextViewer.h"
+#include "framework/richtext/ORVSimpleBuilder.h"
+#include "framework/richtext/ORVTextContext.h"
 #include "framework/widgets/ORVButton.h"
+#include "framework/widgets/ORVChoice.h"
+#include "framework/widgets/ORVEdit.h"
+#include "framework/widgets/ORVScroll.h"
 #include "framework/window/ORVMainWnd.h"
 #include "framework/window/ORVMsgBox.h"
+#include "framework/window/ORVTestWnd.h"
 
 namespace {
 
@@ -37,10 +46,30 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVButton::classCORVButton,
     &CORVCheck::classCORVCheck,
     // Garden windows.
+    &CORVTestWnd::classCORVTestWnd,
     // Garden panels and items.
     // Widgets.
+    &CORVChoice::classCORVChoice,
+    &CORVScroll::classCORVScroll,
+    &CORVEdit::classCORVEdit,
+    &CORVHScroll::classCORVHScroll,
+    &CORVVScroll::classCORVVScroll,
     &CORVRadioGroup::classCORVRadioGroup,
+    &CORVRichTextViewer::classCORVRichTextViewer,
     // Rich text and tag parsers.
+    &CORVRichParagraph::classCORVRichParagraph,
+    &CTextContext::classCTextContext,
+    &CBlock::classCBlock,
+    &CNewLineMark::classCNewLineMark,
+    &CTextBlock::classCTextBlock,
+    &CNameBlock::classCNameBlock,
+    &CImageBlock::classCImageBlock,
+    &CTypeMark::classCTypeMark,
+    &CORVSimpleParser::classCORVSimpleParser,
+    &CORVSimpleStyleParser::classCORVSimpleStyleParser,
+    &CORVSimpleImageParser::classCORVSimpleImageParser,
+    &CORVSimpleBuilder::classCORVSimpleBuilder,
+    &CORVSimpleBuilder2::classCORVSimpleBuilder2,
 };
 
 const bool g_bClassListLinked = (LinkClassList(kClassOrder, std::size(kClassOrder)), true);

@@ -64,4 +64,23 @@ TEST_F(GlimmerStandInTest, KnobsDecideWhatTheDeviceWould)
     EXPECT_EQ(g_CG.m_dwFrameTime, 1u);
 }
 
+TEST_F(GlimmerStandInTest, RecordingOffKeepsNoCallsYetAnswersAsBeforeUntilReset)
+{
+    glimmer_test::RegisterTexture(3, 4, 10, 12);
+    glimmer_test::SetRecording(false);
+    g_CG.BeginScene();
+    g_Font.DrawTextA(1, 2, "text", 0xFFFFFFFF, 12, 0, 0);
+    g_Font.DrawScrollText(0, 0, "a longer text that would wrap", 0xFFFFFFFF, 30, 40, 0, 12, 16, 0, false);
+    g_TexMgr.DrawTextureZoom(0, 0, 4, 3, 1.0f, 2.0f, 0xFFFFFFFF, nullptr, true);
+    EXPECT_TRUE(glimmer_test::Trace().empty());
+    EXPECT_EQ(g_CG.m_dwFrameTime, 1u);
+    int w = 0;
+    int h = 0;
+    EXPECT_TRUE(g_TexMgr.GetTextureOriginSize(3, 4, w, h));
+    EXPECT_EQ(h, 12);
+    glimmer_test::Reset();
+    g_Font.DrawTextA(1, 2, "text", 0xFFFFFFFF, 12, 0, 0);
+    EXPECT_EQ(glimmer_test::Trace().size(), 1u);
+}
+
 }  // namespace

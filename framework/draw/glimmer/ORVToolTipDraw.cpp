@@ -13,8 +13,8 @@ void CORVToolTip::DrawBox(int x, int y) const
     for (const ORVToolTipLine& line : m_vLines) {
         for (const ORVToolTipSegment& seg : line.m_vSegments) {
             g_Font.DrawTextA(x + line.m_nX + seg.m_nX, y + line.m_nY + line.m_nTopMargin + seg.m_nY,
-                             seg.m_strText.c_str(), ToolTipColour(seg.m_nColour), TextPixelSize(seg.m_nFont),
-                             seg.m_byStyle != 0 ? 4 : 0, 0);
+                             seg.m_strText.c_str(), ToolTipColour(seg.m_nColour), TextPixelSize(seg.m_nFont), false, 0,
+                             seg.m_byStyle != 0);
         }
     }
 }

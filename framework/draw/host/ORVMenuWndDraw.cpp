@@ -10,12 +10,12 @@ void CORVMenuWnd::OnDraw()
         return;
     }
     const std::vector<ORVMenuItem>& items = GetPopupMenuItems();
-    for (std::size_t i = 0; i < items.size(); ++i) {
-        const ORVMenuItem& item = items[i];
-        const int row = static_cast<int>(i);
+    const ORVMenuLook look = GetLook();
+    for (int row = 0; row < look.nRows; ++row) {
+        const ORVMenuItem& item = items[row];
         const int x = m_nAbsX;
         const int y = m_nAbsY + kMenuRowHeight * row;
-        const int state = RowState(row);
+        const int state = look.RowState(row);
         const int p = state == 2 ? 1 : 0;
         host->DrawImage(x, y, kMenuRowFrame + state, kImageSetButton,
                         item.m_bEnabled ? 0xFFFFFFFF : kMenuItemDisabledTint, 0, 0);

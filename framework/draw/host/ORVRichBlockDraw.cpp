@@ -3,10 +3,8 @@
 // pictures with its image operation. Kept apart from the block model, which another build
 // measures and draws its own way.
 #include <algorithm>
-#include <cstring>
 
 #include "framework/core/ORVCallBack.h"
-#include "framework/core/ScratchBuffer.h"
 #include "framework/richtext/ORVRichParagraph.h"
 #include "framework/richtext/ORVTextContext.h"
 #include "framework/text/TextUtil.h"
@@ -19,27 +17,11 @@ constexpr ARGB kImageColour = 0xFFFFFFFF;
 constexpr int kTextTopAboveBottom = 12;   // a run's text top stands this far above its block's bottom
 constexpr int kDrawFont = 1;
 
-// The screen offset of document points: the view's text position less the clip origin.
-ORVRichPoint ScreenOffset(CTextContext* context, ORVRichPoint clipFrom)
-{
-    ORVRichPoint screen;
-    if (context != nullptr && context->GetView() != nullptr) {
-        screen = context->GetView()->GetTextScreenPos();
-    }
-    return {screen.x - clipFrom.x, screen.y - clipFrom.y};
-}
-
 // A block is drawn only when it lies between the top and the bottom of the visible part: a run
 // or picture cut by either edge is left out rather than drawn past the view.
 bool RowsVisible(int top, int bottom, ORVRichPoint clipFrom, ORVRichPoint clipTo)
 {
     return top >= clipFrom.y && bottom <= clipTo.y;
-}
-
-bool MeetsClip(const CBlock& block, ORVRichPoint clipFrom, ORVRichPoint clipTo)
-{
-    return block.m_nAbsX + block.m_nWidth > clipFrom.x && block.m_nAbsX < clipTo.x &&
-           block.m_nAbsY + block.m_nHeight > clipFrom.y && block.m_nAbsY < clipTo.y;
 }
 
 }  // namespace
@@ -71,46 +53,33 @@ void CImageBlock::ResolveImage()
 void CImageBlock::Draw(ORVRichPoint clipFrom, ORVRichPoint clipTo)
 {
     IORVCallBack* host = ORVCallBack();
-    if (host == nullptr || m_wImageId == 0 || !MeetsClip(*this, clipFrom, clipTo) ||
+    if (host == nullptr || m_wImageId == 0 || !MeetsClip(clipFrom, clipTo) ||
         !RowsVisible(m_nAbsY, m_nAbsY + m_nHeight, clipFrom, clipTo)) {
         return;
     }
-    const ORVRichPoint offset = ScreenOffset(GetContext(), clipFrom);
+    const ORVRichPoint offset = ScreenOffset(clipFrom);
     host->DrawImage(m_nAbsX + offset.x, m_nAbsY + offset.y, m_wImageId, m_wKind, kImageColour, 0, 0);
 }
 
 void CTextBlock::Draw(ORVRichPoint clipFrom, ORVRichPoint clipTo)
 {
     IORVCallBack* host = ORVCallBack();
-    CTextContext* context = GetContext();
-    CORVRichParagraph* paragraph = GetParagraph();
-    if (host == nullptr || context == nullptr || paragraph == nullptr || m_nEnd <= m_nStart ||
-        !MeetsClip(*this, clipFrom, clipTo)) {
+    if (host == nullptr || GetContext() == nullptr || GetParagraph() == nullptr || m_nEnd <= m_nStart ||
+        !MeetsClip(clipFrom, clipTo)) {
         return;
     }
-    const ORVRichPoint offset = ScreenOffset(context, clipFrom);
-    const char* text = GetTextBuffer();
-    const int top = m_nAbsY;
+    const ORVRichPoint offset = ScreenOffset(clipFrom);
     const int bottom = m_nAbsY + m_nHeight;
 
-    int from = 0;
-    int to = 0;
-    if (context->GetSelectedPart(paragraph->m_nNumber, m_nStart, m_nEnd, from, to)) {
-        const int x = m_nAbsX + RichTextRangeWidth(text + m_nStart, text + from, GetFont());
-        const int width = RichTextRangeWidth(text + from, text + to, GetFont());
-        const int fillTop = std::max(top, clipFrom.y);
-        const int fillBottom = std::min(bottom, clipTo.y);
-        host->FillRect(kSelectionColour, x + offset.x, fillTop + offset.y, width, fillBottom - fillTop);
+    int box[4] = {};
+    if (GetSelectionBox(clipFrom, clipTo, box)) {
+        host->FillRect(kSelectionColour, box[0], box[1], box[2], box[3]);
     }
 
     const int textTop = bottom - kTextTopAboveBottom;
     if (!RowsVisible(textTop, bottom, clipFrom, clipTo)) {
         return;
     }
-    const std::size_t length = std::min<std::size_t>(static_cast<std::size_t>(m_nEnd - m_nStart),
-                                                     kScratchBufferSize - 1);
-    std::memcpy(g_ScratchBuffer, text + m_nStart, length);
-    g_ScratchBuffer[length] = '\0';
-    host->DrawText(m_nAbsX + offset.x, textTop + offset.y, g_ScratchBuffer,
+    host->DrawText(m_nAbsX + offset.x, textTop + offset.y, CopyRunText(),
                    GetDrawColour(orv::platform::Get().GetTickCount()), 0, 0, 0, 0, kDrawFont, 0);
 }

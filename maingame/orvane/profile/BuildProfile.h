@@ -64,6 +64,7 @@ inline constexpr int kDragIconOffset = 24;      // the dragged icon is drawn cen
 // Image sets of the host.
 inline constexpr int kImageSetWindow = 93;      // window backgrounds, bars, digits, most game images
 inline constexpr int kImageSetButton = 92;      // buttons, check boxes, menu rows
+inline constexpr int kImageSetFrame = kImageSetWindow;  // frames of edit fields, drop-down boxes, scroll bars
 
 // Text metrics: pixels per byte of text, default line steps, widths of two special pairs.
 inline constexpr int kFont1ByteWidth = 6;
@@ -79,6 +80,9 @@ inline constexpr int kTextLineHeight = 12;
 // Tooltip: the box's place next to the mouse, the space around each line, its own colours.
 inline constexpr int kToolTipMouseOffset = 20;            // box corner = mouse + this, both ways
 inline constexpr int kToolTipLineMargin = 1;              // above and below each line of text
+// A tooltip line is its margins and the text line's height; a run of text is a text line high.
+inline constexpr bool kToolTipLineFromRuns = false;
+inline constexpr int kToolTipRunHeight = kTextLineHeight;
 inline constexpr ARGB kToolTipFrameColour = 0xF0F09F3F;
 inline constexpr ARGB kToolTipFillColour = 0x80150800;
 
@@ -116,6 +120,8 @@ inline constexpr int kMsgBoxButtonHalfWidth = 49;      // buttons centred at wid
 inline constexpr int kMsgBoxCheckX = 35;
 inline constexpr int kMsgBoxCheckY = 80;
 inline constexpr bool kMsgBoxCheckAtFront = true;
+// The style ShowOkBox gives its request (0x200, | 0x20 two buttons).
+inline constexpr u32 kMsgBoxOkBoxStyle = 0x200;
 inline constexpr int kMsgBoxTextX = 20;
 inline constexpr int kMsgBoxTextY = 20;
 inline constexpr int kMsgBoxTextWidth = 290;
@@ -135,10 +141,12 @@ inline constexpr int kPointerDown = 170;      // box below the point, pointer st
 
 // Scroll bars (image set 93): sizes before any image is set, thumb and track frames.
 inline constexpr int kScrollBarSize = 18;         // cross size of the bar and length of the thumb
-inline constexpr int kScrollTrackSize = 10;       // thickness of the track, centred across the bar
+inline constexpr int kScrollThumbSize = 10;       // the thumb image's size: the track's thickness, centred across the bar
 inline constexpr int kScrollCapStart = 6;         // track's first cap, along the bar
 inline constexpr int kScrollMiddleLen = 100;      // track's middle image, stretched
 inline constexpr int kScrollCapEnd = 6;           // track's last cap
+// The thumb's offset along the track: trunc(track x (position / range)), in double precision.
+inline constexpr bool kScrollThumbProductFirst = false;
 inline constexpr u16 kScrollThumbFrame = 100;
 inline constexpr u16 kHScrollTrackFrame = 106;    // cap, middle, cap
 inline constexpr u16 kVScrollTrackFrame = 103;
@@ -182,6 +190,18 @@ inline constexpr int kEditFrameMiddleLen = 100;
 inline constexpr int kEditFrameLeft = -4;         // left cap x; the right cap sits at width - 1
 inline constexpr int kEditCaretBlinkMs = 500;     // the caret shows in odd half-seconds
 inline constexpr int kEditCaretShift = 4;         // "|" drawn this far left of the caret pixel
+// Text placement: line height 12 for font 1, else 14; top-aligned text one pixel below the top,
+// bottom-aligned text one pixel past the bottom; the horizontal alignment measures the shown
+// bytes with the field's own byte widths.
+inline constexpr int EditLineHeight(int font) { return font == 1 ? 12 : 14; }
+inline constexpr int kEditTextTop = 1;
+inline constexpr int kEditTextBottomShift = 1;
+inline constexpr bool kEditAlignsByTextWidth = false;
+
+// Radio group: a negative step lays the buttons out in a column; the latched item is selected
+// from creation on.
+inline constexpr bool kRadioNegativeStepIsColumn = true;
+inline constexpr bool kRadioSelectsOnCreate = true;
 
 // Popup menu (rows of set 92) and quantity split window.
 inline constexpr int kMenuWidth = 97;
@@ -194,6 +214,22 @@ inline constexpr ARGB kMenuItemHoverColour = 0xFFFFFF00;
 inline constexpr ARGB kMenuItemDisabledTint = 0xFFDDDDDD;
 inline constexpr u16 kSplitBackFrame = 30;
 inline constexpr u32 kSplitMaxAmount = 65535;     // the request carries a 16-bit amount
+// The split window's children: buttons of set 92 by their frame, the bar and the edit field.
+namespace SplitWnd {
+inline constexpr int kOkX = 48, kOkY = 85;
+inline constexpr u16 kOkFrame = 48;
+inline constexpr int kCancelX = 193, kCancelY = 85;
+inline constexpr u16 kCancelFrame = 60;
+inline constexpr int kBarX = 48, kBarY = 52, kBarLength = 222;
+inline constexpr int kIncX = 275, kIncY = 49;
+inline constexpr u16 kIncFrame = 42;
+inline constexpr int kDecX = 18, kDecY = 49;
+inline constexpr u16 kDecFrame = 45;
+inline constexpr int kEditX = 100, kEditY = 22, kEditW = 95, kEditH = 14;
+inline constexpr int kEditLength = 5;       // bytes: up to 99999
+inline constexpr int kEditFont = 1;
+inline constexpr u32 kEditAlign = 0;
+}  // namespace SplitWnd
 
 // ---- Rich text ----
 // The rich-text model and the '#' builder are the same in every build; these are the values in
@@ -209,6 +245,11 @@ inline constexpr int kRichTypeMarkImage = 648;
 // Whether a key the rich-text viewer has no use for (Ctrl+C without a selection included) counts
 // as handled.
 inline constexpr bool kRichViewerOtherKeyResult = false;
+// The rich-text viewer's scroll step until SetScrollStep and after it; the gap between the text
+// and the scroll bar.
+inline constexpr int kRichViewerCreateStep = 5;
+inline constexpr int kRichViewerStep = 16;
+inline constexpr int kRichViewerScrollGap = 2;
 
 // ---- Tooltip style and floating-tip lines ----
 // The colours that the tooltip's style reset gives (the box is drawn in the style's colours).

@@ -80,9 +80,12 @@ inline constexpr int kTextSymbolPairPx = 12;
 inline constexpr int kTextWidePairPx = 16;
 inline constexpr int kTextLineHeight = 12;
 
-// Tooltip: box corner at the mouse + 10, margins of 4 around the lines; drawn in these colours.
+// Tooltip: box corner at the mouse + 10; drawn in these colours. A line is as high as its last
+// run of text (0 without runs), a run its size + 3 (15 at size 12), with no margins of its own.
 inline constexpr int kToolTipMouseOffset = 10;
-inline constexpr int kToolTipLineMargin = 4;
+inline constexpr int kToolTipLineMargin = 0;
+inline constexpr bool kToolTipLineFromRuns = true;
+inline constexpr int kToolTipRunHeight = kTextSizeDefault + 3;
 inline constexpr ARGB kToolTipFrameColour = 0x9A8D6365;
 inline constexpr ARGB kToolTipFillColour = 0x9AFFFFFF;
 
@@ -118,7 +121,9 @@ inline constexpr int kMsgBoxButtonY = 103;
 inline constexpr int kMsgBoxButtonHalfWidth = 32;
 inline constexpr int kMsgBoxCheckX = 35;
 inline constexpr int kMsgBoxCheckY = 73;
-inline constexpr bool kMsgBoxCheckAtFront = true;
+inline constexpr bool kMsgBoxCheckAtFront = false;
+// The style ShowOkBox gives its request (0x200, | 0x20 two buttons).
+inline constexpr u32 kMsgBoxOkBoxStyle = 0x220;
 inline constexpr int kMsgBoxTextX = 32;
 inline constexpr int kMsgBoxTextY = 40;
 inline constexpr int kMsgBoxTextWidth = 260;
@@ -138,3 +143,89 @@ inline constexpr ARGB kToolTipStyleFillColour = 0x80150800;
 inline constexpr bool kAutoTipDropsRepeat = false;
 inline constexpr u16 kAutoTipLineFont = kTextSizeDefault;
 inline constexpr u16 kAutoTipLineFontLarge = kTextSizeLarge;
+
+// ---- Rich text ----
+// Text sizes are pixel sizes here: the default style and added text are size 12; added text takes
+// the caller's colour (white when none is given). '#' pictures are textures of group 7; the mark
+// that opens each paragraph is picture 648 + 16 of group 3 (the fallback picture when that does not load).
+inline constexpr int kRichDefaultFont = kTextSizeDefault;
+inline constexpr ARGB kRichAddTextColour = 0xFFFFFFFF;
+inline constexpr int kRichAddTextFont = kTextSizeDefault;
+inline constexpr u16 kRichImageKind = kImageSetPicture;
+inline constexpr u16 kRichImageIdOffset = 0;
+inline constexpr u16 kRichTypeMarkKind = kImageSetFrame;
+inline constexpr u16 kRichTypeMarkIdOffset = 16;
+inline constexpr int kRichTypeMarkImage = 648;
+// Every key that reaches the rich-text viewer counts as handled.
+inline constexpr bool kRichViewerOtherKeyResult = true;
+// The rich-text viewer's scroll step until SetScrollStep and after it; the gap between the text
+// and the scroll bar.
+inline constexpr int kRichViewerCreateStep = 5;
+inline constexpr int kRichViewerStep = 16;
+inline constexpr int kRichViewerScrollGap = 2;
+
+// ---- Scroll bars, drop-down lists, edit fields (frames of group 3, the arrow of group 2) ----
+
+// Scroll bars: sizes before any image is set, thumb and track frames.
+inline constexpr int kScrollBarSize = 18;         // thickness of the bar
+inline constexpr int kScrollThumbSize = 10;       // the thumb image's size; centres the track across the bar
+inline constexpr int kScrollCapStart = 6;
+inline constexpr int kScrollMiddleLen = 100;
+inline constexpr int kScrollCapEnd = 6;
+// The thumb's offset along the track: trunc((track x position) / range), in double precision.
+inline constexpr bool kScrollThumbProductFirst = true;
+inline constexpr u16 kScrollThumbFrame = 1;
+inline constexpr u16 kHScrollTrackFrame = 7;      // cap, middle, cap
+inline constexpr u16 kVScrollTrackFrame = 4;
+
+// Drop-down list: face frames 10 to 12 of group 3, arrow frames 15 to 17 of group 2.
+inline constexpr int kChoiceMaxRows = 15;
+inline constexpr int kChoiceClosedHeight = 22;
+inline constexpr int kChoiceRowHeight = 18;
+inline constexpr int kChoiceCapLeft = 5;
+inline constexpr int kChoiceMiddleLen = 100;
+inline constexpr int kChoiceCapRight = 5;
+inline constexpr u16 kChoiceArrowFrame = 15;
+inline constexpr u16 kChoiceBoxFrame = 10;
+inline constexpr int kChoiceArrowRight = 14;      // arrow x = width - this
+inline constexpr int kChoiceArrowTop = 3;
+inline constexpr int kChoiceTextTop = 5;
+inline constexpr int kChoiceRowTextTop = 3;
+inline constexpr int kChoiceScrollRight = 16;
+inline constexpr bool kChoiceScrollAtFront = false;   // the list's bar joins the back of the children
+inline constexpr ARGB kChoiceListColour = 0x9AFFFFFF;
+inline constexpr ARGB kChoiceHoverColour = 0x9A8D6365;
+
+// Edit field. A pair led by 0xFF is wide: 8 px a byte.
+inline constexpr u8 kEditKindSingle = 0x00;
+inline constexpr u8 kEditKindLead = 0x10;
+inline constexpr u8 kEditKindTrail = 0x11;
+inline constexpr u8 kEditKindWideLead = 0x20;
+inline constexpr u8 kEditKindWideTrail = 0x21;
+inline constexpr bool kEditFFLeadIsWide = true;
+inline constexpr int kEditWideBytePx = 8;
+inline constexpr int kEditMaxLen = 512;
+inline constexpr int kEditRightToEndSpan = 1;
+inline constexpr bool kEditNotifyChange = false;  // the field tells no change
+inline constexpr u32 kNotifyEditChange = 12;      // not posted: kEditNotifyChange is false
+inline constexpr bool kEditOtherKeyResult = false;  // a key without an action goes on to the parent
+inline constexpr ARGB kEditCaretColour = 0xFF8D6365;
+inline constexpr ARGB kEditTextColour = 0xFFFFFFFF;
+inline constexpr ARGB kEditSelectColour = 0xEF08246B;
+inline constexpr u16 kEditFrame = 10;             // group 3: cap, middle, cap
+inline constexpr int kEditFrameMiddleLen = 100;
+inline constexpr int kEditFrameLeft = -4;
+inline constexpr int kEditCaretBlinkMs = 500;
+inline constexpr int kEditCaretShift = 4;
+// Text placement: the line is as high as the text size; top-aligned text starts at the field's
+// top, bottom-aligned text ends at its bottom; the horizontal alignment measures the shown text
+// with GetTextWidth (a pair led by 0xFF counts as two narrow bytes there).
+inline constexpr int EditLineHeight(int size) { return TextPixelSize(size); }
+inline constexpr int kEditTextTop = 0;
+inline constexpr int kEditTextBottomShift = 0;
+inline constexpr bool kEditAlignsByTextWidth = true;
+
+// Radio group: one row whatever the step (a negative step lays the buttons left of the origin);
+// the selection stays 0 until the first click, whatever item was latched at creation.
+inline constexpr bool kRadioNegativeStepIsColumn = false;
+inline constexpr bool kRadioSelectsOnCreate = false;

@@ -32,6 +32,8 @@ inline constexpr int kTextLineStepFont1 = 13, kTextLineStepOther = 17;
 inline constexpr int kTextSymbolPairPx = 11, kTextWidePairPx = 15, kTextLineHeight = 13;
 
 inline constexpr int kToolTipMouseOffset = 10, kToolTipLineMargin = 2;
+inline constexpr bool kToolTipLineFromRuns = false;
+inline constexpr int kToolTipRunHeight = kTextLineHeight;
 inline constexpr ARGB kToolTipFrameColour = 0x9A8D6365, kToolTipFillColour = 0x9AFFFFFF;
 inline constexpr int kAutoTipPadWidth = 6, kAutoTipPadHeight = 18, kAutoTipMinWidth = 150;
 inline constexpr int kAutoTipFirstLineY = 9, kAutoTipLineStep = 15, kAutoTipCountOffset = 3;
@@ -43,6 +45,7 @@ inline constexpr u32 kButtonCaptionHoverColour = 0xFF00FF00;
 inline constexpr u16 kCheckBaseFrame = 40, kCheckLargeFrame = 50;
 inline constexpr int kCheckSize = 12, kCheckLargeWidth = 26, kCheckLargeHeight = 20, kCheckInitialSize = 16;
 inline constexpr int kCheckCaptionX = 18, kCheckCaptionY = 1;
+inline constexpr bool kRadioNegativeStepIsColumn = true, kRadioSelectsOnCreate = true;
 
 inline constexpr ARGB kToolTipStyleFrameColour = 0x8CF09F3F, kToolTipStyleFillColour = 0x80150800;
 inline constexpr bool kAutoTipDropsRepeat = false;

@@ -291,40 +291,6 @@ TEST_F(ButtonTest, CreateGroupLaysOutLatchesAndSizesItems)
     }
 }
 
-TEST_F(ButtonTest, ClickOnAnItemSelectsItAndTellsTheParentEvenWhenAlreadySelected)
-{
-    m_Host.m_DefaultImageSize = {50, 20};
-    auto* group = new CORVRadioGroup();
-    m_pWnd->AddChild(group, false);
-    group->CreateGroup(m_pWnd, 0, 0, 100, 3, 0, 60, false);
-    const int y = kWndAbsY + 5;
-    auto itemX = [](int i) { return kWndAbsX + 60 * i + 5; };
-
-    LClick(itemX(2), y);
-    Frame();   // 1: the group handles its item's click
-    EXPECT_EQ(group->m_nCurSel, 2);
-    EXPECT_EQ(group->m_vItems[0]->m_nLatch, 0u);
-    EXPECT_EQ(group->m_vItems[2]->m_nLatch, 2u);
-    EXPECT_TRUE(m_pWnd->m_vPosted.empty());
-    Frame();   // 2: the parent hears of it
-    ASSERT_EQ(m_pWnd->m_vPosted.size(), 1u);
-    EXPECT_EQ(m_pWnd->m_vPosted[0].m_nId, kNotifyLeftClick);
-    EXPECT_EQ(m_pWnd->m_vPosted[0].m_pSender, group);
-    EXPECT_EQ(m_pWnd->m_vPosted[0].m_nFrame, 2);
-
-    LClick(itemX(2), y);
-    Frame(2);
-    EXPECT_EQ(m_pWnd->m_vPosted.size(), 2u);
-
-    // A right click on an item changes nothing and tells nobody.
-    RClick(itemX(1), y);
-    Frame(2);
-    EXPECT_EQ(group->m_nCurSel, 2);
-    EXPECT_EQ(group->m_vItems[1]->m_nLatch, 0u);
-    EXPECT_EQ(group->m_vItems[2]->m_nLatch, 2u);
-    EXPECT_EQ(m_pWnd->m_vPosted.size(), 2u);
-}
-
 TEST_F(ButtonTest, SelectionByCodePostsNothing)
 {
     m_Host.m_DefaultImageSize = {50, 20};

@@ -189,46 +189,6 @@ TEST_F(EditTest, KeyTableActionsResultsAndNotifications)
     EXPECT_EQ(Notified(), (std::vector<u32>{kNotifyEditChange, kNotifyEditChange}));
 }
 
-TEST_F(EditTest, CaretMovesOverPairsWholeAndShiftSelects)
-{
-    CORVEdit* edit = AddEdit();
-    Type("a" + kZhong + "b");   // a D6 D0 b
-    KeyDown(0x25);
-    EXPECT_EQ(edit->m_nCaret, 3);
-    KeyDown(0x25);
-    EXPECT_EQ(edit->m_nCaret, 1);   // over the pair
-    KeyDown(0x27);
-    EXPECT_EQ(edit->m_nCaret, 3);
-    KeyDown(0x25);
-    KeyDown(0x25);
-    EXPECT_EQ(edit->m_nCaret, 0);
-    KeyDown(0x25);
-    EXPECT_EQ(edit->m_nCaret, 0);
-
-    // Shift+Right twice selects "a" and the pair; the selection copies whole.
-    ShiftKey(0x27);
-    ShiftKey(0x27);
-    EXPECT_EQ(edit->m_nSelAnchor, 0);
-    EXPECT_EQ(edit->m_nSelEnd, 3);
-    EXPECT_EQ(edit->m_nSelEndX, 18);
-    CtrlKey('C');
-    EXPECT_EQ(*m_Fake.m_Clipboard, "a" + kZhong);
-    // A move without Shift drops the selection.
-    KeyDown(0x27);
-    EXPECT_FALSE(edit->HasSelection());
-    EXPECT_EQ(edit->m_nCaret, 4);
-
-    // Backspace and Delete take a pair whole.
-    KeyDown(0x25);
-    KeyDown(0x08);
-    EXPECT_EQ(std::string(edit->GetText()), "ab");
-    EXPECT_EQ(Flags(edit), "00 00 ");
-    edit->SetText(kZhong.c_str());
-    KeyDown(0x24);
-    KeyDown(0x2E);
-    EXPECT_EQ(std::string(edit->GetText()), "");
-}
-
 // Typing, deleting and inserting keep the selection's ends on the characters they stood before,
 // so a selection later made or kept with Shift never cuts a pair.
 TEST_F(EditTest, TextChangesKeepTheSelectionOnWholeCharacters)

@@ -62,63 +62,6 @@ protected:
 
 };
 
-TEST_F(MsgBoxTest, OneRequestOpensAnswersAndClosesFrameByFrame)
-{
-    Queue().ShowOkCancelBox(Answer(1), Answer(2), "Sure?");
-    EXPECT_EQ(Box(), nullptr);
-    Frame();   // 1: the box opens and is drawn
-    ASSERT_NE(Box(), nullptr);
-    EXPECT_EQ(Queue().m_pBox, Box());
-    EXPECT_NE(m_Host.FindImage(31, 93), nullptr);
-    EXPECT_EQ(m_Host.FindImage(31, 93)->m_nFrame, 1);
-    ASSERT_EQ(CtrlMgr().m_vModal.size(), 1u);
-    EXPECT_EQ(CtrlMgr().m_vModal.back(), Box());
-
-    ClickOn(Box()->m_pOkButton);
-    Frame();   // 2: the box handles its button's click
-    EXPECT_TRUE(Answers().empty());
-    Frame();   // 3: the answer is routed while the box still exists
-    EXPECT_EQ(Answers(), (std::vector<std::pair<u32, int>>{{1, 3}}));
-    EXPECT_NE(Box(), nullptr);
-    Frame();   // 4: the box closes
-    EXPECT_EQ(Box(), nullptr);
-    EXPECT_EQ(Queue().m_pBox, nullptr);
-    EXPECT_TRUE(Queue().m_vMsgBuf.empty());
-    EXPECT_TRUE(CtrlMgr().m_vModal.empty());
-    Frame(3);
-    EXPECT_EQ(Box(), nullptr);
-    EXPECT_EQ(Answers().size(), 1u);
-}
-
-TEST_F(MsgBoxTest, RequestsAreShownOneAtATimeInOrder)
-{
-    Queue().ShowOkBox(Answer(1), "first");
-    Queue().ShowOkCancelBox(Answer(2), Answer(20), "second");
-    Queue().ShowOkBox(Answer(3), "third");
-    EXPECT_EQ(CtrlMgr().m_MsgQueue.GetPendingCount(), 1u);   // one open command for three requests
-
-    std::vector<int> openFrames;
-    std::vector<std::string> texts;
-    for (int box = 0; box < 3; ++box) {
-        for (int guard = 0; Box() == nullptr && guard < 10; ++guard) {
-            Frame();
-        }
-        ASSERT_NE(Box(), nullptr);
-        openFrames.push_back(m_Host.m_nFrame);
-        ASSERT_FALSE(Box()->m_Text.m_vLines.empty());
-        texts.push_back(Box()->m_Text.m_vLines[0]);
-        ClickOn(Box()->m_pOkButton);
-        CORVMsgBox* answered = Box();
-        while (Box() == answered) {
-            Frame();
-        }
-    }
-    EXPECT_EQ(openFrames, (std::vector<int>{1, 5, 9}));
-    EXPECT_EQ(texts, (std::vector<std::string>{"first", "second", "third"}));
-    EXPECT_EQ(Answers(), (std::vector<std::pair<u32, int>>{{1, 3}, {2, 7}, {3, 11}}));
-    EXPECT_TRUE(Queue().m_vMsgBuf.empty());
-}
-
 TEST_F(MsgBoxTest, TwoButtonLayoutAndDrawing)
 {
     static u16 s_wStep;
@@ -254,22 +197,6 @@ TEST_F(MsgBoxTest, CheckBoxStateIsReadableWhileTheAnswerIsHandled)
     }
 }
 
-TEST_F(MsgBoxTest, TheBoxAnswersOnceHoweverOftenItsButtonsAreClicked)
-{
-    Queue().ShowOkCancelBox(Answer(1), Answer(2), "Buy?");
-    Frame();
-    CORVMsgBox* box = Box();
-    ASSERT_NE(box, nullptr);
-    ClickOn(box->m_pOkButton);
-    ClickOn(box->m_pOkButton);   // twice before the box sees the first
-    Frame();                     // 2: answered
-    ClickOn(box->m_pOkButton);   // the box lives one more frame: clicks land on it
-    ClickOn(box->m_pCancelButton);
-    Frame(4);
-    EXPECT_EQ(Answers(), (std::vector<std::pair<u32, int>>{{1, 3}}));
-    EXPECT_EQ(Box(), nullptr);
-}
-
 TEST_F(MsgBoxTest, CancelPostsTheCancelMessageAndAnEmptyAnswerIsOfferedToTheTree)
 {
     Queue().ShowOkCancelBox(ORVMsg(), Answer(2), "Sure?");
@@ -353,44 +280,6 @@ TEST_F(MsgBoxTest, BoxWithoutRequestShowsOnlyItsBackgroundAndReportsOnClose)
     Route(ORVMsg(ORV_MSG_MSGBOX, kSysWndClose));
     EXPECT_EQ(Box(), nullptr);
     EXPECT_TRUE(m_Fake.HasDebugLineContaining("Error,m_vMsgBuf is empty when CloseMsgBox!\n"));
-}
-
-TEST_F(MsgBoxTest, ARequestMadeWhileAnEmptyBoxIsUpIsShownAfterIt)
-{
-    Route(ORVMsg(ORV_MSG_MSGBOX, kSysWndOpen));
-    ASSERT_NE(Box(), nullptr);
-    Queue().ShowOkBox(Answer(1), "late");
-    Frame();   // the open command finds the empty box still up
-    Route(ORVMsg(ORV_MSG_MSGBOX, kSysWndClose));
-    ASSERT_EQ(Queue().m_vMsgBuf.size(), 1u);
-    Frame();
-    ASSERT_NE(Box(), nullptr);
-    ClickOn(Box()->m_pOkButton);
-    Frame(2);
-    EXPECT_EQ(Answers().size(), 1u);
-}
-
-TEST_F(MsgBoxTest, ASecondBoxBesideTheFirstLeavesTheFirstItsOwnRequest)
-{
-    Queue().ShowOkBox(Answer(1), "first");
-    Queue().ShowOkBox(Answer(2), "second");
-    Frame();
-    CORVMsgBox* first = Box();
-    ASSERT_NE(first, nullptr);
-
-    // Not through the queue's command: a second box while the first is shown.
-    auto* extra = new CORVMsgBox();
-    MainWnd().AddChild(extra, false);
-    extra->Create(&MainWnd());
-    EXPECT_TRUE(m_Fake.HasDebugLineContaining("Error,m_pBox is not null when SetMsgBox!\n"));
-    EXPECT_EQ(Queue().m_pBox, extra);
-    MainWnd().DeleteChild(extra);   // drops the front request ("first")
-    ASSERT_EQ(Queue().m_vMsgBuf.size(), 1u);
-
-    ClickOn(first->m_pOkButton);
-    Frame(4);
-    EXPECT_EQ(Answers(), (std::vector<std::pair<u32, int>>{{1, 3}}));
-    EXPECT_TRUE(m_Fake.HasDebugLineContaining("Error,m_pBox is error when CloseMsgBox!\n"));
 }
 
 TEST_F(MsgBoxTest, TipTextIsAFloatingNoticeNotABox)

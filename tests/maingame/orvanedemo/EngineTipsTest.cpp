@@ -135,4 +135,37 @@ TEST_F(EngineTipsTest, StyleResetKeepsItsColoursAndTheBoxHasItsOwn)
     EXPECT_EQ(box.ints[1], 0x9AFFFFFF);
 }
 
+// Tooltip lines: runs are 6 px a byte and size + 3 = 15 high, a line as high as its last run (0
+// without runs), each run drawn at size 12 with the eight-argument text call.
+TEST_F(EngineTipsTest, TooltipRunsAreFifteenHighAndDrawnAtSizeTwelve)
+{
+    const ORVToolTipLine label = BuildToolTipLine("$011Name:$000Value", 2, 0);
+    ASSERT_EQ(label.m_vSegments.size(), 2u);
+    EXPECT_EQ(label.m_vSegments[0].m_nColour, 11);
+    EXPECT_EQ(label.m_vSegments[1].m_nColour, 2);
+    EXPECT_EQ(label.m_vSegments[1].m_nX, 5 * 6);
+    EXPECT_EQ(label.m_vSegments[0].m_nHeight, 15);
+    EXPECT_EQ(label.m_nWidth, 10 * 6);
+    EXPECT_EQ(label.m_nHeight, 15);
+    EXPECT_EQ(BuildToolTipLine("", 2, 0).m_nHeight, 0);
+    EXPECT_EQ(BuildToolTipLine("$000", 2, 0).m_nHeight, 0);
+
+    CORVToolTip& tip = CORVToolTip::GetSingleton();
+    tip.Reset();
+    tip.AddText(2, "$003ab$000cd", 0);
+    EXPECT_EQ(tip.m_nBoxHeight, 8 + 15);
+    g_nMouseX = 100;
+    g_nMouseY = 100;
+    glimmer_test::ClearTrace();
+    tip.Draw();
+    const std::vector<glimmer_test::Call>& calls = glimmer_test::Trace();
+    ASSERT_EQ(calls.size(), 3u);
+    // Box at the mouse + 10; lines from (4, 4) inside it.
+    EXPECT_EQ(calls[1].op, "DrawTextA8");
+    EXPECT_EQ(calls[1].text, "ab");
+    EXPECT_EQ(calls[1].ints, (std::vector<long long>{114, 114, 0xFFFF0000, 12, 0, 0, 0}));
+    EXPECT_EQ(calls[2].text, "cd");
+    EXPECT_EQ(calls[2].ints, (std::vector<long long>{126, 114, 0xFF000000, 12, 0, 0, 0}));
+}
+
 }  // namespace
