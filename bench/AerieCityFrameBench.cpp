@@ -14,8 +14,7 @@
 #include "framework/control/ORVCtrlMgr.h"
 #include "maingame/orvane/ORVMgr.h"
 
-#include "AllocCounter.h"
-#include "NullHost.h"
+#include "GameWindowBench.h"
 
 namespace {
 
@@ -66,37 +65,13 @@ void FillOwnCity()
 
 void BM_EnteredCitySteadyFrame(benchmark::State& state)
 {
-    CXmlAerieMgr::GetSingleton()->Load(ORVANE_SOURCE_DIR "/data/help/aerie.xml");
-    CAerieConfigMgr::GetSingleton()->Load(ORVANE_SOURCE_DIR "/data/help/aerieconfig.xml");
-    // Every image 30 x 30 (the drawing does nothing, so the game's frame need not have its size).
-    static NullHost host(30, 30, true, "me");
-    CORVMgr& mgr = CORVMgr::GetSingleton();
-    mgr.SetORVCallBack(&host);
-    FillOwnCity();
-    ORVMsg open(ORV_MSG_GAMEWND, kSysWndOpen);
-    CORVCtrlMgr::GetSingleton().RouteMessage(&open);
-    auto* wnd = static_cast<CAerieWnd*>(CORVCtrlMgr::GetSingleton().m_MainWnd.GetSystemWindow(ORV_MSG_GAMEWND));
+    CAerieWnd* wnd = OpenGameWindowForBench(state, FillOwnCity);
     if (wnd == nullptr) {
-        state.SkipWithError("the game window did not open");
         return;
     }
     ORVMsg click(kNotifyLeftClick, 0, wnd->m_pBuildings[1]);
     wnd->OnMessage(&click);   // the building window of building 1
-    for (int i = 0; i < 10; ++i) {
-        mgr.Render();   // posted messages handed out, texts made
-    }
-    long long allocations = 0;
-    long long frames = 0;
-    for (auto _ : state) {
-        const long long before = static_cast<long long>(AllocationCount());
-        mgr.Render();
-        allocations += static_cast<long long>(AllocationCount()) - before;
-        ++frames;
-    }
-    state.counters["allocs_per_frame"] =
-        benchmark::Counter(frames > 0 ? static_cast<double>(allocations) / static_cast<double>(frames) : 0);
-    ORVMsg close(ORV_MSG_GAMEWND, kSysWndClose);
-    CORVCtrlMgr::GetSingleton().RouteMessage(&close);
+    MeasureSteadyFrames(state, [] {});
 }
 BENCHMARK(BM_EnteredCitySteadyFrame);
 
