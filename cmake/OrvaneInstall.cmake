@@ -23,12 +23,23 @@ set(ORVANE_INSTALLED_TARGETS Orvane)
 if(TARGET OrvaneDemo)
   list(APPEND ORVANE_INSTALLED_TARGETS OrvaneDemo glimmer)
 endif()
+# Installed side by side, each finds the others in its own folder (OrvaneDemo finds the renderer):
+# a RUNPATH of $ORIGIN.
+if(NOT WIN32)
+  set_target_properties(${ORVANE_INSTALLED_TARGETS} PROPERTIES INSTALL_RPATH "$ORIGIN")
+endif()
 install(TARGETS ${ORVANE_INSTALLED_TARGETS} EXPORT OrvaneTargets
   RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR}
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
 install(EXPORT OrvaneTargets NAMESPACE Orvane:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Orvane)
+# The compiler's runtime DLLs a toolchain links shared (i686: the one unwinder), beside the DLLs.
+foreach(dll IN LISTS ORVANE_SHARED_RUNTIME_DLLS)
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll} OUTPUT_VARIABLE path
+                  OUTPUT_STRIP_TRAILING_WHITESPACE)
+  install(FILES ${path} DESTINATION ${CMAKE_INSTALL_BINDIR})
+endforeach()
 
 configure_package_config_file(${CMAKE_CURRENT_LIST_DIR}/OrvaneConfig.cmake.in
   ${CMAKE_BINARY_DIR}/OrvaneConfig.cmake

@@ -13,10 +13,10 @@
 # the toolkit reads the same BuildProfile.h. New files in the toolkit folders are picked up at the
 # next build; a toolkit folder that does not exist yet is skipped.
 #
-# The core references a few values the toolkit defines for its build (text metrics), so a target
-# that links the libraries one by one rather than whole names them in one group:
-#   target_link_libraries(<exe> PRIVATE "$<LINK_GROUP:RESCAN,<name>,orv_core>")
-# Targets that link the build's code whole (the shared library, the tests) need no group.
+# The toolkit needs the core and the build's seam (its sizes, frame clock and mouse-move
+# forwarding, framework/control/SizeSeam.h); the core needs only the build's text metrics
+# (TextMetrics::kBuild), defined beside the seam. Neither needs the toolkit back, so a target links
+# them one by one, toolkit before core, with no group.
 
 set(ORVANE_TOOLKIT_FOLDERS
     framework/control

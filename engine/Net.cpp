@@ -48,6 +48,7 @@ void CNet::Init(int count, HWND window, UINT message, long eventMask)
     }
     m_vRecords.clear();
     if (!m_bStarted) {
+        orv::platform::UseSystemSockets();
         if (!P().SocketStartup()) {
             DebugLog("Error : socket layer did not start\n");
             return;

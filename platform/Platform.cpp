@@ -139,6 +139,8 @@ IPlatform* g_pActive = nullptr;
 
 #ifndef _WIN32
 // (Windows: platform/win.)
+void UseSystemSockets() {}
+
 bool ReplaceFile(const char* from, const char* to)
 {
     if (from == nullptr || to == nullptr) {

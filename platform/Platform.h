@@ -116,6 +116,11 @@ IPlatform& Get();
 // Moves the file from over the file to, replacing it in one step; false (and to untouched) on failure.
 bool ReplaceFile(const char* from, const char* to);
 
+// Gives the native platform the system's sockets, before the first socket call of a program that
+// opens sockets. (POSIX: they are always there. Windows: Winsock, whose library and WS2_32 only
+// such a program links.)
+void UseSystemSockets();
+
 // The native implementation, whichever platform is active (a fake may hand calls on to it).
 IPlatform& Native();
 

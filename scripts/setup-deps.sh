@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the build needs, when any is missing.
+# Installs the Debian packages the build needs, when any is missing (fonts-wqy-microhei: the CJK
+# font the sample pictures draw their texts with).
 set -euo pipefail
-pkgs=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libtinyxml2-dev zlib1g-dev libboost-dev libbenchmark-dev libstb-dev)
+pkgs=(cmake ninja-build g++ pkg-config libgtest-dev libgmock-dev libtinyxml2-dev zlib1g-dev libboost-dev libbenchmark-dev libstb-dev
+      fonts-wqy-microhei)
 missing=()
 for p in "${pkgs[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")

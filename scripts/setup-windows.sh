@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs what the Windows build needs and builds its libraries into a cache outside the repo:
-#   - the mingw-w64 cross compilers (posix threads), mingw zlib, wine (64-bit, and 32-bit when the
-#     i386 architecture can be added), Xvfb;
+#   - the mingw-w64 cross compilers (posix threads), mingw zlib, wine (64-bit, and 32-bit on a
+#     machine that runs 32-bit programs, scripts/windows/run32.sh), Xvfb;
 #   - per target (x86_64, i686): GoogleTest from /usr/src/googletest, TinyXML-2 from Debian's
 #     source package of the same version as libtinyxml2-dev and stb's image writer from
 #     libstb-dev's header, built with our toolchain files;
@@ -10,6 +10,7 @@
 # Prints the cache folder as its last line. Set ORVANE_WIN_CACHE to choose the folder.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
+source "$root/scripts/windows/run32.sh"
 cache="${ORVANE_WIN_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/orvane-win}"
 mkdir -p "$cache"
 SUDO=""
@@ -38,19 +39,25 @@ Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
 EOF
   updated=1
 fi
-# 32-bit wine needs the i386 architecture.
-if ! dpkg --print-foreign-architectures | grep -qx i386; then
-  $SUDO dpkg --add-architecture i386
-  updated=1
+# 32-bit wine, only where 32-bit programs run: it needs the i386 architecture. (Elsewhere its
+# loader would take over from wine64 and fail.)
+want32=0
+if orvane_runs_32bit "$root/build"; then
+  want32=1
+  if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $SUDO dpkg --add-architecture i386
+    updated=1
+  fi
+  installed wine32:i386 || updated=1
 fi
-if [ $updated -eq 1 ] || [ ${#missing[@]} -gt 0 ] || ! installed wine32:i386; then
+if [ $updated -eq 1 ] || [ ${#missing[@]} -gt 0 ]; then
   $SUDO apt-get update -qq
 fi
 if [ ${#missing[@]} -gt 0 ]; then
   echo "installing: ${missing[*]}" >&2
   $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}" >&2
 fi
-if ! installed wine32:i386; then
+if [ $want32 -eq 1 ] && ! installed wine32:i386; then
   # Optional: without it the i686 build is only linked and its imports listed.
   $SUDO apt-get install -y -qq --no-install-recommends wine32:i386 >&2 \
     || echo "wine32 could not be installed: the i686 tests will not run" >&2

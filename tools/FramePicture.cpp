@@ -6,6 +6,8 @@
 #include <cmath>
 #include <cstdint>
 
+#include "tools/PictureFont.h"
+
 namespace orv::sample {
 
 namespace {
@@ -217,7 +219,7 @@ void Canvas::Pie(int cx, int cy, int radius, float angle, u32 argb)
     }
 }
 
-void Canvas::Paint(const DrawOp& op, const LabelSpot* spot)
+void Canvas::Paint(const DrawOp& op, const LabelSpot* spot, const PictureFont* font)
 {
     switch (op.m_kind) {
     case DrawKind::Image:
@@ -237,6 +239,10 @@ void Canvas::Paint(const DrawOp& op, const LabelSpot* spot)
         break;
     }
     case DrawKind::Text:
+        if (font != nullptr && font->IsLoaded()) {
+            font->DrawText(*this, op.m_box, op.m_strText, op.m_colour);
+            break;
+        }
         FillBox(op.m_box, WithTintAlpha(kTextFillAlpha << 24 | (op.m_colour & 0xFFFFFF), op.m_colour));
         OutlineBox(op.m_box, op.m_colour);
         break;
@@ -300,13 +306,18 @@ bool Canvas::WritePng(const std::string& path) const
 
 Canvas PaintFrame(const std::vector<DrawOp>& ops, int w, int h)
 {
+    return PaintFrame(ops, w, h, PictureFont::Default());
+}
+
+Canvas PaintFrame(const std::vector<DrawOp>& ops, int w, int h, const PictureFont* font)
+{
     Canvas canvas(w, h, kPictureBackground);
     for (std::size_t i = 0; i < ops.size(); ++i) {
         LabelSpot spot;
         if (!PlaceLabel(ops, i, &spot)) {
             spot.scale = 0;   // no label
         }
-        canvas.Paint(ops[i], &spot);
+        canvas.Paint(ops[i], &spot, font);
     }
     return canvas;
 }

@@ -1,9 +1,10 @@
 // A picture of one frame as the library drew it through the host callback: the frame's draw calls
 // are recorded, then painted on a canvas the size of the host's screen and written as PNG. The
-// host has no images nor fonts here, so an image is an outlined box of its size labelled
-// "set/frame" (filled solid when it is a background), a text a box of its measured width and
-// line height in its colour; rectangle frames, fills and pies are drawn in their colours. Every
-// colour is ARGB, blended over what is already there by its alpha.
+// host has no images here, so an image is an outlined box of its size labelled "set/frame" (filled
+// solid when it is a background); a text is drawn itself in its colour, in the box of its measured
+// width and line height, with a CJK font (PictureFont.h), or is that box in its colour where no
+// font is found; rectangle frames, fills and pies are drawn in their colours. Every colour is
+// ARGB, blended over what is already there by its alpha.
 #pragma once
 
 #include <string>
@@ -13,6 +14,8 @@
 #include "framework/core/OrvTypes.h"
 
 namespace orv::sample {
+
+class PictureFont;
 
 struct Box {
     int x = 0;
@@ -87,8 +90,9 @@ public:
     void OutlineBox(const Box& box, u32 argb);       // one pixel inside the box's edge
     void Label(long long x, long long y, std::string_view text, u32 argb, int scale);
     void Pie(int cx, int cy, int radius, float angle, u32 argb);
-    // Paints one call; an image's label at spot, or at its box's top-left corner without one.
-    void Paint(const DrawOp& op, const LabelSpot* spot = nullptr);
+    // Paints one call; an image's label at spot, or at its box's top-left corner without one; a
+    // text with font, or as its box without one.
+    void Paint(const DrawOp& op, const LabelSpot* spot = nullptr, const PictureFont* font = nullptr);
 
     // Writes the canvas as an RGB PNG; false when the file cannot be written.
     bool WritePng(const std::string& path) const;
@@ -107,11 +111,14 @@ private:
 inline constexpr u32 kImageOutline = 0xFF6FB7E0;
 inline constexpr u32 kImageFill = 0x30304860;
 inline constexpr u32 kOpaqueImageFill = 0xFF232C38;
-// Texts: the box filled with the text's colour at this alpha, outlined in the text's colour.
+// Texts without a font: the box filled with the text's colour at this alpha, outlined in the
+// text's colour.
 inline constexpr u32 kTextFillAlpha = 0x50;
 inline constexpr u32 kPictureBackground = 0x181818;
 
-// Paints the draw calls in order on a canvas of w x h, each image's label where PlaceLabel puts it.
+// Paints the draw calls in order on a canvas of w x h, each image's label where PlaceLabel puts it,
+// the texts with font (none: as boxes); the first form with PictureFont::Default().
 Canvas PaintFrame(const std::vector<DrawOp>& ops, int w, int h);
+Canvas PaintFrame(const std::vector<DrawOp>& ops, int w, int h, const PictureFont* font);
 
 }  // namespace orv::sample

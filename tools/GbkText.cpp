@@ -65,33 +65,73 @@ std::size_t DecodeCharacter(const char* bytes, std::size_t len, char* out)
 
 }  // namespace
 
+namespace {
+
+// Walks a GBK byte string character by character, the way the framework steps (a byte of 0x80 or
+// above and the byte after it form one character), handing each character's bytes to take with
+// its UTF-8 form, or with an empty one when it is a control byte (below 0x20, or 0x7F) or does not
+// decode.
+template <typename Take>
+void WalkGbk(std::string_view gbk, Take take)
+{
+    std::size_t i = 0;
+    while (i < gbk.size()) {
+        const unsigned char c = static_cast<unsigned char>(gbk[i]);
+        const std::size_t len = c >= 0x80 && i + 1 < gbk.size() ? 2 : 1;
+        char utf8[8];
+        std::size_t decoded = 0;
+        if (c >= 0x80) {
+            decoded = DecodeCharacter(gbk.data() + i, len, utf8);
+        } else if (c >= 0x20 && c != 0x7F) {
+            utf8[0] = static_cast<char>(c);
+            decoded = 1;
+        }
+        take(gbk.substr(i, len), std::string_view(utf8, decoded));
+        i += len;
+    }
+}
+
+// The code point of one UTF-8 character as iconv or the system writes it (well-formed).
+char32_t CodePointOf(std::string_view utf8)
+{
+    const auto b = [&utf8](std::size_t i) { return static_cast<char32_t>(static_cast<unsigned char>(utf8[i])); };
+    switch (utf8.size()) {
+    case 1: return b(0);
+    case 2: return (b(0) & 0x1F) << 6 | (b(1) & 0x3F);
+    case 3: return (b(0) & 0x0F) << 12 | (b(1) & 0x3F) << 6 | (b(2) & 0x3F);
+    case 4: return (b(0) & 0x07) << 18 | (b(1) & 0x3F) << 12 | (b(2) & 0x3F) << 6 | (b(3) & 0x3F);
+    default: return kUndecodedCodePoint;
+    }
+}
+
+}  // namespace
+
 std::string GbkToUtf8(std::string_view gbk)
 {
     std::string out;
     out.reserve(gbk.size() + gbk.size() / 2);
-    std::size_t i = 0;
-    while (i < gbk.size()) {
-        const unsigned char c = static_cast<unsigned char>(gbk[i]);
-        if (c < 0x20 || c == 0x7F) {
-            AppendEscaped(out, gbk.substr(i, 1));
-            ++i;
-            continue;
-        }
-        if (c < 0x80) {
-            out += static_cast<char>(c);
-            ++i;
-            continue;
-        }
-        const std::size_t len = i + 1 < gbk.size() ? 2 : 1;
-        char utf8[8];
-        const std::size_t decoded = DecodeCharacter(gbk.data() + i, len, utf8);
-        if (decoded > 0) {
-            out.append(utf8, decoded);
+    WalkGbk(gbk, [&out](std::string_view bytes, std::string_view utf8) {
+        if (utf8.empty()) {
+            AppendEscaped(out, bytes);
         } else {
-            AppendEscaped(out, gbk.substr(i, len));
+            out += utf8;
         }
-        i += len;
-    }
+    });
+    return out;
+}
+
+std::u32string GbkToCodePoints(std::string_view gbk)
+{
+    std::u32string out;
+    out.reserve(gbk.size());
+    WalkGbk(gbk, [&out](std::string_view bytes, std::string_view utf8) {
+        const bool control = bytes.size() == 1 && static_cast<unsigned char>(bytes[0]) < 0x80;
+        if (!utf8.empty()) {
+            out += CodePointOf(utf8);
+        } else if (!control) {
+            out += kUndecodedCodePoint;
+        }
+    });
     return out;
 }
 

@@ -12,4 +12,10 @@ namespace orv::sample {
 // byte (below 0x20, and 0x7F) are written as \xNN per byte, so one text stays one line.
 std::string GbkToUtf8(std::string_view gbk);
 
+// The Unicode code points of a GBK byte string, for drawing it: stepped and decoded as GbkToUtf8
+// does, control bytes left out, and a character that does not decode (a lone lead byte at the end
+// too) given as kUndecodedCodePoint.
+inline constexpr char32_t kUndecodedCodePoint = 0xFFFD;
+std::u32string GbkToCodePoints(std::string_view gbk);
+
 }  // namespace orv::sample

@@ -282,9 +282,7 @@ bool TranslateWindowMessage(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam)
         g_nMouseX = packed & 0xFFFF;
         g_nMouseY = (packed >> 16) & 0xFFFF;
         const bool handled = Route(ORV_MSG_MOUSEMOVE, packed, 0);
-        if (IORVCallBack* host = ORVCallBack()) {
-            host->OnMouseMove(lParam);
-        }
+        ForwardBuildMouseMove(lParam);
         return handled;
     }
     case WM_LBUTTONDOWN:

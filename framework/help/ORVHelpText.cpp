@@ -61,13 +61,13 @@ struct TagReader {
 // ASCII letters to lower case; the trail byte of a two-byte character is left as it is.
 void LowerAscii(std::string& text)
 {
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t bytes = GbkCharBytes(text.data() + i, text.size() - i);
         const auto c = static_cast<unsigned char>(text[i]);
-        if (c >= 0x80) {
-            ++i;
-        } else if (c >= 'A' && c <= 'Z') {
+        if (bytes == 1 && c >= 'A' && c <= 'Z') {
             text[i] = static_cast<char>(c + ('a' - 'A'));
         }
+        i += bytes == 0 ? 1 : bytes;   // a NUL or a lone lead byte: on to the next byte
     }
 }
 

@@ -26,18 +26,6 @@ constexpr ARGB kColourZeroDrawnAs = 0x00FFFFFF;
 
 }  // namespace
 
-const char* RichNextChar(const char* p, const char* end)
-{
-    // Nothing at or behind end is read: the text may end there without a NUL.
-    if (p >= end || *p == '\0') {
-        return nullptr;
-    }
-    if (static_cast<unsigned char>(*p) < 0x80) {
-        return p + 1;
-    }
-    return (end - p >= 2 && p[1] != '\0') ? p + 2 : nullptr;
-}
-
 // ---- CBlock ----
 
 CBlock::CBlock() = default;

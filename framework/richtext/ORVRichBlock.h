@@ -13,6 +13,7 @@
 #include "BuildProfile.h"
 #include "framework/core/OrvTypes.h"
 #include "framework/core/RuntimeClass.h"
+#include "framework/text/TextUtil.h"
 
 class CORVControl;
 class CORVRichParagraph;
@@ -170,8 +171,11 @@ public:
 };
 
 // The character that starts at p in the text [p, end): where the next one starts, or null when
-// none starts at p (p at end or at a NUL, or a lead byte without its second byte before end).
-const char* RichNextChar(const char* p, const char* end);
+// none starts at p (the core's bounded GBK step).
+inline const char* RichNextChar(const char* p, const char* end)
+{
+    return GbkNextCharIn(p, end);
+}
 
 // Text metrics of rich text, defined by the build (ORVRichBlockDraw.cpp): the pixel width of the
 // characters in [begin, end) in a font, and the pixel height of a line of that font.

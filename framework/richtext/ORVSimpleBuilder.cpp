@@ -4,6 +4,7 @@
 
 #include "framework/core/DebugLog.h"
 #include "framework/richtext/ORVRichParagraph.h"
+#include "framework/text/TextUtil.h"
 #include "framework/xml/XmlNumber.h"
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CORVSimpleParser, CORVCtrlBaseTag)
@@ -20,8 +21,7 @@ constexpr int kMaxImageDigits = 4;
 // end (a lead byte with nothing behind it ends the text).
 int CharBytes(const char* p, const char* end)
 {
-    const char* next = RichNextChar(p, end);
-    return next != nullptr ? static_cast<int>(next - p) : 0;
+    return p < end ? static_cast<int>(GbkCharBytes(p, static_cast<std::size_t>(end - p))) : 0;
 }
 
 // The end of a markup text: its NUL, or length bytes when length >= 0 comes first.

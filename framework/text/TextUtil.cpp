@@ -15,15 +15,16 @@ inline bool IsLeadByte(char c)
 
 }  // namespace
 
+const char* GbkNextCharIn(const char* p, const char* end)
+{
+    const std::size_t n = p != nullptr && p < end ? GbkCharBytes(p, static_cast<std::size_t>(end - p)) : 0;
+    return n != 0 ? p + n : nullptr;
+}
+
 const char* GbkNextChar(const char* p)
 {
-    if (p == nullptr || *p == '\0') {
-        return p;
-    }
-    if (IsLeadByte(*p)) {
-        return p[1] == '\0' ? p : p + 2;
-    }
-    return p + 1;
+    // A NUL-terminated text holds the byte after any non-NUL byte, so two bytes may be read.
+    return p == nullptr ? p : p + GbkCharBytes(p, 2);
 }
 
 std::size_t GbkWholePrefix(const char* text, std::size_t len, std::size_t maxBytes)

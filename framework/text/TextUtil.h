@@ -11,10 +11,32 @@
 #include "framework/core/OrvTypes.h"
 #include "framework/text/TextMetrics.h"
 
-// GBK stepping: a byte below 0x80 is a one-byte character, a byte of 0x80 or above starts a
-// two-byte character. A NUL, or a byte of 0x80 or above followed by NUL, ends the text (a lone
-// lead byte at the end is not a character). Returns p itself at the end of the text (and for a
-// null p), else the start of the next character.
+// GBK stepping, the one step every text walk takes: a byte below 0x80 is a one-byte character, a
+// byte of 0x80 or above starts a two-byte character. A NUL, or a byte of 0x80 or above followed by
+// NUL, ends the text (a lone lead byte at the end is not a character).
+//
+// The bytes of the character that starts at p, reading nothing at or past p + avail: 1 or 2, or 0
+// when no character starts there (avail 0, a NUL, or a lead byte whose second byte is NUL or lies
+// past avail).
+// (Inlined wherever it is taken: every text walk runs through it, per character.)
+[[gnu::always_inline]] inline std::size_t GbkCharBytes(const char* p, std::size_t avail)
+{
+    if (p == nullptr || avail == 0 || *p == '\0') {
+        return 0;
+    }
+    if (static_cast<unsigned char>(*p) < 0x80) {
+        return 1;
+    }
+    return avail >= 2 && p[1] != '\0' ? 2 : 0;
+}
+
+// The step in the text [p, end), which need not end with a NUL: where the next character starts,
+// or null when none starts at p (p at or past end, at a NUL, or a lead byte without its second
+// byte before end).
+const char* GbkNextCharIn(const char* p, const char* end);
+
+// The step in a NUL-terminated text: p itself at the end of the text (and for a null p), else the
+// start of the next character.
 const char* GbkNextChar(const char* p);
 
 // Bytes of the longest front of text[0, len) that holds whole characters only and at most

@@ -33,16 +33,18 @@ bool NamesEqual(const char* a, const char* b, std::size_t length)
     }
     const auto* pa = reinterpret_cast<const unsigned char*>(a);
     const auto* pb = reinterpret_cast<const unsigned char*>(b);
-    for (std::size_t i = 0; i < length; ++i) {
-        if (pa[i] >= 0x80) {
-            // A GBK pair: both bytes must be the same; a lead byte at the very end stands alone.
-            if (pa[i] != pb[i] || (i + 1 < length && pa[i + 1] != pb[i + 1])) {
+    for (std::size_t i = 0; i < length;) {
+        // A GBK pair: both bytes must be the same; any other byte (a lead byte at the very end
+        // stands alone) is compared folded, which leaves bytes of 0x80 or above as they are.
+        const std::size_t bytes = GbkCharBytes(a + i, length - i);
+        if (bytes == 2) {
+            if (pa[i] != pb[i] || pa[i + 1] != pb[i + 1]) {
                 return false;
             }
-            ++i;
         } else if (FoldAscii(pa[i]) != FoldAscii(pb[i])) {
             return false;
         }
+        i += bytes == 2 ? 2 : 1;
     }
     return true;
 }

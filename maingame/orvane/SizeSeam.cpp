@@ -1,4 +1,4 @@
-// Orvane's sizes come from the host callback.
+// Orvane's sizes come from the host callback, and routed mouse moves go on to it.
 #include "framework/control/SizeSeam.h"
 
 #include "framework/core/ORVCallBack.h"
@@ -28,4 +28,11 @@ bool GetBuildImageSize(int frame, int set, int* w, int* h)
 unsigned GetBuildFrameTime()
 {
     return orv::platform::Get().GetTickCount();
+}
+
+void ForwardBuildMouseMove(LPARAM lParam)
+{
+    if (IORVCallBack* host = ORVCallBack()) {
+        host->OnMouseMove(lParam);
+    }
 }

@@ -1,5 +1,5 @@
 // OrvaneDemo's sizes come from the renderer: its screen and its texture catalogue (an image is a
-// texture of group set, id frame).
+// texture of group set, id frame). Its host has no mouse-move notification.
 #include "framework/control/SizeSeam.h"
 #include "framework/core/OrvTypes.h"
 #include "glimmer/Glimmer.h"
@@ -26,3 +26,5 @@ unsigned GetBuildFrameTime()
 {
     return g_CG.m_dwFrameTime;
 }
+
+void ForwardBuildMouseMove(LPARAM) {}

@@ -1,9 +1,7 @@
 // Windows platform layer: thin wrappers over the system calls.
 #ifdef _WIN32
 
-// <windows.h> first: its message and key numbers are the ones platform/WinTypes.h leaves alone
-// (and <winsock2.h> before it).
-#include <winsock2.h>
+// <windows.h> first: its message and key numbers are the ones platform/WinTypes.h leaves alone.
 #include <windows.h>
 #include <imm.h>
 #include <shellapi.h>
@@ -12,8 +10,6 @@
 #undef ReplaceFile
 
 #include "platform/win/WinPlatform.h"
-#include "platform/win/WinSockets.h"
-#include "platform/SocketForwarding.h"
 
 #include <algorithm>
 #include <cstring>
@@ -21,8 +17,37 @@
 namespace orv::platform {
 namespace {
 
-class WindowsPlatform final : public SocketForwarding<WinSockets> {
+SocketSet* g_pSocketSet = nullptr;
+
+class WindowsPlatform final : public IPlatform {
 public:
+    // Sockets: the installed set's, or none.
+    bool SocketStartup() override { return g_pSocketSet != nullptr ? g_pSocketSet->Startup() : IPlatform::SocketStartup(); }
+    void SocketCleanup() override { g_pSocketSet != nullptr ? g_pSocketSet->Cleanup() : IPlatform::SocketCleanup(); }
+    Socket SocketOpen() override { return g_pSocketSet != nullptr ? g_pSocketSet->Open() : IPlatform::SocketOpen(); }
+    bool SocketSelect(Socket s, HWND hwnd, UINT msg, long mask) override
+    {
+        return g_pSocketSet != nullptr ? g_pSocketSet->Select(s, hwnd, msg, mask) : IPlatform::SocketSelect(s, hwnd, msg, mask);
+    }
+    int SocketConnect(Socket s, const char* ip, int port) override
+    {
+        return g_pSocketSet != nullptr ? g_pSocketSet->Connect(s, ip, port) : IPlatform::SocketConnect(s, ip, port);
+    }
+    int SocketSend(Socket s, const void* data, int len) override
+    {
+        return g_pSocketSet != nullptr ? g_pSocketSet->Send(s, data, len) : IPlatform::SocketSend(s, data, len);
+    }
+    int SocketRecv(Socket s, void* buf, int cap) override
+    {
+        return g_pSocketSet != nullptr ? g_pSocketSet->Recv(s, buf, cap) : IPlatform::SocketRecv(s, buf, cap);
+    }
+    void SocketClose(Socket s) override { g_pSocketSet != nullptr ? g_pSocketSet->Close(s) : IPlatform::SocketClose(s); }
+    int SocketLastError() override { return g_pSocketSet != nullptr ? g_pSocketSet->LastError() : IPlatform::SocketLastError(); }
+    void PollSocketEvents(std::vector<WindowMessage>* out, int timeoutMs) override
+    {
+        g_pSocketSet != nullptr ? g_pSocketSet->Poll(out, timeoutMs) : IPlatform::PollSocketEvents(out, timeoutMs);
+    }
+
     std::uint32_t GetTickCount() override { return ::GetTickCount(); }
 
     void OutputDebugString(const char* text) override
@@ -119,6 +144,11 @@ public:
 };
 
 }  // namespace
+
+void InstallSocketSet(SocketSet* set)
+{
+    g_pSocketSet = set;
+}
 
 IPlatform& WinPlatform()
 {

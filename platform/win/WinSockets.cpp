@@ -168,6 +168,12 @@ void WinSockets::Poll(std::vector<WindowMessage>* out, int timeoutMs)
     Take(out);
 }
 
+void UseSystemSockets()
+{
+    static WinSockets s_Sockets;
+    InstallSocketSet(&s_Sockets);
+}
+
 }  // namespace orv::platform
 
 #endif

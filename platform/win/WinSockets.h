@@ -12,21 +12,22 @@
 #include <vector>
 
 #include "platform/Platform.h"
+#include "platform/win/WinPlatform.h"
 
 namespace orv::platform {
 
-class WinSockets {
+class WinSockets final : public SocketSet {
 public:
-    bool Startup();
-    void Cleanup();
-    Socket Open();
-    bool Select(Socket s, HWND hwnd, UINT msg, long eventMask);
-    int Connect(Socket s, const char* ip, int port);
-    int Send(Socket s, const void* data, int len);
-    int Recv(Socket s, void* buf, int cap);
-    void Close(Socket s);
-    int LastError() const { return m_nLastError; }
-    void Poll(std::vector<WindowMessage>* out, int timeoutMs);
+    bool Startup() override;
+    void Cleanup() override;
+    Socket Open() override;
+    bool Select(Socket s, HWND hwnd, UINT msg, long eventMask) override;
+    int Connect(Socket s, const char* ip, int port) override;
+    int Send(Socket s, const void* data, int len) override;
+    int Recv(Socket s, void* buf, int cap) override;
+    void Close(Socket s) override;
+    int LastError() override { return m_nLastError; }
+    void Poll(std::vector<WindowMessage>* out, int timeoutMs) override;
 
 private:
     struct Watch {

@@ -4,12 +4,14 @@
 #include <gtest/gtest.h>
 
 #include "framework/control/ORVControlContainer.h"
+#include "framework/control/ORVCtrlMgr.h"
 #include "framework/control/ORVWindow.h"
 #include "framework/core/GameHooks.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/widgets/ORVToolTip.h"
 #include "framework/text/TextUtil.h"
 #include "platform/fake/FakePlatform.h"
+#include "tests/buildseam/SeamSizes.h"
 
 namespace {
 
@@ -109,6 +111,16 @@ TEST_F(SeamControlTest, SizesComeThroughTheBuildsSeam)
     ASSERT_NE(button, nullptr);
     EXPECT_EQ(button->m_nWidth, 30);
     EXPECT_EQ(button->m_nHeight, 20);
+}
+
+// A routed mouse move goes on through the build's seam, not to a host callback this build does
+// not hold.
+TEST_F(SeamControlTest, MouseMovesGoOnThroughTheBuildsSeam)
+{
+    SeamMouseMoves().clear();
+    const LPARAM at = (25 << 16) | 15;
+    TranslateWindowMessage(nullptr, WM_MOUSEMOVE, 0, at);
+    EXPECT_EQ(SeamMouseMoves(), std::vector<LPARAM>{at});
 }
 
 }  // namespace

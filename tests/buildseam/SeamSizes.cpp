@@ -1,5 +1,19 @@
-// The test build's size seam: a fixed 640 x 480 screen, and every image 30 x 20.
+// The test build's seam: a fixed 640 x 480 screen, every image 30 x 20, the frame clock at 77, the
+// text metrics of its profile, and routed mouse moves recorded (SeamMouseMoves).
+#include "tests/buildseam/SeamSizes.h"
+
+#include "BuildProfile.h"
 #include "framework/control/SizeSeam.h"
+#include "framework/text/TextMetrics.h"
+
+constinit const TextMetrics::Rule TextMetrics::kBuild = {
+    &TextBytePx, kTextLineStepFont1, kTextLineStepOther, kTextSymbolPairPx, kTextWidePairPx};
+
+std::vector<LPARAM>& SeamMouseMoves()
+{
+    static std::vector<LPARAM> moves;
+    return moves;
+}
 
 bool GetBuildScreenSize(int* w, int* h)
 {
@@ -18,4 +32,9 @@ bool GetBuildImageSize(int, int, int* w, int* h)
 unsigned GetBuildFrameTime()
 {
     return 77;
+}
+
+void ForwardBuildMouseMove(LPARAM lParam)
+{
+    SeamMouseMoves().push_back(lParam);
 }

@@ -2,6 +2,7 @@
 // blending, boxes and labels, and the per-frame account of the printing host.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <climits>
 #include <cstdio>
@@ -12,6 +13,7 @@
 #include "tools/FramePicture.h"
 #include "tools/GbkText.h"
 #include "tools/ImageCatalogue.h"
+#include "tools/PictureFont.h"
 #include "tools/PrintingHost.h"
 
 namespace orv::sample {
@@ -43,6 +45,166 @@ TEST(GbkToUtf8, DecodesCharactersAndEscapesWhatDoesNotDecode)
         const std::vector<char> bytes(c.gbk.begin(), c.gbk.end());
         EXPECT_EQ(GbkToUtf8(std::string_view(bytes.data(), bytes.size())), c.utf8);
     }
+}
+
+TEST(GbkToCodePoints, DecodesForDrawingAndLeavesControlBytesOut)
+{
+    struct Case {
+        std::vector<unsigned char> gbk;
+        std::u32string codePoints;
+    };
+    const Case cases[] = {
+        {{0xC4, 0xC1, 0xB2, 0xDD}, U"牧草"},
+        {{'A', 0x0A, 'b', 0x7F}, U"Ab"},
+        {{'x', 0xC4}, U"x\uFFFD"},                      // a lone lead byte at the end
+        {{0xFF, 0x41, 'z'}, U"\uFFFDz"},                // no GBK character
+        {{0xA1, 0xA4}, U"\u00B7"},                      // a two-byte UTF-8 form
+        {{}, U""},
+    };
+    for (const Case& c : cases) {
+        const std::vector<char> bytes(c.gbk.begin(), c.gbk.end());
+        EXPECT_EQ(GbkToCodePoints(std::string_view(bytes.data(), bytes.size())), c.codePoints);
+    }
+}
+
+// Texts are drawn as themselves with the CJK font that setup-deps.sh installs, in their colour and
+// inside their measured box; without a font, as that box.
+class PictureTextTest : public ::testing::Test {
+protected:
+    static constexpr Box kBox{10, 8, 24, 14};   // "牧草" in font 1: 2 x 12 px wide, a 14 px line
+
+    static Canvas Paint(const char* gbk, Box box, const PictureFont* font, u32 colour = 0xFFFFFFFF)
+    {
+        DrawOp op;
+        op.m_kind = DrawKind::Text;
+        op.m_box = box;
+        op.m_colour = colour;
+        op.m_strText = gbk;
+        return PaintFrame({op}, 60, 30, font);
+    }
+    // Pixels not of the background, inside and outside box.
+    static std::pair<int, int> Inked(const Canvas& canvas, Box box)
+    {
+        int inside = 0;
+        int outside = 0;
+        for (int y = 0; y < canvas.Height(); ++y) {
+            for (int x = 0; x < canvas.Width(); ++x) {
+                if (canvas.Pixel(x, y) != (0xFF000000u | kPictureBackground)) {
+                    const bool in = x >= box.x && x < box.x + box.w && y >= box.y && y < box.y + box.h;
+                    ++(in ? inside : outside);
+                }
+            }
+        }
+        return {inside, outside};
+    }
+    static int Differing(const Canvas& a, const Canvas& b)
+    {
+        int n = 0;
+        for (int y = 0; y < a.Height(); ++y) {
+            for (int x = 0; x < a.Width(); ++x) {
+                n += a.Pixel(x, y) != b.Pixel(x, y) ? 1 : 0;
+            }
+        }
+        return n;
+    }
+};
+
+TEST_F(PictureTextTest, DrawsTheTextItselfInItsBoxWithAFont)
+{
+    const PictureFont* font = PictureFont::Default();
+#ifdef _WIN32
+    if (font == nullptr) {
+        GTEST_SKIP() << "no CJK font where the Windows program looks";
+    }
+#endif
+    ASSERT_NE(font, nullptr) << "no CJK font found (scripts/setup-deps.sh installs fonts-wqy-microhei)";
+    EXPECT_TRUE(font->HasGlyph(U'牧'));
+
+    const Canvas pasture = Paint("牧草", kBox, font);
+    const auto [inside, outside] = Inked(pasture, kBox);
+    EXPECT_GT(inside, 40);                          // strokes ...
+    EXPECT_LT(inside, kBox.w * kBox.h * 3 / 4);     // ... not a filled bar
+    EXPECT_EQ(outside, 0);
+    // Other characters give other strokes: the text itself is drawn, decoded from GBK.
+    EXPECT_GT(Differing(pasture, Paint("木材", kBox, font)), 40);
+    EXPECT_GT(Differing(pasture, Paint("\xFF\x41\xFF\x41", kBox, font)), 40);
+
+    // In the text's colour: every pixel a blend of the background toward it, the strokes' cores
+    // close to it.
+    const Canvas red = Paint("木材", kBox, font, 0xFFFF0000);
+    u32 reddest = 0;
+    for (int y = kBox.y; y < kBox.y + kBox.h; ++y) {
+        for (int x = kBox.x; x < kBox.x + kBox.w; ++x) {
+            const u32 p = red.Pixel(x, y);
+            const u32 r = p >> 16 & 0xFF;
+            const u32 g = p >> 8 & 0xFF;
+            EXPECT_TRUE(r >= 0x18 && g <= 0x18 && (p & 0xFF) == g) << x << "," << y;
+            reddest = std::max(reddest, r);
+        }
+    }
+    EXPECT_GE(reddest, 0xE0u);
+
+    // A dark text stands on a light plate the size of its box, its strokes darker than the plate.
+    const Canvas black = Paint("木材", kBox, font, 0xFF000000);
+    EXPECT_EQ(Inked(black, kBox), std::make_pair(kBox.w * kBox.h, 0));
+    EXPECT_GT(black.Pixel(kBox.x, kBox.y) & 0xFF, 0xA0u);
+    u32 darkest = 0xFF;
+    for (int y = kBox.y; y < kBox.y + kBox.h; ++y) {
+        for (int x = kBox.x; x < kBox.x + kBox.w; ++x) {
+            darkest = std::min(darkest, black.Pixel(x, y) & 0xFF);
+        }
+    }
+    EXPECT_LT(darkest, 0x40u);
+}
+
+TEST_F(PictureTextTest, KeepsTheTextInsideItsBox)
+{
+    const PictureFont* font = PictureFont::Default();
+#ifdef _WIN32
+    if (font == nullptr) {
+        GTEST_SKIP() << "no CJK font where the Windows program looks";
+    }
+#endif
+    ASSERT_NE(font, nullptr);
+    struct Case {
+        const char* gbk;
+        Box box;
+    } const cases[] = {
+        {"Quantity: 12345678", {5, 10, 40, 14}},   // the font's letters are wider than measured
+        {"牧草牧草", {5, 10, 48, 4}},               // a line lower than the glyphs
+        {"牧草", {-6, -5, 24, 14}},                 // past the canvas's corner
+        {"牧草", {5, 10, 0, 14}},                   // no room at all
+    };
+    for (const Case& c : cases) {
+        const auto [inside, outside] = Inked(Paint(c.gbk, c.box, font), c.box);
+        EXPECT_EQ(outside, 0) << c.gbk;
+        EXPECT_EQ(inside > 0, c.box.w > 0) << c.gbk;
+    }
+    // A squeezed line still shows its last character.
+    const Box box{5, 10, 40, 14};
+    const Canvas squeezed = Paint("Quantity: 12345678", box, font);
+    int lastColumns = 0;
+    for (int y = box.y; y < box.y + box.h; ++y) {
+        for (int x = box.x + box.w - 4; x < box.x + box.w; ++x) {
+            lastColumns += squeezed.Pixel(x, y) != (0xFF000000u | kPictureBackground) ? 1 : 0;
+        }
+    }
+    EXPECT_GT(lastColumns, 0);
+}
+
+TEST_F(PictureTextTest, DrawsABoxWhereNoFontIsFound)
+{
+    const Canvas bar = Paint("牧草", kBox, nullptr);
+    EXPECT_EQ(bar.Pixel(kBox.x, kBox.y), 0xFFFFFFFFu);   // outlined in the text's colour
+    EXPECT_EQ(bar.Pixel(kBox.x + 5, kBox.y + 5), BlendOver(kPictureBackground, kTextFillAlpha << 24 | 0xFFFFFF));
+    EXPECT_EQ(Inked(bar, kBox), std::make_pair(kBox.w * kBox.h, 0));
+    PictureFont missing;
+    EXPECT_FALSE(missing.Load("/nonexistent-folder/font.ttc"));
+    EXPECT_EQ(Inked(Paint("牧草", kBox, &missing), kBox), std::make_pair(kBox.w * kBox.h, 0));
+    const std::string notAFont = ::testing::TempDir() + "not-a-font.ttf";
+    std::ofstream(notAFont) << "plain text";
+    EXPECT_FALSE(missing.Load(notAFont));
+    std::remove(notAFont.c_str());
 }
 
 TEST(FramePicture, BlendsColoursByTheirAlpha)

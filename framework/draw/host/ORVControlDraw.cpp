@@ -3,6 +3,7 @@
 // draw the same toolkit differently.
 #include "framework/control/ORVControl.h"
 
+#include "framework/control/SizeSeam.h"
 #include "framework/core/ORVCallBack.h"
 #include "framework/text/TextUtil.h"
 
@@ -78,10 +79,10 @@ void CORVControl::DrawStretchedBar(int frame, int x, int y, int width, u32 colou
     }
     int leftW = 0;
     int leftH = 0;
-    host->GetImageSize(frame, kImageSetWindow, &leftW, &leftH);
+    GetBuildImageSize(frame, kImageSetWindow, &leftW, &leftH);
     int middleW = 0;
     int middleH = 0;
-    host->GetImageSize(frame + 1, kImageSetWindow, &middleW, &middleH);
+    GetBuildImageSize(frame + 1, kImageSetWindow, &middleW, &middleH);
 
     DrawImage(x, y, frame, kImageSetWindow, colour);
     const int stretched = width - 2 * leftW + 2;   // the middle's width on screen

@@ -4,6 +4,7 @@
 // measures and draws its own way.
 #include <algorithm>
 
+#include "framework/control/SizeSeam.h"
 #include "framework/core/ORVCallBack.h"
 #include "framework/richtext/ORVRichParagraph.h"
 #include "framework/richtext/ORVTextContext.h"
@@ -40,11 +41,9 @@ void CImageBlock::ResolveImage()
 {
     m_nWidth = 0;
     m_nHeight = 0;
-    IORVCallBack* host = ORVCallBack();
-    if (host != nullptr && m_wImageId != 0) {
-        int w = 0;
-        int h = 0;
-        host->GetImageSize(m_wImageId, m_wKind, &w, &h);
+    int w = 0;
+    int h = 0;
+    if (m_wImageId != 0 && GetBuildImageSize(m_wImageId, m_wKind, &w, &h)) {
         m_nWidth = w;
         m_nHeight = h;
     }

@@ -6,6 +6,7 @@
 #include "framework/text/SafeFormat.h"
 #include "framework/text/TextUtil.h"
 #include "platform/fake/FakePlatform.h"
+#include "support/ExactBytes.h"
 
 TEST(TextStepping, StepsOneTwoOrStaysAtTheEnd)
 {
@@ -19,6 +20,35 @@ TEST(TextStepping, StepsOneTwoOrStaysAtTheEnd)
     const char* lone = "\xC4";
     EXPECT_EQ(GbkNextChar(lone), lone);
     EXPECT_EQ(GbkNextChar(nullptr), nullptr);
+}
+
+// The one bounded step every text walk takes (the rich text's runs, help markup, XML names): it
+// reads nothing at or past its bound, which the exact-size buffers let the sanitizer see.
+TEST(TextStepping, BoundedStepReadsNothingPastItsEnd)
+{
+    struct Case {
+        std::string bytes;   // exactly the bytes that may be read
+        std::size_t charBytes;
+    } cases[] = {
+        {"a", 1},
+        {"\xC4\xE3", 2},
+        {"\xC4", 0},                       // the second byte lies past the end
+        {std::string("\xC4\0", 2), 0},    // a NUL ends the text
+        {std::string("\0a", 2), 0},
+        {"", 0},
+        {"\x80" "a", 2},                    // any byte of 0x80 or above leads a pair
+    };
+    for (const Case& c : cases) {
+        const std::vector<char> heap = orv::test::ExactBytes(c.bytes);
+        const char* p = heap.empty() ? nullptr : heap.data();
+        EXPECT_EQ(GbkCharBytes(p, heap.size()), c.charBytes) << testing::PrintToString(c.bytes);
+        const char* next = GbkNextCharIn(p, p + heap.size());
+        EXPECT_EQ(next, c.charBytes == 0 ? nullptr : p + c.charBytes) << testing::PrintToString(c.bytes);
+    }
+    // A bound short of the text's end is kept: the pair does not fit in one byte.
+    const char* pair = "\xC4\xE3";
+    EXPECT_EQ(GbkCharBytes(pair, 1), 0u);
+    EXPECT_EQ(GbkNextCharIn(pair + 1, pair), nullptr);   // a start past the end
 }
 
 TEST(TextStepping, WholePrefixNeverSplitsAPairNorReadsPastLen)

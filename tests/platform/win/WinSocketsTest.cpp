@@ -15,6 +15,7 @@
 namespace {
 
 using orv::platform::Native;
+using orv::platform::UseSystemSockets;
 using orv::platform::Socket;
 using orv::platform::WindowMessage;
 
@@ -52,7 +53,11 @@ public:
 
 class WinSocketsTest : public ::testing::Test {
 protected:
-    void SetUp() override { ASSERT_TRUE(Native().SocketStartup()); }
+    void SetUp() override
+    {
+        UseSystemSockets();
+        ASSERT_TRUE(Native().SocketStartup());
+    }
     void TearDown() override
     {
         if (m_Socket != orv::platform::kNoSocket) {
