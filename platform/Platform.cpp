@@ -52,6 +52,14 @@ bool IPlatform::LocalTime(std::int64_t seconds, std::tm* out)
     return true;
 }
 
+void IPlatform::OpenLink(const char* url)
+{
+    // Bounded: the link comes from a help file.
+    char line[300];
+    std::snprintf(line, sizeof(line), "OpenLink: %.256s\n", url != nullptr ? url : "");
+    OutputDebugString(line);
+}
+
 // ---- Defaults of the sockets: no network. ----
 
 bool IPlatform::SocketStartup() { return false; }

@@ -82,6 +82,9 @@ public:
     virtual int ShowCursor(bool show);
     // DefWindowProc's answer to WM_NCHITTEST at lParam's screen position.
     virtual int NcHitTest(HWND hwnd, WPARAM wParam, LPARAM lParam);
+    // Opens a web address in the system's browser (ShellExecuteA's role); a failing start is
+    // ignored. The default, for systems without one, only writes a debug line naming the link.
+    virtual void OpenLink(const char* url);
 
     // ---- Local time (_localtime64's role). The default is the C library's, in the process's zone. ----
 

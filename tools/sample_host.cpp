@@ -24,6 +24,8 @@
 #include <zlib.h>
 
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string>
 
 #include "framework/core/ByteOrder.h"
@@ -149,6 +151,12 @@ std::string SlaveRecord(const std::string& name, unsigned worth, unsigned popula
     r.replace(24, 2, LE16(1250));
     r.replace(26, 2, LE16(500));
     return r;
+}
+
+std::string ReadBytes(const char* path)
+{
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
 void Step(const char* what)
@@ -323,6 +331,78 @@ int main(int argc, char** argv)
     host.Frames(3, render);
     closeWindow(missions);
     host.Frames(2, render);
+
+    // The toolbar's technology button stands at (596, 557); the technology window opens on the
+    // castle institute with three technologies, their upgrade buttons at (393, 245 + 86 i).
+    Step("the technology button opens the castle institute: three technologies, the work panel, the points");
+    const WindowPlace technology = centred(5);
+    Click(mgr, kGameX + 596 + 18, kGameY + 557 + 18);
+    host.Frames(2, render);
+    MoveMouse(mgr, technology.x + 393 + 10, technology.y + 245 + 10);
+    host.Frames(2, render);
+    host.SavePicture("technology-window");
+
+    Step("the server reports the city's stocks: enough for the research");
+    {
+        CityScript stocked = own;
+        stocked.m_aResources[1] = stocked.m_aResources[2] = stocked.m_aResources[3] = stocked.m_aResources[4] = 2000;
+        const std::string update = LE32(own.m_nOwnerId) + LE16(0x367) + LE16(1) + LE16(0) + LE16(0) +
+                                   DataItem(1, OwnerRecord(stocked, 11));
+        mgr.Recv(update.data(), static_cast<int>(update.size()));
+    }
+    host.Frames(2, render);
+
+    // The level-up window: its group rows from (24, 162), 50 px apart; OK at (40, 320).
+    Step("the first upgrade button opens the level-up window; the production group is chosen");
+    const WindowPlace lvlup = centred(16);
+    Click(mgr, technology.x + 393 + 10, technology.y + 245 + 10);
+    host.Frames(2, render);
+    Click(mgr, lvlup.x + 120, lvlup.y + 162 + 20);
+    host.Frames(2, render);
+    host.SavePicture("lvlup-window");
+
+    Step("OK sends the research request (sub 0x03) with the production group, and the window closes");
+    Click(mgr, lvlup.x + 40 + 49, lvlup.y + 320 + 13);
+    host.Frames(2, render);
+    closeWindow(technology);
+    host.Frames(2, render);
+
+    // The main-city window's buy button stands at (132, 378); the buy window's plus button at
+    // (336, 242) and its OK button at (148, 278).
+    Step("the castle's buy button opens the buy window; 300 coins of grass are bought (sub 0x02)");
+    const WindowPlace buy = centred(11);
+    Click(mgr, kGameX + 395 + 60, kGameY + 215 + 65);
+    host.Frame(render);
+    Click(mgr, castle.x + 132 + 49, castle.y + 378 + 13);
+    host.Frames(2, render);
+    for (int i = 0; i < 3; ++i) {
+        Click(mgr, buy.x + 336 + 8, buy.y + 242 + 8);
+        host.Frame(render);
+    }
+    Click(mgr, buy.x + 148 + 49, buy.y + 278 + 13);
+    host.Frames(2, render);
+    closeWindow(buy);
+    host.Frames(2, render);
+
+    // The settings window: the switch at (225, 125), OK at (130, 218). The settings are written to
+    // the repository's data/help/aerieconfig.xml: the sample puts its bytes back afterwards.
+    Step("the settings button: the building levels are switched off and the city draws them no more");
+    const std::string savedSettings = ReadBytes("../data/help/aerieconfig.xml");
+    const WindowPlace settings = centred(27);
+    auto switchLevels = [&] {
+        Click(mgr, kGameX + 752 + 18, kGameY + 557 + 18);
+        host.Frames(2, render);
+        Click(mgr, settings.x + 225 + 8, settings.y + 125 + 8);
+        host.Frame(render);
+        Click(mgr, settings.x + 130 + 49, settings.y + 218 + 13);
+        host.Frames(2, render);
+    };
+    switchLevels();
+    Step("the settings button again: the building levels are switched back on");
+    switchLevels();
+    if (!savedSettings.empty()) {
+        std::ofstream("../data/help/aerieconfig.xml", std::ios::binary) << savedSettings;
+    }
 
     Step("the game closes, and the host opens it on another player's city");
     mgr.CloseAerie();

@@ -132,6 +132,7 @@ inline constexpr std::size_t kBeastEntryJob = 18;
 
 // Ranking entry (reply 120) and own ranking positions (item kind 12).
 inline constexpr std::size_t kRankEntrySize = 20;
+inline constexpr std::size_t kRankValue = 16;                  // u32 after the 16-byte name
 inline constexpr std::size_t kRankListCount = 13;
 
 }  // namespace aerie_layout

@@ -19,6 +19,9 @@ class CXmlBuilding;
 // Opens the level-up window of an own building (kind 0) or technology (kind 1): refused with a
 // floating notice for a visited city, a facility being upgraded or one at its top level.
 void OpenLvlupWnd(u16 id, u16 kind);
+// The server's production bonus line of the shown city at (x, y) inside wnd, in red, while its
+// multiplier is above normal; text keeps it between frames.
+void DrawProductionBonus(const CORVControl* wnd, int x, int y, CCachedText& text);
 
 class CAerieBuildingWnd : public CAerieGameWnd {
     ORV_DECLARE_RUNTIME_CLASS(CAerieBuildingWnd)

@@ -27,13 +27,18 @@ void CAerieMainCityWnd::OnDraw()
 {
     CAerieBuildingWnd::OnDraw();
     DrawTextRel(this, 35, 332, "各小组的默认状态为生产，怪物组需要食用牧草维持生命力。", 0xFF00FFFF);
+    DrawProductionBonus(this, 35, 353, m_Multiplier);
+}
+
+void DrawProductionBonus(const CORVControl* wnd, int x, int y, CCachedText& text)
+{
     const u8 multiplier = AerieView::GetProductionMultiplier();
     if (multiplier > 10) {
-        char text[kShortTextBound];
-        const char* line = m_Multiplier.Get(multiplier, [&] {
-            return BoundedPrintf(text, sizeof(text), "服务器资源产量翻倍开启，翻倍时间内资源产量倍数为%.1f倍",
+        char line[kShortTextBound];
+        DrawTextRel(wnd, x, y, text.Get(multiplier, [&] {
+            return BoundedPrintf(line, sizeof(line), "服务器资源产量翻倍开启，翻倍时间内资源产量倍数为%.1f倍",
                                  multiplier / 10.0);
-        });
-        DrawTextRel(this, 35, 353, line, 0xFFFF0000);
+        }),
+                    0xFFFF0000);
     }
 }

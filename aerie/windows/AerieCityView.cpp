@@ -6,6 +6,7 @@
 #include "aerie/state/AerieEvents.h"
 #include "aerie/state/AerieRequest.h"
 #include "aerie/state/XmlAerieMgr.h"
+#include "framework/core/ByteOrder.h"
 
 namespace AerieView {
 
@@ -30,6 +31,9 @@ const CAerieMonsterGroup& GroupOf(const CAerieCityData& city, int g)
 
 // The upgrade work of group g of the shown city: state 1 building, 2 technology.
 constexpr u16 kWorkBuilding = 1;
+// Group skills that shorten building projects and technology research.
+constexpr int kBuildSkill = 8;
+constexpr int kTechSkill = 9;
 
 }  // namespace
 
@@ -217,6 +221,25 @@ bool GroupWorksOn(int g, u16 kind, u32 target)
     return GetGroupWork(g, &work, &on) && work == kind && on == target;
 }
 
+const CXmlLvlupConfig* FindLvlupConfig(u16 kind, u16 id)
+{
+    CXmlAerieMgr* data = CXmlAerieMgr::GetSingleton();
+    if (kind == 0) {
+        return data->FindBuilding(id);
+    }
+    return data->FindScience(id);
+}
+
+const CLab* FindLab(int id)
+{
+    return CXmlAerieMgr::GetSingleton()->FindLab(id);
+}
+
+u16 GetTechLevel(u16 id)
+{
+    return Shown().GetTechLevel(id);
+}
+
 const AerieBuildingSlot* GetBuildingSlot(u32 id)
 {
     return id < kBuildingCount ? &Shown().m_aBuildings[id] : nullptr;
@@ -306,6 +329,87 @@ std::vector<AerieSlaveEntry>& SlaveList()
 void ClearBeastList()
 {
     Store().m_vBeasts.clear();
+}
+
+bool GetGroupView(int g, GroupView* out)
+{
+    if (g < 0 || g >= 3) {
+        return false;
+    }
+    const CAerieMonsterGroup& group = Shown().m_aGroups[g];
+    out->m_wState = group.GetState();
+    out->m_wTarget = group.GetTarget();
+    out->m_dwEngineering = group.m_adwBase[1];
+    out->m_dwMonsters = group.m_dwMonsterCount;
+    out->m_fCreavity = Store().GetGroupCreavityPercent(g);
+    out->m_fBuildSkill = group.m_afSkillEffect[kBuildSkill];
+    out->m_fTechSkill = group.m_afSkillEffect[kTechSkill];
+    out->m_wIcon = group.m_wIcon;
+    out->m_dwStamp = group.m_dwStateStamp;
+    out->m_dwSeconds = group.GetJobSeconds();
+    out->m_pszName = group.m_strGroupName.c_str();
+    out->m_pszTarget = group.m_strTargetName.c_str();
+    return true;
+}
+
+void GetOwnerStock(bool own, OwnerStock* out)
+{
+    const CAerieCityData& city = own ? Store().GetOwnCity() : Shown();
+    out->m_dwCoins = city.GetCoins();
+    out->m_adwResource[0] = city.GetGrass();
+    out->m_adwResource[1] = city.GetStone();
+    out->m_adwResource[2] = city.GetWood();
+    out->m_adwResource[3] = city.GetMetal();
+    out->m_dwPurchasesToday = city.GetPurchasesToday();
+    out->m_dwGardenWealth = city.GetGardenWealth();
+    out->m_dwRestaurantFunds = city.GetRestaurantFunds();
+    out->m_dwExperience = city.GetExperience();
+}
+
+void GetLooks(u16* a, u16* b, u8* c)
+{
+    const CAerieCityData& city = Shown();
+    *a = city.GetLooks1();
+    *b = city.GetLooks2();
+    *c = city.GetLooks3();
+}
+
+const std::vector<AerieRankEntry>* FindRankList(int list)
+{
+    return Store().FindRankList(list);
+}
+
+u16 GetRankPosition(int list, int period)
+{
+    if (list < 0 || list >= static_cast<int>(aerie_layout::kRankListCount)) {
+        return 0;
+    }
+    const CAerieDataMgr& store = Store();
+    switch (period) {
+    case 0:
+        return store.m_awRankToday[list];
+    case 1:
+        return store.m_awRankWeek[list];
+    case 2:
+        return store.m_awRankLastWeek[list];
+    default:
+        return 0;
+    }
+}
+
+u32 GetRankValue(const AerieRankEntry& entry)
+{
+    return ReadLE32(entry.m_Data + aerie_layout::kRankValue);
+}
+
+const std::vector<std::string>& GetRecordTexts()
+{
+    return Store().m_vTexts;
+}
+
+CORVHelpText* GetHelpPage(int page)
+{
+    return page == 0 || page == 1 ? &Store().m_aHelpPages[page] : nullptr;
 }
 
 void SendVisitCity(std::string_view ownerName)
@@ -403,6 +507,21 @@ int GetMainMissionCount()
 int GetMainMissionConfigCount()
 {
     return CXmlAerieMgr::GetSingleton()->GetMissionMainCount();
+}
+
+void SendBuyResource(u32 coins, u16 kind)
+{
+    CAerieRequest::GetSingleton().BuyResource(coins, kind);
+}
+
+void SendExchange(const std::string& body)
+{
+    CAerieRequest::GetSingleton().ExchangeResources(body);
+}
+
+void SendSpeedUp(int option, u16 group)
+{
+    CAerieRequest::GetSingleton().SpeedUp(option, group);
 }
 
 }  // namespace AerieView

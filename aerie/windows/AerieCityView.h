@@ -3,13 +3,17 @@
 // while no city is shown.
 #pragma once
 
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "framework/core/OrvTypes.h"
 
 class CAerieMonsterGroup;
+class CLab;
+class CORVHelpText;
 class CXmlBuilding;
+class CXmlLvlupConfig;
 class CXmlMonster;
 class CXmlFight;
 class CXmlMonGroupSkill;
@@ -22,6 +26,7 @@ struct AerieIncubators;
 struct AerieBeastEntry;
 struct AerieFriendEntry;
 struct AerieSlaveEntry;
+struct AerieRankEntry;
 
 namespace AerieView {
 
@@ -141,12 +146,73 @@ std::vector<AerieSlaveEntry>& SlaveList();
 // A breed page opens on an empty search list.
 void ClearBeastList();
 
+
+// ---- What the city windows read (level-up, technologies, speed-up, resources, rankings,
+// records, help) ----
+
+// Upgrade data of building id (kind 0) or science id (any other kind), or null.
+const CXmlLvlupConfig* FindLvlupConfig(u16 kind, u16 id);
+// Lab id (0 garden, 1 restaurant, 2 castle, 3 character) of the game data, or null.
+const CLab* FindLab(int id);
+// Level of technology id in the shown city; 0 when the city does not hold it (nothing is added).
+u16 GetTechLevel(u16 id);
+
+// One of the shown city's working groups (0..2) as the upgrade windows read it.
+struct GroupView {
+    u16 m_wState = 0;              // 0 none, 1 building, 2 technology, 3-5 fighting
+    u16 m_wTarget = 0;             // the building or technology id it works on
+    u32 m_dwEngineering = 0;       // the engineering sum of its monsters
+    u32 m_dwMonsters = 0;
+    float m_fCreavity = 0;         // its creativity percent
+    float m_fBuildSkill = 0;       // skill effects shortening building and technology projects
+    float m_fTechSkill = 0;
+    u16 m_wIcon = 0;
+    u32 m_dwStamp = 0;             // tick when its work state arrived
+    u32 m_dwSeconds = 0;           // the work's duration then
+    const char* m_pszName = "";    // group name
+    const char* m_pszTarget = "";  // name of what it works on
+};
+// False (out untouched) for a group outside 0..2.
+bool GetGroupView(int g, GroupView* out);
+
+// Owner record values of the own city (own) or of the shown one.
+struct OwnerStock {
+    u32 m_dwCoins = 0;
+    u32 m_adwResource[4] = {};     // grass, stone, wood, metal
+    u32 m_dwPurchasesToday = 0;    // coins spent on resources today
+    u32 m_dwGardenWealth = 0;
+    u32 m_dwRestaurantFunds = 0;
+    u32 m_dwExperience = 0;
+};
+void GetOwnerStock(bool own, OwnerStock* out);
+// The shown owner's three appearance values.
+void GetLooks(u16* a, u16* b, u8* c);
+
+// Ranking list number list (0..12): null before any ranking message or out of range.
+const std::vector<AerieRankEntry>* FindRankList(int list);
+// The shown owner's position in list today (0), this week (1) or last week (2); 0 outside.
+u16 GetRankPosition(int list, int period);
+// Value of a ranking entry.
+u32 GetRankValue(const AerieRankEntry& entry);
+
+// The record texts of the own city.
+const std::vector<std::string>& GetRecordTexts();
+// One of the two help pages the store keeps for the help window (0 index, 1 content); null
+// outside.
+CORVHelpText* GetHelpPage(int page);
+
 // ---- Requests the game windows send ----
 void SendVisitCity(std::string_view ownerName);
 // Leaves the game (sub 6).
 void SendLeave();
 // Repeats an upgrade request (sub 1 building, 3 science) for target by group.
 void SendUpgrade(u16 sub, u16 target, u16 group);
+// Buys amount coins' worth of resource kind (0 grass, 1 stone, 2 wood, 3 metal).
+void SendBuyResource(u32 coins, u16 kind);
+// Exchanges resources: the 32-byte body of offered and asked amounts.
+void SendExchange(const std::string& body);
+// Speeds the work of group up by option (0..3).
+void SendSpeedUp(int option, u16 group);
 
 // ---- Monsters and group skills ----
 // The monster stack in slot of the own city (own) or of the shown one; an empty entry (monster

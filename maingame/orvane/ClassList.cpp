@@ -5,21 +5,32 @@
 
 #include "aerie/windows/AerieBeast.h"
 #include "aerie/windows/AerieBuildingWnds.h"
+#include "aerie/windows/AerieBuyResourceWnd.h"
 #include "aerie/windows/AerieChooseBeast.h"
 #include "aerie/windows/AerieCityCtrls.h"
 #include "aerie/windows/AerieContainer.h"
+#include "aerie/windows/AerieExchangeWnd.h"
 #include "aerie/windows/AerieFightWnds.h"
 #include "aerie/windows/AerieFriend.h"
 #include "aerie/windows/AerieHatchRelation.h"
+#include "aerie/windows/AerieHelpWnd.h"
 #include "aerie/windows/AerieIconCtrl.h"
 #include "aerie/windows/AerieInfoCtrls.h"
+#include "aerie/windows/AerieInfoWnd.h"
+#include "aerie/windows/AerieLvlupWnd.h"
 #include "aerie/windows/AerieMissionWnd.h"
 #include "aerie/windows/AerieMonGroupSkillIcon.h"
 #include "aerie/windows/AerieMonsterCtrl.h"
 #include "aerie/windows/AerieMonsterEgg.h"
 #include "aerie/windows/AerieMonsterIconCtrl.h"
+#include "aerie/windows/AerieProductInfoWnd.h"
+#include "aerie/windows/AerieRankWnd.h"
+#include "aerie/windows/AerieSetWnd.h"
 #include "aerie/windows/AerieSkillIconCtrl.h"
 #include "aerie/windows/AerieSlaveRelation.h"
+#include "aerie/windows/AerieSpeedUpWnd.h"
+#include "aerie/windows/AerieTechnologyItem.h"
+#include "aerie/windows/AerieTechnologyWnd.h"
 #include "aerie/windows/AerieWnd.h"
 #include "framework/core/RuntimeClass.h"
 #include "framework/richtext/ORVRichParagraph.h"
@@ -70,16 +81,26 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CAerieWnd::classCAerieWnd,
     &CAerieChooseBeastWnd::classCAerieChooseBeastWnd,
     &CAerieMonsterCtrl::classCAerieMonsterCtrl,
+    &CAerieRankWnd::classCAerieRankWnd,
+    &CAerieHelpWnd::classCAerieHelpWnd,
+    &CAerieBuyResourceWnd::classCAerieBuyResourceWnd,
     &CAerieMissionWnd::classCAerieMissionWnd,
+    &CAerieProductInfoWnd::classCAerieProductInfoWnd,
     &CAerieBeastWnd::classCAerieBeastWnd,
     &CAerieBuildingInfoWnd::classCAerieBuildingInfoWnd,
     &CAerieBuildingWnd::classCAerieBuildingWnd,
+    &CAerieTechnologyWnd::classCAerieTechnologyWnd,
+    &CAerieSpeedUpWnd::classCAerieSpeedUpWnd,
+    &CAerieLvlupWnd::classCAerieLvlupWnd,
     &CAerieFriendWnd::classCAerieFriendWnd,
+    &CAerieExchangeWnd::classCAerieExchangeWnd,
+    &CAerieInfoWnd::classCAerieInfoWnd,
     &CAerieMonsterEggBagItem::classCAerieMonsterEggBagItem,
     &CAerieHatchRelationWnd::classCAerieHatchRelationWnd,
     &CAerieSlaveRelationWnd::classCAerieSlaveRelationWnd,
     &CAerieGodWnd::classCAerieGodWnd,
     &CAerieMainCityWnd::classCAerieMainCityWnd,
+    &CAerieSetWnd::classCAerieSetWnd,
     &CAerieFightAwardRefreshWnd::classCAerieFightAwardRefreshWnd,
     &CAerieFightRobBeforeWnd::classCAerieFightRobBeforeWnd,
     &CAerieContainer::classCAerieContainer,
@@ -96,6 +117,7 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CAerieChooseBeastItem::classCAerieChooseBeastItem,
     &CAerieIconCtrl::classCAerieIconCtrl,
     &CAerieProductInfoCtrl::classCAerieProductInfoCtrl,
+    &CAerieTechnologyItem::classCAerieTechnologyItem,
     &CAerieSubOperCtrl::classCAerieSubOperCtrl,
     &CAerieWorkInfoCtrl::classCAerieWorkInfoCtrl,
     &CAerieMonsterEggItem::classCAerieMonsterEggItem,

@@ -33,6 +33,7 @@ public:
     // Local time in a zone m_nZoneSeconds east of UTC, without daylight saving; moments whose
     // year does not fit a tm cannot be converted.
     bool LocalTime(std::int64_t seconds, std::tm* out) override;
+    void OpenLink(const char* url) override { m_vOpenedLinks.emplace_back(url != nullptr ? url : ""); }
 
     // Sockets are the native ones (a fake server on 127.0.0.1 answers them), with knobs for
     // failures and for a socket that takes fewer bytes than offered.
@@ -63,6 +64,7 @@ public:
     std::optional<std::string> m_ImeResult;    // nullopt: no input-method context
     HWND m_hImeWindow = nullptr;               // the window of the last input-method read
     std::vector<std::string> m_vDebugLines;
+    std::vector<std::string> m_vOpenedLinks;   // every OpenLink, in order
     int m_nCursorCount = 0;              // ShowCursor's display count
     int m_nShowCursorCalls = 0;
     int m_nHitTestAnswer = kHitClient;   // WM_NCHITTEST's answer

@@ -4,6 +4,7 @@
 // <windows.h> first: its message and key numbers are the ones platform/WinTypes.h leaves alone.
 #include <windows.h>
 #include <imm.h>
+#include <shellapi.h>
 // The platform interface's own names, not KERNEL32's A/W macros.
 #undef OutputDebugString
 #undef ReplaceFile
@@ -132,6 +133,13 @@ public:
     int NcHitTest(HWND hwnd, WPARAM wParam, LPARAM lParam) override
     {
         return static_cast<int>(::DefWindowProcA(hwnd, WM_NCHITTEST, wParam, lParam));
+    }
+    // The browser the game names, given the link as its parameter; a failing start is ignored.
+    void OpenLink(const char* url) override
+    {
+        if (url != nullptr) {
+            ::ShellExecuteA(nullptr, "open", "iexplore.exe", url, nullptr, SW_SHOW);
+        }
     }
 };
 

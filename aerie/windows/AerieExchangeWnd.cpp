@@ -1,0 +1,314 @@
+#include "aerie/windows/AerieExchangeWnd.h"
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+#include <new>
+
+#include "aerie/windows/AerieCityView.h"
+#include "aerie/windows/AerieWndRecords.h"
+#include "framework/core/ByteOrder.h"
+#include "framework/widgets/ORVButton.h"
+#include "framework/widgets/ORVEdit.h"
+#include "framework/widgets/ORVScroll.h"
+#include "framework/window/ORVMsgBox.h"
+
+ORV_IMPLEMENT_RUNTIME_CLASS(CAerieExchangeWnd, CAerieContainer)
+
+namespace {
+
+struct ExchangeWndRegistration {
+    ExchangeWndRegistration() { SetAerieWindowRecord(AerieWndKind::Exchange, ORV_RUNTIME_CLASS(CAerieExchangeWnd)); }
+} g_ExchangeWndRegistration;
+
+constexpr GameTopic<CAerieExchangeWnd> kTopics[] = {
+    {EVT_EXCHANGE, &CAerieExchangeWnd::OnExchangeEvent},
+};
+
+int ToRange(std::uint64_t v)
+{
+    return static_cast<int>(std::min<std::uint64_t>(v, INT_MAX));
+}
+
+int Pos(const CORVHScroll* bar)
+{
+    return bar != nullptr ? std::max(0, bar->m_nPos) : 0;
+}
+
+int EditNumber(const CORVEdit* edit)
+{
+    return edit != nullptr ? std::max(0, edit->m_nValue) : 0;
+}
+
+}  // namespace
+
+CAerieExchangeWnd::CAerieExchangeWnd() = default;
+CAerieExchangeWnd::~CAerieExchangeWnd() = default;
+
+void CAerieExchangeWnd::CloseButtonPlace(int* fromRight, int* top) const
+{
+    *fromRight = 36;
+    *top = 5;
+}
+
+void CAerieExchangeWnd::OnCreateControls()
+{
+    SetTitleText("资源兑换", 286, 14, 0xFFFFFFFF, 1);
+    CreateButton(278, 386, &m_pExchangeBtn, 314, true, true, "");
+    for (int side = 0; side < 2; ++side) {
+        const int dx = side == kOffer ? 0 : 290;
+        for (int i = 0; i < kRows; ++i) {
+            const int y = 189 + 24 * i;
+            auto* edit = new (std::nothrow) CORVEdit();
+            if (edit != nullptr) {
+                AddChild(edit, false);
+                edit->m_nMaxLen = 9;
+                edit->m_bNumber = 1;
+                edit->m_dwCaretColor = 0xFFFFFFFF;
+                edit->CreateEdit(this, 1, 0xFFFFFFFF, 0, 72 + dx, y, 78, 20);
+                m_apEdit[side][i] = edit;
+            }
+            CreateButton(158 + dx, y + 3, &m_apMinus[side][i], 54, true, true, "");
+            CreateButton(298 + dx, y + 3, &m_apPlus[side][i], 57, true, true, "");
+            auto* bar = new (std::nothrow) CORVHScroll();
+            if (bar != nullptr) {
+                AddChild(bar, false);
+                bar->CreateBar(this, 175 + dx, y + 3, 120);
+                m_apBar[side][i] = bar;
+            }
+        }
+    }
+    Reset();
+}
+
+void CAerieExchangeWnd::Reset()
+{
+    AerieView::OwnerStock stock;
+    AerieView::GetOwnerStock(true, &stock);
+    for (int i = 0; i < kRows; ++i) {
+        if (CORVHScroll* bar = m_apBar[kOffer][i]) {
+            bar->SetRange(ToRange(stock.m_adwResource[kStockOf[i]]));
+            bar->SetPos(0);
+        }
+        for (int side = 0; side < 2; ++side) {
+            ShowNumber(side, i, 0);
+        }
+    }
+    m_nTotal = 0;
+}
+
+std::uint64_t CAerieExchangeWnd::SideSum(int side) const
+{
+    std::uint64_t sum = 0;
+    for (int i = 0; i < kRows; ++i) {
+        sum += static_cast<std::uint64_t>(Pos(m_apBar[side][i]));
+    }
+    return sum;
+}
+
+int CAerieExchangeWnd::AskRange() const
+{
+    return ToRange(m_nTotal);
+}
+
+void CAerieExchangeWnd::ShowNumber(int side, int row, std::uint64_t value)
+{
+    if (CORVEdit* edit = m_apEdit[side][row]) {
+        char text[24];
+        std::snprintf(text, sizeof(text), "%llu", static_cast<unsigned long long>(value));
+        edit->SetText(text);
+    }
+}
+
+void CAerieExchangeWnd::OnOfferMoved(int row)
+{
+    ShowNumber(kOffer, row, static_cast<std::uint64_t>(Pos(m_apBar[kOffer][row])));
+    m_nTotal = SideSum(kOffer);
+    const std::uint64_t asked = SideSum(kAsk);
+    for (int k = 0; k < kRows; ++k) {
+        CORVHScroll* bar = m_apBar[kAsk][k];
+        if (bar == nullptr) {
+            continue;
+        }
+        bar->SetRange(AskRange());
+        bar->SetPos(bar->m_nPos);
+        if (m_nTotal < asked) {
+            bar->SetPos(0);
+        }
+        ShowNumber(kAsk, k, static_cast<std::uint64_t>(Pos(bar)));
+    }
+}
+
+void CAerieExchangeWnd::OnOfferTyped(int row)
+{
+    CORVHScroll* bar = m_apBar[kOffer][row];
+    if (bar == nullptr) {
+        return;
+    }
+    const int v = std::min(EditNumber(m_apEdit[kOffer][row]), bar->m_nRange);
+    bar->SetPos(v);
+    ShowNumber(kOffer, row, static_cast<std::uint64_t>(v));
+    m_nTotal = SideSum(kOffer);
+    const std::uint64_t asked = SideSum(kAsk);
+    for (int k = 0; k < kRows; ++k) {
+        CORVHScroll* ask = m_apBar[kAsk][k];
+        if (ask == nullptr) {
+            continue;
+        }
+        if (asked <= m_nTotal) {
+            ask->SetRange(AskRange());
+            ask->SetPos(ask->m_nPos);
+        } else {
+            ask->SetPos(0);
+            ShowNumber(kAsk, k, 0);
+        }
+    }
+}
+
+void CAerieExchangeWnd::OnAskMoved(int row)
+{
+    CORVHScroll* bar = m_apBar[kAsk][row];
+    if (bar == nullptr) {
+        return;
+    }
+    std::uint64_t others = 0;
+    for (int k = 0; k < kRows; ++k) {
+        if (k != row) {
+            others += static_cast<std::uint64_t>(Pos(m_apBar[kAsk][k]));
+        }
+    }
+    if (others < m_nTotal) {
+        if (static_cast<std::uint64_t>(Pos(bar)) + others > m_nTotal) {
+            bar->SetPos(ToRange(m_nTotal - others));
+        }
+    } else {
+        for (int k = 0; k < kRows; ++k) {
+            if (k != row && m_apBar[kAsk][k] != nullptr) {
+                m_apBar[kAsk][k]->SetPos(0);
+            }
+        }
+    }
+    ShowNumber(kAsk, row, static_cast<std::uint64_t>(Pos(bar)));
+}
+
+void CAerieExchangeWnd::OnAskTyped(int row)
+{
+    CORVEdit* edit = m_apEdit[kAsk][row];
+    if (edit == nullptr) {
+        return;
+    }
+    std::uint64_t others = 0;
+    for (int k = 0; k < kRows; ++k) {
+        if (k != row) {
+            others += static_cast<std::uint64_t>(EditNumber(m_apEdit[kAsk][k]));
+        }
+    }
+    if (others < m_nTotal) {
+        if (static_cast<std::uint64_t>(EditNumber(edit)) + others > m_nTotal) {
+            ShowNumber(kAsk, row, m_nTotal - others);
+        }
+    } else {
+        for (int k = 0; k < kRows; ++k) {
+            if (k != row) {
+                ShowNumber(kAsk, k, 0);
+            }
+        }
+    }
+    if (CORVHScroll* bar = m_apBar[kAsk][row]) {
+        bar->SetPos(EditNumber(edit));
+    }
+}
+
+void CAerieExchangeWnd::Step(int side, int row, int by)
+{
+    CORVHScroll* bar = m_apBar[side][row];
+    if (bar == nullptr) {
+        return;
+    }
+    bar->SetPos(bar->m_nPos + by);
+    ShowNumber(side, row, static_cast<std::uint64_t>(Pos(bar)));
+}
+
+void CAerieExchangeWnd::Exchange()
+{
+    const std::uint64_t asked = SideSum(kAsk);
+    if (asked == 0) {
+        ORVMsgBoxQueue::GetSingleton().ShowOkBox(ORVMsg(), "请输入你想要兑换的资源数量！");
+        return;
+    }
+    if (asked != m_nTotal) {
+        ORVMsgBoxQueue::GetSingleton().ShowOkBox(ORVMsg(), "资源兑换不平衡！");
+        return;
+    }
+    AerieView::OwnerStock stock;
+    AerieView::GetOwnerStock(true, &stock);
+    bool overflows = false;
+    for (int i = 0; i < kRows; ++i) {
+        const std::uint64_t after =
+            static_cast<std::uint64_t>(stock.m_adwResource[kStockOf[i]]) + static_cast<std::uint64_t>(Pos(m_apBar[kAsk][i]));
+        overflows = overflows || after > AerieView::GetBuildingEffect(kStoreOf[i]);
+    }
+    if (!overflows) {
+        SendExchange();
+        return;
+    }
+    char text[kBoxTextBound];
+    AskThen(BoundedPrintf(text, sizeof(text), "本次兑换资源为牧草%u，木材%u，石料%u，金属%u。是否要继续兑换？",
+                          static_cast<unsigned>(Pos(m_apBar[kAsk][0])), static_cast<unsigned>(Pos(m_apBar[kAsk][1])),
+                          static_cast<unsigned>(Pos(m_apBar[kAsk][2])), static_cast<unsigned>(Pos(m_apBar[kAsk][3]))),
+            GameEvent(EVT_EXCHANGE));
+}
+
+void CAerieExchangeWnd::SendExchange()
+{
+    unsigned char body[kBodySize];
+    for (int side = 0; side < 2; ++side) {
+        for (int i = 0; i < kRows; ++i) {
+            if (m_apBar[side][i] == nullptr) {
+                return;
+            }
+            WriteLE32(body + 16 * side + 4 * i, static_cast<u32>(Pos(m_apBar[side][i])));
+        }
+    }
+    AerieView::SendExchange(std::string(reinterpret_cast<const char*>(body), kBodySize));
+}
+
+bool CAerieExchangeWnd::OnExchangeEvent(ORVMsg*)
+{
+    SendExchange();
+    return true;
+}
+
+bool CAerieExchangeWnd::OnGameEvent(ORVMsg* msg)
+{
+    return DispatchGameEvent(this, msg, kTopics);
+}
+
+bool CAerieExchangeWnd::OnMessage(ORVMsg* msg)
+{
+    if (msg == nullptr || msg->m_pSender == nullptr) {
+        return CAerieGameWnd::OnMessage(msg);
+    }
+    CORVControl* sender = msg->m_pSender;
+    if (msg->m_nId == kNotifyLeftClick && sender == m_pExchangeBtn) {
+        Exchange();
+        return true;
+    }
+    for (int side = 0; side < 2; ++side) {
+        for (int i = 0; i < kRows; ++i) {
+            if (msg->m_nId == kNotifyScroll && sender == m_apBar[side][i]) {
+                side == kOffer ? OnOfferMoved(i) : OnAskMoved(i);
+                return true;
+            }
+            if (msg->m_nId == kNotifyEditChange && sender == m_apEdit[side][i]) {
+                side == kOffer ? OnOfferTyped(i) : OnAskTyped(i);
+                return true;
+            }
+            if (msg->m_nId == kNotifyLeftClick && (sender == m_apMinus[side][i] || sender == m_apPlus[side][i])) {
+                Step(side, i, sender == m_apPlus[side][i] ? 1 : -1);
+                return true;
+            }
+        }
+    }
+    return CAerieGameWnd::OnMessage(msg);
+}
