@@ -61,10 +61,10 @@ TEST_F(AerieMonsterIcons, EachKindLooksItsStackUpInItsCityAndNamesThatSlot)
         EXPECT_EQ(slot, c.slot) << c.kind;
     }
     // An index whose slot would pass 65535 finds nothing and names no slot.
-    auto* far = Make<CAerieMonsterIconCtrl>(0, 0, 0xFFFF, 2);
+    auto* beyond = Make<CAerieMonsterIconCtrl>(0, 0, 0xFFFF, 2);
     u16 slot = 0;
-    EXPECT_FALSE(far->GetSlotKey(&slot));
-    EXPECT_EQ(far->GetEntry().GetMonsterId(), 0);
+    EXPECT_FALSE(beyond->GetSlotKey(&slot));
+    EXPECT_EQ(beyond->GetEntry().GetMonsterId(), 0);
 
     struct SkillCase {
         i32 kind;
