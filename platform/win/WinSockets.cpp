@@ -125,9 +125,28 @@ void WinSockets::Close(Socket s)
     if (s < 0) {
         return;
     }
-    m_mapWatch.erase(s);
     ::shutdown(ToSocket(s), SD_BOTH);
     ::closesocket(ToSocket(s));
+    // The system reuses handle numbers at once: notifications of this socket still queued would
+    // reach the next socket given the same number. They are taken out of the queue now; the other
+    // sockets' notifications taken with them are posted again, each socket's in its order.
+    const auto it = m_mapWatch.find(s);
+    if (it == m_mapWatch.end()) {
+        return;
+    }
+    const Watch w = it->second;
+    m_mapWatch.erase(it);
+    std::vector<MSG>& others = m_vRequeue;
+    others.clear();
+    MSG m;
+    while (::PeekMessageA(&m, w.target, w.msg, w.msg, PM_REMOVE)) {
+        if (static_cast<Socket>(m.wParam) != s) {
+            others.push_back(m);
+        }
+    }
+    for (const MSG& o : others) {
+        ::PostMessageA(w.target, o.message, o.wParam, o.lParam);
+    }
 }
 
 bool WinSockets::Take(std::vector<WindowMessage>* out)

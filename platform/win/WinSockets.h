@@ -40,6 +40,7 @@ private:
 
     std::map<Socket, Watch> m_mapWatch;
     std::vector<std::pair<HWND, UINT>> m_vQueues;   // kept between polls: a steady poll allocates nothing
+    std::vector<MSG> m_vRequeue;                    // other sockets' notifications met at a closing
     HWND m_hHidden = nullptr;
     int m_nLastError = 0;
 };

@@ -18,9 +18,10 @@ namespace {
 
 using namespace orv::test;
 
+// The log is a text file (CR LF lines on Windows): read back as text.
 std::string ReadLog()
 {
-    std::ifstream in(kLogFileName, std::ios::binary);
+    std::ifstream in(kLogFileName);
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 

@@ -9,6 +9,7 @@
 #include "glimmer/GlimmerTest.h"
 #include "maingame/orvanedemo/ORVMgr.h"
 #include "platform/fake/FakePlatform.h"
+#include "support/TestWindow.h"
 
 namespace {
 
@@ -37,16 +38,12 @@ protected:
     {
         glimmer_test::Reset();
         glimmer_test::RegisterTexture(2, 3, 16, 16);
-        SetSystemWindowRecord(274, ORV_RUNTIME_CLASS(CSizedWnd));
-        SetSystemWindowRecord(275, ORV_RUNTIME_CLASS(CSizedWnd));
         EXPECT_EQ(g_ORVMgr.Init(&SilentHost, 0, kWnd, nullptr, nullptr, nullptr), 0);
     }
     ~EngineToolkitTest() override
     {
         g_ORVMgr.Release();
         CORVCtrlMgr::GetSingleton().DestroyWindowTree();
-        SetSystemWindowRecord(274, nullptr);
-        SetSystemWindowRecord(275, nullptr);
         glimmer_test::Reset();
     }
     CORVMainWnd& Main() { return CORVCtrlMgr::GetSingleton().m_MainWnd; }
@@ -59,6 +56,9 @@ protected:
     static LPARAM At(int x, int y) { return (static_cast<LPARAM>(y) << 16) | x; }
 
     orv::platform::FakePlatform m_Fake;
+    // Sized stand-ins in two slots; the slots' own records are put back afterwards.
+    orv::test::ScopedSystemWindowRecord m_Record274{274, ORV_RUNTIME_CLASS(CSizedWnd)};
+    orv::test::ScopedSystemWindowRecord m_Record275{275, ORV_RUNTIME_CLASS(CSizedWnd)};
 };
 
 TEST_F(EngineToolkitTest, WindowsCentreAndCarryTheCloseButtonAtTheirTopRight)

@@ -14,6 +14,7 @@
 #include "glimmer/GlimmerTest.h"
 #include "maingame/orvanedemo/ORVMgr.h"
 #include "support/NetRig.h"
+#include "support/TestWindow.h"
 
 namespace {
 
@@ -84,7 +85,6 @@ protected:
         ClearGardenPackets();
         CGameNet::SetPacketHandler(&PushGardenPacket);
         SetGardenDispatcher(&Dispatch);
-        SetSystemWindowRecord(kMsgGardenWnd, ORV_RUNTIME_CLASS(CGardenStandIn));
         m_Rig.m_Deliver = [](const orv::platform::WindowMessage& m) {
             g_ORVMgr.WndProc(m.hwnd, m.msg, m.wParam, m.lParam);
         };
@@ -94,7 +94,6 @@ protected:
         g_ORVMgr.Release();
         CORVCtrlMgr::GetSingleton().DestroyWindowTree();
         SetGardenDispatcher(nullptr);
-        SetSystemWindowRecord(kMsgGardenWnd, nullptr);
         glimmer_test::Reset();
         g_pFake = nullptr;
     }
@@ -111,6 +110,8 @@ protected:
 
     XmlTempDir m_Dir;
     XmlScopedCwd m_Cwd{m_Dir.Root()};
+    // The garden slot's own record is put back for the tests that follow.
+    orv::test::ScopedSystemWindowRecord m_GardenRecord{kMsgGardenWnd, ORV_RUNTIME_CLASS(CGardenStandIn)};
     NetRig m_Rig;
 };
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/Platform.h"
@@ -168,6 +169,41 @@ TEST_F(WinSocketsTest, RefusedConnectionAndTheCallersWindow)
     std::vector<WindowMessage> after;
     Native().PollSocketEvents(&after, 50);
     EXPECT_TRUE(after.empty());
+    ::DestroyWindow(window);
+}
+
+// The system gives a closed socket's number to the next socket at once: closing takes the closed
+// socket's queued notifications out of the queue, and leaves the others' in their order.
+TEST_F(WinSocketsTest, ClosingEmptiesTheQueueOfTheClosedSocketsNotifications)
+{
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = ::DefWindowProcA;
+    wc.hInstance = ::GetModuleHandleA(nullptr);
+    wc.lpszClassName = "OrvaneSocketQueueProbe";
+    ::RegisterClassA(&wc);
+    HWND window = ::CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    ASSERT_NE(window, nullptr);
+    const Socket closing = Native().SocketOpen();
+    m_Socket = Native().SocketOpen();
+    ASSERT_TRUE(Native().SocketSelect(closing, window, kNotify, kEvents));
+    ASSERT_TRUE(Native().SocketSelect(m_Socket, window, kNotify, kEvents));
+    const auto post = [&](Socket s, long event) {
+        ::PostMessageA(window, kNotify, static_cast<WPARAM>(s), static_cast<LPARAM>(event));
+    };
+    post(closing, FD_CONNECT);
+    post(m_Socket, FD_CONNECT);
+    post(closing, FD_READ);
+    post(m_Socket, FD_READ);
+    Native().SocketClose(closing);
+
+    std::vector<std::pair<WPARAM, LPARAM>> queued;
+    MSG m;
+    while (::PeekMessageA(&m, window, kNotify, kNotify, PM_REMOVE)) {
+        queued.emplace_back(m.wParam, m.lParam);
+    }
+    const std::vector<std::pair<WPARAM, LPARAM>> expected = {
+        {static_cast<WPARAM>(m_Socket), FD_CONNECT}, {static_cast<WPARAM>(m_Socket), FD_READ}};
+    EXPECT_EQ(queued, expected);
     ::DestroyWindow(window);
 }
 
