@@ -1,0 +1,30 @@
+// The shape every Garden side panel shares. The window body itself (background texture at the
+// window's corner, posted-message pump, OnDraw, children, OnDrawOverlay) is CORVWindow's Render;
+// a panel adds its own topic of message 275 (the garden state posts the topics), paging within
+// its page count, and the opening steps of OnCreate.
+#pragma once
+
+#include "framework/control/ORVWindow.h"
+
+class CGardenPanel : public CORVWindow {
+public:
+    // Message 275 whose first parameter is the panel's topic reloads the panel from the garden
+    // state and ends there; every other message goes to the window's own routing.
+    bool ProcessMessage(ORVMsg* msg) override;
+
+    // A pager step: the page moves by delta and is clamped to [0, pages - 1] (0 without pages);
+    // true when it changed.
+    static bool StepPage(i32* page, int delta, int pages);
+
+protected:
+    explicit CGardenPanel(u32 topic = 0) : m_dwTopic(topic) {}
+
+    // OnCreate's first steps: the background texture gives the window its size, then the close
+    // button at (width - closeRight, closeTop) with its frame and no text.
+    void CreatePanelFrame(u16 background, int closeRight, int closeTop, u16 closeFrame);
+
+    // The panel's topic arrived (msg is that message 275).
+    virtual void Reload(const ORVMsg& msg);
+
+    u32 m_dwTopic;   // 0: the panel has no topic of its own
+};
