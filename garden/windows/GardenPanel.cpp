@@ -5,6 +5,30 @@
 
 #include "garden/state/GardenDataMgr.h"
 
+namespace {
+
+// Zero-initialised before any start-up code runs, so records may be installed in any order.
+const RuntimeClassRecord* g_apPanelRecords[static_cast<int>(GardenPanelSlot::kCount)];
+
+bool ValidSlot(GardenPanelSlot slot)
+{
+    return static_cast<int>(slot) >= 0 && slot < GardenPanelSlot::kCount;
+}
+
+}  // namespace
+
+void SetGardenPanelRecord(GardenPanelSlot slot, const RuntimeClassRecord* record)
+{
+    if (ValidSlot(slot)) {
+        g_apPanelRecords[static_cast<int>(slot)] = record;
+    }
+}
+
+const RuntimeClassRecord* GetGardenPanelRecord(GardenPanelSlot slot)
+{
+    return ValidSlot(slot) ? g_apPanelRecords[static_cast<int>(slot)] : nullptr;
+}
+
 bool CGardenPanel::ProcessMessage(ORVMsg* msg)
 {
     if (msg != nullptr && m_dwTopic != 0 && msg->m_nId == kMsgGardenTopic && msg->m_wParam == m_dwTopic) {
@@ -36,3 +60,5 @@ void CGardenPanel::CreatePanelFrame(u16 background, int closeRight, int closeTop
 }
 
 void CGardenPanel::Reload(const ORVMsg&) {}
+
+void CGardenPanel::OnScreenEvent(u32, u32) {}

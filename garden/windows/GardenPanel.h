@@ -5,6 +5,31 @@
 #pragma once
 
 #include "framework/control/ORVWindow.h"
+#include "framework/core/RuntimeClass.h"
+
+// The windows the garden screen opens from their runtime-class records. Each window's own file
+// installs its record at start-up; a slot whose window has not landed stays null, and the screen
+// then opens nothing there.
+enum class GardenPanelSlot : int {
+    kSeedBag,
+    kRank,
+    kWarehouse,
+    kNursery,
+    kSettings,
+    kFriends,
+    kToolCards,
+    kNews,
+    kTasks,
+    kResearch,
+    kWeather,
+    kYieldEstimate,
+    kResearchRules,
+    kPlantStatus,
+    kSeedRank,
+    kCount
+};
+void SetGardenPanelRecord(GardenPanelSlot slot, const RuntimeClassRecord* record);
+const RuntimeClassRecord* GetGardenPanelRecord(GardenPanelSlot slot);
 
 class CGardenPanel : public CORVWindow {
 public:
@@ -15,6 +40,10 @@ public:
     // A pager step: the page moves by delta and is clamped to [0, pages - 1] (0 without pages);
     // true when it changed.
     static bool StepPage(i32* page, int delta, int pages);
+
+    // What the garden screen tells a panel it calls directly: the screen refreshed (kind 100),
+    // entered a friend's garden (108), or handed a plant id on (116, value the plant id).
+    virtual void OnScreenEvent(u32 kind, u32 value);
 
 protected:
     explicit CGardenPanel(u32 topic = 0) : m_dwTopic(topic) {}
