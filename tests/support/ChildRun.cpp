@@ -40,6 +40,24 @@ ChildRun RunChildCase(const char* program, const char* envVar, const char* testN
     return run;
 }
 
+::testing::AssertionResult EndedCleanly(const ChildRun& run, std::initializer_list<const char*> markers)
+{
+    if (!WIFEXITED(run.status) || WEXITSTATUS(run.status) != 0) {
+        return ::testing::AssertionFailure() << "the child did not exit with 0 (status " << run.status << "):\n" << run.err;
+    }
+    for (const char* marker : markers) {
+        if (run.err.find(marker) == std::string::npos) {
+            return ::testing::AssertionFailure() << "the child never wrote \"" << marker << "\":\n" << run.err;
+        }
+    }
+    for (const char* finding : {"Sanitizer", "runtime error"}) {
+        if (run.err.find(finding) != std::string::npos) {
+            return ::testing::AssertionFailure() << "the child reported a finding:\n" << run.err;
+        }
+    }
+    return ::testing::AssertionSuccess();
+}
+
 }  // namespace orv::test
 
 #endif

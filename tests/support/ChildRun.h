@@ -4,9 +4,12 @@
 // to standard error (debug lines, sanitizer reports) comes back with how it ended.
 //
 //   const ChildRun run = RunChildCase("orvane_tests", "ORVANE_UNLOAD_CHILD", "UnloadChild.Case");
-//   ASSERT_TRUE(WIFEXITED(run.status)) << run.err;
+//   EXPECT_TRUE(EndedCleanly(run, {"child: windows open"}));
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <initializer_list>
 #include <string>
 
 namespace orv::test {
@@ -18,5 +21,9 @@ struct ChildRun {
 
 // program: the name the child is started under (its argv[0]).
 ChildRun RunChildCase(const char* program, const char* envVar, const char* testName);
+
+// The child exited with status 0, wrote each marker line (its way of saying how far it came) and
+// no sanitizer report or undefined-behaviour finding; the failure message carries what it wrote.
+::testing::AssertionResult EndedCleanly(const ChildRun& run, std::initializer_list<const char*> markers);
 
 }  // namespace orv::test
