@@ -16,6 +16,10 @@
 #include "framework/window/ORVMainWnd.h"
 #include "framework/window/ORVMsgBox.h"
 #include "framework/window/ORVTestWnd.h"
+#include "garden/windows/GardenExchangeWnd.h"
+#include "garden/windows/GardenFruitWnd.h"
+#include "garden/windows/GardenPlantItem.h"
+#include "garden/windows/GardenSeedWnd.h"
 
 namespace {
 
@@ -46,8 +50,12 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVButton::classCORVButton,
     &CORVCheck::classCORVCheck,
     // Garden windows.
+    &CGardenExchangeWnd::classCGardenExchangeWnd,
     &CORVTestWnd::classCORVTestWnd,
+    &CGardenSeedWnd::classCGardenSeedWnd,
+    &CGardenFruitWnd::classCGardenFruitWnd,
     // Garden panels and items.
+    &CGardenPlantItem::classCGardenPlantItem,
     // Widgets.
     &CORVChoice::classCORVChoice,
     &CORVScroll::classCORVScroll,
