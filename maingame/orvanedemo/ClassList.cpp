@@ -16,6 +16,8 @@
 #include "framework/window/ORVMainWnd.h"
 #include "framework/window/ORVMsgBox.h"
 #include "framework/window/ORVTestWnd.h"
+#include "garden/windows/GardenTipsWnd.h"
+#include "garden/windows/ORVGardenWnd.h"
 
 namespace {
 
@@ -46,8 +48,10 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVButton::classCORVButton,
     &CORVCheck::classCORVCheck,
     // Garden windows.
+    &CORVGardenWnd::classCORVGardenWnd,
     &CORVTestWnd::classCORVTestWnd,
     // Garden panels and items.
+    &CGardenTipsWnd::classCGardenTipsWnd,
     // Widgets.
     &CORVChoice::classCORVChoice,
     &CORVScroll::classCORVScroll,
