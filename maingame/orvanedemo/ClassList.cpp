@@ -16,6 +16,7 @@
 #include "framework/window/ORVMainWnd.h"
 #include "framework/window/ORVMsgBox.h"
 #include "framework/window/ORVTestWnd.h"
+#include "garden/windows/GardenSubOperWnd.h"
 #include "garden/windows/GardenTipsWnd.h"
 #include "garden/windows/ORVGardenWnd.h"
 
@@ -50,6 +51,7 @@ RuntimeClassRecord* const kClassOrder[] = {
     // Garden windows.
     &CORVGardenWnd::classCORVGardenWnd,
     &CORVTestWnd::classCORVTestWnd,
+    &CGardenSubOperWnd::classCGardenSubOperWnd,
     // Garden panels and items.
     &CGardenTipsWnd::classCGardenTipsWnd,
     // Widgets.
