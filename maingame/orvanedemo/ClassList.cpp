@@ -20,6 +20,9 @@
 #include "garden/windows/GardenFruitWnd.h"
 #include "garden/windows/GardenPlantItem.h"
 #include "garden/windows/GardenSeedWnd.h"
+#include "garden/windows/GardenSubOperWnd.h"
+#include "garden/windows/GardenTipsWnd.h"
+#include "garden/windows/ORVGardenWnd.h"
 
 namespace {
 
@@ -50,12 +53,15 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVButton::classCORVButton,
     &CORVCheck::classCORVCheck,
     // Garden windows.
+    &CORVGardenWnd::classCORVGardenWnd,
     &CGardenExchangeWnd::classCGardenExchangeWnd,
     &CORVTestWnd::classCORVTestWnd,
     &CGardenSeedWnd::classCGardenSeedWnd,
+    &CGardenSubOperWnd::classCGardenSubOperWnd,
     &CGardenFruitWnd::classCGardenFruitWnd,
     // Garden panels and items.
     &CGardenPlantItem::classCGardenPlantItem,
+    &CGardenTipsWnd::classCGardenTipsWnd,
     // Widgets.
     &CORVChoice::classCORVChoice,
     &CORVScroll::classCORVScroll,
