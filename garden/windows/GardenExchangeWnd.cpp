@@ -9,6 +9,7 @@
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/core/DebugLog.h"
 #include "framework/core/GameHooks.h"
+#include "garden/windows/GardenGuide.h"
 #include "framework/text/TextUtil.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/widgets/ORVChoice.h"
@@ -99,7 +100,7 @@ void CGardenExchangeWnd::OnCreate()
     m_pEdit->SetText("1");
 
     CreateButton(kOkX, kOkY, &m_pOkButton, kOkFrame, true, true, "");
-    NewBieSetStepTarget(kGuideStepConfirm, m_pOkButton);
+    GetGardenGuide().SetTarget(kGuideStepConfirm, m_pOkButton);
 
     char tip[64];
     if (m_nMode == kGive) {
@@ -311,7 +312,7 @@ void CGardenExchangeWnd::Confirm()
             break;
         }
         SendBuySeeds();
-        NewBieOnStepEvent(kGuideStepConfirm);
+        GetGardenGuide().AdvanceFrom(kGuideStepConfirm);
         Close();
         break;
     case kBuyItems:

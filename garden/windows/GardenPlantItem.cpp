@@ -5,7 +5,7 @@
 #include "engine/GardenPackets.h"
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/control/SizeSeam.h"
-#include "framework/core/GameHooks.h"
+#include "garden/windows/GardenGuide.h"
 #include "framework/text/TextUtil.h"
 #include "framework/widgets/ORVButton.h"
 #include "garden/state/XmlGardenMgr.h"
@@ -129,7 +129,7 @@ void CGardenPlantItem::SetMode(u32 mode, u16 index)
         break;   // modes 4 and 5 keep their size
     }
     if (mode == kModeNursery && index == 0 && m_pBuyButton != nullptr) {
-        NewBieSetStepTarget(kGuideStepBuy, m_pBuyButton);
+        GetGardenGuide().SetTarget(kGuideStepBuy, m_pBuyButton);
     }
     UpdateButtons();
 }
@@ -315,7 +315,7 @@ bool CGardenPlantItem::OnMessage(ORVMsg* msg)
     }
     if (msg->m_pSender == m_pBuyButton) {
         OpenExchange(kExchangeBuy, m_wPlantId);
-        NewBieOnStepEvent(kGuideStepBuy);
+        GetGardenGuide().AdvanceFrom(kGuideStepBuy);
     } else if (msg->m_pSender == m_pGiveButton) {
         OpenExchange(kExchangeGive, reinterpret_cast<std::uintptr_t>(&m_Source));
     } else if (msg->m_pSender == m_pSellButton) {
@@ -332,7 +332,7 @@ bool CGardenPlantItem::OnClick(int kind)
     const ORVLifeWatch life = Watch();
     if (m_dwMode == kModeSeedIcon && m_wPlantId != 0) {
         RouteGardenEvent(kMsgGardenTopic, kEventEstimate, 0, m_wPlantId);
-        NewBieOnStepEvent(kGuideStepChooseSeed);
+        GetGardenGuide().AdvanceFrom(kGuideStepChooseSeed);
     } else if (m_dwMode == kModeRankIcon && m_pParent != nullptr) {
         ORVMsg msg(kMsgGardenTopic, kEventRankClick);
         m_pParent->ProcessMessage(&msg);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "framework/core/GameHooks.h"
+#include "garden/windows/GardenGuide.h"
 #include "framework/widgets/ORVButton.h"
 #include "garden/state/GardenDataMgr.h"
 #include "garden/windows/GardenPlantItem.h"
@@ -52,7 +52,7 @@ void CGardenSeedWnd::OnCreate()
         card->CreateAt(this, kCardX + kCardStep * i, kCardY, 0, 0);
         card->SetMode(CGardenPlantItem::kModeSeedIcon, static_cast<u16>(i));
     }
-    NewBieSetStepTarget(kGuideStepChooseSeed, m_apCards[0]);
+    GetGardenGuide().SetTarget(kGuideStepChooseSeed, m_apCards[0]);
 
     // The detail card stands centred on the screen, outside the strip.
     m_pDetail = new CGardenPlantItem();

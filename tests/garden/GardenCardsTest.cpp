@@ -7,6 +7,7 @@
 
 #include "framework/widgets/ORVButton.h"
 #include "garden/windows/GardenFruitWnd.h"
+#include "garden/windows/GardenGuide.h"
 #include "garden/windows/GardenPlantItem.h"
 #include "garden/windows/GardenSeedWnd.h"
 #include "glimmer/GlimmerTest.h"
@@ -133,9 +134,13 @@ TEST_F(GardenCardsTest, SellAndBuyOpenTheExchangeWindowWithTheirItem)
     EXPECT_EQ(SenderAsValue(exchange->m_vProcessed[0]), reinterpret_cast<std::uintptr_t>(&card.m_Source));
 
     CGardenPlantItem& buy = NewCard();
-    buy.SetMode(CGardenPlantItem::kModeNursery, 2);
+    buy.SetMode(CGardenPlantItem::kModeNursery, 0);   // card 0: the tutorial points at its buy button
+    EXPECT_EQ(GetGardenGuide().StepRecord(6).m_pTarget, buy.m_pBuyButton);
     ASSERT_TRUE(buy.LoadOwnPlant(kRadish));
+    GetGardenGuide().SetStep(6);
     Click(buy, buy.m_pBuyButton);
+    EXPECT_EQ(GetGardenGuide().Step(), 7);
+    GetGardenGuide().Reset();
     exchange = ExchangeStandIn();
     ASSERT_NE(exchange, nullptr);
     EXPECT_EQ(exchange->m_nArg, 2);

@@ -10,6 +10,7 @@
 #include "framework/widgets/ORVScroll.h"
 #include "framework/window/ORVMsgBox.h"
 #include "garden/windows/GardenExchangeWnd.h"
+#include "garden/windows/GardenGuide.h"
 
 namespace orv::test {
 namespace {
@@ -127,9 +128,12 @@ TEST_F(GardenExchangeTest, SeedPurchaseChecksTheWealthFirst)
     Ok(*w);
     EXPECT_TRUE(TakeSent().empty());
     ASSERT_NE(Window(), nullptr);
+    GetGardenGuide().SetStep(7);
     Type(*w, "10");
     Ok(*w);
     EXPECT_EQ(TakeSent(), (std::vector<Sent>{{0, 884, 0x01, kRadish, 10, ""}}));
+    EXPECT_EQ(GetGardenGuide().Step(), 8);   // the tutorial's confirmation step moves on
+    GetGardenGuide().Reset();
 }
 
 TEST_F(GardenExchangeTest, GeneSeedsAreBoughtOnlyAfterTheBoxsOk)
