@@ -16,6 +16,8 @@
 #include "framework/window/ORVMainWnd.h"
 #include "framework/window/ORVMsgBox.h"
 #include "framework/window/ORVTestWnd.h"
+#include "garden/windows/GardenFriendWnd.h"
+#include "garden/windows/GardenTaskWnd.h"
 
 namespace {
 
@@ -47,7 +49,9 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVCheck::classCORVCheck,
     // Garden windows.
     &CORVTestWnd::classCORVTestWnd,
+    &CGardenFriendWnd::classCGardenFriendWnd,
     // Garden panels and items.
+    &CGardenTaskWnd::classCGardenTaskWnd,
     // Widgets.
     &CORVChoice::classCORVChoice,
     &CORVScroll::classCORVScroll,

@@ -1,0 +1,337 @@
+// The friends, news, settings, task and ranking panels, each created under the garden screen's
+// stand-in window, driven by the fake server's replies and drawn through the recording Glimmer.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "GardenFixture.h"
+#include "framework/widgets/ORVButton.h"
+#include "framework/widgets/ORVEdit.h"
+#include "framework/widgets/ORVScroll.h"
+#include "framework/widgets/ORVToolTip.h"
+#include "garden/windows/GardenFriendWnd.h"
+#include "garden/windows/GardenTaskWnd.h"
+#include "glimmer/GlimmerTest.h"
+
+namespace gb = orv::garden_bytes;
+
+namespace orv::test {
+namespace {
+
+// Background sizes of the panels (image set 1).
+struct PanelSize {
+    u16 frame;
+    int w, h;
+};
+constexpr PanelSize kPanelSizes[] = {{9, 360, 360}, {10, 220, 300}, {14, 450, 400}, {15, 610, 400}, {18, 590, 410}};
+
+class GardenPanelsTest : public GardenStateTest {
+protected:
+    GardenPanelsTest()
+    {
+        glimmer_test::Reset();
+        for (const PanelSize& s : kPanelSizes) {
+            glimmer_test::RegisterTexture(1, s.frame, s.w, s.h);
+        }
+        Screen()->SetSize(800, 600);
+        TakeRequests();
+        TakeTopics();
+    }
+    ~GardenPanelsTest() override { glimmer_test::Reset(); }
+
+    // The garden screen's stand-in: the panels' parent.
+    static CTestWindow* Screen()
+    {
+        for (CTestWindow* w : CTestWindow::Live()) {
+            if (w->m_pParent == &CtrlMgr().m_MainWnd) {
+                return w;
+            }
+        }
+        return nullptr;
+    }
+    template <class T>
+    T* Open(const RuntimeClassRecord* record)
+    {
+        return static_cast<T*>(Screen()->CreateChild(record, 0, ""));
+    }
+    // A notification from one of the panel's children, as the toolkit hands it out.
+    static void Notify(CORVControl* panel, u32 id, CORVControl* sender, u32 p1 = 0)
+    {
+        ORVMsg msg(id, p1, sender);
+        panel->OnMessage(&msg);
+    }
+    // Whether the panel asked its parent to close it (the parent's queue pumped).
+    static bool CloseAsked(CORVControl* panel)
+    {
+        CTestWindow* screen = Screen();
+        for (int i = 0; i < 3; ++i) {
+            screen->PumpPostedMessages();
+        }
+        for (const ORVMsg& m : screen->m_vPosted) {
+            if (m.m_nId == kNotifyClose && m.m_pSender == panel) {
+                return true;
+            }
+        }
+        return false;
+    }
+    // Sub-commands (884) of the requests sent since the last call.
+    static std::vector<u16> Subs()
+    {
+        std::vector<u16> out;
+        for (const std::string& r : TakeRequests()) {
+            out.push_back(ReadLE16(reinterpret_cast<const u8*>(r.data()) + garden_layout::kSub));
+        }
+        return out;
+    }
+    // The texts drawn by one OnDraw.
+    static std::vector<glimmer_test::Call> Texts(CORVControl* panel)
+    {
+        glimmer_test::ClearTrace();
+        panel->OnDraw();
+        std::vector<glimmer_test::Call> out;
+        for (const glimmer_test::Call& c : glimmer_test::Trace()) {
+            if (c.hasText) {
+                out.push_back(c);
+            }
+        }
+        return out;
+    }
+    static bool Drew(const std::vector<glimmer_test::Call>& calls, const std::string& text)
+    {
+        for (const glimmer_test::Call& c : calls) {
+            if (c.text == text) {
+                return true;
+            }
+        }
+        return false;
+    }
+    static std::string Gbk(const char* s) { return s; }
+};
+
+// ---------------------------------------------------------------- daily tasks
+
+std::string Task(u16 kind, u16 amount, u16 state, const std::string& text)
+{
+    return gb::Item(25, gb::U16(kind) + gb::U16(amount) + gb::U16(state) + text);
+}
+std::string Tasks(int n)
+{
+    std::string body;
+    for (int i = 0; i < n; ++i) {
+        body += Task(1, 5, 0, "t" + std::to_string(i));
+    }
+    return gb::Reply(528, body);
+}
+
+TEST_F(GardenPanelsTest, TaskPanelAsksForItsListAndScrollsPastNineRows)
+{
+    CGardenTaskWnd* w = Open<CGardenTaskWnd>(ORV_RUNTIME_CLASS(CGardenTaskWnd));
+    EXPECT_EQ(Subs(), std::vector<u16>{0x28});
+    EXPECT_EQ(w->m_nX, (800 - 590) / 2);
+    const struct {
+        int tasks, range;
+    } cases[] = {{9, 0}, {10, 1}, {14, 5}};
+    for (const auto& c : cases) {
+        Deliver(Tasks(c.tasks));
+        EXPECT_EQ(w->m_pScroll->m_nRange, c.range) << c.tasks;
+        EXPECT_EQ(w->m_pScroll->m_nPos, 0);
+    }
+}
+
+TEST_F(GardenPanelsTest, TaskRowsShowStateAndRewardByKind)
+{
+    CGardenTaskWnd* w = Open<CGardenTaskWnd>(ORV_RUNTIME_CLASS(CGardenTaskWnd));
+    EXPECT_TRUE(Drew(Texts(w), "\xB5\xB1\xC7\xB0\xC3\xBB\xD3\xD0\xBB\xA8\xD4\xB0\xC3\xBF\xC8\xD5\xC8\xCE\xCE\xF1"));
+    Deliver(gb::Reply(528, Task(2, 30, 0, "water") + Task(4, 2, 1, "weed") + Task(5, 9, 2, "pick")));
+    const std::vector<glimmer_test::Call> texts = Texts(w);
+    const struct {
+        const char* text;
+        u32 colour;
+    } expected[] = {{"\xCE\xB4\xCD\xEA\xB3\xC9", 0xFFFF0000},                                 // 未完成
+                    {"\xD2\xD1\xCD\xEA\xB3\xC9", 0xFF468C7C},                                 // 已完成
+                    {"\xBD\xF8\xD0\xD0\xD6\xD0", 0xFF8D6365},                                 // 进行中
+                    {"30\xB5\xE3\xB2\xC6\xB8\xBB", 0xFF8D6365},                               // 30点财富
+                    {"2\xB8\xF6\xD7\xAA\xBB\xF9\xD2\xF2\xD6\xD6\xD7\xD3", 0xFF8D6365}};       // 2个转基因种子
+    for (const auto& e : expected) {
+        bool found = false;
+        for (const glimmer_test::Call& c : texts) {
+            if (c.text == e.text) {
+                found = true;
+                EXPECT_EQ(static_cast<u32>(c.ints[2]), e.colour) << e.text;
+            }
+        }
+        EXPECT_TRUE(found) << e.text;
+    }
+    // Row 2 (kind 5) has no reward: three state texts, two rewards drawn in rows 0 and 1.
+    int rewards = 0;
+    for (const glimmer_test::Call& c : texts) {
+        if (c.ints[1] == w->m_nAbsY + 94 + 2 * 27 + 3 && c.ints[0] > w->m_nAbsX + 25 + 320 + 102) {
+            ++rewards;
+        }
+    }
+    EXPECT_EQ(rewards, 0);
+}
+
+TEST_F(GardenPanelsTest, TaskTableHoverFollowsTheRowsShown)
+{
+    CGardenTaskWnd* w = Open<CGardenTaskWnd>(ORV_RUNTIME_CLASS(CGardenTaskWnd));
+    Deliver(Tasks(3));
+    const struct {
+        int x, y, row, column;
+    } cases[] = {{30, 94, 0, 0}, {400, 94 + 27 + 5, 1, 1}, {500, 94 + 2 * 27, 2, 2},
+                 {30, 94 + 3 * 27, -1, -1},   // below the last task
+                 {24, 100, -1, -1}};          // left of the table
+    for (const auto& c : cases) {
+        w->OnMouseMove(c.x, c.y);
+        EXPECT_EQ(w->m_pTable->m_nHoverRow, c.row) << c.x << "," << c.y;
+        EXPECT_EQ(w->m_pTable->m_nHoverColumn, c.column) << c.x << "," << c.y;
+    }
+}
+
+TEST_F(GardenPanelsTest, TaskOkAndCloseCloseThePanel)
+{
+    for (bool ok : {true, false}) {
+        CGardenTaskWnd* w = Open<CGardenTaskWnd>(ORV_RUNTIME_CLASS(CGardenTaskWnd));
+        Notify(w, kNotifyLeftClick, ok ? static_cast<CORVControl*>(w->m_pOkButton) : w->m_pCloseButton);
+        EXPECT_TRUE(CloseAsked(w)) << ok;
+    }
+}
+
+// ---------------------------------------------------------------- friends
+
+std::string Friends(u16 code, int n, u8 flags = 0)
+{
+    std::string body;
+    for (int i = 0; i < n; ++i) {
+        body += gb::FriendBytes("guid" + std::to_string(i), "name" + std::to_string(10 + i), flags);
+    }
+    return gb::Reply(code, body, 0, static_cast<u16>(n), 73);
+}
+
+TEST_F(GardenPanelsTest, FriendPanelSitsBesideTheScreenAndAsksForItsList)
+{
+    CGardenFriendWnd::SetListMode(CGardenFriendWnd::kFriends);
+    CGardenFriendWnd* w = Open<CGardenFriendWnd>(ORV_RUNTIME_CLASS(CGardenFriendWnd));
+    EXPECT_EQ(w->m_nX, 800 - 220 - 20);
+    EXPECT_EQ(w->m_nY, 41);
+    EXPECT_EQ(Subs(), std::vector<u16>{0x0b});
+    EXPECT_EQ(w->m_pListSwitch->m_nCurSel, 0);
+}
+
+TEST_F(GardenPanelsTest, SwitchingToStrangersEmptiesTheirListUntilItArrives)
+{
+    CGardenFriendWnd::SetListMode(CGardenFriendWnd::kFriends);
+    CGardenFriendWnd* w = Open<CGardenFriendWnd>(ORV_RUNTIME_CLASS(CGardenFriendWnd));
+    Deliver(Friends(524, 3));
+    ASSERT_EQ(GetGardenDataMgr().m_vStrangers.size(), 3u);
+    Subs();
+    w->m_pListSwitch->SetCurSel(1);
+    Notify(w, kNotifyLeftClick, w->m_pListSwitch);
+    EXPECT_EQ(Subs(), std::vector<u16>{0x20});
+    EXPECT_EQ(CGardenFriendWnd::ListMode(), CGardenFriendWnd::kStrangers);
+    EXPECT_TRUE(GetGardenDataMgr().m_vStrangers.empty());
+    EXPECT_TRUE(Drew(Texts(w), "\xC3\xBB\xD3\xD0\xBF\xC9\xB7\xC3\xCE\xCA\xB5\xC4\xC4\xB0\xC9\xFA\xC8\xCB"));
+    Deliver(Friends(524, 2));
+    EXPECT_TRUE(Drew(Texts(w), "name11"));
+    // The mode outlives the panel.
+    CGardenFriendWnd* again = Open<CGardenFriendWnd>(ORV_RUNTIME_CLASS(CGardenFriendWnd));
+    EXPECT_EQ(again->m_pListSwitch->m_nCurSel, 1);
+    EXPECT_EQ(Subs(), std::vector<u16>{0x20});
+    CGardenFriendWnd::SetListMode(CGardenFriendWnd::kFriends);
+}
+
+TEST_F(GardenPanelsTest, FriendScrollBarAppearsPastTenRows)
+{
+    CGardenFriendWnd::SetListMode(CGardenFriendWnd::kFriends);
+    CGardenFriendWnd* w = Open<CGardenFriendWnd>(ORV_RUNTIME_CLASS(CGardenFriendWnd));
+    const struct {
+        int rows, range;
+        bool shown;
+    } cases[] = {{10, 0, false}, {11, 1, true}, {0, 0, false}};
+    for (const auto& c : cases) {
+        Deliver(Friends(512, c.rows));
+        EXPECT_EQ(w->m_pScroll->m_nRange, c.range) << c.rows;
+        EXPECT_EQ(w->m_pScroll->m_bVisible != 0, c.shown) << c.rows;
+    }
+    // The wheel goes to the bar.
+    Deliver(Friends(512, 15));
+    EXPECT_TRUE(w->OnMouseWheel(0, 0, -120));
+    EXPECT_EQ(w->m_pScroll->m_nPos, 1);
+    const std::vector<glimmer_test::Call> texts = Texts(w);
+    EXPECT_FALSE(Drew(texts, "name10"));
+    EXPECT_TRUE(Drew(texts, "name11"));
+}
+
+TEST_F(GardenPanelsTest, FriendRowsShowOneStatus)
+{
+    CGardenFriendWnd::SetListMode(CGardenFriendWnd::kFriends);
+    CGardenFriendWnd* w = Open<CGardenFriendWnd>(ORV_RUNTIME_CLASS(CGardenFriendWnd));
+    const struct {
+        u8 flags;
+        const char* status;   // null: none
+    } cases[] = {{3, "\xA3\xA8\xB0\xAE\xD0\xC4\xB5\xD8\xA3\xA9"},
+                 {1, "\xA3\xA8\xD2\xD1\xB3\xC9\xCA\xEC\xA3\xA9"},
+                 {0, nullptr}};
+    for (const auto& c : cases) {
+        Deliver(Friends(512, 1, c.flags));
+        const std::vector<glimmer_test::Call> texts = Texts(w);
+        ASSERT_EQ(texts.size(), c.status != nullptr ? 2u : 1u) << int(c.flags);
+        if (c.status != nullptr) {
+            EXPECT_EQ(texts[1].text, c.status);
+            EXPECT_EQ(texts[1].ints[0], w->m_nAbsX + 173 - 60);   // ends at x + 173
+            EXPECT_EQ(static_cast<u32>(texts[1].ints[2]), 0x00FF8C7Cu);
+        }
+    }
+}
+
+TEST_F(GardenPanelsTest, DoubleClickEntersTheHoveredGarden)
+{
+    CGardenFriendWnd::SetListMode(CGardenFriendWnd::kFriends);
+    CGardenFriendWnd* w = Open<CGardenFriendWnd>(ORV_RUNTIME_CLASS(CGardenFriendWnd));
+    Deliver(Friends(512, 3));
+    Subs();
+    TakeTopics();
+    // Outside every row: nothing.
+    w->OnMouseMove(14 + 10, 59 + 3 * 21 + 2);
+    EXPECT_EQ(w->m_nHoverRow, -1);
+    EXPECT_TRUE(w->m_strToolTip.empty());
+    w->OnLButtonDblClk(0, 0);
+    EXPECT_TRUE(TakeRequests().empty());
+    EXPECT_FALSE(CloseAsked(w));
+
+    w->OnMouseMove(14 + 10, 59 + 21 + 2);
+    EXPECT_EQ(w->m_nHoverRow, 1);
+    EXPECT_EQ(w->m_strToolTip, "\xCB\xAB\xBB\xF7\xBF\xC9\xD6\xB1\xBD\xD3\xBD\xF8\xC8\xEB\xBB\xA8\xD4\xB0");
+    w->OnLButtonDblClk(0, 0);
+    const std::vector<std::string> sent = TakeRequests();
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0], gb::Packet(884, 0x04, "guid1"));
+    const std::vector<Topic> topics = TakeTopics();
+    ASSERT_FALSE(topics.empty());
+    EXPECT_EQ(topics[0], (Topic{275, 107, 0, ""}));
+    EXPECT_TRUE(CloseAsked(w));
+}
+
+TEST_F(GardenPanelsTest, VisitByNameSendsTheTypedName)
+{
+    CGardenFriendWnd::SetListMode(CGardenFriendWnd::kFriends);
+    CGardenFriendWnd* w = Open<CGardenFriendWnd>(ORV_RUNTIME_CLASS(CGardenFriendWnd));
+    Subs();
+    // Empty field: nothing is sent and the panel stays.
+    Notify(w, kNotifyLeftClick, w->m_pVisitButton);
+    EXPECT_TRUE(TakeRequests().empty());
+    EXPECT_FALSE(CloseAsked(w));
+    // A name, by Enter in the field.
+    w->m_pNameField->SetText("alice");
+    TakeTopics();
+    Notify(w, kNotifyEditEnter, w->m_pNameField);
+    const std::vector<std::string> sent = TakeRequests();
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0], gb::Packet(1016, 0, "alice"));
+    EXPECT_EQ(TakeTopics().at(0), (Topic{275, 107, 0, ""}));
+    EXPECT_TRUE(CloseAsked(w));
+}
+
+}  // namespace
+}  // namespace orv::test
