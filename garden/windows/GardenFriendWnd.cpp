@@ -9,6 +9,7 @@
 #include "framework/widgets/ORVScroll.h"
 #include "framework/widgets/ORVToolTip.h"
 #include "garden/state/GardenDispatch.h"
+#include "garden/windows/GardenGuide.h"
 #include "garden/windows/GardenPanelKit.h"
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CGardenFriendWnd, CORVWindow)
@@ -26,6 +27,7 @@ constexpr u16 kSwitchFrame = 150;
 constexpr u16 kFriendListSub = 0x0b;
 constexpr u16 kStrangerListSub = 0x20;
 constexpr u16 kTopicEnterGarden = 107;
+constexpr u16 kGuideVisitStep = 19;   // the tutorial's last step: visiting a garden by name
 constexpr int kNameLimit = 16;
 constexpr std::size_t kNameCopy = 127;
 
@@ -47,6 +49,7 @@ void CGardenFriendWnd::OnCreate()
         SetPos(m_pParent->m_nWidth - m_nWidth - 20, 41);
     }
     CreateButton(189, 30, &m_pVisitButton, kVisitFrame, true, true, "");
+    GetGardenGuide().SetTarget(kGuideVisitStep, m_pVisitButton);
     m_pListSwitch = new CORVRadioGroup();
     AddChild(m_pListSwitch, false);
     m_pListSwitch->CreateGroup(this, 4, 5, kSwitchFrame, 2, g_nListMode, 65);
@@ -197,4 +200,6 @@ void CGardenFriendWnd::VisitByName()
             Close();
         }
     }
+    // Whether or not a name was given, the tutorial's last step is done (20 tells the server).
+    GetGardenGuide().AdvanceFrom(kGuideVisitStep);
 }

@@ -17,7 +17,10 @@
 #include "framework/window/ORVMsgBox.h"
 #include "framework/window/ORVTestWnd.h"
 #include "garden/windows/GardenFriendWnd.h"
+#include "garden/windows/GardenSubOperWnd.h"
 #include "garden/windows/GardenTaskWnd.h"
+#include "garden/windows/GardenTipsWnd.h"
+#include "garden/windows/ORVGardenWnd.h"
 
 namespace {
 
@@ -48,10 +51,13 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVButton::classCORVButton,
     &CORVCheck::classCORVCheck,
     // Garden windows.
+    &CORVGardenWnd::classCORVGardenWnd,
     &CORVTestWnd::classCORVTestWnd,
+    &CGardenSubOperWnd::classCGardenSubOperWnd,
     &CGardenFriendWnd::classCGardenFriendWnd,
     // Garden panels and items.
     &CGardenTaskWnd::classCGardenTaskWnd,
+    &CGardenTipsWnd::classCGardenTipsWnd,
     // Widgets.
     &CORVChoice::classCORVChoice,
     &CORVScroll::classCORVScroll,

@@ -11,6 +11,7 @@
 #include "framework/widgets/ORVScroll.h"
 #include "framework/widgets/ORVToolTip.h"
 #include "garden/windows/GardenFriendWnd.h"
+#include "garden/windows/GardenGuide.h"
 #include "garden/windows/GardenTaskWnd.h"
 #include "glimmer/GlimmerTest.h"
 
@@ -34,11 +35,17 @@ protected:
         for (const PanelSize& s : kPanelSizes) {
             glimmer_test::RegisterTexture(1, s.frame, s.w, s.h);
         }
+        GetGardenGuide().Reset();
         Screen()->SetSize(800, 600);
         TakeRequests();
         TakeTopics();
     }
-    ~GardenPanelsTest() override { glimmer_test::Reset(); }
+    ~GardenPanelsTest() override
+    {
+        CtrlMgr().DestroyWindowTree();
+        GetGardenGuide().Reset();
+        glimmer_test::Reset();
+    }
 
     // The garden screen's stand-in: the panels' parent.
     static CTestWindow* Screen()
@@ -318,9 +325,12 @@ TEST_F(GardenPanelsTest, VisitByNameSendsTheTypedName)
     CGardenFriendWnd::SetListMode(CGardenFriendWnd::kFriends);
     CGardenFriendWnd* w = Open<CGardenFriendWnd>(ORV_RUNTIME_CLASS(CGardenFriendWnd));
     Subs();
-    // Empty field: nothing is sent and the panel stays.
+    EXPECT_EQ(GetGardenGuide().StepRecord(19).m_pTarget, w->m_pVisitButton);
+    // Empty field: nothing is sent and the panel stays, but the tutorial's step 19 ends it.
+    GetGardenGuide().SetStep(19);
     Notify(w, kNotifyLeftClick, w->m_pVisitButton);
-    EXPECT_TRUE(TakeRequests().empty());
+    EXPECT_EQ(Subs(), std::vector<u16>{0x21});
+    EXPECT_EQ(GetGardenGuide().Step(), 20);
     EXPECT_FALSE(CloseAsked(w));
     // A name, by Enter in the field.
     w->m_pNameField->SetText("alice");
@@ -328,7 +338,7 @@ TEST_F(GardenPanelsTest, VisitByNameSendsTheTypedName)
     Notify(w, kNotifyEditEnter, w->m_pNameField);
     const std::vector<std::string> sent = TakeRequests();
     ASSERT_EQ(sent.size(), 1u);
-    EXPECT_EQ(sent[0], gb::Packet(1016, 0, "alice"));
+    EXPECT_EQ(sent[0], gb::Packet(1016, 0, "alice"));   // step 20 stays: nothing more
     EXPECT_EQ(TakeTopics().at(0), (Topic{275, 107, 0, ""}));
     EXPECT_TRUE(CloseAsked(w));
 }
