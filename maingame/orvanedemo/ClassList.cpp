@@ -17,6 +17,8 @@
 #include "framework/window/ORVMsgBox.h"
 #include "framework/window/ORVTestWnd.h"
 #include "garden/windows/GardenFriendWnd.h"
+#include "garden/windows/GardenRecordWnd.h"
+#include "garden/windows/GardenSetWnd.h"
 #include "garden/windows/GardenSubOperWnd.h"
 #include "garden/windows/GardenTaskWnd.h"
 #include "garden/windows/GardenTipsWnd.h"
@@ -55,6 +57,8 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVTestWnd::classCORVTestWnd,
     &CGardenSubOperWnd::classCGardenSubOperWnd,
     &CGardenFriendWnd::classCGardenFriendWnd,
+    &CGardenRecordWnd::classCGardenRecordWnd,
+    &CGardenSetWnd::classCGardenSetWnd,
     // Garden panels and items.
     &CGardenTaskWnd::classCGardenTaskWnd,
     &CGardenTipsWnd::classCGardenTipsWnd,

@@ -11,7 +11,13 @@
 #include "framework/widgets/ORVScroll.h"
 #include "framework/widgets/ORVToolTip.h"
 #include "garden/windows/GardenFriendWnd.h"
+#include "engine/ORVConfigMgr.h"
+#include "framework/richtext/ORVRichParagraph.h"
+#include "framework/richtext/ORVTextContext.h"
+#include "framework/widgets/ORVChoice.h"
 #include "garden/windows/GardenGuide.h"
+#include "garden/windows/GardenRecordWnd.h"
+#include "garden/windows/GardenSetWnd.h"
 #include "garden/windows/GardenTaskWnd.h"
 #include "glimmer/GlimmerTest.h"
 
@@ -341,6 +347,144 @@ TEST_F(GardenPanelsTest, VisitByNameSendsTheTypedName)
     EXPECT_EQ(sent[0], gb::Packet(1016, 0, "alice"));   // step 20 stays: nothing more
     EXPECT_EQ(TakeTopics().at(0), (Topic{275, 107, 0, ""}));
     EXPECT_TRUE(CloseAsked(w));
+}
+
+// ---------------------------------------------------------------- news
+
+TEST_F(GardenPanelsTest, NewsShowsNewestFirstThenTheNoticeLines)
+{
+    CGardenRecordWnd* w = Open<CGardenRecordWnd>(ORV_RUNTIME_CLASS(CGardenRecordWnd));
+    EXPECT_EQ(Subs(), std::vector<u16>{0x18});
+    ASSERT_EQ(w->m_pDocument->m_dqParagraphs.size(), 1u);   // "当前没有记录"
+    // Notice lines alone still show the empty text.
+    GetGardenDataMgr().m_vNoticeLines.assign({"n1", "n2"});
+    ORVMsg topic(kMsgGardenTopic, TOPIC_NOTICE_LINE);
+    w->ProcessMessage(&topic);
+    ASSERT_EQ(w->m_pDocument->m_dqParagraphs.size(), 1u);
+    Deliver(gb::Reply(515, std::string("first\0second\0third", 18)));
+    const std::deque<CORVRichParagraph*>& p = w->m_pDocument->m_dqParagraphs;
+    ASSERT_EQ(p.size(), 5u);
+    const char* expected[] = {"third", "second", "first", "n1", "n2"};
+    for (std::size_t i = 0; i < p.size(); ++i) {
+        EXPECT_EQ(p[i]->m_strText, expected[i]) << i;
+    }
+}
+
+TEST_F(GardenPanelsTest, NewsLineIsSentAsTextAndCleared)
+{
+    CGardenRecordWnd* w = Open<CGardenRecordWnd>(ORV_RUNTIME_CLASS(CGardenRecordWnd));
+    Subs();
+    w->m_pLineField->SetText("hello");
+    Notify(w, kNotifyEditEnter, w->m_pLineField);
+    const std::vector<std::string> sent = TakeRequests();
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(ReadLE16(reinterpret_cast<const u8*>(sent[0].data()) + 4), 3030);
+    EXPECT_NE(sent[0].find("hello"), std::string::npos);
+    EXPECT_STREQ(w->m_pLineField->GetText(), "");
+}
+
+// ---------------------------------------------------------------- settings
+
+const char kConfig[] =
+    "<config>\n"
+    "<key Index=\"0\" Name=\"OpenStealCardTip\" Value=\"1\"/>\n"
+    "<key Index=\"1\" Name=\"AutoUseStealCard\" Value=\"0\"/>\n"
+    "</config>\n";
+
+TEST_F(GardenPanelsTest, SettingsTabZeroWritesThePickCardOptions)
+{
+    const std::string path = m_Dir.Write("orvdata/help/config.xml", kConfig);
+    ASSERT_TRUE(CORVConfigMgr::GetSingleton().Load(path.c_str()));
+    CGardenSetWnd* w = Open<CGardenSetWnd>(ORV_RUNTIME_CLASS(CGardenSetWnd));
+    EXPECT_EQ(Subs(), std::vector<u16>{0x29});
+    ASSERT_NE(w->m_pAutoUseCard, nullptr);
+    EXPECT_EQ(w->m_pAutoUseCard->m_nLatch, 0u);
+    EXPECT_EQ(w->m_pCardHint->m_nLatch, 1u);
+    w->m_pAutoUseCard->SetLatch(1);
+    w->m_pCardHint->SetLatch(0);
+    Notify(w, kNotifyLeftClick, w->m_pOkButton);
+    EXPECT_TRUE(CloseAsked(w));
+    CORVConfigMgr again;
+    ASSERT_TRUE(again.Load(path.c_str()));
+    EXPECT_EQ(again.GetValue(ORVConfigKey::AutoUseStealCard), 1);
+    EXPECT_EQ(again.GetValue(ORVConfigKey::OpenStealCardTip), 0);
+}
+
+std::string Sentence(u32 slot, const std::string& text)
+{
+    return gb::Item(14, gb::U32(slot)) + gb::Item(15, text);
+}
+
+TEST_F(GardenPanelsTest, SettingsTabOneSendsFourSentenceRecords)
+{
+    CGardenSetWnd* w = Open<CGardenSetWnd>(ORV_RUNTIME_CLASS(CGardenSetWnd));
+    w->m_pTabs->SetCurSel(1);
+    Notify(w, kNotifyLeftClick, w->m_pTabs);
+    ASSERT_NE(w->m_apSentences[3], nullptr);
+    EXPECT_EQ(w->m_pAutoUseCard, nullptr);
+    // Slots 0 and 5 are ignored.
+    Deliver(gb::Reply(511, Sentence(1, "ab") + Sentence(0, "zero") + Sentence(3, "c") + Sentence(5, "five")));
+    EXPECT_STREQ(w->m_apSentences[0]->GetText(), "ab");
+    EXPECT_STREQ(w->m_apSentences[1]->GetText(), "");
+    EXPECT_STREQ(w->m_apSentences[2]->GetText(), "c");
+    Subs();
+    Notify(w, kNotifyLeftClick, w->m_pOkButton);
+    std::string body;
+    const char* texts[] = {"ab", "", "c", ""};
+    for (u16 i = 1; i <= 4; ++i) {
+        body += gb::U16(14) + gb::U16(2) + gb::U16(i) + gb::Item(15, texts[i - 1]);
+    }
+    EXPECT_EQ(body.size(), 43u);
+    const std::vector<std::string> sent = TakeRequests();
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0], gb::Packet(884, 0x13, body));
+    EXPECT_TRUE(CloseAsked(w));
+}
+
+TEST_F(GardenPanelsTest, SettingsTabSwitchLosesUnsavedSentences)
+{
+    CGardenSetWnd* w = Open<CGardenSetWnd>(ORV_RUNTIME_CLASS(CGardenSetWnd));
+    const auto show = [w](int tab) {
+        w->m_pTabs->SetCurSel(tab);
+        Notify(w, kNotifyLeftClick, w->m_pTabs);
+    };
+    show(1);
+    w->m_apSentences[0]->SetText("typed");
+    show(0);
+    EXPECT_EQ(w->m_apSentences[0], nullptr);
+    show(1);
+    EXPECT_STREQ(w->m_apSentences[0]->GetText(), "");
+}
+
+std::string Owned(u16 id, std::int64_t seconds)
+{
+    return gb::U16(id) + gb::U32(static_cast<u32>(seconds)) + gb::U32(static_cast<u32>(seconds >> 32));
+}
+
+TEST_F(GardenPanelsTest, SettingsTabTwoChoosesAnOwnedBackground)
+{
+    // Background 7 is not in the game data: it is not listed, and the items stay mapped.
+    Deliver(gb::Reply(513, Owned(7, 86400) + Owned(1, 1000LL * 86400) + Owned(2, 1001LL * 86400), 0, 3, 10));
+    CGardenSetWnd* w = Open<CGardenSetWnd>(ORV_RUNTIME_CLASS(CGardenSetWnd));
+    w->m_pTabs->SetCurSel(2);
+    Notify(w, kNotifyLeftClick, w->m_pTabs);
+    ASSERT_NE(w->m_pBackgrounds, nullptr);
+    EXPECT_EQ(w->m_pBackgrounds->m_vItems.size(), 2u);
+    char text[128];
+    CGardenSetWnd::ValidityText(1000LL * 86400, "x", text, sizeof text);
+    EXPECT_STREQ(text, "\xD3\xD0\xD0\xA7\xCA\xB9\xD3\xC3\xCA\xB1\xBC\xE4\xCA\xA3\xD3\xE0" "1000\xCC\xEC,x");
+    CGardenSetWnd::ValidityText(1001LL * 86400, "x", text, sizeof text);
+    EXPECT_STREQ(text, "\xD3\xD0\xD0\xA7\xCA\xB9\xD3\xC3\xCA\xB1\xBC\xE4\xCE\xAA\xD3\xC0\xBE\xC3,x");
+    Notify(w, kNotifyChoiceSelect, w->m_pBackgrounds, 1);
+    EXPECT_EQ(w->m_wBackground, 2);
+    EXPECT_NE(w->m_pBackgrounds->m_strToolTip.find("\xD3\xC0\xBE\xC3"), std::string::npos);   // 永久
+    Notify(w, kNotifyChoiceSelect, w->m_pBackgrounds, 5);   // no such item: nothing
+    EXPECT_EQ(w->m_wBackground, 2);
+    Subs();
+    Notify(w, kNotifyLeftClick, w->m_pOkButton);
+    const std::vector<std::string> sent = TakeRequests();
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0], gb::Packet(884, 0x2a, "", 0, 2));
 }
 
 }  // namespace
