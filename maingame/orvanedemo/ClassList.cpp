@@ -17,6 +17,7 @@
 #include "framework/window/ORVMsgBox.h"
 #include "framework/window/ORVTestWnd.h"
 #include "garden/windows/GardenFriendWnd.h"
+#include "garden/windows/GardenRank.h"
 #include "garden/windows/GardenRecordWnd.h"
 #include "garden/windows/GardenSetWnd.h"
 #include "garden/windows/GardenSubOperWnd.h"
@@ -61,6 +62,7 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CGardenSetWnd::classCGardenSetWnd,
     // Garden panels and items.
     &CGardenTaskWnd::classCGardenTaskWnd,
+    &CGardenRank::classCGardenRank,
     &CGardenTipsWnd::classCGardenTipsWnd,
     // Widgets.
     &CORVChoice::classCORVChoice,

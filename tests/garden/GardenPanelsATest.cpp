@@ -16,6 +16,7 @@
 #include "framework/richtext/ORVTextContext.h"
 #include "framework/widgets/ORVChoice.h"
 #include "garden/windows/GardenGuide.h"
+#include "garden/windows/GardenRank.h"
 #include "garden/windows/GardenRecordWnd.h"
 #include "garden/windows/GardenSetWnd.h"
 #include "garden/windows/GardenTaskWnd.h"
@@ -485,6 +486,97 @@ TEST_F(GardenPanelsTest, SettingsTabTwoChoosesAnOwnedBackground)
     const std::vector<std::string> sent = TakeRequests();
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0], gb::Packet(884, 0x2a, "", 0, 2));
+}
+
+// ---------------------------------------------------------------- rankings
+
+TEST_F(GardenPanelsTest, RankingRequestGoesOutOnceInThirtySeconds)
+{
+    CGardenRank::ForgetLastRequest();
+    const struct {
+        u32 tick;
+        bool sent;
+    } openings[] = {{0, true}, {29999, false}, {30000, false}, {30001, true}, {40000, false}};
+    for (const auto& o : openings) {
+        m_Fake.m_dwTick = o.tick;
+        CGardenRank* w = Open<CGardenRank>(ORV_RUNTIME_CLASS(CGardenRank));
+        EXPECT_EQ(Subs(), o.sent ? std::vector<u16>{0x19} : std::vector<u16>{}) << o.tick;
+        Screen()->DeleteChild(w);
+    }
+    CGardenRank::ForgetLastRequest();
+}
+
+TEST_F(GardenPanelsTest, RankingCategoriesShowTheirColumns)
+{
+    CGardenRank::ForgetLastRequest();
+    Deliver(gb::Ranking516(12, 0));
+    CGardenRank* w = Open<CGardenRank>(ORV_RUNTIME_CLASS(CGardenRank));
+    std::vector<glimmer_test::Call> texts = Texts(w);
+    EXPECT_TRUE(Drew(texts, "1,000"));   // wealth of row 0
+    EXPECT_TRUE(Drew(texts, "991"));     // row 9
+    EXPECT_FALSE(Drew(texts, "990"));    // row 10 lies below
+    EXPECT_EQ(w->m_pScroll->m_nRange, 2);
+    w->OnMouseWheel(0, 0, -120);
+    EXPECT_TRUE(Drew(Texts(w), "990"));
+    // Another category: the lists stay, scroll and hover go back.
+    w->OnMouseMove(100, 91 + 27 + 5);
+    EXPECT_EQ(w->m_nHoverRow, 1);
+    w->m_pCategories->SetCurSel(2);
+    Notify(w, kNotifyLeftClick, w->m_pCategories);
+    EXPECT_EQ(w->m_nCategory, 2);
+    EXPECT_EQ(w->m_nHoverRow, -1);
+    EXPECT_EQ(w->m_pScroll->m_nPos, 0);
+    texts = Texts(w);
+    EXPECT_TRUE(Drew(texts, "\xB0\xEF\xD6\xFA\xCE\xF1\xC5\xA9\xB4\xCE\xCA\xFD"));   // 帮助务农次数
+    EXPECT_TRUE(Drew(texts, "1000"));
+    EXPECT_EQ(w->m_pPlants, nullptr);
+}
+
+TEST_F(GardenPanelsTest, RankingPlantCategoryListsTheChosenPlant)
+{
+    CGardenRank::ForgetLastRequest();
+    // Records under "所有植物" and a plant's name; their rows are the records of the chosen name.
+    const std::string all = "\xCB\xF9\xD3\xD0\xD6\xB2\xCE\xEF";
+    auto record = [](const std::string& key, const std::string& guid, u8 place, u16 level) {
+        std::string r(garden_layout::kRankRecord, '\0');
+        r.replace(4, 36, gb::Field(key, 36));
+        r.replace(40, 36, gb::Field(guid, 36));
+        r.replace(76, 36, gb::Field(guid + "-name", 36));
+        r[144] = static_cast<char>(place);
+        gb::Put16(r, 145, level);
+        return r;
+    };
+    const std::string nested = record(all, "a1", 1, 90) + record("x", "x1", 1, 5) + record(all, "a2", 2, 80);
+    Deliver(gb::Reply(516, gb::Zlib(gb::Item(23, gb::Zlib(nested)))));
+    ASSERT_EQ(GetGardenDataMgr().m_vRankRecords.size(), 3u);
+    CGardenRank* w = Open<CGardenRank>(ORV_RUNTIME_CLASS(CGardenRank));
+    w->m_pCategories->SetCurSel(4);
+    Notify(w, kNotifyLeftClick, w->m_pCategories);
+    ASSERT_NE(w->m_pPlants, nullptr);
+    EXPECT_EQ(w->m_pPlants->m_vItems.size(), 1 + GetXmlGardenMgr().PlantCount());
+    // The choice shows its first item, "所有植物", from the start; a plant's name has its own list.
+    EXPECT_EQ(w->CountRows(), 2);
+    Notify(w, kNotifyChoiceSelect, w->m_pPlants, 1);
+    EXPECT_EQ(w->CountRows(), 0);
+    Notify(w, kNotifyChoiceSelect, w->m_pPlants, 0);
+    EXPECT_EQ(w->CountRows(), 2);
+    const std::vector<glimmer_test::Call> texts = Texts(w);
+    EXPECT_TRUE(Drew(texts, "a2-name"));
+    EXPECT_TRUE(Drew(texts, "\xD6\xB2\xCE\xEF\xD7\xDC\xB5\xC8\xBC\xB6"));   // 植物总等级
+    EXPECT_TRUE(Drew(texts, "80"));
+    // A double click on the second row enters a2's garden.
+    Subs();
+    TakeTopics();
+    w->OnMouseMove(100, 91 + 27 + 5);
+    w->OnLButtonDblClk(0, 0);
+    const std::vector<std::string> sent = TakeRequests();
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0], gb::Packet(884, 0x04, "a2"));
+    EXPECT_EQ(TakeTopics().at(0), (Topic{275, 107, 0, ""}));
+    // Back to another category: the choice goes.
+    w->m_pCategories->SetCurSel(0);
+    Notify(w, kNotifyLeftClick, w->m_pCategories);
+    EXPECT_EQ(w->m_pPlants, nullptr);
 }
 
 }  // namespace
