@@ -8,7 +8,6 @@
 #include "framework/widgets/ORVEdit.h"
 #include "framework/widgets/ORVScroll.h"
 #include "framework/widgets/ORVToolTip.h"
-#include "garden/state/GardenDispatch.h"
 #include "garden/windows/GardenGuide.h"
 #include "garden/windows/GardenPanelKit.h"
 
@@ -177,11 +176,8 @@ void CGardenFriendWnd::EnterHovered()
     }
     const std::string_view guid = rows[static_cast<std::size_t>(index)].Text(garden_layout::kFriendGuid,
                                                                               garden_layout::kNameSize);
-    SendEnterGarden(guid.data(), guid.size());
-    // Routed at once: a posted 107 could reach the screen after the enter reply's 108.
     const ORVLifeWatch life = Watch();
-    ORVMsg enter(kMsgGardenTopic, kTopicEnterGarden);
-    CORVCtrlMgr::GetSingleton().RouteMessage(&enter);
+    EnterGardenOf(guid);
     if (!life.expired()) {
         Close();
     }

@@ -1,6 +1,9 @@
 #include "garden/windows/GardenPanelKit.h"
 
 #include "engine/GardenPackets.h"
+#include "framework/control/ORVCtrlMgr.h"
+#include "garden/state/GardenDataMgr.h"
+#include "garden/state/GardenDispatch.h"
 #include "framework/text/TextUtil.h"
 #include "glimmer/Glimmer.h"
 
@@ -10,6 +13,14 @@ int SendPanelRequest(u16 sub, u16 param1, const void* body, int len)
     h.m_wSub = sub;
     h.m_wParam1 = param1;
     return GetPacketQueue().SendGardenMessage(h, len > 0 ? body : nullptr, len > 0 ? len : 0);
+}
+
+void EnterGardenOf(std::string_view guid)
+{
+    constexpr u32 kTopicEnterGarden = 107;
+    SendEnterGarden(guid.data(), guid.size());
+    ORVMsg enter(kMsgGardenTopic, kTopicEnterGarden);
+    CORVCtrlMgr::GetSingleton().RouteMessage(&enter);
 }
 
 void DrawPanelText(int x, int y, const char* text, u32 colour, int size, int align, int flags)

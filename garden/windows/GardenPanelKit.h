@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string_view>
 
 #include "BuildProfile.h"
 #include "framework/core/OrvTypes.h"
@@ -14,6 +15,10 @@ inline constexpr int kPanelTitleSize = 14;
 
 // 884 with that sub-command, first parameter param1 and the body (len bytes; none when 0).
 int SendPanelRequest(u16 sub, u16 param1 = 0, const void* body = nullptr, int len = 0);
+
+// Enters the garden of that guid name (884 sub 0x04), then routes topic 107 to the screen at once:
+// a posted 107 could reach it after the enter reply's 108. Windows may be gone when it returns.
+void EnterGardenOf(std::string_view guid);
 
 // Text at screen point (x, y); align 0 starts it at x, 1 centres it on x, 2 ends it at x
 // (widths by the build's text rule at the default size).

@@ -2,13 +2,11 @@
 
 #include <algorithm>
 
-#include "framework/control/ORVCtrlMgr.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/widgets/ORVChoice.h"
 #include "framework/widgets/ORVScroll.h"
 #include "framework/widgets/ORVToolTip.h"
 #include "garden/state/GardenDataMgr.h"
-#include "garden/state/GardenDispatch.h"
 #include "garden/state/XmlGardenMgr.h"
 #include "garden/windows/GardenPanelKit.h"
 #include "platform/Platform.h"
@@ -27,7 +25,6 @@ namespace L = garden_layout;
 constexpr u16 kBackground = 15;
 constexpr u16 kCategoryFrame = 90;
 constexpr u16 kRankingSub = 0x19;
-constexpr u16 kTopicEnterGarden = 107;
 constexpr int kRowTop = 91;
 constexpr int kRowHeight = 27;
 constexpr int kRowLeft = 24;
@@ -207,9 +204,6 @@ bool CGardenRank::OnLButtonDblClk(int, int)
     if (index >= count || index >= kDoubleClickRows) {
         return true;
     }
-    const std::string_view guid = RowGuid(index);
-    SendEnterGarden(guid.data(), guid.size());
-    ORVMsg enter(kMsgGardenTopic, kTopicEnterGarden);
-    CORVCtrlMgr::GetSingleton().RouteMessage(&enter);   // at once, as the friends panel does
+    EnterGardenOf(RowGuid(index));
     return true;
 }
