@@ -17,10 +17,15 @@
 #include "framework/window/ORVMsgBox.h"
 #include "framework/window/ORVTestWnd.h"
 #include "garden/windows/GardenExchangeWnd.h"
+#include "garden/windows/GardenFriendWnd.h"
 #include "garden/windows/GardenFruitWnd.h"
 #include "garden/windows/GardenPlantItem.h"
+#include "garden/windows/GardenRank.h"
+#include "garden/windows/GardenRecordWnd.h"
 #include "garden/windows/GardenSeedWnd.h"
+#include "garden/windows/GardenSetWnd.h"
 #include "garden/windows/GardenSubOperWnd.h"
+#include "garden/windows/GardenTaskWnd.h"
 #include "garden/windows/GardenTipsWnd.h"
 #include "garden/windows/ORVGardenWnd.h"
 
@@ -59,7 +64,12 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CGardenSeedWnd::classCGardenSeedWnd,
     &CGardenSubOperWnd::classCGardenSubOperWnd,
     &CGardenFruitWnd::classCGardenFruitWnd,
+    &CGardenFriendWnd::classCGardenFriendWnd,
+    &CGardenRecordWnd::classCGardenRecordWnd,
+    &CGardenSetWnd::classCGardenSetWnd,
     // Garden panels and items.
+    &CGardenTaskWnd::classCGardenTaskWnd,
+    &CGardenRank::classCGardenRank,
     &CGardenPlantItem::classCGardenPlantItem,
     &CGardenTipsWnd::classCGardenTipsWnd,
     // Widgets.
