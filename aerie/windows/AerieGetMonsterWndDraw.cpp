@@ -22,11 +22,7 @@ constexpr u32 kRed = 0xFFFF0000;
 
 void CAerieGetMonsterWnd::OnDraw()
 {
-    CClickThrottle& throttle = RefreshThrottle();
-    const bool ready = throttle.Ready(TickNow());
-    if (ready) {
-        throttle = CClickThrottle(kRefreshThrottleMs, true);   // the last step is long past: forgotten
-    }
+    const bool ready = RefreshThrottle().SettleAt(TickNow());
     if (m_pSeniorBtn != nullptr) {
         m_pSeniorBtn->m_bEnabled = ready ? 1 : 0;
     }

@@ -366,23 +366,36 @@ void CAerieMonsterGroupWnd::SendSkillRefresh(int choice)
     CAerieRequest::GetSingleton().RefreshGroupSkill(static_cast<u16>(m_nSkill), p2);
 }
 
+namespace {
+
+// The refresh kind an answer carries (0 common, 1 senior); false, with a debug line, for another.
+bool KindOfAnswer(const ORVMsg* msg, int* kind)
+{
+    if (msg->m_lParam > static_cast<u32>(kSeniorKind)) {
+        DebugLog("Error,group skill refresh kind %u\n", static_cast<unsigned>(msg->m_lParam));
+        return false;
+    }
+    *kind = static_cast<int>(msg->m_lParam);
+    return true;
+}
+
+}  // namespace
+
 bool CAerieMonsterGroupWnd::OnSkillRefreshEvent(ORVMsg* msg)
 {
-    if (msg->m_lParam > kSeniorKind) {
-        DebugLog("Error,group skill refresh kind %u\n", static_cast<unsigned>(msg->m_lParam));
-        return true;
+    int kind = 0;
+    if (KindOfAnswer(msg, &kind)) {
+        ConfirmHighSkillRefresh(kind);
     }
-    ConfirmHighSkillRefresh(static_cast<int>(msg->m_lParam));
     return true;
 }
 
 bool CAerieMonsterGroupWnd::OnHighSkillRefreshEvent(ORVMsg* msg)
 {
-    if (msg->m_lParam > kSeniorKind) {
-        DebugLog("Error,group skill refresh kind %u\n", static_cast<unsigned>(msg->m_lParam));
-        return true;
+    int kind = 0;
+    if (KindOfAnswer(msg, &kind)) {
+        SendSkillRefresh(kind);
     }
-    SendSkillRefresh(static_cast<int>(msg->m_lParam));
     return true;
 }
 

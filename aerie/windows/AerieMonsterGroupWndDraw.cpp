@@ -175,11 +175,7 @@ void CAerieMonsterGroupWnd::DrawGroupPage()
 
 void CAerieMonsterGroupWnd::OnDraw()
 {
-    CClickThrottle& throttle = RefreshThrottle();
-    const bool ready = throttle.Ready(TickNow());
-    if (ready) {
-        throttle = CClickThrottle(kRefreshThrottleMs, true);   // the last step is long past: forgotten
-    }
+    const bool ready = RefreshThrottle().SettleAt(TickNow());
     if (m_pRefreshBtn != nullptr) {
         m_pRefreshBtn->m_bEnabled = ready ? 1 : 0;
     }

@@ -111,6 +111,15 @@ bool CClickThrottle::TryNow()
     return true;
 }
 
+bool CClickThrottle::SettleAt(u32 now)
+{
+    if (!Ready(now)) {
+        return false;
+    }
+    m_bMarked = false;
+    return true;
+}
+
 std::string FormatDurationHMS(u32 seconds)
 {
     char text[32];

@@ -87,6 +87,9 @@ public:
     void Mark(u32 now) { m_dwStamp = now; m_bMarked = true; }
     // Ready at the tick clock's now; when ready, marks it.
     bool TryNow();
+    // Ready at now; when ready the mark is forgotten (a step long past reads as none, also after
+    // the clock wraps). For a control enabled only while ready, asked every frame.
+    bool SettleAt(u32 now);
 
 private:
     u32 m_dwStamp = 0;
