@@ -16,6 +16,7 @@
 #include "framework/window/ORVMainWnd.h"
 #include "framework/window/ORVMsgBox.h"
 #include "framework/window/ORVTestWnd.h"
+#include "garden/windows/GardenWnd.h"
 
 namespace {
 
@@ -46,6 +47,7 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVButton::classCORVButton,
     &CORVCheck::classCORVCheck,
     // Garden windows.
+    &CGardenWnd::classCGardenWnd,
     &CORVTestWnd::classCORVTestWnd,
     // Garden panels and items.
     // Widgets.
