@@ -16,7 +16,14 @@
 #include "framework/window/ORVMainWnd.h"
 #include "framework/window/ORVMsgBox.h"
 #include "framework/window/ORVTestWnd.h"
+#include "garden/windows/GardenExchangeWnd.h"
+#include "garden/windows/GardenFruitWnd.h"
+#include "garden/windows/GardenPlantItem.h"
+#include "garden/windows/GardenSeedWnd.h"
+#include "garden/windows/GardenSubOperWnd.h"
+#include "garden/windows/GardenTipsWnd.h"
 #include "garden/windows/GardenWnd.h"
+#include "garden/windows/ORVGardenWnd.h"
 
 namespace {
 
@@ -47,9 +54,16 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVButton::classCORVButton,
     &CORVCheck::classCORVCheck,
     // Garden windows.
+    &CORVGardenWnd::classCORVGardenWnd,
+    &CGardenExchangeWnd::classCGardenExchangeWnd,
     &CGardenWnd::classCGardenWnd,
     &CORVTestWnd::classCORVTestWnd,
+    &CGardenSeedWnd::classCGardenSeedWnd,
+    &CGardenSubOperWnd::classCGardenSubOperWnd,
+    &CGardenFruitWnd::classCGardenFruitWnd,
     // Garden panels and items.
+    &CGardenPlantItem::classCGardenPlantItem,
+    &CGardenTipsWnd::classCGardenTipsWnd,
     // Widgets.
     &CORVChoice::classCORVChoice,
     &CORVScroll::classCORVScroll,
