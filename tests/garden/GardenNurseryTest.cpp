@@ -22,6 +22,7 @@ protected:
     GardenNurseryTest()
     {
         glimmer_test::RegisterTexture(1, 21, 80, 220);   // the seed-ranking panel
+        GetGardenDataMgr().m_vNursery.clear();           // the state's reset keeps it
         GetGardenGuide().Reset();
     }
     ~GardenNurseryTest() override { GetGardenGuide().Reset(); }
