@@ -19,7 +19,10 @@
 #include "garden/windows/GardenExchangeWnd.h"
 #include "garden/windows/GardenFruitWnd.h"
 #include "garden/windows/GardenPlantItem.h"
+#include "garden/windows/GardenSeedInfoWnd.h"
+#include "garden/windows/GardenSeedRankWnd.h"
 #include "garden/windows/GardenSeedWnd.h"
+#include "garden/windows/GardenShopWnd.h"
 #include "garden/windows/GardenSubOperWnd.h"
 #include "garden/windows/GardenTipsWnd.h"
 #include "garden/windows/GardenWnd.h"
@@ -61,7 +64,10 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CGardenSeedWnd::classCGardenSeedWnd,
     &CGardenSubOperWnd::classCGardenSubOperWnd,
     &CGardenFruitWnd::classCGardenFruitWnd,
+    &CGardenShopWnd::classCGardenShopWnd,
+    &CGardenSeedRankWnd::classCGardenSeedRankWnd,
     // Garden panels and items.
+    &CGardenSeedInfoWnd::classCGardenSeedInfoWnd,
     &CGardenPlantItem::classCGardenPlantItem,
     &CGardenTipsWnd::classCGardenTipsWnd,
     // Widgets.
