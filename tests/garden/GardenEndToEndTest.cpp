@@ -95,9 +95,10 @@ TEST_F(GardenEndToEndTest, LogsInEntersOpensTheScreenAndClosesTheConnection)
     EXPECT_EQ(GetGardenDataMgr().m_ShownInfo.U32(garden_layout::kInfoWealth), 900u);
     EXPECT_EQ(GetGardenDataMgr().m_Plots.Size(), 2u);
     const std::vector<ServerFrame> frames = m_Rig.m_Server.Frames();
-    ASSERT_EQ(frames.size(), 2u);
+    // Login and enter; the screen's own requests (its panels' lists) may follow.
+    ASSERT_GE(frames.size(), 2u);
     EXPECT_EQ(FakeGardenServer::MessageId(frames[0].packet), 48);
-    EXPECT_EQ(frames.back().packet, gb::Packet(884, 0x04, "me"));
+    EXPECT_EQ(frames[1].packet, gb::Packet(884, 0x04, "me"));
     // The screen told the host; the watchdog, long past its time-out, stays quiet.
     EXPECT_EQ(std::count(g_Commands.begin(), g_Commands.end(), HOSTCMD_GARDEN_OPENED), 1);
     m_Rig.m_Fake.m_dwTick += 100000;
