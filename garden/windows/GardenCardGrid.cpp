@@ -60,3 +60,19 @@ void CGardenCardGrid::Draw(const CORVControl& wnd, const char* title) const
     g_Font.DrawTextA(wnd.m_nAbsX + kPagerX - GetTextWidth(pager, kTextSizeDefault) / 2, wnd.m_nAbsY + kPagerY, pager,
                      kPanelColour, kTextSizeDefault, 0, 0);
 }
+
+bool CGardenGridPanel::OnMessage(ORVMsg* msg)
+{
+    bool changed = false;
+    if (msg != nullptr && m_Grid.OnPageClick(*msg, &changed)) {
+        if (changed) {
+            FillCards();
+        }
+        return true;
+    }
+    return CGardenPanel::OnMessage(msg);
+}
+
+void CGardenGridPanel::OnDraw() { m_Grid.Draw(*this, m_szTitle); }
+
+void CGardenGridPanel::Reload(const ORVMsg&) { FillCards(); }

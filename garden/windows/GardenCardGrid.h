@@ -7,6 +7,7 @@
 #include <cstddef>
 
 #include "framework/control/ORVWindow.h"
+#include "garden/windows/GardenPanel.h"
 #include "garden/windows/GardenPlantItem.h"
 
 class CORVButton;
@@ -57,4 +58,24 @@ public:
     CORVButton* m_pNextButton = nullptr;
     i32 m_nPage = 0;
     i32 m_nPages = 0;
+};
+
+// A panel that is the grid: a page button fills the cards again when the page moved, and the grid
+// is drawn under the panel's title. The panel makes the grid in its OnCreate and says how the
+// cards are filled.
+class CGardenGridPanel : public CGardenPanel {
+public:
+    bool OnMessage(ORVMsg* msg) override;   // the page buttons, then the close button
+    void OnDraw() override;
+
+    CGardenCardGrid m_Grid;
+
+protected:
+    CGardenGridPanel(u32 topic, const char* title) : CGardenPanel(topic), m_szTitle(title) {}
+
+    void Reload(const ORVMsg& msg) override;   // fills the cards
+    virtual void FillCards() = 0;
+
+private:
+    const char* m_szTitle;
 };

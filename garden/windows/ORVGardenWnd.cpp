@@ -29,6 +29,7 @@ void CORVGardenWnd::OnCreate()
         SetSize(m_pParent->m_nWidth, m_pParent->m_nHeight);
     }
     CORVWindow::OnCreate();
+    CreateCloseButton();
     m_pTestWnd = static_cast<CORVTestWnd*>(CreateChildAt(ORV_RUNTIME_CLASS(CORVTestWnd), 0, 0, kTestWndWidth,
                                                          kTestWndHeight, 0, ""));
 }

@@ -12,7 +12,8 @@ public:
     CORVGardenWnd();
     ~CORVGardenWnd() override;
 
-    // Takes the main window's size and opens the test window (argument 0) centred in it.
+    // Takes the main window's size, makes its close button and opens the test window
+    // (argument 0) centred in it.
     void OnCreate() override;
     // The test window's close request removes it; the own close button closes this window.
     bool OnMessage(ORVMsg* msg) override;

@@ -22,11 +22,15 @@
 #include "garden/windows/GardenPlantItem.h"
 #include "garden/windows/GardenRank.h"
 #include "garden/windows/GardenRecordWnd.h"
+#include "garden/windows/GardenSeedInfoWnd.h"
+#include "garden/windows/GardenSeedRankWnd.h"
 #include "garden/windows/GardenSeedWnd.h"
 #include "garden/windows/GardenSetWnd.h"
+#include "garden/windows/GardenShopWnd.h"
 #include "garden/windows/GardenSubOperWnd.h"
 #include "garden/windows/GardenTaskWnd.h"
 #include "garden/windows/GardenTipsWnd.h"
+#include "garden/windows/GardenWnd.h"
 #include "garden/windows/ORVGardenWnd.h"
 
 namespace {
@@ -60,14 +64,18 @@ RuntimeClassRecord* const kClassOrder[] = {
     // Garden windows.
     &CORVGardenWnd::classCORVGardenWnd,
     &CGardenExchangeWnd::classCGardenExchangeWnd,
+    &CGardenWnd::classCGardenWnd,
     &CORVTestWnd::classCORVTestWnd,
     &CGardenSeedWnd::classCGardenSeedWnd,
     &CGardenSubOperWnd::classCGardenSubOperWnd,
     &CGardenFruitWnd::classCGardenFruitWnd,
     &CGardenFriendWnd::classCGardenFriendWnd,
+    &CGardenShopWnd::classCGardenShopWnd,
+    &CGardenSeedRankWnd::classCGardenSeedRankWnd,
     &CGardenRecordWnd::classCGardenRecordWnd,
     &CGardenSetWnd::classCGardenSetWnd,
     // Garden panels and items.
+    &CGardenSeedInfoWnd::classCGardenSeedInfoWnd,
     &CGardenTaskWnd::classCGardenTaskWnd,
     &CGardenRank::classCGardenRank,
     &CGardenPlantItem::classCGardenPlantItem,
