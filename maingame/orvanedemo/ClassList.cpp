@@ -16,6 +16,7 @@
 #include "framework/window/ORVMainWnd.h"
 #include "framework/window/ORVMsgBox.h"
 #include "framework/window/ORVTestWnd.h"
+#include "garden/windows/GardenWeatherReport.h"
 
 namespace {
 
@@ -48,6 +49,7 @@ RuntimeClassRecord* const kClassOrder[] = {
     // Garden windows.
     &CORVTestWnd::classCORVTestWnd,
     // Garden panels and items.
+    &CGardenWeatherReport::classCGardenWeatherReport,
     // Widgets.
     &CORVChoice::classCORVChoice,
     &CORVScroll::classCORVScroll,
