@@ -16,6 +16,7 @@
 #include "framework/window/ORVMainWnd.h"
 #include "framework/window/ORVMsgBox.h"
 #include "framework/window/ORVTestWnd.h"
+#include "garden/windows/GardenToolCardWnd.h"
 #include "garden/windows/GardenWeatherReport.h"
 
 namespace {
@@ -49,6 +50,7 @@ RuntimeClassRecord* const kClassOrder[] = {
     // Garden windows.
     &CORVTestWnd::classCORVTestWnd,
     // Garden panels and items.
+    &CGardenToolCardWnd::classCGardenToolCardWnd,
     &CGardenWeatherReport::classCGardenWeatherReport,
     // Widgets.
     &CORVChoice::classCORVChoice,

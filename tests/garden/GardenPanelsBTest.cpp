@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "GardenFixture.h"
+#include "framework/widgets/ORVScroll.h"
+#include "framework/widgets/ORVToolTip.h"
 #include "framework/widgets/ORVButton.h"
+#include "garden/windows/GardenToolCardWnd.h"
 #include "garden/windows/GardenWeatherReport.h"
 #include "glimmer/GlimmerTest.h"
 #include "support/WindowInput.h"
@@ -23,7 +26,8 @@ protected:
     {
         glimmer_test::Reset();
         glimmer_test::RegisterTexture(kImageSetWindow, 16, 440, 400);   // weather
-        for (u16 button : {3, 9}) {
+        glimmer_test::RegisterTexture(kImageSetWindow, 11, 460, 420);   // tool cards
+        for (u16 button : {3, 9, 105, 108, 135}) {
             glimmer_test::RegisterTexture(kImageSetButton, button, 30, 20);
         }
         TakeRequests();
@@ -154,6 +158,178 @@ TEST_F(GardenPanelsBTest, WeatherOkAndCloseAskToBeRemoved)
         EXPECT_TRUE(CloseRequested(w)) << ok;
         Screen()->DeleteChild(w);
     }
+}
+
+// ---- Tool cards ----
+
+// n cards named c0, c1 ... with ids 100 + i, item 7000 + i and kind 1560 + i.
+std::string CardList(u16 msg, int n, u16 item = 0)
+{
+    std::string body;
+    for (int i = 0; i < n; ++i) {
+        body += gb::CardBytes(100 + i, "c" + std::to_string(i), static_cast<u16>(i), item != 0 ? item : 7000 + i,
+                              static_cast<u16>(1560 + i));
+    }
+    return gb::Packet(msg, 0, body, 0, 0, static_cast<u16>(n));
+}
+
+u16 MsgIdOf(const std::string& request) { return static_cast<u16>(static_cast<u8>(request[4]) | static_cast<u8>(request[5]) << 8); }
+
+class ToolCardPanelTest : public GardenPanelsBTest {
+protected:
+    CGardenToolCardWnd* OpenCards(int tab = 0) { return Open<CGardenToolCardWnd>(ORV_RUNTIME_CLASS(CGardenToolCardWnd), tab); }
+    // The left button pressed over slot i's middle.
+    static void PressSlot(CGardenToolCardWnd* w, int i)
+    {
+        ORVMsg down(ORV_MSG_LBUTTONDOWN, PackPos(w->m_nAbsX + w->m_anSlots[i][0] + 40, w->m_nAbsY + w->m_anSlots[i][1] + 40));
+        w->ProcessMessage(&down);
+    }
+    static std::vector<std::string> CardTexts(CGardenToolCardWnd* w)
+    {
+        std::vector<std::string> out;
+        for (const std::string& t : TextsOf([&] { w->OnDrawOverlay(); })) {
+            if (t.find("×") != std::string::npos) {
+                out.push_back(t);
+            }
+        }
+        return out;
+    }
+};
+
+TEST_F(ToolCardPanelTest, ScrollsByRowsOfThree)
+{
+    const struct {
+        int cards, range;
+    } cases[] = {{0, 0}, {6, 0}, {7, 1}, {10, 2}};
+    for (const auto& c : cases) {
+        Deliver(CardList(201, c.cards));
+        CGardenToolCardWnd* w = OpenCards();
+        EXPECT_EQ(w->m_pScroll->m_nRange, c.range) << c.cards;
+        Screen()->DeleteChild(w);
+    }
+    // Seven cards, one step down: cards 4 to 7 and two empty slots; a count below 2 shows as 1.
+    Deliver(CardList(201, 7));
+    CGardenToolCardWnd* w = OpenCards();
+    EXPECT_EQ(CardTexts(w), (std::vector<std::string>{"c0×1", "c1×1", "c2×2", "c3×3", "c4×4", "c5×5"}));
+    w->m_pScroll->SetPos(1);
+    w->PumpPostedMessages();
+    EXPECT_EQ(w->m_nFirst, 3);
+    EXPECT_EQ(CardTexts(w), (std::vector<std::string>{"c3×3", "c4×4", "c5×5", "c6×6"}));
+}
+
+TEST_F(ToolCardPanelTest, ASlotIsSelectedByTheButtonAndEmptySlotsKeepIt)
+{
+    Deliver(CardList(201, 4));
+    CGardenToolCardWnd* w = OpenCards();
+    PressSlot(w, 3);
+    EXPECT_EQ(w->m_nSelected, 3);
+    PressSlot(w, 4);   // empty
+    EXPECT_EQ(w->m_nSelected, 3);
+    // Tab 0's slots reach 10 pixels further left than tab 1's.
+    EXPECT_EQ(w->SlotAt(38 - 5, 100), 0);
+    Deliver(CardList(217, 4));
+    w->SwitchTab(1);
+    EXPECT_EQ(w->m_nSelected, -1);
+    EXPECT_EQ(w->SlotAt(38 - 5, 100), -1);
+    EXPECT_EQ(w->SlotAt(38 + 1, 100), 0);
+    // The selection frames its slot in red.
+    PressSlot(w, 1);
+    glimmer_test::ClearTrace();
+    w->OnDrawOverlay();
+    const auto& trace = glimmer_test::Trace();
+    const auto rect = std::find_if(trace.begin(), trace.end(), [](const glimmer_test::Call& c) { return c.op == "DrawRectangle"; });
+    ASSERT_NE(rect, trace.end());
+    EXPECT_EQ(rect->ints, (std::vector<long long>{0xFFFF0000, w->m_nAbsX + 170, w->m_nAbsY + 76, w->m_nAbsX + 262, w->m_nAbsY + 176, 2}));
+}
+
+TEST_F(ToolCardPanelTest, TooltipsByKind)
+{
+    Deliver(CardList(201, 6));
+    CGardenToolCardWnd* w = OpenCards();
+    const struct {
+        int slot;
+        bool tip;
+    } cases[] = {{0, true}, {1, false}, {2, true}, {5, false}};
+    for (const auto& c : cases) {
+        w->OnMouseMove(w->m_anSlots[c.slot][0] + 40, w->m_anSlots[c.slot][1] + 40);
+        EXPECT_EQ(!w->m_strToolTip.empty(), c.tip) << c.slot;
+    }
+    w->OnMouseMove(w->m_anSlots[0][0] + 40, w->m_anSlots[0][1] + 40);
+    EXPECT_EQ(w->m_strToolTip.substr(0, 10), "使用农家肥");
+    w->OnMouseMove(5, 5);
+    EXPECT_TRUE(w->m_strToolTip.empty());
+}
+
+// Tab 0: pick cards show the tip and never reach the server, manure sends nothing, any other card
+// its use message; the panel closes in every case.
+TEST_F(ToolCardPanelTest, UseOnTheFirstTab)
+{
+    const struct {
+        u16 item;
+        bool sent, tip;
+    } cases[] = {{7439, false, true}, {7592, false, true}, {7437, false, false}, {7001, true, false}};
+    for (const auto& c : cases) {
+        Deliver(CardList(201, 2, c.item));
+        CGardenToolCardWnd* w = OpenCards();
+        TakeRequests();
+        Screen()->m_vPosted.clear();
+        const std::size_t tips = CAutoTip::GetSingleton().GetTips().size();
+        w->Use();   // nothing selected: nothing happens
+        Frame();
+        EXPECT_FALSE(CloseRequested(w));
+        PressSlot(w, 1);
+        w->Use();
+        Frame();
+        const std::vector<std::string> sent = TakeRequests();
+        ASSERT_EQ(sent.size(), c.sent ? 1u : 0u) << c.item;
+        if (c.sent) {
+            EXPECT_EQ(MsgIdOf(sent[0]), 1000);
+            EXPECT_EQ(sent[0].substr(0, 4), gb::U32(101));
+        }
+        EXPECT_EQ(CAutoTip::GetSingleton().GetTips().size(), tips + (c.tip ? 1 : 0)) << c.item;
+        EXPECT_TRUE(CloseRequested(w)) << c.item;
+        Screen()->DeleteChild(w);
+    }
+}
+
+// Tab 1 (also when opened on it): the exchange window opens in its item mode, takes the card
+// number (index + 1) and is shown a frame later; the panel stays.
+TEST_F(ToolCardPanelTest, UseOnTheSecondTabBuysThroughTheExchange)
+{
+    Deliver(CardList(201, 1));
+    Deliver(CardList(217, 5));
+    CGardenToolCardWnd* w = OpenCards(1);
+    EXPECT_EQ(w->m_nTab, 1);
+    EXPECT_EQ(CardTexts(w).size(), 5u);
+    CTestWindow* exchange = CTestWindow::Live().at(1);
+    PressSlot(w, 4);
+    TakeRequests();
+    exchange->m_vProcessed.clear();
+    w->Use();
+    std::vector<std::pair<u32, std::uintptr_t>> got;
+    for (const ORVMsg& m : exchange->m_vProcessed) {
+        if (m.m_nId == kMsgExchangeTopic) {
+            got.push_back({m.m_wParam, SenderAsValue(m)});
+        }
+    }
+    ASSERT_FALSE(got.empty());
+    EXPECT_EQ(got.back(), (std::pair<u32, std::uintptr_t>{140, 5}));
+    exchange->m_vProcessed.clear();
+    Screen()->m_vPosted.clear();
+    Frame();
+    ASSERT_EQ(exchange->m_vProcessed.size(), 1u);
+    EXPECT_EQ(exchange->m_vProcessed[0].m_wParam, 139u);
+    EXPECT_FALSE(CloseRequested(w));
+    EXPECT_TRUE(TakeRequests().empty());
+}
+
+TEST_F(ToolCardPanelTest, NumberFromThePlayerRecord)
+{
+    std::string record(88, '\0');
+    record.replace(84, 4, gb::U32(4321));
+    GetLoginInfo().m_PlayerInfo.Assign(record.data(), 88);
+    CGardenToolCardWnd* w = OpenCards();
+    EXPECT_TRUE(Has(TextsOf([&] { w->OnDrawOverlay(); }), "4321"));
 }
 
 }  // namespace
