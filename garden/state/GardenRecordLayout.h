@@ -63,7 +63,11 @@ inline constexpr std::size_t kPlantSize = 86;
 inline constexpr std::size_t kPlantId = 0;          // u16
 inline constexpr std::size_t kPlantPlot = 2;        // u8, the key
 inline constexpr std::size_t kPlantSeconds = 3;     // u32 seconds grown
-inline constexpr std::size_t kPlantSower = 7;       // char[36] sower guid name (chosen)
+inline constexpr std::size_t kPlantYield = 7;       // u8 yield of a ripe plant
+inline constexpr std::size_t kPlantLeft = 9;        // u16 fruits left on a ripe plant
+inline constexpr std::size_t kPlantSower = 11;      // char[36] sower guid name (chosen)
+inline constexpr std::size_t kPlantFlags = 83;      // u8: bit 0 picked
+inline constexpr unsigned kPlantFlagPicked = 0x01;
 inline constexpr std::size_t kNameSize = 36;
 
 // ---- Friend (73 bytes) ----

@@ -16,8 +16,11 @@
 #include "framework/window/ORVMainWnd.h"
 #include "framework/window/ORVMsgBox.h"
 #include "framework/window/ORVTestWnd.h"
+#include "garden/windows/GardenSubOperWnd.h"
+#include "garden/windows/GardenTipsWnd.h"
 #include "garden/windows/GardenToolCardWnd.h"
 #include "garden/windows/GardenWeatherReport.h"
+#include "garden/windows/ORVGardenWnd.h"
 
 namespace {
 
@@ -48,10 +51,13 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVButton::classCORVButton,
     &CORVCheck::classCORVCheck,
     // Garden windows.
+    &CORVGardenWnd::classCORVGardenWnd,
     &CORVTestWnd::classCORVTestWnd,
+    &CGardenSubOperWnd::classCGardenSubOperWnd,
     // Garden panels and items.
     &CGardenToolCardWnd::classCGardenToolCardWnd,
     &CGardenWeatherReport::classCGardenWeatherReport,
+    &CGardenTipsWnd::classCGardenTipsWnd,
     // Widgets.
     &CORVChoice::classCORVChoice,
     &CORVScroll::classCORVScroll,
