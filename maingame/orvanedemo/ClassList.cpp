@@ -16,6 +16,7 @@
 #include "framework/window/ORVMainWnd.h"
 #include "framework/window/ORVMsgBox.h"
 #include "framework/window/ORVTestWnd.h"
+#include "garden/windows/GardenProductEstimate.h"
 #include "garden/windows/GardenSubOperWnd.h"
 #include "garden/windows/GardenTipsWnd.h"
 #include "garden/windows/GardenToolCardWnd.h"
@@ -56,6 +57,7 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CGardenSubOperWnd::classCGardenSubOperWnd,
     // Garden panels and items.
     &CGardenToolCardWnd::classCGardenToolCardWnd,
+    &CGardenProductEstimate::classCGardenProductEstimate,
     &CGardenWeatherReport::classCGardenWeatherReport,
     &CGardenTipsWnd::classCGardenTipsWnd,
     // Widgets.

@@ -10,6 +10,8 @@
 #include "framework/widgets/ORVScroll.h"
 #include "framework/widgets/ORVToolTip.h"
 #include "framework/widgets/ORVButton.h"
+#include "garden/windows/GardenGuide.h"
+#include "garden/windows/GardenProductEstimate.h"
 #include "garden/windows/GardenToolCardWnd.h"
 #include "garden/windows/GardenWeatherReport.h"
 #include "glimmer/GlimmerTest.h"
@@ -27,7 +29,8 @@ protected:
         glimmer_test::Reset();
         glimmer_test::RegisterTexture(kImageSetWindow, 16, 440, 400);   // weather
         glimmer_test::RegisterTexture(kImageSetWindow, 11, 460, 420);   // tool cards
-        for (u16 button : {3, 9, 105, 108, 135}) {
+        glimmer_test::RegisterTexture(kImageSetWindow, 17, 560, 360);   // yield estimate
+        for (u16 button : {3, 9, 12, 105, 108, 135}) {
             glimmer_test::RegisterTexture(kImageSetButton, button, 30, 20);
         }
         TakeRequests();
@@ -330,6 +333,120 @@ TEST_F(ToolCardPanelTest, NumberFromThePlayerRecord)
     GetLoginInfo().m_PlayerInfo.Assign(record.data(), 88);
     CGardenToolCardWnd* w = OpenCards();
     EXPECT_TRUE(Has(TextsOf([&] { w->OnDrawOverlay(); }), "4321"));
+}
+
+// ---- Yield estimate ----
+
+// 2026-01-01 22:00 UTC: the current period ends at 06:00 the next day, eight hours on.
+constexpr std::int64_t kThursday2200 = 1767304800;
+
+class EstimatePanelTest : public GardenPanelsBTest {
+protected:
+    EstimatePanelTest()
+    {
+        CGardenDataMgr& s = GetGardenDataMgr();
+        std::fill(std::begin(s.m_Weather), std::end(s.m_Weather), WeatherPeriod{});
+        m_pPanel = Open<CGardenProductEstimate>(ORV_RUNTIME_CLASS(CGardenProductEstimate));
+        s.SetWeatherTimes(kThursday2200);
+        s.m_Weather[1].m_wKind = 3;
+        m_pPanel->OnScreenEvent(116, 7);
+        m_pPanel->m_Plant.m_strName = "pea";
+        m_pPanel->m_Plant.m_nType = 0;
+        m_pPanel->m_Plant.m_nGrowthCycle = 5;
+    }
+    ~EstimatePanelTest() override { GetGardenGuide().Reset(); }
+    // The game events (275) the screen got from the manager's queue: topic and sender value.
+    std::vector<std::pair<u32, std::uintptr_t>> Events()
+    {
+        Frame();
+        std::vector<std::pair<u32, std::uintptr_t>> out;
+        for (const ORVMsg& m : Screen()->m_vProcessed) {
+            if (m.m_nId == kMsgGardenTopic) {
+                out.push_back({m.m_wParam, SenderAsValue(m)});
+            }
+        }
+        Screen()->m_vProcessed.clear();
+        return out;
+    }
+    std::vector<std::vector<long long>> Images(u16 frame)
+    {
+        std::vector<std::vector<long long>> out;
+        for (const auto& t : TexturesOf([&] { m_pPanel->OnDraw(); })) {
+            if (t[0] == 3 && t[1] == frame) {
+                out.push_back({t[2] - m_pPanel->m_nAbsX, t[3] - m_pPanel->m_nAbsY});
+            }
+        }
+        return out;
+    }
+    CGardenProductEstimate* m_pPanel = nullptr;
+};
+
+TEST_F(EstimatePanelTest, AsksForWeatherAndTheGrade)
+{
+    EXPECT_EQ(TakeRequests(), (std::vector<std::string>{gb::Packet(884, 0x1d), gb::Packet(884, 0x1e, "", 0, 7)}));
+}
+
+TEST_F(EstimatePanelTest, TimeLine)
+{
+    // The period eight hours on: icon at 26 + 160, pointer at 60 + 160.
+    EXPECT_EQ(Images(105), (std::vector<std::vector<long long>>{{186, 92}}));
+    EXPECT_EQ(Images(125), (std::vector<std::vector<long long>>{{220, 160}, {380, 160}, {540, 160}}));
+    EXPECT_EQ(Images(163).size(), 5u);
+    GetGardenDataMgr().m_wReply522 = 3;
+    EXPECT_EQ(Images(133), (std::vector<std::vector<long long>>{{424, 283}, {458, 283}, {492, 283}}));
+    // Stars and blocks stop at the panel's end (560 pixels).
+    GetGardenDataMgr().m_wReply522 = 40;
+    m_pPanel->m_Plant.m_nGrowthCycle = 100;
+    EXPECT_EQ(Images(133).size(), 4u);
+    EXPECT_EQ(Images(163).size(), 25u);
+    // No growth time: no bar, "0小时"; a type-1 plant shows "未知" and no stars.
+    m_pPanel->m_Plant.m_nGrowthCycle = 0;
+    m_pPanel->m_Plant.m_nType = 1;
+    EXPECT_TRUE(Images(163).empty());
+    EXPECT_TRUE(Images(133).empty());
+    const std::vector<std::string> texts = TextsOf([&] { m_pPanel->OnDraw(); });
+    EXPECT_EQ(texts.at(0), "[pea]的产量预估");
+    EXPECT_TRUE(Has(texts, "0小时"));
+    EXPECT_TRUE(Has(texts, "未知"));
+}
+
+TEST_F(EstimatePanelTest, Tooltips)
+{
+    m_pPanel->OnDraw();
+    const struct {
+        int x, y;
+        const char* tip;
+    } cases[] = {
+        {100, 124, "当前至明日06:00天气为晴"},
+        {20, 60, ""},                           // open on the left
+        {61, 240, "该植物生长时间段"},
+        {160, 240, "该植物生长时间段"},         // (5 + 3) x 20
+        {161, 240, ""},
+        {61, 252, ""},
+        {187, 93, "明日06:00至明日14:00天气为小雨"},
+        {266, 172, "明日06:00至明日14:00天气为小雨"},
+        {347, 100, "明日14:00至明日22:00天气为晴"},
+    };
+    for (const auto& c : cases) {
+        m_pPanel->OnMouseMove(c.x, c.y);
+        EXPECT_EQ(m_pPanel->m_strToolTip, c.tip) << c.x << "," << c.y;
+    }
+}
+
+TEST_F(EstimatePanelTest, OkSowsCancelAndCloseOnlyAskTheScreen)
+{
+    GetGardenGuide().SetStep(9);
+    Events();
+    Click(m_pPanel, m_pPanel->m_pOkButton);
+    EXPECT_EQ(Events(), (std::vector<std::pair<u32, std::uintptr_t>>{{116, 0}, {104, 7}}));
+    EXPECT_EQ(GetGardenGuide().Step(), 10);
+    for (CORVButton* b : {m_pPanel->m_pCancelButton, m_pPanel->m_pCloseButton}) {
+        Screen()->m_vPosted.clear();
+        Click(m_pPanel, b);
+        EXPECT_EQ(Events(), (std::vector<std::pair<u32, std::uintptr_t>>{{116, 0}}));
+        EXPECT_FALSE(CloseRequested(m_pPanel));
+    }
+    EXPECT_EQ(GetGardenGuide().Step(), 10);
 }
 
 }  // namespace
