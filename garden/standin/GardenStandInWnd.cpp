@@ -13,7 +13,6 @@
 #include "glimmer/Glimmer.h"
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CGardenWnd, CORVWindow)
-ORV_IMPLEMENT_RUNTIME_CLASS(CGardenExchangeWnd, CORVWindow)
 
 namespace {
 
@@ -21,7 +20,6 @@ struct StandInRecords {
     StandInRecords()
     {
         SetSystemWindowRecord(kMsgGardenTopic, ORV_RUNTIME_CLASS(CGardenWnd));
-        SetSystemWindowRecord(kMsgExchangeTopic, ORV_RUNTIME_CLASS(CGardenExchangeWnd));
     }
 };
 
@@ -109,24 +107,4 @@ void CGardenWnd::OnDraw()
         used += std::snprintf(line + used, sizeof line - static_cast<std::size_t>(used), " %u", m_adwTopics[i]);
     }
     draw();
-}
-
-void CGardenExchangeWnd::CreateCloseButton() {}
-
-bool CGardenExchangeWnd::ProcessMessage(ORVMsg* msg)
-{
-    if (msg != nullptr && msg->m_nId == kMsgExchangeTopic) {
-        m_dwLastTopic = msg->m_wParam;
-        ++m_dwReceived;
-        DebugLog("exchange stand-in: topic %u\n", msg->m_wParam);
-        return true;
-    }
-    return CORVWindow::ProcessMessage(msg);
-}
-
-void CGardenExchangeWnd::OnDraw()
-{
-    char line[64];
-    std::snprintf(line, sizeof line, "exchange: %u topics, last %u", m_dwReceived, m_dwLastTopic);
-    g_Font.DrawTextA(m_nAbsX + 8, m_nAbsY + 8, line, kTextColour, kTextSize, 0, 0);
 }

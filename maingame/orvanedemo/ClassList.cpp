@@ -16,7 +16,11 @@
 #include "framework/window/ORVMainWnd.h"
 #include "framework/window/ORVMsgBox.h"
 #include "framework/window/ORVTestWnd.h"
+#include "garden/windows/GardenExchangeWnd.h"
+#include "garden/windows/GardenFruitWnd.h"
+#include "garden/windows/GardenPlantItem.h"
 #include "garden/windows/GardenProductEstimate.h"
+#include "garden/windows/GardenSeedWnd.h"
 #include "garden/windows/GardenSubOperWnd.h"
 #include "garden/windows/GardenTipsWnd.h"
 #include "garden/windows/GardenToolCardWnd.h"
@@ -53,12 +57,16 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CORVCheck::classCORVCheck,
     // Garden windows.
     &CORVGardenWnd::classCORVGardenWnd,
+    &CGardenExchangeWnd::classCGardenExchangeWnd,
     &CORVTestWnd::classCORVTestWnd,
+    &CGardenSeedWnd::classCGardenSeedWnd,
     &CGardenSubOperWnd::classCGardenSubOperWnd,
+    &CGardenFruitWnd::classCGardenFruitWnd,
     // Garden panels and items.
     &CGardenToolCardWnd::classCGardenToolCardWnd,
     &CGardenProductEstimate::classCGardenProductEstimate,
     &CGardenWeatherReport::classCGardenWeatherReport,
+    &CGardenPlantItem::classCGardenPlantItem,
     &CGardenTipsWnd::classCGardenTipsWnd,
     // Widgets.
     &CORVChoice::classCORVChoice,

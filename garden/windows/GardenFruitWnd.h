@@ -1,0 +1,26 @@
+// CGardenFruitWnd: the warehouse, a paged grid of the harvested fruit (the garden state's
+// warehouse records), each card offering give, sell and sell all. It asks the server for the
+// warehouse when it opens and fills its cards again when the warehouse arrives (topic 145).
+#pragma once
+
+#include "garden/windows/GardenCardGrid.h"
+#include "garden/windows/GardenPanel.h"
+
+class CGardenFruitWnd : public CGardenPanel {
+    ORV_DECLARE_RUNTIME_CLASS(CGardenFruitWnd)
+public:
+    CGardenFruitWnd();
+    ~CGardenFruitWnd() override;
+
+    void OnCreate() override;
+    bool OnMessage(ORVMsg* msg) override;   // the page buttons, then the close button
+    void OnDraw() override;
+
+    CGardenCardGrid m_Grid;
+
+protected:
+    void Reload(const ORVMsg& msg) override;
+
+private:
+    void FillCards();
+};
