@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "engine/GardenPackets.h"
 #include "garden/state/GardenDataMgr.h"
 
 namespace {
@@ -61,13 +60,5 @@ void CGardenPanel::CreatePanelFrame(u16 background, int closeRight, int closeTop
 }
 
 void CGardenPanel::Reload(const ORVMsg&) {}
-
-void CGardenPanel::SendPanelRequest(u16 sub, u16 param1)
-{
-    GardenHeader h;
-    h.m_wSub = sub;
-    h.m_wParam1 = param1;
-    GetPacketQueue().SendGardenMessage(h, nullptr, 0);
-}
 
 void CGardenPanel::OnScreenEvent(u32, u32) {}

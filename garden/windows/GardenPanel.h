@@ -5,7 +5,6 @@
 #pragma once
 
 #include "framework/control/ORVWindow.h"
-#include "framework/core/OrvTypes.h"
 #include "framework/core/RuntimeClass.h"
 
 // The windows the garden screen opens from their runtime-class records. Each window's own file
@@ -55,10 +54,6 @@ protected:
 
     // The panel's topic arrived (msg is that message 275).
     virtual void Reload(const ORVMsg& msg);
-
-    // A Garden request (message 884): a 12-byte header, all zero but the sub-command and the
-    // first parameter, and no body.
-    static void SendPanelRequest(u16 sub, u16 param1 = 0);
 
     u32 m_dwTopic;   // 0: the panel has no topic of its own
 };

@@ -7,6 +7,7 @@
 #include "garden/state/GardenDataMgr.h"
 #include "garden/state/XmlGardenMgr.h"
 #include "garden/windows/GardenGuide.h"
+#include "garden/windows/GardenPlantItem.h"
 #include "garden/windows/GardenWeatherReport.h"
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CGardenProductEstimate, CORVWindow)
@@ -58,7 +59,7 @@ void CGardenProductEstimate::SetPlant(u16 plantId)
         m_Plant = CPlantItem{};
         m_Plant.m_nId = plantId;
     }
-    SendPanelRequest(kSubYieldGrade, plantId);
+    SendGardenRequest(kSubYieldGrade, plantId);
 }
 
 void CGardenProductEstimate::OnScreenEvent(u32 kind, u32 value)
@@ -72,7 +73,7 @@ void CGardenProductEstimate::OnCreate()
 {
     SetBackground(17);
     CreateCloseButton();
-    SendPanelRequest(kSubWeather);
+    SendGardenRequest(kSubWeather);
     if (m_pParent != nullptr) {
         CenterInParent();
     }

@@ -5,6 +5,7 @@
 #include "framework/widgets/ORVButton.h"
 #include "garden/state/GardenDataMgr.h"
 #include "garden/windows/GardenDraw.h"
+#include "garden/windows/GardenPlantItem.h"
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CGardenWeatherReport, CORVWindow)
 
@@ -55,7 +56,7 @@ void CGardenWeatherReport::OnCreate()
 {
     CreatePanelFrame(16, 38, 4, 3);
     CenterInParent();
-    SendPanelRequest(kSubWeather);
+    SendGardenRequest(kSubWeather);
     CreateButton(184, 346, &m_pOkButton, 9, true, true, "");
     GetGardenDataMgr().SetDefaultWeatherTimes();
 }

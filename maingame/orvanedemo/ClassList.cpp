@@ -20,12 +20,14 @@
 #include "garden/windows/GardenFruitWnd.h"
 #include "garden/windows/GardenPlantItem.h"
 #include "garden/windows/GardenProductEstimate.h"
+#include "garden/windows/GardenResearchWnd.h"
 #include "garden/windows/GardenSeedWnd.h"
 #include "garden/windows/GardenSubOperWnd.h"
 #include "garden/windows/GardenTipsWnd.h"
 #include "garden/windows/GardenToolCardWnd.h"
 #include "garden/windows/GardenWeatherReport.h"
 #include "garden/windows/ORVGardenWnd.h"
+#include "garden/windows/PlantLvlUpWnd.h"
 
 namespace {
 
@@ -65,9 +67,13 @@ RuntimeClassRecord* const kClassOrder[] = {
     // Garden panels and items.
     &CGardenToolCardWnd::classCGardenToolCardWnd,
     &CGardenProductEstimate::classCGardenProductEstimate,
+    &CGardenResearchWnd::classCGardenResearchWnd,
+    &CGardenResearchRuleWnd::classCGardenResearchRuleWnd,
     &CGardenWeatherReport::classCGardenWeatherReport,
     &CGardenPlantItem::classCGardenPlantItem,
     &CGardenTipsWnd::classCGardenTipsWnd,
+    &CPlantLvlUpWnd::classCPlantLvlUpWnd,
+    &CPlantLvlupItem::classCPlantLvlupItem,
     // Widgets.
     &CORVChoice::classCORVChoice,
     &CORVScroll::classCORVScroll,
