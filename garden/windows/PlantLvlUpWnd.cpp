@@ -301,17 +301,18 @@ void CPlantLvlUpWnd::DrawTexts()
         return;
     }
     const LevelUpResult& r = GetGardenDataMgr().m_LevelResult;
-    const std::string name = GetXmlGardenMgr().GetPlantName(r.U16(L::kLevelResultPlant));
+    const CPlantItem* plant = GetXmlGardenMgr().FindPlant(r.U16(L::kLevelResultPlant));
+    const char* name = plant != nullptr ? plant->m_strName.c_str() : "";
     switch (r.m_Bytes[L::kLevelResultCode]) {
     case 1:
         if (r.U16(L::kLevelResultLevel) == kTopLevel) {
-            BoundedPrintf(text, sizeof text, "恭喜你,你的[%s]等级提升到顶级了！", name.c_str());
+            BoundedPrintf(text, sizeof text, "恭喜你,你的[%s]等级提升到顶级了！", name);
         } else {
-            BoundedPrintf(text, sizeof text, "恭喜你,你的[%s]等级提升了", name.c_str());
+            BoundedPrintf(text, sizeof text, "恭喜你,你的[%s]等级提升了", name);
         }
         break;
     case 2:
-        BoundedPrintf(text, sizeof text, "很遗憾,你的[%s]等级下降了", name.c_str());
+        BoundedPrintf(text, sizeof text, "很遗憾,你的[%s]等级下降了", name);
         break;
     default:
         BoundedPrintf(text, sizeof text, "很遗憾，本次升级没有成功");
