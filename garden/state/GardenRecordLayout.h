@@ -117,6 +117,7 @@ inline constexpr std::size_t kLevelUpCount = 8;      // u16
 inline constexpr std::size_t kLevelUpPlants = 6;     // up to 7 u16 plant ids from here
 inline constexpr std::size_t kLevelResultSize = 9;
 inline constexpr std::size_t kLevelResultPlant = 0;  // u16
+inline constexpr std::size_t kLevelResultCode = 2;   // u8: 0 failed, 1 raised, 2 lowered
 inline constexpr std::size_t kLevelResultLevel = 3;  // u16
 inline constexpr std::size_t kLevelResultFragments2 = 5;   // i32, the second fragments field (chosen)
 

@@ -20,8 +20,10 @@
 #include "garden/windows/GardenFriendWnd.h"
 #include "garden/windows/GardenFruitWnd.h"
 #include "garden/windows/GardenPlantItem.h"
+#include "garden/windows/GardenProductEstimate.h"
 #include "garden/windows/GardenRank.h"
 #include "garden/windows/GardenRecordWnd.h"
+#include "garden/windows/GardenResearchWnd.h"
 #include "garden/windows/GardenSeedInfoWnd.h"
 #include "garden/windows/GardenSeedRankWnd.h"
 #include "garden/windows/GardenSeedWnd.h"
@@ -30,8 +32,11 @@
 #include "garden/windows/GardenSubOperWnd.h"
 #include "garden/windows/GardenTaskWnd.h"
 #include "garden/windows/GardenTipsWnd.h"
+#include "garden/windows/GardenToolCardWnd.h"
+#include "garden/windows/GardenWeatherReport.h"
 #include "garden/windows/GardenWnd.h"
 #include "garden/windows/ORVGardenWnd.h"
+#include "garden/windows/PlantLvlUpWnd.h"
 
 namespace {
 
@@ -76,10 +81,17 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CGardenSetWnd::classCGardenSetWnd,
     // Garden panels and items.
     &CGardenSeedInfoWnd::classCGardenSeedInfoWnd,
+    &CGardenToolCardWnd::classCGardenToolCardWnd,
     &CGardenTaskWnd::classCGardenTaskWnd,
+    &CGardenProductEstimate::classCGardenProductEstimate,
     &CGardenRank::classCGardenRank,
+    &CGardenResearchWnd::classCGardenResearchWnd,
+    &CGardenResearchRuleWnd::classCGardenResearchRuleWnd,
+    &CGardenWeatherReport::classCGardenWeatherReport,
     &CGardenPlantItem::classCGardenPlantItem,
     &CGardenTipsWnd::classCGardenTipsWnd,
+    &CPlantLvlUpWnd::classCPlantLvlUpWnd,
+    &CPlantLvlupItem::classCPlantLvlupItem,
     // Widgets.
     &CORVChoice::classCORVChoice,
     &CORVScroll::classCORVScroll,
