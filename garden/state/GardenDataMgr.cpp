@@ -33,6 +33,18 @@ std::uintptr_t SenderAsValue(const ORVMsg& msg)
     return reinterpret_cast<std::uintptr_t>(msg.m_pSender);
 }
 
+void PostWithValue(ORVMsg msg, std::uintptr_t value, u32 delay)
+{
+    // One watch that lives as long as the process keeps every value sender through the pump.
+    static const ORVLifeToken s_ValueLife;
+    if (CORVCtrlMgr::IsTornDown()) {
+        return;
+    }
+    msg.m_pSender = ValueAsSender(value);
+    msg.m_SenderLife = value != 0 ? s_ValueLife.Watch() : ORVLifeWatch();
+    CORVCtrlMgr::GetSingleton().m_MsgQueue.PostMessage(msg, delay);
+}
+
 std::int64_t WeatherPeriodEnd(std::int64_t start)
 {
     return (start + 7200) / kWeatherPeriodSeconds * kWeatherPeriodSeconds + 21600;

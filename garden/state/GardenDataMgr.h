@@ -53,6 +53,9 @@ enum GardenTopic : u32 {
 // plant id, a card index, a record's address), and read back.
 CORVControl* ValueAsSender(std::uintptr_t value);
 std::uintptr_t SenderAsValue(const ORVMsg& msg);
+// Posts msg into the control manager's queue with value in its sender field, handed out as it
+// was: a posted sender is otherwise watched as a control, which a value is not.
+void PostWithValue(ORVMsg msg, std::uintptr_t value, u32 delay);
 
 template <std::size_t N>
 struct GardenRecord {
