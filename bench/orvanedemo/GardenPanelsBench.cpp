@@ -9,7 +9,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -22,6 +21,7 @@
 #include "garden/state/GardenDataMgr.h"
 #include "garden/state/GardenDispatch.h"
 #include "garden/state/XmlGardenMgr.h"
+#include "garden/windows/GardenGuide.h"
 #include "garden/windows/GardenRank.h"
 #include "garden/windows/GardenResearchWnd.h"
 #include "garden/windows/GardenWnd.h"
@@ -52,6 +52,8 @@ void Deliver(const std::string& packet)
 
 // Reply 516 with ten rows in each list and the plant records: kPlantRows under "所有植物", the
 // others under plant names no choice item shows.
+CGardenWnd* EnterGarden();
+
 std::string Ranking()
 {
     const std::string allPlants = "\xCB\xF9\xD3\xD0\xD6\xB2\xCE\xEF";
@@ -83,13 +85,13 @@ std::string Ranking()
     return gb::Reply(516, gb::Zlib(list));
 }
 
-// Once per process: the library's state lives for the whole run. Null when the screen did not open.
-CGardenWnd* BuildScreen()
+// Opens the own garden; the library is set up once per process. Null when the screen did not
+// open.
+CGardenWnd* OpenScreen()
 {
     static bool built = false;
-    static CGardenWnd* screen = nullptr;
     if (built) {
-        return GetGardenWnd() == screen ? screen : nullptr;
+        return EnterGarden();
     }
     built = true;
     glimmer_test::RegisterTexture(1, 15, 610, 400);   // ranking panel
@@ -112,7 +114,14 @@ CGardenWnd* BuildScreen()
     std::string player(88, '\0');
     player.replace(8, 2, "me");
     GetLoginInfo().m_PlayerInfo.Assign(player.data(), player.size());
+    return EnterGarden();
+}
 
+// The enter reply (the screen opens) and the rankings.
+CGardenWnd* EnterGarden()
+{
+    // A player past the tutorial: no welcome box over the screen.
+    GetGardenGuide().SetStep(GardenGuide::kFinishedStep);
     gb::GardenDesc garden;
     garden.guid = "me";
     garden.info.wealth = 123456;
@@ -124,14 +133,7 @@ CGardenWnd* BuildScreen()
     garden.plantList = {{1, 3}, {2, 1}, {3, 2}, {4, 1}, {5, 2}, {6, 1}};
     Deliver(gb::Enter501(garden));
     Deliver(Ranking());
-    // The library released and its windows gone before the process ends: the screen's welcome box
-    // lives under the main window and must go while the box queue (made as it opened) still exists.
-    std::atexit([] {
-        g_ORVMgr.Release();
-        CORVCtrlMgr::GetSingleton().DestroyWindowTree();
-    });
-    screen = GetGardenWnd();
-    return screen;
+    return GetGardenWnd();
 }
 
 // One recorded frame tells how many renderer calls a frame makes; then a few frames so that every
@@ -149,6 +151,18 @@ std::size_t Settle()
     return calls;
 }
 
+// One benchmark run's screen: closed again as the run ends (the host's CloseGarden), with the
+// renderer stand-in recording again, so nothing outlives the run.
+struct ScreenSession {
+    ScreenSession() : m_pScreen(OpenScreen()) {}
+    ~ScreenSession()
+    {
+        g_ORVMgr.CloseGarden();
+        glimmer_test::SetRecording(true);
+    }
+    CGardenWnd* m_pScreen;
+};
+
 void Report(benchmark::State& state, std::size_t calls, unsigned long long allocations)
 {
     state.counters["renderer_calls"] = benchmark::Counter(static_cast<double>(calls));
@@ -158,14 +172,13 @@ void Report(benchmark::State& state, std::size_t calls, unsigned long long alloc
 
 void BM_GardenRankPlantsHovered(benchmark::State& state)
 {
-    CGardenWnd* screen = BuildScreen();
+    const ScreenSession session;
+    CGardenWnd* screen = session.m_pScreen;
     if (screen == nullptr || !g_ORVMgr.IsGardenOpen()) {
         state.SkipWithError("the garden screen did not open");
         return;
     }
-    if (screen->Panel(GardenPanelSlot::kRank) == nullptr) {
-        screen->TogglePanel(GardenPanelSlot::kRank);
-    }
+    screen->TogglePanel(GardenPanelSlot::kRank);
     auto* rank = static_cast<CGardenRank*>(screen->Panel(GardenPanelSlot::kRank));
     if (rank == nullptr) {
         state.SkipWithError("the ranking panel did not open");
@@ -187,20 +200,18 @@ void BM_GardenRankPlantsHovered(benchmark::State& state)
         g_ORVMgr.Render();
     }
     Report(state, calls, AllocationCount() - before);
-    screen->TogglePanel(GardenPanelSlot::kRank);
 }
 BENCHMARK(BM_GardenRankPlantsHovered);
 
 void BM_GardenResearchReveal(benchmark::State& state)
 {
-    CGardenWnd* screen = BuildScreen();
+    const ScreenSession session;
+    CGardenWnd* screen = session.m_pScreen;
     if (screen == nullptr || !g_ORVMgr.IsGardenOpen()) {
         state.SkipWithError("the garden screen did not open");
         return;
     }
-    if (screen->Panel(GardenPanelSlot::kResearch) == nullptr) {
-        screen->TogglePanel(GardenPanelSlot::kResearch);
-    }
+    screen->TogglePanel(GardenPanelSlot::kResearch);
     auto* research = static_cast<CGardenResearchWnd*>(screen->Panel(GardenPanelSlot::kResearch));
     if (research == nullptr) {
         state.SkipWithError("the research panel did not open");
@@ -223,7 +234,6 @@ void BM_GardenResearchReveal(benchmark::State& state)
         }
     }
     Report(state, calls, AllocationCount() - before);
-    screen->TogglePanel(GardenPanelSlot::kResearch);
 }
 BENCHMARK(BM_GardenResearchReveal);
 
