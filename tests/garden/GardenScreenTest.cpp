@@ -316,5 +316,23 @@ TEST(GardenFormatThousands, GroupsDigits)
     EXPECT_STREQ(FormatThousands(1000), "1,000");
 }
 
+// The enter reply opens the screen on the garden it brings: a player whose garden info says the
+// tutorial is done gets no welcome box, a new player gets it once.
+TEST_F(GardenScreenTest, TheScreenOpensOnTheEnteredGardensTutorialFlag)
+{
+    for (const u8 done : {u8{1}, u8{0}}) {
+        SCOPED_TRACE(done);
+        CloseScreen();
+        GetGardenGuide().SetStep(0);
+        ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.clear();
+        gb::GardenDesc garden;
+        garden.info.tutorialDone = done;
+        Deliver(gb::Enter501(garden));
+        ASSERT_NE(GetGardenWnd(), nullptr);
+        EXPECT_EQ(ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.size(), done != 0 ? 0u : 1u);
+    }
+    GetGardenGuide().SetStep(GardenGuide::kFinishedStep);
+}
+
 }  // namespace
 }  // namespace orv::test
