@@ -1,13 +1,15 @@
 // Steady frames over the entered own city (all 18 buildings, the resource bar, the toolbar, the
 // caption window with its work-state panel): with an open building window, with the plunder sheet,
-// and with the beast window's hatching page (three incubators with their countdowns, a hired
-// friend, the egg bag). Drawn through a host whose calls do nothing; reports the CPU time and the
+// with the beast window's hatching page (three incubators with their countdowns, a hired
+// friend, the egg bag), and with the monster group window's overview (40 cells, the four groups'
+// totals). Drawn through a host whose calls do nothing; reports the CPU time and the
 // heap allocations per frame.
 #include <benchmark/benchmark.h>
 
 #include "aerie/state/AerieEvents.h"
 #include "aerie/windows/AerieBeast.h"
 #include "aerie/windows/AerieCityCtrls.h"
+#include "aerie/windows/AerieMonsterGroupWnd.h"
 #include "framework/widgets/ORVButton.h"
 
 #include "GameWindowBench.h"
@@ -103,5 +105,53 @@ void BM_BeastHatchPageSteadyFrame(benchmark::State& state)
     MeasureSteadyFrames(state, [] {});
 }
 BENCHMARK(BM_BeastHatchPageSteadyFrame);
+
+// Monsters in every group (stacks of each kind, the idle row full on its first page) and talent
+// values, so that every total takes its talent form.
+void FillMonsters()
+{
+    using namespace aerie_layout;
+    CAerieCityData& city = CAerieDataMgr::GetSingleton().GetOwnCity();
+    for (u16 slot = 0; slot < 40; ++slot) {
+        if (slot % 10 >= 5 && slot < 30) {
+            continue;   // the locked cells of the working rows stay empty
+        }
+        unsigned char record[kMonsterSize] = {};
+        WriteLE16(record + kMonsterSlot, slot);
+        WriteLE16(record + kMonsterId, static_cast<u16>(1 + slot % 8));
+        WriteLE32(record + kMonsterCount, 1u + slot % 5);
+        WriteLE16(record + kMonsterAttrA, 10);
+        WriteLE16(record + kMonsterAttrB, 20);
+        WriteLE16(record + kMonsterAttrC, 30);
+        city.m_mapMonsters[slot].Update(record, sizeof record, 0);
+    }
+    city.RecomputeGroups();
+    for (CAerieMonsterGroup& group : city.m_aGroups) {
+        group.m_adwBonus[0] = 11;
+        group.m_adwBonus[1] = 12;
+        group.m_adwBonus[2] = 13;
+        group.m_adwBonus[3] = 14;
+    }
+}
+
+// One steady frame of the monster group window's overview over the entered city.
+void BM_MonsterGroupOverviewSteadyFrame(benchmark::State& state)
+{
+    CAerieWnd* wnd = OpenGameWindowForBench(state, [] {
+        FillOwnCity();
+        FillMonsters();
+    });
+    if (wnd == nullptr) {
+        return;
+    }
+    ORVMsg click(kNotifyLeftClick, 0, wnd->m_pMonsterBtn);
+    wnd->OnMessage(&click);
+    if (dynamic_cast<CAerieMonsterGroupWnd*>(wnd->m_pSubWnd) == nullptr) {
+        state.SkipWithError("the monster group window did not open");
+        return;
+    }
+    MeasureSteadyFrames(state, [] {});
+}
+BENCHMARK(BM_MonsterGroupOverviewSteadyFrame);
 
 }  // namespace

@@ -36,6 +36,7 @@ constexpr Entry kCatalogue[] = {
     {93, 9, 9, {800, 600}, "guardian-beast chooser background", kOpaque},
     {93, 11, 11, {420, 320}, "buy window background", kOpaque},
     {93, 12, 13, {700, 520}, "guardian-beast window background", kOpaque},
+    {93, 14, 15, {780, 470}, "monster group window background", kOpaque},
     {93, 16, 16, {440, 360}, "level-up window background", kOpaque},
     {93, 17, 17, {380, 70}, "egg bag strip", kOpaque},
     {93, 19, 21, {450, 330}, "mission window background", kOpaque},

@@ -37,4 +37,16 @@ inline bool RightClick(CORVMgr& mgr, int x, int y)
     return used;
 }
 
+// Presses the left button at (x0, y0), moves a little and then to (x1, y1), and releases it there:
+// a drag and drop.
+inline bool DragTo(CORVMgr& mgr, int x0, int y0, int x1, int y1)
+{
+    bool used = MoveMouse(mgr, x0, y0);
+    used |= mgr.WndProc(nullptr, WM_LBUTTONDOWN, 1, Pos(x0, y0));
+    used |= MoveMouse(mgr, x0 + 5, y0);
+    used |= MoveMouse(mgr, x1, y1);
+    used |= mgr.WndProc(nullptr, WM_LBUTTONUP, 0, Pos(x1, y1));
+    return used;
+}
+
 }  // namespace orv::sample

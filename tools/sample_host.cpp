@@ -9,7 +9,9 @@
 // the compressed city data (reply 0) and the game window opens on the own city. The mouse rests
 // on the info button (the row of its sub-operations shows), then on a building (its tooltip
 // shows), clicks it (its building window opens) and closes that window again; a click on the
-// castle opens the main-city window with its production table. The game is closed and opened on
+// castle opens the main-city window with its production table. In the monster group window a
+// stack is dragged into another group (sub 0x17) and a group skill is refreshed after its
+// confirmation (sub 0x18). The game is closed and opened on
 // another player's city, as a host opens it from a player it shows; the server answers with that
 // city, whose back button sends the visit request for the own city, and the own city is shown
 // again. Then a new player opens the game: the server asks for a guardian beast first, the chooser
@@ -403,6 +405,41 @@ int main(int argc, char** argv)
     if (!savedSettings.empty()) {
         std::ofstream("../data/help/aerieconfig.xml", std::ios::binary) << savedSettings;
     }
+
+    // The monster group window, 780 x 470: its grid's cell c of row r at (196 + 56c, 69 + 93r),
+    // the production group's button at (22, 100); on a group page the skill cells from (140, 68)
+    // and the refresh button at (634, 145).
+    Step("the monster button opens the monster group window; the stack of slot 0 is dragged into the fight "
+         "group's second cell (sub 0x17 from slot 0 to slot 21)");
+    const WindowPlace groups = centred(14);
+    Click(mgr, kGameX + 557 + 18, kGameY + 557 + 18);
+    host.Frames(2, render);
+    orv::sample::DragTo(mgr, groups.x + 196 + 24, groups.y + 69 + 24, groups.x + 196 + 56 + 24, groups.y + 69 + 186 + 24);
+    host.Frames(2, render);
+    {
+        const std::string moved = Reply(own.m_nOwnerId, 23, DataItem(5, Monster(21, 1, 4, 12, 3, 2)) + DataItem(5, LE16(0)));
+        std::printf("-- the server answers: reply 23, %zu bytes (the stack moved)\n", moved.size());
+        mgr.Recv(moved.data(), static_cast<int>(moved.size()));
+    }
+    host.Frames(2, render);
+    host.SavePicture("monster-group-window");
+
+    Step("the production group's page; its talent is picked and refreshed: the box asks, its OK sends sub 0x18 "
+         "for skill 0 with the common refresh");
+    {
+        const std::string skill = Reply(own.m_nOwnerId, 1, DataItem(4, LE16(0) + LE16(1) + LE16(3)));
+        mgr.Recv(skill.data(), static_cast<int>(skill.size()));
+    }
+    Click(mgr, groups.x + 22 + 20, groups.y + 100 + 20);
+    host.Frames(2, render);
+    Click(mgr, groups.x + 140 + 24, groups.y + 68 + 24);
+    host.Frames(2, render);
+    Click(mgr, groups.x + 634 + 20, groups.y + 145 + 10);
+    host.Frames(2, render);
+    Click(mgr, (1024 - 340) / 2 + 36 + 20, (768 - 150) / 2 + 110 + 10);
+    host.Frames(3, render);
+    closeWindow(groups);
+    host.Frames(2, render);
 
     Step("the game closes, and the host opens it on another player's city");
     mgr.CloseAerie();

@@ -69,11 +69,13 @@ void CAerieCityData::SetOwnerRecord(const unsigned char* value, std::size_t len)
 {
     std::memset(m_OwnerRecord, 0, sizeof m_OwnerRecord);
     m_wPopularity = 0;
+    m_dwRefreshPoints = 0;
     if (value == nullptr) {
         return;
     }
     std::memcpy(m_OwnerRecord, value, std::min(len, kOwnerRecordSize));
     m_wPopularity = ReadLE16At(value, len, kOwnerPopularityInValue);
+    m_dwRefreshPoints = ReadLE32At(value, len, kOwnerRefreshPointsInValue);
 }
 
 void CAerieCityData::SetWorkState(const unsigned char* value, std::size_t len, u32 now)

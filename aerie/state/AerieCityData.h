@@ -39,6 +39,7 @@ public:
     AerieIncubators m_Incubators;
     unsigned char m_OwnerRecord[aerie_layout::kOwnerRecordSize] = {};
     u16 m_wPopularity = 0;                    // bytes 67-68 of the owner value (AerieRecordLayout.h)
+    u32 m_dwRefreshPoints = 0;                // bytes 69-72 of the owner value: monster refresh points
     std::map<u16, AerieTechEntry> m_mapTech;
     AerieMonsterMap m_mapMonsters;
     AerieGroupSkillMap m_mapGroupSkills;

@@ -10,8 +10,9 @@
 //    wood, metal) at 22-25; byte 26 is unused;
 //  - owner record (67 bytes, item kind 1): the monsters' hourly grass consumption (u32) at 24,
 //    the owner's worth as a hireable friend (u32) at 32, happiness (i32) at 44. The record has 12
-//    unused bytes for 14 bytes of figures; the popularity (u16) is the extension: bytes 67-68 of
-//    the kind-1 value, kept beside the record (the record itself keeps exactly 67 bytes);
+//    unused bytes for 14 bytes of figures; the popularity (u16) and the monster refresh points
+//    (u32) are the extension: bytes 67-68 and 69-72 of the kind-1 value, kept beside the record
+//    (the record itself keeps exactly 67 bytes);
 //  - guardian beast (11 bytes, item kind 6): the registration mask (u16, bit 1 << job per wanted
 //    partner job) at 6;
 //  - fight mission (53 bytes, item kind 13): the fighter's name, 16 bytes at 36;
@@ -49,6 +50,7 @@ inline constexpr std::size_t kOwnerLooks1 = 62;
 inline constexpr std::size_t kOwnerLooks2 = 64;
 inline constexpr std::size_t kOwnerLooks3 = 66;
 inline constexpr std::size_t kOwnerPopularityInValue = 67;     // chosen extension: value bytes 67-68
+inline constexpr std::size_t kOwnerRefreshPointsInValue = 69;  // chosen extension: value bytes 69-72
 
 // Guardian beast, item kind 6.
 inline constexpr std::size_t kBeastSize = 11;

@@ -454,6 +454,26 @@ const CAerieMonsterGroup& GetOwnGroup(int g)
     return GroupOf(Store().GetOwnCity(), g);
 }
 
+u16 GetWholeScienceEffect(int id)
+{
+    return Store().GetScienceEffect(id);
+}
+
+float GetGroupCreavityPercent(int g)
+{
+    return Store().GetGroupCreavityPercent(g);
+}
+
+const AerieMonsterEntry& GetNewMonster()
+{
+    return Store().m_NewMonster;
+}
+
+u32 GetOwnRefreshPoints()
+{
+    return Store().GetOwnCity().m_dwRefreshPoints;
+}
+
 // ---- Missions and fights ----
 
 const AerieFightMission* FindFightMissionOf(bool own, u32 index)

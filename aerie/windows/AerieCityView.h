@@ -223,6 +223,15 @@ const AerieMonsterEntry& GetMonster(bool own, u32 slot);
 const AerieGroupSkillEntry& GetGroupSkill(bool own, u32 key);
 // Group g of the own city (0 to kAerieGroupCount - 1); an empty group for any other g.
 const CAerieMonsterGroup& GetOwnGroup(int g);
+// The effect of research id in the shown city as a whole number (0..65535): the open cells of
+// the group window.
+u16 GetWholeScienceEffect(int id);
+// How far group g's engineering shortens the shown city's work, in percent (at most 100).
+float GetGroupCreavityPercent(int g);
+// The monster waiting to be taken into a group (monster id 0 when none).
+const AerieMonsterEntry& GetNewMonster();
+// The own city's monster refresh points.
+u32 GetOwnRefreshPoints();
 
 // ---- Missions and fights ----
 // The fight-mission record of mission index of the own (own) or the shown city, or null.

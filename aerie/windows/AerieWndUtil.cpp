@@ -7,6 +7,7 @@
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/control/SizeSeam.h"
 #include "framework/text/TextUtil.h"
+#include "framework/widgets/ORVChoice.h"
 #include "framework/widgets/ORVToolTip.h"
 #include "framework/window/BackgroundFit.h"
 #include "framework/window/ORVMsgBox.h"
@@ -107,6 +108,15 @@ bool CClickThrottle::TryNow()
         return false;
     }
     Mark(now);
+    return true;
+}
+
+bool CClickThrottle::SettleAt(u32 now)
+{
+    if (!Ready(now)) {
+        return false;
+    }
+    m_bMarked = false;
     return true;
 }
 
@@ -227,5 +237,18 @@ bool ForwardWheel(CORVControl* wnd, const ORVMsg* msg, const CORVControl* bar)
         return false;   // over another window
     }
     wnd->OnMouseWheel(x, y, WheelDelta(msg->m_lParam));
+    return true;
+}
+
+bool FollowChoice(CORVChoice* choice, const ORVMsg* msg)
+{
+    if (choice == nullptr || msg == nullptr || msg->m_pSender != choice) {
+        return false;
+    }
+    if (msg->m_nId == kNotifyChoiceDrop) {
+        choice->DropDown();
+    } else if (msg->m_nId == kNotifyChoiceSelect && static_cast<i32>(msg->m_wParam) >= 0) {
+        choice->SetCurSel(static_cast<int>(msg->m_wParam));
+    }
     return true;
 }

@@ -19,6 +19,8 @@
 #include "framework/text/SafeFormat.h"
 #include "framework/text/TextUtil.h"
 
+class CORVChoice;
+
 // ---- Floating notices ----
 
 inline constexpr u32 kTipWhite = 0xFFFFFFFF;
@@ -85,6 +87,9 @@ public:
     void Mark(u32 now) { m_dwStamp = now; m_bMarked = true; }
     // Ready at the tick clock's now; when ready, marks it.
     bool TryNow();
+    // Ready at now; when ready the mark is forgotten (a step long past reads as none, also after
+    // the clock wraps). For a control enabled only while ready, asked every frame.
+    bool SettleAt(u32 now);
 
 private:
     u32 m_dwStamp = 0;
@@ -292,3 +297,10 @@ bool DispatchGameEvent(W* wnd, ORVMsg* msg, const GameTopic<W> (&table)[N])
 // chosen, the second which one. kPickGroupSkill: a group skill (second parameter: its slot id).
 inline constexpr u32 kNotifyPick = 6;
 inline constexpr u32 kPickGroupSkill = 42;
+
+// ---- Drop-down choices ----
+
+// A notification of choice (kNotifyChoiceDrop: it drops down; kNotifyChoiceSelect with an index
+// of 0 or more: it selects that item) is followed and answers true; a message from any other
+// sender answers false.
+bool FollowChoice(CORVChoice* choice, const ORVMsg* msg);

@@ -86,6 +86,19 @@ inline constexpr std::size_t kRankRecord = 160;
 inline constexpr std::size_t kRankRecordWord = 0;   // u32
 inline constexpr std::size_t kRankRecordName = 4;   // char[36] the name it is kept under (chosen)
 inline constexpr std::size_t kRankRecordByte = 144; // u8: 0 takes byte 1 of the word at 0
+// A plant-level ranking row is one 160-byte record, listed under the plant name it is kept under
+// (chosen): that name at 4 is the row's plant name, the place is the byte at 144.
+inline constexpr std::size_t kRankRecordGuid = 40;      // char[36]
+inline constexpr std::size_t kRankRecordDisplay = 76;   // char[36]
+inline constexpr std::size_t kRankRecordReward = 112;   // char[32]
+inline constexpr std::size_t kRankRecordRewardSize = 32;
+inline constexpr std::size_t kRankRecordLevel = 145;    // u16 plant level
+inline constexpr std::size_t kRankRowWealth = 73;       // 129-byte rows: i32 wealth, u16 garden level at 77
+inline constexpr std::size_t kRankRowLevel = 77;
+inline constexpr std::size_t kRankRowValueB = 77;       // 131-byte rows: u32 value B
+inline constexpr std::size_t kRankRow129Reward = 79;
+inline constexpr std::size_t kRankRow131Reward = 81;
+inline constexpr std::size_t kRankRowRewardSize = 50;
 
 // ---- Ten-byte records ----
 inline constexpr std::size_t kRecord10 = 10;

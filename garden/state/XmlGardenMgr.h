@@ -56,6 +56,7 @@ public:
     const CToolCardStoreItem& GetToolCardRule() const { return m_ToolCardStore; }
     const CGardenHint* GetHint(i32 id) const;
     std::size_t PlantCount() const { return m_mapPlants.size(); }
+    const std::map<i32, CPlantItem>& Plants() const { return m_mapPlants; }   // in plant-id order
     // Empties everything (tests, unload).
     void Unload();
 

@@ -13,6 +13,9 @@ constexpr u16 kPrevFrame = 213, kNextFrame = 216;
 constexpr u32 kPanelColour = 0xFF8D6365;
 constexpr int kTitleSize = 14, kTitleY = 15;
 constexpr int kPagerX = 389, kPagerY = 479;
+constexpr u16 kGridBackground = 5;
+constexpr int kCloseTop = 4;
+constexpr u16 kCloseFrame = 3;
 
 }  // namespace
 
@@ -60,3 +63,35 @@ void CGardenCardGrid::Draw(const CORVControl& wnd, const char* title) const
     g_Font.DrawTextA(wnd.m_nAbsX + kPagerX - GetTextWidth(pager, kTextSizeDefault) / 2, wnd.m_nAbsY + kPagerY, pager,
                      kPanelColour, kTextSizeDefault, 0, 0);
 }
+
+bool CGardenGridPanel::OnMessage(ORVMsg* msg)
+{
+    bool changed = false;
+    if (msg != nullptr && m_Grid.OnPageClick(*msg, &changed)) {
+        if (changed) {
+            FillCards();
+        }
+        return true;
+    }
+    return CGardenPanel::OnMessage(msg);
+}
+
+void CGardenGridPanel::CreateGridPanel(int closeRight, u32 mode, u16 sub)
+{
+    if (closeRight != 0) {
+        CreatePanelFrame(kGridBackground, closeRight, kCloseTop, kCloseFrame);
+    } else {
+        SetBackground(kGridBackground);
+        CreateCloseButton();
+    }
+    CGardenPanel::OnCreate();   // centred in the screen
+    m_Grid.Create(this, mode);
+    FillCards();
+    if (sub != 0) {
+        SendGardenRequest(sub);
+    }
+}
+
+void CGardenGridPanel::OnDraw() { m_Grid.Draw(*this, m_szTitle); }
+
+void CGardenGridPanel::Reload(const ORVMsg&) { FillCards(); }

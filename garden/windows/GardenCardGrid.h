@@ -7,6 +7,7 @@
 #include <cstddef>
 
 #include "framework/control/ORVWindow.h"
+#include "garden/windows/GardenPanel.h"
 #include "garden/windows/GardenPlantItem.h"
 
 class CORVButton;
@@ -57,4 +58,29 @@ public:
     CORVButton* m_pNextButton = nullptr;
     i32 m_nPage = 0;
     i32 m_nPages = 0;
+};
+
+// A panel that is the grid: a page button fills the cards again when the page moved, and the grid
+// is drawn under the panel's title. The panel makes the grid in its OnCreate and says how the
+// cards are filled.
+class CGardenGridPanel : public CGardenPanel {
+public:
+    bool OnMessage(ORVMsg* msg) override;   // the page buttons, then the close button
+    void OnDraw() override;
+
+    CGardenCardGrid m_Grid;
+
+protected:
+    CGardenGridPanel(u32 topic, const char* title) : CGardenPanel(topic), m_szTitle(title) {}
+
+    // OnCreate of a grid panel: the six-card window's background (the window centred in the
+    // screen), its close button at (width - closeRight, 4), or the window's standard one for
+    // closeRight 0, the cards in mode, filled; then the opening request sub, when not 0.
+    void CreateGridPanel(int closeRight, u32 mode, u16 sub);
+
+    void Reload(const ORVMsg& msg) override;   // fills the cards
+    virtual void FillCards() = 0;
+
+private:
+    const char* m_szTitle;
 };

@@ -4,23 +4,15 @@
 #pragma once
 
 #include "garden/windows/GardenCardGrid.h"
-#include "garden/windows/GardenPanel.h"
 
-class CGardenFruitWnd : public CGardenPanel {
+class CGardenFruitWnd : public CGardenGridPanel {
     ORV_DECLARE_RUNTIME_CLASS(CGardenFruitWnd)
 public:
     CGardenFruitWnd();
     ~CGardenFruitWnd() override;
 
     void OnCreate() override;
-    bool OnMessage(ORVMsg* msg) override;   // the page buttons, then the close button
-    void OnDraw() override;
-
-    CGardenCardGrid m_Grid;
 
 protected:
-    void Reload(const ORVMsg& msg) override;
-
-private:
-    void FillCards();
+    void FillCards() override;
 };

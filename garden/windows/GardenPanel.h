@@ -31,6 +31,12 @@ enum class GardenPanelSlot : int {
 void SetGardenPanelRecord(GardenPanelSlot slot, const RuntimeClassRecord* record);
 const RuntimeClassRecord* GetGardenPanelRecord(GardenPanelSlot slot);
 
+// Installs a window's record in its slot at start-up: one constant object in the window's own
+// .cpp, e.g. const GardenPanelRecordInstaller g_Record(GardenPanelSlot::kNursery, ORV_RUNTIME_CLASS(CGardenShopWnd));
+struct GardenPanelRecordInstaller {
+    GardenPanelRecordInstaller(GardenPanelSlot slot, const RuntimeClassRecord* record) { SetGardenPanelRecord(slot, record); }
+};
+
 class CGardenPanel : public CORVWindow {
 public:
     // Message 275 whose first parameter is the panel's topic reloads the panel from the garden

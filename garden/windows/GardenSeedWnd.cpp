@@ -11,10 +11,7 @@ ORV_IMPLEMENT_RUNTIME_CLASS(CGardenSeedWnd, CORVWindow)
 
 namespace {
 
-struct SeedRecord {
-    SeedRecord() { SetGardenPanelRecord(GardenPanelSlot::kSeedBag, ORV_RUNTIME_CLASS(CGardenSeedWnd)); }
-};
-const SeedRecord g_SeedRecord;
+const GardenPanelRecordInstaller g_SeedRecord(GardenPanelSlot::kSeedBag, ORV_RUNTIME_CLASS(CGardenSeedWnd));
 
 // The strip's look and size, which its layout does not give: background 20 of the window set,
 // 396 x 76 (five cards from x 50, 64 apart, and the right page button 30 from the right edge).

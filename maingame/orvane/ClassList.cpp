@@ -12,6 +12,7 @@
 #include "aerie/windows/AerieExchangeWnd.h"
 #include "aerie/windows/AerieFightWnds.h"
 #include "aerie/windows/AerieFriend.h"
+#include "aerie/windows/AerieGetMonsterWnd.h"
 #include "aerie/windows/AerieHatchRelation.h"
 #include "aerie/windows/AerieHelpWnd.h"
 #include "aerie/windows/AerieIconCtrl.h"
@@ -19,9 +20,11 @@
 #include "aerie/windows/AerieInfoWnd.h"
 #include "aerie/windows/AerieLvlupWnd.h"
 #include "aerie/windows/AerieMissionWnd.h"
+#include "aerie/windows/AerieMonLvlupWnd.h"
 #include "aerie/windows/AerieMonGroupSkillIcon.h"
 #include "aerie/windows/AerieMonsterCtrl.h"
 #include "aerie/windows/AerieMonsterEgg.h"
+#include "aerie/windows/AerieMonsterGroupWnd.h"
 #include "aerie/windows/AerieMonsterIconCtrl.h"
 #include "aerie/windows/AerieProductInfoWnd.h"
 #include "aerie/windows/AerieRankWnd.h"
@@ -87,9 +90,12 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CAerieMissionWnd::classCAerieMissionWnd,
     &CAerieProductInfoWnd::classCAerieProductInfoWnd,
     &CAerieBeastWnd::classCAerieBeastWnd,
+    &CAerieGetMonsterWnd::classCAerieGetMonsterWnd,
     &CAerieBuildingInfoWnd::classCAerieBuildingInfoWnd,
     &CAerieBuildingWnd::classCAerieBuildingWnd,
     &CAerieTechnologyWnd::classCAerieTechnologyWnd,
+    &CAerieMonsterGroupWnd::classCAerieMonsterGroupWnd,
+    &CAerieMonLvlupWnd::classCAerieMonLvlupWnd,
     &CAerieSpeedUpWnd::classCAerieSpeedUpWnd,
     &CAerieLvlupWnd::classCAerieLvlupWnd,
     &CAerieFriendWnd::classCAerieFriendWnd,

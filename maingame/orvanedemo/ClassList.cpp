@@ -17,15 +17,24 @@
 #include "framework/window/ORVMsgBox.h"
 #include "framework/window/ORVTestWnd.h"
 #include "garden/windows/GardenExchangeWnd.h"
+#include "garden/windows/GardenFriendWnd.h"
 #include "garden/windows/GardenFruitWnd.h"
 #include "garden/windows/GardenPlantItem.h"
 #include "garden/windows/GardenProductEstimate.h"
+#include "garden/windows/GardenRank.h"
+#include "garden/windows/GardenRecordWnd.h"
 #include "garden/windows/GardenResearchWnd.h"
+#include "garden/windows/GardenSeedInfoWnd.h"
+#include "garden/windows/GardenSeedRankWnd.h"
 #include "garden/windows/GardenSeedWnd.h"
+#include "garden/windows/GardenSetWnd.h"
+#include "garden/windows/GardenShopWnd.h"
 #include "garden/windows/GardenSubOperWnd.h"
+#include "garden/windows/GardenTaskWnd.h"
 #include "garden/windows/GardenTipsWnd.h"
 #include "garden/windows/GardenToolCardWnd.h"
 #include "garden/windows/GardenWeatherReport.h"
+#include "garden/windows/GardenWnd.h"
 #include "garden/windows/ORVGardenWnd.h"
 #include "garden/windows/PlantLvlUpWnd.h"
 
@@ -60,13 +69,22 @@ RuntimeClassRecord* const kClassOrder[] = {
     // Garden windows.
     &CORVGardenWnd::classCORVGardenWnd,
     &CGardenExchangeWnd::classCGardenExchangeWnd,
+    &CGardenWnd::classCGardenWnd,
     &CORVTestWnd::classCORVTestWnd,
     &CGardenSeedWnd::classCGardenSeedWnd,
     &CGardenSubOperWnd::classCGardenSubOperWnd,
     &CGardenFruitWnd::classCGardenFruitWnd,
+    &CGardenFriendWnd::classCGardenFriendWnd,
+    &CGardenShopWnd::classCGardenShopWnd,
+    &CGardenSeedRankWnd::classCGardenSeedRankWnd,
+    &CGardenRecordWnd::classCGardenRecordWnd,
+    &CGardenSetWnd::classCGardenSetWnd,
     // Garden panels and items.
+    &CGardenSeedInfoWnd::classCGardenSeedInfoWnd,
     &CGardenToolCardWnd::classCGardenToolCardWnd,
+    &CGardenTaskWnd::classCGardenTaskWnd,
     &CGardenProductEstimate::classCGardenProductEstimate,
+    &CGardenRank::classCGardenRank,
     &CGardenResearchWnd::classCGardenResearchWnd,
     &CGardenResearchRuleWnd::classCGardenResearchRuleWnd,
     &CGardenWeatherReport::classCGardenWeatherReport,

@@ -20,7 +20,8 @@ TEST(OrvaneDemoClassList, RecordsLinkedInTheBuildsOrder)
     // The test window stands among the Garden windows, between CGardenWnd and CGardenSeedWnd.
     const std::vector<std::string> core = {"CORVMainWnd", "CORVControlContainer", "CORVControl", "CORVCtrlBaseTag",
                                            "CORVWindow",  "CORVMsgBox",           "CORVButton",  "CORVCheck",
-                                           "CORVGardenWnd", "CGardenExchangeWnd", "CORVTestWnd"};
+                                           "CORVGardenWnd", "CGardenExchangeWnd", "CGardenWnd",
+                                           "CORVTestWnd"};
     ASSERT_GE(names.size(), core.size());
     EXPECT_EQ(std::vector<std::string>(names.begin(), names.begin() + static_cast<long>(core.size())), core);
     // The widgets and then rich text close the list: CORVSimpleBuilder2, linked last, heads it.

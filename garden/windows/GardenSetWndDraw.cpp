@@ -1,0 +1,35 @@
+// The settings panel's drawing: its title and the shown tab's labels.
+#include "garden/windows/GardenPanelKit.h"
+#include "garden/windows/GardenSetWnd.h"
+
+void CGardenSetWnd::OnDraw()
+{
+    const int x = m_nAbsX;
+    const int y = m_nAbsY;
+    DrawPanelText(x + 150, y + 14, "\xBB\xA8\xD4\xB0\xC9\xE8\xD6\xC3", kPanelTextColour, kPanelTitleSize);   // "花园设置"
+    if (m_nTab == 0) {
+        DrawPanelText(x + 55, y + 135, "\xD7\xD4\xB6\xAF\xCA\xB9\xD3\xC3\xBB\xC3\xD3\xB0\xB2\xC9\xD5\xAA\xBF\xA8",
+                      kPanelGreenColour);   // "自动使用幻影采摘卡"
+        DrawPanelText(x + 55, y + 212,
+                      "\xBF\xAA\xC6\xF4\xCA\xB9\xD3\xC3\xBB\xC3\xD3\xB0\xB2\xC9\xD5\xAA\xBF\xA8\xCC\xE1\xCA\xBE",
+                      kPanelGreenColour);   // "开启使用幻影采摘卡提示"
+    } else if (m_nTab == 1) {
+        // "你可以在这里进行一些有趣的游戏设置"
+        DrawPanelText(x + 32, y + 80,
+                      "\xC4\xE3\xBF\xC9\xD2\xD4\xD4\xDA\xD5\xE2\xC0\xEF\xBD\xF8\xD0\xD0\xD2\xBB\xD0\xA9\xD3\xD0\xC8\xA4"
+                      "\xB5\xC4\xD3\xCE\xCF\xB7\xC9\xE8\xD6\xC3",
+                      kPanelTextColour, kPanelTitleSize);
+        static const char* const kLabels[kSentences] = {
+            "\xBA\xC3\xD3\xD1\xB0\xEF\xCE\xD2\xBD\xBD\xCB\xAE\xCA\xB1\xA3\xAC\xCE\xD2\xBB\xE1\xCB\xB5\xA3\xBA",
+            "\xBA\xC3\xD3\xD1\xB0\xEF\xCE\xD2\xD7\xBD\xB3\xE6\xCA\xB1\xA3\xAC\xCE\xD2\xBB\xE1\xCB\xB5\xA3\xBA",
+            "\xBA\xC3\xD3\xD1\xC0\xB4\xB2\xC9\xD5\xAA\xCE\xD2\xB5\xC4\xB9\xFB\xCA\xB5\xCA\xB1\xA3\xAC\xCE\xD2\xBB\xE1"
+            "\xCB\xB5\xA3\xBA",
+            "\xBA\xC3\xD3\xD1\xC0\xB4\xCE\xD2\xBC\xD2\xD6\xD6\xB5\xD8\xCA\xB1\xA3\xAC\xCE\xD2\xBB\xE1\xCB\xB5\xA3\xBA"};
+        for (int i = 0; i < kSentences; ++i) {
+            DrawPanelText(x + 33, y + 110 + 50 * i, kLabels[i], kPanelGreenColour);
+        }
+    } else {
+        DrawPanelText(x + 67, y + 124, "\xD1\xA1\xD4\xF1\xC4\xE3\xCF\xEB\xD2\xAA\xB8\xFC\xBB\xBB\xB5\xC4\xB1\xB3\xBE\xB0\xA3\xBA",
+                      kPanelTextColour, kPanelTitleSize);   // "选择你想要更换的背景："
+    }
+}
