@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <string>
 
-#include "AllocCounter.h"
+#include "GardenBenchScene.h"
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/core/GameHooks.h"
 #include "framework/widgets/ORVButton.h"
@@ -18,20 +18,6 @@
 #include "maingame/orvanedemo/ORVMgr.h"
 
 namespace {
-
-HWND const kHostWindow = reinterpret_cast<HWND>(0x1);
-
-int ORV_STDCALL QuietHost(int, char*, int, char*)
-{
-    return 0;
-}
-
-class CResearchBenchGardenWnd : public CORVWindow {
-    ORV_DECLARE_RUNTIME_CLASS(CResearchBenchGardenWnd)
-public:
-    void OnCreate() override { SetSize(800, 600); }
-};
-ORV_IMPLEMENT_RUNTIME_CLASS(CResearchBenchGardenWnd, CORVWindow)
 
 std::size_t s_nCallsPerFrame = 0;
 CGardenResearchWnd* s_pPanel = nullptr;
@@ -50,12 +36,10 @@ void BuildScene()
     for (u16 id : {3, 201, 204, 207, 210, 228}) {
         glimmer_test::RegisterTexture(2, id, 60, 24);
     }
-    SetSystemWindowRecord(kMsgGardenWnd, ORV_RUNTIME_CLASS(CResearchBenchGardenWnd));
-    g_ORVMgr.Init(&QuietHost, 0, kHostWindow, nullptr, nullptr, nullptr);
-    CORVCtrlMgr& mgr = CORVCtrlMgr::GetSingleton();
-    ORVMsg open(kMsgGardenWnd, kSysWndOpen);
-    mgr.RouteMessage(&open);
-    auto* garden = static_cast<CORVWindow*>(mgr.m_MainWnd.GetSystemWindow(kMsgGardenWnd));
+    CORVWindow* garden = OpenBenchGarden();
+    if (garden == nullptr) {
+        return;
+    }
     s_pPanel = static_cast<CGardenResearchWnd*>(garden->CreateChild(ORV_RUNTIME_CLASS(CGardenResearchWnd), 0, ""));
     if (s_pPanel == nullptr) {
         return;
@@ -70,30 +54,17 @@ void BuildScene()
     ORVMsg result(kMsgGardenTopic, CGardenResearchWnd::kTopicResult, 0, "");
     s_pPanel->ProcessMessage(&result);
 
-    glimmer_test::ClearTrace();
-    g_ORVMgr.Render();
-    s_nCallsPerFrame = glimmer_test::Trace().size();
-    glimmer_test::SetRecording(false);
-    for (int i = 0; i < 8; ++i) {
-        g_ORVMgr.Render();
-    }
+    s_nCallsPerFrame = SettleBenchFrames();
 }
 
 void BM_ResearchMidRevealFrame(benchmark::State& state)
 {
     BuildScene();
-    if (!g_ORVMgr.IsGardenOpen() || s_pPanel == nullptr) {
-        state.SkipWithError("the scene did not open: nothing would be drawn");
+    if (s_pPanel == nullptr) {
+        state.SkipWithError("the research panel did not open");
         return;
     }
-    const unsigned long long before = AllocationCount();
-    for (auto _ : state) {
-        g_ORVMgr.Render();
-    }
-    const unsigned long long allocations = AllocationCount() - before;
-    state.counters["renderer_calls"] = benchmark::Counter(static_cast<double>(s_nCallsPerFrame));
-    state.counters["allocs_per_frame"] =
-        benchmark::Counter(static_cast<double>(allocations) / static_cast<double>(state.iterations()));
+    RunSteadyFrames(state, s_nCallsPerFrame);
 }
 BENCHMARK(BM_ResearchMidRevealFrame);
 
