@@ -106,7 +106,7 @@ void CGardenFriendWnd::ChangeMode(int mode)
         m_pScroll->SetRange(0);
         ShowScroll(false);
     }
-    SendPanelRequest(mode == kFriends ? kFriendListSub : kStrangerListSub);
+    SendGardenRequest(mode == kFriends ? kFriendListSub : kStrangerListSub);
     // Until the reply comes the panel shows its empty text.
     CGardenDataMgr& state = GetGardenDataMgr();
     (mode == kFriends ? state.m_vFriends : state.m_vStrangers).clear();

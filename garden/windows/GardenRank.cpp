@@ -57,7 +57,7 @@ void CGardenRank::OnCreate()
     m_pScroll->CreateBar(this, 580, 110, 230);
     const u32 now = orv::platform::Get().GetTickCount();
     if (!g_bRequestSent || now - g_dwLastRequest > kRequestGapMs) {
-        SendPanelRequest(kRankingSub);
+        SendGardenRequest(kRankingSub);
         g_dwLastRequest = now;
         g_bRequestSent = true;
     }

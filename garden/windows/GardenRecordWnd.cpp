@@ -46,7 +46,7 @@ void CGardenRecordWnd::OnCreate()
     AddChild(m_pViewer, false);
     m_pViewer->CreateAt(this, 20, 43, 410, 312);
     m_pViewer->SetContext(m_pDocument.get());
-    SendPanelRequest(kNewsSub);
+    SendGardenRequest(kNewsSub);
     FillNews();
     m_pLineField = new CORVEdit();
     AddChild(m_pLineField, false);

@@ -44,7 +44,7 @@ void CGardenTaskWnd::OnCreate()
     m_pTable->AddColumn(102);
     m_pTable->m_nVisibleRows = kRows;
 
-    SendPanelRequest(kTaskListSub);
+    SendGardenRequest(kTaskListSub);
     ReloadRows();
 }
 
