@@ -90,8 +90,11 @@ void PrintRequests(orv::test::FakeGardenServer& server)
     for (const orv::test::ServerFrame& f : server.Take()) {
         const std::string& p = f.packet;
         const unsigned sub = p.size() >= 8 ? static_cast<unsigned char>(p[6]) | static_cast<unsigned char>(p[7]) << 8 : 0;
-        std::printf("    server decoded request: message %u, sub 0x%02X, %zu bytes, body \"%s\"\n",
-                    orv::test::FakeGardenServer::MessageId(p), sub, p.size(),
+        const auto u16At = [&p](std::size_t off) {
+            return p.size() >= off + 2 ? static_cast<unsigned char>(p[off]) | static_cast<unsigned char>(p[off + 1]) << 8 : 0;
+        };
+        std::printf("    server decoded request: message %u, sub 0x%02X, parameters %d %d, %zu bytes, body \"%s\"\n",
+                    orv::test::FakeGardenServer::MessageId(p), sub, u16At(8), u16At(10), p.size(),
                     Printable(p.size() > 12 ? p.substr(12) : "").c_str());
     }
 }
@@ -319,6 +322,7 @@ int main(int argc, char** argv)
         Answer{48, Answer().sub, {gb::Packet(52, 0, player)}, false, ""},
         Answer{884, 0x04, {gb::Enter501(own)}, true, own.guid},
         Answer{884, 0x04, {gb::Enter501(pal)}, true, pal.guid},
+        Answer{884, 0x04, {gb::Enter501(own)}, true, ""},   // back home: no name
         Answer{884, 0x10, {gb::Reply(505, gb::U32(1 | 3u << 16) + gb::U32(2 | 5u << 16), 0, 2, 4)}, false, ""},
         Answer{884, 0x11, {gb::Reply(506, Ware(1, 12, 30) + Ware(2, 4, 55), 0, 2, 10)}, false, ""},
         Answer{884, 0x0b, {gb::Reply(512, gb::FriendBytes("guid-pal", "Pal", 1) + gb::FriendBytes("guid-ann", "Ann"), 0, 2, 73)},
@@ -405,10 +409,9 @@ int main(int argc, char** argv)
     ClickTexture("friends", 2, 69);
     settle("garden-friends");
     if (FindTexture(1, 10, 10, x, y)) {
-        int px = 0, py = 0;
-        FindTexture(1, 10, 10, px, py);
-        const int left = px - 120, top = py - 215;
-        Click(left + 60, top + 60, true);
+        const int left = x - 120, top = y - 215;   // the panel's corner; Pal's row is the second
+        std::printf("    double click on Pal's row at (%d, %d)\n", left + 40, top + 91);
+        Click(left + 40, top + 91, true);
     }
     settle("garden-friend");
     step("and back home (the back button)");
@@ -467,6 +470,7 @@ int main(int argc, char** argv)
     ClickTexture("close", 2, 3);
     frames();
 
+    glimmer_test::ClearTrace();
     std::printf("-- device lost and reset\n");
     g_ORVMgr.OnDeviceLost();
     g_ORVMgr.OnDeviceReset(nullptr);
