@@ -15,10 +15,7 @@ ORV_IMPLEMENT_RUNTIME_CLASS(CGardenFriendWnd, CORVWindow)
 
 namespace {
 
-struct FriendRecordInstaller {
-    FriendRecordInstaller() { SetGardenPanelRecord(GardenPanelSlot::kFriends, ORV_RUNTIME_CLASS(CGardenFriendWnd)); }
-};
-const FriendRecordInstaller g_FriendRecord;
+const GardenPanelRecordInstaller g_FriendRecord(GardenPanelSlot::kFriends, ORV_RUNTIME_CLASS(CGardenFriendWnd));
 
 constexpr u16 kBackground = 10;
 constexpr u16 kVisitFrame = 144;

@@ -15,10 +15,7 @@ ORV_IMPLEMENT_RUNTIME_CLASS(CGardenRank, CORVWindow)
 
 namespace {
 
-struct RankRecordInstaller {
-    RankRecordInstaller() { SetGardenPanelRecord(GardenPanelSlot::kRank, ORV_RUNTIME_CLASS(CGardenRank)); }
-};
-const RankRecordInstaller g_RankRecord;
+const GardenPanelRecordInstaller g_RankRecord(GardenPanelSlot::kRank, ORV_RUNTIME_CLASS(CGardenRank));
 
 namespace L = garden_layout;
 

@@ -14,10 +14,7 @@ ORV_IMPLEMENT_RUNTIME_CLASS(CGardenRecordWnd, CORVWindow)
 
 namespace {
 
-struct NewsRecordInstaller {
-    NewsRecordInstaller() { SetGardenPanelRecord(GardenPanelSlot::kNews, ORV_RUNTIME_CLASS(CGardenRecordWnd)); }
-};
-const NewsRecordInstaller g_NewsRecord;
+const GardenPanelRecordInstaller g_NewsRecord(GardenPanelSlot::kNews, ORV_RUNTIME_CLASS(CGardenRecordWnd));
 
 constexpr u16 kBackground = 14;
 constexpr u16 kNewsSub = 0x18;

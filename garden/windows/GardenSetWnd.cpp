@@ -17,10 +17,7 @@ ORV_IMPLEMENT_RUNTIME_CLASS(CGardenSetWnd, CORVWindow)
 
 namespace {
 
-struct SettingsRecordInstaller {
-    SettingsRecordInstaller() { SetGardenPanelRecord(GardenPanelSlot::kSettings, ORV_RUNTIME_CLASS(CGardenSetWnd)); }
-};
-const SettingsRecordInstaller g_SettingsRecord;
+const GardenPanelRecordInstaller g_SettingsRecord(GardenPanelSlot::kSettings, ORV_RUNTIME_CLASS(CGardenSetWnd));
 
 namespace L = garden_layout;
 
