@@ -83,20 +83,28 @@ struct PanelSession : garden_bench::ScreenSession {
         RegisterPanelTextures();
         Deliver(Ranking());
     }
+    // The panel of slot opened on the screen; null (the run skipped) when screen or panel is missing.
+    template <class Panel>
+    Panel* Open(benchmark::State& state, GardenPanelSlot slot) const
+    {
+        if (m_pScreen == nullptr) {
+            state.SkipWithError("the garden screen did not open");
+            return nullptr;
+        }
+        m_pScreen->TogglePanel(slot);
+        auto* panel = static_cast<Panel*>(m_pScreen->Panel(slot));
+        if (panel == nullptr) {
+            state.SkipWithError("the panel did not open");
+        }
+        return panel;
+    }
 };
 
 void BM_GardenRankPlantsHovered(benchmark::State& state)
 {
     const PanelSession session;
-    CGardenWnd* screen = session.m_pScreen;
-    if (screen == nullptr) {
-        state.SkipWithError("the garden screen did not open");
-        return;
-    }
-    screen->TogglePanel(GardenPanelSlot::kRank);
-    auto* rank = static_cast<CGardenRank*>(screen->Panel(GardenPanelSlot::kRank));
+    auto* rank = session.Open<CGardenRank>(state, GardenPanelSlot::kRank);
     if (rank == nullptr) {
-        state.SkipWithError("the ranking panel did not open");
         return;
     }
     rank->m_pCategories->SetCurSel(CGardenRank::kPlantCategory);
@@ -121,15 +129,8 @@ BENCHMARK(BM_GardenRankPlantsHovered);
 void BM_GardenResearchReveal(benchmark::State& state)
 {
     const PanelSession session;
-    CGardenWnd* screen = session.m_pScreen;
-    if (screen == nullptr) {
-        state.SkipWithError("the garden screen did not open");
-        return;
-    }
-    screen->TogglePanel(GardenPanelSlot::kResearch);
-    auto* research = static_cast<CGardenResearchWnd*>(screen->Panel(GardenPanelSlot::kResearch));
+    auto* research = session.Open<CGardenResearchWnd>(state, GardenPanelSlot::kResearch);
     if (research == nullptr) {
-        state.SkipWithError("the research panel did not open");
         return;
     }
     // The flip restarts before its last animation ends, so every frame is mid-reveal.
