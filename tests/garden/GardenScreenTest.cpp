@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include "GardenScreenFixture.h"
+#include "framework/core/ByteOrder.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/window/ORVMsgBox.h"
 #include "garden/windows/GardenGuide.h"
 #include "garden/windows/GardenText.h"
+#include "garden/windows/GardenTipsWnd.h"
+#include "support/WindowInput.h"
 
 namespace orv::test {
 namespace {
@@ -310,6 +313,82 @@ TEST_F(GardenScreenTest, DestructionClosesTheConnectionResetsAndTellsTheHost)
     EXPECT_EQ(GetGardenDataMgr().m_Plots.Size(), 0u);
     EXPECT_EQ(GetGardenGuide().Step(), 0);
     EXPECT_EQ(GetGameNet().m_bGardenConnected, 0);
+}
+
+// Where the renderer drew a texture of (group, id) in the last frame: {x, y}, or {} when it was not.
+std::vector<long long> DrawnAt(u16 group, u16 id)
+{
+    for (const glimmer_test::Call& c : glimmer_test::Trace()) {
+        if (c.op == "DrawTex" && c.ints.size() >= 5 && c.ints[3] == group && c.ints[4] == id) {
+            return {c.ints[0], c.ints[1]};
+        }
+    }
+    return {};
+}
+
+// The mouse on a soil that lies under the square of a plot in front (plot 15's covers the middle
+// of plot 8's soil): the soil behind is hovered and shows its tooltip; with a tool chosen the tool
+// cursor is drawn there and the main window's own cursor is left out of that frame only.
+TEST_F(GardenScreenTest, ToolCursorOverACoveredSoilReplacesTheMainCursorForThatFrame)
+{
+    for (u16 id = 101; id <= 200; ++id) {
+        glimmer_test::RegisterTexture(4, id, 150, 80);
+    }
+    glimmer_test::RegisterTexture(7, 403, 60, 60, 4);   // the watering cursor
+    glimmer_test::RegisterTexture(7, 1, 16, 16);        // the main window's cursor
+    gb::GardenDesc g;
+    for (u8 n = 1; n <= CGardenWnd::kPlots; ++n) {
+        g.plots.push_back({.number = n});
+    }
+    CGardenWnd& screen = Open(g);
+    screen.SetToolMode(ToolWater);
+    CLandItem* soil = screen.Plot(8)->Soil();
+    const int x = soil->m_nAbsX + soil->m_nWidth / 2;
+    const int y = soil->m_nAbsY + soil->m_nHeight / 2;
+    MouseMove(x, y);
+    EXPECT_EQ(CtrlMgr().m_pHover, soil);
+    EXPECT_TRUE(screen.Plot(8)->IsHover());
+    EXPECT_TRUE(screen.Plot(8)->ToolTip()->m_bVisible);
+
+    glimmer_test::ClearTrace();
+    Frames(1);
+    EXPECT_EQ(DrawnAt(7, 403), (std::vector<long long>{x - 15, y - 45}));
+    EXPECT_EQ(DrawnAt(7, 1), std::vector<long long>{});
+
+    // Off the soils (the screen's own area): the main cursor is back the next frame.
+    MouseMove(20, 300);
+    EXPECT_FALSE(screen.Plot(8)->IsHover());
+    glimmer_test::ClearTrace();
+    Frames(1);
+    EXPECT_EQ(DrawnAt(7, 403), std::vector<long long>{});
+    EXPECT_EQ(DrawnAt(7, 1), (std::vector<long long>{20, 300}));
+}
+
+// The top row's countdowns keep their text between frames: a changed value shows at once.
+TEST_F(GardenScreenTest, CountdownsShowTheCurrentValue)
+{
+    gb::GardenDesc g;
+    g.info.upgradeTime = 2 * 3600 + 5 * 60;
+    g.plots = {{.number = 1}};
+    Open(g);
+    const auto shown = [](const char* prefix) {
+        for (const glimmer_test::Call& c : glimmer_test::Trace()) {
+            if (c.op == "DrawTextA" && c.text.rfind(prefix, 0) == 0) {
+                return c.text.substr(std::string(prefix).size());
+            }
+        }
+        return std::string("(none)");
+    };
+    glimmer_test::ClearTrace();
+    Frames(2);
+    EXPECT_EQ(shown("距离花园升级还有："), "2小时5分");
+    GardenInfo& info = GetGardenDataMgr().m_ShownInfo;
+    WriteLE32(info.m_Bytes + L::kInfoUpgradeTime, 3600);
+    WriteLE32(info.m_Bytes + L::kInfoDoubleStamina, 86400 + 60);
+    glimmer_test::ClearTrace();
+    Frames(1);
+    EXPECT_EQ(shown("距离花园升级还有："), "1小时");
+    EXPECT_EQ(shown("2倍体力恢复速度剩余时间:"), "1天1分");
 }
 
 TEST(GardenFormatThousands, GroupsDigits)
