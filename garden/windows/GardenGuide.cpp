@@ -10,6 +10,7 @@
 #include "framework/text/TextUtil.h"
 #include "framework/window/ORVMsgBox.h"
 #include "garden/state/GardenDataMgr.h"
+#include "garden/windows/GardenPanelKit.h"
 #include "glimmer/Glimmer.h"
 
 namespace {
@@ -78,9 +79,7 @@ void DrawTile(u16 id, int x, int y)
 
 void SendTutorialDone()
 {
-    GardenHeader header;
-    header.m_wSub = kSubTutorialDone;
-    GetPacketQueue().SendGardenMessage(header, nullptr, 0);
+    SendGardenRequest(kSubTutorialDone);
 }
 
 void HookForgetControl(CORVControl* ctrl)

@@ -19,6 +19,7 @@
 #include "garden/state/XmlGardenMgr.h"
 #include "garden/windows/GardenGuide.h"
 #include "garden/windows/GardenLandItem.h"
+#include "garden/windows/GardenPanelKit.h"
 #include "garden/windows/GardenPlantItem.h"
 #include "garden/windows/GardenSubOperWnd.h"
 #include "garden/windows/GardenText.h"
@@ -70,7 +71,7 @@ enum ScreenEvent : u32 {
 
 // Requests (message 884).
 constexpr u16 kSubPlough = 0x05, kSubSow = 0x06, kSubWater = 0x07, kSubWeed = 0x08,
-              kSubPests = 0x09, kSubHarvest = 0x0d, kSubFertilise = 0x17, kSubYield = 0x1e, kSubOpenPlot = 0x22,
+              kSubPests = 0x09, kSubHarvest = 0x0d, kSubFertilise = 0x17, kSubOpenPlot = 0x22,
               kSubUpgradePlot = 0x23, kSubLevelUp = 0x24, kSubNotify = 0x2f;
 
 constexpr int kWidth = 800;
@@ -105,15 +106,6 @@ constexpr GardenPanelSlot kBlockingSlots[] = {GardenPanelSlot::kWarehouse, Garde
 CGardenDataMgr& State() { return GetGardenDataMgr(); }
 bool OwnGarden() { return State().m_bOwnGarden != 0; }
 u32 Now() { return orv::platform::Get().GetTickCount(); }
-
-int SendRequest(u16 sub, u16 p1, u16 p2, const char* body, std::size_t len)
-{
-    GardenHeader h;
-    h.m_wSub = sub;
-    h.m_wParam1 = p1;
-    h.m_wParam2 = p2;
-    return GetPacketQueue().SendGardenMessage(h, body, static_cast<int>(len));
-}
 
 void AddTip(int style, const char* text) { CORVToolTip::GetSingleton().AddText(style, text, 0); }
 
@@ -425,9 +417,9 @@ void CGardenWnd::SendPlotRequest(u16 sub, u16 plot, u16 param2, bool ownerAlways
 {
     const char* owner = State().m_szOwnerGuid;
     if (OwnGarden() && !ownerAlways) {
-        SendRequest(sub, plot, param2, nullptr, 0);
+        SendGardenRequest(sub, plot, param2);
     } else {
-        SendRequest(sub, plot, param2, owner, strnlen(owner, L::kNameSize));
+        SendGardenRequest(sub, plot, param2, 0, std::string_view(owner, strnlen(owner, L::kNameSize)));
     }
 }
 
@@ -780,7 +772,7 @@ bool CGardenWnd::OnMessage(ORVMsg* msg)
     } else if (sender == m_pNotify) {
         if (!OwnGarden()) {
             const char* owner = State().m_szOwnerGuid;
-            SendRequest(kSubNotify, 0, 0, owner, strnlen(owner, L::kNameSize));
+            SendGardenRequest(kSubNotify, 0, 0, 0, std::string_view(owner, strnlen(owner, L::kNameSize)));
             m_pNotify->m_bVisible = 0;
         }
     } else if (sender == m_pCloseButton) {
@@ -911,24 +903,22 @@ bool CGardenWnd::ProcessMessage(ORVMsg* msg)
         } else {
             OpenChild(&held, GetGardenPanelRecord(GardenPanelSlot::kYieldEstimate), 0);
             if (!life.expired() && held != nullptr) {
+                // The panel asks for the plant's estimate (0x1e) when it takes the plant: asking
+                // here too would send the request twice.
                 TellPanel(held, kEvYieldEstimate, id);
-                CPlantItem item;
-                if (GetXmlGardenMgr().GetPlant(id, item)) {
-                    SendRequest(kSubYield, id, 0, nullptr, 0);
-                }
             }
         }
         thenChildren = true;
         break;
     }
     case kEvOpenPlot:
-        SendRequest(kSubOpenPlot, plot, 0, nullptr, 0);
+        SendGardenRequest(kSubOpenPlot, plot, 0);
         return true;
     case kEvUpgradePlot:
-        SendRequest(kSubUpgradePlot, plot, 0, nullptr, 0);
+        SendGardenRequest(kSubUpgradePlot, plot, 0);
         return true;
     case kEvFertilise:
-        SendRequest(kSubFertilise, plot, 0, nullptr, 0);
+        SendGardenRequest(kSubFertilise, plot, 0);
         return true;
     case kEvPickWithCard:
         AnswerPick(true);
@@ -957,7 +947,7 @@ bool CGardenWnd::ProcessMessage(ORVMsg* msg)
         thenChildren = true;
         break;
     case kEvLevelUp:
-        SendRequest(kSubLevelUp, 0, 0, nullptr, 0);
+        SendGardenRequest(kSubLevelUp, 0, 0);
         return true;
     default:
         return CORVWindow::ProcessMessage(msg);

@@ -48,6 +48,8 @@ TEST_F(GardenPanelsBScreenTest, EstimateOkClosesItAndSows)
     auto* estimate = dynamic_cast<CGardenProductEstimate*>(screen.Panel(GardenPanelSlot::kYieldEstimate));
     ASSERT_NE(estimate, nullptr);
     EXPECT_EQ(estimate->m_Plant.m_nId, 1);
+    // The weather periods, then the plant's estimate, asked for once.
+    EXPECT_EQ(TakeRequests(), (std::vector<std::string>{Request(0x1d, 0), Request(0x1e, 1)}));
     Click(estimate, estimate->m_pOkButton);
     Frames(2);
     EXPECT_EQ(screen.Panel(GardenPanelSlot::kYieldEstimate), nullptr);
