@@ -163,8 +163,9 @@ constexpr TexSize kTextures[] = {
     {1, 16, 16, 440, 400},    // weather
     {1, 17, 17, 560, 360},    // yield estimate
     {1, 18, 18, 440, 380},    // tasks
-    {1, 20, 20, 720, 540},    // gene research (the seed bag sizes itself on the same image)
+    {1, 20, 20, 720, 540},    // gene research
     {1, 21, 21, 80, 220},     // seed ranking
+    {1, 22, 22, 396, 76},     // seed bag
     {2, 3, 5, 20, 20},        // close button
     {2, 9, 14, 64, 24},       // OK, Cancel
     {2, 24, 29, 20, 20},      // check box
@@ -195,9 +196,9 @@ constexpr TexSize kTextures[] = {
     {3, 4469, 4470, 16, 12},  // hint pointer
     {3, 7818, 7825, 56, 56},  // plant card frames and badges
     {4, 100, 101, 40, 20},    // display flag
-    {4, 121, 121, 176, 88},   // soil, undeveloped
-    {4, 101, 101, 176, 88},   // soil
-    {4, 151, 151, 176, 88},   // soil, upgraded
+    {4, 101, 101, 176, 88},   // soil, plots 1 to 10 not developed
+    {4, 121, 121, 176, 88},   // soil, developed
+    {4, 151, 151, 176, 88},   // soil, love plots (11 to 15) not developed
     {4, 300, 301, 800, 600},  // garden background and frame
     {4, 1000, 1999, 60, 80},  // plants by stage
     {4, 7000, 7999, 48, 48},  // plant icons
@@ -212,14 +213,20 @@ void RegisterGardenTextures()
     }
 }
 
-// The place of the last draw of a texture (group, any id in first..last) in a frame drawn now.
-bool FindTexture(std::uint16_t group, std::uint16_t first, std::uint16_t last, int& x, int& y, int nth = 0)
+// A texture drawn in a frame: its place and size.
+struct Drawn {
+    int x, y, w, h;
+    int id;
+};
+
+// Every draw of a texture (group, any id in first..last) in a frame drawn now, in drawing order.
+std::vector<Drawn> DrawnTextures(std::uint16_t group, std::uint16_t first, std::uint16_t last)
 {
     glimmer_test::ClearTrace();
     g_ORVMgr.Render();
     const std::vector<glimmer_test::Call> frame = glimmer_test::Frame(0);
     glimmer_test::ClearTrace();
-    int seen = 0;
+    std::vector<Drawn> found;
     for (const glimmer_test::Call& c : frame) {
         long long g = -1, id = -1, cx = 0, cy = 0;
         if (c.op == "DrawTex" && c.ints.size() >= 5) {
@@ -227,15 +234,25 @@ bool FindTexture(std::uint16_t group, std::uint16_t first, std::uint16_t last, i
         } else if (c.op == "DrawTexture" && c.ints.size() >= 4) {
             cx = c.ints[0], cy = c.ints[1], g = c.ints[3], id = c.ints[2];
         }
-        if (g == group && id >= first && id <= last && seen++ == nth) {
+        if (g == group && id >= first && id <= last) {
             int w = 0, h = 0;
             g_TexMgr.GetTextureOriginSize(group, static_cast<std::uint16_t>(id), w, h);
-            x = static_cast<int>(cx) + w / 2;
-            y = static_cast<int>(cy) + h / 2;
-            return true;
+            found.push_back({static_cast<int>(cx), static_cast<int>(cy), w, h, static_cast<int>(id)});
         }
     }
-    return false;
+    return found;
+}
+
+// The middle of the nth draw of a texture (group, any id in first..last) in a frame drawn now.
+bool FindTexture(std::uint16_t group, std::uint16_t first, std::uint16_t last, int& x, int& y, int nth = 0)
+{
+    const std::vector<Drawn> found = DrawnTextures(group, first, last);
+    if (nth < 0 || static_cast<std::size_t>(nth) >= found.size()) {
+        return false;
+    }
+    x = found[static_cast<std::size_t>(nth)].x + found[static_cast<std::size_t>(nth)].w / 2;
+    y = found[static_cast<std::size_t>(nth)].y + found[static_cast<std::size_t>(nth)].h / 2;
+    return true;
 }
 
 void Click(int x, int y, bool twice = false)
@@ -263,6 +280,49 @@ bool ClickTexture(const char* what, std::uint16_t group, std::uint16_t first, in
     }
     std::printf("    %s %s at (%d, %d)\n", twice ? "double click on" : "click on", what, x, y);
     Click(x, y, twice);
+    return true;
+}
+
+// Plots, as drawn: a plant stands 18 pixels right of its soil's left edge, 97 above its top.
+// Soil images overlap as rectangles, so a plot is clicked near its top middle, which no plot drawn
+// in front of it covers.
+constexpr std::uint16_t kSoilFirst = 101, kSoilLast = 199, kSoilDeveloped = 121;
+constexpr std::uint16_t kPlantFirst = 1000, kPlantLast = 1999;
+constexpr int kPlantToSoilX = -18, kPlantToSoilY = 97, kSoilClickY = 12;
+
+// The soil under the plant drawn with image plantImage, or (plantImage 0) the first developed
+// soil without a plant.
+bool FindPlot(int plantImage, Drawn& soil)
+{
+    const std::vector<Drawn> soils = DrawnTextures(4, kSoilFirst, kSoilLast);
+    const std::vector<Drawn> plants = DrawnTextures(4, kPlantFirst, kPlantLast);
+    for (const Drawn& s : soils) {
+        bool planted = false;
+        bool match = false;
+        for (const Drawn& p : plants) {
+            if (p.x + kPlantToSoilX == s.x && p.y + kPlantToSoilY == s.y) {
+                planted = true;
+                match = match || p.id == plantImage;
+            }
+        }
+        if (plantImage != 0 ? match : !planted && s.id == kSoilDeveloped) {
+            soil = s;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ClickPlot(const char* what, int plantImage)
+{
+    Drawn soil{};
+    if (!FindPlot(plantImage, soil)) {
+        std::printf("    (%s not on screen)\n", what);
+        return false;
+    }
+    const int x = soil.x + soil.w / 2, y = soil.y + kSoilClickY;
+    std::printf("    click on %s at (%d, %d)\n", what, x, y);
+    Click(x, y);
     return true;
 }
 
@@ -372,19 +432,31 @@ int main(int argc, char** argv)
         Hover(x, y);
     }
     ClickTexture("the water tool", 2, 183);
-    ClickTexture("plot soil", 4, 121, 0, false, 151);
+    ClickPlot("the soil under the young radish", 1004);
     settle(nullptr);
 
-    step("sow: the sow button opens the seed bag (0x10, reply 505), a seed, an empty plot (0x06)");
-    ClickTexture("sow", 2, 39);
+    step("sow: the mouse on the sow button opens the seed bag (0x10, reply 505); a seed card opens the yield\n"
+         "   estimate (0x1d, 0x1e), whose OK takes the seed; an empty plot (0x06)");
+    if (FindTexture(2, 39, 41, x, y)) {
+        std::printf("    mouse on the sow button at (%d, %d)\n", x, y);
+        Hover(x, y);
+    }
     settle("garden-seed-bag");
-    ClickTexture("the first seed", 4, 7000, 0, false, 7999);
-    ClickTexture("plot soil", 4, 121, 5, false, 151);
+    if (FindTexture(1, 22, 22, x, y)) {
+        const int left = x - 198, top = y - 38;   // the bag's corner; its first card's icon at (72, 33)
+        std::printf("    click on the first seed at (%d, %d)\n", left + 72, top + 33);
+        Click(left + 72, top + 33);
+    }
+    frames();
+    PrintRequests(server);
+    ClickTexture("OK in the yield estimate", 2, 9);
+    frames();
+    ClickPlot("an empty plot", 0);
     settle(nullptr);
 
     step("harvest: the harvest button, a ripe plant (0x0d with the owner's name)");
     ClickTexture("harvest", 2, 45);
-    ClickTexture("a ripe plant", 4, 1000, 1, false, 1999);
+    ClickPlot("the soil under the ripe beans", 1047);
     settle(nullptr);
     ClickTexture("a plot, with the tooltip shown", 4, 101, 1, false, 101);
     step("the plot tooltip (no tool: right click drops it)");
