@@ -8,6 +8,8 @@
 // the friend's garden are written (build/release/sample-frames, or --pictures DIR) from the
 // recorded calls.
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <unistd.h>
@@ -93,8 +95,13 @@ void PrintRequests(orv::test::FakeGardenServer& server)
         const auto u16At = [&p](std::size_t off) {
             return p.size() >= off + 2 ? static_cast<unsigned char>(p[off]) | static_cast<unsigned char>(p[off + 1]) << 8 : 0;
         };
-        std::printf("    server decoded request: message %u, sub 0x%02X, parameters %d %d, %zu bytes, body \"%s\"\n",
-                    orv::test::FakeGardenServer::MessageId(p), sub, u16At(8), u16At(10), p.size(),
+        const unsigned user = static_cast<unsigned>(u16At(0)) | static_cast<unsigned>(u16At(2)) << 16;
+        char userText[32] = "";
+        if (user != 0) {
+            std::snprintf(userText, sizeof userText, ", user id %u", user);
+        }
+        std::printf("    server decoded request: message %u, sub 0x%02X%s, parameters %d %d, %zu bytes, body \"%s\"\n",
+                    orv::test::FakeGardenServer::MessageId(p), sub, userText, u16At(8), u16At(10), p.size(),
                     Printable(p.size() > 12 ? p.substr(12) : "").c_str());
     }
 }
@@ -177,9 +184,13 @@ constexpr TexSize kTextures[] = {
     {2, 141, 143, 60, 22},    // card button: buy
     {2, 144, 152, 60, 22},    // visit, friends or strangers
     {2, 147, 149, 40, 40},    // weather (top row)
-    {2, 168, 170, 80, 24},    // tabs
+    {2, 168, 176, 80, 24},    // tabs (three frames each)
     {2, 183, 197, 36, 36},    // tool strip
+    {2, 135, 137, 64, 24},    // tool cards: use
     {2, 198, 200, 60, 24},    // level up
+    {2, 201, 203, 100, 140},  // gene card (its back)
+    {2, 204, 212, 90, 30},    // research: rules, start, shop
+    {2, 228, 230, 120, 40},   // gene integration
     {2, 213, 218, 30, 22},    // pager
     {2, 219, 221, 40, 40},    // notification
     {3, 1, 2, 24, 24},        // weeds, pests
@@ -188,12 +199,13 @@ constexpr TexSize kTextures[] = {
     {3, 103, 108, 10, 10},    // scroll track
     {3, 118, 120, 5, 22},     // field
     {3, 127, 132, 10, 10},    // light, humidity, delicacy icons
+    {3, 139, 144, 70, 90},    // gene card faces
     {3, 190, 199, 10, 14},    // harvest digits
-    {3, 201, 201, 100, 140},  // gene card back
     {3, 498, 498, 24, 24},    // ripe mark
     {3, 3900, 3909, 8, 12},   // table digits
     {3, 4460, 4468, 36, 20},  // hint bubble tiles
     {3, 4469, 4470, 16, 12},  // hint pointer
+    {3, 7460, 7471, 96, 100}, // tool card pictures (kind + 5900)
     {3, 7818, 7825, 56, 56},  // plant card frames and badges
     {4, 100, 101, 40, 20},    // display flag
     {4, 101, 101, 176, 88},   // soil, plots 1 to 10 not developed
@@ -336,6 +348,47 @@ std::string Ware(std::uint16_t id, std::uint32_t count, std::uint32_t value)
     return r;
 }
 
+// A research result (reply 526): result kind, plant id, count.
+std::string LevelUp(std::uint16_t kind, std::uint16_t plant, std::uint16_t count)
+{
+    std::string r(20, '\0');
+    orv::garden_bytes::Put16(r, 0, kind);
+    orv::garden_bytes::Put16(r, 6, plant);
+    orv::garden_bytes::Put16(r, 8, count);
+    return r;
+}
+
+// The weather (reply 521): the first period's start (i64) and four periods {kind, light,
+// humidity, temperature}. A fixed time, shown in UTC (the host sets its zone at start), so every
+// run draws the same spans.
+constexpr std::int64_t kWeatherStart = 1772402400;   // 2026-03-01 22:00 UTC
+std::string Weather(std::int64_t start)
+{
+    namespace gb = orv::garden_bytes;
+    std::string r = gb::U32(static_cast<std::uint32_t>(start)) + gb::U32(static_cast<std::uint32_t>(start >> 32));
+    const std::uint16_t periods[4][4] = {{1, 6, 4, 18}, {2, 3, 7, 12}, {3, 8, 2, 25}, {4, 5, 5, 20}};
+    for (const auto& p : periods) {
+        r += gb::U16(p[0]) + gb::U16(p[1]) + gb::U16(p[2]) + gb::U16(p[3]);
+    }
+    return r;
+}
+
+// The settings file the library keeps in the working directory.
+void PrintSettingsFile()
+{
+    std::FILE* f = std::fopen("./orvdata/help/config.xml", "r");
+    if (f == nullptr) {
+        std::printf("    (no settings file)\n");
+        return;
+    }
+    std::printf("    settings file ./orvdata/help/config.xml:\n");
+    char line[256];
+    while (std::fgets(line, sizeof line, f) != nullptr) {
+        std::printf("      %s", line);
+    }
+    std::fclose(f);
+}
+
 void Hover(int x, int y)
 {
     g_ORVMgr.WndProc(kHostWindow, WM_MOUSEMOVE, 0, static_cast<LPARAM>(PackPos(x, y)));
@@ -346,6 +399,9 @@ void Hover(int x, int y)
 int main(int argc, char** argv)
 {
     namespace gb = orv::garden_bytes;
+    // Times are shown in UTC whatever the machine's zone, so the weather reads the same each run.
+    setenv("TZ", "UTC", 1);
+    tzset();
     const std::string pictures = orv::sample::PictureDirFromArgs(argc, argv);
     orv::test::FakeGardenServer server;
     std::printf("-- Garden server listening on 127.0.0.1:%d\n", server.Port());
@@ -389,6 +445,8 @@ int main(int argc, char** argv)
                false, ""},
         Answer{884, 0x0f, {gb::Reply(504, gb::U16(1) + gb::U16(2) + gb::U16(3) + gb::U16(5))}, false, ""},
         Answer{884, 0x19, {gb::Ranking516(8, 0)}, false, ""},
+        Answer{884, 0x26, {gb::Reply(526, LevelUp(1, 1, 20))}, false, ""},
+        Answer{884, 0x1d, {gb::Reply(521, Weather(kWeatherStart))}, false, ""},
     });
     server.SetDelivery(97, true);   // answers split into pieces, with '*' and '+' noise
 
@@ -500,37 +558,51 @@ int main(int argc, char** argv)
     ClickTexture("close the nursery", 2, 3);
     frames();
 
-    step("settings (0x29): OK saves the pick-card options");
+    step("settings (0x29): OK on the first tab saves the pick-card options in the settings file");
     ClickTexture("settings", 2, 72);
     frames();
     PrintRequests(server);
+    ClickTexture("the check box \"use the pick card by itself\"", 2, 24, 0, false, 29);
+    ClickTexture("OK", 2, 9);
+    settle(nullptr);
+    PrintSettingsFile();
+    step("settings again: OK on the second tab saves the four visitor sentences (0x13)");
+    ClickTexture("settings", 2, 72);
+    frames();
+    PrintRequests(server);
+    ClickTexture("the second tab", 2, 171);
     ClickTexture("OK", 2, 9);
     settle(nullptr);
 
-    step("tool cards: the lists (201, 217), the first card, use (1000)");
+    step("tool cards: the first list (201), the first card, use (1000)");
     server.SendRaw(server.Framed({gb::Packet(201, 0, gb::CardBytes(100, "Card", 2, 7001, 1560), 0, 0, 1)}));
     ClickTexture("tool cards", 2, 66);
-    frames();
-    ClickTexture("the first card", 4, 7000, 0, false, 7999);
-    ClickTexture("use", 2, 9);
+    settle("garden-tool-cards");
+    ClickTexture("the first card", 3, 7460, 0, false, 7471);
+    ClickTexture("use", 2, 135);
     settle(nullptr);
-    ClickTexture("close", 2, 3);
-    frames();
 
-    step("gene research: start (box, 0x26), the reveal of the three cards");
+    step("gene research: start, the box's OK (0x26), the result (526: seeds), a gene card turned over");
     ClickTexture("research", 2, 54);
     frames();
-    ClickTexture("start", 2, 9);
+    ClickTexture("start", 2, 207);
     frames();
     ClickTexture("OK in the box", 2, 9);
     frames();
     PrintRequests(server);
-    ClickTexture("a gene card", 3, 201, 0, false, 201);
+    if (FindTexture(1, 20, 20, x, y)) {
+        const int left = x - 360, top = y - 270;   // the panel's corner; the cards at (159 + 106 i, 129)
+        for (int i = 0; i < 2; ++i) {
+            std::printf("    click on gene card %d at (%d, %d)\n", i + 1, left + 209 + 106 * i, top + 199);
+            Click(left + 209 + 106 * i, top + 199);
+            frames();
+        }
+    }
     settle("garden-research");
     ClickTexture("close", 2, 3);
     frames();
 
-    step("weather (0x1d)");
+    step("weather (0x1d, reply 521: the four periods from 22:00 UTC on 1 March 2026)");
     ClickTexture("weather", 2, 147);
     settle("garden-weather");
     ClickTexture("close", 2, 3);
