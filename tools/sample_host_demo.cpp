@@ -516,11 +516,16 @@ int main(int argc, char** argv)
     ClickTexture("harvest", 2, 45);
     ClickPlot("the soil under the ripe beans", 1047);
     settle(nullptr);
-    ClickTexture("a plot, with the tooltip shown", 4, 101, 1, false, 101);
-    step("the plot tooltip (no tool: right click drops it)");
-    g_ORVMgr.WndProc(kHostWindow, WM_RBUTTONUP, 0, static_cast<LPARAM>(PackPos(0, 0)));
-    if (FindTexture(4, 1000, 1999, x, y, 0)) {
-        Hover(x, y + 20);
+    step("the plot tooltip: a right click drops the tool, the mouse rests on the young radish's plot");
+    const LPARAM corner = static_cast<LPARAM>(PackPos(790, 590));
+    g_ORVMgr.WndProc(kHostWindow, WM_MOUSEMOVE, 0, corner);
+    g_ORVMgr.WndProc(kHostWindow, WM_RBUTTONDOWN, 0, corner);
+    g_ORVMgr.WndProc(kHostWindow, WM_RBUTTONUP, 0, corner);
+    frames();
+    Drawn soil{};
+    if (FindPlot(1004, soil)) {
+        std::printf("    mouse on the plot at (%d, %d)\n", soil.x + soil.w / 2, soil.y + kSoilClickY);
+        Hover(soil.x + soil.w / 2, soil.y + kSoilClickY);
     }
     settle("garden-plot-tooltip");
 
