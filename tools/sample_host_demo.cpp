@@ -1,12 +1,12 @@
 // A second sample host, for the engine-drawn library: it loads OrvaneDemo through its exports only
 // (and the renderer it draws through, here the stand-in), starts a scripted Garden server of its
-// own on 127.0.0.1 and plays a short session: Init on the host's window and device, the login over
-// TCP, the player record, entering the own garden (the Garden screen opens: command 2, so the
-// connection watchdog stays quiet), a refresh of a plot, a switch to a friend's garden and back,
-// a device loss and reset, closing the screen (command 3) and Release. The server prints every
-// Garden request it decoded; each frame's renderer calls are printed, and pictures of the own and
-// the friend's garden are written (build/release/sample-frames, or --pictures DIR) from the
-// recorded calls.
+// own on 127.0.0.1 and plays a session with the mouse: Init on the host's window and device, the
+// login over TCP, the player record, entering the own garden (the Garden screen opens: command 2,
+// so the connection watchdog stays quiet), watering, sowing, harvesting, selling, a friend's
+// garden and back, the nursery, settings, tool cards, a gene research, weather and rankings, a
+// device loss and reset, closing the screen (command 3) and Release. The server prints every
+// Garden request it decoded; each frame's renderer calls are printed, and pictures are written
+// (build/release/sample-frames, or --pictures DIR) from the recorded calls.
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
@@ -478,11 +478,6 @@ int main(int argc, char** argv)
         ShowFrame(pictures, picture);
     };
     auto frames = [&] { Frames(server, [] { return false; }); };
-
-    step("the welcome box: Cancel finishes the tutorial (0x21)");
-    ClickTexture("Cancel", 2, 12);
-    frames();
-    PrintRequests(server);
 
     step("water: the farm-work button shows the tool strip, its water tool, a dry plot (0x07)");
     int x = 0, y = 0;
