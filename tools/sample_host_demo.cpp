@@ -1,13 +1,15 @@
 // A second sample host, for the engine-drawn library: it loads OrvaneDemo through its exports only
 // (and the renderer it draws through, here the stand-in), starts a scripted Garden server of its
-// own on 127.0.0.1 and plays a short session: Init on the host's window and device, the login over
-// TCP, the player record, entering the own garden (the Garden screen opens: command 2, so the
-// connection watchdog stays quiet), a refresh of a plot, a switch to a friend's garden and back,
-// a device loss and reset, closing the screen (command 3) and Release. The server prints every
-// Garden request it decoded; each frame's renderer calls are printed, and pictures of the own and
-// the friend's garden are written (build/release/sample-frames, or --pictures DIR) from the
-// recorded calls.
+// own on 127.0.0.1 and plays a session with the mouse: Init on the host's window and device, the
+// login over TCP, the player record, entering the own garden (the Garden screen opens: command 2,
+// so the connection watchdog stays quiet), watering, sowing, harvesting, selling, a friend's
+// garden and back, the nursery, settings, tool cards, a gene research, weather and rankings, a
+// device loss and reset, closing the screen (command 3) and Release. The server prints every
+// Garden request it decoded; each frame's renderer calls are printed, and pictures are written
+// (build/release/sample-frames, or --pictures DIR) from the recorded calls.
 #include <cstdio>
+#include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <unistd.h>
@@ -93,8 +95,13 @@ void PrintRequests(orv::test::FakeGardenServer& server)
         const auto u16At = [&p](std::size_t off) {
             return p.size() >= off + 2 ? static_cast<unsigned char>(p[off]) | static_cast<unsigned char>(p[off + 1]) << 8 : 0;
         };
-        std::printf("    server decoded request: message %u, sub 0x%02X, parameters %d %d, %zu bytes, body \"%s\"\n",
-                    orv::test::FakeGardenServer::MessageId(p), sub, u16At(8), u16At(10), p.size(),
+        const unsigned user = static_cast<unsigned>(u16At(0)) | static_cast<unsigned>(u16At(2)) << 16;
+        char userText[32] = "";
+        if (user != 0) {
+            std::snprintf(userText, sizeof userText, ", user id %u", user);
+        }
+        std::printf("    server decoded request: message %u, sub 0x%02X%s, parameters %d %d, %zu bytes, body \"%s\"\n",
+                    orv::test::FakeGardenServer::MessageId(p), sub, userText, u16At(8), u16At(10), p.size(),
                     Printable(p.size() > 12 ? p.substr(12) : "").c_str());
     }
 }
@@ -163,8 +170,9 @@ constexpr TexSize kTextures[] = {
     {1, 16, 16, 440, 400},    // weather
     {1, 17, 17, 560, 360},    // yield estimate
     {1, 18, 18, 440, 380},    // tasks
-    {1, 20, 20, 720, 540},    // gene research (the seed bag sizes itself on the same image)
+    {1, 20, 20, 720, 540},    // gene research
     {1, 21, 21, 80, 220},     // seed ranking
+    {1, 22, 22, 396, 76},     // seed bag
     {2, 3, 5, 20, 20},        // close button
     {2, 9, 14, 64, 24},       // OK, Cancel
     {2, 24, 29, 20, 20},      // check box
@@ -176,9 +184,13 @@ constexpr TexSize kTextures[] = {
     {2, 141, 143, 60, 22},    // card button: buy
     {2, 144, 152, 60, 22},    // visit, friends or strangers
     {2, 147, 149, 40, 40},    // weather (top row)
-    {2, 168, 170, 80, 24},    // tabs
+    {2, 168, 176, 80, 24},    // tabs (three frames each)
     {2, 183, 197, 36, 36},    // tool strip
+    {2, 135, 137, 64, 24},    // tool cards: use
     {2, 198, 200, 60, 24},    // level up
+    {2, 201, 203, 100, 140},  // gene card (its back)
+    {2, 204, 212, 90, 30},    // research: rules, start, shop
+    {2, 228, 230, 120, 40},   // gene integration
     {2, 213, 218, 30, 22},    // pager
     {2, 219, 221, 40, 40},    // notification
     {3, 1, 2, 24, 24},        // weeds, pests
@@ -187,17 +199,18 @@ constexpr TexSize kTextures[] = {
     {3, 103, 108, 10, 10},    // scroll track
     {3, 118, 120, 5, 22},     // field
     {3, 127, 132, 10, 10},    // light, humidity, delicacy icons
+    {3, 139, 144, 70, 90},    // gene card faces
     {3, 190, 199, 10, 14},    // harvest digits
-    {3, 201, 201, 100, 140},  // gene card back
     {3, 498, 498, 24, 24},    // ripe mark
     {3, 3900, 3909, 8, 12},   // table digits
     {3, 4460, 4468, 36, 20},  // hint bubble tiles
     {3, 4469, 4470, 16, 12},  // hint pointer
+    {3, 7460, 7471, 96, 100}, // tool card pictures (kind + 5900)
     {3, 7818, 7825, 56, 56},  // plant card frames and badges
     {4, 100, 101, 40, 20},    // display flag
-    {4, 121, 121, 176, 88},   // soil, undeveloped
-    {4, 101, 101, 176, 88},   // soil
-    {4, 151, 151, 176, 88},   // soil, upgraded
+    {4, 101, 101, 176, 88},   // soil, plots 1 to 10 not developed
+    {4, 121, 121, 176, 88},   // soil, developed
+    {4, 151, 151, 176, 88},   // soil, love plots (11 to 15) not developed
     {4, 300, 301, 800, 600},  // garden background and frame
     {4, 1000, 1999, 60, 80},  // plants by stage
     {4, 7000, 7999, 48, 48},  // plant icons
@@ -212,14 +225,20 @@ void RegisterGardenTextures()
     }
 }
 
-// The place of the last draw of a texture (group, any id in first..last) in a frame drawn now.
-bool FindTexture(std::uint16_t group, std::uint16_t first, std::uint16_t last, int& x, int& y, int nth = 0)
+// A texture drawn in a frame: its place and size.
+struct Drawn {
+    int x, y, w, h;
+    int id;
+};
+
+// Every draw of a texture (group, any id in first..last) in a frame drawn now, in drawing order.
+std::vector<Drawn> DrawnTextures(std::uint16_t group, std::uint16_t first, std::uint16_t last)
 {
     glimmer_test::ClearTrace();
     g_ORVMgr.Render();
     const std::vector<glimmer_test::Call> frame = glimmer_test::Frame(0);
     glimmer_test::ClearTrace();
-    int seen = 0;
+    std::vector<Drawn> found;
     for (const glimmer_test::Call& c : frame) {
         long long g = -1, id = -1, cx = 0, cy = 0;
         if (c.op == "DrawTex" && c.ints.size() >= 5) {
@@ -227,15 +246,25 @@ bool FindTexture(std::uint16_t group, std::uint16_t first, std::uint16_t last, i
         } else if (c.op == "DrawTexture" && c.ints.size() >= 4) {
             cx = c.ints[0], cy = c.ints[1], g = c.ints[3], id = c.ints[2];
         }
-        if (g == group && id >= first && id <= last && seen++ == nth) {
+        if (g == group && id >= first && id <= last) {
             int w = 0, h = 0;
             g_TexMgr.GetTextureOriginSize(group, static_cast<std::uint16_t>(id), w, h);
-            x = static_cast<int>(cx) + w / 2;
-            y = static_cast<int>(cy) + h / 2;
-            return true;
+            found.push_back({static_cast<int>(cx), static_cast<int>(cy), w, h, static_cast<int>(id)});
         }
     }
-    return false;
+    return found;
+}
+
+// The middle of the nth draw of a texture (group, any id in first..last) in a frame drawn now.
+bool FindTexture(std::uint16_t group, std::uint16_t first, std::uint16_t last, int& x, int& y, int nth = 0)
+{
+    const std::vector<Drawn> found = DrawnTextures(group, first, last);
+    if (nth < 0 || static_cast<std::size_t>(nth) >= found.size()) {
+        return false;
+    }
+    x = found[static_cast<std::size_t>(nth)].x + found[static_cast<std::size_t>(nth)].w / 2;
+    y = found[static_cast<std::size_t>(nth)].y + found[static_cast<std::size_t>(nth)].h / 2;
+    return true;
 }
 
 void Click(int x, int y, bool twice = false)
@@ -266,6 +295,49 @@ bool ClickTexture(const char* what, std::uint16_t group, std::uint16_t first, in
     return true;
 }
 
+// Plots, as drawn: a plant stands 18 pixels right of its soil's left edge, 97 above its top.
+// Soil images overlap as rectangles, so a plot is clicked near its top middle, which no plot drawn
+// in front of it covers.
+constexpr std::uint16_t kSoilFirst = 101, kSoilLast = 199, kSoilDeveloped = 121;
+constexpr std::uint16_t kPlantFirst = 1000, kPlantLast = 1999;
+constexpr int kPlantToSoilX = -18, kPlantToSoilY = 97, kSoilClickY = 12;
+
+// The soil under the plant drawn with image plantImage, or (plantImage 0) the first developed
+// soil without a plant.
+bool FindPlot(int plantImage, Drawn& soil)
+{
+    const std::vector<Drawn> soils = DrawnTextures(4, kSoilFirst, kSoilLast);
+    const std::vector<Drawn> plants = DrawnTextures(4, kPlantFirst, kPlantLast);
+    for (const Drawn& s : soils) {
+        bool planted = false;
+        bool match = false;
+        for (const Drawn& p : plants) {
+            if (p.x + kPlantToSoilX == s.x && p.y + kPlantToSoilY == s.y) {
+                planted = true;
+                match = match || p.id == plantImage;
+            }
+        }
+        if (plantImage != 0 ? match : !planted && s.id == kSoilDeveloped) {
+            soil = s;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool ClickPlot(const char* what, int plantImage)
+{
+    Drawn soil{};
+    if (!FindPlot(plantImage, soil)) {
+        std::printf("    (%s not on screen)\n", what);
+        return false;
+    }
+    const int x = soil.x + soil.w / 2, y = soil.y + kSoilClickY;
+    std::printf("    click on %s at (%d, %d)\n", what, x, y);
+    Click(x, y);
+    return true;
+}
+
 // A warehouse record: plant id, count, value.
 std::string Ware(std::uint16_t id, std::uint32_t count, std::uint32_t value)
 {
@@ -274,6 +346,47 @@ std::string Ware(std::uint16_t id, std::uint32_t count, std::uint32_t value)
     orv::garden_bytes::Put32(r, 2, count);
     orv::garden_bytes::Put32(r, 6, value);
     return r;
+}
+
+// A research result (reply 526): result kind, plant id, count.
+std::string LevelUp(std::uint16_t kind, std::uint16_t plant, std::uint16_t count)
+{
+    std::string r(20, '\0');
+    orv::garden_bytes::Put16(r, 0, kind);
+    orv::garden_bytes::Put16(r, 6, plant);
+    orv::garden_bytes::Put16(r, 8, count);
+    return r;
+}
+
+// The weather (reply 521): the first period's start (i64) and four periods {kind, light,
+// humidity, temperature}. A fixed time, shown in UTC (the host sets its zone at start), so every
+// run draws the same spans.
+constexpr std::int64_t kWeatherStart = 1772402400;   // 2026-03-01 22:00 UTC
+std::string Weather(std::int64_t start)
+{
+    namespace gb = orv::garden_bytes;
+    std::string r = gb::U32(static_cast<std::uint32_t>(start)) + gb::U32(static_cast<std::uint32_t>(start >> 32));
+    const std::uint16_t periods[4][4] = {{1, 6, 4, 18}, {2, 3, 7, 12}, {3, 8, 2, 25}, {4, 5, 5, 20}};
+    for (const auto& p : periods) {
+        r += gb::U16(p[0]) + gb::U16(p[1]) + gb::U16(p[2]) + gb::U16(p[3]);
+    }
+    return r;
+}
+
+// The settings file the library keeps in the working directory.
+void PrintSettingsFile()
+{
+    std::FILE* f = std::fopen("./orvdata/help/config.xml", "r");
+    if (f == nullptr) {
+        std::printf("    (no settings file)\n");
+        return;
+    }
+    std::printf("    settings file ./orvdata/help/config.xml:\n");
+    char line[256];
+    while (std::fgets(line, sizeof line, f) != nullptr) {
+        std::printf("      %s", line);
+    }
+    std::fclose(f);
 }
 
 void Hover(int x, int y)
@@ -286,6 +399,9 @@ void Hover(int x, int y)
 int main(int argc, char** argv)
 {
     namespace gb = orv::garden_bytes;
+    // Times are shown in UTC whatever the machine's zone, so the weather reads the same each run.
+    setenv("TZ", "UTC", 1);
+    tzset();
     const std::string pictures = orv::sample::PictureDirFromArgs(argc, argv);
     orv::test::FakeGardenServer server;
     std::printf("-- Garden server listening on 127.0.0.1:%d\n", server.Port());
@@ -329,6 +445,8 @@ int main(int argc, char** argv)
                false, ""},
         Answer{884, 0x0f, {gb::Reply(504, gb::U16(1) + gb::U16(2) + gb::U16(3) + gb::U16(5))}, false, ""},
         Answer{884, 0x19, {gb::Ranking516(8, 0)}, false, ""},
+        Answer{884, 0x26, {gb::Reply(526, LevelUp(1, 1, 20))}, false, ""},
+        Answer{884, 0x1d, {gb::Reply(521, Weather(kWeatherStart))}, false, ""},
     });
     server.SetDelivery(97, true);   // answers split into pieces, with '*' and '+' noise
 
@@ -361,36 +479,48 @@ int main(int argc, char** argv)
     };
     auto frames = [&] { Frames(server, [] { return false; }); };
 
-    step("the welcome box: Cancel finishes the tutorial (0x21)");
-    ClickTexture("Cancel", 2, 12);
-    frames();
-    PrintRequests(server);
-
     step("water: the farm-work button shows the tool strip, its water tool, a dry plot (0x07)");
     int x = 0, y = 0;
     if (FindTexture(2, 42, 44, x, y)) {
         Hover(x, y);
     }
     ClickTexture("the water tool", 2, 183);
-    ClickTexture("plot soil", 4, 121, 0, false, 151);
+    ClickPlot("the soil under the young radish", 1004);
     settle(nullptr);
 
-    step("sow: the sow button opens the seed bag (0x10, reply 505), a seed, an empty plot (0x06)");
-    ClickTexture("sow", 2, 39);
+    step("sow: the mouse on the sow button opens the seed bag (0x10, reply 505); a seed card opens the yield\n"
+         "   estimate (0x1d, 0x1e), whose OK takes the seed; an empty plot (0x06)");
+    if (FindTexture(2, 39, 41, x, y)) {
+        std::printf("    mouse on the sow button at (%d, %d)\n", x, y);
+        Hover(x, y);
+    }
     settle("garden-seed-bag");
-    ClickTexture("the first seed", 4, 7000, 0, false, 7999);
-    ClickTexture("plot soil", 4, 121, 5, false, 151);
+    if (FindTexture(1, 22, 22, x, y)) {
+        const int left = x - 198, top = y - 38;   // the bag's corner; its first card's icon at (72, 33)
+        std::printf("    click on the first seed at (%d, %d)\n", left + 72, top + 33);
+        Click(left + 72, top + 33);
+    }
+    frames();
+    PrintRequests(server);
+    ClickTexture("OK in the yield estimate", 2, 9);
+    frames();
+    ClickPlot("an empty plot", 0);
     settle(nullptr);
 
     step("harvest: the harvest button, a ripe plant (0x0d with the owner's name)");
     ClickTexture("harvest", 2, 45);
-    ClickTexture("a ripe plant", 4, 1000, 1, false, 1999);
+    ClickPlot("the soil under the ripe beans", 1047);
     settle(nullptr);
-    ClickTexture("a plot, with the tooltip shown", 4, 101, 1, false, 101);
-    step("the plot tooltip (no tool: right click drops it)");
-    g_ORVMgr.WndProc(kHostWindow, WM_RBUTTONUP, 0, static_cast<LPARAM>(PackPos(0, 0)));
-    if (FindTexture(4, 1000, 1999, x, y, 0)) {
-        Hover(x, y + 20);
+    step("the plot tooltip: a right click drops the tool, the mouse rests on the young radish's plot");
+    const LPARAM corner = static_cast<LPARAM>(PackPos(790, 590));
+    g_ORVMgr.WndProc(kHostWindow, WM_MOUSEMOVE, 0, corner);
+    g_ORVMgr.WndProc(kHostWindow, WM_RBUTTONDOWN, 0, corner);
+    g_ORVMgr.WndProc(kHostWindow, WM_RBUTTONUP, 0, corner);
+    frames();
+    Drawn soil{};
+    if (FindPlot(1004, soil)) {
+        std::printf("    mouse on the plot at (%d, %d)\n", soil.x + soil.w / 2, soil.y + kSoilClickY);
+        Hover(soil.x + soil.w / 2, soil.y + kSoilClickY);
     }
     settle("garden-plot-tooltip");
 
@@ -428,37 +558,51 @@ int main(int argc, char** argv)
     ClickTexture("close the nursery", 2, 3);
     frames();
 
-    step("settings (0x29): OK saves the pick-card options");
+    step("settings (0x29): OK on the first tab saves the pick-card options in the settings file");
     ClickTexture("settings", 2, 72);
     frames();
     PrintRequests(server);
+    ClickTexture("the check box \"use the pick card by itself\"", 2, 24, 0, false, 29);
+    ClickTexture("OK", 2, 9);
+    settle(nullptr);
+    PrintSettingsFile();
+    step("settings again: OK on the second tab saves the four visitor sentences (0x13)");
+    ClickTexture("settings", 2, 72);
+    frames();
+    PrintRequests(server);
+    ClickTexture("the second tab", 2, 171);
     ClickTexture("OK", 2, 9);
     settle(nullptr);
 
-    step("tool cards: the lists (201, 217), the first card, use (1000)");
+    step("tool cards: the first list (201), the first card, use (1000)");
     server.SendRaw(server.Framed({gb::Packet(201, 0, gb::CardBytes(100, "Card", 2, 7001, 1560), 0, 0, 1)}));
     ClickTexture("tool cards", 2, 66);
-    frames();
-    ClickTexture("the first card", 4, 7000, 0, false, 7999);
-    ClickTexture("use", 2, 9);
+    settle("garden-tool-cards");
+    ClickTexture("the first card", 3, 7460, 0, false, 7471);
+    ClickTexture("use", 2, 135);
     settle(nullptr);
-    ClickTexture("close", 2, 3);
-    frames();
 
-    step("gene research: start (box, 0x26), the reveal of the three cards");
+    step("gene research: start, the box's OK (0x26), the result (526: seeds), a gene card turned over");
     ClickTexture("research", 2, 54);
     frames();
-    ClickTexture("start", 2, 9);
+    ClickTexture("start", 2, 207);
     frames();
     ClickTexture("OK in the box", 2, 9);
     frames();
     PrintRequests(server);
-    ClickTexture("a gene card", 3, 201, 0, false, 201);
+    if (FindTexture(1, 20, 20, x, y)) {
+        const int left = x - 360, top = y - 270;   // the panel's corner; the cards at (159 + 106 i, 129)
+        for (int i = 0; i < 2; ++i) {
+            std::printf("    click on gene card %d at (%d, %d)\n", i + 1, left + 209 + 106 * i, top + 199);
+            Click(left + 209 + 106 * i, top + 199);
+            frames();
+        }
+    }
     settle("garden-research");
     ClickTexture("close", 2, 3);
     frames();
 
-    step("weather (0x1d)");
+    step("weather (0x1d, reply 521: the four periods from 22:00 UTC on 1 March 2026)");
     ClickTexture("weather", 2, 147);
     settle("garden-weather");
     ClickTexture("close", 2, 3);
