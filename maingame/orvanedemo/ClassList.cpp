@@ -19,6 +19,7 @@
 #include "garden/windows/GardenExchangeWnd.h"
 #include "garden/windows/GardenFriendWnd.h"
 #include "garden/windows/GardenFruitWnd.h"
+#include "garden/windows/GardenLandItem.h"
 #include "garden/windows/GardenPlantItem.h"
 #include "garden/windows/GardenProductEstimate.h"
 #include "garden/windows/GardenRank.h"
@@ -81,6 +82,9 @@ RuntimeClassRecord* const kClassOrder[] = {
     &CGardenSetWnd::classCGardenSetWnd,
     // Garden panels and items.
     &CGardenSeedInfoWnd::classCGardenSeedInfoWnd,
+    &CLandItem::classCLandItem,
+    &CLandButtonS::classCLandButtonS,
+    &CGardenLandItem::classCGardenLandItem,
     &CGardenToolCardWnd::classCGardenToolCardWnd,
     &CGardenTaskWnd::classCGardenTaskWnd,
     &CGardenProductEstimate::classCGardenProductEstimate,
