@@ -85,6 +85,8 @@ public:
 
     bool Ready(u32 now) const;
     void Mark(u32 now) { m_dwStamp = now; m_bMarked = true; }
+    // As new: ready until the next Mark.
+    void Forget() { m_bMarked = false; }
     // Ready at the tick clock's now; when ready, marks it.
     bool TryNow();
     // Ready at now; when ready the mark is forgotten (a step long past reads as none, also after
