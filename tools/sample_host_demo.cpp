@@ -17,6 +17,8 @@
 #include "tools/GbkText.h"
 #include "tools/GlimmerPicture.h"
 #include "tools/PrintingHost.h"
+#include "framework/core/ORVMsg.h"
+#include "glimmer/Glimmer.h"
 #include "maingame/orvanedemo/ORVMgr.h"
 #include "support/FakeGardenServer.h"
 
@@ -88,8 +90,11 @@ void PrintRequests(orv::test::FakeGardenServer& server)
     for (const orv::test::ServerFrame& f : server.Take()) {
         const std::string& p = f.packet;
         const unsigned sub = p.size() >= 8 ? static_cast<unsigned char>(p[6]) | static_cast<unsigned char>(p[7]) << 8 : 0;
-        std::printf("    server decoded request: message %u, sub 0x%02X, %zu bytes, body \"%s\"\n",
-                    orv::test::FakeGardenServer::MessageId(p), sub, p.size(),
+        const auto u16At = [&p](std::size_t off) {
+            return p.size() >= off + 2 ? static_cast<unsigned char>(p[off]) | static_cast<unsigned char>(p[off + 1]) << 8 : 0;
+        };
+        std::printf("    server decoded request: message %u, sub 0x%02X, parameters %d %d, %zu bytes, body \"%s\"\n",
+                    orv::test::FakeGardenServer::MessageId(p), sub, u16At(8), u16At(10), p.size(),
                     Printable(p.size() > 12 ? p.substr(12) : "").c_str());
     }
 }
@@ -137,6 +142,145 @@ void ShowFrame(const std::string& dir, const char* picture)
     std::printf("    picture %s: %s\n", written ? "written" : "NOT written", path.c_str());
 }
 
+
+// Texture sizes of the stand-in renderer's catalogue, as the game's image sets would give them:
+// {group, first id, last id, width, height}. Group 1 holds window backgrounds, 2 buttons (three
+// frames each: normal, hover, pressed), 3 icons and frames, 4 the garden's own images.
+struct TexSize {
+    std::uint16_t group, first, last;
+    int w, h;
+};
+constexpr TexSize kTextures[] = {
+    {1, 1, 1, 340, 150},      // message box
+    {1, 5, 5, 780, 500},      // six-card window (warehouse, nursery, plant status)
+    {1, 6, 6, 308, 260},      // exchange window
+    {1, 8, 8, 600, 420},      // research rules
+    {1, 9, 9, 420, 360},      // settings
+    {1, 10, 10, 240, 430},    // friends
+    {1, 11, 11, 460, 420},    // tool cards
+    {1, 14, 14, 420, 400},    // news
+    {1, 15, 15, 600, 480},    // rankings
+    {1, 16, 16, 440, 400},    // weather
+    {1, 17, 17, 560, 360},    // yield estimate
+    {1, 18, 18, 440, 380},    // tasks
+    {1, 20, 20, 720, 540},    // gene research (the seed bag sizes itself on the same image)
+    {1, 21, 21, 80, 220},     // seed ranking
+    {2, 3, 5, 20, 20},        // close button
+    {2, 9, 14, 64, 24},       // OK, Cancel
+    {2, 24, 29, 20, 20},      // check box
+    {2, 30, 56, 60, 60},      // bottom row
+    {2, 57, 77, 40, 40},      // top row
+    {2, 78, 83, 24, 40},      // seed bag arrows
+    {2, 90, 104, 90, 24},     // ranking categories
+    {2, 117, 125, 60, 22},    // card buttons: sell all, sell, give
+    {2, 141, 143, 60, 22},    // card button: buy
+    {2, 144, 152, 60, 22},    // visit, friends or strangers
+    {2, 147, 149, 40, 40},    // weather (top row)
+    {2, 168, 170, 80, 24},    // tabs
+    {2, 183, 197, 36, 36},    // tool strip
+    {2, 198, 200, 60, 24},    // level up
+    {2, 213, 218, 30, 22},    // pager
+    {2, 219, 221, 40, 40},    // notification
+    {3, 1, 2, 24, 24},        // weeds, pests
+    {3, 13, 14, 60, 40},      // harvest animation
+    {3, 100, 100, 18, 18},    // scroll thumb
+    {3, 103, 108, 10, 10},    // scroll track
+    {3, 118, 120, 5, 22},     // field
+    {3, 127, 132, 10, 10},    // light, humidity, delicacy icons
+    {3, 190, 199, 10, 14},    // harvest digits
+    {3, 201, 201, 100, 140},  // gene card back
+    {3, 498, 498, 24, 24},    // ripe mark
+    {3, 3900, 3909, 8, 12},   // table digits
+    {3, 4460, 4468, 36, 20},  // hint bubble tiles
+    {3, 4469, 4470, 16, 12},  // hint pointer
+    {3, 7818, 7825, 56, 56},  // plant card frames and badges
+    {4, 100, 101, 40, 20},    // display flag
+    {4, 121, 121, 176, 88},   // soil, undeveloped
+    {4, 101, 101, 176, 88},   // soil
+    {4, 151, 151, 176, 88},   // soil, upgraded
+    {4, 300, 301, 800, 600},  // garden background and frame
+    {4, 1000, 1999, 60, 80},  // plants by stage
+    {4, 7000, 7999, 48, 48},  // plant icons
+};
+
+void RegisterGardenTextures()
+{
+    for (const TexSize& t : kTextures) {
+        for (int id = t.first; id <= t.last; ++id) {
+            glimmer_test::RegisterTexture(t.group, static_cast<std::uint16_t>(id), t.w, t.h);
+        }
+    }
+}
+
+// The place of the last draw of a texture (group, any id in first..last) in a frame drawn now.
+bool FindTexture(std::uint16_t group, std::uint16_t first, std::uint16_t last, int& x, int& y, int nth = 0)
+{
+    glimmer_test::ClearTrace();
+    g_ORVMgr.Render();
+    const std::vector<glimmer_test::Call> frame = glimmer_test::Frame(0);
+    glimmer_test::ClearTrace();
+    int seen = 0;
+    for (const glimmer_test::Call& c : frame) {
+        long long g = -1, id = -1, cx = 0, cy = 0;
+        if (c.op == "DrawTex" && c.ints.size() >= 5) {
+            cx = c.ints[0], cy = c.ints[1], g = c.ints[3], id = c.ints[4];
+        } else if (c.op == "DrawTexture" && c.ints.size() >= 4) {
+            cx = c.ints[0], cy = c.ints[1], g = c.ints[3], id = c.ints[2];
+        }
+        if (g == group && id >= first && id <= last && seen++ == nth) {
+            int w = 0, h = 0;
+            g_TexMgr.GetTextureOriginSize(group, static_cast<std::uint16_t>(id), w, h);
+            x = static_cast<int>(cx) + w / 2;
+            y = static_cast<int>(cy) + h / 2;
+            return true;
+        }
+    }
+    return false;
+}
+
+void Click(int x, int y, bool twice = false)
+{
+    const LPARAM at = static_cast<LPARAM>(PackPos(x, y));
+    g_ORVMgr.WndProc(kHostWindow, WM_MOUSEMOVE, 0, at);
+    g_ORVMgr.Render();
+    g_ORVMgr.WndProc(kHostWindow, WM_LBUTTONDOWN, 1, at);
+    g_ORVMgr.WndProc(kHostWindow, WM_LBUTTONUP, 0, at);
+    if (twice) {
+        g_ORVMgr.WndProc(kHostWindow, WM_LBUTTONDBLCLK, 1, at);
+        g_ORVMgr.WndProc(kHostWindow, WM_LBUTTONUP, 0, at);
+    }
+    g_ORVMgr.Render();
+}
+
+// Clicks the middle of a drawn texture (a button's frames first..first+2); says where.
+bool ClickTexture(const char* what, std::uint16_t group, std::uint16_t first, int nth = 0, bool twice = false,
+                  std::uint16_t last = 0)
+{
+    int x = 0, y = 0;
+    if (!FindTexture(group, first, last != 0 ? last : static_cast<std::uint16_t>(first + 2), x, y, nth)) {
+        std::printf("    (%s not on screen)\n", what);
+        return false;
+    }
+    std::printf("    %s %s at (%d, %d)\n", twice ? "double click on" : "click on", what, x, y);
+    Click(x, y, twice);
+    return true;
+}
+
+// A warehouse record: plant id, count, value.
+std::string Ware(std::uint16_t id, std::uint32_t count, std::uint32_t value)
+{
+    std::string r(10, '\0');
+    orv::garden_bytes::Put16(r, 0, id);
+    orv::garden_bytes::Put32(r, 2, count);
+    orv::garden_bytes::Put32(r, 6, value);
+    return r;
+}
+
+void Hover(int x, int y)
+{
+    g_ORVMgr.WndProc(kHostWindow, WM_MOUSEMOVE, 0, static_cast<LPARAM>(PackPos(x, y)));
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -178,12 +322,20 @@ int main(int argc, char** argv)
         Answer{48, Answer().sub, {gb::Packet(52, 0, player)}, false, ""},
         Answer{884, 0x04, {gb::Enter501(own)}, true, own.guid},
         Answer{884, 0x04, {gb::Enter501(pal)}, true, pal.guid},
+        Answer{884, 0x04, {gb::Enter501(own)}, true, ""},   // back home: no name
+        Answer{884, 0x10, {gb::Reply(505, gb::U32(1 | 3u << 16) + gb::U32(2 | 5u << 16), 0, 2, 4)}, false, ""},
+        Answer{884, 0x11, {gb::Reply(506, Ware(1, 12, 30) + Ware(2, 4, 55), 0, 2, 10)}, false, ""},
+        Answer{884, 0x0b, {gb::Reply(512, gb::FriendBytes("guid-pal", "Pal", 1) + gb::FriendBytes("guid-ann", "Ann"), 0, 2, 73)},
+               false, ""},
+        Answer{884, 0x0f, {gb::Reply(504, gb::U16(1) + gb::U16(2) + gb::U16(3) + gb::U16(5))}, false, ""},
+        Answer{884, 0x19, {gb::Ranking516(8, 0)}, false, ""},
     });
     server.SetDelivery(97, true);   // answers split into pieces, with '*' and '+' noise
 
     std::printf("-- Init on the host's window and (stand-in) device\n");
     const int code = g_ORVMgr.Init(&HostProc, 0, kHostWindow, nullptr, nullptr, nullptr);
     std::printf("    Init = %d\n", code);
+    RegisterGardenTextures();
     PrintRendererCalls();
 
     std::printf("-- OpenGarden: login, the player record (52), the enter request (0x04), the garden (501)\n");
@@ -197,32 +349,128 @@ int main(int argc, char** argv)
     glimmer_test::ClearTrace();
     ShowFrame(pictures, "garden-own");
 
-    std::printf("-- refresh: the server updates plot 4 (reply 502)\n");
-    gb::PlotDesc watered;
-    watered.number = 4;
-    watered.water = 3;
-    watered.flags = 2 | 0x08;
-    server.SendRaw(server.Framed({gb::Reply(502, gb::Item(12, gb::PlotBytes(watered)), 0, 4)}), 13);
-    Frames(server, [] { return false; });
-    glimmer_test::ClearTrace();
-    ShowFrame(pictures, nullptr);
+    auto step = [&](const char* title) {
+        std::printf("-- %s\n", title);
+    };
+    // Frames until the screen is quiet, the requests the server decoded, the frame as drawn.
+    auto settle = [&](const char* picture) {
+        Frames(server, [] { return false; });
+        PrintRequests(server);
+        glimmer_test::ClearTrace();
+        ShowFrame(pictures, picture);
+    };
+    auto frames = [&] { Frames(server, [] { return false; }); };
 
-    std::printf("-- a friend's garden: the server switches the player (1016), the client asks to enter\n");
-    server.SendRaw(server.Framed({gb::Packet(1016, 0, std::string("x\0guid-pal\0", 11))}));
-    Frames(server, [&] { return !server.Frames().empty(); });
-    Frames(server, [] { return false; });
+    step("the welcome box: Cancel finishes the tutorial (0x21)");
+    ClickTexture("Cancel", 2, 12);
+    frames();
     PrintRequests(server);
-    glimmer_test::ClearTrace();
-    ShowFrame(pictures, "garden-friend");
 
-    std::printf("-- and back home\n");
-    server.SendRaw(server.Framed({gb::Packet(1016, 0, std::string("x\0guid-demo\0", 12))}));
-    Frames(server, [&] { return !server.Frames().empty(); });
-    Frames(server, [] { return false; });
+    step("water: the farm-work button shows the tool strip, its water tool, a dry plot (0x07)");
+    int x = 0, y = 0;
+    if (FindTexture(2, 42, 44, x, y)) {
+        Hover(x, y);
+    }
+    ClickTexture("the water tool", 2, 183);
+    ClickTexture("plot soil", 4, 121, 0, false, 151);
+    settle(nullptr);
+
+    step("sow: the sow button opens the seed bag (0x10, reply 505), a seed, an empty plot (0x06)");
+    ClickTexture("sow", 2, 39);
+    settle("garden-seed-bag");
+    ClickTexture("the first seed", 4, 7000, 0, false, 7999);
+    ClickTexture("plot soil", 4, 121, 5, false, 151);
+    settle(nullptr);
+
+    step("harvest: the harvest button, a ripe plant (0x0d with the owner's name)");
+    ClickTexture("harvest", 2, 45);
+    ClickTexture("a ripe plant", 4, 1000, 1, false, 1999);
+    settle(nullptr);
+    ClickTexture("a plot, with the tooltip shown", 4, 101, 1, false, 101);
+    step("the plot tooltip (no tool: right click drops it)");
+    g_ORVMgr.WndProc(kHostWindow, WM_RBUTTONUP, 0, static_cast<LPARAM>(PackPos(0, 0)));
+    if (FindTexture(4, 1000, 1999, x, y, 0)) {
+        Hover(x, y + 20);
+    }
+    settle("garden-plot-tooltip");
+
+    step("sell: the warehouse (0x11, reply 506), a card's sell button opens the exchange window");
+    ClickTexture("warehouse", 2, 60);
+    frames();
     PrintRequests(server);
-    glimmer_test::ClearTrace();
-    ShowFrame(pictures, nullptr);
+    ClickTexture("sell", 2, 120);
+    settle("garden-exchange");
+    ClickTexture("OK", 2, 9);
+    settle(nullptr);
+    ClickTexture("close the warehouse", 2, 3);
+    frames();
 
+    step("friends: the friends panel (0x0b, reply 512), a double click on Pal's row enters her garden");
+    ClickTexture("friends", 2, 69);
+    settle("garden-friends");
+    if (FindTexture(1, 10, 10, x, y)) {
+        const int left = x - 120, top = y - 215;   // the panel's corner; Pal's row is the second
+        std::printf("    double click on Pal's row at (%d, %d)\n", left + 40, top + 91);
+        Click(left + 40, top + 91, true);
+    }
+    settle("garden-friend");
+    step("and back home (the back button)");
+    ClickTexture("back", 2, 75);
+    settle(nullptr);
+
+    step("nursery (0x0f, reply 504): a card's buy button, the exchange window's OK (0x01)");
+    ClickTexture("nursery", 2, 63);
+    settle("garden-nursery");
+    ClickTexture("buy", 2, 141);
+    frames();
+    ClickTexture("OK", 2, 9);
+    settle(nullptr);
+    ClickTexture("close the nursery", 2, 3);
+    frames();
+
+    step("settings (0x29): OK saves the pick-card options");
+    ClickTexture("settings", 2, 72);
+    frames();
+    PrintRequests(server);
+    ClickTexture("OK", 2, 9);
+    settle(nullptr);
+
+    step("tool cards: the lists (201, 217), the first card, use (1000)");
+    server.SendRaw(server.Framed({gb::Packet(201, 0, gb::CardBytes(100, "Card", 2, 7001, 1560), 0, 0, 1)}));
+    ClickTexture("tool cards", 2, 66);
+    frames();
+    ClickTexture("the first card", 4, 7000, 0, false, 7999);
+    ClickTexture("use", 2, 9);
+    settle(nullptr);
+    ClickTexture("close", 2, 3);
+    frames();
+
+    step("gene research: start (box, 0x26), the reveal of the three cards");
+    ClickTexture("research", 2, 54);
+    frames();
+    ClickTexture("start", 2, 9);
+    frames();
+    ClickTexture("OK in the box", 2, 9);
+    frames();
+    PrintRequests(server);
+    ClickTexture("a gene card", 3, 201, 0, false, 201);
+    settle("garden-research");
+    ClickTexture("close", 2, 3);
+    frames();
+
+    step("weather (0x1d)");
+    ClickTexture("weather", 2, 147);
+    settle("garden-weather");
+    ClickTexture("close", 2, 3);
+    frames();
+
+    step("rankings (0x19, reply 516)");
+    ClickTexture("rankings", 2, 57);
+    settle("garden-ranking");
+    ClickTexture("close", 2, 3);
+    frames();
+
+    glimmer_test::ClearTrace();
     std::printf("-- device lost and reset\n");
     g_ORVMgr.OnDeviceLost();
     g_ORVMgr.OnDeviceReset(nullptr);

@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "AllocCounter.h"
+#include "GardenBenchScene.h"
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/core/GameHooks.h"
 #include "framework/richtext/ORVRichTextViewer.h"
@@ -21,21 +21,6 @@
 #include "maingame/orvanedemo/ORVMgr.h"
 
 namespace {
-
-HWND const kHostWindow = reinterpret_cast<HWND>(0x1);
-
-int ORV_STDCALL QuietHost(int, char*, int, char*)
-{
-    return 0;
-}
-
-// The Garden slot must hold a window for the manager to draw: an 800 x 600 stand-in.
-class CBenchGardenWnd : public CORVWindow {
-    ORV_DECLARE_RUNTIME_CLASS(CBenchGardenWnd)
-public:
-    void OnCreate() override { SetSize(800, 600); }
-};
-ORV_IMPLEMENT_RUNTIME_CLASS(CBenchGardenWnd, CORVWindow)
 
 std::size_t s_nCallsPerFrame = 0;
 
@@ -56,12 +41,10 @@ void BuildScene()
     glimmer_test::RegisterTexture(2, 9, 64, 24);
     glimmer_test::RegisterTexture(3, 17, 16, 16);
     glimmer_test::RegisterTexture(7, 301, 20, 18);
-    SetSystemWindowRecord(kMsgGardenWnd, ORV_RUNTIME_CLASS(CBenchGardenWnd));
-    g_ORVMgr.Init(&QuietHost, 0, kHostWindow, nullptr, nullptr, nullptr);
-    CORVCtrlMgr& mgr = CORVCtrlMgr::GetSingleton();
-    ORVMsg open(kMsgGardenWnd, kSysWndOpen);
-    mgr.RouteMessage(&open);
-    auto* garden = static_cast<CORVWindow*>(mgr.m_MainWnd.GetSystemWindow(kMsgGardenWnd));
+    CORVWindow* garden = OpenBenchGarden();
+    if (garden == nullptr) {
+        return;
+    }
 
     auto* wnd = static_cast<CORVTestWnd*>(ORV_RUNTIME_CLASS(CORVTestWnd)->m_pfnCreate());
     garden->AddChild(wnd, false);
@@ -86,32 +69,13 @@ void BuildScene()
     }
     viewer->ScrollToBottom();
 
-    // One recorded frame tells how many renderer calls a frame makes.
-    glimmer_test::ClearTrace();
-    g_ORVMgr.Render();
-    s_nCallsPerFrame = glimmer_test::Trace().size();
-    glimmer_test::SetRecording(false);
-    // A few frames so that every queue and buffer reaches its steady size.
-    for (int i = 0; i < 8; ++i) {
-        g_ORVMgr.Render();
-    }
+    s_nCallsPerFrame = SettleBenchFrames();
 }
 
 void BM_TestWndSteadyFrame(benchmark::State& state)
 {
     BuildScene();
-    if (!g_ORVMgr.IsGardenOpen()) {
-        state.SkipWithError("the scene did not open: nothing would be drawn");
-        return;
-    }
-    const unsigned long long before = AllocationCount();
-    for (auto _ : state) {
-        g_ORVMgr.Render();
-    }
-    const unsigned long long allocations = AllocationCount() - before;
-    state.counters["renderer_calls"] = benchmark::Counter(static_cast<double>(s_nCallsPerFrame));
-    state.counters["allocs_per_frame"] =
-        benchmark::Counter(static_cast<double>(allocations) / static_cast<double>(state.iterations()));
+    RunSteadyFrames(state, s_nCallsPerFrame);
 }
 BENCHMARK(BM_TestWndSteadyFrame);
 

@@ -144,6 +144,7 @@ bool CORVMainWnd::OnMessage(ORVMsg* msg)
 
 void CORVMainWnd::Render()
 {
+    m_bOwnCursorHidden = 0;
     CORVWindow::Render();
     RenderTopLayers();
 }

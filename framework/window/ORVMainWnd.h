@@ -37,8 +37,13 @@ public:
     void DrawDragIcon();
     // The build's own layer above the guide and below the tooltip (ORVMainWndDraw.cpp).
     void DrawBuildLayer();
+    // A window that draws a cursor of its own at the mouse this frame tells the main window to
+    // leave its cursor out of this frame; the flag is cleared as each frame starts.
+    void HideOwnCursorThisFrame() { m_bOwnCursorHidden = 1; }
+    bool OwnCursorHidden() const { return m_bOwnCursorHidden != 0; }
 
     // System windows by command id - kSysWndFirstId, null until opened.
     static constexpr u32 kSystemWindowCount = kSysWndLastId - kSysWndFirstId + 1;
     CORVControl* m_apSystemWnd[kSystemWindowCount] = {};
+    u8 m_bOwnCursorHidden = 0;   // this frame only
 };

@@ -281,12 +281,9 @@ void CGardenDataMgr::SortPlantList(u16 level)
 
 void CGardenDataMgr::Reply501(const BodyCursor& c)
 {
-    // The garden screen resets the state when it is made: it opens before the items apply, so
-    // the first garden entered is not wiped by the screen that shows it.
+    // The garden screen opens once the items apply, so it is built on the entered garden (its
+    // figures, plots and the tutorial's done flag).
     const bool open = c.Param1() == 0;
-    if (open) {
-        Route(TOPIC_OPEN);
-    }
     ItemWalker w(c.Body());
     u16 kind = 0;
     u16 length = 0;
@@ -355,6 +352,7 @@ void CGardenDataMgr::Reply501(const BodyCursor& c)
     if (open) {
         WriteLog("garden data enter ok\n");
         m_bEntered = 1;
+        Route(TOPIC_OPEN);
     }
     Route(TOPIC_ENTERED);
     Route(TOPIC_REFRESH);

@@ -13,6 +13,9 @@ constexpr u16 kPrevFrame = 213, kNextFrame = 216;
 constexpr u32 kPanelColour = 0xFF8D6365;
 constexpr int kTitleSize = 14, kTitleY = 15;
 constexpr int kPagerX = 389, kPagerY = 479;
+constexpr u16 kGridBackground = 5;
+constexpr int kCloseTop = 4;
+constexpr u16 kCloseFrame = 3;
 
 }  // namespace
 
@@ -71,6 +74,22 @@ bool CGardenGridPanel::OnMessage(ORVMsg* msg)
         return true;
     }
     return CGardenPanel::OnMessage(msg);
+}
+
+void CGardenGridPanel::CreateGridPanel(int closeRight, u32 mode, u16 sub)
+{
+    if (closeRight != 0) {
+        CreatePanelFrame(kGridBackground, closeRight, kCloseTop, kCloseFrame);
+    } else {
+        SetBackground(kGridBackground);
+        CreateCloseButton();
+    }
+    CGardenPanel::OnCreate();   // centred in the screen
+    m_Grid.Create(this, mode);
+    FillCards();
+    if (sub != 0) {
+        SendGardenRequest(sub);
+    }
 }
 
 void CGardenGridPanel::OnDraw() { m_Grid.Draw(*this, m_szTitle); }

@@ -73,6 +73,11 @@ public:
 protected:
     CGardenGridPanel(u32 topic, const char* title) : CGardenPanel(topic), m_szTitle(title) {}
 
+    // OnCreate of a grid panel: the six-card window's background (the window centred in the
+    // screen), its close button at (width - closeRight, 4), or the window's standard one for
+    // closeRight 0, the cards in mode, filled; then the opening request sub, when not 0.
+    void CreateGridPanel(int closeRight, u32 mode, u16 sub);
+
     void Reload(const ORVMsg& msg) override;   // fills the cards
     virtual void FillCards() = 0;
 

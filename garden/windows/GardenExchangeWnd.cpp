@@ -290,11 +290,7 @@ void CGardenExchangeWnd::Confirm()
             return;
         }
         const std::string_view guid = friends[static_cast<std::size_t>(chosen)].Text(L::kFriendGuid, L::kNameSize);
-        GardenHeader h;
-        h.m_wSub = kSubGive;
-        h.m_wParam1 = id;
-        h.m_wParam2 = m_wQuantity;
-        GetPacketQueue().SendGardenMessage(h, guid.data(), static_cast<int>(guid.size()));
+        SendGardenRequest(kSubGive, id, m_wQuantity, 0, guid);
         SendGardenRequest(kSubWarehouse);
         Close();
         break;

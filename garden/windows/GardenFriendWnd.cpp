@@ -15,10 +15,7 @@ ORV_IMPLEMENT_RUNTIME_CLASS(CGardenFriendWnd, CORVWindow)
 
 namespace {
 
-struct FriendRecordInstaller {
-    FriendRecordInstaller() { SetGardenPanelRecord(GardenPanelSlot::kFriends, ORV_RUNTIME_CLASS(CGardenFriendWnd)); }
-};
-const FriendRecordInstaller g_FriendRecord;
+const GardenPanelRecordInstaller g_FriendRecord(GardenPanelSlot::kFriends, ORV_RUNTIME_CLASS(CGardenFriendWnd));
 
 constexpr u16 kBackground = 10;
 constexpr u16 kVisitFrame = 144;
@@ -109,7 +106,7 @@ void CGardenFriendWnd::ChangeMode(int mode)
         m_pScroll->SetRange(0);
         ShowScroll(false);
     }
-    SendPanelRequest(mode == kFriends ? kFriendListSub : kStrangerListSub);
+    SendGardenRequest(mode == kFriends ? kFriendListSub : kStrangerListSub);
     // Until the reply comes the panel shows its empty text.
     CGardenDataMgr& state = GetGardenDataMgr();
     (mode == kFriends ? state.m_vFriends : state.m_vStrangers).clear();

@@ -8,10 +8,7 @@ namespace {
 
 const GardenPanelRecordInstaller g_FruitRecord(GardenPanelSlot::kWarehouse, ORV_RUNTIME_CLASS(CGardenFruitWnd));
 
-// The warehouse shares the nursery's six-card window (background 5 of the window set).
-constexpr u16 kBackground = 5;
-constexpr int kCloseRight = 32, kCloseTop = 4;
-constexpr u16 kCloseFrame = 3;
+constexpr int kCloseRight = 32;
 constexpr u16 kSubWarehouse = 0x11;
 
 }  // namespace
@@ -21,11 +18,7 @@ CGardenFruitWnd::~CGardenFruitWnd() = default;
 
 void CGardenFruitWnd::OnCreate()
 {
-    CreatePanelFrame(kBackground, kCloseRight, kCloseTop, kCloseFrame);
-    CGardenPanel::OnCreate();   // centred in the screen
-    m_Grid.Create(this, CGardenPlantItem::kModeWarehouse);
-    FillCards();
-    SendGardenRequest(kSubWarehouse);
+    CreateGridPanel(kCloseRight, CGardenPlantItem::kModeWarehouse, kSubWarehouse);
 }
 
 void CGardenFruitWnd::FillCards()

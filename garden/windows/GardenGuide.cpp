@@ -93,15 +93,6 @@ void HookDraw()
     GetGardenGuide().DrawPointer();
 }
 
-// The guide outlives the window tree: it is made before the control manager.
-struct GardenGuideRegistration {
-    GardenGuideRegistration()
-    {
-        RegisterTreeService([] { GetGardenGuide(); });
-    }
-};
-const GardenGuideRegistration g_GardenGuideRegistration;
-
 }  // namespace
 
 HintBubbleLayout MeasureHintBubble(int anchorX, int anchorY, const char* hint)

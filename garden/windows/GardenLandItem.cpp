@@ -192,6 +192,8 @@ bool CGardenLandItem::IsHover()
     return mgr != nullptr && m_pSoil != nullptr && mgr->m_pHover == m_pSoil;
 }
 
+bool CGardenLandItem::OnMouseMove(int, int) { return false; }
+
 bool CGardenLandItem::OnLButtonDown(int x, int y)
 {
     if (!IsHover()) {

@@ -102,6 +102,9 @@ public:
 
     void OnCreate() override;
     bool IsHover() override;                   // while its soil is the hovered control
+    // The plot's square takes no mouse move itself (only its soil and buttons do), so a plot in
+    // front does not hide the soil of a plot behind it; the move goes on to the controls below.
+    bool OnMouseMove(int x, int y) override;
     bool ProcessMessage(ORVMsg* msg) override; // kinds 147 to 150
     bool OnMessage(ORVMsg* msg) override;      // soil and pop-out clicks
     bool OnLButtonDown(int x, int y) override;

@@ -7,12 +7,25 @@
 #include "framework/text/TextUtil.h"
 #include "glimmer/Glimmer.h"
 
-int SendPanelRequest(u16 sub, u16 param1, const void* body, int len)
+int SendGardenRequest(u16 sub, u16 param1, u16 param2, u32 userId, std::string_view body)
 {
     GardenHeader h;
+    h.m_dwUserId = userId;
     h.m_wSub = sub;
     h.m_wParam1 = param1;
-    return GetPacketQueue().SendGardenMessage(h, len > 0 ? body : nullptr, len > 0 ? len : 0);
+    h.m_wParam2 = param2;
+    return GetPacketQueue().SendGardenMessage(h, body.empty() ? nullptr : body.data(), static_cast<int>(body.size()));
+}
+
+void RouteGardenEvent(u32 id, u32 kind, u32 second, std::uintptr_t value)
+{
+    CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive();
+    if (mgr == nullptr) {
+        return;
+    }
+    ORVMsg msg(id, kind, second, std::string());
+    msg.m_pSender = ValueAsSender(value);
+    mgr->RouteMessage(&msg);
 }
 
 void EnterGardenOf(std::string_view guid)

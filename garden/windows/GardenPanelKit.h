@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 #include "BuildProfile.h"
@@ -13,8 +14,12 @@ inline constexpr u32 kPanelTextColour = 0xFF8D6365;   // the panels' normal text
 inline constexpr u32 kPanelGreenColour = 0xFF468C7C;  // labels and list items
 inline constexpr int kPanelTitleSize = 14;
 
-// 884 with that sub-command, first parameter param1 and the body (len bytes; none when 0).
-int SendPanelRequest(u16 sub, u16 param1 = 0, const void* body = nullptr, int len = 0);
+// Message 884 with that sub-command and header fields (the others zero) and the body (none when
+// empty).
+int SendGardenRequest(u16 sub, u16 param1 = 0, u16 param2 = 0, u32 userId = 0, std::string_view body = {});
+// Framework message (id, kind, second) with a value in the sender field, routed at once through
+// the control manager. A value is never posted: a posted message watches its sender's life.
+void RouteGardenEvent(u32 id, u32 kind, u32 second = 0, std::uintptr_t value = 0);
 
 // Enters the garden of that guid name (884 sub 0x04), then routes topic 107 to the screen at once:
 // a posted 107 could reach it after the enter reply's 108. Windows may be gone when it returns.

@@ -65,26 +65,6 @@ void Text(int x, int y, const char* text, u32 colour, int size = kTextSizeDefaul
 
 }  // namespace
 
-int SendGardenRequest(u16 sub, u16 param1, u16 param2, u32 userId)
-{
-    GardenHeader h;
-    h.m_dwUserId = userId;
-    h.m_wSub = sub;
-    h.m_wParam1 = param1;
-    h.m_wParam2 = param2;
-    return GetPacketQueue().SendGardenMessage(h, nullptr, 0);
-}
-
-void RouteGardenEvent(u32 id, u32 kind, u32 second, std::uintptr_t value)
-{
-    CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive();
-    if (mgr == nullptr) {
-        return;
-    }
-    ORVMsg msg(id, kind, second, std::string());
-    msg.m_pSender = ValueAsSender(value);
-    mgr->RouteMessage(&msg);
-}
 
 CGardenPlantItem::CGardenPlantItem() = default;
 CGardenPlantItem::~CGardenPlantItem() = default;

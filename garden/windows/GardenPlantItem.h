@@ -10,14 +10,10 @@
 #include "engine/GardenXmlRecords.h"
 #include "framework/control/ORVControlContainer.h"
 #include "garden/state/GardenDataMgr.h"
+#include "garden/windows/GardenPanelKit.h"
 
 class CORVButton;
 
-// Message 884 with that sub-command and header fields, no body.
-int SendGardenRequest(u16 sub, u16 param1 = 0, u16 param2 = 0, u32 userId = 0);
-// Framework message (id, kind, second) with a value in the sender field, routed at once through
-// the control manager. A value is never posted: a posted message watches its sender's life.
-void RouteGardenEvent(u32 id, u32 kind, u32 second = 0, std::uintptr_t value = 0);
 
 class CGardenPlantItem : public CORVControlContainer {
     ORV_DECLARE_RUNTIME_CLASS(CGardenPlantItem)

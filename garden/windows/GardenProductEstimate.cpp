@@ -14,13 +14,7 @@ ORV_IMPLEMENT_RUNTIME_CLASS(CGardenProductEstimate, CORVWindow)
 
 namespace {
 
-struct EstimatePanelRecord {
-    EstimatePanelRecord()
-    {
-        SetGardenPanelRecord(GardenPanelSlot::kYieldEstimate, ORV_RUNTIME_CLASS(CGardenProductEstimate));
-    }
-};
-const EstimatePanelRecord g_EstimatePanelRecord;
+const GardenPanelRecordInstaller g_EstimatePanelRecord(GardenPanelSlot::kYieldEstimate, ORV_RUNTIME_CLASS(CGardenProductEstimate));
 
 constexpr u32 kTextColour = 0xFF8D6365;
 constexpr u32 kNoteColour = 0xFFFFFF00;

@@ -15,10 +15,7 @@ ORV_IMPLEMENT_RUNTIME_CLASS(CGardenRank, CORVWindow)
 
 namespace {
 
-struct RankRecordInstaller {
-    RankRecordInstaller() { SetGardenPanelRecord(GardenPanelSlot::kRank, ORV_RUNTIME_CLASS(CGardenRank)); }
-};
-const RankRecordInstaller g_RankRecord;
+const GardenPanelRecordInstaller g_RankRecord(GardenPanelSlot::kRank, ORV_RUNTIME_CLASS(CGardenRank));
 
 namespace L = garden_layout;
 
@@ -60,7 +57,7 @@ void CGardenRank::OnCreate()
     m_pScroll->CreateBar(this, 580, 110, 230);
     const u32 now = orv::platform::Get().GetTickCount();
     if (!g_bRequestSent || now - g_dwLastRequest > kRequestGapMs) {
-        SendPanelRequest(kRankingSub);
+        SendGardenRequest(kRankingSub);
         g_dwLastRequest = now;
         g_bRequestSent = true;
     }

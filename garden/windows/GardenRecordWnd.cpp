@@ -14,10 +14,7 @@ ORV_IMPLEMENT_RUNTIME_CLASS(CGardenRecordWnd, CORVWindow)
 
 namespace {
 
-struct NewsRecordInstaller {
-    NewsRecordInstaller() { SetGardenPanelRecord(GardenPanelSlot::kNews, ORV_RUNTIME_CLASS(CGardenRecordWnd)); }
-};
-const NewsRecordInstaller g_NewsRecord;
+const GardenPanelRecordInstaller g_NewsRecord(GardenPanelSlot::kNews, ORV_RUNTIME_CLASS(CGardenRecordWnd));
 
 constexpr u16 kBackground = 14;
 constexpr u16 kNewsSub = 0x18;
@@ -49,7 +46,7 @@ void CGardenRecordWnd::OnCreate()
     AddChild(m_pViewer, false);
     m_pViewer->CreateAt(this, 20, 43, 410, 312);
     m_pViewer->SetContext(m_pDocument.get());
-    SendPanelRequest(kNewsSub);
+    SendGardenRequest(kNewsSub);
     FillNews();
     m_pLineField = new CORVEdit();
     AddChild(m_pLineField, false);

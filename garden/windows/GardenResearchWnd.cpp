@@ -25,14 +25,9 @@ namespace L = garden_layout;
 
 namespace {
 
-struct ResearchPanelRecords {
-    ResearchPanelRecords()
-    {
-        SetGardenPanelRecord(GardenPanelSlot::kResearch, ORV_RUNTIME_CLASS(CGardenResearchWnd));
-        SetGardenPanelRecord(GardenPanelSlot::kResearchRules, ORV_RUNTIME_CLASS(CGardenResearchRuleWnd));
-    }
-};
-const ResearchPanelRecords g_ResearchPanelRecords;
+const GardenPanelRecordInstaller g_ResearchRecord(GardenPanelSlot::kResearch, ORV_RUNTIME_CLASS(CGardenResearchWnd));
+const GardenPanelRecordInstaller g_ResearchRulesRecord(GardenPanelSlot::kResearchRules,
+                                                       ORV_RUNTIME_CLASS(CGardenResearchRuleWnd));
 
 constexpr u32 kTextColour = 0xFF8D6365;
 constexpr u32 kFigureColour = 0xFF468C7C;

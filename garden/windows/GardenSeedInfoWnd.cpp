@@ -8,8 +8,6 @@ namespace {
 
 const GardenPanelRecordInstaller g_SeedInfoRecord(GardenPanelSlot::kPlantStatus, ORV_RUNTIME_CLASS(CGardenSeedInfoWnd));
 
-constexpr u16 kBackground = 5;
-
 }  // namespace
 
 CGardenSeedInfoWnd::CGardenSeedInfoWnd() : CGardenGridPanel(kTopic, "植物状态") {}
@@ -24,11 +22,7 @@ void CGardenSeedInfoWnd::SetArgs(int arg, std::string)
 
 void CGardenSeedInfoWnd::OnCreate()
 {
-    SetBackground(kBackground);
-    CGardenPanel::OnCreate();   // centred in the screen
-    CreateCloseButton();
-    m_Grid.Create(this, static_cast<u32>(m_nListMode));
-    FillCards();
+    CreateGridPanel(0, static_cast<u32>(m_nListMode), 0);   // sends nothing
 }
 
 // The cards load in their own mode: the shown garden's plants at that garden's levels, the

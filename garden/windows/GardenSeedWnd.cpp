@@ -13,9 +13,10 @@ namespace {
 
 const GardenPanelRecordInstaller g_SeedRecord(GardenPanelSlot::kSeedBag, ORV_RUNTIME_CLASS(CGardenSeedWnd));
 
-// The strip's look and size, which its layout does not give: background 20 of the window set,
-// 396 x 76 (five cards from x 50, 64 apart, and the right page button 30 from the right edge).
-constexpr u16 kBackground = 20;
+// The strip's look and size, which its layout does not give: background 22 of the window set (a
+// texture no other Garden window uses), 396 x 76 (five cards from x 50, 64 apart, and the right
+// page button 30 from the right edge).
+constexpr u16 kBackground = 22;
 constexpr int kWidth = 396, kHeight = 76;
 constexpr int kTop = 465;
 constexpr int kLeftX = 10, kRightFromEdge = 30, kButtonY = 19;

@@ -17,10 +17,7 @@ ORV_IMPLEMENT_RUNTIME_CLASS(CGardenSetWnd, CORVWindow)
 
 namespace {
 
-struct SettingsRecordInstaller {
-    SettingsRecordInstaller() { SetGardenPanelRecord(GardenPanelSlot::kSettings, ORV_RUNTIME_CLASS(CGardenSetWnd)); }
-};
-const SettingsRecordInstaller g_SettingsRecord;
+const GardenPanelRecordInstaller g_SettingsRecord(GardenPanelSlot::kSettings, ORV_RUNTIME_CLASS(CGardenSetWnd));
 
 namespace L = garden_layout;
 
@@ -53,7 +50,7 @@ void AppendU16(std::string& s, u16 v)
 
 CGardenSetWnd::CGardenSetWnd()
 {
-    SendPanelRequest(kLoadSub);
+    SendGardenRequest(kLoadSub);
 }
 
 CGardenSetWnd::~CGardenSetWnd() = default;
@@ -236,9 +233,9 @@ void CGardenSetWnd::Apply()
             AppendU16(body, static_cast<u16>(n));
             body.append(text != nullptr ? text : "", n);
         }
-        SendPanelRequest(kSaveSentencesSub, 0, body.data(), static_cast<int>(body.size()));
+        SendGardenRequest(kSaveSentencesSub, 0, 0, 0, body);
     } else {
-        SendPanelRequest(kBackgroundSub, m_wBackground);
+        SendGardenRequest(kBackgroundSub, m_wBackground);
     }
     Close();
 }

@@ -10,9 +10,7 @@ namespace {
 
 const GardenPanelRecordInstaller g_ShopRecord(GardenPanelSlot::kNursery, ORV_RUNTIME_CLASS(CGardenShopWnd));
 
-constexpr u16 kBackground = 5;
-constexpr int kCloseRight = 33, kCloseTop = 4;
-constexpr u16 kCloseFrame = 3;
+constexpr int kCloseRight = 33;
 constexpr u16 kGuideStepCloseNursery = 17;
 constexpr u16 kSubNursery = 0x0f;
 
@@ -23,12 +21,8 @@ CGardenShopWnd::~CGardenShopWnd() = default;
 
 void CGardenShopWnd::OnCreate()
 {
-    CreatePanelFrame(kBackground, kCloseRight, kCloseTop, kCloseFrame);
-    CGardenPanel::OnCreate();   // centred in the screen
+    CreateGridPanel(kCloseRight, CGardenPlantItem::kModeNursery, kSubNursery);
     GetGardenGuide().SetTarget(kGuideStepCloseNursery, m_pCloseButton);
-    m_Grid.Create(this, CGardenPlantItem::kModeNursery);
-    FillCards();
-    SendGardenRequest(kSubNursery);
 }
 
 void CGardenShopWnd::Close()

@@ -9,10 +9,7 @@ ORV_IMPLEMENT_RUNTIME_CLASS(CGardenTaskWnd, CORVWindow)
 
 namespace {
 
-struct TaskRecordInstaller {
-    TaskRecordInstaller() { SetGardenPanelRecord(GardenPanelSlot::kTasks, ORV_RUNTIME_CLASS(CGardenTaskWnd)); }
-};
-const TaskRecordInstaller g_TaskRecord;
+const GardenPanelRecordInstaller g_TaskRecord(GardenPanelSlot::kTasks, ORV_RUNTIME_CLASS(CGardenTaskWnd));
 
 constexpr u16 kBackground = 18;
 constexpr u16 kOkFrame = 9;
@@ -47,7 +44,7 @@ void CGardenTaskWnd::OnCreate()
     m_pTable->AddColumn(102);
     m_pTable->m_nVisibleRows = kRows;
 
-    SendPanelRequest(kTaskListSub);
+    SendGardenRequest(kTaskListSub);
     ReloadRows();
 }
 

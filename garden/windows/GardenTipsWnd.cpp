@@ -226,8 +226,9 @@ void CGardenTipsWnd::AddPlantLines()
             return;
         }
         // The guard (minutes) runs while t < C + 60 g and is over from t = C + 60 g on.
-        const std::int64_t guardEnd = cycle + static_cast<std::int64_t>(GetGuardTime(m_PlantItem, m_LevelRow)) * 60;
-        if (GetGuardTime(m_PlantItem, m_LevelRow) != 0 && t < guardEnd) {
+        const int guard = GetGuardTime(m_PlantItem, m_LevelRow);
+        const std::int64_t guardEnd = cycle + static_cast<std::int64_t>(guard) * 60;
+        if (guard != 0 && t < guardEnd) {
             AddLinef(kGuardColour, "%s后防盗时间结束", Span(guardEnd - t).c_str());
         }
     } else if (stage == kStageWithered) {

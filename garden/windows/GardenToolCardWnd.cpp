@@ -19,10 +19,7 @@ ORV_IMPLEMENT_RUNTIME_CLASS(CGardenToolCardWnd, CORVWindow)
 
 namespace {
 
-struct ToolCardPanelRecord {
-    ToolCardPanelRecord() { SetGardenPanelRecord(GardenPanelSlot::kToolCards, ORV_RUNTIME_CLASS(CGardenToolCardWnd)); }
-};
-const ToolCardPanelRecord g_ToolCardPanelRecord;
+const GardenPanelRecordInstaller g_ToolCardPanelRecord(GardenPanelSlot::kToolCards, ORV_RUNTIME_CLASS(CGardenToolCardWnd));
 
 constexpr u32 kTextColour = 0xFF8D6365;
 constexpr u32 kNumberColour = 0xFF468C7C;

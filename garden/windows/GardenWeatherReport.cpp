@@ -11,10 +11,7 @@ ORV_IMPLEMENT_RUNTIME_CLASS(CGardenWeatherReport, CORVWindow)
 
 namespace {
 
-struct WeatherPanelRecord {
-    WeatherPanelRecord() { SetGardenPanelRecord(GardenPanelSlot::kWeather, ORV_RUNTIME_CLASS(CGardenWeatherReport)); }
-};
-const WeatherPanelRecord g_WeatherPanelRecord;
+const GardenPanelRecordInstaller g_WeatherPanelRecord(GardenPanelSlot::kWeather, ORV_RUNTIME_CLASS(CGardenWeatherReport));
 
 constexpr int kWeatherKinds = 7;
 struct WeatherKind {

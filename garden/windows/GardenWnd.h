@@ -9,6 +9,7 @@
 
 #include "framework/control/ORVWindow.h"
 #include "framework/core/RuntimeClass.h"
+#include "framework/text/CachedText.h"
 #include "garden/state/GardenDataMgr.h"
 #include "garden/windows/GardenAnim.h"
 #include "garden/windows/GardenPanel.h"
@@ -139,6 +140,9 @@ private:
     GardenAnim m_aCursors[kCursors];
     i32 m_nMouseX = 0;
     i32 m_nMouseY = 0;
+    // The top row's countdowns, made again only when the seconds they show change.
+    CCachedText m_StaminaText;
+    CCachedText m_UpgradeText;
 };
 
 // The screen while one exists, else null.

@@ -38,15 +38,19 @@ void CGardenWnd::OnDraw()
     }
     const u32 stamina = info.U32(L::kInfoDoubleStamina);
     if (stamina != 0) {
-        g_Font.DrawTextA(x + 14, y + 75, BoundedPrintf(text, sizeof text, "2倍体力恢复速度剩余时间:%s", FormatTimeDHM(stamina).c_str()),
-                         kTextColour, 12, 0, 0);
+        const char* line = m_StaminaText.Get(stamina, [&] {
+            return BoundedPrintf(text, sizeof text, "2倍体力恢复速度剩余时间:%s", FormatTimeDHM(stamina).c_str());
+        });
+        g_Font.DrawTextA(x + 14, y + 75, line, kTextColour, 12, 0, 0);
     }
     g_Font.DrawTextA(x + 70, y + 9, BoundedPrintf(text, sizeof text, "%s的花园", s.m_szOwnerDisplay), kTextColour, 12, 0, 0);
     g_Font.DrawTextA(x + 270, y + 9, BoundedPrintf(text, sizeof text, "等级：%d级", s.ShownGardenLevel()), kTextColour, 12, 0, 0);
     const u32 upgrade = info.U32(L::kInfoUpgradeTime);
     if (s.m_bOwnGarden != 0 && upgrade != 0) {
-        g_Font.DrawTextA(x + 76, y + 69, BoundedPrintf(text, sizeof text, "距离花园升级还有：%s", FormatTimeDHM(upgrade).c_str()),
-                         kTextColour, 14, 0, 0);
+        const char* line = m_UpgradeText.Get(upgrade, [&] {
+            return BoundedPrintf(text, sizeof text, "距离花园升级还有：%s", FormatTimeDHM(upgrade).c_str());
+        });
+        g_Font.DrawTextA(x + 76, y + 69, line, kTextColour, 14, 0, 0);
     }
     UpdateLevelUpButton();
     g_Font.DrawTextA(x + 70, y + 31,
@@ -135,4 +139,5 @@ void CGardenWnd::OnDrawOverlay()
     if (cursor.GetState() != GardenAnim::kPlaying) {
         cursor.DrawFrame(0, x, y);
     }
+    mgr->m_MainWnd.HideOwnCursorThisFrame();
 }

@@ -579,5 +579,67 @@ TEST_F(GardenPanelsTest, RankingPlantCategoryListsTheChosenPlant)
     EXPECT_EQ(w->m_pPlants, nullptr);
 }
 
+TEST_F(GardenPanelsTest, RankingDoubleClickReachesShownRowsOfTheFirstHundred)
+{
+    CGardenRank::ForgetLastRequest();
+    Deliver(gb::Ranking516(105, 0));
+    CGardenRank* w = Open<CGardenRank>(ORV_RUNTIME_CLASS(CGardenRank));
+    ASSERT_EQ(w->CountRows(), 105);
+    w->m_pScroll->SetPos(95);
+    ASSERT_EQ(w->m_pScroll->m_nPos, 95);
+    const struct {
+        int row;
+        const char* guid;   // null: nothing sent
+    } cases[] = {{4, "p99"}, {5, nullptr}};   // list rows 99 and 100
+    for (const auto& c : cases) {
+        Subs();
+        w->OnMouseMove(100, 91 + 27 * c.row + 5);
+        ASSERT_EQ(w->m_nHoverRow, c.row);
+        w->OnLButtonDblClk(0, 0);
+        const std::vector<std::string> sent = TakeRequests();
+        if (c.guid == nullptr) {
+            EXPECT_TRUE(sent.empty()) << c.row;
+        } else {
+            ASSERT_EQ(sent.size(), 1u);
+            EXPECT_EQ(sent[0], gb::Packet(884, 0x04, c.guid));
+        }
+    }
+    // Three rows: below the third nothing is hovered; a shorter list arriving under the hovered
+    // row leaves the double click without a row.
+    Deliver(gb::Ranking516(3, 0));
+    w->m_pScroll->SetPos(0);
+    w->OnMouseMove(100, 91 + 27 * 3 + 5);
+    EXPECT_EQ(w->m_nHoverRow, -1);
+    w->OnMouseMove(100, 91 + 27 * 2 + 5);
+    ASSERT_EQ(w->m_nHoverRow, 2);
+    Deliver(gb::Ranking516(1, 0));
+    Subs();
+    w->OnLButtonDblClk(0, 0);
+    EXPECT_TRUE(TakeRequests().empty());
+}
+
+TEST_F(GardenPanelsTest, RankingPlantChoiceStartsItsListFromTheTop)
+{
+    CGardenRank::ForgetLastRequest();
+    std::string nested;
+    for (int i = 0; i < 12; ++i) {
+        std::string r(garden_layout::kRankRecord, '\0');
+        r.replace(4, 36, gb::Field("\xCB\xF9\xD3\xD0\xD6\xB2\xCE\xEF", 36));   // "所有植物"
+        nested += r;
+    }
+    Deliver(gb::Reply(516, gb::Zlib(gb::Item(23, gb::Zlib(nested)))));
+    CGardenRank* w = Open<CGardenRank>(ORV_RUNTIME_CLASS(CGardenRank));
+    w->m_pCategories->SetCurSel(4);
+    Notify(w, kNotifyLeftClick, w->m_pCategories);
+    ASSERT_EQ(w->CountRows(), 12);
+    w->OnMouseWheel(0, 0, -120);
+    ASSERT_EQ(w->m_pScroll->m_nPos, 1);
+    w->OnMouseMove(100, 91 + 27 + 5);
+    ASSERT_EQ(w->m_nHoverRow, 1);
+    Notify(w, kNotifyChoiceSelect, w->m_pPlants, 0);
+    EXPECT_EQ(w->m_pScroll->m_nPos, 0);
+    EXPECT_EQ(w->m_nHoverRow, -1);
+}
+
 }  // namespace
 }  // namespace orv::test

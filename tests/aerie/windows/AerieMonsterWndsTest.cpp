@@ -507,9 +507,11 @@ TEST_F(AerieMonsterWindows, ASlotsMonsterIsRefreshedBehindItsKeysAndTheSeniorThr
     ASSERT_EQ(sent.size(), 1u);
     EXPECT_EQ(sent[0].m_wSub, 0x1a);
     EXPECT_EQ(sent[0].m_wParam1, 1);
-    // Topic 37 again replaces it; 0 closes it.
+    // Topic 37 again replaces it (a new window may take the old one's address); 0 closes it.
+    const ORVLifeWatch old = wnd->Watch();
     Route(GameEvent(EVT_GETMONSTER_WND, 1, LE16(3)));
-    EXPECT_NE(Wnd()->m_pGetMonsterWnd, wnd);
+    EXPECT_TRUE(old.expired());
+    EXPECT_NE(Wnd()->m_pGetMonsterWnd, nullptr);
     Route(GameEvent(EVT_GETMONSTER_WND, 0));
     EXPECT_EQ(Wnd()->m_pGetMonsterWnd, nullptr);
 }

@@ -1,5 +1,5 @@
 // OrvaneDemo's teardown at unload, seen from outside: a child process (this test binary again,
-// running only the child case) leaves the Garden window open and a connection standing, then ends
+// running only the child case) leaves the Garden screen open with a message box over it and a connection standing, then ends
 // normally, so the static teardown runs as when a host unloads the library. The window tree goes
 // first, the host is not called, and the sockets and the platform go down cleanly after it.
 // POSIX only: the child is forked, and on Windows debug lines go to the debugger
@@ -17,6 +17,8 @@
 #include "engine/Net.h"
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/core/GameHooks.h"
+#include "framework/window/ORVMsgBox.h"
+#include "garden/windows/GardenWnd.h"
 #include "maingame/orvanedemo/ORVMgr.h"
 #include "support/ChildRun.h"
 #include "support/FakeGardenServer.h"
@@ -31,18 +33,13 @@ int ORV_STDCALL LoudHost(int command, char*, int, char*)
     return 0;
 }
 
-// Tells the host when it goes, as the Garden main window does.
-class CClosingGardenWnd : public CORVWindow {
+// The Garden screen itself, telling the child's standard error when it goes.
+class CClosingGardenWnd : public CGardenWnd {
     ORV_DECLARE_RUNTIME_CLASS(CClosingGardenWnd)
 public:
-    ~CClosingGardenWnd() override
-    {
-        std::fprintf(stderr, "child: garden window destroyed\n");
-        GetGameNet().Close(0);
-        CallHost(HOSTCMD_GARDEN_CLOSED);
-    }
+    ~CClosingGardenWnd() override { std::fprintf(stderr, "child: garden window destroyed\n"); }
 };
-ORV_IMPLEMENT_RUNTIME_CLASS(CClosingGardenWnd, CORVWindow)
+ORV_IMPLEMENT_RUNTIME_CLASS(CClosingGardenWnd, CGardenWnd)
 
 TEST(OrvaneDemoUnloadChild, GardenLeftOpenAtUnload)
 {
@@ -57,6 +54,12 @@ TEST(OrvaneDemoUnloadChild, GardenLeftOpenAtUnload)
     ASSERT_TRUE(g_ORVMgr.IsGardenOpen());
     GetGameNet().SetHost(0, "127.0.0.1", s_Server.Port());
     GetGameNet().Connect(0, 0);
+    // A message box stands open over the screen.
+    ORVMsgBoxRequest box;
+    box.m_strText = "open at unload";
+    ORVMsgBoxQueue::GetSingleton().ShowMsgBox(box);
+    CORVCtrlMgr::GetSingleton().RouteDueMessages();
+    ASSERT_NE(ORVMsgBoxQueue::GetSingleton().m_pBox, nullptr);
     std::fprintf(stderr, "child: running\n");
 }
 
