@@ -31,16 +31,6 @@ struct BeastRecords {
 };
 const BeastRecords g_BeastRecords;
 
-CAerieNewBie& Guide()
-{
-    return CAerieNewBie::GetSingleton();
-}
-
-CAerieRequest& Request()
-{
-    return CAerieRequest::GetSingleton();
-}
-
 constexpr u16 kBreedBackFrame = 12;
 constexpr u16 kHatchBackFrame = 13;
 constexpr int kPageCloseRight = 36;

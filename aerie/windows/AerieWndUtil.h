@@ -68,6 +68,8 @@ enum class ConfirmWrite : u8 {
 // (DispatchGameEvent does it for every topic of a window's table): the handler only performs the
 // action. When the key does not ask (its value says no, or the settings lack it) answers false:
 // the caller performs the action at once.
+// The check box caption of the monster refresh boxes.
+inline constexpr const char kCheckCaption[] = "不要再提示我";
 bool AskWithCheckIfNeeded(const char* key, const std::string& text, const std::string& checkCaption,
                           const ORVMsg& ok, const ORVMsg& cancel = ORVMsg(),
                           ConfirmWrite write = ConfirmWrite::ZeroWhenTickedElseOne);
