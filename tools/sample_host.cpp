@@ -238,6 +238,8 @@ int main(int argc, char** argv)
         return WindowPlace{kGameX + (800 - size.w) / 2, kGameY + (600 - size.h) / 2, size.w};
     };
     auto closeWindow = [&](const WindowPlace& wnd) { Click(mgr, wnd.x + wnd.w - 35 + 10, wnd.y + 4 + 10); };
+    // A message box (340 x 150) is centred on the 1024 x 768 screen; its OK button at (36, 110).
+    auto clickBoxOk = [&] { Click(mgr, (1024 - 340) / 2 + 36 + 20, (768 - 150) / 2 + 110 + 10); };
 
     Step("a click on the quarry opens its building window; the mouse moves on to its upgrade button");
     const WindowPlace quarry = centred(39);
@@ -301,8 +303,7 @@ int main(int argc, char** argv)
     host.Frames(2, render);
     Click(mgr, sheet.x + 195 + 10, sheet.y + 515 + 10);
     host.Frames(2, render);
-    // The message box (340 x 150) is centred on the 1024 x 768 screen; its OK button at (36, 110).
-    Click(mgr, (1024 - 340) / 2 + 36 + 20, (768 - 150) / 2 + 110 + 10);
+    clickBoxOk();
     host.Frames(3, render);
     closeWindow(missions);
     host.Frames(2, render);
@@ -329,7 +330,7 @@ int main(int argc, char** argv)
     host.Frame(render);
     Click(mgr, missions.x + 95 + 10, missions.y + 292 + 10);
     host.Frames(2, render);
-    Click(mgr, (1024 - 340) / 2 + 36 + 20, (768 - 150) / 2 + 110 + 10);
+    clickBoxOk();
     host.Frames(3, render);
     closeWindow(missions);
     host.Frames(2, render);
@@ -436,7 +437,7 @@ int main(int argc, char** argv)
     host.Frames(2, render);
     Click(mgr, groups.x + 634 + 20, groups.y + 145 + 10);
     host.Frames(2, render);
-    Click(mgr, (1024 - 340) / 2 + 36 + 20, (768 - 150) / 2 + 110 + 10);
+    clickBoxOk();
     host.Frames(3, render);
     closeWindow(groups);
     host.Frames(2, render);

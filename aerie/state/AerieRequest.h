@@ -134,3 +134,6 @@ private:
     // The request with the own player's name as body.
     void SendNamed(const NetMsgHeader& header);
 };
+
+// The one request maker, as the game windows reach it.
+inline CAerieRequest& Request() { return CAerieRequest::GetSingleton(); }

@@ -31,16 +31,6 @@ struct BeastRecords {
 };
 const BeastRecords g_BeastRecords;
 
-CAerieNewBie& Guide()
-{
-    return CAerieNewBie::GetSingleton();
-}
-
-CAerieRequest& Request()
-{
-    return CAerieRequest::GetSingleton();
-}
-
 constexpr u16 kBreedBackFrame = 12;
 constexpr u16 kHatchBackFrame = 13;
 constexpr int kPageCloseRight = 36;
@@ -348,16 +338,10 @@ bool CAerieBeastBreedItem::OnMessage(ORVMsg* msg)
     if (msg == nullptr || msg->m_pSender == nullptr) {
         return true;
     }
-    CORVControl* sender = msg->m_pSender;
-    if (sender == m_pJobFilter) {
-        if (msg->m_nId == kNotifyChoiceDrop) {
-            m_pJobFilter->DropDown();
-        } else if (msg->m_nId == kNotifyChoiceSelect && msg->m_wParam < m_pJobFilter->m_vItems.size()) {
-            m_pJobFilter->SetCurSel(static_cast<int>(msg->m_wParam));
-            m_pJobFilter->CloseList();
-        }
+    if (FollowChoice(m_pJobFilter, msg)) {
         return true;
     }
+    CORVControl* sender = msg->m_pSender;
     if (msg->m_nId != kNotifyLeftClick) {
         return true;
     }

@@ -20,11 +20,6 @@ constexpr int kDescWidth = 382;
 constexpr u32 kDescColour = 0xFFFFFFFF;
 constexpr int kDescFont = 1;
 
-CAerieNewBie& Guide()
-{
-    return CAerieNewBie::GetSingleton();
-}
-
 }  // namespace
 
 void OpenLvlupWnd(u16 id, u16 kind)

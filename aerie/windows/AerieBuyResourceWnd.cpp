@@ -138,15 +138,10 @@ bool CAerieBuyResourceWnd::OnMessage(ORVMsg* msg)
     if (msg == nullptr || msg->m_pSender == nullptr) {
         return CAerieGameWnd::OnMessage(msg);
     }
-    CORVControl* sender = msg->m_pSender;
-    if (sender == m_pChoice && m_pChoice != nullptr) {
-        if (msg->m_nId == kNotifyChoiceDrop) {
-            m_pChoice->DropDown();
-        } else if (msg->m_nId == kNotifyChoiceSelect && static_cast<i32>(msg->m_wParam) >= 0) {
-            m_pChoice->SetCurSel(static_cast<int>(msg->m_wParam));
-        }
+    if (FollowChoice(m_pChoice, msg)) {
         return true;
     }
+    CORVControl* sender = msg->m_pSender;
     if (msg->m_nId == kNotifyLeftClick && sender == m_pOkBtn) {
         Buy();
         return true;

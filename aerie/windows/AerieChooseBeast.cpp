@@ -23,11 +23,6 @@ struct ChooseBeastRecords {
 };
 const ChooseBeastRecords g_ChooseBeastRecords;
 
-CAerieNewBie& Guide()
-{
-    return CAerieNewBie::GetSingleton();
-}
-
 constexpr u16 kBackFrame = 9;
 constexpr int kCloseRight = 36;
 constexpr int kCloseTop = 4;

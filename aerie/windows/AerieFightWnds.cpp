@@ -303,27 +303,18 @@ bool CAerieFightBeforeWnd::OnMessage(ORVMsg* msg)
         Close();
         return true;
     }
-    if (m_pGroupChoice != nullptr && msg->m_pSender == m_pGroupChoice) {
-        if (msg->m_nId == kNotifyChoiceSelect) {
-            OnGroupPicked(static_cast<int>(msg->m_wParam));
-        } else if (msg->m_nId == kNotifyChoiceDrop) {
-            m_pGroupChoice->DropDown();
-        }
+    if (FollowChoice(m_pGroupChoice, msg, [this](int before) { OnGroupPicked(before); })) {
         return true;
     }
     CAerieGameWnd::OnMessage(msg);
     return true;
 }
 
-void CAerieFightBeforeWnd::OnGroupPicked(int row)
+void CAerieFightBeforeWnd::OnGroupPicked(int before)
 {
-    const int before = m_pGroupChoice->m_nCurSel;
-    if (row >= 0 && row < static_cast<int>(m_pGroupChoice->m_vItems.size())) {
-        m_pGroupChoice->SetCurSel(row);
-        m_pGroupChoice->CloseList();
-    }
+    const int row = m_pGroupChoice->m_nCurSel;
     CAerieNewBie::GetSingleton().OnStepEvent(37);
-    if (row != before && row >= 0 && row < static_cast<int>(m_pGroupChoice->m_vItems.size())) {
+    if (row != before && row >= 0) {
         m_nGroup = static_cast<u32>(row);
         ShowGroup(m_nGroup);
         SendQuery();

@@ -80,7 +80,8 @@ protected:
     void SendQuery() const;
 
 private:
-    void OnGroupPicked(int row);
+    // After a pick (the row selected already): before is the selection it replaced.
+    void OnGroupPicked(int before);
     void OnStart();
 };
 

@@ -42,13 +42,7 @@ constexpr i32 kHighGrade = 3;
 // The tutorial step of taking the new monster (and of closing the window).
 constexpr u16 kStepTaken = 16;
 
-const char* const kCheckCaption = "不要再提示我";
 const char* const kRefreshQuestion = "刷新将要扣除您对应的刷新点数，您确定要刷新吗？";
-
-CAerieRequest& Request()
-{
-    return CAerieRequest::GetSingleton();
-}
 
 }  // namespace
 

@@ -171,7 +171,9 @@ void CAerieWorkInfoCtrl::DrawRow(int g)
         });
         DrawTextRel(this, 2, y0 + 38, levels, kWhite);
         const u32 left = SecondsLeft(group.GetJobSeconds(), group.m_dwStateStamp, now);
-        const char* time = lines[1].Get(MixKey(state, left), [&] { return "剩余时间:" + FormatDurationHMS(left); });
+        const char* time = lines[1].Get(MixKey(state, left), [&] {
+            return BoundedPrintf(text, sizeof(text), "剩余时间:%s", FormatDurationHMS(left).c_str());
+        });
         DrawTextRel(this, 2, y0 + 57, time, kWhite);
         return;
     }
@@ -202,7 +204,9 @@ void CAerieWorkInfoCtrl::DrawRow(int g)
         DrawTextRel(this, 2, y, name, kWhite);
         DrawTextRel(this, 2, y + 19, "奖励倍数:1.0", kWhite);
         const u32 left = SecondsLeft(group.GetJobSeconds(), group.m_dwStateStamp, now);
-        const char* time = lines[1].Get(MixKey(state, target, left), [&] { return timeLabel + FormatTimeClock(left); });
+        const char* time = lines[1].Get(MixKey(state, target, left), [&] {
+            return BoundedPrintf(text, sizeof(text), "%s%s", timeLabel, FormatTimeClock(left).c_str());
+        });
         DrawTextRel(this, 2, y + 38, time, timeColour);
         return;
     }
@@ -223,6 +227,8 @@ void CAerieWorkInfoCtrl::DrawRow(int g)
     DrawTextRel(this, 2, y, award, kWhite);
     const u32 left = waiting ? SatAdd(GetFightWaitLeft(*mission), GetFightFriendWaitLeft(*mission))
                              : GetFightTimeLeft(*mission);
-    const char* time = lines[1].Get(MixKey(state, target, left, 1), [&] { return timeLabel + FormatTimeClock(left); });
+    const char* time = lines[1].Get(MixKey(state, target, left, 1), [&] {
+        return BoundedPrintf(text, sizeof(text), "%s%s", timeLabel, FormatTimeClock(left).c_str());
+    });
     DrawTextRel(this, 2, y + 19, time, timeColour);
 }

@@ -19,11 +19,6 @@ struct LvlupWndRegistration {
     LvlupWndRegistration() { SetAerieWindowRecord(AerieWndKind::Lvlup, ORV_RUNTIME_CLASS(CAerieLvlupWnd)); }
 } g_LvlupWndRegistration;
 
-CAerieNewBie& Guide()
-{
-    return CAerieNewBie::GetSingleton();
-}
-
 // The technology that shortens every project.
 constexpr int kProjectScience = 24;
 

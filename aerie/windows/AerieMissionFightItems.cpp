@@ -252,20 +252,12 @@ void CAerieMissionRobItem::OnChoiceDrop()
     }
 }
 
-void CAerieMissionRobItem::OnChoicePicked(int row)
+void CAerieMissionRobItem::OnChoicePicked(int before)
 {
-    if (m_pDifficulty == nullptr) {
-        return;
-    }
-    const int old = m_pDifficulty->m_nCurSel;
-    if (row >= 0 && row < static_cast<int>(m_pDifficulty->m_vItems.size())) {
-        m_pDifficulty->SetCurSel(row);
-        m_pDifficulty->CloseList();
-    }
     if (!DifficultyRefused()) {
         CAerieNewBie::GetSingleton().OnStepEvent(35);
-    } else if (old >= 0) {
-        m_pDifficulty->SetCurSel(old);
+    } else if (before >= 0 && m_pDifficulty != nullptr) {
+        m_pDifficulty->SetCurSel(before);
     }
 }
 

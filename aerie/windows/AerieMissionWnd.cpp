@@ -230,12 +230,7 @@ bool CAerieMissionPage::OnMessage(ORVMsg* msg)
             return true;
         }
     }
-    if (m_pDifficulty != nullptr && sender == m_pDifficulty) {
-        if (msg->m_nId == kNotifyChoiceSelect) {
-            OnChoicePicked(static_cast<int>(msg->m_wParam));
-        } else if (msg->m_nId == kNotifyChoiceDrop) {
-            OnChoiceDrop();
-        }
+    if (FollowChoice(m_pDifficulty, msg, [this] { OnChoiceDrop(); }, [this](int before) { OnChoicePicked(before); })) {
         return true;
     }
     CAerieGameWnd::OnMessage(msg);

@@ -71,8 +71,9 @@ protected:
     // Base frame and count of the tab strip (own and visited cities alike unless overridden).
     virtual void TabStrip(u16* baseFrame, int* count) const;
     virtual void OnGo() {}
-    // The choice's notices (8 pick a row, 9 open), answered by the pages that have one.
-    virtual void OnChoicePicked(int /*row*/) {}
+    // The choice's notices (8 pick a row, 9 open), answered by the pages that have one; a picked
+    // row is selected already (FollowChoice), before is the selection it replaced.
+    virtual void OnChoicePicked(int /*before*/) {}
     virtual void OnChoiceDrop() {}
     // "战斗选择" and "战斗难度：" of the fight pages.
     void DrawFightHeadings() const;
@@ -114,7 +115,7 @@ protected:
     void OnCreatePage() override;
     bool OnGameEvent(ORVMsg* msg) override;
     void OnGo() override;
-    void OnChoicePicked(int row) override;
+    void OnChoicePicked(int before) override;
     void OnChoiceDrop() override;
 
 private:

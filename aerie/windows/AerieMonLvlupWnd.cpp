@@ -81,11 +81,12 @@ void CAerieMonLvlupWnd::SendUpgrade()
 
 bool CAerieMonLvlupWnd::OnMessage(ORVMsg* msg)
 {
-    if (msg != nullptr && m_pColour != nullptr && msg->m_pSender == m_pColour) {
-        FollowChoice(m_pColour, msg);
-        if (msg->m_nId == kNotifyChoiceSelect && static_cast<i32>(msg->m_wParam) >= 0) {
-            ChooseCard(m_wLvl + static_cast<int>(msg->m_wParam));
-        }
+    // A pick shows the card of the selected colour (a row that is none keeps the selection and its card).
+    if (FollowChoice(m_pColour, msg, [this](int) {
+            if (m_pColour->m_nCurSel >= 0) {
+                ChooseCard(m_wLvl + m_pColour->m_nCurSel);
+            }
+        })) {
         return true;
     }
     if (msg != nullptr && msg->m_nId == kNotifyLeftClick && msg->m_pSender != nullptr) {

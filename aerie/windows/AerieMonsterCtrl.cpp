@@ -16,11 +16,6 @@ ORV_IMPLEMENT_RUNTIME_CLASS(CAerieMonsterCtrl, CAerieIconCtrl)
 
 namespace {
 
-CAerieNewBie& Guide()
-{
-    return CAerieNewBie::GetSingleton();
-}
-
 // Tutorial steps: a drag started (21, 23), a stack moved (22, 24).
 constexpr u16 kStepDragStart[] = {21, 23};
 constexpr u16 kStepMoved[] = {22, 24};

@@ -22,11 +22,6 @@ ORV_IMPLEMENT_RUNTIME_CLASS(CAerieMonsterEggBagItem, CAerieContainer)
 
 namespace {
 
-CAerieNewBie& Guide()
-{
-    return CAerieNewBie::GetSingleton();
-}
-
 // Where the hired friend's drawer finds its data in an incubator record: the 12-byte appearance
 // right behind the friend's 16-byte name, and the two values handed on as stored.
 constexpr std::size_t kIncAppearance = aerie_layout::kIncSlaveName + aerie_layout::kListNameSize;

@@ -57,18 +57,21 @@ void CAerieMonsterEggItem::DrawIncubator()
             }
         }
         DrawImage(54, 180, hover ? 372 : 371, kImageSetWindow, kWhite);
+        // The countdowns change every second: printed into a buffer the kept text is copied from
+        // (a joined std::string would allocate once a second).
+        char text[kShortTextBound];
         if (hatchMs > 0) {
             const u32 seconds = hatchMs / 1000;
-            DrawTextRel(this, kTextX, kTextY,
-                        m_HatchText.Get(seconds, [&] { return "剩余时间：" + FormatTimeClock(seconds); }), 0xFF00FF00,
-                        kCentred, kHeadingFont);
+            DrawTextRel(this, kTextX, kTextY, m_HatchText.Get(seconds, [&] {
+                return BoundedPrintf(text, sizeof text, "剩余时间：%s", FormatTimeClock(seconds).c_str());
+            }), 0xFF00FF00, kCentred, kHeadingFont);
         } else {
             DrawTextRel(this, kTextX, kTextY, "孵化完成", 0xFFFF0000, kCentred, kHeadingFont);
             if (protectMs > 0) {
                 const u32 seconds = protectMs / 1000;
-                DrawTextRel(this, kTextX, kProtectY,
-                            m_ProtectText.Get(seconds, [&] { return "保护时间：" + FormatTimeClock(seconds); }),
-                            0xFF00FFFF, kCentred, kHeadingFont);
+                DrawTextRel(this, kTextX, kProtectY, m_ProtectText.Get(seconds, [&] {
+                    return BoundedPrintf(text, sizeof text, "保护时间：%s", FormatTimeClock(seconds).c_str());
+                }), 0xFF00FFFF, kCentred, kHeadingFont);
             }
         }
     }

@@ -33,11 +33,6 @@ constexpr GameTopic<CAerieMonsterGroupWnd> kTopics[] = {
     {EVT_HIGH_SKILL_REFRESH, &CAerieMonsterGroupWnd::OnHighSkillRefreshEvent},
 };
 
-CAerieNewBie& Guide()
-{
-    return CAerieNewBie::GetSingleton();
-}
-
 // Researches: 29 opens monster cells (the working rows have its effect + 5), 26 skill cells.
 constexpr int kCellScience = 29;
 constexpr int kSkillScience = 26;
@@ -69,8 +64,6 @@ constexpr const char* kGroupTips[] = {
     "战斗组最适合进行战斗，建议放入战斗型怪物。",
     "闲置组为怪物临时仓库，怪物不进行任何行为，但仍消耗牧草。",
 };
-
-const char* const kCheckCaption = "不要再提示我";
 
 }  // namespace
 

@@ -26,3 +26,6 @@ public:
     static constexpr u16 kStepCount = 44;
     static constexpr u16 kLastStep = 42;
 };
+
+// The one guide, as the game windows reach it.
+inline CAerieNewBie& Guide() { return CAerieNewBie::GetSingleton(); }

@@ -17,11 +17,6 @@ ORV_IMPLEMENT_RUNTIME_CLASS(CAerieSlaveRelationWnd, CAerieContainer)
 
 namespace {
 
-CAerieNewBie& Guide()
-{
-    return CAerieNewBie::GetSingleton();
-}
-
 constexpr u16 kBackFrame = 25;
 
 int SlaveCount()

@@ -17,7 +17,10 @@ void CAerieSpeedUpWnd::OnDraw()
     // The title follows the work: made again when its kind or target changes.
     DrawTextRel(this, m_nWidth / 2, 15, m_Title.Get(CacheKey(group.m_wState, group.m_wTarget), [&] { return std::string(group.m_pszTarget) + "加速"; }), 0xFFFFFFFF, 1);
     const u32 left = SecondsLeft(group.m_dwSeconds, group.m_dwStamp, TickNow());
-    DrawTextRel(this, m_nWidth / 2, 46, m_Left.Get(left, [&] { return "剩余时间:" + FormatDurationHMS(left); }), 0xFFFFFF00, 1, 2);
+    char text[kShortTextBound];   // a joined std::string would allocate once a second
+    DrawTextRel(this, m_nWidth / 2, 46, m_Left.Get(left, [&] {
+        return BoundedPrintf(text, sizeof(text), "剩余时间:%s", FormatDurationHMS(left).c_str());
+    }), 0xFFFFFF00, 1, 2);
     static const char* const kLabels[kOptions] = {"减少工程时间30分钟", "减少工程时间1小时", "减少工程时间2小时",
                                                   "减少工程时间8小时"};
     for (int i = 0; i < kOptions; ++i) {

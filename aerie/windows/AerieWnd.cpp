@@ -37,11 +37,6 @@ constexpr u16 kMaxMonsterLevel = 4;
 constexpr const char kInvasionTip[] =
     "目前已有一群怪物经过你的琉璃台，消灭\n这些怪物可获得大量资源，在好友的琉璃\n台参加好友的防御任务你也可获得大量资源";
 
-CAerieNewBie& Guide()
-{
-    return CAerieNewBie::GetSingleton();
-}
-
 const RuntimeClassRecord* Record(AerieWndKind kind)
 {
     return GetAerieWindowRecord(kind);

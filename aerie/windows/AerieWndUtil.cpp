@@ -240,15 +240,32 @@ bool ForwardWheel(CORVControl* wnd, const ORVMsg* msg, const CORVControl* bar)
     return true;
 }
 
-bool FollowChoice(CORVChoice* choice, const ORVMsg* msg)
+ChoiceNotice TakeChoiceNotice(CORVChoice* choice, const ORVMsg* msg, int* before)
 {
     if (choice == nullptr || msg == nullptr || msg->m_pSender != choice) {
-        return false;
+        return ChoiceNotice::kNotFromChoice;
     }
     if (msg->m_nId == kNotifyChoiceDrop) {
-        choice->DropDown();
-    } else if (msg->m_nId == kNotifyChoiceSelect && static_cast<i32>(msg->m_wParam) >= 0) {
-        choice->SetCurSel(static_cast<int>(msg->m_wParam));
+        return ChoiceNotice::kDrop;
     }
-    return true;
+    if (msg->m_nId != kNotifyChoiceSelect) {
+        return ChoiceNotice::kOther;
+    }
+    *before = choice->m_nCurSel;
+    if (msg->m_wParam < choice->m_vItems.size()) {
+        choice->SetCurSel(static_cast<int>(msg->m_wParam));   // which shuts the list
+    }
+    return ChoiceNotice::kPick;
+}
+
+void DropChoiceList(CORVChoice* choice)
+{
+    if (choice != nullptr) {
+        choice->DropDown();
+    }
+}
+
+bool FollowChoice(CORVChoice* choice, const ORVMsg* msg)
+{
+    return FollowChoice(choice, msg, [](int) {});
 }

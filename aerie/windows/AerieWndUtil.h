@@ -68,6 +68,8 @@ enum class ConfirmWrite : u8 {
 // (DispatchGameEvent does it for every topic of a window's table): the handler only performs the
 // action. When the key does not ask (its value says no, or the settings lack it) answers false:
 // the caller performs the action at once.
+// The check box caption of the monster refresh boxes.
+inline constexpr const char kCheckCaption[] = "不要再提示我";
 bool AskWithCheckIfNeeded(const char* key, const std::string& text, const std::string& checkCaption,
                           const ORVMsg& ok, const ORVMsg& cancel = ORVMsg(),
                           ConfirmWrite write = ConfirmWrite::ZeroWhenTickedElseOne);
@@ -86,6 +88,8 @@ public:
 
     bool Ready(u32 now) const;
     void Mark(u32 now) { m_dwStamp = now; m_bMarked = true; }
+    // As new: ready until the next Mark.
+    void Forget() { m_bMarked = false; }
     // Ready at the tick clock's now; when ready, marks it.
     bool TryNow();
     // Ready at now; when ready the mark is forgotten (a step long past reads as none, also after
@@ -277,7 +281,39 @@ inline constexpr u32 kPickGroupSkill = 42;
 
 // ---- Drop-down choices ----
 
-// A notification of choice (kNotifyChoiceDrop: it drops down; kNotifyChoiceSelect with an index
-// of 0 or more: it selects that item) is followed and answers true; a message from any other
-// sender answers false.
+// How a window follows its drop-down choice. A notification from choice answers true: a drop
+// request (kNotifyChoiceDrop) calls onDrop(); a pick (kNotifyChoiceSelect) selects the picked row
+// when it is one (which shuts the list) and then calls onPick(before), before being the selection
+// it replaced (unchanged for a row that is none). A message from any other sender answers false.
+// Neither the choice nor the window is touched after a hook, so a hook may reach the host.
+enum class ChoiceNotice { kNotFromChoice, kOther, kDrop, kPick };
+// What msg tells of choice; a pick's row, when it is one, is selected here (*before: the
+// selection it replaced). FollowChoice's one step that touches the choice.
+ChoiceNotice TakeChoiceNotice(CORVChoice* choice, const ORVMsg* msg, int* before);
+void DropChoiceList(CORVChoice* choice);
+template <class OnDrop, class OnPick>
+bool FollowChoice(CORVChoice* choice, const ORVMsg* msg, OnDrop&& onDrop, OnPick&& onPick)
+{
+    int before = -1;
+    switch (TakeChoiceNotice(choice, msg, &before)) {
+    case ChoiceNotice::kNotFromChoice:
+        return false;
+    case ChoiceNotice::kDrop:
+        onDrop();
+        break;
+    case ChoiceNotice::kPick:
+        onPick(before);
+        break;
+    case ChoiceNotice::kOther:
+        break;
+    }
+    return true;
+}
+// A drop request drops the list down; onPick(before) after a pick.
+template <class OnPick>
+bool FollowChoice(CORVChoice* choice, const ORVMsg* msg, OnPick&& onPick)
+{
+    return FollowChoice(choice, msg, [choice] { DropChoiceList(choice); }, onPick);
+}
+// The plain following: a drop request drops the list down, a pick selects the row.
 bool FollowChoice(CORVChoice* choice, const ORVMsg* msg);

@@ -30,8 +30,8 @@ protected:
         m_Host.SetImageSize(14, 93, 780, 470);   // group window
         m_Host.SetImageSize(26, 93, 420, 380);   // get-monster
         m_Host.SetImageSize(18, 93, 400, 280);   // monster level-up
-        CAerieMonsterGroupWnd::RefreshThrottle() = CClickThrottle(CAerieMonsterGroupWnd::kRefreshThrottleMs, true);
-        CAerieGetMonsterWnd::RefreshThrottle() = CClickThrottle(CAerieGetMonsterWnd::kRefreshThrottleMs, true);
+        CAerieMonsterGroupWnd::RefreshThrottle().Forget();
+        CAerieGetMonsterWnd::RefreshThrottle().Forget();
         m_Fake.m_dwTick = 10000;
     }
     void TearDown() override
@@ -40,8 +40,8 @@ protected:
         CAerieNewBie::GetSingleton().Reset();
         AerieMonsterTest::TearDown();
     }
-    // The confirmation keys, every one at value.
-    void Keys(int value)
+    // The confirmation keys, every one at value but the one named only (at onlyValue).
+    void Keys(int value, const std::string& only = std::string(), int onlyValue = 0)
     {
         std::string body = "<?xml version=\"1.0\" encoding=\"GBK\"?>\n<config>\n";
         int index = 0;
@@ -49,7 +49,7 @@ protected:
                                 "CreateSeniorRefurbish", "FightCommonRefurbish", "FightSeniorRefurbish",
                                 "CommonRefurbish", "SeniorRefurbish", "AddPointTip"}) {
             body += "<key Index=\"" + std::to_string(index++) + "\" Name=\"" + key + "\" Value=\"" +
-                    std::to_string(value) + "\"/>\n";
+                    std::to_string(key == only ? onlyValue : value) + "\"/>\n";
         }
         ASSERT_TRUE(CAerieConfigMgr::GetSingleton()->Load(m_Dir.Write("aerieconfig.xml", body + "</config>\n").c_str()));
     }
@@ -296,17 +296,36 @@ TEST_F(AerieMonsterWindows, SkillRefreshAsksByKeyAndLevelThenSends)
         EXPECT_EQ(sent[0].m_wParam1, c.skill);
         EXPECT_EQ(sent[0].m_wParam2, c.p2);
     }
-    // The key box carries its caption and is kept at 1 when unticked.
-    Keys(1);
-    Pick(wnd, 1);
-    Choose(wnd->m_pChoice, 0);
-    ClickOn(wnd, wnd->m_pRefreshBtn);
-    ASSERT_EQ(Boxes().size(), 1u);
-    EXPECT_EQ(Boxes().front().m_strText, "刷新将要扣除您的点券，您确定要刷新吗？");
-    EXPECT_EQ(Boxes().front().m_strCheckText, "不要再提示我");
-    Answer();
-    EXPECT_TRUE(CAerieConfigMgr::GetSingleton()->AsksConfirmation("ProductCommonRefurbish"));
-    NewRequests();
+    // Each group and kind asks by its own key alone: at 2 it asks (an unticked answer leaves it
+    // as it is), at 0 it does not while every other key would.
+    const char* const keys[3][2] = {{"ProductCommonRefurbish", "ProductSeniornRefurbish"},
+                                    {"CreateCommonRefurbish", "CreateSeniorRefurbish"},
+                                    {"FightCommonRefurbish", "FightSeniorRefurbish"}};
+    for (int g = 0; g < 3; ++g) {
+        ClickOn(wnd, wnd->m_pGroupBtn[g]);
+        for (int kind = 0; kind < 2; ++kind) {
+            for (const bool asks : {true, false}) {
+                Keys(asks ? 0 : 1, keys[g][kind], asks ? 2 : 0);
+                Boxes().clear();
+                NewRequests();
+                Pick(wnd, static_cast<u16>(11 * g + 5));   // no skill there: level 0
+                Choose(wnd->m_pChoice, kind);
+                m_Fake.m_dwTick += 1000;
+                ClickOn(wnd, wnd->m_pRefreshBtn);
+                ASSERT_EQ(Boxes().size(), asks ? 1u : 0u) << keys[g][kind];
+                if (asks) {
+                    EXPECT_EQ(Boxes().front().m_strText, "刷新将要扣除您的点券，您确定要刷新吗？");
+                    EXPECT_EQ(Boxes().front().m_strCheckText, "不要再提示我");
+                    Answer();
+                    EXPECT_EQ(CAerieConfigMgr::GetSingleton()->GetValue(keys[g][kind]), 2) << keys[g][kind];
+                }
+                const std::vector<SentRequest> sent = NewRequests();
+                ASSERT_EQ(sent.size(), 1u) << keys[g][kind];
+                EXPECT_EQ(sent[0].m_wParam1, 11 * g + 5);
+                EXPECT_EQ(sent[0].m_wParam2, kind == 0 ? 1 : 5);
+            }
+        }
+    }
 
     // No pick: refused. During the tutorial: refused before anything else.
     ClickOn(wnd, wnd->m_pGroupBtn[0]);   // the same group: the pick stays
@@ -349,8 +368,12 @@ TEST_F(AerieMonsterWindows, SkillCardsAreCheckedAgainstTheBagAndTheLevel)
         ClearTips();
         m_Fake.m_dwTick += 1000;
         Draw();
+        m_Host.ClearLog();
         ClickOn(wnd, wnd->m_pRefreshBtn);
         EXPECT_TRUE(Boxes().empty());
+        const std::vector<HostCall> asked = m_Host.Calls("HasBagItem");
+        ASSERT_EQ(asked.size(), 1u);
+        EXPECT_EQ(asked[0].m_vInts, (std::vector<long long>{47, 268, 5999 + c.choice}));
         const std::vector<SentRequest> sent = NewRequests();
         if (c.tip != nullptr) {
             EXPECT_EQ(Tips(), std::vector<std::string>{c.tip});
@@ -468,7 +491,10 @@ TEST_F(AerieMonsterWindows, ASlotsMonsterIsRefreshedBehindItsKeysAndTheSeniorThr
     // The senior button rests until more than 300 ms passed.
     Draw();
     EXPECT_EQ(wnd->m_pSeniorBtn->m_bEnabled, 0);
-    m_Fake.m_dwTick += 301;
+    m_Fake.m_dwTick += 300;
+    Draw();
+    EXPECT_EQ(wnd->m_pSeniorBtn->m_bEnabled, 0);
+    m_Fake.m_dwTick += 1;
     Draw();
     EXPECT_EQ(wnd->m_pSeniorBtn->m_bEnabled, 1);
     EXPECT_NE(Text("刷新怪物"), nullptr);
