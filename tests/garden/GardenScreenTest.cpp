@@ -60,6 +60,8 @@ TEST_F(GardenScreenTest, ToolModesAgainstPlotStatesSendOrRefuse)
         {"pests", true, 3, 1 | 0x04, -1, "", ToolCatchPests, R(0x09, 3, 0, ""), nullptr},
         {"sow on own crop", true, 4, 1, kGrowing, "me", ToolSow, "", "这里已经有作物了，请收获后再播种"},
         {"sow on own love plot", true, 12, 1, -1, "", ToolSow, "", "爱心地只能让好友种植，收获后一人一半"},
+        {"plot 11 is the first love plot", true, 11, 1, -1, "", ToolSow, "", "爱心地只能让好友种植，收获后一人一半"},
+        {"plot 10 is an ordinary plot", true, 10, 1, -1, "", ToolSow, R(0x06, 10, 1, ""), nullptr},
         {"sow on withered", true, 4, kWithered, -1, "", ToolSow, "", "请犁地后再播种"},
         {"sow", true, 4, 1, -1, "", ToolSow, R(0x06, 4, 1, ""), nullptr},
         {"sow on upgrading land", true, 4, 1 | 0x20, -1, "", ToolSow, "", "土地升级中，升级完成后才可种植"},
@@ -237,7 +239,10 @@ TEST_F(GardenScreenTest, PeriodicRefreshRunsUnlessSuspendedAndTheGreetingClearsI
     gb::GardenDesc g;
     g.guid = "pal";
     CGardenWnd& screen = Open(g, false);
-    m_Fake.m_dwTick += 10001;
+    m_Fake.m_dwTick += CGardenWnd::kRefreshPeriodMs;   // a whole period is not yet past it
+    Frames(1);
+    EXPECT_TRUE(TakeRequests().empty());
+    m_Fake.m_dwTick += 1;
     Frames(1);
     EXPECT_EQ(TakeRequests(), std::vector<std::string>{gb::Packet(884, 0x04, "pal", 0, 1, 0)});
     Event(107);
@@ -290,6 +295,10 @@ TEST_F(GardenScreenTest, PopOutActionsSendAfterTheirBoxesOrAtOnce)
     EXPECT_EQ(TakeRequests(), std::vector<std::string>{gb::Packet(884, 0x22, "", 0, 2, 0)});
     // Fertilising without manure refuses; with it, 0x17 at once.
     ORVMsg fert(kNotifyLeftClick, 0, screen.Plot(3)->Soil());
+    screen.Plot(3)->OnMessage(&fert);
+    ORVMsg refused(kNotifyLeftClick, 0, screen.Plot(3)->PopOuts()[0].m_pButton);
+    screen.Plot(3)->OnMessage(&refused);
+    EXPECT_TRUE(TakeRequests().empty());
     screen.Plot(3)->OnMessage(&fert);
     GiveCard(7583, 1);
     ORVMsg use(kNotifyLeftClick, 0, screen.Plot(3)->PopOuts()[0].m_pButton);
