@@ -234,5 +234,24 @@ TEST_F(GardenCardsTest, HoveringASeedShowsItsDetailCardAndLeavingHidesIt)
     EXPECT_FALSE(bag->m_pDetail->m_bEnabled);
 }
 
+// Clicking a seed asks the screen for its yield estimate (event 116 with the plant) and moves the
+// tutorial's seed step on.
+TEST_F(GardenCardsTest, ClickingASeedAsksTheScreenForItsEstimate)
+{
+    SetSeedBag({kRadish, kCabbage});
+    CGardenSeedWnd* bag = OpenPanel<CGardenSeedWnd>(ORV_RUNTIME_CLASS(CGardenSeedWnd));
+    ASSERT_NE(bag, nullptr);
+    auto* screen = dynamic_cast<CTestWindow*>(CtrlMgr().m_MainWnd.GetSystemWindow(kMsgGardenTopic));
+    ASSERT_NE(screen, nullptr);
+    screen->m_vProcessed.clear();
+    GetGardenGuide().SetStep(8);
+    bag->m_apCards[1]->OnClick(static_cast<int>(kNotifyLeftClick));
+    EXPECT_EQ(GetGardenGuide().Step(), 9);
+    GetGardenGuide().Reset();
+    ASSERT_EQ(screen->m_vProcessed.size(), 1u);
+    EXPECT_EQ(screen->m_vProcessed[0].m_wParam, 116u);
+    EXPECT_EQ(SenderAsValue(screen->m_vProcessed[0]), std::uintptr_t{kCabbage});
+}
+
 }  // namespace
 }  // namespace orv::test

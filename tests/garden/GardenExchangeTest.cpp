@@ -176,6 +176,11 @@ TEST_F(GardenExchangeTest, GeneSeedsAreBoughtOnlyAfterTheBoxsOk)
     Route(141);   // the box's OK
     EXPECT_EQ(TakeSent(), (std::vector<Sent>{{0, 884, 0x01, kGeneRose, 2, ""}}));
     ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.clear();
+    // A late OK while the window sells fruit buys nothing.
+    Pump();
+    ASSERT_NE(Open(CGardenExchangeWnd::kSell, reinterpret_cast<std::uintptr_t>(&m_Fruit)), nullptr);
+    Route(141);
+    EXPECT_TRUE(TakeSent().empty());
 }
 
 TEST_F(GardenExchangeTest, ItemsAreBoughtThroughMessage1014)

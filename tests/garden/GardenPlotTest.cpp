@@ -21,6 +21,20 @@ TEST_F(GardenPlotTest, PlotsStandOnTheGrid)
         EXPECT_EQ(x, c.x) << c.number;
         EXPECT_EQ(y, c.y) << c.number;
     }
+    // On the screen each plot stands there, its soil at the bottom centre of the plot's square.
+    for (u16 id = 101; id <= 200; ++id) {   // the soils
+        glimmer_test::RegisterTexture(4, id, 150, 80);
+    }
+    gb::GardenDesc g;
+    g.plots = {{.number = 5}};
+    CGardenWnd& screen = Open(g);
+    const CGardenLandItem& plot = *screen.Plot(5);
+    EXPECT_EQ(plot.m_nX, 595);
+    EXPECT_EQ(plot.m_nY, 218);
+    const CLandItem& soil = *screen.Plot(5)->Soil();
+    ASSERT_EQ(soil.m_nWidth, 150);
+    EXPECT_EQ(soil.m_nX, (plot.m_nWidth - 150) / 2);
+    EXPECT_EQ(soil.m_nY, plot.m_nHeight - 80);
 }
 
 TEST_F(GardenPlotTest, AtLevelTwoOnlyUndevelopedPlotsOfColumnsOneAndTwoAreOpenable)

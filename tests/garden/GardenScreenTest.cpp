@@ -109,6 +109,9 @@ TEST_F(GardenScreenTest, ToolModesAgainstPlotStatesSendOrRefuse)
             EXPECT_EQ(sent[0], c.request);
         }
         EXPECT_EQ(LastPlotLine(c.number), c.refusal != nullptr ? c.refusal : "");
+        if (c.mode == ToolManure) {
+            EXPECT_EQ(screen.ToolMode(), ToolNone);   // no manure: the tool is put down
+        }
     }
 }
 
@@ -290,7 +293,8 @@ TEST_F(GardenScreenTest, PopOutActionsSendAfterTheirBoxesOrAtOnce)
     screen.Plot(2)->OnMessage(&press);
     EXPECT_TRUE(screen.Plot(2)->PopOuts().empty());
     EXPECT_TRUE(TakeRequests().empty());
-    ORVMsg ok = BoxAnswer(118, 2);
+    ASSERT_EQ(ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.size(), 1u);
+    ORVMsg ok = ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.back().m_OkMsg;   // the box's own OK
     CtrlMgr().RouteMessage(&ok);
     EXPECT_EQ(TakeRequests(), std::vector<std::string>{gb::Packet(884, 0x22, "", 0, 2, 0)});
     // Fertilising without manure refuses; with it, 0x17 at once.
