@@ -314,6 +314,56 @@ TEST_F(GardenScreenTest, PopOutActionsSendAfterTheirBoxesOrAtOnce)
     EXPECT_TRUE(screen.Plot(1)->PopOuts().empty());
 }
 
+// Ploughing the own crop asks first; the box's OK ploughs.
+TEST_F(GardenScreenTest, PloughingACropAsksFirstAndItsOkPloughs)
+{
+    gb::GardenDesc g;
+    g.plots = {{.number = 5}};
+    g.plants = {{.id = 1, .plot = 5, .seconds = kGrowing, .sower = "me"}};
+    CGardenWnd& screen = Open(g);
+    screen.SetToolMode(ToolPlough);
+    Event(102, 5);
+    EXPECT_TRUE(TakeRequests().empty());
+    ASSERT_EQ(ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.size(), 1u);
+    ORVMsg ok = ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.back().m_OkMsg;
+    CtrlMgr().RouteMessage(&ok);
+    EXPECT_EQ(TakeRequests(), std::vector<std::string>{gb::Packet(884, 0x05, "", 0, 5, 0)});
+}
+
+// The level-up button asks (and its OK sends 0x24) only while the row's conditions are met: the
+// sample data's level-1 row needs nothing, its level-2 row 100 love points and more land than a
+// garden has.
+TEST_F(GardenScreenTest, LevelUpAsksOnlyWhenItsConditionsAreMet)
+{
+    const struct {
+        u8 level;
+        u32 love;
+        bool asks;
+    } cases[] = {{1, 0, true}, {2, 0, false}, {2, 100, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << int{c.level} << " " << c.love);
+        CtrlMgr().DestroyWindowTree();
+        CtrlMgr().m_MainWnd.CreateAt(nullptr, 0, 0, 800, 600);
+        gb::GardenDesc g;
+        g.info.level = c.level;
+        g.info.love = c.love;
+        g.plots = {{.number = 1}};
+        CGardenWnd& screen = Open(g);
+        Frames(1);
+        ORVMsg click(kNotifyLeftClick, 0, screen.LevelUpButton());
+        screen.OnMessage(&click);
+        auto& boxes = ORVMsgBoxQueue::GetSingleton().m_vMsgBuf;
+        if (!c.asks) {
+            EXPECT_TRUE(boxes.empty());
+            continue;
+        }
+        ASSERT_EQ(boxes.size(), 1u);
+        ORVMsg ok = boxes.back().m_OkMsg;
+        CtrlMgr().RouteMessage(&ok);
+        EXPECT_EQ(TakeRequests(), std::vector<std::string>{gb::Packet(884, 0x24, "", 0, 0, 0)});
+    }
+}
+
 TEST_F(GardenScreenTest, DestructionClosesTheConnectionResetsAndTellsTheHost)
 {
     gb::GardenDesc g;
