@@ -132,6 +132,12 @@ TEST_F(GardenCardsTest, SellAndBuyOpenTheExchangeWindowWithTheirItem)
     ASSERT_EQ(exchange->m_vProcessed.size(), 1u);
     EXPECT_EQ(exchange->m_vProcessed[0].m_wParam, 140u);
     EXPECT_EQ(SenderAsValue(exchange->m_vProcessed[0]), reinterpret_cast<std::uintptr_t>(&card.m_Source));
+    Click(card, card.m_pGiveButton);   // giving: mode 1, the same record
+    exchange = ExchangeStandIn();
+    ASSERT_NE(exchange, nullptr);
+    EXPECT_EQ(exchange->m_nArg, 1);
+    ASSERT_EQ(exchange->m_vProcessed.size(), 1u);
+    EXPECT_EQ(SenderAsValue(exchange->m_vProcessed[0]), reinterpret_cast<std::uintptr_t>(&card.m_Source));
 
     CGardenPlantItem& buy = NewCard();
     buy.SetMode(CGardenPlantItem::kModeNursery, 0);   // card 0: the tutorial points at its buy button
@@ -200,6 +206,17 @@ TEST_F(GardenCardsTest, SeedBagOfFiveCannotPageRightAndAskesForTheSeeds)
     EXPECT_FALSE(bag->m_apCards[1]->m_bVisible);
     Click(*bag, bag->m_pLeftButton);
     EXPECT_EQ(bag->m_nFirst, 0);
+
+    // A bag that shrinks below the page shown goes back a page (reply 505: 4-byte entries).
+    Click(*bag, bag->m_pRightButton);
+    std::string body;
+    for (int i = 0; i < 5; ++i) {
+        body += std::string("\x01\x00\x03\x00", 4);   // radish, count 3
+    }
+    Deliver(garden_bytes::Reply(505, body, 0, 5, 4));
+    ASSERT_EQ(GetGardenDataMgr().m_vSeedBag.size(), 5u);
+    EXPECT_EQ(bag->m_nFirst, 0);
+    EXPECT_TRUE(bag->m_apCards[4]->m_bVisible);
 }
 
 TEST_F(GardenCardsTest, HoveringASeedShowsItsDetailCardAndLeavingHidesIt)
@@ -215,6 +232,25 @@ TEST_F(GardenCardsTest, HoveringASeedShowsItsDetailCardAndLeavingHidesIt)
     bag->OnChildMouseLeave(bag->m_apCards[1], nullptr);
     EXPECT_FALSE(bag->m_pDetail->m_bVisible);
     EXPECT_FALSE(bag->m_pDetail->m_bEnabled);
+}
+
+// Clicking a seed asks the screen for its yield estimate (event 116 with the plant) and moves the
+// tutorial's seed step on.
+TEST_F(GardenCardsTest, ClickingASeedAsksTheScreenForItsEstimate)
+{
+    SetSeedBag({kRadish, kCabbage});
+    CGardenSeedWnd* bag = OpenPanel<CGardenSeedWnd>(ORV_RUNTIME_CLASS(CGardenSeedWnd));
+    ASSERT_NE(bag, nullptr);
+    auto* screen = dynamic_cast<CTestWindow*>(CtrlMgr().m_MainWnd.GetSystemWindow(kMsgGardenTopic));
+    ASSERT_NE(screen, nullptr);
+    screen->m_vProcessed.clear();
+    GetGardenGuide().SetStep(8);
+    bag->m_apCards[1]->OnClick(static_cast<int>(kNotifyLeftClick));
+    EXPECT_EQ(GetGardenGuide().Step(), 9);
+    GetGardenGuide().Reset();
+    ASSERT_EQ(screen->m_vProcessed.size(), 1u);
+    EXPECT_EQ(screen->m_vProcessed[0].m_wParam, 116u);
+    EXPECT_EQ(SenderAsValue(screen->m_vProcessed[0]), std::uintptr_t{kCabbage});
 }
 
 }  // namespace

@@ -82,6 +82,30 @@ TEST_F(GardenExchangeTest, OpeningAsksForTheGiftQuotaAndTypedQuantitiesAreClampe
     EXPECT_STREQ(w->m_pEdit->GetText(), "5");
 }
 
+// The most one trade takes: selling stops at the count held and at 600, a gift at 10 (the bar
+// at the count held, at most ten steps).
+TEST_F(GardenExchangeTest, QuantityLimitsFollowTheModeAndTheCountHeld)
+{
+    const struct {
+        i32 mode;
+        u32 count;
+        u16 max;
+        int range;
+    } cases[] = {{CGardenExchangeWnd::kSell, 600, 600, 599},
+                 {CGardenExchangeWnd::kSell, 601, 600, 599},
+                 {CGardenExchangeWnd::kGive, 10, 10, 9},
+                 {CGardenExchangeWnd::kGive, 11, 10, 9}};
+    for (const auto& c : cases) {
+        m_Fruit = Ware(kRadish, c.count, 2);
+        CGardenExchangeWnd* w = Open(c.mode, reinterpret_cast<std::uintptr_t>(&m_Fruit));
+        ASSERT_NE(w, nullptr);
+        EXPECT_EQ(w->m_wMax, c.max) << c.mode << " " << c.count;
+        EXPECT_EQ(w->m_pScroll->m_nRange, c.range) << c.mode << " " << c.count;
+        Route(kSysWndClose);
+        Pump();
+    }
+}
+
 // Selling 5 puts the quantity in the header's first word; the warehouse is asked for again and
 // the window closes.
 TEST_F(GardenExchangeTest, SellSendsTheQuantityInTheUserIdThenClosesTheWindow)
@@ -152,6 +176,11 @@ TEST_F(GardenExchangeTest, GeneSeedsAreBoughtOnlyAfterTheBoxsOk)
     Route(141);   // the box's OK
     EXPECT_EQ(TakeSent(), (std::vector<Sent>{{0, 884, 0x01, kGeneRose, 2, ""}}));
     ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.clear();
+    // A late OK while the window sells fruit buys nothing.
+    Pump();
+    ASSERT_NE(Open(CGardenExchangeWnd::kSell, reinterpret_cast<std::uintptr_t>(&m_Fruit)), nullptr);
+    Route(141);
+    EXPECT_TRUE(TakeSent().empty());
 }
 
 TEST_F(GardenExchangeTest, ItemsAreBoughtThroughMessage1014)

@@ -21,6 +21,20 @@ TEST_F(GardenPlotTest, PlotsStandOnTheGrid)
         EXPECT_EQ(x, c.x) << c.number;
         EXPECT_EQ(y, c.y) << c.number;
     }
+    // On the screen each plot stands there, its soil at the bottom centre of the plot's square.
+    for (u16 id = 101; id <= 200; ++id) {   // the soils
+        glimmer_test::RegisterTexture(4, id, 150, 80);
+    }
+    gb::GardenDesc g;
+    g.plots = {{.number = 5}};
+    CGardenWnd& screen = Open(g);
+    const CGardenLandItem& plot = *screen.Plot(5);
+    EXPECT_EQ(plot.m_nX, 595);
+    EXPECT_EQ(plot.m_nY, 218);
+    const CLandItem& soil = *screen.Plot(5)->Soil();
+    ASSERT_EQ(soil.m_nWidth, 150);
+    EXPECT_EQ(soil.m_nX, (plot.m_nWidth - 150) / 2);
+    EXPECT_EQ(soil.m_nY, plot.m_nHeight - 80);
 }
 
 TEST_F(GardenPlotTest, AtLevelTwoOnlyUndevelopedPlotsOfColumnsOneAndTwoAreOpenable)
@@ -70,6 +84,52 @@ TEST_F(GardenPlotTest, QueuedLinesShowOneAfterTheOtherWithAGap)
         drawn = drawn || (c.hasText && c.text == "b");
     }
     EXPECT_TRUE(drawn);
+}
+
+// Which pop-out buttons a soil click offers on plot 1 (no tool chosen), in their order: opening an
+// openable plot, upgrading a developed or withered plot below the garden level that is not
+// upgrading and whose two planted counts agree (and are not 0), fertilising a crop on developed land.
+TEST_F(GardenPlotTest, PopOutOffersFollowTheirConditions)
+{
+    using A = std::vector<u16>;
+    const u16 open = CGardenLandItem::kActionOpen, up = CGardenLandItem::kActionUpgrade,
+              fert = CGardenLandItem::kActionFertilise;
+    const struct {
+        const char* name;
+        u8 gardenLevel, soilLevel, flags;
+        u16 plantedA, plantedB;
+        bool crop;
+        A offers;
+    } cases[] = {
+        {"undeveloped openable", 2, 0, 0, 0, 0, false, A{open}},
+        {"upgrade", 2, 0, 1, 5, 5, false, A{up}},
+        {"withered upgrades too", 2, 0, 2, 5, 5, false, A{up}},
+        {"upgrade and fertilise", 2, 0, 1, 5, 5, true, A{up, fert}},
+        {"soil at the garden level", 2, 1, 1, 5, 5, false, A{}},
+        {"upgrading", 2, 0, 1 | 0x20, 5, 5, false, A{}},
+        {"planted counts differ", 2, 0, 1, 5, 6, false, A{}},
+        {"never planted", 2, 0, 1, 0, 0, false, A{}},
+        {"crop on withered land", 2, 0, 2, 0, 0, true, A{}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CtrlMgr().DestroyWindowTree();
+        CtrlMgr().m_MainWnd.CreateAt(nullptr, 0, 0, 800, 600);
+        gb::GardenDesc g;
+        g.info.level = c.gardenLevel;
+        g.plots = {{.number = 1, .soilLevel = c.soilLevel, .flags = c.flags, .plantedA = c.plantedA, .plantedB = c.plantedB}};
+        if (c.crop) {
+            g.plants = {{.id = 1, .plot = 1, .seconds = 1000, .sower = "me"}};
+        }
+        CGardenWnd& screen = Open(g);
+        ORVMsg click(kNotifyLeftClick, 0, screen.Plot(1)->Soil());
+        screen.Plot(1)->OnMessage(&click);
+        A got;
+        for (const auto& p : screen.Plot(1)->PopOuts()) {
+            got.push_back(p.m_wAction);
+        }
+        EXPECT_EQ(got, c.offers);
+    }
 }
 
 }  // namespace

@@ -60,6 +60,8 @@ TEST_F(GardenScreenTest, ToolModesAgainstPlotStatesSendOrRefuse)
         {"pests", true, 3, 1 | 0x04, -1, "", ToolCatchPests, R(0x09, 3, 0, ""), nullptr},
         {"sow on own crop", true, 4, 1, kGrowing, "me", ToolSow, "", "这里已经有作物了，请收获后再播种"},
         {"sow on own love plot", true, 12, 1, -1, "", ToolSow, "", "爱心地只能让好友种植，收获后一人一半"},
+        {"plot 11 is the first love plot", true, 11, 1, -1, "", ToolSow, "", "爱心地只能让好友种植，收获后一人一半"},
+        {"plot 10 is an ordinary plot", true, 10, 1, -1, "", ToolSow, R(0x06, 10, 1, ""), nullptr},
         {"sow on withered", true, 4, kWithered, -1, "", ToolSow, "", "请犁地后再播种"},
         {"sow", true, 4, 1, -1, "", ToolSow, R(0x06, 4, 1, ""), nullptr},
         {"sow on upgrading land", true, 4, 1 | 0x20, -1, "", ToolSow, "", "土地升级中，升级完成后才可种植"},
@@ -107,6 +109,9 @@ TEST_F(GardenScreenTest, ToolModesAgainstPlotStatesSendOrRefuse)
             EXPECT_EQ(sent[0], c.request);
         }
         EXPECT_EQ(LastPlotLine(c.number), c.refusal != nullptr ? c.refusal : "");
+        if (c.mode == ToolManure) {
+            EXPECT_EQ(screen.ToolMode(), ToolNone);   // no manure: the tool is put down
+        }
     }
 }
 
@@ -237,7 +242,10 @@ TEST_F(GardenScreenTest, PeriodicRefreshRunsUnlessSuspendedAndTheGreetingClearsI
     gb::GardenDesc g;
     g.guid = "pal";
     CGardenWnd& screen = Open(g, false);
-    m_Fake.m_dwTick += 10001;
+    m_Fake.m_dwTick += CGardenWnd::kRefreshPeriodMs;   // a whole period is not yet past it
+    Frames(1);
+    EXPECT_TRUE(TakeRequests().empty());
+    m_Fake.m_dwTick += 1;
     Frames(1);
     EXPECT_EQ(TakeRequests(), std::vector<std::string>{gb::Packet(884, 0x04, "pal", 0, 1, 0)});
     Event(107);
@@ -285,11 +293,16 @@ TEST_F(GardenScreenTest, PopOutActionsSendAfterTheirBoxesOrAtOnce)
     screen.Plot(2)->OnMessage(&press);
     EXPECT_TRUE(screen.Plot(2)->PopOuts().empty());
     EXPECT_TRUE(TakeRequests().empty());
-    ORVMsg ok = BoxAnswer(118, 2);
+    ASSERT_EQ(ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.size(), 1u);
+    ORVMsg ok = ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.back().m_OkMsg;   // the box's own OK
     CtrlMgr().RouteMessage(&ok);
     EXPECT_EQ(TakeRequests(), std::vector<std::string>{gb::Packet(884, 0x22, "", 0, 2, 0)});
     // Fertilising without manure refuses; with it, 0x17 at once.
     ORVMsg fert(kNotifyLeftClick, 0, screen.Plot(3)->Soil());
+    screen.Plot(3)->OnMessage(&fert);
+    ORVMsg refused(kNotifyLeftClick, 0, screen.Plot(3)->PopOuts()[0].m_pButton);
+    screen.Plot(3)->OnMessage(&refused);
+    EXPECT_TRUE(TakeRequests().empty());
     screen.Plot(3)->OnMessage(&fert);
     GiveCard(7583, 1);
     ORVMsg use(kNotifyLeftClick, 0, screen.Plot(3)->PopOuts()[0].m_pButton);
@@ -299,6 +312,56 @@ TEST_F(GardenScreenTest, PopOutActionsSendAfterTheirBoxesOrAtOnce)
     screen.SetToolMode(ToolWater);
     screen.Plot(1)->OnMessage(&again);
     EXPECT_TRUE(screen.Plot(1)->PopOuts().empty());
+}
+
+// Ploughing the own crop asks first; the box's OK ploughs.
+TEST_F(GardenScreenTest, PloughingACropAsksFirstAndItsOkPloughs)
+{
+    gb::GardenDesc g;
+    g.plots = {{.number = 5}};
+    g.plants = {{.id = 1, .plot = 5, .seconds = kGrowing, .sower = "me"}};
+    CGardenWnd& screen = Open(g);
+    screen.SetToolMode(ToolPlough);
+    Event(102, 5);
+    EXPECT_TRUE(TakeRequests().empty());
+    ASSERT_EQ(ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.size(), 1u);
+    ORVMsg ok = ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.back().m_OkMsg;
+    CtrlMgr().RouteMessage(&ok);
+    EXPECT_EQ(TakeRequests(), std::vector<std::string>{gb::Packet(884, 0x05, "", 0, 5, 0)});
+}
+
+// The level-up button asks (and its OK sends 0x24) only while the row's conditions are met: the
+// sample data's level-1 row needs nothing, its level-2 row 100 love points and more land than a
+// garden has.
+TEST_F(GardenScreenTest, LevelUpAsksOnlyWhenItsConditionsAreMet)
+{
+    const struct {
+        u8 level;
+        u32 love;
+        bool asks;
+    } cases[] = {{1, 0, true}, {2, 0, false}, {2, 100, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << int{c.level} << " " << c.love);
+        CtrlMgr().DestroyWindowTree();
+        CtrlMgr().m_MainWnd.CreateAt(nullptr, 0, 0, 800, 600);
+        gb::GardenDesc g;
+        g.info.level = c.level;
+        g.info.love = c.love;
+        g.plots = {{.number = 1}};
+        CGardenWnd& screen = Open(g);
+        Frames(1);
+        ORVMsg click(kNotifyLeftClick, 0, screen.LevelUpButton());
+        screen.OnMessage(&click);
+        auto& boxes = ORVMsgBoxQueue::GetSingleton().m_vMsgBuf;
+        if (!c.asks) {
+            EXPECT_TRUE(boxes.empty());
+            continue;
+        }
+        ASSERT_EQ(boxes.size(), 1u);
+        ORVMsg ok = boxes.back().m_OkMsg;
+        CtrlMgr().RouteMessage(&ok);
+        EXPECT_EQ(TakeRequests(), std::vector<std::string>{gb::Packet(884, 0x24, "", 0, 0, 0)});
+    }
 }
 
 TEST_F(GardenScreenTest, DestructionClosesTheConnectionResetsAndTellsTheHost)
