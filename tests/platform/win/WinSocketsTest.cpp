@@ -79,6 +79,17 @@ protected:
     static std::uint32_t Event(const WindowMessage& m) { return static_cast<std::uint32_t>(m.lParam) & 0xFFFF; }
     static int Error(const WindowMessage& m) { return static_cast<int>((static_cast<std::uint32_t>(m.lParam) >> 16) & 0xFFFF); }
 
+    // A message-only window of the caller's, of its own window class.
+    static HWND ProbeWindow(const char* className)
+    {
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = ::DefWindowProcA;
+        wc.hInstance = ::GetModuleHandleA(nullptr);
+        wc.lpszClassName = className;
+        ::RegisterClassA(&wc);
+        return ::CreateWindowExA(0, className, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    }
+
     Socket m_Socket = orv::platform::kNoSocket;
 };
 
@@ -134,12 +145,7 @@ TEST_F(WinSocketsTest, ConnectReadAndCloseArriveAsMessagesOfTheLayersOwnWindow)
 TEST_F(WinSocketsTest, RefusedConnectionAndTheCallersWindow)
 {
     // A message-only window of the caller's: the notification names it.
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = ::DefWindowProcA;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.lpszClassName = "OrvaneSocketProbe";
-    ::RegisterClassA(&wc);
-    HWND window = ::CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    HWND window = ProbeWindow("OrvaneSocketProbe");
     ASSERT_NE(window, nullptr);
 
     // A port nobody listens on: the listener is closed before the connection starts.
@@ -176,12 +182,7 @@ TEST_F(WinSocketsTest, RefusedConnectionAndTheCallersWindow)
 // socket's queued notifications out of the queue, and leaves the others' in their order.
 TEST_F(WinSocketsTest, ClosingEmptiesTheQueueOfTheClosedSocketsNotifications)
 {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = ::DefWindowProcA;
-    wc.hInstance = ::GetModuleHandleA(nullptr);
-    wc.lpszClassName = "OrvaneSocketQueueProbe";
-    ::RegisterClassA(&wc);
-    HWND window = ::CreateWindowExA(0, wc.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, wc.hInstance, nullptr);
+    HWND window = ProbeWindow("OrvaneSocketQueueProbe");
     ASSERT_NE(window, nullptr);
     const Socket closing = Native().SocketOpen();
     m_Socket = Native().SocketOpen();
