@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstring>
 
+#include "framework/core/DebugLog.h"
 #include "framework/text/TextUtil.h"
 
 namespace {
@@ -51,6 +52,16 @@ bool ORVEditBuffer::ExpectsTrail() const
 {
     // The first byte of a pair was the last byte taken and still stands just before the caret.
     return IsLeadKind(m_byLastFlag) && m_nCaret > 0 && m_nCaret <= Length() && GetCharFlag(m_nCaret - 1) == m_byLastFlag;
+}
+
+void ORVEditBuffer::DropPendingLead()
+{
+    if (ExpectsTrail() && InSync()) {
+        EraseAt(m_nCaret - 1, 1);
+        Layout();
+    }
+    m_byLastFlag = kEditKindSingle;
+    m_bDropNext = false;   // the second byte of a refused pair is no longer on its way either
 }
 
 u8 ORVEditBuffer::KindOf(u8 c) const
@@ -138,8 +149,8 @@ bool ORVEditBuffer::InsertChar(u8 c)
 
 bool ORVEditBuffer::InsertText(const char* text)
 {
-    // A pair begun by typing is not continued by inserted text.
-    m_byLastFlag = kEditKindSingle;
+    // A pair begun by typing is not continued by inserted text: its first byte leaves.
+    DropPendingLead();
     if (text == nullptr || !InSync()) {
         return false;
     }
@@ -147,9 +158,18 @@ bool ORVEditBuffer::InsertText(const char* text)
     if (room < 0) {
         return false;
     }
-    const std::size_t n = strnlen(text, static_cast<std::size_t>(room) + 1);
+    std::size_t n = strnlen(text, static_cast<std::size_t>(room) + 1);
     if (n > static_cast<std::size_t>(room)) {
         return false;
+    }
+    // Pairs form from the text's first byte on; a first byte ending the text has no second byte.
+    std::size_t whole = 0;
+    while (whole < n) {
+        whole += static_cast<u8>(text[whole]) >= kFirstHighByte ? 2 : 1;
+    }
+    if (whole > n) {
+        DebugLog("Error,InsertText: the text ends on half a character, its last byte is left out!\n");
+        --n;
     }
     for (std::size_t i = 0; i < n; ++i) {
         const u8 c = static_cast<u8>(text[i]);
@@ -192,6 +212,13 @@ void ORVEditBuffer::Empty()
 
 int ORVEditBuffer::DeleteChar(bool backward)
 {
+    // Backspace takes a pending first byte alone; a forward delete drops it and goes on.
+    const int before = Length();
+    DropPendingLead();
+    if (backward && Length() < before) {
+        Layout();
+        return before - Length();
+    }
     const int len = Length();
     if (!InSync() || m_nSelAnchor < 0 || m_nSelAnchor > len || m_nSelEnd < 0 || m_nSelEnd > len) {
         return 0;
@@ -265,6 +292,7 @@ void ORVEditBuffer::GetSelection(int* lo, int* hi) const
 
 void ORVEditBuffer::MoveLeft(bool shift)
 {
+    DropPendingLead();
     ApplyShift(shift);
     if (m_nCaret <= 1) {
         m_nCaret = 0;
@@ -280,6 +308,7 @@ void ORVEditBuffer::MoveLeft(bool shift)
 
 void ORVEditBuffer::MoveRight(bool shift)
 {
+    DropPendingLead();
     ApplyShift(shift);
     const int len = Length();
     if (m_nCaret >= len - kEditRightToEndSpan) {
@@ -296,6 +325,7 @@ void ORVEditBuffer::MoveRight(bool shift)
 
 void ORVEditBuffer::Home(bool shift)
 {
+    DropPendingLead();
     ApplyShift(shift);
     m_nCaret = 0;
     Layout();
@@ -304,6 +334,7 @@ void ORVEditBuffer::Home(bool shift)
 
 void ORVEditBuffer::End(bool shift)
 {
+    DropPendingLead();
     ApplyShift(shift);
     m_nCaret = Length();
     Layout();
@@ -312,6 +343,7 @@ void ORVEditBuffer::End(bool shift)
 
 void ORVEditBuffer::SelectAll()
 {
+    DropPendingLead();
     m_nSelAnchor = 0;
     m_nSelEnd = Length();
     m_nCaret = Length();
@@ -347,6 +379,7 @@ int ORVEditBuffer::PosFromPoint(int x, int* pixel) const
 
 void ORVEditBuffer::PressAt(int x)
 {
+    DropPendingLead();
     m_bSelecting = 1;
     int pixel = 0;
     m_nCaret = m_nSelAnchor = m_nSelEnd = PosFromPoint(x, &pixel);
@@ -358,6 +391,7 @@ void ORVEditBuffer::DragTo(int x)
     if (!m_bSelecting) {
         return;
     }
+    DropPendingLead();
     int pixel = 0;
     m_nCaret = m_nSelEnd = PosFromPoint(x, &pixel);
     Layout();

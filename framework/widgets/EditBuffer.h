@@ -11,7 +11,11 @@
 // Invariants, kept by every operation: m_vFlags has one entry per text byte; 0 <= m_nCaret <=
 // length, and the caret never stands on the second byte of a pair; the selection's two ends stand
 // within the text and never on the second byte of a pair; 0 <= m_nFirstVisible <=
-// m_nEndVisible <= length after each layout.
+// m_nEndVisible <= length after each layout. The text holds whole characters: the only first byte
+// without its second is the one just typed before the caret while its second byte is awaited (the
+// pending first byte). Any other action (a caret move, a click, a delete, inserted or pasted text)
+// takes a pending first byte out of the text before it acts; inserted text that ends on a first
+// byte loses that byte.
 #pragma once
 
 #include <cstddef>
@@ -40,7 +44,8 @@ public:
     // Inserts one byte at the caret with its kind; false when the text is full or the state is
     // out of step.
     bool InsertChar(u8 c);
-    // Inserts a whole C string at the caret; refused whole (false) when it does not fit.
+    // Inserts a whole C string at the caret; refused whole (false) when it does not fit. A first
+    // byte ending the text has no second byte and is left out.
     bool InsertText(const char* text);
     // The text, flags, caret, selection and visible range reset; then InsertText. Nothing for
     // null or a text longer than the limit.
@@ -127,6 +132,9 @@ private:
     void Empty();
     // The next byte completes the pair whose first byte was just taken at the caret.
     bool ExpectsTrail() const;
+    // A pending first byte leaves the text (the caret steps back over it); no pair is awaited
+    // afterwards. Run first by every action but typing.
+    void DropPendingLead();
     // Kind of byte c inserted at the caret.
     u8 KindOf(u8 c) const;
     bool InSync() const;

@@ -3,6 +3,7 @@
 // engine and the radio group's latching, through real input. Drawing is each build's own.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -371,12 +372,14 @@ TEST_F(WidgetsBothBuildsTest, EditTakesPairsWholeRefusesControlBytesAndKeepsPair
     edit->SetText("abcde");   // longer than the limit: the old text stays
     EXPECT_EQ(std::string(edit->GetText()), "abcd");
 
-    // A first byte typed alone does not make the next inserted text's first byte its second byte.
+    // A first byte typed alone does not make the next inserted text's first byte its second byte:
+    // it leaves the text, which keeps whole characters.
     edit->m_nMaxLen = 20;
     edit->SetText("");
     EXPECT_TRUE(Char(0xB0));
     edit->InsertText("ab");
-    EXPECT_EQ(edit->m_vFlags, (std::vector<u8>{kEditKindLead, kEditKindSingle, kEditKindSingle}));
+    EXPECT_EQ(std::string(edit->GetText()), "ab");
+    EXPECT_EQ(edit->m_vFlags, (std::vector<u8>{kEditKindSingle, kEditKindSingle}));
 }
 
 TEST_F(WidgetsBothBuildsTest, EditCaretSkipsPairsShiftSelectsAndDeletesTakePairsWhole)
@@ -427,6 +430,98 @@ TEST_F(WidgetsBothBuildsTest, EditPasteIsCheckedWholeAgainstTheRoomAndTheDigitsR
     edit->m_nMaxLen = 20;
     edit->SetText("99999999999999999999");
     EXPECT_EQ(edit->m_nValue, 2147483647);   // saturates
+}
+
+// Where a first byte typed alone stands in the text but one that cannot pair with it ("" when the
+// text holds whole characters; the first byte just typed before the caret awaits its second).
+std::string HalfCharacter(const CORVEdit& e)
+{
+    const int waiting = e.m_nCaret > 0 && ORVEditBuffer::IsLeadKind(e.m_byLastFlag) &&
+                                e.m_vFlags[e.m_nCaret - 1] == e.m_byLastFlag
+                            ? e.m_nCaret - 1
+                            : -1;
+    for (int i = 0; i < e.Length(); ++i) {
+        const bool second = i > 0 && ORVEditBuffer::IsLeadKind(e.m_vFlags[i - 1]) && i - 1 != waiting;
+        const bool first = !second && static_cast<u8>(e.m_strText[i]) >= 0x80;
+        if (ORVEditBuffer::IsLeadKind(e.m_vFlags[i]) != first || ORVEditBuffer::IsTrailKind(e.m_vFlags[i]) != second) {
+            return "kind " + std::to_string(e.m_vFlags[i]) + " at " + std::to_string(i);
+        }
+        if (first && i != waiting && (i + 1 == e.Length() || !ORVEditBuffer::IsTrailKind(e.m_vFlags[i + 1]))) {
+            return "first byte without its second at " + std::to_string(i);
+        }
+    }
+    if (e.m_nFirstVisible < e.Length() && ORVEditBuffer::IsTrailKind(e.m_vFlags[e.m_nFirstVisible])) {
+        return "shown text starts on a second byte";
+    }
+    return "";
+}
+
+TEST_F(WidgetsBothBuildsTest, EditFirstByteLeftWaitingNeverPairsWithALaterByte)
+{
+    // Pasted between a typed first byte and the caret moving back over the pasted pairs: the
+    // waiting byte left when the paste came, so the byte typed at the start stands on its own.
+    CORVEdit* edit = AddEdit(60);
+    edit->m_nMaxLen = 16;
+    const std::string pasted = "\xBE\x59\xD2\x4C\xA5\x58\x86\x31\xFB\x35";
+    EXPECT_TRUE(Char(0xF3));
+    m_Fake.m_Clipboard = pasted;
+    CtrlKey('V');
+    EXPECT_EQ(std::string(edit->GetText()), pasted);
+    EXPECT_TRUE(Char(0xA2));
+    for (int i = 0; i < 6; ++i) {
+        KeyDown(0x25);
+    }
+    EXPECT_EQ(edit->m_nCaret, 0);
+    EXPECT_TRUE(Char(0xAB));
+    EXPECT_EQ(HalfCharacter(*edit), "");
+    EXPECT_EQ(std::string(edit->GetText()), "\xAB" + pasted);
+    EXPECT_EQ(edit->m_nFirstVisible, 0);
+    EXPECT_TRUE(Char(0xA1));
+    EXPECT_EQ(std::string(edit->GetText()), "\xAB\xA1" + pasted);
+    EXPECT_EQ(edit->m_vFlags[1], kEditKindTrail);
+    EXPECT_EQ(HalfCharacter(*edit), "");
+
+    // Every other action takes the waiting first byte out first; then 'x' is typed. The text is
+    // "ab" with the caret after 'a' and 0xB0 typed there.
+    const int left = kWndX + 20;
+    const int y = kWndY + 30 + 5;
+    const struct {
+        const char* name;
+        std::function<void()> act;
+        const char* text;
+    } cases[] = {
+        {"left", [] { KeyDown(0x25); }, "xab"},
+        {"right", [] { KeyDown(0x27); }, "abx"},
+        {"home", [] { KeyDown(0x24); }, "xab"},
+        {"end", [] { KeyDown(0x23); }, "abx"},
+        {"delete", [] { KeyDown(0x2E); }, "ax"},
+        {"backspace takes the waiting byte alone", [] { KeyDown(0x08); }, "axb"},
+        {"select all", [this] { CtrlKey('A'); }, "x"},
+        {"click", [&] { LClick(left + 1, y); }, "xab"},
+        {"paste", [this] { m_Fake.m_Clipboard = "cd"; CtrlKey('V'); }, "acdxb"},
+        {"paste ending on a first byte", [this] { m_Fake.m_Clipboard = "c\xB1"; CtrlKey('V'); }, "acxb"},
+        {"insert", [&] { edit->InsertText("\xB2\xA1"); }, "a\xB2\xA1xb"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        edit->SetText("ab");
+        KeyDown(0x24);
+        KeyDown(0x27);
+        ASSERT_TRUE(Char(0xB0));
+        c.act();
+        EXPECT_EQ(HalfCharacter(*edit), "");
+        Char('x');
+        EXPECT_EQ(std::string(edit->GetText()), c.text);
+        EXPECT_EQ(HalfCharacter(*edit), "");
+    }
+
+    // A first byte refused at the limit drops its second byte, unless the caret moved between.
+    edit->m_nMaxLen = 3;
+    edit->SetText("ab");
+    EXPECT_FALSE(Char(0xB0));
+    KeyDown(0x24);
+    EXPECT_TRUE(Char('x'));
+    EXPECT_EQ(std::string(edit->GetText()), "xab");
 }
 
 // ---- Radio group ----
