@@ -106,6 +106,20 @@ std::uint64_t CAerieExchangeWnd::SideSum(int side) const
     return sum;
 }
 
+std::uint64_t CAerieExchangeWnd::Shown(int side, int row) const
+{
+    return static_cast<std::uint64_t>(EditNumber(m_apEdit[side][row]));
+}
+
+std::uint64_t CAerieExchangeWnd::ShownSum(int side) const
+{
+    std::uint64_t sum = 0;
+    for (int i = 0; i < kRows; ++i) {
+        sum += Shown(side, i);
+    }
+    return sum;
+}
+
 int CAerieExchangeWnd::AskRange() const
 {
     return ToRange(m_nTotal);
@@ -117,6 +131,18 @@ void CAerieExchangeWnd::ShowNumber(int side, int row, std::uint64_t value)
         char text[24];
         std::snprintf(text, sizeof(text), "%llu", static_cast<unsigned long long>(value));
         edit->SetText(text);
+    }
+}
+
+void CAerieExchangeWnd::SetAmount(int side, int row, int value)
+{
+    CORVHScroll* bar = m_apBar[side][row];
+    if (bar != nullptr) {
+        bar->SetPos(value);
+        value = Pos(bar);
+    }
+    if (m_apEdit[side][row] != nullptr && EditNumber(m_apEdit[side][row]) != value) {
+        ShowNumber(side, row, static_cast<std::uint64_t>(std::max(0, value)));
     }
 }
 
@@ -157,7 +183,7 @@ void CAerieExchangeWnd::OnOfferTyped(int row)
         }
         if (asked <= m_nTotal) {
             ask->SetRange(AskRange());
-            ask->SetPos(ask->m_nPos);
+            SetAmount(kAsk, k, ask->m_nPos);
         } else {
             ask->SetPos(0);
             ShowNumber(kAsk, k, 0);
@@ -183,8 +209,8 @@ void CAerieExchangeWnd::OnAskMoved(int row)
         }
     } else {
         for (int k = 0; k < kRows; ++k) {
-            if (k != row && m_apBar[kAsk][k] != nullptr) {
-                m_apBar[kAsk][k]->SetPos(0);
+            if (k != row) {
+                SetAmount(kAsk, k, 0);
             }
         }
     }
@@ -203,20 +229,19 @@ void CAerieExchangeWnd::OnAskTyped(int row)
             others += static_cast<std::uint64_t>(EditNumber(m_apEdit[kAsk][k]));
         }
     }
+    int value = EditNumber(edit);
     if (others < m_nTotal) {
-        if (static_cast<std::uint64_t>(EditNumber(edit)) + others > m_nTotal) {
-            ShowNumber(kAsk, row, m_nTotal - others);
+        if (static_cast<std::uint64_t>(value) + others > m_nTotal) {
+            value = ToRange(m_nTotal - others);
         }
     } else {
         for (int k = 0; k < kRows; ++k) {
             if (k != row) {
-                ShowNumber(kAsk, k, 0);
+                SetAmount(kAsk, k, 0);
             }
         }
     }
-    if (CORVHScroll* bar = m_apBar[kAsk][row]) {
-        bar->SetPos(EditNumber(edit));
-    }
+    SetAmount(kAsk, row, value);
 }
 
 void CAerieExchangeWnd::Step(int side, int row, int by)
@@ -231,12 +256,12 @@ void CAerieExchangeWnd::Step(int side, int row, int by)
 
 void CAerieExchangeWnd::Exchange()
 {
-    const std::uint64_t asked = SideSum(kAsk);
+    const std::uint64_t asked = ShownSum(kAsk);
     if (asked == 0) {
         ORVMsgBoxQueue::GetSingleton().ShowOkBox(ORVMsg(), "请输入你想要兑换的资源数量！");
         return;
     }
-    if (asked != m_nTotal) {
+    if (asked != ShownSum(kOffer)) {
         ORVMsgBoxQueue::GetSingleton().ShowOkBox(ORVMsg(), "资源兑换不平衡！");
         return;
     }
@@ -245,7 +270,7 @@ void CAerieExchangeWnd::Exchange()
     bool overflows = false;
     for (int i = 0; i < kRows; ++i) {
         const std::uint64_t after =
-            static_cast<std::uint64_t>(stock.m_adwResource[kStockOf[i]]) + static_cast<std::uint64_t>(Pos(m_apBar[kAsk][i]));
+            static_cast<std::uint64_t>(stock.m_adwResource[kStockOf[i]]) + Shown(kAsk, i);
         overflows = overflows || after > AerieView::GetBuildingEffect(kStoreOf[i]);
     }
     if (!overflows) {
@@ -254,8 +279,8 @@ void CAerieExchangeWnd::Exchange()
     }
     char text[kBoxTextBound];
     AskThen(BoundedPrintf(text, sizeof(text), "本次兑换资源为牧草%u，木材%u，石料%u，金属%u。是否要继续兑换？",
-                          static_cast<unsigned>(Pos(m_apBar[kAsk][0])), static_cast<unsigned>(Pos(m_apBar[kAsk][1])),
-                          static_cast<unsigned>(Pos(m_apBar[kAsk][2])), static_cast<unsigned>(Pos(m_apBar[kAsk][3]))),
+                          static_cast<unsigned>(Shown(kAsk, 0)), static_cast<unsigned>(Shown(kAsk, 1)),
+                          static_cast<unsigned>(Shown(kAsk, 2)), static_cast<unsigned>(Shown(kAsk, 3))),
             GameEvent(EVT_EXCHANGE));
 }
 
@@ -264,10 +289,10 @@ void CAerieExchangeWnd::SendExchange()
     unsigned char body[kBodySize];
     for (int side = 0; side < 2; ++side) {
         for (int i = 0; i < kRows; ++i) {
-            if (m_apBar[side][i] == nullptr) {
+            if (m_apBar[side][i] == nullptr || m_apEdit[side][i] == nullptr) {
                 return;
             }
-            WriteLE32(body + 16 * side + 4 * i, static_cast<u32>(Pos(m_apBar[side][i])));
+            WriteLE32(body + 16 * side + 4 * i, static_cast<u32>(Shown(side, i)));
         }
     }
     AerieView::SendExchange(std::string(reinterpret_cast<const char*>(body), kBodySize));

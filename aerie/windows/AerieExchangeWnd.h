@@ -36,7 +36,11 @@ public:
     void Reset();
     // The sum of one side's scroll positions.
     std::uint64_t SideSum(int side) const;
-    // The request with the eight amounts; nothing unless all eight bars exist.
+    // The amount the edit of side and row shows, and the sum of one side's shown amounts: what an
+    // exchange asks for.
+    std::uint64_t Shown(int side, int row) const;
+    std::uint64_t ShownSum(int side) const;
+    // The request with the eight shown amounts; nothing unless all eight bars and edits exist.
     void SendExchange();
     bool OnExchangeEvent(ORVMsg* msg);
 
@@ -62,6 +66,9 @@ private:
     void Exchange();
     // The edit of side and row shows value.
     void ShowNumber(int side, int row, std::uint64_t value);
+    // The bar of side and row takes value (clamped into its range) and its edit shows what the bar
+    // took; an edit whose number already agrees is left as the player typed it.
+    void SetAmount(int side, int row, int value);
     // The asking bars' range for the offered total.
     int AskRange() const;
 

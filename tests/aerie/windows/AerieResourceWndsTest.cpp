@@ -267,3 +267,46 @@ TEST_F(AerieResourceWindows, ExchangeCapsAHugeStock)
     EXPECT_NE(LastText("牧草：4294967295/10000"), nullptr) << m_Host.Dump();
     EXPECT_NE(LastText("2147483647"), nullptr);
 }
+
+// Whatever a step sets an edit to, its bar follows, and the request asks what the edits show.
+TEST_F(AerieResourceWindows, ExchangeAsksWhatTheEditsShow)
+{
+    LoadGameData(kStores);
+    CAerieExchangeWnd* wnd = OpenExchange(City(3, {{13, 1}, {14, 1}}) + Owner(0, 500, 0, 300, 0));
+    ASSERT_NE(wnd, nullptr);
+    const auto barsFollowEdits = [wnd] {
+        for (int side = 0; side < 2; ++side) {
+            for (int i = 0; i < 4; ++i) {
+                EXPECT_EQ(wnd->m_apBar[side][i]->m_nPos, wnd->m_apEdit[side][i]->m_nValue) << side << " " << i;
+            }
+        }
+    };
+    Type(wnd->m_apEdit[0][1], "100");   // 100 wood offered
+    Type(wnd->m_apEdit[1][0], "100");   // 100 grass asked
+    EXPECT_EQ(wnd->m_apBar[1][0]->m_nPos, 100);
+    Type(wnd->m_apEdit[1][1], "0");     // the grass asked already takes the total: it goes to 0
+    EXPECT_EQ(std::string(wnd->m_apEdit[1][0]->GetText()), "0");
+    barsFollowEdits();
+    m_Host.ClearLog();
+    ClickOn(wnd, wnd->m_pExchangeBtn);
+    ASSERT_EQ(Boxes().m_vMsgBuf.size(), 1u);
+    EXPECT_EQ(Boxes().m_vMsgBuf.front().m_strText, "请输入你想要兑换的资源数量！");
+    EXPECT_TRUE(Sent().empty());
+    Boxes().m_vMsgBuf.clear();
+
+    // Typed past what the others leave: the edit and the bar both take the remainder.
+    Type(wnd->m_apEdit[1][2], "60");
+    Type(wnd->m_apEdit[1][3], "70");
+    EXPECT_EQ(std::string(wnd->m_apEdit[1][3]->GetText()), "40");
+    barsFollowEdits();
+    ClickOn(wnd, wnd->m_pExchangeBtn);
+    EXPECT_TRUE(Boxes().m_vMsgBuf.empty());
+    ASSERT_EQ(Sent().size(), 1u);
+    const std::string body = Sent()[0].m_strBody;
+    ASSERT_EQ(body.size(), 32u);
+    const auto* b = reinterpret_cast<const unsigned char*>(body.data());
+    const u32 expected[8] = {0, 100, 0, 0, 0, 0, 60, 40};
+    for (int i = 0; i < 8; ++i) {
+        EXPECT_EQ(ReadLE32(b + 4 * i), expected[i]) << i;
+    }
+}
