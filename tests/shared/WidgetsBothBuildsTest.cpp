@@ -317,6 +317,22 @@ TEST_F(WidgetsBothBuildsTest, DropDownClicksNotifyTheBoxAndTheRowPlusTheBarsPosi
     EXPECT_FALSE(choice->m_bOpen);
 }
 
+TEST_F(WidgetsBothBuildsTest, DropDownOpenedUpwardCountsHoverRowsFromTheListsTop)
+{
+    const int r = kChoiceRowHeight;
+    CORVChoice* choice = AddChoice(10, 300 - kChoiceClosedHeight, 120, 3);
+    choice->DropDown();
+    ASSERT_TRUE(choice->m_bUpward);
+    const int x = kWndX + 10 + 30;
+    const int top = kWndY + choice->m_nY;
+    // Local y over the list (rows 0..2 from its top edge), its first pixel line and the box below.
+    const std::pair<int, int> hovers[] = {{1, 0}, {r - 1, 0}, {r, 1}, {2 * r, 2}, {3 * r - 1, 2}, {0, -1}, {3 * r + 5, -1}};
+    for (auto [ly, row] : hovers) {
+        MouseMove(x, top + ly);
+        EXPECT_EQ(choice->m_nHover, row) << ly;
+    }
+}
+
 TEST_F(WidgetsBothBuildsTest, DropDownStaysOpenOverItsOwnBarAndClosesOnLeavingThroughIt)
 {
     CORVChoice* choice = AddChoice(10, 0, 120, kChoiceMaxRows + 5);
