@@ -98,6 +98,8 @@ public:
     int ShownWidth() const;
 
     int Length() const { return static_cast<int>(m_strText.size()); }
+    // Index of the first byte typed just before the caret that awaits its second byte; -1 none.
+    int PendingLeadAt() const { return ExpectsTrail() ? m_nCaret - 1 : -1; }
     u8 GetCharFlag(int index) const;
     bool IsTrail(int index) const;
 

@@ -14,6 +14,7 @@
 #include "framework/widgets/ORVEdit.h"
 #include "framework/widgets/ORVScroll.h"
 #include "shared/BothBuildsFixture.h"
+#include "shared/EditChecks.h"
 
 namespace {
 
@@ -446,30 +447,6 @@ TEST_F(WidgetsBothBuildsTest, EditPasteIsCheckedWholeAgainstTheRoomAndTheDigitsR
     edit->m_nMaxLen = 20;
     edit->SetText("99999999999999999999");
     EXPECT_EQ(edit->m_nValue, 2147483647);   // saturates
-}
-
-// Where a first byte typed alone stands in the text but one that cannot pair with it ("" when the
-// text holds whole characters; the first byte just typed before the caret awaits its second).
-std::string HalfCharacter(const CORVEdit& e)
-{
-    const int waiting = e.m_nCaret > 0 && ORVEditBuffer::IsLeadKind(e.m_byLastFlag) &&
-                                e.m_vFlags[e.m_nCaret - 1] == e.m_byLastFlag
-                            ? e.m_nCaret - 1
-                            : -1;
-    for (int i = 0; i < e.Length(); ++i) {
-        const bool second = i > 0 && ORVEditBuffer::IsLeadKind(e.m_vFlags[i - 1]) && i - 1 != waiting;
-        const bool first = !second && static_cast<u8>(e.m_strText[i]) >= 0x80;
-        if (ORVEditBuffer::IsLeadKind(e.m_vFlags[i]) != first || ORVEditBuffer::IsTrailKind(e.m_vFlags[i]) != second) {
-            return "kind " + std::to_string(e.m_vFlags[i]) + " at " + std::to_string(i);
-        }
-        if (first && i != waiting && (i + 1 == e.Length() || !ORVEditBuffer::IsTrailKind(e.m_vFlags[i + 1]))) {
-            return "first byte without its second at " + std::to_string(i);
-        }
-    }
-    if (e.m_nFirstVisible < e.Length() && ORVEditBuffer::IsTrailKind(e.m_vFlags[e.m_nFirstVisible])) {
-        return "shown text starts on a second byte";
-    }
-    return "";
 }
 
 TEST_F(WidgetsBothBuildsTest, EditFirstByteLeftWaitingNeverPairsWithALaterByte)

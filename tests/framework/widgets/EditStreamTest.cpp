@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "framework/widgets/ORVEdit.h"
+#include "shared/EditChecks.h"
 #include "support/TestHarness.h"
 
 namespace orv::test {
@@ -47,22 +48,14 @@ std::string CheckInvariants(const CORVEdit& e)
             return "selection end on a second byte";
         }
     }
-    // Only the first byte just typed before the caret may wait for its second byte.
-    const int waiting = e.m_nCaret > 0 && ORVEditBuffer::IsLeadKind(e.m_byLastFlag) &&
-                                e.m_vFlags[e.m_nCaret - 1] == e.m_byLastFlag
-                            ? e.m_nCaret - 1
-                            : -1;
     for (int i = 0; i < len; ++i) {
         const u8 kind = e.m_vFlags[i];
         if (ORVEditBuffer::IsTrailKind(kind) && (i == 0 || !ORVEditBuffer::IsLeadKind(e.m_vFlags[i - 1]))) {
             return "second byte without its first at " + std::to_string(i);
         }
-        if (ORVEditBuffer::IsLeadKind(kind) && i != waiting && (i + 1 == len || !ORVEditBuffer::IsTrailKind(e.m_vFlags[i + 1]))) {
-            return "first byte without its second at " + std::to_string(i);
-        }
     }
-    if (e.m_nFirstVisible < len && ORVEditBuffer::IsTrailKind(e.m_vFlags[e.m_nFirstVisible])) {
-        return "shown text starts on a second byte";
+    if (const std::string half = HalfCharacter(e); !half.empty()) {
+        return half;
     }
     if (e.m_nValue < 0) {
         return "negative number";
