@@ -60,10 +60,6 @@ protected:
         for (const Case& c : cases) {
             SCOPED_TRACE(c.name);
             State().Reset();
-            State().m_vNews.clear();
-            State().m_vWarehouse.clear();
-            State().m_vOwnPlantList.clear();
-            State().m_bEntered = 0;
             GetToolCardStore().Clear();
             if (c.setup) {
                 c.setup();
