@@ -50,6 +50,24 @@ std::int64_t WeatherPeriodEnd(std::int64_t start)
     return (start + 7200) / kWeatherPeriodSeconds * kWeatherPeriodSeconds + 21600;
 }
 
+namespace {
+
+bool SameTime(const std::tm& a, const std::tm& b)
+{
+    return a.tm_sec == b.tm_sec && a.tm_min == b.tm_min && a.tm_hour == b.tm_hour && a.tm_mday == b.tm_mday &&
+           a.tm_mon == b.tm_mon && a.tm_year == b.tm_year && a.tm_wday == b.tm_wday && a.tm_yday == b.tm_yday &&
+           a.tm_isdst == b.tm_isdst;
+}
+
+}  // namespace
+
+bool WeatherPeriod::operator==(const WeatherPeriod& o) const
+{
+    return SameTime(m_tmStart, o.m_tmStart) && m_nStart == o.m_nStart && SameTime(m_tmEnd, o.m_tmEnd) &&
+           m_nEnd == o.m_nEnd && m_wKind == o.m_wKind && m_wLight == o.m_wLight && m_wHumidity == o.m_wHumidity &&
+           m_nTemperature == o.m_nTemperature && m_nForecast == o.m_nForecast;
+}
+
 int StaminaRecoveryPercent(const CStealConfig& row, const CStealConfig& first)
 {
     if (first.m_nStrengthDaily == 0) {
@@ -158,24 +176,7 @@ CGardenDataMgr::~CGardenDataMgr() = default;
 
 void CGardenDataMgr::Reset()
 {
-    m_bOwnGarden = 1;
-    m_bReply537 = 0;
-    std::memset(m_szOwnerGuid, 0, sizeof m_szOwnerGuid);
-    std::memset(m_szOwnerDisplay, 0, sizeof m_szOwnerDisplay);
-    m_ShownInfo = GardenInfo();
-    m_OwnInfo = GardenInfo();
-    m_Plots.Clear();
-    m_Plants.Clear();
-    m_vSeedBag.clear();
-    m_vFriends.clear();
-    m_vStrangers.clear();
-    m_vReply511.clear();
-    m_vReply517.clear();
-    m_vOwnedBackgrounds.clear();
-    m_vPlantList.clear();
-    m_vNews.clear();
-    m_vTasks.clear();
-    m_vNoticeLines.clear();
+    static_cast<GardenSessionState&>(*this) = GardenSessionState();
 }
 
 void CGardenDataMgr::LoadSoilTextures()
@@ -725,7 +726,7 @@ void CGardenDataMgr::Reply525(const BodyCursor& c)
     ByteSpan item;
     while (w.Next(kind, length)) {
         if (kind == 5 || kind == 8) {
-            w.TakeCounted(length);   // skipped whole
+            w.TakeCounted(length);   // passed whole: counted lists here too (GardenRecordLayout.h)
             continue;
         }
         if (!w.Take(length, item)) {

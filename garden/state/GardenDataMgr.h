@@ -8,6 +8,8 @@
 // collections have grown to the garden's size.
 #pragma once
 
+#include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <ctime>
 #include <string>
@@ -66,6 +68,7 @@ struct GardenRecord {
     u32 U32(std::size_t off) const { return ReadLE32(m_Bytes + off); }
     // A NUL-terminated text of at most max bytes at off.
     std::string_view Text(std::size_t off, std::size_t max) const { return ByteSpan(m_Bytes + off, N - off).Text(max); }
+    bool operator==(const GardenRecord&) const = default;
 };
 
 using GardenInfo = GardenRecord<garden_layout::kGardenInfoSize>;
@@ -112,6 +115,7 @@ public:
     void Clear() { m_v.clear(); }
     std::size_t Size() const { return m_v.size(); }
     const std::vector<std::pair<u16, R>>& Entries() const { return m_v; }
+    bool operator==(const KeyedRecords&) const = default;
 
 private:
     typename std::vector<std::pair<u16, R>>::iterator LowerBound(u16 key)
@@ -136,6 +140,7 @@ struct WeatherPeriod {
     u16 m_wHumidity = 0;      // half-steps
     std::int16_t m_nTemperature = 0;   // degrees Celsius
     i32 m_nForecast = 0;      // 0 for the current period, else its slot index
+    bool operator==(const WeatherPeriod& o) const;
 };
 inline constexpr int kWeatherPeriods = 4;
 inline constexpr std::int64_t kWeatherPeriodSeconds = 28800;
@@ -145,69 +150,51 @@ std::int64_t WeatherPeriodEnd(std::int64_t start);
 struct TextPair {
     std::string m_strFirst;
     std::string m_strSecond;
+    bool operator==(const TextPair&) const = default;
 };
 struct TaskRecord {
     u16 m_wA = 0;
     u16 m_wB = 0;
     u16 m_wC = 0;
     std::string m_strText;
+    bool operator==(const TaskRecord&) const = default;
 };
 struct Reply511Record {
     u32 m_dwValue = 0;
     std::string m_strText;
+    bool operator==(const Reply511Record&) const = default;
 };
 
 // Plant-list entries: u16 plant id (low half), u16 plant level (high half).
 inline u16 EntryId(u32 entry) { return static_cast<u16>(entry & 0xFFFF); }
 inline u16 EntryLevel(u32 entry) { return static_cast<u16>(entry >> 16); }
 
+// A gene-fragment figure with a server's amount added, held within i32: the server's u32 counts
+// saturate the figure rather than wrap it.
+inline i32 AddFragments(i32 figure, std::int64_t amount)
+{
+    const std::int64_t sum = std::int64_t{figure} + amount;
+    return static_cast<i32>(std::clamp<std::int64_t>(sum, INT32_MIN, INT32_MAX));
+}
+
 // Reply 529's and the tool strip's stamina figures: the recovery speed in percent of the first
 // row's, and the hours one point takes; 0 where a daily figure is 0.
 int StaminaRecoveryPercent(const CStealConfig& row, const CStealConfig& first);
 double HoursPerStaminaPoint(const CStealConfig& row);
 
-class CGardenDataMgr {
-public:
-    CGardenDataMgr();
-    ~CGardenDataMgr();
-    CGardenDataMgr(const CGardenDataMgr&) = delete;
-    CGardenDataMgr& operator=(const CGardenDataMgr&) = delete;
+// What the Garden windows keep between their openings within one session.
+struct GardenWindowKeep {
+    i32 m_anResearchFaces[6] = {139, 140, 141, 142, 143, 144};   // the research's faces, shuffled by its picks
+    i32 m_nFriendListMode = 0;       // the friend window's list: 0 friends, 1 strangers
+    u32 m_dwRankRequestAt = 0;       // when the last ranking request went out
+    u8 m_bRankRequestSent = 0;       // a clock near 0 must not block the first one
+    bool operator==(const GardenWindowKeep&) const = default;
+};
 
-    void Reset();
-    void LoadSoilTextures();
-    void FreeSoilTextures();
-    CTex* GetSoilTexture(const PlotRecord& plot, u16 row) const;
-
-    // Message 884's replies, by the reply code in the sub field (the handler table).
-    void OnReply(const u8* packet, int len);
-    // Message 100.
-    void OnNoticeLine(const u8* packet, int len);
-    // Weather periods from the local clock, as reply 521 sets them from the server's time.
-    void SetDefaultWeatherTimes();
-    // The four periods from t on; a time that cannot be converted changes no period's times.
-    bool SetWeatherTimes(std::int64_t t);
-
-    // ---- Lookups ----
-    bool HasPlant(u16 plot) const { return m_Plants.Find(plot) != nullptr; }
-    bool HasSoilState(u16 plot) const;
-    bool IsSoilState2(u16 plot) const;
-    bool NeedsNoWater(u16 plot) const;
-    bool IsPlantRipe(u16 plot) const;
-    bool GetPlot(u16 plot, PlotRecord& out) const;
-    bool GetPlant(u16 plot, PlantRecord& out) const;
-    bool FindSeedBagEntry(u16 id, u32& out) const;
-    bool FindPlantEntry(u16 id, u32& out) const;
-    u16 GetPlantLevel(u16 id) const;
-    bool FindOwnPlantEntry(u16 id, u32& out) const;
-    u16 GetOwnPlantLevel(u16 id) const;
-    static u16 GetLevelBadge(int level);
-    bool HasStealCard() const;
-    bool CanPlantHere(u16 plantId) const;
-    u16 ShownGardenLevel() const { return m_ShownInfo.U16(garden_layout::kInfoLevel); }
-    u16 OwnGardenLevel() const { return m_OwnInfo.U16(garden_layout::kInfoLevel); }
-    const RankRecord* FindRanking(std::string_view name) const;
-
-    // ---- State (read by the windows) ----
+// One session's state: every record the replies fill and what the windows keep. A session starts
+// from a value-initialised one (Reset), so a member added here starts empty in every session
+// without further code; whatever outlives a reply or a window's opening belongs here.
+struct GardenSessionState {
     std::vector<RankRow129> m_vRank1;
     std::vector<RankRow131> m_vRank2;
     std::vector<RankRow131> m_vRank3;
@@ -242,6 +229,56 @@ public:
     u8 m_bEntered = 0;
     u8 m_bStealCardUsed = 0;
     u16 m_wReply522 = 2;
+    GardenWindowKeep m_Keep;
+    bool operator==(const GardenSessionState&) const = default;
+};
+
+class CGardenDataMgr : public GardenSessionState {
+public:
+    CGardenDataMgr();
+    ~CGardenDataMgr();
+    CGardenDataMgr(const CGardenDataMgr&) = delete;
+    CGardenDataMgr& operator=(const CGardenDataMgr&) = delete;
+
+    // The state of a new session: every record and every window's kept state as constructed. The
+    // soil textures stay (loaded and freed with the garden screen).
+    void Reset();
+    void LoadSoilTextures();
+    void FreeSoilTextures();
+    CTex* GetSoilTexture(const PlotRecord& plot, u16 row) const;
+
+    // Message 884's replies, by the reply code in the sub field (the handler table).
+    void OnReply(const u8* packet, int len);
+    // Message 100.
+    void OnNoticeLine(const u8* packet, int len);
+    // Weather periods from the local clock, as reply 521 sets them from the server's time.
+    void SetDefaultWeatherTimes();
+    // The four periods from t on; a time that cannot be converted changes no period's times.
+    bool SetWeatherTimes(std::int64_t t);
+
+    // ---- Lookups ----
+    bool HasPlant(u16 plot) const { return m_Plants.Find(plot) != nullptr; }
+    bool HasSoilState(u16 plot) const;
+    bool IsSoilState2(u16 plot) const;
+    bool NeedsNoWater(u16 plot) const;
+    bool IsPlantRipe(u16 plot) const;
+    bool GetPlot(u16 plot, PlotRecord& out) const;
+    bool GetPlant(u16 plot, PlantRecord& out) const;
+    bool FindSeedBagEntry(u16 id, u32& out) const;
+    bool FindPlantEntry(u16 id, u32& out) const;
+    u16 GetPlantLevel(u16 id) const;
+    bool FindOwnPlantEntry(u16 id, u32& out) const;
+    u16 GetOwnPlantLevel(u16 id) const;
+    static u16 GetLevelBadge(int level);
+    bool HasStealCard() const;
+    bool CanPlantHere(u16 plantId) const;
+    u16 ShownGardenLevel() const { return m_ShownInfo.U16(garden_layout::kInfoLevel); }
+    u16 OwnGardenLevel() const { return m_OwnInfo.U16(garden_layout::kInfoLevel); }
+    u32 OwnGeneFragments() const { return m_OwnInfo.U32(garden_layout::kInfoGeneFragments); }
+    u32 LevelResultFragments() const { return m_LevelResult.U32(garden_layout::kLevelResultFragments2); }
+    const RankRecord* FindRanking(std::string_view name) const;
+
+    // The soil textures, loaded and freed with the garden screen; no session's state.
     CTex* m_SoilA[5][6] = {};
     CTex* m_SoilB[5][6] = {};
     u16 m_SoilIdA[5][6] = {};

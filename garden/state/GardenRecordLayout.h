@@ -21,6 +21,11 @@ inline constexpr std::size_t kParam2 = 10;     // u16
 // u16 record size, count records} ----
 inline constexpr std::size_t kItemHeader = 4;
 inline constexpr std::size_t kCountedSize = 2;
+// Kinds 5 (plots) and 8 (plants) are counted lists wherever they stand, in reply 525 as in 501
+// (chosen): the own-info walk of 525 reads neither, and passes each whole, header, record size and
+// records. Passing the 4-byte header alone would walk on into the record size and the records and
+// read their bytes as items, so that a record could pose as a kind-7 item and overwrite the own
+// garden's figures, and the real items behind the list would be lost.
 
 // ---- Garden info (74 bytes) ----
 inline constexpr std::size_t kGardenInfoSize = 74;
@@ -119,7 +124,7 @@ inline constexpr std::size_t kLevelResultSize = 9;
 inline constexpr std::size_t kLevelResultPlant = 0;  // u16
 inline constexpr std::size_t kLevelResultCode = 2;   // u8: 0 failed, 1 raised, 2 lowered
 inline constexpr std::size_t kLevelResultLevel = 3;  // u16
-inline constexpr std::size_t kLevelResultFragments2 = 5;   // i32, the second fragments field (chosen)
+inline constexpr std::size_t kLevelResultFragments2 = 5;   // u32, the second fragments field (chosen)
 
 // ---- Tool card (52 bytes) ----
 inline constexpr std::size_t kCardSize = 52;

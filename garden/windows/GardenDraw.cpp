@@ -21,11 +21,9 @@ int DrawIcon(int x, int y, u16 frame)
 
 }  // namespace
 
-int DrawHalfStepIcons(int x, int y, u32 value, u32 cap, u16 wholeFrame, u16 halfFrame)
+int DrawHalfStepIcons(int x, int y, u32 value, u16 wholeFrame, u16 halfFrame)
 {
-    if (cap > 0) {
-        value = std::min(value, cap);
-    }
+    value = std::min(value, kHalfStepCap);
     for (u32 i = 0; i < value / 2; ++i) {
         x = DrawIcon(x, y, wholeFrame);
     }

@@ -8,6 +8,7 @@
 #include "framework/widgets/ORVEdit.h"
 #include "framework/widgets/ORVScroll.h"
 #include "framework/widgets/ORVToolTip.h"
+#include "garden/state/GardenDataMgr.h"
 #include "garden/windows/GardenGuide.h"
 #include "garden/windows/GardenPanelKit.h"
 
@@ -27,12 +28,10 @@ constexpr u16 kGuideVisitStep = 19;   // the tutorial's last step: visiting a ga
 constexpr int kNameLimit = 16;
 constexpr std::size_t kNameCopy = 127;
 
-i32 g_nListMode = CGardenFriendWnd::kFriends;
-
 }  // namespace
 
-i32 CGardenFriendWnd::ListMode() { return g_nListMode; }
-void CGardenFriendWnd::SetListMode(i32 mode) { g_nListMode = mode; }
+i32 CGardenFriendWnd::ListMode() { return GetGardenDataMgr().m_Keep.m_nFriendListMode; }
+void CGardenFriendWnd::SetListMode(i32 mode) { GetGardenDataMgr().m_Keep.m_nFriendListMode = mode; }
 
 CGardenFriendWnd::CGardenFriendWnd() : CGardenPanel(TOPIC_FRIENDS) {}
 
@@ -48,8 +47,8 @@ void CGardenFriendWnd::OnCreate()
     GetGardenGuide().SetTarget(kGuideVisitStep, m_pVisitButton);
     m_pListSwitch = new CORVRadioGroup();
     AddChild(m_pListSwitch, false);
-    m_pListSwitch->CreateGroup(this, 4, 5, kSwitchFrame, 2, g_nListMode, 65);
-    m_pListSwitch->SetCurSel(g_nListMode);
+    m_pListSwitch->CreateGroup(this, 4, 5, kSwitchFrame, 2, ListMode(), 65);
+    m_pListSwitch->SetCurSel(ListMode());
     m_pScroll = new CORVVScroll();
     AddChild(m_pScroll, false);
     m_pScroll->CreateBar(this, m_nWidth - 25, 58, 215);
@@ -59,7 +58,7 @@ void CGardenFriendWnd::OnCreate()
     m_pNameField->CreateEdit(this, kTextSizeDefault, kPanelTextColour, 0, 20, 33, 150, 14);
     m_pNameField->m_nMaxLen = kNameLimit;
     m_pNameField->m_wFrame = 0;
-    ChangeMode(g_nListMode);
+    ChangeMode(ListMode());
 }
 
 bool CGardenFriendWnd::OnMessage(ORVMsg* msg)
@@ -99,7 +98,7 @@ void CGardenFriendWnd::ChangeMode(int mode)
     if (mode < 0 || mode > 1) {
         return;
     }
-    g_nListMode = mode;
+    SetListMode(mode);
     m_nHoverRow = -1;
     if (m_pScroll != nullptr) {
         m_pScroll->SetPos(0);
@@ -115,7 +114,7 @@ void CGardenFriendWnd::ChangeMode(int mode)
 const std::vector<FriendRecord>& CGardenFriendWnd::CopyRows()
 {
     const CGardenDataMgr& state = GetGardenDataMgr();
-    const std::vector<FriendRecord>& source = g_nListMode == kStrangers ? state.m_vStrangers : state.m_vFriends;
+    const std::vector<FriendRecord>& source = ListMode() == kStrangers ? state.m_vStrangers : state.m_vFriends;
     m_vRows.assign(source.begin(), source.end());
     return m_vRows;
 }

@@ -30,7 +30,7 @@ public:
     bool OnLButtonDblClk(int x, int y) override;
     void OnDraw() override;   // GardenFriendWndDraw.cpp
 
-    // The list shown by every friends panel, kept between openings.
+    // The list shown by every friends panel, kept between openings within a session.
     static i32 ListMode();
     static void SetListMode(i32 mode);
 

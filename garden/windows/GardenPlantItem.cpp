@@ -35,9 +35,7 @@ constexpr int kBuyX = 292, kGiveX = 40, kSellX = 150, kSellAllX = 260;
 constexpr u16 kFrameLocked = 7820, kFrameUnlocked = 7821, kFrameGene = 7825, kLockImage = 7819;
 constexpr u16 kTopLevelBadge = 7818;
 constexpr u16 kBackEstimate = 28, kBackWarehouse = 29;
-constexpr u16 kLightWhole = 128, kLightHalf = 127, kHumidityWhole = 130, kHumidityHalf = 129;
 constexpr u16 kDelicacyIcon = 132;
-constexpr u32 kHalfStepCap = 10;
 constexpr int kDelicacyMax = 5;
 
 // Exchange window modes and events (message 276).
@@ -439,10 +437,10 @@ void CGardenPlantItem::DrawCard() const
     const int delicacyX =
         label(230, 88, "娇贵：", gene ? "未知" : nullptr, m_dwMode == kModeWarehouse ? kTitleColour : kLabelColour);
     if (!gene) {
-        DrawHalfStepIcons(lightX, ay + 48 - 4, static_cast<u32>(std::max(m_Plant.m_nLight, 0)), kHalfStepCap,
-                          kLightWhole, kLightHalf);
-        DrawHalfStepIcons(humidityX, ay + 68 - 4, static_cast<u32>(std::max(m_Plant.m_nHumidity, 0)), kHalfStepCap,
-                          kHumidityWhole, kHumidityHalf);
+        DrawHalfStepIcons(lightX, ay + 48 - 4, static_cast<u32>(std::max(m_Plant.m_nLight, 0)), kLightWholeIcon,
+                          kLightHalfIcon);
+        DrawHalfStepIcons(humidityX, ay + 68 - 4, static_cast<u32>(std::max(m_Plant.m_nHumidity, 0)), kHumidityWholeIcon,
+                          kHumidityHalfIcon);
         int x = delicacyX;
         const int points = std::clamp(m_Plant.m_nAdaptability, 0, kDelicacyMax);
         for (int i = 0; i < points; ++i) {

@@ -28,17 +28,13 @@ constexpr int kRowLeft = 24;
 constexpr int kRowRight = 574;
 constexpr int kDoubleClickRows = 100;   // the double click reaches the first 100 rows of a list
 
-// When the last ranking request went out; a clock near 0 must not block the first one, hence the
-// flag beside it.
-u32 g_dwLastRequest = 0;
-bool g_bRequestSent = false;
-
 }  // namespace
 
 void CGardenRank::ForgetLastRequest()
 {
-    g_dwLastRequest = 0;
-    g_bRequestSent = false;
+    GardenWindowKeep& keep = GetGardenDataMgr().m_Keep;
+    keep.m_dwRankRequestAt = 0;
+    keep.m_bRankRequestSent = 0;
 }
 
 CGardenRank::CGardenRank() = default;
@@ -56,10 +52,11 @@ void CGardenRank::OnCreate()
     AddChild(m_pScroll, false);
     m_pScroll->CreateBar(this, 580, 110, 230);
     const u32 now = orv::platform::Get().GetTickCount();
-    if (!g_bRequestSent || now - g_dwLastRequest > kRequestGapMs) {
+    GardenWindowKeep& keep = GetGardenDataMgr().m_Keep;
+    if (keep.m_bRankRequestSent == 0 || now - keep.m_dwRankRequestAt > kRequestGapMs) {
         SendGardenRequest(kRankingSub);
-        g_dwLastRequest = now;
-        g_bRequestSent = true;
+        keep.m_dwRankRequestAt = now;
+        keep.m_bRankRequestSent = 1;
     }
 }
 

@@ -32,7 +32,7 @@ public:
     bool OnLButtonDblClk(int x, int y) override;
     void OnDraw() override;   // GardenRankDraw.cpp
 
-    // The ranking request's throttle, shared by every panel: forgotten (tests).
+    // The ranking request's throttle, shared by every panel of a session: forgotten (tests).
     static void ForgetLastRequest();
 
     CORVRadioGroup* m_pCategories = nullptr;

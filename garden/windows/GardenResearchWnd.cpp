@@ -63,9 +63,6 @@ constexpr u16 kStepCard = 13;
 constexpr u16 kStepReveal = 14;
 constexpr u16 kStepClose = 15;
 
-// The six faces in their shuffled order, kept between results.
-i32 g_anFaces[6] = {139, 140, 141, 142, 143, 144};
-
 u16 ResultKind() { return GetGardenDataMgr().m_LevelUp.U16(L::kLevelUpOption); }
 void SetResultKind(u16 kind)
 {
@@ -74,7 +71,7 @@ void SetResultKind(u16 kind)
     b[1] = static_cast<u8>(kind >> 8);
 }
 i32 FirstFragments() { return static_cast<i32>(GetGardenDataMgr().m_LevelUp.U32(L::kLevelUpFragments)); }
-i32 SecondFragments() { return static_cast<i32>(GetGardenDataMgr().m_LevelResult.U32(L::kLevelResultFragments2)); }
+u32 SecondFragments() { return GetGardenDataMgr().LevelResultFragments(); }
 const GardenInfo& Own() { return GetGardenDataMgr().m_OwnInfo; }
 
 void Enable(CORVControl* c, bool on)
@@ -135,7 +132,7 @@ void CGardenResearchWnd::OnCreate()
     }
     m_SuccessAnim.Load(kSuccessFrame, kIconSet);
     m_FailureAnim.Load(kFailureFrame, kIconSet);
-    m_nShownFragments = static_cast<i32>(Own().U32(L::kInfoGeneFragments));
+    m_nShownFragments = AddFragments(0, GetGardenDataMgr().OwnGeneFragments());
     m_nTargetFragments = m_nShownFragments;
     Enable(m_apIntegrations[0], m_nShownFragments >= kPrimaryCost);
     Enable(m_apIntegrations[1], m_nShownFragments >= kMiddleCost);
@@ -212,11 +209,11 @@ void CGardenResearchWnd::OpenLevelUp()
 
 void CGardenResearchWnd::RemoveLevelUp() { DeleteChildAndReset(m_pLevelUp); }
 
-void CGardenResearchWnd::StartCounter(i32 amount)
+void CGardenResearchWnd::StartCounter(std::int64_t amount)
 {
     m_nCounterFrames = kCounterFrames;
-    m_nCounterAmount = amount;
-    m_nTargetFragments += amount;
+    m_nCounterAmount = AddFragments(0, amount);
+    m_nTargetFragments = AddFragments(m_nTargetFragments, amount);
 }
 
 bool CGardenResearchWnd::OnMessage(ORVMsg* msg)
@@ -295,7 +292,7 @@ bool CGardenResearchWnd::ProcessMessage(ORVMsg* msg)
         return true;
     case kTopicLevelResult:
         if (ResultKind() == kResultIntegration) {
-            m_nTargetFragments += SecondFragments();
+            m_nTargetFragments = AddFragments(m_nTargetFragments, SecondFragments());
         }
         if (m_pLevelUp != nullptr) {
             m_pLevelUp->ProcessMessage(msg);
@@ -346,10 +343,11 @@ void CGardenResearchWnd::RevealSetup(ORVMsg* msg)
 
 void CGardenResearchWnd::DealFaces(u16 kind, u16 count)
 {
+    i32* faces = GetGardenDataMgr().m_Keep.m_anResearchFaces;   // shuffled on from result to result
     if (kind == kResultFailure) {
         i32 cards[kCards] = {0, 1, 2};
         for (int n = 0; n < kCards; ++n) {
-            const i32 face = PickLast(g_anFaces, 6 - n);
+            const i32 face = PickLast(faces, 6 - n);
             m_anFace[PickLast(cards, kCards - n)] = face;
         }
         return;
@@ -369,13 +367,13 @@ void CGardenResearchWnd::DealFaces(u16 kind, u16 count)
     default: return;
     }
     // The pair's face goes to the end first, so the third card's face is one of the other five.
-    i32* at = std::find(std::begin(g_anFaces), std::end(g_anFaces), pair);
-    if (at != std::end(g_anFaces)) {
-        std::swap(*at, g_anFaces[5]);
+    i32* at = std::find(faces, faces + 6, pair);
+    if (at != faces + 6) {
+        std::swap(*at, faces[5]);
     }
     m_anFace[0] = pair;
     m_anFace[1] = pair;
-    m_anFace[2] = PickLast(g_anFaces, 5);
+    m_anFace[2] = PickLast(faces, 5);
 }
 
 bool CGardenResearchWnd::OnChildMouseEnter(CORVControl* child, CORVControl* prev)

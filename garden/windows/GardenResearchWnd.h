@@ -5,6 +5,8 @@
 // window only shows the rules picture.
 #pragma once
 
+#include <cstdint>
+
 #include "garden/windows/GardenAnim.h"
 #include "garden/windows/GardenPanel.h"
 
@@ -72,7 +74,7 @@ private:
     void ClickCard(int i);
     void RevealSetup(ORVMsg* msg);
     void DealFaces(u16 kind, u16 count);
-    void StartCounter(i32 amount);
+    void StartCounter(std::int64_t amount);
     void OpenLevelUp();
     void RemoveLevelUp();
     void DisableResearchButtons();
@@ -87,6 +89,6 @@ public:
     void OnCreate() override;
 };
 
-// The research's face picks, process-wide: a pick from n candidates takes r = rand() mod n, swaps
+// The research's face picks: a pick from n candidates takes r = rand() mod n, swaps
 // candidate r with the last one and takes it.
 int PickLast(i32* pool, int n);

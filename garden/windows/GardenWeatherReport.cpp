@@ -102,8 +102,8 @@ void CGardenWeatherReport::DrawPeriod(int x, int y, WeatherPeriod& period)
     DrawText(x + 253, y + 29, text, kTextColour, 0, 0, 0, kTextSizeDefault);
     BoundedPrintf(text, sizeof text, "%s光照：", which);
     DrawText(x + 72, y + 49, text, kTextColour, 0, 0, 0, kTextSizeDefault);
-    DrawHalfStepIcons(m_nAbsX + x + 131, m_nAbsY + y + 45, period.m_wLight, 0, 128, 127);
+    DrawHalfStepIcons(m_nAbsX + x + 131, m_nAbsY + y + 45, period.m_wLight, kLightWholeIcon, kLightHalfIcon);
     BoundedPrintf(text, sizeof text, "%s湿度：", which);
     DrawText(x + 253, y + 49, text, kTextColour, 0, 0, 0, kTextSizeDefault);
-    DrawHalfStepIcons(m_nAbsX + x + 306, m_nAbsY + y + 45, period.m_wHumidity, 0, 130, 129);
+    DrawHalfStepIcons(m_nAbsX + x + 306, m_nAbsY + y + 45, period.m_wHumidity, kHumidityWholeIcon, kHumidityHalfIcon);
 }

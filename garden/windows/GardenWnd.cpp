@@ -147,7 +147,8 @@ CGardenWnd::CGardenWnd()
 CGardenWnd::~CGardenWnd()
 {
     // Destruction order: the flag, the state's textures and the state, the tutorial, the tool
-    // cards, the connection, the system cursor, the host; the cursors go with the members.
+    // cards, the connection and the packets it left held, the system cursor, the host; the cursors
+    // go with the members.
     if (g_pGardenWnd == this) {
         g_pGardenWnd = nullptr;
     }
@@ -157,6 +158,7 @@ CGardenWnd::~CGardenWnd()
         GetGardenGuide().Reset();
         GetToolCardStore().Clear();
         GetGameNet().Close(0);
+        ClearGardenPackets();
         orv::platform::IPlatform& p = orv::platform::Get();
         for (int i = 0; i < 256 && p.ShowCursor(true) < 0; ++i) {
         }

@@ -127,7 +127,7 @@ void CPlantLvlUpWnd::OnCreate()
     m_pCard->SetMode(CGardenPlantItem::kModeOwnPlant, 0);
     HideCard();
     CreateButton(m_nWidth - 38, 4, &m_pCloseButton, 3, true, true, "");
-    m_nHeldFragments = static_cast<i32>(state.m_OwnInfo.U32(L::kInfoGeneFragments));
+    m_nHeldFragments = AddFragments(0, state.OwnGeneFragments());
     m_nShownFragments = m_nHeldFragments;
 }
 
@@ -245,7 +245,7 @@ bool CPlantLvlUpWnd::ProcessMessage(ORVMsg* msg)
         }
         m_bHasResult = 1;
         m_nCountdown = kCountdown;
-        m_nHeldFragments += static_cast<i32>(r.U32(L::kLevelResultFragments2));
+        m_nHeldFragments = AddFragments(m_nHeldFragments, GetGardenDataMgr().LevelResultFragments());
         return true;
     }
     default:
@@ -273,8 +273,7 @@ void CPlantLvlUpWnd::DrawTexts()
         BoundedPrintf(text, sizeof text, "当前碎片：%d", m_nShownFragments);
         DrawAlignedText(kPanelY + 33, m_nWidth, text, kTextColour, 1, 0, kTextSizeDefault);
         if (m_nCountdown > 0) {
-            BoundedPrintf(text, sizeof text, "%d", static_cast<i32>(GetGardenDataMgr().m_LevelResult.U32(
-                                                        L::kLevelResultFragments2)));
+            BoundedPrintf(text, sizeof text, "%u", static_cast<unsigned>(GetGardenDataMgr().LevelResultFragments()));
             DrawText(left + kPanelW - 30, kPanelY + 33 - (kCountdown - m_nCountdown) / 2, text, kGreen, 0, 0, 0,
                      kTextSizeDefault);
         }

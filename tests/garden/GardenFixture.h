@@ -55,7 +55,6 @@ protected:
             CtrlMgr().m_MainWnd.CreateAt(nullptr, 0, 0, 800, 600);
         }
         GetGardenDataMgr().Reset();
-        GetGardenDataMgr().m_bEntered = 0;
         GetToolCardStore().Clear();
         GetLoginInfo() = ORVLoginInfo{};
         GetGameNet().Init(1, nullptr, kSocketMessage, kSocketEventMask);

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -158,6 +159,31 @@ TEST_F(GardenPanelsBTest, WeatherPeriodWithoutLocalTimeIsNotDrawn)
     ASSERT_TRUE(s.SetWeatherTimes(kThursday1400));
     s.m_Weather[2] = WeatherPeriod{};
     EXPECT_EQ(TextsOf([&] { w->OnDraw(); }).size(), 1u + 3 * 5);
+}
+
+// A reply with light and humidity at 0xFFFF draws the rows as the plant card does: at most five
+// whole icons each, whatever the server sends.
+TEST_F(GardenPanelsBTest, WeatherIconRowsStayBoundedForAnyFigure)
+{
+    CGardenWeatherReport* w = Open<CGardenWeatherReport>(ORV_RUNTIME_CLASS(CGardenWeatherReport));
+    std::string body = gb::U32(static_cast<u32>(kThursday1400)) + gb::U32(0);
+    for (int i = 0; i < kWeatherPeriods; ++i) {
+        body += gb::U16(1) + gb::U16(0xFFFF) + gb::U16(0xFFFF) + gb::U16(20);
+    }
+    Deliver(gb::Reply(521, body));
+    ASSERT_EQ(GetGardenDataMgr().m_Weather[3].m_wHumidity, 0xFFFF);
+    std::vector<long long> rows(131, 0);
+    std::size_t textures = 0;
+    for (const auto& t : TexturesOf([&] { w->OnDraw(); })) {
+        ++textures;
+        if (t[1] >= 127 && t[1] <= 130) {
+            ++rows[static_cast<std::size_t>(t[1])];
+        }
+    }
+    EXPECT_EQ(rows[128], 4 * 5);   // light, whole icons
+    EXPECT_EQ(rows[130], 4 * 5);   // humidity
+    EXPECT_EQ(rows[127] + rows[129], 0);
+    EXPECT_LE(textures, 4u * (1 + 5 + 5));
 }
 
 TEST_F(GardenPanelsBTest, WeatherOkAndCloseAskToBeRemoved)
@@ -481,13 +507,13 @@ void SetLevelUpState(u16 option, std::vector<u16> ids, u16 level1 = 5, u16 level
     }
 }
 
-void SetLevelResult(u16 plant, u8 code, u16 level, i32 fragments)
+void SetLevelResult(u16 plant, u8 code, u16 level, u32 fragments)
 {
     LevelUpResult& r = GetGardenDataMgr().m_LevelResult;
     PutLE(r.m_Bytes + garden_layout::kLevelResultPlant, plant, 2);
     r.m_Bytes[garden_layout::kLevelResultCode] = code;
     PutLE(r.m_Bytes + garden_layout::kLevelResultLevel, level, 2);
-    PutLE(r.m_Bytes + garden_layout::kLevelResultFragments2, static_cast<u32>(fragments), 4);
+    PutLE(r.m_Bytes + garden_layout::kLevelResultFragments2, fragments, 4);
 }
 
 class LevelUpTest : public GardenPanelsBTest {
@@ -625,12 +651,12 @@ TEST_F(LevelUpTest, IntegrationModeShowsFragmentsAndCost)
     EXPECT_FALSE(Has(TextsOf([&] { w->Render(); }), "基因碎片不足"));
     // The result's further value goes to the held count; the shown one steps to it.
     Click(w, w->m_vItems[1]);
-    SetLevelResult(2, 1, 6, -25);
+    SetLevelResult(2, 1, 6, 12);
     Topic(w, 129);
-    for (int i = 0; i < 30; ++i) {
+    for (int i = 0; i < 15; ++i) {
         w->Render();
     }
-    EXPECT_TRUE(Has(TextsOf([&] { w->Render(); }), "当前碎片：5"));
+    EXPECT_TRUE(Has(TextsOf([&] { w->Render(); }), "当前碎片：42"));
     // Option 7 never declares itself done.
     for (int i = 0; i < 110; ++i) {
         w->Render();
@@ -783,6 +809,37 @@ TEST_F(ResearchTest, FragmentsEnableTheIntegrations)
     EXPECT_EQ(CPlantLvlUpWnd::Option(), 0);
     EXPECT_TRUE(w->m_pStartButton->m_bEnabled);
     EXPECT_TRUE(w->m_apIntegrations[1]->m_bEnabled);
+}
+
+// The second fragments field of reply 527 is the server's u32 count: whatever it holds, the
+// fragment figures it is added to stop at the largest one, on the integration's result (129), on
+// a finished level-up of kinds 2 and 3 (132, the counter), and in the level-up window.
+TEST_F(ResearchTest, SecondFragmentsSaturateTheFigures)
+{
+    for (const u32 count : {0x7FFFFFFFu, 0x80000000u, 0xFFFFFFFFu}) {
+        SCOPED_TRACE(count);
+        SetOwn(0, 10, 30, 0);
+        CGardenResearchWnd* w = OpenResearch();
+        Click(w, w->m_apIntegrations[2]);   // kind 7, the level-up window opens
+        ASSERT_NE(w->m_pLevelUp, nullptr);
+        Deliver(gb::Reply(527, gb::U16(1) + std::string(1, '\1') + gb::U16(2) + gb::U32(count)));
+        EXPECT_EQ(GetGardenDataMgr().LevelResultFragments(), count);
+        ORVMsg result(kMsgGardenTopic, CGardenResearchWnd::kTopicLevelResult, 0, "");
+        w->ProcessMessage(&result);
+        EXPECT_EQ(w->m_nTargetFragments, INT32_MAX);
+        EXPECT_EQ(w->m_pLevelUp->m_nHeldFragments, INT32_MAX);
+        Screen()->DeleteChild(w);
+
+        for (const u16 kind : {u16{2}, u16{3}}) {
+            w = OpenResearch();
+            Result(w, kind);
+            ORVMsg done(kMsgGardenTopic, CGardenResearchWnd::kTopicLevelUpDone, 0, "");
+            w->ProcessMessage(&done);
+            EXPECT_EQ(w->m_nCounterAmount, INT32_MAX) << kind;
+            EXPECT_EQ(w->m_nTargetFragments, INT32_MAX) << kind;
+            Screen()->DeleteChild(w);
+        }
+    }
 }
 
 // Faces by result, with a fixed random source: three different faces for a failure, a pair and

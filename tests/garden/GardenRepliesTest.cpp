@@ -50,6 +50,7 @@ struct Case {
     std::vector<Topic> topics;
     std::vector<std::string> requests;
     std::function<void()> check;
+    std::function<void()> setup;   // after the state's reset, before the packets
 };
 
 class GardenRepliesTest : public GardenStateTest {
@@ -59,11 +60,10 @@ protected:
         for (const Case& c : cases) {
             SCOPED_TRACE(c.name);
             State().Reset();
-            State().m_vNews.clear();
-            State().m_vWarehouse.clear();
-            State().m_vOwnPlantList.clear();
-            State().m_bEntered = 0;
             GetToolCardStore().Clear();
+            if (c.setup) {
+                c.setup();
+            }
             for (const std::string& p : c.before) {
                 Deliver(p);
             }
@@ -178,6 +178,9 @@ TEST_F(GardenRepliesTest, GardenUpdates)
         {"508: discovered", {}, gb::Reply(508, std::string("\0\1", 2), 0, 3, 5),
          {{275, 147, 3, "采摘时被人发现后逃跑，采摘数量：5"}}, {}, nullptr},
         {"508: with a card but no card used", {}, gb::Reply(508, "\1\1", 0, 3, 5), {{275, 147, 3, "采摘数量：5"}}, {}, nullptr},
+        {"508: with a card and the card used: half of n picked, n got", {}, gb::Reply(508, "\1\1", 0, 3, 5),
+         {{275, 147, 3, "采摘数量：2，由于使用幻影采摘卡，获得了5个果实"}}, {}, nullptr,
+         [] { State().m_bStealCardUsed = 1; }},
         {"509: count, then 0 removes", {gb::Reply(506, gb::U16(7) + gb::U32(3) + gb::U32(1) + gb::U16(8) + Z(8), 0, 2, 10)},
          gb::Reply(509, std::string(1, '\0'), 0, 7, 0), {}, {},
          [] {
@@ -254,9 +257,13 @@ TEST_F(GardenRepliesTest, OwnInfoLevelUpAndFlags)
              EXPECT_EQ(State().m_OwnInfo.U32(L::kInfoWealth), 3u);
              EXPECT_EQ(State().m_ShownInfo.U32(L::kInfoWealth), 0u);
          }},
-        {"525: counted lists skipped whole, kind 7 read", {},
-         gb::Reply(525, gb::Item(11, "me") + gb::Counted(5, 17, {Z(17)}) + gb::Item(7, gb::InfoBytes({.wealth = 8}))), {}, {},
-         [] { EXPECT_EQ(State().m_OwnInfo.U32(L::kInfoWealth), 8u); }},
+        // Plots (5) and plants (8) pass whole, record size and records, to the item behind them.
+        {"525: plots passed whole, kind 7 read", {},
+         gb::Reply(525, gb::Item(11, "me") + gb::Counted(5, 17, {Z(17)}) + gb::Item(7, gb::InfoBytes({.wealth = 8}))),
+         {}, {}, [] { EXPECT_EQ(State().m_OwnInfo.U32(L::kInfoWealth), 8u); }},
+        {"525: plants passed whole, kind 7 read", {},
+         gb::Reply(525, gb::Counted(8, 86, {Z(86), Z(86)}) + gb::Item(7, gb::InfoBytes({.wealth = 8}))),
+         {}, {}, [] { EXPECT_EQ(State().m_OwnInfo.U32(L::kInfoWealth), 8u); }},
         {"526: options", {}, gb::Reply(526, gb::U16(2) + gb::U32(50) + gb::U16(6) + gb::U16(3)), {{275, 126, 0, ""}}, {},
          [] { EXPECT_EQ(State().m_LevelUp.U16(L::kLevelUpPlantId), 6); }},
         {"527 of 30 bytes copies 9 and levels the own plant", {own},

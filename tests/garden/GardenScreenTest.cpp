@@ -1,12 +1,16 @@
 // The garden screen: tool modes against plot states as request or refusal, the pick matrix, the
-// top rows of both gardens, panels one at a time, refresh, the level-up check and destruction.
+// top rows of both gardens, panels one at a time, refresh, the level-up check, destruction and a
+// second session.
 #include <gtest/gtest.h>
 
 #include "GardenScreenFixture.h"
 #include "framework/core/ByteOrder.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/window/ORVMsgBox.h"
+#include "engine/GardenPackets.h"
+#include "garden/windows/GardenFriendWnd.h"
 #include "garden/windows/GardenGuide.h"
+#include "garden/windows/GardenResearchWnd.h"
 #include "garden/windows/GardenText.h"
 #include "garden/windows/GardenTipsWnd.h"
 #include "support/WindowInput.h"
@@ -376,6 +380,70 @@ TEST_F(GardenScreenTest, DestructionClosesTheConnectionResetsAndTellsTheHost)
     EXPECT_EQ(GetGardenDataMgr().m_Plots.Size(), 0u);
     EXPECT_EQ(GetGardenGuide().Step(), 0);
     EXPECT_EQ(GetGameNet().m_bGardenConnected, 0);
+}
+
+// Two sessions in one process: the first fills every record and every window's kept state, and
+// leaves packets held when its screen closes; the second starts from the state as constructed, its
+// research deals the faces the first one's first deal did and its ranking request is not held back.
+TEST_F(GardenScreenTest, ASecondSessionSeesNothingOfTheFirst)
+{
+    SetGardenDispatcher(&DispatchGardenPacket);
+    gb::GardenDesc g;
+    g.guid = "me";
+    g.plots = {{.number = 1}};
+    g.plantList = {{1, 2}};
+    const auto dealFaces = [](CGardenWnd& screen) {
+        screen.TogglePanel(GardenPanelSlot::kResearch);
+        auto* research = dynamic_cast<CGardenResearchWnd*>(screen.Panel(GardenPanelSlot::kResearch));
+        EXPECT_NE(research, nullptr);
+        ORVMsg result(kMsgGardenTopic, CGardenResearchWnd::kTopicResult, 0, "");
+        std::vector<i32> faces;
+        for (int deal = 0; deal < 2 && research != nullptr; ++deal) {
+            GetGardenDataMgr().m_LevelUp = LevelUpRecord{};   // kind 0: three faces drawn from the six
+            research->ProcessMessage(&result);
+            faces.insert(faces.end(), std::begin(research->m_anFace), std::end(research->m_anFace));
+        }
+        screen.TogglePanel(GardenPanelSlot::kResearch);
+        return faces;
+    };
+    m_Fake.m_nRand = 1;
+    CGardenWnd& first = Open(g);
+    const std::vector<i32> firstFaces = dealFaces(first);
+    for (const std::string& reply : {
+             gb::Reply(504, gb::U16(3)), gb::Reply(505, gb::U16(7) + gb::U16(2), 0, 1, 4),
+             gb::Reply(506, gb::U16(7) + gb::U32(3) + gb::U32(1), 0, 1, 10),
+             gb::Reply(511, gb::Item(14, gb::U32(9)) + gb::Item(15, "a")), gb::Reply(512, gb::FriendBytes("f", "f"), 0, 1, 73),
+             gb::Reply(513, gb::U16(2) + std::string(8, '\0'), 0, 1, 10), gb::Reply(515, "news"),
+             gb::Reply(517, gb::U16(2) + std::string(8, '\0'), 0, 1, 10), gb::Reply(519, std::string("a\0b\0", 4)),
+             gb::Reply(521, gb::U32(1767276000) + gb::U32(0) + std::string(32, '\1')), gb::Reply(522, "", 0, 7),
+             gb::Reply(524, gb::FriendBytes("s", "s"), 0, 1, 73), gb::Reply(526, gb::U16(7) + gb::U32(50)),
+             gb::Reply(527, gb::U16(1) + std::string(1, '\1') + gb::U16(3) + gb::U32(12)),
+             gb::Reply(528, gb::Item(25, gb::U16(1) + gb::U16(2) + gb::U16(3) + "do")), gb::Reply(530, std::string(10, '\1'), 0, 1),
+             gb::Reply(537, "", 0, 1), gb::Packet(100, 0, "line")}) {
+        Deliver(reply);
+    }
+    GetGardenDataMgr().m_bStealCardUsed = 1;   // a pick with the card
+    first.TogglePanel(GardenPanelSlot::kFriends);
+    CGardenFriendWnd::SetListMode(CGardenFriendWnd::kStrangers);
+    first.TogglePanel(GardenPanelSlot::kRank);
+    ASSERT_EQ(GetGardenDataMgr().m_Keep.m_bRankRequestSent, 1);
+    ASSERT_EQ(GetGardenDataMgr().m_vReply530.size(), 1u);
+    const std::string late = gb::Reply(512, gb::FriendBytes("late", "late"), 0, 1, 73);
+    PushGardenPacket(late.data(), static_cast<int>(late.size()));
+
+    CloseScreen();
+    DrainGardenPackets();
+    const CGardenDataMgr fresh;
+    EXPECT_TRUE(static_cast<const GardenSessionState&>(GetGardenDataMgr()) == fresh);
+    EXPECT_TRUE(GetGardenDataMgr().m_vFriends.empty());
+
+    m_Fake.m_nRand = 1;
+    CGardenWnd& second = Open(g);
+    EXPECT_EQ(dealFaces(second), firstFaces);
+    second.TogglePanel(GardenPanelSlot::kRank);
+    EXPECT_EQ(TakeRequests(), std::vector<std::string>{gb::Packet(884, 0x19)});
+    EXPECT_EQ(CGardenFriendWnd::ListMode(), CGardenFriendWnd::kFriends);
+    SetGardenDispatcher(nullptr);
 }
 
 // Where the renderer drew a texture of (group, id) in the last frame: {x, y}, or {} when it was not.

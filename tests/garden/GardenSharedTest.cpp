@@ -40,22 +40,22 @@ TEST(GardenPanelShape, PagerStepsStayWithinThePages)
     }
 }
 
-// Light 5 under a cap of 10 is two whole icons and a half; the cap bounds first; each icon moves
-// on by its own width.
+// Light 5 is two whole icons and a half; a value beyond 10 half steps draws as 10; each icon
+// moves on by its own width.
 TEST(GardenDrawShared, HalfStepIconRows)
 {
     glimmer_test::Reset();
     glimmer_test::RegisterTexture(3, 128, 10, 8);
     glimmer_test::RegisterTexture(3, 127, 6, 8);
     const struct {
-        u32 value, cap;
+        u32 value;
         std::vector<long long> xs;
         int end;
-    } cases[] = {{5, 10, {100, 110, 120}, 126}, {13, 10, {100, 110, 120, 130, 140}, 150},
-                 {13, 0, {100, 110, 120, 130, 140, 150, 160}, 166}, {0, 10, {}, 100}};
+    } cases[] = {{5, {100, 110, 120}, 126}, {13, {100, 110, 120, 130, 140}, 150},
+                 {0xFFFFFFFF, {100, 110, 120, 130, 140}, 150}, {0, {}, 100}};
     for (const auto& c : cases) {
         glimmer_test::ClearTrace();
-        EXPECT_EQ(DrawHalfStepIcons(100, 40, c.value, c.cap, 128, 127), c.end) << c.value;
+        EXPECT_EQ(DrawHalfStepIcons(100, 40, c.value, 128, 127), c.end) << c.value;
         std::vector<long long> xs;
         for (const glimmer_test::Call& call : glimmer_test::Trace()) {
             if (call.op == "DrawTexture") {
