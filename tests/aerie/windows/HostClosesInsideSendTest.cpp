@@ -13,7 +13,9 @@
 #include "aerie/windows/AerieBuyResourceWnd.h"
 #include "aerie/windows/AerieChooseBeast.h"
 #include "aerie/windows/AerieFriend.h"
+#include "aerie/windows/AerieFightWnds.h"
 #include "aerie/windows/AerieLvlupWnd.h"
+#include "aerie/windows/AerieMissionWnd.h"
 #include "framework/widgets/ORVButton.h"
 #include "maingame/orvane/ORVMgr.h"
 #include "support/ExportClick.h"
@@ -25,6 +27,11 @@ namespace {
 constexpr char kStores[] =
     R"(<Science Id="19" Name="交易" Effect="0,100" ResGrass="1" ResWood="1" ResStone="1" ResMetal="1" LvlupTime="1"/>)"
     R"(<Building Id="13" Name="粮仓" Effect="0,1000,2000"/><Building Id="14" Name="仓库" Effect="0,1000,2000"/>)";
+
+// The plunder fights the mission window lists.
+constexpr char kFights[] =
+    R"(<fight Group="1" Type="0" Name="R0" Scale="S" Wait="10" FriendWait="5" Fight="20" Hour="1" MaxTimes="3"/>)"
+    R"(<fight Group="1" Type="1" Name="R1" Scale="S" Wait="10" FriendWait="5" Fight="20" Hour="1" MaxTimes="3"/>)";
 
 class HostClosesInsideSend;
 
@@ -71,6 +78,27 @@ public:
         Frame(2);
         return wnd->m_pOkBtn;
     }
+    CORVControl* MissionMainPage()
+    {
+        MissionWndTab() = 2;
+        return Enter(City()) != nullptr ? Wnd()->m_pMissionBtn : nullptr;
+    }
+    CORVControl* PlunderSheet()
+    {
+        LoadGameData(kFights);
+        MissionWndTab() = 0;
+        if (Enter(City(7)) == nullptr) {
+            return nullptr;
+        }
+        Click(Wnd()->m_pMissionBtn);
+        auto* wnd = Sub<CAerieMissionWnd>();
+        auto* rob = wnd != nullptr ? dynamic_cast<CAerieMissionRobItem*>(wnd->m_pTabItem) : nullptr;
+        if (rob == nullptr) {
+            return nullptr;
+        }
+        rob->m_Rows.SelectEntry(1);
+        return rob->m_pGoButton;
+    }
     CORVControl* LvlupWindow()
     {
         if (Enter(City(3, {{1, 2}}) + Owner(0, 5000, 5000, 5000, 5000) + Monsters(1, 1, 10)) == nullptr) {
@@ -87,10 +115,13 @@ protected:
         AerieCityWindowsTest::SetUp();
         SetAerieWindowRecord(AerieWndKind::Beast, ORV_RUNTIME_CLASS(CAerieBeastWnd));
         SetAerieWindowRecord(AerieWndKind::Friend, ORV_RUNTIME_CLASS(CAerieFriendWnd));
+        SetAerieWindowRecord(AerieWndKind::Mission, ORV_RUNTIME_CLASS(CAerieMissionWnd));
+        SetAerieWindowRecord(AerieWndKind::FightRobBefore, ORV_RUNTIME_CLASS(CAerieFightRobBeforeWnd));
         m_pChooser = std::make_unique<ScopedSystemWindowRecord>(ORV_MSG_CHOOSEBEAST, ORV_RUNTIME_CLASS(CAerieChooseBeastWnd));
         m_Host.SetImageSize(9, 93, 800, 600);    // chooser
         m_Host.SetImageSize(12, 93, 700, 520);   // breeding page
         m_Host.SetImageSize(6, 93, 230, 290);    // friend lists
+        m_Host.SetImageSize(19, 93, 640, 420);   // mission window, plunder page
         CAerieFriendWnd::s_nMode = 0;
     }
     void TearDown() override
@@ -146,7 +177,9 @@ INSTANTIATE_TEST_SUITE_P(
         SendingWindow{"FriendWindowListFromItsCreation", 0x75, &HostClosesInsideSend::FriendWindow},
         SendingWindow{"BeastChooserOk", 0x66, &HostClosesInsideSend::BeastChooser},
         SendingWindow{"BuyWindowOk", 0x02, &HostClosesInsideSend::BuyWindow},
-        SendingWindow{"LevelUpWindowOk", 0x01, &HostClosesInsideSend::LvlupWindow}),
+        SendingWindow{"LevelUpWindowOk", 0x01, &HostClosesInsideSend::LvlupWindow},
+        SendingWindow{"MissionWindowMainPageFromItsCreation", 0x23, &HostClosesInsideSend::MissionMainPage},
+        SendingWindow{"PlunderSheetFromItsCreation", 0x20, &HostClosesInsideSend::PlunderSheet}),
     [](const ::testing::TestParamInfo<SendingWindow>& info) { return std::string(info.param.name); });
 
 }  // namespace
