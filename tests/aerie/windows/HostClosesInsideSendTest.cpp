@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "AerieBeastFixture.h"
 #include "AerieCityWindowsFixture.h"
 #include "aerie/state/AerieEvents.h"
 #include "aerie/windows/AerieBeast.h"
@@ -113,14 +114,9 @@ protected:
     void SetUp() override
     {
         AerieCityWindowsTest::SetUp();
-        SetAerieWindowRecord(AerieWndKind::Beast, ORV_RUNTIME_CLASS(CAerieBeastWnd));
-        SetAerieWindowRecord(AerieWndKind::Friend, ORV_RUNTIME_CLASS(CAerieFriendWnd));
+        m_pChooser = InstallBeastWindows(m_Host);
         SetAerieWindowRecord(AerieWndKind::Mission, ORV_RUNTIME_CLASS(CAerieMissionWnd));
         SetAerieWindowRecord(AerieWndKind::FightRobBefore, ORV_RUNTIME_CLASS(CAerieFightRobBeforeWnd));
-        m_pChooser = std::make_unique<ScopedSystemWindowRecord>(ORV_MSG_CHOOSEBEAST, ORV_RUNTIME_CLASS(CAerieChooseBeastWnd));
-        m_Host.SetImageSize(9, 93, 800, 600);    // chooser
-        m_Host.SetImageSize(12, 93, 700, 520);   // breeding page
-        m_Host.SetImageSize(6, 93, 230, 290);    // friend lists
         m_Host.SetImageSize(19, 93, 640, 420);   // mission window, plunder page
         CAerieFriendWnd::s_nMode = 0;
     }
