@@ -5,6 +5,7 @@
 
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "AerieBeastFixture.h"
@@ -14,10 +15,12 @@
 #include "aerie/windows/AerieBuyResourceWnd.h"
 #include "aerie/windows/AerieChooseBeast.h"
 #include "aerie/windows/AerieFriend.h"
+#include "aerie/windows/AerieExchangeWnd.h"
 #include "aerie/windows/AerieFightWnds.h"
 #include "aerie/windows/AerieLvlupWnd.h"
 #include "aerie/windows/AerieMissionWnd.h"
 #include "framework/widgets/ORVButton.h"
+#include "framework/widgets/ORVScroll.h"
 #include "maingame/orvane/ORVMgr.h"
 #include "support/ExportClick.h"
 
@@ -78,6 +81,25 @@ public:
         ClickOn(wnd, wnd->m_pPlusBtn);
         Frame(2);
         return wnd->m_pOkBtn;
+    }
+    CORVControl* ExchangeWindow()
+    {
+        LoadGameData(kStores);
+        if (Enter(City(3, {{13, 1}, {14, 1}}) + Owner(0, 500, 0, 0, 0)) == nullptr) {
+            return nullptr;
+        }
+        Wnd()->m_ExchangeWnd.Close();
+        Event(EVT_EXCHANGE_WND);
+        auto* wnd = dynamic_cast<CAerieExchangeWnd*>(Wnd()->m_pExchangeWnd);
+        if (wnd == nullptr) {
+            return nullptr;
+        }
+        // 100 grass for 60 wood and 40 stone.
+        for (const auto& [side, row, amount] : {std::tuple{0, 0, 100}, std::tuple{1, 1, 60}, std::tuple{1, 2, 40}}) {
+            wnd->m_apBar[side][row]->SetPos(amount);
+            Frame(3);
+        }
+        return wnd->m_pExchangeBtn;
     }
     CORVControl* MissionMainPage()
     {
@@ -174,6 +196,7 @@ INSTANTIATE_TEST_SUITE_P(
         SendingWindow{"BeastChooserOk", 0x66, &HostClosesInsideSend::BeastChooser},
         SendingWindow{"BuyWindowOk", 0x02, &HostClosesInsideSend::BuyWindow},
         SendingWindow{"LevelUpWindowOk", 0x01, &HostClosesInsideSend::LvlupWindow},
+        SendingWindow{"ExchangeWindowExchange", 0xcd, &HostClosesInsideSend::ExchangeWindow},
         SendingWindow{"MissionWindowMainPageFromItsCreation", 0x23, &HostClosesInsideSend::MissionMainPage},
         SendingWindow{"PlunderSheetFromItsCreation", 0x20, &HostClosesInsideSend::PlunderSheet}),
     [](const ::testing::TestParamInfo<SendingWindow>& info) { return std::string(info.param.name); });
