@@ -17,6 +17,8 @@
 #include "aerie/windows/AerieFriend.h"
 #include "aerie/windows/AerieExchangeWnd.h"
 #include "aerie/windows/AerieFightWnds.h"
+#include "aerie/windows/AerieGetMonsterWnd.h"
+#include "aerie/windows/AerieMonLvlupWnd.h"
 #include "aerie/windows/AerieLvlupWnd.h"
 #include "aerie/windows/AerieMissionWnd.h"
 #include "framework/widgets/ORVButton.h"
@@ -101,6 +103,26 @@ public:
         }
         return wnd->m_pExchangeBtn;
     }
+    CORVControl* MonsterLvlupWindow()
+    {
+        // Five white monsters in slot 3; the window of a level-up by five.
+        if (Enter(City() + Item(5, MonsterRecord(3, 1, 5, 1, 2, 3))) == nullptr) {
+            return nullptr;
+        }
+        Route(ORVMsg(ORV_MSG_GAMEWND, EVT_MONSTER_NOTICE, 5, LE16(3) + LE16(1)));
+        auto* wnd = dynamic_cast<CAerieMonLvlupWnd*>(Wnd()->m_pMonLvlupWnd);
+        return wnd != nullptr ? wnd->m_pOkBtn : nullptr;
+    }
+    CORVControl* GetMonsterWindow()
+    {
+        // A new monster waits: the window opens on entering.
+        if (Enter(City() + Item(10, MonsterRecord(0, 5, 1, 4, 5, 6))) == nullptr) {
+            return nullptr;
+        }
+        Frame();
+        auto* wnd = dynamic_cast<CAerieGetMonsterWnd*>(Wnd()->m_pGetMonsterWnd);
+        return wnd != nullptr ? wnd->m_pAssignBtn : nullptr;
+    }
     CORVControl* MissionMainPage()
     {
         MissionWndTab() = 2;
@@ -139,6 +161,11 @@ protected:
         m_pChooser = InstallBeastWindows(m_Host);
         SetAerieWindowRecord(AerieWndKind::Mission, ORV_RUNTIME_CLASS(CAerieMissionWnd));
         SetAerieWindowRecord(AerieWndKind::FightRobBefore, ORV_RUNTIME_CLASS(CAerieFightRobBeforeWnd));
+        SetAerieWindowRecord(AerieWndKind::GetMonster, ORV_RUNTIME_CLASS(CAerieGetMonsterWnd));
+        SetAerieWindowRecord(AerieWndKind::MonLvlup, ORV_RUNTIME_CLASS(CAerieMonLvlupWnd));
+        m_Host.SetImageSize(26, 93, 420, 380);   // get-monster
+        m_Host.SetImageSize(18, 93, 400, 280);   // monster level-up
+        CAerieGetMonsterWnd::RefreshThrottle().Forget();
         m_Host.SetImageSize(19, 93, 640, 420);   // mission window, plunder page
         CAerieFriendWnd::s_nMode = 0;
     }
@@ -197,6 +224,8 @@ INSTANTIATE_TEST_SUITE_P(
         SendingWindow{"BuyWindowOk", 0x02, &HostClosesInsideSend::BuyWindow},
         SendingWindow{"LevelUpWindowOk", 0x01, &HostClosesInsideSend::LvlupWindow},
         SendingWindow{"ExchangeWindowExchange", 0xcd, &HostClosesInsideSend::ExchangeWindow},
+        SendingWindow{"MonsterLevelUpWindowOk", 0x15, &HostClosesInsideSend::MonsterLvlupWindow},
+        SendingWindow{"GetMonsterWindowAssign", 0x1b, &HostClosesInsideSend::GetMonsterWindow},
         SendingWindow{"MissionWindowMainPageFromItsCreation", 0x23, &HostClosesInsideSend::MissionMainPage},
         SendingWindow{"PlunderSheetFromItsCreation", 0x20, &HostClosesInsideSend::PlunderSheet}),
     [](const ::testing::TestParamInfo<SendingWindow>& info) { return std::string(info.param.name); });
