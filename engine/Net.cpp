@@ -130,6 +130,15 @@ void CNet::Close(int index)
     }
 }
 
+void CNet::EndSession(int index)
+{
+    Close(index);
+    if (ConnectionRecord* rec = GetRecord(index)) {
+        rec->m_qSend.clear();
+        rec->m_nQueued = 0;
+    }
+}
+
 bool CNet::Connect(int index, int)
 {
     ConnectionRecord* rec = GetRecord(index);

@@ -67,6 +67,8 @@ public:
     // Sends what the queue holds, as far as the socket takes it; false after a hard error.
     bool Flush(int index);
     void OnSocketEvent(WPARAM socket, LPARAM event);
+    // Ends the session on the connection: Close, and the whole messages still waiting go too.
+    void EndSession(int index);
 
     int FindBySocket(orv::platform::Socket s) const;
     bool HoldsSocket(orv::platform::Socket s) const { return FindBySocket(s) >= 0; }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 #include "framework/core/DebugLog.h"
 
@@ -20,9 +21,19 @@ CExportGate& ExportGate()
 
 bool CExportGate::Hold(u32 kind, const void* bytes, std::size_t len, const char* what) noexcept
 {
-    if (bytes == nullptr) {
-        len = 0;
+    return Hold(kind, bytes, len, nullptr, 0, what);
+}
+
+bool CExportGate::Hold(u32 kind, const void* head, std::size_t headLen, const void* tail, std::size_t tailLen,
+                       const char* what) noexcept
+{
+    if (head == nullptr) {
+        headLen = 0;
     }
+    if (tail == nullptr) {
+        tailLen = 0;
+    }
+    const std::size_t len = headLen <= kMaxHeldBytes && tailLen <= kMaxHeldBytes ? headLen + tailLen : kMaxHeldBytes + 1;
     if (m_nCount >= kMaxHeldCalls || len > kMaxHeldBytes - m_nBytesUsed) {
         DebugLog("Error,%s of %zu bytes from inside a host callback dropped: %zu calls of %zu bytes wait already\n",
                  what, len, m_nCount, m_nBytesUsed);
@@ -38,14 +49,44 @@ bool CExportGate::Hold(u32 kind, const void* bytes, std::size_t len, const char*
             }
         }
         // The bytes go behind the last call's, wrapping at the end of the ring.
-        const std::size_t at = (m_nByteFirst + m_nBytesUsed) % kMaxHeldBytes;
-        const std::size_t head = std::min(len, kMaxHeldBytes - at);
-        std::memcpy(m_vRing.data() + at, bytes, head);
-        std::memcpy(m_vRing.data(), static_cast<const char*>(bytes) + head, len - head);
+        std::size_t at = (m_nByteFirst + m_nBytesUsed) % kMaxHeldBytes;
+        for (const auto& [piece, pieceLen] : {std::pair{head, headLen}, std::pair{tail, tailLen}}) {
+            const std::size_t first = std::min(pieceLen, kMaxHeldBytes - at);
+            if (first > 0) {
+                std::memcpy(m_vRing.data() + at, piece, first);
+            }
+            if (pieceLen > first) {
+                std::memcpy(m_vRing.data(), static_cast<const char*>(piece) + first, pieceLen - first);
+            }
+            at = (at + pieceLen) % kMaxHeldBytes;
+        }
     }
     m_aHeld[(m_nFirst + m_nCount) % kMaxHeldCalls] = Held{kind, len};
     ++m_nCount;
     m_nBytesUsed += len;
+    return true;
+}
+
+bool CExportGate::HoldIfBusy(const HeldCall& call, const void* head, std::size_t headLen, const void* tail,
+                             std::size_t tailLen) noexcept
+{
+    if (!Busy()) {
+        return false;
+    }
+    if (call.m_eRepeat == Repeat::Drop && (m_nRunning & Bit(call.m_nKind)) != 0) {
+        DebugLog("Error,%s from inside a host callback dropped: a %s runs already\n", call.m_szName, call.m_szName);
+        return true;
+    }
+    Hold(call.m_nKind, head, headLen, tail, tailLen, call.m_szName);
+    return true;
+}
+
+bool CExportGate::SkipIfBusy(const char* what) const noexcept
+{
+    if (!Busy()) {
+        return false;
+    }
+    DebugLog("Error,%s from inside a host callback skipped\n", what);
     return true;
 }
 
@@ -79,12 +120,21 @@ void CExportGate::Leave(ApplyFn apply, void* ctx) noexcept
         --m_nDepth;
         return;
     }
+    std::size_t applied = 0;
     for (;;) {
+        m_nRunning = 0;
+        if (applied == kMaxAppliedCalls && m_nCount > 0) {
+            DebugLog("Error,%zu calls held from inside a host callback dropped: %zu applied for one export\n", m_nCount,
+                     applied);
+            DropAllHeld();
+        }
         try {
             Held front;
             if (!TakeFront(&front)) {
                 break;
             }
+            ++applied;
+            m_nRunning = Bit(front.m_nKind);
             if (apply != nullptr) {
                 apply(front.m_nKind, m_vApply.data(), front.m_nLen, ctx);
             }
@@ -95,11 +145,17 @@ void CExportGate::Leave(ApplyFn apply, void* ctx) noexcept
     m_nDepth = 0;
 }
 
-void CExportGate::Reset()
+void CExportGate::DropAllHeld()
 {
-    m_nDepth = 0;
     m_nFirst = 0;
     m_nCount = 0;
     m_nByteFirst = 0;
     m_nBytesUsed = 0;
+}
+
+void CExportGate::Reset()
+{
+    m_nDepth = 0;
+    m_nRunning = 0;
+    DropAllHeld();
 }

@@ -36,17 +36,18 @@ std::vector<char>& LoginBuffer()
 // Held, and applied in arrival order when the outermost export returns: the calls that change
 // the window tree or the connection, WndProc (its four values; it answers true for the socket
 // notification, which the library always takes, and false for any other message, whose fate is
-// not known yet), OpenGarden, CloseGarden and Release. Render is skipped with a debug line: a
-// frame drawn later would come outside the host's frame, and the next Render draws. Init,
+// not known yet), OpenGarden, CloseGarden and Release. OpenGarden, CloseGarden and Release are
+// dropped while one of their kind runs: a host that answers the login request (command 1) by
+// opening again gets one login, not an open that never returns. Render is skipped with a debug
+// line: a frame drawn later would come outside the host's frame, and the next Render draws. Init,
 // IsGardenOpen, ShoudRender and the device calls run at once: they answer a result at once or
 // touch only the renderer (a nested Init finds the library initialised, or, after a Release,
 // comes from the watchdog's command 4, with no window code running).
-enum HeldCall : u32 {
-    kHeldWndProc = 1,
-    kHeldOpenGarden,
-    kHeldCloseGarden,
-    kHeldRelease,
-};
+using Repeat = CExportGate::Repeat;
+constexpr CExportGate::HeldCall kHeldWndProc{1, "WndProc", Repeat::Hold};
+constexpr CExportGate::HeldCall kHeldOpenGarden{2, "OpenGarden", Repeat::Drop};
+constexpr CExportGate::HeldCall kHeldCloseGarden{3, "CloseGarden", Repeat::Drop};
+constexpr CExportGate::HeldCall kHeldRelease{4, "Release", Repeat::Drop};
 
 struct HeldWindowMessage {
     HWND hwnd;
@@ -63,36 +64,18 @@ void ReleaseNow(CORVMgr& mgr);
 void ApplyHeld(u32 kind, const char* bytes, std::size_t len, void* ctx)
 {
     CORVMgr& mgr = *static_cast<CORVMgr*>(ctx);
-    switch (kind) {
-    case kHeldWndProc:
-        if (len == sizeof(HeldWindowMessage)) {
-            HeldWindowMessage m;
-            std::memcpy(&m, bytes, sizeof m);
+    if (kind == kHeldWndProc.m_nKind) {
+        HeldWindowMessage m{};
+        if (CExportGate::ReadHeld(bytes, len, &m)) {
             WndProcNow(m.hwnd, m.msg, m.wParam, m.lParam);
         }
-        break;
-    case kHeldOpenGarden:
+    } else if (kind == kHeldOpenGarden.m_nKind) {
         OpenGardenNow(mgr);
-        break;
-    case kHeldCloseGarden:
+    } else if (kind == kHeldCloseGarden.m_nKind) {
         CloseGardenNow();
-        break;
-    case kHeldRelease:
+    } else if (kind == kHeldRelease.m_nKind) {
         ReleaseNow(mgr);
-        break;
-    default:
-        break;
     }
-}
-
-// True when the call came from inside a host callback and was held (or dropped at the bounds).
-bool HeldFromCallback(HeldCall kind, const char* what, const void* bytes = nullptr, std::size_t len = 0)
-{
-    if (!ExportGate().Busy()) {
-        return false;
-    }
-    ExportGate().Hold(kind, bytes, len, what);
-    return true;
 }
 
 }  // namespace
@@ -140,19 +123,19 @@ int CORVMgr::Init(ORVHostProc proc, int mode, HWND hwnd, IDirect3DDevice9* devic
 
 void CORVMgr::OpenGarden()
 {
-    if (HeldFromCallback(kHeldOpenGarden, "OpenGarden")) {
+    if (ExportGate().HoldIfBusy(kHeldOpenGarden)) {
         return;
     }
-    const CExportScope scope(&ApplyHeld, this);
+    const CExportScope scope(&ApplyHeld, this, kHeldOpenGarden.m_nKind);
     OpenGardenNow(*this);
 }
 
 void CORVMgr::CloseGarden()
 {
-    if (HeldFromCallback(kHeldCloseGarden, "CloseGarden")) {
+    if (ExportGate().HoldIfBusy(kHeldCloseGarden)) {
         return;
     }
-    const CExportScope scope(&ApplyHeld, this);
+    const CExportScope scope(&ApplyHeld, this, kHeldCloseGarden.m_nKind);
     CloseGardenNow();
 }
 
@@ -198,6 +181,16 @@ void CloseGardenNow()
     } catch (...) {
         DebugLog("Error,exception in CORVMgr::CloseGarden\n");
     }
+    // At whatever stage the login stands (connecting, waiting for the server's answer, entered)
+    // the session ends here: the connection closes, nothing it sent or received is kept for the
+    // next one, and the watchdog no longer waits for the Garden to open.
+    try {
+        GetLoginInfo().m_bWatchdogArmed = false;
+        GetGameNet().EndSession(0);
+        ClearGardenPackets();
+    } catch (...) {
+        DebugLog("Error,exception while the Garden connection closed\n");
+    }
 }
 
 }  // namespace
@@ -231,8 +224,7 @@ void CORVMgr::Watchdog()
 
 void CORVMgr::Render()
 {
-    if (ExportGate().Busy()) {
-        DebugLog("Error,Render from inside a host callback skipped\n");
+    if (ExportGate().SkipIfBusy("Render")) {
         return;
     }
     const CExportScope scope(&ApplyHeld, this);
@@ -282,11 +274,10 @@ void CORVMgr::UpdateMsg()
 
 bool CORVMgr::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 {
-    const HeldWindowMessage held{hwnd, msg, wParam, lParam};
-    if (HeldFromCallback(kHeldWndProc, "WndProc", &held, sizeof held)) {
+    if (ExportGate().HoldIfBusy(kHeldWndProc, HeldWindowMessage{hwnd, msg, wParam, lParam})) {
         return msg == kMsgSocketNotify;
     }
-    const CExportScope scope(&ApplyHeld, this);
+    const CExportScope scope(&ApplyHeld, this, kHeldWndProc.m_nKind);
     return WndProcNow(hwnd, msg, wParam, lParam);
 }
 
@@ -340,10 +331,10 @@ bool CORVMgr::ShoudRender()
 
 void CORVMgr::Release()
 {
-    if (HeldFromCallback(kHeldRelease, "Release")) {
+    if (ExportGate().HoldIfBusy(kHeldRelease)) {
         return;
     }
-    const CExportScope scope(&ApplyHeld, this);
+    const CExportScope scope(&ApplyHeld, this, kHeldRelease.m_nKind);
     ReleaseNow(*this);
 }
 

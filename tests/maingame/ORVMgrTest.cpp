@@ -152,4 +152,69 @@ TEST_F(ORVMgrTest, ExceptionsStopAtTheBoundary)
     EXPECT_TRUE(m_Fake.HasDebugLineContaining("Recv"));
 }
 
+// The callback and an open handed over from inside an export (here the game's handling of a server
+// message) wait for the outermost export: the first callback still wins, the main window is
+// created only then, and the owner name is the one given, copied when it came.
+TEST_F(ORVMgrTest, CallbackAndOpenFromInsideAnExportWaitForTheOutermost)
+{
+    static RecordingHost* s_pHost = nullptr;
+    static RecordingHost s_Second;
+    s_pHost = &m_Host;
+    g_GameHooks.pfnOnRecv = [](const char*, int) {
+        g_vGameLog.push_back("recv");
+        CORVMgr::GetSingleton().SetORVCallBack(s_pHost);
+        CORVMgr::GetSingleton().SetORVCallBack(&s_Second);
+        std::string owner = "owner";
+        CORVMgr::GetSingleton().OpenAerie(&s_Second, owner.c_str());
+        owner = "xxxxx";
+        CORVMgr::GetSingleton().OpenAerie(nullptr, nullptr);
+        g_vGameLog.push_back(MainWndCreated() ? "created inside" : "recv done");
+    };
+    Mgr().Recv("m", 1);
+    EXPECT_EQ(g_vGameLog, (std::vector<std::string>{"recv", "recv done", "reset", "visit owner"}));
+    EXPECT_EQ(ORVCallBack(), &m_Host);
+    EXPECT_TRUE(MainWndCreated());
+    EXPECT_TRUE(m_Fake.HasDebugLineContaining("OpenAerie without an owner name"));
+}
+
+// A game that answers the enter request by opening again, every time: the open asked for while
+// one runs is dropped, so OpenAerie returns with one visit.
+TEST_F(ORVMgrTest, OpenAerieAskedAgainWhileItRunsReturnsWithOneVisit)
+{
+    Mgr().SetORVCallBack(&m_Host);
+    static int s_nVisits = 0;
+    s_nVisits = 0;
+    g_GameHooks.pfnVisitCity = [](const char*) {
+        if (++s_nVisits < 50) {   // a bound, so a looping library still ends
+            CORVMgr::GetSingleton().OpenAerie(ORVCallBack(), "owner");
+        }
+    };
+    Mgr().OpenAerie(&m_Host, "owner");
+    EXPECT_EQ(s_nVisits, 1);
+    EXPECT_TRUE(m_Fake.HasDebugLineContaining("OpenAerie from inside a host callback dropped"));
+}
+
+// A window message from inside an export answers false and is applied afterwards; a frame asked
+// for there draws nothing.
+TEST_F(ORVMgrTest, WndProcFromInsideIsHeldAndRenderDrawsNothing)
+{
+    Mgr().SetORVCallBack(&m_Host);
+    CTestWindow* game = OpenGame();
+    game->m_wBackFrame = 31;
+    static std::vector<bool> s_vAnswers;
+    s_vAnswers.clear();
+    g_GameHooks.pfnOnRecv = [](const char*, int) {
+        s_vAnswers.push_back(CORVMgr::GetSingleton().WndProc(nullptr, WM_MOUSEMOVE, 0, Pos(7, 8)));
+        CORVMgr::GetSingleton().Render();
+        s_vAnswers.push_back(g_nMouseX == 7);
+    };
+    m_Host.ClearLog();
+    Mgr().Recv("m", 1);
+    EXPECT_EQ(s_vAnswers, (std::vector<bool>{false, false}));
+    EXPECT_EQ(m_Host.FindImage(31, 93), nullptr) << "drawn from inside";
+    EXPECT_TRUE(m_Fake.HasDebugLineContaining("Render from inside a host callback skipped"));
+    EXPECT_EQ(g_nMouseX, 7u) << "the move came after Recv";
+    EXPECT_EQ(m_Host.Count("OnMouseMove"), 1);
+}
+
 }  // namespace

@@ -47,6 +47,10 @@ std::string HostCall::Describe() const
 
 HostCall& RecordingHost::Log(const std::string& name, std::vector<long long> ints)
 {
+    if (m_fnOnCall) {
+        // Before the entry is made: the reference returned stays good whatever the hook logs.
+        m_fnOnCall(name);
+    }
     HostCall call;
     call.m_strName = name;
     call.m_nFrame = m_nFrame;

@@ -84,6 +84,8 @@ public:
     // call the library back from there).
     std::function<void(const char* data, int len)> m_fnOnSend;           // inside SendToServer
     std::function<void(int state)> m_fnOnNotifyGameWindow;                // inside NotifyGameWindow
+    // Inside every slot (a drawer's too), with its name, before the call is logged.
+    std::function<void(const std::string& slot)> m_fnOnCall;
 
     // ---- The log ----
     int m_nFrame = 0;                                                     // stamped on every call

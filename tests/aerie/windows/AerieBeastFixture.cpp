@@ -7,18 +7,23 @@
 
 namespace orv::test {
 
+std::unique_ptr<ScopedSystemWindowRecord> InstallBeastWindows(RecordingHost& host)
+{
+    SetAerieWindowRecord(AerieWndKind::Beast, ORV_RUNTIME_CLASS(CAerieBeastWnd));
+    SetAerieWindowRecord(AerieWndKind::Friend, ORV_RUNTIME_CLASS(CAerieFriendWnd));
+    host.SetImageSize(9, 93, 800, 600);    // chooser
+    host.SetImageSize(12, 93, 700, 520);   // breeding page
+    host.SetImageSize(13, 93, 700, 520);   // hatching pages
+    host.SetImageSize(17, 93, 380, 70);    // egg bag
+    host.SetImageSize(6, 93, 230, 290);    // friend lists
+    host.SetImageSize(25, 93, 280, 300);   // hire list
+    return std::make_unique<ScopedSystemWindowRecord>(ORV_MSG_CHOOSEBEAST, ORV_RUNTIME_CLASS(CAerieChooseBeastWnd));
+}
+
 void AerieBeastTest::SetUp()
 {
     AerieCityTest::SetUp();
-    SetAerieWindowRecord(AerieWndKind::Beast, ORV_RUNTIME_CLASS(CAerieBeastWnd));
-    SetAerieWindowRecord(AerieWndKind::Friend, ORV_RUNTIME_CLASS(CAerieFriendWnd));
-    m_pChooser = std::make_unique<ScopedSystemWindowRecord>(ORV_MSG_CHOOSEBEAST, ORV_RUNTIME_CLASS(CAerieChooseBeastWnd));
-    m_Host.SetImageSize(9, 93, 800, 600);    // chooser
-    m_Host.SetImageSize(12, 93, 700, 520);   // breeding page
-    m_Host.SetImageSize(13, 93, 700, 520);   // hatching pages
-    m_Host.SetImageSize(17, 93, 380, 70);    // egg bag
-    m_Host.SetImageSize(6, 93, 230, 290);    // friend lists
-    m_Host.SetImageSize(25, 93, 280, 300);   // hire list
+    m_pChooser = InstallBeastWindows(m_Host);
     m_nSeen = 0;
     CAerieNewBie::GetSingleton().BuildSteps();   // step targets can be read; the guide stays off
 }

@@ -15,6 +15,10 @@
 
 namespace orv::test {
 
+// The real beast, friend and chooser windows installed as the records the game opens, their
+// backgrounds sized; the chooser's record is put back when the returned guard goes.
+std::unique_ptr<ScopedSystemWindowRecord> InstallBeastWindows(RecordingHost& host);
+
 class AerieBeastTest : public AerieCityTest {
 protected:
     void SetUp() override;

@@ -1,8 +1,12 @@
 // The export gate's queue: exact bytes back in arrival order (also across the end of its byte
-// ring), calls held while held calls are applied, and the bounds of 64 calls and 1 MiB.
+// ring), calls held while held calls are applied, the bounds of 64 calls and 1 MiB, typed calls
+// held in two pieces, calls that ask again for what runs, and the bound on calls applied for one
+// export.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "framework/core/ExportGate.h"
@@ -112,6 +116,96 @@ TEST(ExportGate, CallsBeyondTheBoundsAreDroppedWithADebugLine)
     gate.Leave(&Record, &applied);
     ASSERT_EQ(applied.calls.size(), 3u);
     EXPECT_EQ(applied.calls[2], (std::pair<u32, std::string>{4, "a"}));
+}
+
+// A call of a Drop kind arriving while a call of its kind runs (the outermost export, or a held
+// one being applied) is dropped with a debug line; once that call is over the kind is held again.
+TEST(ExportGate, ACallAskingForWhatRunsIsDroppedAndLaterOnesOfItsKindAreHeld)
+{
+    orv::platform::FakePlatform fake;
+    CExportGate gate;
+    static constexpr CExportGate::HeldCall kOpen{1, "Open", CExportGate::Repeat::Drop};
+    static constexpr CExportGate::HeldCall kClose{2, "Close", CExportGate::Repeat::Drop};
+    static constexpr CExportGate::HeldCall kMessage{3, "Message", CExportGate::Repeat::Hold};
+    struct Run {
+        CExportGate* gate;
+        std::vector<u32> applied;
+    } run{&gate, {}};
+    EXPECT_FALSE(gate.HoldIfBusy(kOpen)) << "no export runs: the call goes on";
+    gate.Enter(kOpen.m_nKind);
+    EXPECT_TRUE(gate.HoldIfBusy(kOpen));
+    EXPECT_EQ(gate.HeldCalls(), 0u) << "an open inside the open";
+    EXPECT_TRUE(fake.HasDebugLineContaining("Open from inside a host callback dropped"));
+    EXPECT_TRUE(gate.HoldIfBusy(kClose));
+    EXPECT_TRUE(gate.HoldIfBusy(kOpen) && gate.HeldCalls() == 1u) << "the outermost open still runs";
+    EXPECT_TRUE(gate.HoldIfBusy(kMessage));
+    gate.Leave(
+        [](u32 kind, const char*, std::size_t, void* ctx) {
+            auto* r = static_cast<Run*>(ctx);
+            r->applied.push_back(kind);
+            if (r->applied.size() == 1) {
+                // Applying the close: a close inside it is dropped, an open and messages are held.
+                EXPECT_TRUE(r->gate->HoldIfBusy(kClose));
+                EXPECT_TRUE(r->gate->HoldIfBusy(kOpen));
+                EXPECT_TRUE(r->gate->HoldIfBusy(kMessage));
+            } else if (kind == kOpen.m_nKind || kind == kMessage.m_nKind) {
+                r->gate->HoldIfBusy(kind == kOpen.m_nKind ? kOpen : kMessage);   // the open dropped, the message held
+            }
+        },
+        &run);
+    // close; message (held before); open and message (held inside the close); then the messages
+    // each message held (two go round), up to the bound.
+    ASSERT_GE(run.applied.size(), 4u);
+    EXPECT_EQ((std::vector<u32>(run.applied.begin(), run.applied.begin() + 4)), (std::vector<u32>{2, 3, 1, 3}));
+    EXPECT_EQ(std::count(run.applied.begin(), run.applied.end(), 1u), 1);
+    EXPECT_EQ(std::count(run.applied.begin(), run.applied.end(), 2u), 1);
+    // A message that holds another each time it is applied ends at the bound on calls applied.
+    EXPECT_EQ(run.applied.size(), CExportGate::kMaxAppliedCalls);
+    EXPECT_TRUE(fake.HasDebugLineContaining("2 calls held from inside a host callback dropped"));
+    EXPECT_FALSE(gate.Busy());
+    EXPECT_EQ(gate.HeldCalls(), 0u);
+}
+
+// Typed arguments and the bytes after them are held as one call and read back whole; a name held
+// with its NUL reads back as a C string.
+TEST(ExportGate, TypedArgumentsAndTheirTailComeBackWhole)
+{
+    orv::platform::FakePlatform fake;
+    CExportGate gate;
+    struct Args {
+        void* pointer;
+        int value;
+    };
+    constexpr CExportGate::HeldCall kCall{5, "Call", CExportGate::Repeat::Hold};
+    int target = 0;
+    std::string name = "owner";
+    gate.Enter();
+    ASSERT_TRUE(gate.HoldIfBusy(kCall, Args{&target, -7}, name.c_str(), name.size() + 1));
+    name = "xxxxx";   // copied when it came
+    ASSERT_TRUE(gate.HoldIfBusy(kCall, Args{nullptr, 3}));
+    struct Seen {
+        std::vector<Args> args;
+        std::vector<std::string> tails;
+        bool shortRead = false;
+    } seen;
+    gate.Leave(
+        [](u32, const char* bytes, std::size_t len, void* ctx) {
+            auto* s = static_cast<Seen*>(ctx);
+            Args a{};
+            std::string_view tail;
+            ASSERT_TRUE(CExportGate::ReadHeld(bytes, len, &a, &tail));
+            s->args.push_back(a);
+            s->tails.emplace_back(tail.empty() ? "" : tail.data());
+            double tooBig[4];
+            s->shortRead = s->shortRead || CExportGate::ReadHeld(bytes, len, &tooBig);
+        },
+        &seen);
+    ASSERT_EQ(seen.args.size(), 2u);
+    EXPECT_EQ(seen.args[0].pointer, &target);
+    EXPECT_EQ(seen.args[0].value, -7);
+    EXPECT_EQ(seen.tails, (std::vector<std::string>{"owner", ""}));
+    EXPECT_EQ(seen.args[1].value, 3);
+    EXPECT_FALSE(seen.shortRead) << "more than was held is not read";
 }
 
 }  // namespace

@@ -436,4 +436,91 @@ TEST_F(OrvaneDemoTest, WndProcFromInsideTheCallbackIsHeldAndRenderSkipped)
     EXPECT_TRUE(m_Rig.m_Fake.HasDebugLineContaining("Render from inside a host callback skipped"));
 }
 
+// A host that answers the login request by opening the Garden again, every time: the open asked
+// for while one runs is dropped, so OpenGarden returns with one login sent.
+TEST_F(OrvaneDemoTest, OpenGardenAskedAgainFromTheLoginRequestReturnsWithOneLogin)
+{
+    g_Host.login = LoginText();
+    ASSERT_EQ(InitOk(), 0);
+    int answers = 0;
+    g_Host.answer = [&](int command) {
+        if (command == HOSTCMD_GET_LOGIN && ++answers < 50) {   // a bound, so a looping library still ends
+            g_ORVMgr.OpenGarden();
+        }
+    };
+    g_ORVMgr.OpenGarden();
+    g_Host.answer = nullptr;
+    EXPECT_EQ(answers, 1);
+    EXPECT_TRUE(m_Rig.m_Fake.HasDebugLineContaining("OpenGarden from inside a host callback dropped"));
+    ASSERT_TRUE(m_Rig.StepUntil([&] { return !m_Rig.m_Server.Frames().empty(); }));
+    m_Rig.StepUntil([] { return false; }, 10);
+    int logins = 0;
+    for (const orv::test::ServerFrame& f : m_Rig.m_Server.Frames()) {
+        logins += FakeGardenServer::MessageId(f.packet) == 48 ? 1 : 0;
+    }
+    EXPECT_EQ(logins, 1);
+}
+
+// CloseGarden and Release end the session at every stage of the login: the server sees the
+// connection closed, and a second session in the same process sends only its own login and
+// dispatches nothing the first one received or left waiting.
+TEST_F(OrvaneDemoTest, ClosingAtAnyStageOfTheLoginClosesTheConnectionAndForgetsTheSession)
+{
+    enum Stage { kConnecting, kLoginUnanswered, kEntered };
+    const struct {
+        const char* name;
+        Stage stage;
+        bool release;
+    } cases[] = {
+        {"CloseGarden while connecting", kConnecting, false},
+        {"CloseGarden with the login unanswered", kLoginUnanswered, false},
+        {"CloseGarden in the Garden", kEntered, false},
+        {"Release while connecting", kConnecting, true},
+        {"Release with the login unanswered", kLoginUnanswered, true},
+        {"Release in the Garden", kEntered, true},
+    };
+    const std::string oldPacket = FakeGardenServer::Packet(77, 0, "first session");
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        g_Dispatched.clear();
+        g_Host.login = LoginText();
+        ASSERT_EQ(InitOk(), 0);
+        g_ORVMgr.OpenGarden();
+        SendGardenText("old", 3);   // waits while connecting, goes out once connected
+        if (c.stage != kConnecting) {
+            ASSERT_TRUE(m_Rig.StepUntil([&] { return m_Rig.m_Server.Frames().size() >= 2; }));
+            // The server's packet reaches the client's queue; no frame drains it.
+            m_Rig.m_Server.SendRaw(FakeGardenServer::Frame(oldPacket));
+            ASSERT_TRUE(m_Rig.StepUntil([] { return HeldGardenPacketCount() != 0; }));
+            if (c.stage == kEntered) {
+                OpenGardenWindow();
+            }
+        }
+        if (c.release) {
+            g_ORVMgr.Release();
+        } else {
+            g_ORVMgr.CloseGarden();
+        }
+        EXPECT_FALSE(g_ORVMgr.IsGardenOpen());
+        // The server accepts whatever reached it and reads the end of the stream.
+        m_Rig.StepUntil([] { return false; }, 20);
+        EXPECT_FALSE(m_Rig.m_Server.HasClient()) << "the connection stays open";
+        m_Rig.m_Server.Take();
+
+        // The second session.
+        ASSERT_EQ(InitOk(), 0);
+        g_ORVMgr.OpenGarden();
+        ASSERT_TRUE(m_Rig.StepUntil([&] { return !m_Rig.m_Server.Frames().empty(); }));
+        m_Rig.StepUntil([] { return false; }, 10);
+        const std::vector<orv::test::ServerFrame> frames = m_Rig.m_Server.Take();
+        ASSERT_EQ(frames.size(), 1u);
+        EXPECT_EQ(FakeGardenServer::MessageId(frames[0].packet), 48) << "the login alone";
+        g_ORVMgr.Render();
+        EXPECT_TRUE(g_Dispatched.empty()) << "a packet of the first session was dispatched";
+        g_ORVMgr.Release();
+        m_Rig.StepUntil([] { return false; }, 20);
+        m_Rig.m_Server.Take();
+    }
+}
+
 }  // namespace
