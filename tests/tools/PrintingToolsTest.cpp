@@ -381,7 +381,7 @@ TEST(PrintingHost, MeasuresTextsAndAccountsForEachFrame)
     host.Frames(2, [&] {
         same();
         if (host.m_nFrame == 7) {
-            const char request[] = "\x05\x00\x00\x00\x67\x03\x06\x00\x01\x00\x02\x00" "ab";
+            const char request[] = "\x05\x00\x00\x00\x67\x03\x99\x00\x01\x00\x02\x00" "ab";
             host.SendToServer(request, 14);
         }
     });
@@ -397,7 +397,7 @@ TEST(PrintingHost, MeasuresTextsAndAccountsForEachFrame)
     EXPECT_NE(out.find("[frames 4-6] the same 2 draw calls as frame 3\n[frame 7] request, 14 bytes: 05 00"),
               std::string::npos)
         << out;
-    EXPECT_NE(out.find("owner 5, main 0x367, sub 0x06, params 1 2, body 2 bytes \"ab\"\n"
+    EXPECT_NE(out.find("owner 5, main 0x367, sub 0x99, params 1 2, body 2 bytes \"ab\"\n"
                        "[frames 7-8] the same 2 draw calls as frame 6\n"),
               std::string::npos)
         << out;
