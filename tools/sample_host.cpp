@@ -162,6 +162,23 @@ std::string ReadBytes(const char* path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// The record of plunder 0 (a fight-mission item, kind 13): index 0, multiplier 1.0, the group that
+// fights it in byte 2 (3: none yet), what the enemy carries (grass, stone, wood, metal), the
+// waiting, fighting and friend-waiting times.
+std::string PlunderRecord(char group)
+{
+    std::string r = LE16(0) + LE16(2) + std::string(16, '\0');
+    r[0] = 0;
+    r[1] = 10;
+    r[2] = group;
+    r[3] = 0;
+    r.replace(4, 16, LE32(500) + LE32(300) + LE32(400) + LE32(200));
+    r += LE32(600) + LE32(1800) + LE32(300) + LE32(0);
+    r.resize(53, '\0');
+    r[52] = 10;
+    return r;
+}
+
 void Step(const char* what)
 {
     std::printf("\n-- %s\n", what);
@@ -213,7 +230,8 @@ int main(int argc, char** argv)
     Step("OpenAerie: the enter request for the own city");
     host.m_Summary.Window("game window CAerieWnd");
     mgr.OpenAerie(&host, host.GetPlayerName());
-    serverAnswers("the own city", CityReply(own));
+    // The city offers plunder 0 (no group fights it yet).
+    serverAnswers("the own city", CityReply(own, DataItem(13, PlunderRecord(3))));
     std::printf("IsAerieOpen() = %s\n", mgr.IsAerieOpen() ? "true" : "false");
     host.Frames(2, render);
     host.SavePicture("own-city");
@@ -298,15 +316,7 @@ int main(int argc, char** argv)
 
     // Plunder 0 under way: the fight group (2) fights it (work state 4 on mission 0), and the
     // mission's record names that group (byte 2) and what the enemy carries.
-    std::string plunder = LE16(0) + LE16(2) + std::string(16, '\0');   // index 0, multiplier 1.0, group 2
-    plunder[0] = 0;
-    plunder[1] = 10;
-    plunder[2] = 2;
-    plunder[3] = 0;
-    plunder.replace(4, 16, LE32(500) + LE32(300) + LE32(400) + LE32(200));
-    plunder += LE32(600) + LE32(1800) + LE32(300) + LE32(0);
-    plunder.resize(53, '\0');
-    plunder[52] = 10;
+    const std::string plunder = PlunderRecord(2);
     serverAnswers("the plunder started", CityReply(own, DataItem(11, Work(2, 4, 0, 1800, 0)) + DataItem(13, plunder)));
     host.Frames(2, render);
 

@@ -202,7 +202,7 @@ constexpr orv::sample::GlimmerTexture kTextures[] = {
     {2, 198, 200, 60, 24, "level up"},
     {2, 201, 203, 100, 140, "gene card (its back)"},
     {2, 204, 212, 90, 30, "research: rules, start, shop"},
-    {2, 228, 230, 120, 40, "gene integration"},
+    {2, 228, 230, 120, 30, "gene integration"},
     {2, 213, 218, 30, 22, "pager"},
     {2, 219, 221, 40, 40, "notification"},
     {3, 1, 2, 24, 24, "weeds, pests"},

@@ -322,6 +322,30 @@ TEST(FramePicture, PutsLabelsWhereLaterCallsLeaveThemReadable)
     }
     LabelSpot spot;
     EXPECT_FALSE(PlaceLabel(ops, 5, &spot));    // a text has no label
+
+    // A text drawn before a see-through image shows through it: the label keeps clear of it, and of
+    // a later text that only comes within the gap; beneath a background the earlier text is hidden.
+    DrawOp under = text;
+    under.m_box = {2, 2, 20, 14};
+    DrawOp beside = text;
+    beside.m_box = {33, 40, 20, 14};   // a pixel right of a bottom-left label (x 2 to 32)
+    const std::vector<DrawOp> shown = {under, image(7, {0, 0, 100, 50}), beside};
+    ASSERT_TRUE(PlaceLabel(shown, 1, &spot));
+    EXPECT_EQ(spot.x, 68);
+    EXPECT_EQ(spot.y, 2);
+    std::vector<DrawOp> hidden = shown;
+    hidden[1].m_bOpaque = true;
+    ASSERT_TRUE(PlaceLabel(hidden, 1, &spot));
+    EXPECT_EQ(spot.x, 2);
+    EXPECT_EQ(spot.y, 2);
+
+    // Where the label covers a later text at scale 2 in every corner, it stands at scale 1.
+    DrawOp right = text;
+    right.m_box = {20, 0, 20, 20};
+    ASSERT_TRUE(PlaceLabel({image(8, {0, 0, 40, 20}), right}, 0, &spot));
+    EXPECT_EQ(spot.x, 2);
+    EXPECT_EQ(spot.y, 2);
+    EXPECT_EQ(spot.scale, 1);
     EXPECT_FALSE(PlaceLabel(ops, 99, &spot));
 
     // A background hides what lies beneath it; another image lets it show through.
