@@ -55,6 +55,7 @@ void AddImage(std::vector<DrawOp>& ops, int x, int y, int group, int id, u32 col
     op.m_colour = colour;
     op.m_nSet = group;
     op.m_nFrame = id;
+    op.m_bOpaque = GlimmerTextureOpaque(group, id);
 }
 
 void AddText(std::vector<DrawOp>& ops, int x, int y, const std::string& text, u32 colour, int size, int height)
@@ -141,10 +142,15 @@ std::vector<DrawOp> GlimmerFrameToDrawOps(std::span<const glimmer_test::Call> fr
 
 namespace {
 
-std::map<std::pair<int, int>, const char*>& TextureNames()
+struct TextureNote {
+    const char* name;
+    bool opaque;
+};
+
+std::map<std::pair<int, int>, TextureNote>& TextureNotes()
 {
-    static std::map<std::pair<int, int>, const char*> names;
-    return names;
+    static std::map<std::pair<int, int>, TextureNote> notes;
+    return notes;
 }
 
 }  // namespace
@@ -154,15 +160,21 @@ void RegisterGlimmerTextures(std::span<const GlimmerTexture> textures)
     for (const GlimmerTexture& t : textures) {
         for (int id = t.first; id <= t.last; ++id) {
             glimmer_test::RegisterTexture(t.group, static_cast<std::uint16_t>(id), t.w, t.h);
-            TextureNames()[{t.group, id}] = t.name != nullptr ? t.name : "";
+            TextureNotes()[{t.group, id}] = {t.name != nullptr ? t.name : "", t.opaque};
         }
     }
 }
 
 const char* GlimmerTextureName(int group, int id)
 {
-    const auto it = TextureNames().find({group, id});
-    return it != TextureNames().end() ? it->second : "";
+    const auto it = TextureNotes().find({group, id});
+    return it != TextureNotes().end() ? it->second.name : "";
+}
+
+bool GlimmerTextureOpaque(int group, int id)
+{
+    const auto it = TextureNotes().find({group, id});
+    return it != TextureNotes().end() && it->second.opaque;
 }
 
 void GlimmerAccount::Frame(std::span<const glimmer_test::Call> calls, int number)

@@ -4,7 +4,8 @@
 //
 // How each call becomes a draw call:
 //   DrawTex, DrawTexture    an image box of the texture's catalogued size at (x, y), labelled
-//                           "group/id", in the call's tint colour
+//                           "group/id", in the call's tint colour (filled solid when the texture
+//                           is registered as a background, RegisterGlimmerTextures)
 //   DrawTextureZoom         a scaled image box (ScaledImageBox), cut to the clip rectangle when
 //                           the call has one
 //   DrawTextA, DrawTextPart a text box: size / 2 pixels a byte, size pixels tall (the text's
@@ -41,12 +42,15 @@ struct GlimmerTexture {
     int w;
     int h;
     const char* name;
+    bool opaque = false;   // a window background that hides what lies beneath it
 };
-// Registers each texture's size with the stand-in renderer and keeps its name; a later entry
-// that covers the same texture names it anew.
+// Registers each texture's size with the stand-in renderer and keeps its name and whether it is a
+// background; a later entry that covers the same texture names it anew.
 void RegisterGlimmerTextures(std::span<const GlimmerTexture> textures);
 // The name registered for the texture, or "" for one registered without a name.
 const char* GlimmerTextureName(int group, int id);
+// Whether the texture was registered as a background.
+bool GlimmerTextureOpaque(int group, int id);
 
 // The account of the stand-in renderer's frames, printed as the printing host prints the Aerie
 // frames (FrameAccount: the first frame in full, then what each frame lost and gained, colours

@@ -139,8 +139,8 @@ void ClickOn(const CORVControl* ctrl)
 }
 
 constexpr orv::sample::GlimmerTexture kTextures[] = {
-    {1, 5, 5, 300, 200, "Garden window background"},
-    {1, 1, 1, 340, 150, "message box"},
+    {1, 5, 5, 300, 200, "Garden window background", true},
+    {1, 1, 1, 340, 150, "message box", true},
     {2, 3, 3, 16, 16, "close button"},
     {2, 9, 11, 64, 24, "OK or test button"},
     {2, 12, 14, 64, 24, "cancel button"},
