@@ -106,7 +106,7 @@ void AppendField(std::string& out, const char* name, const char* unnamed, unsign
     if (name != nullptr) {
         out += Format(", %s %u", name, value);
     } else if (value != 0) {
-        out += Format(", %s %u (not used)", unnamed, value);
+        out += Format(", %s = %u (not used)", unnamed, value);
     }
 }
 

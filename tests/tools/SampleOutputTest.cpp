@@ -1,0 +1,131 @@
+// What the sample programs print: requests named field by field, the library's debug lines decoded
+// line by line, the verbose frame account, and the closing summary.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tools/DebugLines.h"
+#include "tools/FrameAccount.h"
+#include "tools/PrintingHost.h"
+#include "tools/SampleSummary.h"
+
+namespace orv::sample {
+namespace {
+
+std::string Utf8(const char8_t* s)
+{
+    return reinterpret_cast<const char*>(s);
+}
+
+// A request of main id 0x367: owner word, sub id, two parameters, body.
+std::vector<char> Request(unsigned owner, unsigned sub, unsigned p1, unsigned p2, const std::string& body,
+                          unsigned main = 0x367)
+{
+    std::vector<char> r = {static_cast<char>(owner), static_cast<char>(owner >> 8), static_cast<char>(owner >> 16),
+                           static_cast<char>(owner >> 24), static_cast<char>(main), static_cast<char>(main >> 8),
+                           static_cast<char>(sub), static_cast<char>(sub >> 8), static_cast<char>(p1),
+                           static_cast<char>(p1 >> 8), static_cast<char>(p2), static_cast<char>(p2 >> 8)};
+    r.insert(r.end(), body.begin(), body.end());
+    return r;
+}
+
+TEST(DescribeRequest, NamesEachFieldByWhatTheRequestCarries)
+{
+    struct Case {
+        std::vector<char> bytes;
+        bool known;
+        std::string line;
+    } const cases[] = {
+        // The amount and the worth travel in the header's first word.
+        {Request(300, 0x02, 1, 0, ""), true, "sub 0x02 buy resources: amount 300, resource kind 1"},
+        {Request(120, 0x71, 1, 0, "\xC7\xE0\xE1\xB0"), true,
+         "sub 0x71 hire a friend: worth 120, incubator 1, hired \"" + Utf8(u8"青岚") + "\""},
+        {Request(0, 0x17, 0, 21, ""), true, "sub 0x17 move a monster: from slot 0, to slot 21"},
+        {Request(0, 0x23, 0, 0, ""), true, "sub 0x23 ask the main-line missions"},
+        // A field the request leaves 0 shows only when it is not.
+        {Request(5, 0x06, 0, 2, "ab"), true,
+         "sub 0x06 leave the game: owner = 5 (not used), param 2 = 2 (not used), body 2 bytes \"ab\" (not used)"},
+        {Request(5, 0x99, 1, 2, "ab"), false, "owner 5, main 0x367, sub 0x99, params 1 2, body 2 bytes \"ab\""},
+        {Request(0, 0x02, 0, 0, "", 0x368), false, "owner 0, main 0x368, sub 0x02, params 0 0, body 0 bytes \"\""},
+        {std::vector<char>(11, '\0'), false, "too short for the 12-byte header"},
+    };
+    for (const Case& c : cases) {
+        bool known = !c.known;
+        EXPECT_EQ(DescribeRequest(std::string_view(c.bytes.data(), c.bytes.size()), &known), c.line);
+        EXPECT_EQ(known, c.known) << c.line;
+    }
+}
+
+TEST(DebugLineDecoder, GivesWholeLinesDecodedWhateverPiecesTheyCameIn)
+{
+    DebugLineDecoder decoder("  debug: ");
+    // A line in three writes, one split inside a GBK character; then two lines in one write.
+    EXPECT_EQ(decoder.Feed("\xCD\xA8"), "");
+    EXPECT_EQ(decoder.Feed("\xD6"), "");
+    EXPECT_EQ(decoder.Feed("\xAA\xB8\xC4\xB1\xE4\n"), "  debug: " + Utf8(u8"通知改变") + "\n");
+    EXPECT_EQ(decoder.Feed("a\r\n\nb"), "  debug: a\n  debug: \n");
+    EXPECT_EQ(decoder.Finish(), "  debug: b\n");   // a line left without its end
+    EXPECT_EQ(decoder.Finish(), "");
+    EXPECT_EQ(decoder.Feed("\x01\n"), "  debug: \\x01\n");   // one line stays one line
+}
+
+TEST(FrameAccount, VerbosePrintsEveryChangedFrameInFull)
+{
+    auto frame = [](std::vector<int> frames) {
+        std::vector<DrawOp> ops;
+        for (int f : frames) {
+            DrawOp& op = ops.emplace_back();
+            op.m_nSet = 93;
+            op.m_nFrame = f;
+            op.m_box = {0, 0, 20, 20};
+            op.m_colour = 0xFFFFFFFF;
+        }
+        return ops;
+    };
+    FrameAccount account;
+    account.m_bVerbose = true;
+    testing::internal::CaptureStdout();
+    account.Frame(1, frame({300, 301, 302}));
+    account.Frame(2, frame({300, 301, 303}));
+    account.Frame(3, frame({300, 301, 303}));
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(out,
+              "[frame 1] 3 draw calls:\n"
+              "    image 93/300 at (0,0) 20x20 (castle)\n"
+              "    image 93/301 at (0,0) 20x20 (castle)\n"
+              "    image 93/302 at (0,0) 20x20 (castle)\n"
+              "[frame 2] 3 draw calls:\n"
+              "    image 93/300 at (0,0) 20x20 (castle)\n"
+              "    image 93/301 at (0,0) 20x20 (castle)\n"
+              "    image 93/303 at (0,0) 20x20 (castle)\n"
+              "[frame 3] the same 3 draw calls as frame 2\n");
+}
+
+TEST(SampleSummary, ListsPicturesRequestsAndEachWindowOnce)
+{
+    SampleSummary summary;
+    summary.Picture("own-city", "/tmp/p", true);
+    summary.Picture("tooltip", "/tmp/p", false);
+    summary.Picture("castle", "/tmp/p", true);
+    summary.Window("game window");
+    summary.Window("message box");
+    summary.Window("game window");
+    summary.Requests(21, 20);
+    testing::internal::CaptureStdout();
+    summary.Print("sample host", "by the request table");
+    SampleSummary().Print("demo", nullptr);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "==== summary: sample host ====\n"
+              "pictures written (2) in /tmp/p: own-city, castle\n"
+              "pictures NOT written (1): tooltip\n"
+              "requests sent: 21, decoded by the request table: 20\n"
+              "windows opened (2): game window, message box\n"
+              "==== summary: demo ====\n"
+              "pictures written (0) in -: none\n"
+              "requests sent: none (the program talks to no server)\n"
+              "windows opened (0): none\n");
+}
+
+}  // namespace
+}  // namespace orv::sample
