@@ -427,17 +427,23 @@ TEST(PrintingHost, MeasuresTextsAndAccountsForEachFrame)
         << out;
 }
 
+// A frame of images of set 93, each 20 x 20 at (0, 0), untinted.
+std::vector<DrawOp> Images93(std::vector<int> frames)
+{
+    std::vector<DrawOp> ops;
+    for (int f : frames) {
+        DrawOp& op = ops.emplace_back();
+        op.m_nSet = 93;
+        op.m_nFrame = f;
+        op.m_box = {0, 0, 20, 20};
+        op.m_colour = 0xFFFFFFFF;
+    }
+    return ops;
+}
+
 TEST(PrintingHost, ComparesFramesCallByCall)
 {
-    auto frame = [](std::vector<int> frames) {
-        std::vector<DrawOp> ops;
-        for (int f : frames) {
-            DrawOp& op = ops.emplace_back();
-            op.m_nSet = 93;
-            op.m_nFrame = f;
-        }
-        return ops;
-    };
+    const auto frame = &Images93;
     using C = CallChange;
     struct Case {
         std::vector<int> before, now;
@@ -480,6 +486,28 @@ TEST(PrintingHost, ComparesFramesCallByCall)
         << out;
     EXPECT_TRUE(host.LastFrame()[0].m_bOpaque);
     EXPECT_FALSE(host.LastFrame()[1].m_bOpaque);
+}
+
+TEST(FrameAccount, VerbosePrintsEveryChangedFrameInFull)
+{
+    const auto frame = &Images93;
+    FrameAccount account;
+    account.m_bVerbose = true;
+    testing::internal::CaptureStdout();
+    account.Frame(1, frame({300, 301, 302}));
+    account.Frame(2, frame({300, 301, 303}));
+    account.Frame(3, frame({300, 301, 303}));
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(out,
+              "[frame 1] 3 draw calls:\n"
+              "    image 93/300 at (0,0) 20x20 (castle)\n"
+              "    image 93/301 at (0,0) 20x20 (castle)\n"
+              "    image 93/302 at (0,0) 20x20 (castle)\n"
+              "[frame 2] 3 draw calls:\n"
+              "    image 93/300 at (0,0) 20x20 (castle)\n"
+              "    image 93/301 at (0,0) 20x20 (castle)\n"
+              "    image 93/303 at (0,0) 20x20 (castle)\n"
+              "[frame 3] the same 3 draw calls as frame 2\n");
 }
 
 }  // namespace

@@ -1,12 +1,11 @@
 // What the sample programs print: requests named field by field, the library's debug lines decoded
-// line by line, the verbose frame account, and the closing summary.
+// line by line, and the closing summary.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "tools/DebugLines.h"
-#include "tools/FrameAccount.h"
 #include "tools/PrintingHost.h"
 #include "tools/SampleSummary.h"
 
@@ -68,38 +67,6 @@ TEST(DebugLineDecoder, GivesWholeLinesDecodedWhateverPiecesTheyCameIn)
     EXPECT_EQ(decoder.Finish(), "  debug: b\n");   // a line left without its end
     EXPECT_EQ(decoder.Finish(), "");
     EXPECT_EQ(decoder.Feed("\x01\n"), "  debug: \\x01\n");   // one line stays one line
-}
-
-TEST(FrameAccount, VerbosePrintsEveryChangedFrameInFull)
-{
-    auto frame = [](std::vector<int> frames) {
-        std::vector<DrawOp> ops;
-        for (int f : frames) {
-            DrawOp& op = ops.emplace_back();
-            op.m_nSet = 93;
-            op.m_nFrame = f;
-            op.m_box = {0, 0, 20, 20};
-            op.m_colour = 0xFFFFFFFF;
-        }
-        return ops;
-    };
-    FrameAccount account;
-    account.m_bVerbose = true;
-    testing::internal::CaptureStdout();
-    account.Frame(1, frame({300, 301, 302}));
-    account.Frame(2, frame({300, 301, 303}));
-    account.Frame(3, frame({300, 301, 303}));
-    const std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_EQ(out,
-              "[frame 1] 3 draw calls:\n"
-              "    image 93/300 at (0,0) 20x20 (castle)\n"
-              "    image 93/301 at (0,0) 20x20 (castle)\n"
-              "    image 93/302 at (0,0) 20x20 (castle)\n"
-              "[frame 2] 3 draw calls:\n"
-              "    image 93/300 at (0,0) 20x20 (castle)\n"
-              "    image 93/301 at (0,0) 20x20 (castle)\n"
-              "    image 93/303 at (0,0) 20x20 (castle)\n"
-              "[frame 3] the same 3 draw calls as frame 2\n");
 }
 
 TEST(SampleSummary, ListsPicturesRequestsAndEachWindowOnce)
