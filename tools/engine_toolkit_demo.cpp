@@ -4,9 +4,11 @@
 // developer test window opens under the main window: its button queues the "test" box and the
 // "Test" notice, the box is answered by a click, a row is picked from the drop-down list, the
 // vertical bar is dragged (the numbers at the window's top follow), GBK text is typed through
-// input-method bytes and pasted into the edit field. Every frame's renderer calls are printed as
-// the renderer received them (texts as UTF-8), and pictures of chosen frames are written
-// (build/release/sample-frames, or --pictures DIR): test-window and test-window-list.
+// input-method bytes and pasted into the edit field. Each frame's renderer calls are accounted as
+// the printing host accounts the Aerie frames (the first in full, then what each frame lost and
+// gained; --verbose: every call as the renderer received it), texts as UTF-8, pictures of chosen
+// frames are written (build/release/sample-frames, or --pictures DIR): test-window and
+// test-window-list; a summary closes the run.
 #include <cstdio>
 #include <cstring>
 #include <string>

@@ -9,7 +9,8 @@
 // the compressed city data (reply 0) and the game window opens on the own city. The mouse rests
 // on the info button (the row of its sub-operations shows), then on a building (its tooltip
 // shows), clicks it (its building window opens) and closes that window again; a click on the
-// castle opens the main-city window with its production table. In the monster group window a
+// castle opens the main-city window with its production table. The plunder sheet asks for its
+// figures and shows what the server answers (reply 32). In the monster group window a
 // stack is dragged into another group (sub 0x17) and a group skill is refreshed after its
 // confirmation (sub 0x18). The game is closed and opened on
 // another player's city, as a host opens it from a player it shows; the server answers with that
@@ -22,7 +23,7 @@
 // The printing host prints each request and an account of each frame (what changed from the frame
 // before), and pictures of the own city, the tooltip, the building windows and the visited city
 // and the guardian-beast chooser and hatching page are written (build/release/sample-frames, or
-// --pictures DIR).
+// --pictures DIR); a summary closes the run (docs/sample-session.md tells the whole session).
 #include <zlib.h>
 
 #include <cstdio>

@@ -5,8 +5,10 @@
 // so the connection watchdog stays quiet), watering, sowing, harvesting, selling, a friend's
 // garden and back, the nursery, settings, tool cards, a gene research, weather and rankings, a
 // device loss and reset, closing the screen (command 3) and Release. The server prints every
-// Garden request it decoded; each frame's renderer calls are printed, and pictures are written
-// (build/release/sample-frames, or --pictures DIR) from the recorded calls.
+// Garden request it decoded; the frame of each step is accounted as the printing host accounts
+// the Aerie frames (--verbose: every renderer call of every frame), pictures are written
+// (build/release/sample-frames, or --pictures DIR) from the recorded calls, and a summary closes
+// the run.
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
