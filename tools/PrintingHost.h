@@ -18,6 +18,7 @@
 
 #include "tools/FrameAccount.h"
 #include "tools/FramePicture.h"
+#include "tools/RequestNames.h"
 #include "tools/SampleSummary.h"
 #include "tools/QuietHost.h"
 
@@ -114,13 +115,6 @@ private:
     std::vector<std::unique_ptr<PrintingDrawer>> m_vDrawers;   // made and not given back
     friend class PrintingDrawer;
 };
-
-// One readable line for a request (the 12-byte header and its body): which request it is and what
-// each of its fields carries, named by meaning (the buy request's first word is its amount, the
-// hire request's the hired friend's worth); a field the request leaves 0 is shown only when it is
-// not. A request the table does not know shows its raw header fields. known (when given) tells
-// whether the table knew it.
-std::string DescribeRequest(std::string_view bytes, bool* known = nullptr);
 
 // The picture folder of a sample program: the folder after "--pictures" on its command line, else
 // sample-frames beside the folder of the program's own (build/release/sample-frames for

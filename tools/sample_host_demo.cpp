@@ -22,6 +22,7 @@
 #include "tools/GardenBytes.h"
 #include "tools/SampleSummary.h"
 #include "tools/GbkText.h"
+#include "tools/RequestNames.h"
 #include "tools/GlimmerPicture.h"
 #include "tools/PrintingHost.h"
 #include "framework/core/ORVMsg.h"
@@ -74,15 +75,6 @@ void Deliver(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, void*)
                 static_cast<unsigned long>(wParam), static_cast<long>(lParam), used ? "true" : "false");
 }
 
-std::string Printable(const std::string& bytes)
-{
-    std::string s;
-    for (unsigned char c : bytes) {
-        s += c == 0 ? std::string("\\0") : c < 0x20 ? "." : std::string(1, static_cast<char>(c));
-    }
-    return s;
-}
-
 void PrintRendererCalls()
 {
     for (const glimmer_test::Call& call : glimmer_test::Trace()) {
@@ -92,25 +84,18 @@ void PrintRendererCalls()
 }
 
 int g_nRequests = 0;   // Garden requests the server decoded
+int g_nDecoded = 0;    // of them, those the request table names
 
-// Every Garden request the server decoded since the last call.
+// Every Garden request the server decoded since the last call, each field named by what it
+// carries.
 void PrintRequests(orv::test::FakeGardenServer& server)
 {
     for (const orv::test::ServerFrame& f : server.Take()) {
         ++g_nRequests;
-        const std::string& p = f.packet;
-        const unsigned sub = p.size() >= 8 ? static_cast<unsigned char>(p[6]) | static_cast<unsigned char>(p[7]) << 8 : 0;
-        const auto u16At = [&p](std::size_t off) {
-            return p.size() >= off + 2 ? static_cast<unsigned char>(p[off]) | static_cast<unsigned char>(p[off + 1]) << 8 : 0;
-        };
-        const unsigned user = static_cast<unsigned>(u16At(0)) | static_cast<unsigned>(u16At(2)) << 16;
-        char userText[32] = "";
-        if (user != 0) {
-            std::snprintf(userText, sizeof userText, ", user id %u", user);
-        }
-        std::printf("    server decoded request: message %u, sub 0x%02X%s, parameters %d %d, %zu bytes, body \"%s\"\n",
-                    orv::test::FakeGardenServer::MessageId(p), sub, userText, u16At(8), u16At(10), p.size(),
-                    Printable(p.size() > 12 ? p.substr(12) : "").c_str());
+        bool known = false;
+        const std::string line = orv::sample::DescribeGardenRequest(f.packet, &known);
+        g_nDecoded += known ? 1 : 0;
+        std::printf("    server decoded request, %zu bytes: %s\n", f.packet.size(), line.c_str());
     }
 }
 
@@ -704,8 +689,8 @@ int main(int argc, char** argv)
     std::printf("-- Release\n");
     g_ORVMgr.Release();
     PrintRendererCalls();
-    g_Summary.Requests(g_nRequests, g_nRequests);
+    g_Summary.Requests(g_nRequests, g_nDecoded);
     std::printf("\n");
-    g_Summary.Print("engine-drawn sample host", "by the Garden server");
+    g_Summary.Print("engine-drawn sample host", "by the request table");
     return opened && !g_bTimedOut && code == 0 ? 0 : 1;
 }

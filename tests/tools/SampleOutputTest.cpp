@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "tools/DebugLines.h"
-#include "tools/PrintingHost.h"
+#include "tools/RequestNames.h"
 #include "tools/SampleSummary.h"
 
 namespace orv::sample {
@@ -52,6 +52,28 @@ TEST(DescribeRequest, NamesEachFieldByWhatTheRequestCarries)
     for (const Case& c : cases) {
         bool known = !c.known;
         EXPECT_EQ(DescribeRequest(std::string_view(c.bytes.data(), c.bytes.size()), &known), c.line);
+        EXPECT_EQ(known, c.known) << c.line;
+    }
+}
+
+TEST(DescribeGardenRequest, NamesTheFieldsOfTheGardenMessages)
+{
+    struct Case {
+        std::vector<char> bytes;
+        bool known;
+        std::string line;
+    } const cases[] = {
+        // The sell request's count travels in the user id field.
+        {Request(3, 0x0c, 7, 0, "", 884), true, "message 884, sub 0x0C sell: count 3, item 7"},
+        {Request(0, 0x0d, 3, 1, "guid-pal", 884), true,
+         "message 884, sub 0x0D harvest: plot 3, steal card 1, owner \"guid-pal\""},
+        {Request(100, 0xFD00, 0, 0, "", 1000), true, "message 1000, sub 0xFD00 use a tool card: card 100"},
+        {Request(0, 0x99, 1, 0, "", 884), false, "user id 0, message 884, sub 0x99, params 1 0, body 0 bytes \"\""},
+        {Request(0, 0x07, 1, 0, "", 0x367), false, "user id 0, message 871, sub 0x07, params 1 0, body 0 bytes \"\""},
+    };
+    for (const Case& c : cases) {
+        bool known = !c.known;
+        EXPECT_EQ(DescribeGardenRequest(std::string_view(c.bytes.data(), c.bytes.size()), &known), c.line);
         EXPECT_EQ(known, c.known) << c.line;
     }
 }
