@@ -47,5 +47,5 @@ echo "==== engine-drawn sample host (OrvaneDemo's exports, a Garden server of it
 echo "log.txt (GBK, shown as UTF-8):"
 { iconv -f GBK -t UTF-8 log.txt 2>/dev/null || cat log.txt; } | sed 's/^/    /'
 echo
-echo "==== engine toolkit demo (each frame's renderer calls) ===="
+echo "==== engine toolkit demo (OrvaneDemo's toolkit, the account of its renderer calls) ===="
 "$OLDPWD/../build/release/tools/orvanedemo_toolkit_demo" "${args[@]}"
