@@ -29,51 +29,42 @@ std::vector<char> Request(unsigned owner, unsigned sub, unsigned p1, unsigned p2
     return r;
 }
 
-TEST(DescribeRequest, NamesEachFieldByWhatTheRequestCarries)
+TEST(RequestNames, NameEachFieldByWhatTheRequestCarries)
 {
+    using Describer = std::string (*)(std::string_view, bool*);
+    const Describer aerie = &DescribeRequest;
+    const Describer garden = &DescribeGardenRequest;
     struct Case {
+        Describer describe;
         std::vector<char> bytes;
         bool known;
         std::string line;
     } const cases[] = {
         // The amount and the worth travel in the header's first word.
-        {Request(300, 0x02, 1, 0, ""), true, "sub 0x02 buy resources: amount 300, resource kind 1"},
-        {Request(120, 0x71, 1, 0, "\xC7\xE0\xE1\xB0"), true,
+        {aerie, Request(300, 0x02, 1, 0, ""), true, "sub 0x02 buy resources: amount 300, resource kind 1"},
+        {aerie, Request(120, 0x71, 1, 0, "\xC7\xE0\xE1\xB0"), true,
          "sub 0x71 hire a friend: worth 120, incubator 1, hired \"" + Utf8(u8"青岚") + "\""},
-        {Request(0, 0x17, 0, 21, ""), true, "sub 0x17 move a monster: from slot 0, to slot 21"},
-        {Request(0, 0x23, 0, 0, ""), true, "sub 0x23 ask the main-line missions"},
+        {aerie, Request(0, 0x17, 0, 21, ""), true, "sub 0x17 move a monster: from slot 0, to slot 21"},
+        {aerie, Request(0, 0x23, 0, 0, ""), true, "sub 0x23 ask the main-line missions"},
         // A field the request leaves 0 shows only when it is not.
-        {Request(5, 0x06, 0, 2, "ab"), true,
+        {aerie, Request(5, 0x06, 0, 2, "ab"), true,
          "sub 0x06 leave the game: owner = 5 (not used), param 2 = 2 (not used), body 2 bytes \"ab\" (not used)"},
-        {Request(5, 0x99, 1, 2, "ab"), false, "owner 5, main 0x367, sub 0x99, params 1 2, body 2 bytes \"ab\""},
-        {Request(0, 0x02, 0, 0, "", 0x368), false, "owner 0, main 0x368, sub 0x02, params 0 0, body 0 bytes \"\""},
-        {std::vector<char>(11, '\0'), false, "too short for the 12-byte header"},
-    };
-    for (const Case& c : cases) {
-        bool known = !c.known;
-        EXPECT_EQ(DescribeRequest(std::string_view(c.bytes.data(), c.bytes.size()), &known), c.line);
-        EXPECT_EQ(known, c.known) << c.line;
-    }
-}
-
-TEST(DescribeGardenRequest, NamesTheFieldsOfTheGardenMessages)
-{
-    struct Case {
-        std::vector<char> bytes;
-        bool known;
-        std::string line;
-    } const cases[] = {
-        // The sell request's count travels in the user id field.
-        {Request(3, 0x0c, 7, 0, "", 884), true, "message 884, sub 0x0C sell: count 3, item 7"},
-        {Request(0, 0x0d, 3, 1, "guid-pal", 884), true,
+        {aerie, Request(5, 0x99, 1, 2, "ab"), false, "owner 5, main 0x367, sub 0x99, params 1 2, body 2 bytes \"ab\""},
+        {aerie, Request(0, 0x02, 0, 0, "", 0x368), false, "owner 0, main 0x368, sub 0x02, params 0 0, body 0 bytes \"\""},
+        {aerie, std::vector<char>(11, '\0'), false, "too short for the 12-byte header"},
+        // The Garden's sell request carries its count in the user id field.
+        {garden, Request(3, 0x0c, 7, 0, "", 884), true, "message 884, sub 0x0C sell: count 3, item 7"},
+        {garden, Request(0, 0x0d, 3, 1, "guid-pal", 884), true,
          "message 884, sub 0x0D harvest: plot 3, steal card 1, owner \"guid-pal\""},
-        {Request(100, 0xFD00, 0, 0, "", 1000), true, "message 1000, sub 0xFD00 use a tool card: card 100"},
-        {Request(0, 0x99, 1, 0, "", 884), false, "user id 0, message 884, sub 0x99, params 1 0, body 0 bytes \"\""},
-        {Request(0, 0x07, 1, 0, "", 0x367), false, "user id 0, message 871, sub 0x07, params 1 0, body 0 bytes \"\""},
+        {garden, Request(100, 0xFD00, 0, 0, "", 1000), true, "message 1000, sub 0xFD00 use a tool card: card 100"},
+        {garden, Request(0, 0x99, 1, 0, "", 884), false, "user id 0, message 884, sub 0x99, params 1 0, body 0 bytes \"\""},
+        {garden, Request(0, 0x07, 1, 0, "", 0x367), false,
+         "user id 0, message 871, sub 0x07, params 1 0, body 0 bytes \"\""},
+        {garden, std::vector<char>(11, '\0'), false, "too short for the 12-byte header"},
     };
     for (const Case& c : cases) {
         bool known = !c.known;
-        EXPECT_EQ(DescribeGardenRequest(std::string_view(c.bytes.data(), c.bytes.size()), &known), c.line);
+        EXPECT_EQ(c.describe(std::string_view(c.bytes.data(), c.bytes.size()), &known), c.line);
         EXPECT_EQ(known, c.known) << c.line;
     }
 }
