@@ -265,32 +265,33 @@ bool PlaceLabel(const std::vector<DrawOp>& ops, std::size_t i, LabelSpot* spot)
     }
     const Box& box = ops[i].m_box;
     const std::string label = ImageLabel(ops[i]);
-    const int scale = LabelScaleFor(box, label);
-    if (scale == 0) {
-        return false;
-    }
-    const long long w = LabelWidth(label, scale);
-    const long long h = static_cast<long long>(kLabelDots) * scale;
-    const long long left = static_cast<long long>(box.x) + kLabelMargin;
-    const long long top = static_cast<long long>(box.y) + kLabelMargin;
-    const long long right = static_cast<long long>(box.x) + box.w - kLabelMargin - w;
-    const long long bottom = static_cast<long long>(box.y) + box.h - kLabelMargin - h;
-    const long long corners[4][2] = {{left, top}, {left, bottom}, {right, top}, {right, bottom}};
-    for (const auto& corner : corners) {
-        const long long x0 = corner[0];
-        const long long y0 = corner[1];
-        bool covered = false;
-        for (std::size_t j = i + 1; j < ops.size() && !covered; ++j) {
-            if (ops[j].m_kind == DrawKind::Sector) {
-                continue;
+    for (int scale = LabelScaleFor(box, label); scale > 0; --scale) {
+        const long long w = LabelWidth(label, scale);
+        const long long h = static_cast<long long>(kLabelDots) * scale;
+        // Another call comes near the label when it reaches within kLabelGap of it.
+        const auto near = [&](const Box& b, long long x0, long long y0) {
+            return b.w > 0 && b.h > 0 && x0 - kLabelGap < static_cast<long long>(b.x) + b.w &&
+                   b.x < x0 + w + kLabelGap && y0 - kLabelGap < static_cast<long long>(b.y) + b.h &&
+                   b.y < y0 + h + kLabelGap;
+        };
+        const long long left = static_cast<long long>(box.x) + kLabelMargin;
+        const long long top = static_cast<long long>(box.y) + kLabelMargin;
+        const long long right = static_cast<long long>(box.x) + box.w - kLabelMargin - w;
+        const long long bottom = static_cast<long long>(box.y) + box.h - kLabelMargin - h;
+        const long long corners[4][2] = {{left, top}, {left, bottom}, {right, top}, {right, bottom}};
+        for (const auto& corner : corners) {
+            bool covered = false;
+            for (std::size_t j = 0; j < ops.size() && !covered; ++j) {
+                // Later calls cover the label; of the earlier ones, texts show through an image
+                // that is no background.
+                const bool counts = j > i ? ops[j].m_kind != DrawKind::Sector
+                                          : j < i && ops[j].m_kind == DrawKind::Text && !ops[i].m_bOpaque;
+                covered = counts && near(ops[j].m_box, corner[0], corner[1]);
             }
-            const Box& b = ops[j].m_box;
-            covered = b.w > 0 && b.h > 0 && x0 < static_cast<long long>(b.x) + b.w && b.x < x0 + w &&
-                      y0 < static_cast<long long>(b.y) + b.h && b.y < y0 + h;
-        }
-        if (!covered) {
-            *spot = {x0, y0, scale};
-            return true;
+            if (!covered) {
+                *spot = {corner[0], corner[1], scale};
+                return true;
+            }
         }
     }
     return false;

@@ -67,8 +67,11 @@ int LabelScaleFor(const Box& box, std::string_view text);
 
 // Where the label of image call i of a frame goes: the first corner of its box (top-left,
 // bottom-left, top-right, bottom-right, a 2-pixel margin inside) where no later call of the frame
-// (image, text, fill or rectangle) covers any of the label, so that the label stays readable.
-// False when the label does not fit in the box or every corner is covered.
+// (image, text, fill or rectangle) comes within kLabelGap pixels of the label, nor an earlier text
+// that shows through the image (any image but a background), so that the label stays readable and
+// stands clear of every text; at the larger scale where a corner is free, else at scale 1. False
+// when the label does not fit in the box or no corner is free at either scale.
+inline constexpr int kLabelGap = 2;
 struct LabelSpot {
     long long x = 0;
     long long y = 0;

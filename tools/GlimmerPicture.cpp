@@ -3,8 +3,12 @@
 #include <algorithm>
 #include <climits>
 #include <cstdint>
+#include <cstdio>
+#include <map>
+#include <utility>
 
 #include "glimmer/Glimmer.h"
+#include "tools/GbkText.h"
 
 namespace orv::sample {
 
@@ -51,6 +55,7 @@ void AddImage(std::vector<DrawOp>& ops, int x, int y, int group, int id, u32 col
     op.m_colour = colour;
     op.m_nSet = group;
     op.m_nFrame = id;
+    op.m_bOpaque = GlimmerTextureOpaque(group, id);
 }
 
 void AddText(std::vector<DrawOp>& ops, int x, int y, const std::string& text, u32 colour, int size, int height)
@@ -87,6 +92,11 @@ void AddFrame(std::vector<DrawOp>& ops, Box box, u32 colour, int width)
 }  // namespace
 
 std::vector<DrawOp> GlimmerFrameToDrawOps(const std::vector<glimmer_test::Call>& frame)
+{
+    return GlimmerFrameToDrawOps(std::span<const glimmer_test::Call>(frame));
+}
+
+std::vector<DrawOp> GlimmerFrameToDrawOps(std::span<const glimmer_test::Call> frame)
 {
     std::vector<DrawOp> ops;
     for (const glimmer_test::Call& c : frame) {
@@ -128,6 +138,88 @@ std::vector<DrawOp> GlimmerFrameToDrawOps(const std::vector<glimmer_test::Call>&
         }
     }
     return ops;
+}
+
+namespace {
+
+struct TextureNote {
+    const char* name;
+    bool opaque;
+};
+
+std::map<std::pair<int, int>, TextureNote>& TextureNotes()
+{
+    static std::map<std::pair<int, int>, TextureNote> notes;
+    return notes;
+}
+
+}  // namespace
+
+void RegisterGlimmerTextures(std::span<const GlimmerTexture> textures)
+{
+    for (const GlimmerTexture& t : textures) {
+        for (int id = t.first; id <= t.last; ++id) {
+            glimmer_test::RegisterTexture(t.group, static_cast<std::uint16_t>(id), t.w, t.h);
+            TextureNotes()[{t.group, id}] = {t.name != nullptr ? t.name : "", t.opaque};
+        }
+    }
+}
+
+const char* GlimmerTextureName(int group, int id)
+{
+    const auto it = TextureNotes().find({group, id});
+    return it != TextureNotes().end() ? it->second.name : "";
+}
+
+bool GlimmerTextureOpaque(int group, int id)
+{
+    const auto it = TextureNotes().find({group, id});
+    return it != TextureNotes().end() && it->second.opaque;
+}
+
+void GlimmerAccount::Frame(std::span<const glimmer_test::Call> calls, int number)
+{
+    const int previous = m_nFrame;
+    m_nFrame = number > 0 ? number : m_nFrame + 1;
+    if (!m_bVerbose) {
+        m_Account.Frame(m_nFrame, GlimmerFrameToDrawOps(calls));
+        return;
+    }
+    std::vector<std::string> lines;
+    lines.reserve(calls.size());
+    for (const glimmer_test::Call& call : calls) {
+        lines.push_back(GbkToUtf8(glimmer_test::Format(call)));
+    }
+    if (previous > 0 && lines == m_vLastLines) {
+        if (m_nRunFirst == 0) {
+            m_nRunFirst = m_nFrame;
+            m_nRunBase = previous;
+        }
+        m_nRunLast = m_nFrame;
+        return;
+    }
+    FlushRun();
+    std::printf("[frame %d] %zu renderer calls:\n", m_nFrame, lines.size());
+    for (const std::string& line : lines) {
+        std::printf("    %s\n", line.c_str());
+    }
+    m_vLastLines = std::move(lines);
+}
+
+void GlimmerAccount::FlushRun()
+{
+    m_Account.FlushRun();
+    if (m_nRunFirst == 0) {
+        return;
+    }
+    if (m_nRunFirst == m_nRunLast) {
+        std::printf("[frame %d] the same %zu renderer calls as frame %d\n", m_nRunFirst, m_vLastLines.size(),
+                    m_nRunBase);
+    } else {
+        std::printf("[frames %d-%d] the same %zu renderer calls as frame %d\n", m_nRunFirst, m_nRunLast,
+                    m_vLastLines.size(), m_nRunBase);
+    }
+    m_nRunFirst = 0;
 }
 
 }  // namespace orv::sample

@@ -84,7 +84,7 @@ constexpr Entry kCatalogue[] = {
     {93, 375, 375, {800, 600}, "city backdrop", kOpaque},
     {93, 376, 377, {100, 80}, "garden", kSeeThrough},
     {93, 378, 379, {100, 96}, "restaurant", kSeeThrough},
-    {93, 396, 396, {160, 22}, "work-state header", kOpaque},
+    {93, 396, 396, {160, 22}, "work-state header", kSeeThrough},
     {93, 397, 397, {160, 81}, "work-state row", kOpaque},
     {93, 380, 382, {40, 40}, "group icon", kSeeThrough},
     {93, 462, 463, {126, 70}, "incubator", kSeeThrough},

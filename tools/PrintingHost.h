@@ -13,9 +13,13 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "tools/FrameAccount.h"
 #include "tools/FramePicture.h"
+#include "tools/RequestNames.h"
+#include "tools/SampleSummary.h"
 #include "tools/QuietHost.h"
 
 namespace orv::sample {
@@ -47,8 +51,12 @@ public:
     int m_nFrame = 0;             // number of the frame being drawn (or last drawn)
     int m_nDrawCalls = 0;         // all draw calls so far
     int m_nSizeQueries = 0;       // screen size queries so far
+    int m_nRequests = 0;          // requests sent so far
+    int m_nRequestsDecoded = 0;   // of them, those the request table knows
     std::string m_strPlayerName = "host";
     std::string m_strPictureDir = "pictures";   // where SavePicture writes (made when missing)
+    FrameAccount m_Account;       // the account of the frames (m_bVerbose: every frame in full)
+    SampleSummary m_Summary;      // the pictures written (SavePicture) and what the program adds
 
     // One frame: BeginFrame, render(), EndFrame.
     template <class Render>
@@ -62,19 +70,19 @@ public:
     template <class Render>
     void Frames(int n, Render&& render)
     {
-        m_bCollapse = true;
+        m_Account.m_bCollapse = true;
         for (int i = 0; i < n; ++i) {
             Frame(render);
         }
-        m_bCollapse = false;
-        FlushRun();
+        m_Account.m_bCollapse = false;
+        m_Account.FlushRun();
     }
     // Starts frame m_nFrame + 1; calls drawn before it (outside any frame) are printed first.
     void BeginFrame();
     // Prints the account of the frame's draw calls and keeps them as the last frame.
     void EndFrame();
     // The last ended frame's draw calls.
-    const std::vector<DrawOp>& LastFrame() const { return m_vLastOps; }
+    const std::vector<DrawOp>& LastFrame() const { return m_Account.Last(); }
     // Writes the picture of the last ended frame, screen-sized, to <m_strPictureDir>/<name>.png and
     // prints where; false (and a line saying so) when it cannot be written.
     bool SavePicture(const std::string& name);
@@ -100,37 +108,13 @@ public:
 
 private:
     DrawOp& Record(DrawKind kind, const Box& box, u32 colour);   // a new call of the frame
-    void PrintAccount(const char* what);
-    void FlushRun();   // prints the pending run of unchanged frames, if any
-
-    bool m_bCollapse = false;          // inside Frames: unchanged frames are gathered into a run
-    int m_nRunFirst = 0;               // the run's first and last frame (0: no run)
-    int m_nRunLast = 0;
-    int m_nRunBase = 0;                // the frame they all draw as
-    std::size_t m_nRunCalls = 0;
 
     int m_nScreenWidth;
     int m_nScreenHeight;
     std::vector<DrawOp> m_vOps;        // the frame being drawn
-    std::vector<DrawOp> m_vLastOps;    // the last ended frame
-    int m_nLastFrame = -1;             // its number; -1 before the first
     std::vector<std::unique_ptr<PrintingDrawer>> m_vDrawers;   // made and not given back
     friend class PrintingDrawer;
 };
-
-// A call one frame lost (from the frame before) or gained, by its index in its own frame.
-struct CallChange {
-    bool m_bGained = false;
-    std::size_t m_nIndex = 0;
-    bool operator==(const CallChange&) const = default;
-};
-// What changed from before to now: the calls of each that are not among the longest run of calls
-// common to both (in order), in the order they stand, a lost call before a gained one where both
-// stand between the same shared calls.
-std::vector<CallChange> CompareCalls(const std::vector<DrawOp>& before, const std::vector<DrawOp>& now);
-
-// One readable line for a draw call: what, where, how large, in which colour; texts in UTF-8.
-std::string DescribeDrawOp(const DrawOp& op);
 
 // The picture folder of a sample program: the folder after "--pictures" on its command line, else
 // sample-frames beside the folder of the program's own (build/release/sample-frames for

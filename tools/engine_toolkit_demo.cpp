@@ -4,12 +4,13 @@
 // developer test window opens under the main window: its button queues the "test" box and the
 // "Test" notice, the box is answered by a click, a row is picked from the drop-down list, the
 // vertical bar is dragged (the numbers at the window's top follow), GBK text is typed through
-// input-method bytes and pasted into the edit field. Every frame's renderer calls are printed as
-// the renderer received them (texts as UTF-8), and pictures of chosen frames are written
-// (build/release/sample-frames, or --pictures DIR): test-window and test-window-list.
+// input-method bytes and pasted into the edit field. Each frame's renderer calls are accounted as
+// the printing host accounts the Aerie frames (the first in full, then what each frame lost and
+// gained; --verbose: every call as the renderer received it), texts as UTF-8, pictures of chosen
+// frames are written (build/release/sample-frames, or --pictures DIR): test-window and
+// test-window-list; a summary closes the run.
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <string>
 
 #include "framework/control/ORVCtrlMgr.h"
@@ -27,7 +28,9 @@
 #include "maingame/orvanedemo/ORVMgr.h"
 #include "platform/Platform.h"
 #include "tools/FramePicture.h"
+#include "tools/DebugLines.h"
 #include "tools/GbkText.h"
+#include "tools/SampleSummary.h"
 #include "tools/GlimmerPicture.h"
 #include "tools/PrintingHost.h"
 
@@ -91,31 +94,26 @@ public:
 ORV_IMPLEMENT_RUNTIME_CLASS(CDemoGardenWnd, CORVWindow)
 
 std::string g_strPictureDir;
-int g_nFrame = 0;
+orv::sample::SampleSummary g_Summary;
+orv::sample::GlimmerAccount* g_pAccount = nullptr;
 
-// One frame: Render, then every call it made, texts decoded to UTF-8.
+// Frames: Render, then the account of the calls it made (verbose: every call).
 void Frame(int n = 1)
 {
     for (int i = 0; i < n; ++i) {
         glimmer_test::ClearTrace();
         g_ORVMgr.Render();
-        std::printf("-- frame %d\n", ++g_nFrame);
-        for (const glimmer_test::Call& call : glimmer_test::Trace()) {
-            std::printf("    %s\n", orv::sample::GbkToUtf8(glimmer_test::Format(call)).c_str());
-        }
+        g_pAccount->Frame(glimmer_test::Trace());
     }
+    g_pAccount->FlushRun();
 }
 
 // A picture of the last frame drawn.
 void SavePicture(const char* name)
 {
-    std::error_code error;
-    std::filesystem::create_directories(g_strPictureDir, error);
-    const std::filesystem::path path = std::filesystem::path(g_strPictureDir) / (std::string(name) + ".png");
-    const bool written = orv::sample::PaintFrame(orv::sample::GlimmerFrameToDrawOps(glimmer_test::Frame(0)),
-                                                 g_CG.m_nScreenWidth, g_CG.m_nScreenHeight)
-                             .WritePng(path.string());
-    std::printf("[frame %d] picture %s: %s\n", g_nFrame, written ? "written" : "NOT written", path.string().c_str());
+    orv::sample::SaveFramePicture(g_Summary, orv::sample::GlimmerFrameToDrawOps(glimmer_test::Frame(0)),
+                                  g_CG.m_nScreenWidth, g_CG.m_nScreenHeight, g_strPictureDir, name,
+                                  g_pAccount->Number());
 }
 
 LPARAM At(int x, int y)
@@ -142,43 +140,39 @@ void ClickOn(const CORVControl* ctrl)
     Click(ctrl->m_nAbsX + ctrl->m_nWidth / 2, ctrl->m_nAbsY + ctrl->m_nHeight / 2);
 }
 
-void RegisterTextures()
-{
-    glimmer_test::RegisterTexture(1, 5, 300, 200);    // the Garden window's background
-    glimmer_test::RegisterTexture(1, 1, 340, 150);    // the message box
-    glimmer_test::RegisterTexture(2, 3, 16, 16);      // the close button
-    glimmer_test::RegisterTexture(2, 9, 64, 24);      // OK and the test button
-    glimmer_test::RegisterTexture(2, 12, 64, 24);     // cancel
-    for (u16 id = 15; id <= 17; ++id) {
-        glimmer_test::RegisterTexture(2, id, 14, 16);  // the drop-down arrow
-    }
-    for (u16 id = 18; id <= 23; ++id) {
-        glimmer_test::RegisterTexture(2, id, 20, 20);  // the check box
-    }
-    for (u16 id = 10849; id < 10849 + 12; ++id) {
-        glimmer_test::RegisterTexture(2, id, 80, 24);  // the radio buttons
-    }
-    glimmer_test::RegisterTexture(3, 1, 10, 10);      // the scroll thumb
-    glimmer_test::RegisterTexture(3, 4, 10, 6);       // vertical track: cap, middle, cap
-    glimmer_test::RegisterTexture(3, 5, 10, 100);
-    glimmer_test::RegisterTexture(3, 6, 10, 6);
-    glimmer_test::RegisterTexture(3, 7, 6, 10);       // horizontal track
-    glimmer_test::RegisterTexture(3, 8, 100, 10);
-    glimmer_test::RegisterTexture(3, 9, 6, 10);
-    glimmer_test::RegisterTexture(3, 10, 5, 22);      // drop-down face and edit frame
-    glimmer_test::RegisterTexture(3, 11, 100, 22);
-    glimmer_test::RegisterTexture(3, 12, 5, 22);
-    glimmer_test::RegisterTexture(7, 1, 12, 18);      // the library's cursor
-}
+constexpr orv::sample::GlimmerTexture kTextures[] = {
+    {1, 5, 5, 300, 200, "Garden window background", true},
+    {1, 1, 1, 340, 150, "message box", true},
+    {2, 3, 3, 16, 16, "close button"},
+    {2, 9, 11, 64, 24, "OK or test button"},
+    {2, 12, 14, 64, 24, "cancel button"},
+    {2, 15, 17, 14, 16, "drop-down arrow"},
+    {2, 18, 23, 20, 20, "check box"},
+    {2, 10849, 10860, 80, 24, "radio button"},
+    {3, 1, 1, 10, 10, "scroll thumb"},
+    {3, 4, 4, 10, 6, "vertical track cap"},
+    {3, 5, 5, 10, 100, "vertical track"},
+    {3, 6, 6, 10, 6, "vertical track cap"},
+    {3, 7, 7, 6, 10, "horizontal track cap"},
+    {3, 8, 8, 100, 10, "horizontal track"},
+    {3, 9, 9, 6, 10, "horizontal track cap"},
+    {3, 10, 10, 5, 22, "field cap"},
+    {3, 11, 11, 100, 22, "field middle"},
+    {3, 12, 12, 5, 22, "field cap"},
+    {7, 1, 1, 12, 18, "cursor"},
+};
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    orv::sample::ShowDebugLinesOnStdout();
     g_strPictureDir = orv::sample::PictureDirFromArgs(argc, argv);
+    orv::sample::GlimmerAccount account(orv::sample::VerboseFromArgs(argc, argv));
+    g_pAccount = &account;
     DemoPlatform platform;
     orv::platform::Install(&platform);
-    RegisterTextures();
+    orv::sample::RegisterGlimmerTextures(kTextures);
     SetSystemWindowRecord(kMsgGardenWnd, ORV_RUNTIME_CLASS(CDemoGardenWnd));
 
     std::printf("-- Init = %d\n", g_ORVMgr.Init(&HostProc, 0, kHostWindow, nullptr, nullptr, nullptr));
@@ -189,6 +183,7 @@ int main(int argc, char** argv)
     const CORVControl* garden = mgr.m_MainWnd.GetSystemWindow(kMsgGardenWnd);
     std::printf("    IsGardenOpen() = %s, window at (%d,%d) %d x %d\n", g_ORVMgr.IsGardenOpen() ? "true" : "false",
                 garden->m_nAbsX, garden->m_nAbsY, garden->m_nWidth, garden->m_nHeight);
+    g_Summary.Window("Garden window (stand-in)");
     Frame();
 
     std::printf("-- a floating notice is queued\n");
@@ -203,6 +198,7 @@ int main(int argc, char** argv)
     auto* wnd = static_cast<CORVTestWnd*>(ORV_RUNTIME_CLASS(CORVTestWnd)->m_pfnCreate());
     mgr.m_MainWnd.AddChild(wnd, false);
     wnd->CreateAt(&mgr.m_MainWnd, 100, 60, 600, 480);
+    g_Summary.Window("developer test window CORVTestWnd");
     Move(wnd->m_nAbsX + 550, wnd->m_nAbsY + 420);   // onto the test window: the tooltip goes
     Frame();
     SavePicture("test-window");
@@ -215,6 +211,7 @@ int main(int argc, char** argv)
         std::printf("the box did not open\n");
         return 1;
     }
+    g_Summary.Window("message box \"test\"");
     std::printf("-- the player answers the box with its first button\n");
     ClickOn(boxes.m_pBox->m_pOkButton);
     Frame(3);
@@ -253,10 +250,11 @@ int main(int argc, char** argv)
     CORVEdit* edit = wnd->m_pEdit;
     ClickOn(edit);
     platform.m_strIme = "你好";
+    std::printf("    the input method's result: \"%s\"\n", orv::sample::GbkToUtf8(platform.m_strIme).c_str());
     g_ORVMgr.WndProc(kHostWindow, WM_IME_COMPOSITION, 0, GCS_RESULTSTR);
     Frame();
-    std::printf("-- the clipboard holds \"测试\"; the player pastes it with Ctrl+V\n");
     const std::string clip = "测试";
+    std::printf("-- the clipboard holds \"%s\"; the player pastes it with Ctrl+V\n", orv::sample::GbkToUtf8(clip).c_str());
     CopyToClipboard(clip.c_str(), static_cast<int>(clip.size()));
     platform.m_bCtrl = true;
     g_ORVMgr.WndProc(kHostWindow, WM_KEYDOWN, 'V', 0);
@@ -269,5 +267,7 @@ int main(int argc, char** argv)
     g_ORVMgr.Release();
     std::printf("    IsGardenOpen() = %s\n", g_ORVMgr.IsGardenOpen() ? "true" : "false");
     orv::platform::Install(nullptr);
+    std::printf("\n");
+    g_Summary.Print("engine toolkit demo", nullptr);
     return 0;
 }

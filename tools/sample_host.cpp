@@ -9,7 +9,8 @@
 // the compressed city data (reply 0) and the game window opens on the own city. The mouse rests
 // on the info button (the row of its sub-operations shows), then on a building (its tooltip
 // shows), clicks it (its building window opens) and closes that window again; a click on the
-// castle opens the main-city window with its production table. In the monster group window a
+// castle opens the main-city window with its production table. The plunder sheet asks for its
+// figures and shows what the server answers (reply 32). In the monster group window a
 // stack is dragged into another group (sub 0x17) and a group skill is refreshed after its
 // confirmation (sub 0x18). The game is closed and opened on
 // another player's city, as a host opens it from a player it shows; the server answers with that
@@ -22,7 +23,7 @@
 // The printing host prints each request and an account of each frame (what changed from the frame
 // before), and pictures of the own city, the tooltip, the building windows and the visited city
 // and the guardian-beast chooser and hatching page are written (build/release/sample-frames, or
-// --pictures DIR).
+// --pictures DIR); a summary closes the run (docs/sample-session.md tells the whole session).
 #include <zlib.h>
 
 #include <cstdio>
@@ -32,6 +33,7 @@
 
 #include "framework/core/ByteOrder.h"
 #include "maingame/orvane/ORVMgr.h"
+#include "tools/DebugLines.h"
 #include "tools/ImageCatalogue.h"
 #include "tools/PrintingHost.h"
 #include "tools/SampleInput.h"
@@ -161,6 +163,23 @@ std::string ReadBytes(const char* path)
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
+// The record of plunder 0 (a fight-mission item, kind 13): index 0, multiplier 1.0, the group that
+// fights it in byte 2 (3: none yet), what the enemy carries (grass, stone, wood, metal), the
+// waiting, fighting and friend-waiting times.
+std::string PlunderRecord(char group)
+{
+    std::string r = LE16(0) + LE16(2) + std::string(16, '\0');
+    r[0] = 0;
+    r[1] = 10;
+    r[2] = group;
+    r[3] = 0;
+    r.replace(4, 16, LE32(500) + LE32(300) + LE32(400) + LE32(200));
+    r += LE32(600) + LE32(1800) + LE32(300) + LE32(0);
+    r.resize(53, '\0');
+    r[52] = 10;
+    return r;
+}
+
 void Step(const char* what)
 {
     std::printf("\n-- %s\n", what);
@@ -170,9 +189,11 @@ void Step(const char* what)
 
 int main(int argc, char** argv)
 {
+    orv::sample::ShowDebugLinesOnStdout();
     PrintingHost host;
     host.m_strPlayerName = "琉璃客";
     host.m_strPictureDir = orv::sample::PictureDirFromArgs(argc, argv);
+    host.m_Account.m_bVerbose = orv::sample::VerboseFromArgs(argc, argv);
     CORVMgr& mgr = CORVMgr::GetSingleton();
     auto render = [&] { mgr.Render(); };
     // The server's replies go to the library as the host receives them.
@@ -208,8 +229,10 @@ int main(int argc, char** argv)
                          {3, 2, 1, 2, 1, 1, 1, 1, 0, 1, 1, 1, 1, 2, 2, 1, 0, 1}, 3, 1, 1};
 
     Step("OpenAerie: the enter request for the own city");
+    host.m_Summary.Window("game window CAerieWnd");
     mgr.OpenAerie(&host, host.GetPlayerName());
-    serverAnswers("the own city", CityReply(own));
+    // The city offers plunder 0 (no group fights it yet).
+    serverAnswers("the own city", CityReply(own, DataItem(13, PlunderRecord(3))));
     std::printf("IsAerieOpen() = %s\n", mgr.IsAerieOpen() ? "true" : "false");
     host.Frames(2, render);
     host.SavePicture("own-city");
@@ -242,6 +265,7 @@ int main(int argc, char** argv)
     auto clickBoxOk = [&] { Click(mgr, (1024 - 340) / 2 + 36 + 20, (768 - 150) / 2 + 110 + 10); };
 
     Step("a click on the quarry opens its building window; the mouse moves on to its upgrade button");
+    host.m_Summary.Window("building window");
     const WindowPlace quarry = centred(39);
     Click(mgr, quarryX, quarryY);
     host.Frame(render);
@@ -255,6 +279,7 @@ int main(int argc, char** argv)
 
     // The castle (building 0) stands at (395, 215).
     Step("a click on the castle opens the main-city window: production table, buy and exchange buttons");
+    host.m_Summary.Window("main-city window");
     const WindowPlace castle = centred(36);
     Click(mgr, kGameX + 395 + 60, kGameY + 215 + 65);
     host.Frame(render);
@@ -267,10 +292,19 @@ int main(int argc, char** argv)
     // The mission button stands at (635, 557).
     Step("the mission button opens the mission window on its plunder tab; its go button opens the plunder "
          "sheet, which asks the server for its figures (0x20)");
+    host.m_Summary.Window("mission window");
+    host.m_Summary.Window("plunder sheet");
     const WindowPlace missions = centred(19);
     Click(mgr, kGameX + 635 + 20, kGameY + 557 + 18);
     host.Frame(render);
     Click(mgr, missions.x + 95 + 10, missions.y + 292 + 10);
+    host.Frames(2, render);
+    {
+        // What the enemy carries: grass, stone, wood, metal.
+        const std::string figures = Reply(own.m_nOwnerId, 32, LE32(500) + LE32(300) + LE32(400) + LE32(200));
+        std::printf("-- the server answers: reply 32, %zu bytes (the plunder's figures)\n", figures.size());
+        mgr.Recv(figures.data(), static_cast<int>(figures.size()));
+    }
     host.Frames(2, render);
     host.SavePicture("before-fight-window");
 
@@ -283,20 +317,14 @@ int main(int argc, char** argv)
 
     // Plunder 0 under way: the fight group (2) fights it (work state 4 on mission 0), and the
     // mission's record names that group (byte 2) and what the enemy carries.
-    std::string plunder = LE16(0) + LE16(2) + std::string(16, '\0');   // index 0, multiplier 1.0, group 2
-    plunder[0] = 0;
-    plunder[1] = 10;
-    plunder[2] = 2;
-    plunder[3] = 0;
-    plunder.replace(4, 16, LE32(500) + LE32(300) + LE32(400) + LE32(200));
-    plunder += LE32(600) + LE32(1800) + LE32(300) + LE32(0);
-    plunder.resize(53, '\0');
-    plunder[52] = 10;
+    const std::string plunder = PlunderRecord(2);
     serverAnswers("the plunder started", CityReply(own, DataItem(11, Work(2, 4, 0, 1800, 0)) + DataItem(13, plunder)));
     host.Frames(2, render);
 
     Step("the plunder runs: the mission window's go button opens the fight information window; its cancel "
          "button asks, and the box's OK cancels the fight of group 2 (0x24)");
+    host.m_Summary.Window("fight information window");
+    host.m_Summary.Window("message box");
     Click(mgr, kGameX + 635 + 20, kGameY + 557 + 18);
     host.Frame(render);
     Click(mgr, missions.x + 95 + 10, missions.y + 292 + 10);
@@ -338,6 +366,7 @@ int main(int argc, char** argv)
     // The toolbar's technology button stands at (596, 557); the technology window opens on the
     // castle institute with three technologies, their upgrade buttons at (393, 245 + 86 i).
     Step("the technology button opens the castle institute: three technologies, the work panel, the points");
+    host.m_Summary.Window("castle institute");
     const WindowPlace technology = centred(5);
     Click(mgr, kGameX + 596 + 18, kGameY + 557 + 18);
     host.Frames(2, render);
@@ -357,6 +386,7 @@ int main(int argc, char** argv)
 
     // The level-up window: its group rows from (24, 162), 50 px apart; OK at (40, 320).
     Step("the first upgrade button opens the level-up window; the production group is chosen");
+    host.m_Summary.Window("level-up window");
     const WindowPlace lvlup = centred(16);
     Click(mgr, technology.x + 393 + 10, technology.y + 245 + 10);
     host.Frames(2, render);
@@ -373,6 +403,7 @@ int main(int argc, char** argv)
     // The main-city window's buy button stands at (132, 378); the buy window's plus button at
     // (336, 242) and its OK button at (148, 278).
     Step("the castle's buy button opens the buy window; 300 coins of grass are bought (sub 0x02)");
+    host.m_Summary.Window("buy window");
     const WindowPlace buy = centred(11);
     Click(mgr, kGameX + 395 + 60, kGameY + 215 + 65);
     host.Frame(render);
@@ -390,6 +421,7 @@ int main(int argc, char** argv)
     // The settings window: the switch at (225, 125), OK at (130, 218). The settings are written to
     // the repository's data/help/aerieconfig.xml: the sample puts its bytes back afterwards.
     Step("the settings button: the building levels are switched off and the city draws them no more");
+    host.m_Summary.Window("settings window");
     const std::string savedSettings = ReadBytes("../data/help/aerieconfig.xml");
     const WindowPlace settings = centred(27);
     auto switchLevels = [&] {
@@ -412,6 +444,7 @@ int main(int argc, char** argv)
     // and the refresh button at (634, 145).
     Step("the monster button opens the monster group window; the stack of slot 0 is dragged into the fight "
          "group's second cell (sub 0x17 from slot 0 to slot 21)");
+    host.m_Summary.Window("monster group window");
     const WindowPlace groups = centred(14);
     Click(mgr, kGameX + 557 + 18, kGameY + 557 + 18);
     host.Frames(2, render);
@@ -443,6 +476,7 @@ int main(int argc, char** argv)
     host.Frames(2, render);
 
     Step("the game closes, and the host opens it on another player's city");
+    host.m_Summary.Window("game window on a visited city");
     mgr.CloseAerie();
     std::printf("IsAerieOpen() = %s\n", mgr.IsAerieOpen() ? "true" : "false");
     // Another player's city: all buildings higher, nothing upgrading, no guardian beast.
@@ -460,6 +494,7 @@ int main(int argc, char** argv)
     host.Frames(2, render);
 
     Step("the game closes; a new player opens it, and the server asks for a guardian beast first (reply 101)");
+    host.m_Summary.Window("guardian-beast chooser");
     mgr.CloseAerie();
     mgr.OpenAerie(&host, host.GetPlayerName());
     {
@@ -493,6 +528,7 @@ int main(int argc, char** argv)
     const int beastX = kGameX + 50;
     const int beastY = kGameY + 40;
     Step("the toolbar's beast button opens the guardian-beast window; its second tab the hatching page");
+    host.m_Summary.Window("guardian-beast window (hatching page)");
     Click(mgr, kGameX + 518 + 18, kGameY + 557 + 18);
     host.Frames(2, render);
     Click(mgr, beastX + 109 + 44, beastY + 38 + 13);
@@ -502,6 +538,7 @@ int main(int argc, char** argv)
     const int eggX = beastX + 150 + 47 + 25;
     const int eggY = beastY + 392 + 9 + 25;
     Step("a right click on the first egg of the bag: its menu; its first command hatches the egg");
+    host.m_Summary.Window("egg menu");
     orv::sample::RightClick(mgr, eggX, eggY);
     host.Frames(2, render);
     Click(mgr, eggX + 48, eggY + 10);   // the menu's first row, at the mouse
@@ -522,6 +559,7 @@ int main(int argc, char** argv)
     host.Frames(3, render);
 
     Step("the hire list arrives (reply 112); its first player is picked and hired");
+    host.m_Summary.Window("hire list");
     {
         const std::string slaves = Reply(own.m_nOwnerId, 112,
                                          SlaveRecord("青岚", 120, 36) + SlaveRecord("白露", 0, 12), 0, 28);
@@ -555,5 +593,8 @@ int main(int argc, char** argv)
     mgr.CloseAerie();
     std::printf("IsAerieOpen() = %s\n", mgr.IsAerieOpen() ? "true" : "false");
     host.Frame(render);
+    host.m_Summary.Requests(host.m_nRequests, host.m_nRequestsDecoded);
+    std::printf("\n");
+    host.m_Summary.Print("sample host", "by the request table");
     return 0;
 }

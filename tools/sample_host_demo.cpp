@@ -5,18 +5,24 @@
 // so the connection watchdog stays quiet), watering, sowing, harvesting, selling, a friend's
 // garden and back, the nursery, settings, tool cards, a gene research, weather and rankings, a
 // device loss and reset, closing the screen (command 3) and Release. The server prints every
-// Garden request it decoded; each frame's renderer calls are printed, and pictures are written
-// (build/release/sample-frames, or --pictures DIR) from the recorded calls.
+// Garden request it decoded; the frame of each step is accounted as the printing host accounts
+// the Aerie frames (--verbose: every renderer call of every frame), pictures are written
+// (build/release/sample-frames, or --pictures DIR) from the recorded calls, and a summary closes
+// the run.
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
-#include <filesystem>
+#include <algorithm>
+#include <span>
 #include <string>
 #include <unistd.h>
 
 #include "glimmer/GlimmerTest.h"
+#include "tools/DebugLines.h"
 #include "tools/GardenBytes.h"
+#include "tools/SampleSummary.h"
 #include "tools/GbkText.h"
+#include "tools/RequestNames.h"
 #include "tools/GlimmerPicture.h"
 #include "tools/PrintingHost.h"
 #include "framework/core/ORVMsg.h"
@@ -69,15 +75,6 @@ void Deliver(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, void*)
                 static_cast<unsigned long>(wParam), static_cast<long>(lParam), used ? "true" : "false");
 }
 
-std::string Printable(const std::string& bytes)
-{
-    std::string s;
-    for (unsigned char c : bytes) {
-        s += c == 0 ? std::string("\\0") : c < 0x20 ? "." : std::string(1, static_cast<char>(c));
-    }
-    return s;
-}
-
 void PrintRendererCalls()
 {
     for (const glimmer_test::Call& call : glimmer_test::Trace()) {
@@ -86,23 +83,36 @@ void PrintRendererCalls()
     glimmer_test::ClearTrace();
 }
 
-// Every Garden request the server decoded since the last call.
+int g_nRequests = 0;   // Garden requests the server decoded
+int g_nDecoded = 0;    // of them, those the request table names
+
+// Every Garden request the server decoded since the last call, each field named by what it
+// carries.
 void PrintRequests(orv::test::FakeGardenServer& server)
 {
     for (const orv::test::ServerFrame& f : server.Take()) {
-        const std::string& p = f.packet;
-        const unsigned sub = p.size() >= 8 ? static_cast<unsigned char>(p[6]) | static_cast<unsigned char>(p[7]) << 8 : 0;
-        const auto u16At = [&p](std::size_t off) {
-            return p.size() >= off + 2 ? static_cast<unsigned char>(p[off]) | static_cast<unsigned char>(p[off + 1]) << 8 : 0;
-        };
-        const unsigned user = static_cast<unsigned>(u16At(0)) | static_cast<unsigned>(u16At(2)) << 16;
-        char userText[32] = "";
-        if (user != 0) {
-            std::snprintf(userText, sizeof userText, ", user id %u", user);
-        }
-        std::printf("    server decoded request: message %u, sub 0x%02X%s, parameters %d %d, %zu bytes, body \"%s\"\n",
-                    orv::test::FakeGardenServer::MessageId(p), sub, userText, u16At(8), u16At(10), p.size(),
-                    Printable(p.size() > 12 ? p.substr(12) : "").c_str());
+        ++g_nRequests;
+        bool known = false;
+        const std::string line = orv::sample::DescribeGardenRequest(f.packet, &known);
+        g_nDecoded += known ? 1 : 0;
+        std::printf("    server decoded request, %zu bytes: %s\n", f.packet.size(), line.c_str());
+    }
+}
+
+orv::sample::GlimmerAccount* g_pAccount = nullptr;
+orv::sample::SampleSummary g_Summary;
+int g_nRendered = 0;   // frames rendered so far
+
+// One frame rendered; a verbose account prints every renderer call it made.
+void Render()
+{
+    const std::size_t before = glimmer_test::Trace().size();
+    g_ORVMgr.Render();
+    ++g_nRendered;
+    if (g_pAccount->Verbose()) {
+        const std::vector<glimmer_test::Call>& trace = glimmer_test::Trace();
+        g_pAccount->Frame(std::span<const glimmer_test::Call>(trace).subspan(std::min(before, trace.size())),
+                          g_nRendered);
     }
 }
 
@@ -110,120 +120,100 @@ void PrintRequests(orv::test::FakeGardenServer& server)
 template <class Pred>
 bool Frames(orv::test::FakeGardenServer& server, Pred pred)
 {
-    for (int frame = 0; frame < 400; ++frame) {
+    bool held = false;
+    for (int frame = 0; frame < 400 && !held; ++frame) {
         ORVPumpWindowMessages(&Deliver, nullptr, 2);
         server.Step();
-        g_ORVMgr.Render();
-        if (pred()) {
-            return true;
-        }
+        Render();
+        held = pred();
     }
-    return false;
+    g_pAccount->FlushRun();
+    return held;
 }
 
-// The last drawn frame: its renderer calls printed, and as a picture when a name is given.
+// A frame drawn now: its account (verbose: Render printed its calls), and its picture when a name
+// is given.
 void ShowFrame(const std::string& dir, const char* picture)
 {
-    g_ORVMgr.Render();
-    int last = -1;
-    for (int n = 0; !glimmer_test::Frame(n).empty(); ++n) {
-        last = n;
-    }
-    if (last < 0) {
+    glimmer_test::ClearTrace();
+    Render();
+    const std::vector<glimmer_test::Call> frame = glimmer_test::Frame(0);
+    glimmer_test::ClearTrace();
+    if (frame.empty()) {
         std::printf("    (no frame drawn)\n");
         return;
     }
-    const std::vector<glimmer_test::Call> frame = glimmer_test::Frame(last);
-    for (const glimmer_test::Call& call : frame) {
-        std::printf("    renderer: %s\n", orv::sample::GbkToUtf8(glimmer_test::Format(call)).c_str());
+    if (!g_pAccount->Verbose()) {
+        g_pAccount->Frame(frame, g_nRendered);
     }
-    glimmer_test::ClearTrace();
-    if (picture == nullptr) {
-        return;
+    g_pAccount->FlushRun();
+    if (picture != nullptr) {
+        orv::sample::SaveFramePicture(g_Summary, GlimmerFrameToDrawOps(frame), g_CG.m_nScreenWidth,
+                                      g_CG.m_nScreenHeight, dir, picture, g_nRendered);
     }
-    std::error_code error;
-    std::filesystem::create_directories(dir, error);
-    const std::string path = (std::filesystem::path(dir) / (std::string(picture) + ".png")).string();
-    const bool written = orv::sample::PaintFrame(GlimmerFrameToDrawOps(frame), g_CG.m_nScreenWidth, g_CG.m_nScreenHeight)
-                             .WritePng(path);
-    std::printf("    picture %s: %s\n", written ? "written" : "NOT written", path.c_str());
 }
-
 
 // Texture sizes of the stand-in renderer's catalogue, as the game's image sets would give them:
-// {group, first id, last id, width, height}. Group 1 holds window backgrounds, 2 buttons (three
+// {group, first id, last id, width, height, name}. Group 1 holds window backgrounds, 2 buttons (three
 // frames each: normal, hover, pressed), 3 icons and frames, 4 the garden's own images.
-struct TexSize {
-    std::uint16_t group, first, last;
-    int w, h;
+constexpr orv::sample::GlimmerTexture kTextures[] = {
+    {1, 1, 1, 340, 150, "message box", true},
+    {1, 5, 5, 780, 500, "six-card window (warehouse, nursery, plant status)", true},
+    {1, 6, 6, 308, 260, "exchange window", true},
+    {1, 8, 8, 600, 420, "research rules", true},
+    {1, 9, 9, 420, 360, "settings", true},
+    {1, 10, 10, 240, 430, "friends", true},
+    {1, 11, 11, 460, 420, "tool cards", true},
+    {1, 14, 14, 420, 400, "news", true},
+    {1, 15, 15, 600, 480, "rankings", true},
+    {1, 16, 16, 440, 400, "weather", true},
+    {1, 17, 17, 560, 360, "yield estimate", true},
+    {1, 18, 18, 440, 380, "tasks", true},
+    {1, 20, 20, 720, 540, "gene research", true},
+    {1, 21, 21, 80, 220, "seed ranking", true},
+    {1, 22, 22, 396, 76, "seed bag", true},
+    {2, 3, 5, 20, 20, "close button"},
+    {2, 9, 14, 64, 24, "OK, Cancel"},
+    {2, 24, 29, 20, 20, "check box"},
+    {2, 30, 56, 60, 60, "bottom row"},
+    {2, 57, 77, 40, 40, "top row"},
+    {2, 78, 83, 24, 40, "seed bag arrows"},
+    {2, 90, 104, 90, 24, "ranking categories"},
+    {2, 117, 125, 60, 22, "card buttons: sell all, sell, give"},
+    {2, 141, 143, 60, 22, "card button: buy"},
+    {2, 144, 152, 60, 22, "visit, friends or strangers"},
+    {2, 147, 149, 40, 40, "weather (top row)"},
+    {2, 168, 176, 80, 24, "tabs (three frames each)"},
+    {2, 183, 197, 36, 36, "tool strip"},
+    {2, 135, 137, 64, 24, "tool cards: use"},
+    {2, 198, 200, 60, 24, "level up"},
+    {2, 201, 203, 100, 140, "gene card (its back)"},
+    {2, 204, 212, 90, 30, "research: rules, start, shop"},
+    {2, 228, 230, 120, 30, "gene integration"},
+    {2, 213, 218, 30, 22, "pager"},
+    {2, 219, 221, 40, 40, "notification"},
+    {3, 1, 2, 24, 24, "weeds, pests"},
+    {3, 13, 14, 60, 40, "harvest animation"},
+    {3, 100, 100, 18, 18, "scroll thumb"},
+    {3, 103, 108, 10, 10, "scroll track"},
+    {3, 118, 120, 5, 22, "field"},
+    {3, 127, 132, 10, 10, "light, humidity, delicacy icons"},
+    {3, 139, 144, 70, 50, "gene card faces"},
+    {3, 190, 199, 10, 14, "harvest digits"},
+    {3, 498, 498, 24, 24, "ripe mark"},
+    {3, 3900, 3909, 8, 12, "table digits"},
+    {3, 4460, 4468, 36, 20, "hint bubble tiles"},
+    {3, 4469, 4470, 16, 12, "hint pointer"},
+    {3, 7460, 7471, 96, 100, "tool card pictures (kind + 5900)"},
+    {3, 7818, 7825, 56, 56, "plant card frames and badges"},
+    {4, 100, 101, 40, 20, "display flag"},
+    {4, 101, 101, 176, 88, "soil, plots 1 to 10 not developed"},
+    {4, 121, 121, 176, 88, "soil, developed"},
+    {4, 151, 151, 176, 88, "soil, love plots (11 to 15) not developed"},
+    {4, 300, 301, 800, 600, "garden background and frame"},
+    {4, 1000, 1999, 60, 80, "plants by stage"},
+    {4, 7000, 7999, 48, 48, "plant icons"},
 };
-constexpr TexSize kTextures[] = {
-    {1, 1, 1, 340, 150},      // message box
-    {1, 5, 5, 780, 500},      // six-card window (warehouse, nursery, plant status)
-    {1, 6, 6, 308, 260},      // exchange window
-    {1, 8, 8, 600, 420},      // research rules
-    {1, 9, 9, 420, 360},      // settings
-    {1, 10, 10, 240, 430},    // friends
-    {1, 11, 11, 460, 420},    // tool cards
-    {1, 14, 14, 420, 400},    // news
-    {1, 15, 15, 600, 480},    // rankings
-    {1, 16, 16, 440, 400},    // weather
-    {1, 17, 17, 560, 360},    // yield estimate
-    {1, 18, 18, 440, 380},    // tasks
-    {1, 20, 20, 720, 540},    // gene research
-    {1, 21, 21, 80, 220},     // seed ranking
-    {1, 22, 22, 396, 76},     // seed bag
-    {2, 3, 5, 20, 20},        // close button
-    {2, 9, 14, 64, 24},       // OK, Cancel
-    {2, 24, 29, 20, 20},      // check box
-    {2, 30, 56, 60, 60},      // bottom row
-    {2, 57, 77, 40, 40},      // top row
-    {2, 78, 83, 24, 40},      // seed bag arrows
-    {2, 90, 104, 90, 24},     // ranking categories
-    {2, 117, 125, 60, 22},    // card buttons: sell all, sell, give
-    {2, 141, 143, 60, 22},    // card button: buy
-    {2, 144, 152, 60, 22},    // visit, friends or strangers
-    {2, 147, 149, 40, 40},    // weather (top row)
-    {2, 168, 176, 80, 24},    // tabs (three frames each)
-    {2, 183, 197, 36, 36},    // tool strip
-    {2, 135, 137, 64, 24},    // tool cards: use
-    {2, 198, 200, 60, 24},    // level up
-    {2, 201, 203, 100, 140},  // gene card (its back)
-    {2, 204, 212, 90, 30},    // research: rules, start, shop
-    {2, 228, 230, 120, 40},   // gene integration
-    {2, 213, 218, 30, 22},    // pager
-    {2, 219, 221, 40, 40},    // notification
-    {3, 1, 2, 24, 24},        // weeds, pests
-    {3, 13, 14, 60, 40},      // harvest animation
-    {3, 100, 100, 18, 18},    // scroll thumb
-    {3, 103, 108, 10, 10},    // scroll track
-    {3, 118, 120, 5, 22},     // field
-    {3, 127, 132, 10, 10},    // light, humidity, delicacy icons
-    {3, 139, 144, 70, 90},    // gene card faces
-    {3, 190, 199, 10, 14},    // harvest digits
-    {3, 498, 498, 24, 24},    // ripe mark
-    {3, 3900, 3909, 8, 12},   // table digits
-    {3, 4460, 4468, 36, 20},  // hint bubble tiles
-    {3, 4469, 4470, 16, 12},  // hint pointer
-    {3, 7460, 7471, 96, 100}, // tool card pictures (kind + 5900)
-    {3, 7818, 7825, 56, 56},  // plant card frames and badges
-    {4, 100, 101, 40, 20},    // display flag
-    {4, 101, 101, 176, 88},   // soil, plots 1 to 10 not developed
-    {4, 121, 121, 176, 88},   // soil, developed
-    {4, 151, 151, 176, 88},   // soil, love plots (11 to 15) not developed
-    {4, 300, 301, 800, 600},  // garden background and frame
-    {4, 1000, 1999, 60, 80},  // plants by stage
-    {4, 7000, 7999, 48, 48},  // plant icons
-};
-
-void RegisterGardenTextures()
-{
-    for (const TexSize& t : kTextures) {
-        for (int id = t.first; id <= t.last; ++id) {
-            glimmer_test::RegisterTexture(t.group, static_cast<std::uint16_t>(id), t.w, t.h);
-        }
-    }
-}
 
 // A texture drawn in a frame: its place and size.
 struct Drawn {
@@ -235,7 +225,7 @@ struct Drawn {
 std::vector<Drawn> DrawnTextures(std::uint16_t group, std::uint16_t first, std::uint16_t last)
 {
     glimmer_test::ClearTrace();
-    g_ORVMgr.Render();
+    Render();
     const std::vector<glimmer_test::Call> frame = glimmer_test::Frame(0);
     glimmer_test::ClearTrace();
     std::vector<Drawn> found;
@@ -270,15 +260,17 @@ bool FindTexture(std::uint16_t group, std::uint16_t first, std::uint16_t last, i
 void Click(int x, int y, bool twice = false)
 {
     const LPARAM at = static_cast<LPARAM>(PackPos(x, y));
+    g_pAccount->FlushRun();
     g_ORVMgr.WndProc(kHostWindow, WM_MOUSEMOVE, 0, at);
-    g_ORVMgr.Render();
+    Render();
     g_ORVMgr.WndProc(kHostWindow, WM_LBUTTONDOWN, 1, at);
     g_ORVMgr.WndProc(kHostWindow, WM_LBUTTONUP, 0, at);
     if (twice) {
         g_ORVMgr.WndProc(kHostWindow, WM_LBUTTONDBLCLK, 1, at);
         g_ORVMgr.WndProc(kHostWindow, WM_LBUTTONUP, 0, at);
     }
-    g_ORVMgr.Render();
+    Render();
+    g_pAccount->FlushRun();
 }
 
 // Clicks the middle of a drawn texture (a button's frames first..first+2); says where.
@@ -373,6 +365,43 @@ std::string Weather(std::int64_t start)
     return r;
 }
 
+// The rankings (reply 516): four lists of the same players, each row with its place, the player's
+// name, the list's figures and the reward the place earns; no plant records.
+std::string Ranking()
+{
+    namespace gb = orv::garden_bytes;
+    namespace L = garden_layout;
+    struct Ranked {
+        const char* name;
+        std::uint32_t wealth;
+        std::uint16_t level;
+        const char* reward;
+    };
+    const Ranked players[] = {
+        {"青岚", 98600, 12, "金币×5000"}, {"Pal", 75200, 10, "金币×3000"},   {"琉璃客", 61850, 9, "金币×2000"},
+        {"晚晴", 40300, 8, "化肥×10"},    {"Ann", 32100, 7, "化肥×5"},       {"Demo Player", 12800, 3, "化肥×3"},
+        {"松风", 9900, 3, "种子×2"},      {"小满", 5400, 2, "种子×1"},
+    };
+    auto rows = [&](std::size_t size, std::size_t rewardAt) {
+        std::string list;
+        std::uint8_t place = 1;
+        for (const Ranked& p : players) {
+            std::string r(size, '\0');
+            r[0] = static_cast<char>(place++);
+            r.replace(L::kRankRowDisplay, L::kNameSize, gb::Field(p.name, L::kNameSize));
+            gb::Put32(r, L::kRankRowWealth, p.wealth);
+            gb::Put16(r, L::kRankRowLevel, p.level);
+            r.replace(rewardAt, L::kRankRowRewardSize, gb::Field(p.reward, L::kRankRowRewardSize));
+            list += r;
+        }
+        return list;
+    };
+    const std::string row131 = rows(L::kRankRow131, L::kRankRow131Reward);
+    const std::string list = gb::Item(16, rows(L::kRankRow129, L::kRankRow129Reward)) + gb::Item(17, row131) +
+                             gb::Item(18, row131) + gb::Item(22, row131);
+    return gb::Reply(516, gb::Zlib(list));
+}
+
 // The settings file the library keeps in the working directory.
 void PrintSettingsFile()
 {
@@ -402,7 +431,10 @@ int main(int argc, char** argv)
     // Times are shown in UTC whatever the machine's zone, so the weather reads the same each run.
     setenv("TZ", "UTC", 1);
     tzset();
+    orv::sample::ShowDebugLinesOnStdout();
     const std::string pictures = orv::sample::PictureDirFromArgs(argc, argv);
+    orv::sample::GlimmerAccount account(orv::sample::VerboseFromArgs(argc, argv));
+    g_pAccount = &account;
     orv::test::FakeGardenServer server;
     std::printf("-- Garden server listening on 127.0.0.1:%d\n", server.Port());
     g_strLogin = "10001\nguid-demo\nsecret\n10.0.0.1\n7000\n127.0.0.1\n" + std::to_string(server.Port()) +
@@ -444,7 +476,7 @@ int main(int argc, char** argv)
         Answer{884, 0x0b, {gb::Reply(512, gb::FriendBytes("guid-pal", "Pal", 1) + gb::FriendBytes("guid-ann", "Ann"), 0, 2, 73)},
                false, ""},
         Answer{884, 0x0f, {gb::Reply(504, gb::U16(1) + gb::U16(2) + gb::U16(3) + gb::U16(5))}, false, ""},
-        Answer{884, 0x19, {gb::Ranking516(8, 0)}, false, ""},
+        Answer{884, 0x19, {Ranking()}, false, ""},
         Answer{884, 0x26, {gb::Reply(526, LevelUp(1, 1, 20))}, false, ""},
         Answer{884, 0x1d, {gb::Reply(521, Weather(kWeatherStart))}, false, ""},
     });
@@ -453,7 +485,7 @@ int main(int argc, char** argv)
     std::printf("-- Init on the host's window and (stand-in) device\n");
     const int code = g_ORVMgr.Init(&HostProc, 0, kHostWindow, nullptr, nullptr, nullptr);
     std::printf("    Init = %d\n", code);
-    RegisterGardenTextures();
+    orv::sample::RegisterGlimmerTextures(kTextures);
     PrintRendererCalls();
 
     std::printf("-- OpenGarden: login, the player record (52), the enter request (0x04), the garden (501)\n");
@@ -462,6 +494,7 @@ int main(int argc, char** argv)
     Frames(server, [&] { return server.Frames().size() >= 2; });
     PrintRequests(server);
     std::printf("    Garden screen open: %s\n", opened ? "yes" : "no");
+    g_Summary.Window("Garden screen");
     std::printf("-- the own garden\n");
     Frames(server, [] { return false; });
     glimmer_test::ClearTrace();
@@ -495,6 +528,7 @@ int main(int argc, char** argv)
         Hover(x, y);
     }
     settle("garden-seed-bag");
+    g_Summary.Window("seed bag");
     if (FindTexture(1, 22, 22, x, y)) {
         const int left = x - 198, top = y - 38;   // the bag's corner; its first card's icon at (72, 33)
         std::printf("    click on the first seed at (%d, %d)\n", left + 72, top + 33);
@@ -503,6 +537,7 @@ int main(int argc, char** argv)
     frames();
     PrintRequests(server);
     ClickTexture("OK in the yield estimate", 2, 9);
+    g_Summary.Window("yield estimate");
     frames();
     ClickPlot("an empty plot", 0);
     settle(nullptr);
@@ -526,10 +561,12 @@ int main(int argc, char** argv)
 
     step("sell: the warehouse (0x11, reply 506), a card's sell button opens the exchange window");
     ClickTexture("warehouse", 2, 60);
+    g_Summary.Window("warehouse");
     frames();
     PrintRequests(server);
     ClickTexture("sell", 2, 120);
     settle("garden-exchange");
+    g_Summary.Window("exchange window");
     ClickTexture("OK", 2, 9);
     settle(nullptr);
     ClickTexture("close the warehouse", 2, 3);
@@ -538,12 +575,14 @@ int main(int argc, char** argv)
     step("friends: the friends panel (0x0b, reply 512), a double click on Pal's row enters her garden");
     ClickTexture("friends", 2, 69);
     settle("garden-friends");
+    g_Summary.Window("friends panel");
     if (FindTexture(1, 10, 10, x, y)) {
         const int left = x - 120, top = y - 215;   // the panel's corner; Pal's row is the second
         std::printf("    double click on Pal's row at (%d, %d)\n", left + 40, top + 91);
         Click(left + 40, top + 91, true);
     }
     settle("garden-friend");
+    g_Summary.Window("Pal's garden");
     step("and back home (the back button)");
     ClickTexture("back", 2, 75);
     settle(nullptr);
@@ -551,6 +590,7 @@ int main(int argc, char** argv)
     step("nursery (0x0f, reply 504): a card's buy button, the exchange window's OK (0x01)");
     ClickTexture("nursery", 2, 63);
     settle("garden-nursery");
+    g_Summary.Window("nursery");
     ClickTexture("buy", 2, 141);
     frames();
     ClickTexture("OK", 2, 9);
@@ -560,6 +600,7 @@ int main(int argc, char** argv)
 
     step("settings (0x29): OK on the first tab saves the pick-card options in the settings file");
     ClickTexture("settings", 2, 72);
+    g_Summary.Window("settings window");
     frames();
     PrintRequests(server);
     ClickTexture("the check box \"use the pick card by itself\"", 2, 24, 0, false, 29);
@@ -578,6 +619,7 @@ int main(int argc, char** argv)
     server.SendRaw(server.Framed({gb::Packet(201, 0, gb::CardBytes(100, "Card", 2, 7001, 1560), 0, 0, 1)}));
     ClickTexture("tool cards", 2, 66);
     settle("garden-tool-cards");
+    g_Summary.Window("tool cards");
     ClickTexture("the first card", 3, 7460, 0, false, 7471);
     ClickTexture("use", 2, 135);
     settle(nullptr);
@@ -586,6 +628,8 @@ int main(int argc, char** argv)
     ClickTexture("research", 2, 54);
     frames();
     ClickTexture("start", 2, 207);
+    g_Summary.Window("gene research");
+    g_Summary.Window("message box");
     frames();
     ClickTexture("OK in the box", 2, 9);
     frames();
@@ -605,12 +649,14 @@ int main(int argc, char** argv)
     step("weather (0x1d, reply 521: the four periods from 22:00 UTC on 1 March 2026)");
     ClickTexture("weather", 2, 147);
     settle("garden-weather");
+    g_Summary.Window("weather report");
     ClickTexture("close", 2, 3);
     frames();
 
     step("rankings (0x19, reply 516)");
     ClickTexture("rankings", 2, 57);
     settle("garden-ranking");
+    g_Summary.Window("rankings");
     ClickTexture("close", 2, 3);
     frames();
 
@@ -625,9 +671,10 @@ int main(int argc, char** argv)
     for (int frame = 0; frame < 150; ++frame) {
         ORVPumpWindowMessages(&Deliver, nullptr, 0);
         server.Step();
-        g_ORVMgr.Render();
+        Render();
         usleep(5000);
     }
+    g_pAccount->FlushRun();
     glimmer_test::ClearTrace();
     std::printf("    command 4 heard: %s\n", g_bTimedOut ? "yes" : "no");
 
@@ -642,5 +689,8 @@ int main(int argc, char** argv)
     std::printf("-- Release\n");
     g_ORVMgr.Release();
     PrintRendererCalls();
+    g_Summary.Requests(g_nRequests, g_nDecoded);
+    std::printf("\n");
+    g_Summary.Print("engine-drawn sample host", "by the request table");
     return opened && !g_bTimedOut && code == 0 ? 0 : 1;
 }

@@ -20,6 +20,7 @@
 #include "framework/widgets/ORVEdit.h"
 #include "framework/window/ORVMsgBox.h"
 #include "maingame/orvane/ORVMgr.h"
+#include "tools/DebugLines.h"
 #include "tools/GbkText.h"
 #include "tools/PrintingHost.h"
 #include "tools/SampleInput.h"
@@ -109,8 +110,10 @@ void ClickCentre(PrintingHost& host, CORVControl* ctrl)
 
 int main(int argc, char** argv)
 {
+    orv::sample::ShowDebugLinesOnStdout();
     PrintingHost host;
     host.m_strPictureDir = orv::sample::PictureDirFromArgs(argc, argv);
+    host.m_Account.m_bVerbose = orv::sample::VerboseFromArgs(argc, argv);
     CORVMgr& mgr = CORVMgr::GetSingleton();
     SetSystemWindowRecord(ORV_MSG_GAMEWND, ORV_RUNTIME_CLASS(CDemoGameWnd));
 
@@ -123,6 +126,7 @@ int main(int argc, char** argv)
     ORVMsg open(ORV_MSG_GAMEWND, kSysWndOpen);
     CORVCtrlMgr::GetSingleton().RouteMessage(&open);
     std::printf("    IsAerieOpen() = %s\n", mgr.IsAerieOpen() ? "true" : "false");
+    host.m_Summary.Window("game window (stand-in)");
 
     std::printf("-- a confirmation is queued, then a notice behind it\n");
     ORVMsgBoxQueue& boxes = ORVMsgBoxQueue::GetSingleton();
@@ -137,6 +141,7 @@ int main(int argc, char** argv)
         return 1;
     }
     Frame(host);
+    host.m_Summary.Window("message box (confirmation)");
     host.SavePicture("message-box");
 
     std::printf("-- the player clicks OK on the first box\n");
@@ -146,6 +151,7 @@ int main(int argc, char** argv)
     Frame(host, 4);
     if (boxes.m_pBox != nullptr && boxes.m_pBox->m_pOkButton != nullptr) {
         std::printf("-- the second box is shown; the player clicks its only button\n");
+        host.m_Summary.Window("message box (notice)");
         ClickCentre(host, boxes.m_pBox->m_pOkButton);
         Frame(host, 4);
     }
@@ -155,12 +161,20 @@ int main(int argc, char** argv)
     auto* form = new CDemoFormWnd();
     main.AddChild(form, false);
     form->CreateAt(&main, 100, 100, 300, 200);
+    host.m_Summary.Window("form with an edit field and a drop-down list");
     CORVEdit* edit = form->m_pEdit;
-    std::printf("-- the player types two Chinese characters and \", ok\" (each GBK character as two character messages)\n");
-    for (unsigned char c : std::string("你好, ok")) {
-        mgr.WndProc(nullptr, WM_CHAR, c, 0);
+    std::printf("-- the player types two Chinese characters and \", ok\" (each GBK character as two character messages),\n"
+                "   a frame after each character: the field tells its owner of each change\n");
+    const std::string typed = "你好, ok";
+    for (std::size_t i = 0; i < typed.size();) {
+        const std::size_t len = static_cast<unsigned char>(typed[i]) >= 0x80 && i + 1 < typed.size() ? 2 : 1;
+        for (std::size_t k = i; k < i + len; ++k) {
+            mgr.WndProc(nullptr, WM_CHAR, static_cast<unsigned char>(typed[k]), 0);
+        }
+        std::printf("    typed \"%s\"\n", orv::sample::GbkToUtf8(typed.substr(i, len)).c_str());
+        i += len;
+        Frame(host);
     }
-    Frame(host);
     std::printf("-- the host's clipboard holds two Chinese characters; the player pastes them\n");
     const std::string clip = "测试";
     CopyToClipboard(clip.c_str(), static_cast<int>(clip.size()));
@@ -208,5 +222,8 @@ int main(int argc, char** argv)
     std::printf("-- the host closes the game\n");
     mgr.CloseAerie();
     std::printf("    IsAerieOpen() = %s\n", mgr.IsAerieOpen() ? "true" : "false");
+    host.m_Summary.Requests(host.m_nRequests, host.m_nRequestsDecoded);
+    std::printf("\n");
+    host.m_Summary.Print("toolkit demo", "by the request table");
     return 0;
 }

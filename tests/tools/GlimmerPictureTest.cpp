@@ -2,6 +2,7 @@
 // and identity, texture sizes from the stand-in's catalogue, and nothing for calls that draw nothing.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 #include "glimmer/GlimmerTest.h"
@@ -106,6 +107,54 @@ TEST_F(GlimmerPictureTest, ConvertedFramePaintsWhereTheCallsDrew)
     EXPECT_EQ(canvas.Pixel(12, 12), 0xFFFF0000u);
     EXPECT_EQ(canvas.Pixel(0, 20), 0xFF000000u | kPictureBackground);
     EXPECT_EQ(canvas.Pixel(20, 20), 0xFF000000u | kPictureBackground);
+}
+
+// The Garden frames are accounted as the Aerie frames are: textures by the names registered with
+// their sizes, colours in hex, only what changed after the first frame, and the calls that draw
+// nothing left out; verbose, every call as recorded, a repeated frame in one line.
+TEST_F(GlimmerPictureTest, AccountNamesTexturesAndPrintsWhatEachFrameChanged)
+{
+    const GlimmerTexture textures[] = {{1, 5, 5, 300, 200, "window background", true}, {2, 9, 11, 64, 24, "OK button"}};
+    RegisterGlimmerTextures(textures);
+    EXPECT_TRUE(GlimmerTextureOpaque(1, 5));
+    EXPECT_FALSE(GlimmerTextureOpaque(2, 10));
+    auto record = [](int okFrame) {
+        glimmer_test::ClearTrace();
+        g_CG.BeginScene();
+        g_TexMgr.DrawTexture(10, 20, 5, 1, 0xFFFFFFFF, false);
+        g_TexMgr.DrawTexture(30, 40, static_cast<std::uint16_t>(okFrame), 2, 0x80FFFFFF, false);
+        g_TexMgr.DrawTexture(50, 60, 77, 3, 0xFFFFFFFF, false);
+        g_CG.EndScene(nullptr);
+        return glimmer_test::Trace();
+    };
+    GlimmerAccount account(false);
+    testing::internal::CaptureStdout();
+    account.Frame(record(9));
+    account.Frame(record(10), 7);
+    account.Frame(record(10));
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(out,
+              "[frame 1] 3 draw calls:\n"
+              "    image 1/5 at (10,20) 300x200 (window background)\n"
+              "    image 2/9 at (30,40) 64x24 (OK button) tint 80FFFFFF\n"
+              "    image 3/77 at (50,60) 0x0 (not in the catalogue)\n"
+              "[frame 7] 3 draw calls, as frame 1 but for:\n"
+              "  - image 2/9 at (30,40) 64x24 (OK button) tint 80FFFFFF\n"
+              "  + image 2/10 at (30,40) 64x24 (OK button) tint 80FFFFFF\n"
+              "[frame 8] the same 3 draw calls as frame 7\n");
+    ASSERT_EQ(account.Last().size(), 3u);
+    EXPECT_TRUE(account.Last()[0].m_bOpaque);
+
+    GlimmerAccount verbose(true);
+    testing::internal::CaptureStdout();
+    verbose.Frame(record(9));
+    verbose.Frame(record(9));
+    verbose.Frame(record(9));
+    verbose.FlushRun();
+    const std::string all = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(all.find("[frame 1] 5 renderer calls:\n    BeginScene()\n    DrawTexture(10, 20, 5, 1, 4294967295"), 0u)
+        << all;
+    EXPECT_NE(all.find("    EndScene(0)\n[frames 2-3] the same 5 renderer calls as frame 1\n"), std::string::npos) << all;
 }
 
 }  // namespace

@@ -322,6 +322,30 @@ TEST(FramePicture, PutsLabelsWhereLaterCallsLeaveThemReadable)
     }
     LabelSpot spot;
     EXPECT_FALSE(PlaceLabel(ops, 5, &spot));    // a text has no label
+
+    // A text drawn before a see-through image shows through it: the label keeps clear of it, and of
+    // a later text that only comes within the gap; beneath a background the earlier text is hidden.
+    DrawOp under = text;
+    under.m_box = {2, 2, 20, 14};
+    DrawOp beside = text;
+    beside.m_box = {33, 40, 20, 14};   // a pixel right of a bottom-left label (x 2 to 32)
+    const std::vector<DrawOp> shown = {under, image(7, {0, 0, 100, 50}), beside};
+    ASSERT_TRUE(PlaceLabel(shown, 1, &spot));
+    EXPECT_EQ(spot.x, 68);
+    EXPECT_EQ(spot.y, 2);
+    std::vector<DrawOp> hidden = shown;
+    hidden[1].m_bOpaque = true;
+    ASSERT_TRUE(PlaceLabel(hidden, 1, &spot));
+    EXPECT_EQ(spot.x, 2);
+    EXPECT_EQ(spot.y, 2);
+
+    // Where the label covers a later text at scale 2 in every corner, it stands at scale 1.
+    DrawOp right = text;
+    right.m_box = {20, 0, 20, 20};
+    ASSERT_TRUE(PlaceLabel({image(8, {0, 0, 40, 20}), right}, 0, &spot));
+    EXPECT_EQ(spot.x, 2);
+    EXPECT_EQ(spot.y, 2);
+    EXPECT_EQ(spot.scale, 1);
     EXPECT_FALSE(PlaceLabel(ops, 99, &spot));
 
     // A background hides what lies beneath it; another image lets it show through.
@@ -381,7 +405,7 @@ TEST(PrintingHost, MeasuresTextsAndAccountsForEachFrame)
     host.Frames(2, [&] {
         same();
         if (host.m_nFrame == 7) {
-            const char request[] = "\x05\x00\x00\x00\x67\x03\x06\x00\x01\x00\x02\x00" "ab";
+            const char request[] = "\x05\x00\x00\x00\x67\x03\x99\x00\x01\x00\x02\x00" "ab";
             host.SendToServer(request, 14);
         }
     });
@@ -397,23 +421,29 @@ TEST(PrintingHost, MeasuresTextsAndAccountsForEachFrame)
     EXPECT_NE(out.find("[frames 4-6] the same 2 draw calls as frame 3\n[frame 7] request, 14 bytes: 05 00"),
               std::string::npos)
         << out;
-    EXPECT_NE(out.find("owner 5, main 0x367, sub 0x06, params 1 2, body 2 bytes \"ab\"\n"
+    EXPECT_NE(out.find("owner 5, main 0x367, sub 0x99, params 1 2, body 2 bytes \"ab\"\n"
                        "[frames 7-8] the same 2 draw calls as frame 6\n"),
               std::string::npos)
         << out;
 }
 
+// A frame of images of set 93, each 20 x 20 at (0, 0), untinted.
+std::vector<DrawOp> Images93(std::vector<int> frames)
+{
+    std::vector<DrawOp> ops;
+    for (int f : frames) {
+        DrawOp& op = ops.emplace_back();
+        op.m_nSet = 93;
+        op.m_nFrame = f;
+        op.m_box = {0, 0, 20, 20};
+        op.m_colour = 0xFFFFFFFF;
+    }
+    return ops;
+}
+
 TEST(PrintingHost, ComparesFramesCallByCall)
 {
-    auto frame = [](std::vector<int> frames) {
-        std::vector<DrawOp> ops;
-        for (int f : frames) {
-            DrawOp& op = ops.emplace_back();
-            op.m_nSet = 93;
-            op.m_nFrame = f;
-        }
-        return ops;
-    };
+    const auto frame = &Images93;
     using C = CallChange;
     struct Case {
         std::vector<int> before, now;
@@ -456,6 +486,28 @@ TEST(PrintingHost, ComparesFramesCallByCall)
         << out;
     EXPECT_TRUE(host.LastFrame()[0].m_bOpaque);
     EXPECT_FALSE(host.LastFrame()[1].m_bOpaque);
+}
+
+TEST(FrameAccount, VerbosePrintsEveryChangedFrameInFull)
+{
+    const auto frame = &Images93;
+    FrameAccount account;
+    account.m_bVerbose = true;
+    testing::internal::CaptureStdout();
+    account.Frame(1, frame({300, 301, 302}));
+    account.Frame(2, frame({300, 301, 303}));
+    account.Frame(3, frame({300, 301, 303}));
+    const std::string out = testing::internal::GetCapturedStdout();
+    EXPECT_EQ(out,
+              "[frame 1] 3 draw calls:\n"
+              "    image 93/300 at (0,0) 20x20 (castle)\n"
+              "    image 93/301 at (0,0) 20x20 (castle)\n"
+              "    image 93/302 at (0,0) 20x20 (castle)\n"
+              "[frame 2] 3 draw calls:\n"
+              "    image 93/300 at (0,0) 20x20 (castle)\n"
+              "    image 93/301 at (0,0) 20x20 (castle)\n"
+              "    image 93/303 at (0,0) 20x20 (castle)\n"
+              "[frame 3] the same 3 draw calls as frame 2\n");
 }
 
 }  // namespace
