@@ -11,6 +11,7 @@
 #include "framework/core/ORVCallBack.h"
 #include "framework/core/ScratchBuffer.h"
 #include "framework/widgets/ORVToolTip.h"
+#include "framework/window/ORVMsgBox.h"
 #include "platform/Platform.h"
 
 u32 g_nMouseX = 0;
@@ -89,6 +90,23 @@ void CORVCtrlMgr::DestroyWindowTree()
     m_pHover = nullptr;
     m_pFocus = nullptr;
     m_vModal.clear();
+}
+
+void CORVCtrlMgr::ForgetClosedGame()
+{
+    // Hover, focus and capture of the game's controls went with them (ForgetControl); the
+    // floating notices are not the game's windows but lose their tips here.
+    CORVToolTip::GetSingleton().Reset();
+    CAutoTip& tips = CAutoTip::GetSingleton();
+    tips.Clear();
+    if (m_pHover == &tips) {
+        SetHoverControl(nullptr);
+    }
+    if (m_pCapture == &tips) {
+        m_pCapture = nullptr;
+    }
+    ORVMsgBoxQueue::GetSingleton().DropRequestsOfGoneAskers();
+    m_MsgQueue.RemoveIf([](const PostedMsg& entry) { return entry.m_Msg.SenderGone(); });
 }
 
 bool CORVCtrlMgr::RouteMessage(ORVMsg* msg)
