@@ -199,7 +199,7 @@ TEST_F(MsgBoxBothBuildsTest, ASecondBoxBesideTheFirstIsReportedAndLeavesTheFirst
 }
 
 // A window that asks: the box's answers name it as their sender.
-CORVWindow* NewAsker(CORVControl& parent)
+CORVWindow* NewAsker(CORVWindow& parent)
 {
     auto* asker = new CORVWindow();
     parent.AddChild(asker, false);
@@ -270,7 +270,7 @@ protected:
         CORVControl* game = MainWnd().GetSystemWindow(kSysWndGameIds[0]);
         EXPECT_NE(game, nullptr);
         if (game != nullptr) {
-            m_pAsker = NewAsker(*game);
+            m_pAsker = NewAsker(*static_cast<CORVWindow*>(game));
         }
     }
     void AskFromGame(u32 n) { Queue().ShowOkBox(ORVMsg(kAnswerId, n, m_pAsker), "game " + std::to_string(n)); }
@@ -314,28 +314,34 @@ TEST_F(MsgBoxGameCloseTest, TheQuestionsOfAClosedGameGoWithItOthersStayInOrder)
 }
 
 // The game closes before its questions were shown, or after its box was answered but before the
-// answer was routed: no box opens afterwards, empty or not, and no answer arrives.
+// answer was routed, the box left up or closed with the game (as a game closes its boxes): no box
+// of the closed game opens afterwards, empty or not, no answer of it arrives, and the next question
+// opens and stays up until it is answered.
 TEST_F(MsgBoxGameCloseTest, NoBoxAndNoAnswerOfAClosedGameReachTheNextGame)
 {
-    for (const bool answered : {false, true}) {
-        SCOPED_TRACE(answered);
+    enum class Closed { BeforeShown, AnsweredBoxUp, AnsweredBoxClosedWithIt };
+    for (const Closed when : {Closed::BeforeShown, Closed::AnsweredBoxUp, Closed::AnsweredBoxClosedWithIt}) {
+        SCOPED_TRACE(static_cast<int>(when));
+        m_pWnd->m_vAnswers.clear();
         if (MainWnd().GetSystemWindow(kSysWndGameIds[0]) == nullptr) {
             Route(ORVMsg(kSysWndGameIds[0], kSysWndOpen));
-            m_pAsker = NewAsker(*MainWnd().GetSystemWindow(kSysWndGameIds[0]));
+            m_pAsker = NewAsker(*static_cast<CORVWindow*>(MainWnd().GetSystemWindow(kSysWndGameIds[0])));
         }
         AskFromGame(1);
         AskFromGame(2);
-        if (answered) {
+        if (when != Closed::BeforeShown) {
             Frame();
             Click(Box()->m_pOkButton);
             Frame();   // the box posts the answer
         }
-        MainWnd().CloseGameWindow();
-        for (int frame = 0; frame < 6; ++frame) {
-            Frame();
-            EXPECT_EQ(Box(), nullptr) << frame;
+        if (when == Closed::AnsweredBoxClosedWithIt) {
+            Route(ORVMsg(kSysWndFirstId, kSysWndClose));
         }
-        EXPECT_TRUE(Answers().empty());
+        MainWnd().CloseGameWindow();
+        EXPECT_TRUE(Queue().m_vMsgBuf.size() <= (when == Closed::AnsweredBoxUp ? 1u : 0u));
+        Queue().ShowOkBox(Answer(5), "next game");
+        EXPECT_EQ(AnswerEveryBox(), std::vector<std::string>{"next game"});
+        EXPECT_EQ(Answers().size(), 1u);
         EXPECT_TRUE(Queue().m_vMsgBuf.empty());
         EXPECT_EQ(CtrlMgr().m_MsgQueue.GetPendingCount(), 0u);
     }

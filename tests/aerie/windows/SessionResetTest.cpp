@@ -8,6 +8,7 @@
 
 #include "AerieCityFixture.h"
 #include "framework/control/ORVCtrlMgr.h"
+#include "framework/widgets/ORVButton.h"
 #include "framework/window/ORVMsgBox.h"
 #include "maingame/orvane/ORVMgr.h"
 #include "support/WindowInput.h"
@@ -16,9 +17,9 @@ using namespace orv::test;
 
 namespace {
 
-// The back button of a visited city, under the mouse.
+// The back button of a visited city, under the mouse (below the building at its top).
 constexpr int kBackX = 760;
-constexpr int kBackY = 565;
+constexpr int kBackY = 580;
 
 class AerieSessions : public AerieCityTest {
 protected:
