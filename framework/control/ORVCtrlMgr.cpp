@@ -11,7 +11,6 @@
 #include "framework/core/ORVCallBack.h"
 #include "framework/core/ScratchBuffer.h"
 #include "framework/widgets/ORVToolTip.h"
-#include "framework/window/ORVMsgBox.h"
 #include "platform/Platform.h"
 
 u32 g_nMouseX = 0;
@@ -20,6 +19,10 @@ u32 g_nMouseY = 0;
 namespace {
 
 bool g_bCtrlMgrTornDown = false;
+
+// Installed by the message-box queue, where the toolkit has one.
+using DropBoxesFn = void (*)();
+constinit DropBoxesFn g_pfnDropBoxesOfClosedGame = nullptr;
 
 // The services that controls and the main window call are created first, so that they are
 // destroyed after the manager and its window tree: the platform object (debug lines), the drag
@@ -92,6 +95,11 @@ void CORVCtrlMgr::DestroyWindowTree()
     m_vModal.clear();
 }
 
+void SetDropBoxesOfClosedGame(void (*pfnDrop)())
+{
+    g_pfnDropBoxesOfClosedGame = pfnDrop;
+}
+
 void CORVCtrlMgr::ForgetClosedGame()
 {
     // Hover, focus and capture of the game's controls went with them (ForgetControl); the
@@ -105,7 +113,9 @@ void CORVCtrlMgr::ForgetClosedGame()
     if (m_pCapture == &tips) {
         m_pCapture = nullptr;
     }
-    ORVMsgBoxQueue::GetSingleton().DropRequestsOfGoneAskers();
+    if (g_pfnDropBoxesOfClosedGame != nullptr) {
+        g_pfnDropBoxesOfClosedGame();
+    }
     m_MsgQueue.RemoveIf([](const PostedMsg& entry) { return entry.m_Msg.SenderGone(); });
 }
 

@@ -64,6 +64,10 @@ private:
     static inline CORVCtrlMgr* s_pLive = nullptr;   // set by the live manager's constructor
 };
 
+// The message-box queue's part of CORVCtrlMgr::ForgetClosedGame (the queue is a file of its own,
+// not in every toolkit): installed by the queue at start-up.
+void SetDropBoxesOfClosedGame(void (*pfnDrop)());
+
 // Windows message -> framework message, routed at once; true when the framework handled it.
 bool TranslateWindowMessage(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);
 

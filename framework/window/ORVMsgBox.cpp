@@ -33,13 +33,14 @@ void PostBoxCommand(u32 code, u32 delay)
     PostToManager(&msg, delay);
 }
 
-// The queue must outlive every box (a box's destructor calls it), and the main window opens the
-// box through its record.
+// The queue must outlive every box (a box's destructor calls it), the main window opens the box
+// through its record, and a closing game drops the questions of its windows.
 struct MsgBoxRegistration {
     MsgBoxRegistration()
     {
         RegisterTreeService([] { ORVMsgBoxQueue::GetSingleton(); });
         SetSystemWindowRecord(ORV_MSG_MSGBOX, ORV_RUNTIME_CLASS(CORVMsgBox));
+        SetDropBoxesOfClosedGame([] { ORVMsgBoxQueue::GetSingleton().DropRequestsOfGoneAskers(); });
     }
 };
 
