@@ -409,7 +409,7 @@ void WatchSender(ORVMsg& msg)
 
 void ForgetDeadSender(ORVMsg& msg)
 {
-    if (msg.m_pSender != nullptr && msg.m_SenderLife.expired()) {
+    if (msg.SenderGone()) {
         msg.m_pSender = nullptr;
     }
 }

@@ -20,6 +20,10 @@ namespace {
 
 bool g_bCtrlMgrTornDown = false;
 
+// Installed by the message-box queue, where the toolkit has one.
+using DropBoxesFn = void (*)();
+constinit DropBoxesFn g_pfnDropBoxesOfClosedGame = nullptr;
+
 // The services that controls and the main window call are created first, so that they are
 // destroyed after the manager and its window tree: the platform object (debug lines), the drag
 // state, the floating tips, the tooltip, and every service registered by its own file (message
@@ -89,6 +93,30 @@ void CORVCtrlMgr::DestroyWindowTree()
     m_pHover = nullptr;
     m_pFocus = nullptr;
     m_vModal.clear();
+}
+
+void SetDropBoxesOfClosedGame(void (*pfnDrop)())
+{
+    g_pfnDropBoxesOfClosedGame = pfnDrop;
+}
+
+void CORVCtrlMgr::ForgetClosedGame()
+{
+    // Hover, focus and capture of the game's controls went with them (ForgetControl); the
+    // floating notices are not the game's windows but lose their tips here.
+    CORVToolTip::GetSingleton().Reset();
+    CAutoTip& tips = CAutoTip::GetSingleton();
+    tips.Clear();
+    if (m_pHover == &tips) {
+        SetHoverControl(nullptr);
+    }
+    if (m_pCapture == &tips) {
+        m_pCapture = nullptr;
+    }
+    if (g_pfnDropBoxesOfClosedGame != nullptr) {
+        g_pfnDropBoxesOfClosedGame();
+    }
+    m_MsgQueue.RemoveIf([](const PostedMsg& entry) { return entry.m_Msg.SenderGone(); });
 }
 
 bool CORVCtrlMgr::RouteMessage(ORVMsg* msg)

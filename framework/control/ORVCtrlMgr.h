@@ -42,6 +42,11 @@ public:
     // Called by every control's destructor: no field keeps the control.
     void ForgetControl(CORVControl* ctrl);
 
+    // After the game closed (its windows are gone): nothing it left behind reaches the next game.
+    // The tooltip and the floating notices are dropped, so are the message-box requests and the
+    // posted messages of its windows; hover and capture leave the floating notices.
+    void ForgetClosedGame();
+
     // Deletes the window tree (the main window's children) and drops the queued messages, while
     // every service the tree calls still lives. The main window itself stays.
     void DestroyWindowTree();
@@ -58,6 +63,10 @@ private:
 
     static inline CORVCtrlMgr* s_pLive = nullptr;   // set by the live manager's constructor
 };
+
+// The message-box queue's part of CORVCtrlMgr::ForgetClosedGame (the queue is a file of its own,
+// not in every toolkit): installed by the queue at start-up.
+void SetDropBoxesOfClosedGame(void (*pfnDrop)());
 
 // Windows message -> framework message, routed at once; true when the framework handled it.
 bool TranslateWindowMessage(HWND hWnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -3,6 +3,7 @@
 // handed out by a later pump of that queue (one pump per frame by the queue's owner).
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -61,6 +62,9 @@ struct ORVMsg {
     ORVMsg(u32 id, u32 wParam);
     ORVMsg(u32 id, u32 wParam, CORVControl* sender);
     ORVMsg(u32 id, u32 wParam, u32 lParam, const std::string& text);
+
+    // The message names a sender that has died since its life was taken.
+    bool SenderGone() const { return m_pSender != nullptr && m_SenderLife.expired(); }
 };
 
 struct PostedMsg {
@@ -84,6 +88,17 @@ public:
 
     std::size_t GetPendingCount() const { return m_vEntries.size(); }
     void Clear();
+    // Drops every pending message that pred (given a const PostedMsg&) picks, keeping the order of
+    // the others; returns how many were dropped.
+    template <class Pred>
+    std::size_t RemoveIf(Pred pred)
+    {
+        const auto kept = std::remove_if(m_vEntries.begin(), m_vEntries.end(),
+                                         [&pred](const PostedMsg& entry) { return pred(entry); });
+        const auto dropped = static_cast<std::size_t>(m_vEntries.end() - kept);
+        m_vEntries.erase(kept, m_vEntries.end());
+        return dropped;
+    }
 
 private:
     std::vector<PostedMsg> m_vEntries;   // pending, in posting order

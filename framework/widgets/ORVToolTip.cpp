@@ -375,6 +375,12 @@ void CAutoTip::Next()
     }
 }
 
+void CAutoTip::Clear()
+{
+    m_dqTips.clear();
+    m_bVisible = 0;
+}
+
 // The box fits the widest line and is centred on the host screen.
 void CAutoTip::DrawLines(const AutoTipItem& tip)
 {
@@ -434,9 +440,7 @@ bool CAutoTip::OnClick(int kind)
     if (kind == static_cast<int>(kNotifyLeftClick)) {
         Next();
     } else if (kind == static_cast<int>(kNotifyRightClick)) {
-        while (!m_dqTips.empty()) {
-            Next();
-        }
+        Clear();
     }
     return CORVControl::OnClick(kind);
 }

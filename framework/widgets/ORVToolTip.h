@@ -215,6 +215,8 @@ public:
     void Add(const char* stream) = delete;
     // Drops the front tip and lays out the next one; hides the box when none remains.
     void Next();
+    // Drops every tip; the box hides.
+    void Clear();
 
     const std::deque<AutoTipItem>& GetTips() const { return m_dqTips; }
 

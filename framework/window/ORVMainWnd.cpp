@@ -64,6 +64,10 @@ void CORVMainWnd::CloseGameWindow()
         if (GetSystemWindow(id) != nullptr) {
             ORVMsg msg(id, kSysWndClose);
             ProcessMessage(&msg);
+            CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive();
+            if (mgr != nullptr && !IsGameOpen()) {
+                mgr->ForgetClosedGame();
+            }
             return;
         }
     }

@@ -20,7 +20,8 @@ public:
     void CreateCloseButton() override;           // 64: none
 
     // Closes the first open window of the game (kSysWndGameIds: in Orvane the game main window,
-    // else the choose-beast window).
+    // else the choose-beast window). When no window of the game is left, the game is over: the
+    // control manager forgets what it left behind (CORVCtrlMgr::ForgetClosedGame).
     void CloseGameWindow();
     // True while a window of the game exists.
     bool IsGameOpen() const;

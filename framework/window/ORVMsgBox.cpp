@@ -1,5 +1,7 @@
 #include "framework/window/ORVMsgBox.h"
 
+#include <algorithm>
+
 #include "framework/control/BuildLog.h"
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/core/DebugLog.h"
@@ -31,13 +33,14 @@ void PostBoxCommand(u32 code, u32 delay)
     PostToManager(&msg, delay);
 }
 
-// The queue must outlive every box (a box's destructor calls it), and the main window opens the
-// box through its record.
+// The queue must outlive every box (a box's destructor calls it), the main window opens the box
+// through its record, and a closing game drops the questions of its windows.
 struct MsgBoxRegistration {
     MsgBoxRegistration()
     {
         RegisterTreeService([] { ORVMsgBoxQueue::GetSingleton(); });
         SetSystemWindowRecord(ORV_MSG_MSGBOX, ORV_RUNTIME_CLASS(CORVMsgBox));
+        SetDropBoxesOfClosedGame([] { ORVMsgBoxQueue::GetSingleton().DropRequestsOfGoneAskers(); });
     }
 };
 
@@ -55,7 +58,10 @@ ORVMsgBoxQueue& ORVMsgBoxQueue::GetSingleton()
 
 void ORVMsgBoxQueue::ShowMsgBox(const ORVMsgBoxRequest& req)
 {
-    m_vMsgBuf.push_back(req);
+    ORVMsgBoxRequest& stored = m_vMsgBuf.emplace_back(req);
+    // The asker may close before the box is answered: its life is watched from now on.
+    WatchSender(stored.m_OkMsg);
+    WatchSender(stored.m_CancelMsg);
     if (m_vMsgBuf.size() == 1) {
         PostBoxCommand(kSysWndOpen, kOpenDelay);
     }
@@ -98,6 +104,35 @@ void ORVMsgBoxQueue::CloseMsgBox(CORVMsgBox* box)
     if (!m_vMsgBuf.empty()) {
         PostBoxCommand(kSysWndOpen, kOpenDelay);
     }
+}
+
+void ORVMsgBoxQueue::DropRequestsOfGoneAskers()
+{
+    const bool frontShown = m_pBox != nullptr && m_pBox->m_Request.has_value();
+    const auto waiting = m_vMsgBuf.begin() + (frontShown && !m_vMsgBuf.empty() ? 1 : 0);
+    const auto kept =
+        std::remove_if(waiting, m_vMsgBuf.end(), [](const ORVMsgBoxRequest& req) { return req.AskerGone(); });
+    const bool dropped = kept != m_vMsgBuf.end();
+    m_vMsgBuf.erase(kept, m_vMsgBuf.end());
+    CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive();
+    if (mgr == nullptr) {
+        return;
+    }
+    // An answered box closes by its own command.
+    if (frontShown && !m_pBox->m_bAnswered && m_pBox->m_Request->AskerGone()) {
+        ORVMsg close(ORV_MSG_MSGBOX, kSysWndClose);   // its close opens the next request, if any
+        mgr->RouteMessage(&close);
+    }
+    if (m_pBox != nullptr) {
+        return;
+    }
+    // No box is up: a close command still queued has nothing to close (it would close the next
+    // box), and an open command queued for requests all dropped would open an empty box.
+    const bool openStale = dropped && m_vMsgBuf.empty();
+    mgr->m_MsgQueue.RemoveIf([openStale](const PostedMsg& entry) {
+        return entry.m_Msg.m_nId == ORV_MSG_MSGBOX &&
+               (entry.m_Msg.m_wParam == kSysWndClose || (openStale && entry.m_Msg.m_wParam == kSysWndOpen));
+    });
 }
 
 void ShowTipText(const std::string& text)
@@ -181,8 +216,12 @@ bool CORVMsgBox::OnMessage(ORVMsg* msg)
         return true;
     }
     m_bAnswered = true;
-    ORVMsg copy = *answer;
-    PostToManager(&copy, kAnswerDelay);
+    if (answer->SenderGone()) {
+        DebugLog("MsgBox: the window that asked is gone, answer 0x%X dropped\n", answer->m_nId);
+    } else {
+        ORVMsg copy = *answer;
+        PostToManager(&copy, kAnswerDelay);
+    }
     PostBoxCommand(kSysWndClose, kCloseDelay);
     return true;
 }

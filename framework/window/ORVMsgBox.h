@@ -29,6 +29,8 @@ inline constexpr u32 kMsgBoxStyleBase = 0x200;        // set by every request, t
 struct ORVMsgBoxRequest {
     ORVMsg m_OkMsg;                            // posted when the first button is clicked
     ORVMsg m_CancelMsg;                        // posted when the second button is clicked
+    // Either answer names a sender (the asker) that is gone.
+    bool AskerGone() const { return m_OkMsg.SenderGone() || m_CancelMsg.SenderGone(); }
     u32 m_nStyle = 0;
     std::string m_strText;                     // word-wrapped to the box's text width
     std::string m_strCheckText;                // caption of the check box
@@ -49,7 +51,8 @@ public:
     ORVMsgBoxQueue(const ORVMsgBoxQueue&) = delete;
     ORVMsgBoxQueue& operator=(const ORVMsgBoxQueue&) = delete;
 
-    // Appends a copy; when it is the only request, the box opens in the next frame.
+    // Appends a copy, watching the sender of each answer; when it is the only request, the box
+    // opens in the next frame.
     void ShowMsgBox(const ORVMsgBoxRequest& req);
     // A box answering ok, in the build's style (kMsgBoxOkBoxStyle): one button in Orvane; in
     // OrvaneDemo a second one too, answering the request's default (empty) cancel message.
@@ -58,6 +61,9 @@ public:
     void ShowOkCancelBox(const ORVMsg& ok, const ORVMsg& cancel, const std::string& text);
     // From the box's destructor: drops the front request and opens the next box, if any.
     void CloseMsgBox(CORVMsgBox* box);
+    // Drops the requests whose asker is gone (a game that closed took its windows): the waiting
+    // ones at once, the shown one by closing its box; requests of living or unnamed askers stay.
+    void DropRequestsOfGoneAskers();
 
     std::deque<ORVMsgBoxRequest> m_vMsgBuf;   // front = shown
     CORVMsgBox* m_pBox = nullptr;             // the box now shown, or null

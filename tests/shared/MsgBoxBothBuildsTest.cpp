@@ -3,14 +3,18 @@
 // A button's click is its own click notification (OnClick), as a real click ends.
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "BuildProfile.h"
 #include "framework/widgets/ORVButton.h"
+#include "framework/widgets/ORVToolTip.h"
 #include "framework/window/ORVMsgBox.h"
 #include "shared/BothBuildsFixture.h"
+#include "support/TestWindow.h"
 
 namespace {
 
@@ -192,6 +196,185 @@ TEST_F(MsgBoxBothBuildsTest, ASecondBoxBesideTheFirstIsReportedAndLeavesTheFirst
     Frame(3);
     EXPECT_EQ(Answers(), (std::vector<std::pair<u32, int>>{{1, 3}}));
     EXPECT_TRUE(m_Fake.HasDebugLineContaining("Error,m_pBox is error when CloseMsgBox!\n"));
+}
+
+// A window that asks: the box's answers name it as their sender.
+CORVWindow* NewAsker(CORVWindow& parent)
+{
+    auto* asker = new CORVWindow();
+    parent.AddChild(asker, false);
+    asker->CreateAt(&parent, 0, 0, 10, 10);
+    return asker;
+}
+
+// The asker closes at each moment before its answer is posted: with its question queued behind
+// another box, while its box is up, and after the player clicked (twice) but before the box saw
+// the click. Its answer goes nowhere; the box still closes and the next one opens.
+TEST_F(MsgBoxBothBuildsTest, AnAnswerForAnAskerThatIsGoneGoesNowhere)
+{
+    enum class Gone { WhileQueued, WhileShown, AfterTheClick };
+    struct Case {
+        Gone m_When;
+        bool m_bCancel;
+    };
+    for (const Case c : {Case{Gone::WhileQueued, false}, Case{Gone::WhileShown, true}, Case{Gone::AfterTheClick, false},
+                         Case{Gone::AfterTheClick, true}}) {
+        SCOPED_TRACE(static_cast<int>(c.m_When) * 2 + (c.m_bCancel ? 1 : 0));
+        m_pWnd->m_vAnswers.clear();
+        m_Fake.m_vDebugLines.clear();
+        CORVWindow* asker = NewAsker(MainWnd());
+        if (c.m_When == Gone::WhileQueued) {
+            Queue().ShowOkBox(Answer(9), "before");
+        }
+        Queue().ShowOkCancelBox(ORVMsg(kAnswerId, 1, asker), ORVMsg(kAnswerId, 2, asker), "Sure?");
+        Queue().ShowOkBox(Answer(3), "after");
+        Frame();
+        if (c.m_When == Gone::WhileQueued) {
+            MainWnd().DeleteChild(asker);
+            Click(Box()->m_pOkButton);
+            Frame(4);
+        }
+        ASSERT_NE(Box(), nullptr);
+        ASSERT_EQ(Box()->m_Request->m_strText, "Sure?");
+        if (c.m_When == Gone::WhileShown) {
+            MainWnd().DeleteChild(asker);
+        }
+        CORVButton* button = c.m_bCancel ? Box()->m_pCancelButton : Box()->m_pOkButton;
+        Click(button);
+        Click(button);
+        if (c.m_When == Gone::AfterTheClick) {
+            MainWnd().DeleteChild(asker);
+        }
+        Frame(4);   // the click, the answer's frame, the close, the next box
+        ASSERT_NE(Box(), nullptr);
+        EXPECT_EQ(Box()->m_Request->m_strText, "after");
+        Click(Box()->m_pOkButton);
+        Frame(3);
+        std::vector<u32> answered;
+        for (auto a : Answers()) {
+            answered.push_back(a.first);
+        }
+        EXPECT_EQ(answered, (c.m_When == Gone::WhileQueued ? std::vector<u32>{9, 3} : std::vector<u32>{3}));
+        EXPECT_TRUE(m_Fake.HasDebugLineContaining("the window that asked is gone"));
+        EXPECT_TRUE(Queue().m_vMsgBuf.empty());
+    }
+}
+
+// A game window open (the build's first game id) with an asking child: closing the game takes
+// both.
+class MsgBoxGameCloseTest : public MsgBoxBothBuildsTest {
+protected:
+    MsgBoxGameCloseTest() : m_Record(kSysWndGameIds[0], ORV_RUNTIME_CLASS(CTestWindow))
+    {
+        Route(ORVMsg(kSysWndGameIds[0], kSysWndOpen));
+        CORVControl* game = MainWnd().GetSystemWindow(kSysWndGameIds[0]);
+        EXPECT_NE(game, nullptr);
+        if (game != nullptr) {
+            m_pAsker = NewAsker(*static_cast<CORVWindow*>(game));
+        }
+    }
+    void AskFromGame(u32 n) { Queue().ShowOkBox(ORVMsg(kAnswerId, n, m_pAsker), "game " + std::to_string(n)); }
+    // The texts of the boxes shown from now on, each answered OK as it opens.
+    std::vector<std::string> AnswerEveryBox()
+    {
+        std::vector<std::string> texts;
+        for (int frame = 0; frame < 30; ++frame) {
+            Frame();
+            if (Box() != nullptr && Box()->m_Request && !Box()->m_bAnswered) {
+                texts.push_back(Box()->m_Request->m_strText);
+                Click(Box()->m_pOkButton);
+            }
+        }
+        return texts;
+    }
+
+    ScopedSystemWindowRecord m_Record;
+    CORVWindow* m_pAsker = nullptr;
+};
+
+// The game's shown box closes and its waiting question is dropped; the question of a window that
+// stays and one without an asker are shown next, in their order, and answered.
+TEST_F(MsgBoxGameCloseTest, TheQuestionsOfAClosedGameGoWithItOthersStayInOrder)
+{
+    CORVWindow* stays = NewAsker(MainWnd());
+    AskFromGame(1);
+    Queue().ShowOkBox(ORVMsg(kAnswerId, 2, stays), "stays");
+    AskFromGame(3);
+    Queue().ShowOkBox(Answer(4), "nobody");
+    Frame();
+    ASSERT_NE(Box(), nullptr);
+    MainWnd().CloseGameWindow();
+    EXPECT_EQ(Box(), nullptr);
+    EXPECT_EQ(AnswerEveryBox(), (std::vector<std::string>{"stays", "nobody"}));
+    std::vector<u32> answered;
+    for (auto a : Answers()) {
+        answered.push_back(a.first);
+    }
+    EXPECT_EQ(answered, (std::vector<u32>{2, 4}));
+}
+
+// The game closes before its questions were shown, or after its box was answered but before the
+// answer was routed, the box left up or closed with the game (as a game closes its boxes): no box
+// of the closed game opens afterwards, empty or not, no answer of it arrives, and the next question
+// opens and stays up until it is answered.
+TEST_F(MsgBoxGameCloseTest, NoBoxAndNoAnswerOfAClosedGameReachTheNextGame)
+{
+    enum class Closed { BeforeShown, AnsweredBoxUp, AnsweredBoxClosedWithIt };
+    for (const Closed when : {Closed::BeforeShown, Closed::AnsweredBoxUp, Closed::AnsweredBoxClosedWithIt}) {
+        SCOPED_TRACE(static_cast<int>(when));
+        m_pWnd->m_vAnswers.clear();
+        if (MainWnd().GetSystemWindow(kSysWndGameIds[0]) == nullptr) {
+            Route(ORVMsg(kSysWndGameIds[0], kSysWndOpen));
+            m_pAsker = NewAsker(*static_cast<CORVWindow*>(MainWnd().GetSystemWindow(kSysWndGameIds[0])));
+        }
+        AskFromGame(1);
+        AskFromGame(2);
+        if (when != Closed::BeforeShown) {
+            Frame();
+            Click(Box()->m_pOkButton);
+            Frame();   // the box posts the answer
+        }
+        if (when == Closed::AnsweredBoxClosedWithIt) {
+            Route(ORVMsg(kSysWndFirstId, kSysWndClose));
+        }
+        MainWnd().CloseGameWindow();
+        EXPECT_TRUE(Queue().m_vMsgBuf.size() <= (when == Closed::AnsweredBoxUp ? 1u : 0u));
+        Queue().ShowOkBox(Answer(5), "next game");
+        EXPECT_EQ(AnswerEveryBox(), std::vector<std::string>{"next game"});
+        EXPECT_EQ(Answers().size(), 1u);
+        EXPECT_TRUE(Queue().m_vMsgBuf.empty());
+        EXPECT_EQ(CtrlMgr().m_MsgQueue.GetPendingCount(), 0u);
+    }
+}
+
+// The tooltip and the floating notices the game left (a notice resting under the mouse too) are
+// gone once no window of the game is left; while one is (Orvane: the beast chooser), they stay.
+TEST_F(MsgBoxGameCloseTest, TheTooltipAndTheFloatingNoticesGoWhenTheLastGameWindowCloses)
+{
+    CAutoTip::GetSingleton().Clear();
+    CORVToolTip::GetSingleton().Reset();
+    std::vector<std::unique_ptr<ScopedSystemWindowRecord>> others;
+    for (std::size_t i = 1; i < std::size(kSysWndGameIds); ++i) {
+        others.push_back(std::make_unique<ScopedSystemWindowRecord>(kSysWndGameIds[i], ORV_RUNTIME_CLASS(CTestWindow)));
+        Route(ORVMsg(kSysWndGameIds[i], kSysWndOpen));
+    }
+    CORVToolTip::GetSingleton().SetStyle(kToolTipHoverStyle);
+    CORVToolTip::GetSingleton().AddText(1, "back", 0);
+    CAutoTip& tips = CAutoTip::GetSingleton();
+    ShowTipText("entered");
+    CtrlMgr().SetHoverControl(&tips);
+    for (std::size_t open = std::size(kSysWndGameIds); open > 1; --open) {
+        MainWnd().CloseGameWindow();
+        EXPECT_FALSE(CORVToolTip::GetSingleton().IsEmpty());
+        EXPECT_EQ(tips.GetTips().size(), 1u);
+    }
+    MainWnd().CloseGameWindow();
+    EXPECT_FALSE(MainWnd().IsGameOpen());
+    EXPECT_TRUE(CORVToolTip::GetSingleton().IsEmpty());
+    EXPECT_EQ(CORVToolTip::GetSingleton().GetStyle().m_dwFrameColour, kToolTipDefaultStyle.m_dwFrameColour);
+    EXPECT_TRUE(tips.GetTips().empty());
+    EXPECT_FALSE(tips.m_bVisible);
+    EXPECT_EQ(CtrlMgr().m_pHover, nullptr);
 }
 
 }  // namespace

@@ -277,3 +277,30 @@ TEST_F(AerieFight, AwardRefreshThrottlesAsksAndSendsCouponAndCardRefreshes)
     EXPECT_EQ(AwardRefreshCost(4), 16u);
     EXPECT_EQ(AwardRefreshCost(5), 0u);
 }
+
+// The refresh question is answered by a double click on OK, but the window that asked closes
+// (event 65 again) before the box sees the click: the answer goes nowhere, nothing is sent, and
+// the box closes.
+TEST_F(AerieFight, AnAwardRefreshAnswerForAClosedWindowGoesNowhere)
+{
+    ASSERT_NE(Enter(Buildings(std::vector<u16>(18, 3)) + Mission(3, 3, 35, 7)), nullptr);
+    ASSERT_TRUE(CAerieConfigMgr::GetSingleton()->AsksConfirmation(AerieConfigKey::AwardRefreshHint));
+    m_Fake.m_dwTick = 5000;
+    auto* wnd = Open<CAerieFightAwardRefreshWnd>(EVT_AWARDREFRESH_WND, 3);
+    ASSERT_NE(wnd, nullptr);
+    ClickOn(wnd, wnd->m_pRefreshButton);
+    ASSERT_EQ(Boxes().size(), 1u);
+    Frame();
+    auto* box = static_cast<CORVMsgBox*>(MainWnd().GetSystemWindow(ORV_MSG_MSGBOX));
+    ASSERT_NE(box, nullptr);
+    const std::size_t sent = Sent().size();
+    box->m_pOkButton->OnClick(0);
+    box->m_pOkButton->OnClick(0);
+    Route(GameEvent(EVT_AWARDREFRESH_WND, 3));
+    Frame(4);
+    EXPECT_EQ(Wnd()->m_pAwardRefreshWnd, nullptr);
+    EXPECT_EQ(Sent().size(), sent);
+    EXPECT_EQ(MainWnd().GetSystemWindow(ORV_MSG_MSGBOX), nullptr);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_TRUE(m_Fake.HasDebugLineContaining("the window that asked is gone"));
+}
