@@ -6,41 +6,9 @@
 #include <orvane/OrvTypes.h>
 #include <orvane/WinTypes.h>
 
-namespace {
+#include "MinimalHost.h"
 
-class Host final : public IORVCallBack {
-public:
-    void SendToServer(const char*, int) override {}
-    void GetImageSize(int, int, int* width, int* height) override { *width = *height = 0; }
-    void DrawImage(int, int, int, int, u32, int, int) override {}
-    void DrawImageScaled(int, int, int, int, float, float, u32, int, int) override {}
-    bool HitTestImage(int, int, int, int) override { return false; }
-    void DrawText(int, int, const char*, u32, int, int, int, int, int, int) override {}
-    void DrawRectFrame(u32, int, int, int, int) override {}
-    void FillRect(u32, int, int, int, int) override {}
-    int GetScreenWidth() override { return 1024; }
-    int GetScreenHeight() override { return 768; }
-    const char* GetPlayerName() override { return "host"; }
-    IORVDrawCharacter* CreateDrawCharacter() override { return nullptr; }
-    void ReleaseDrawCharacter(IORVDrawCharacter*) override {}
-    void OpenPlayerRestaurant(const char*) override {}
-    void OpenPlayerGarden(const char*) override {}
-    void StartImageAnimation(int, int, int, int) override {}
-    void Reserved17() override {}
-    void StepImageAnimation(int, int) override {}
-    void ResetImageAnimation(int, int, int, int) override {}
-    void DrawSector(int, int, int, float, u32) override {}
-    void Reserved21() override {}
-    void DrawRankExtra(int, int, u16, u16, u8) override {}
-    u16 GetBagItemCount(u16) override { return 0; }
-    u16 GetCharacterLevel() override { return 1; }
-    void NotifyGameWindow(int) override {}
-    void OnMouseMove(LPARAM) override {}
-    void Reserved27() override {}
-    bool HasBagItem(int, int, int) override { return false; }
-    void Reserved29() override {}
-    void Reserved30() override {}
-};
+namespace {
 
 class Drawer final : public IORVDrawCharacter {
 public:
@@ -53,8 +21,8 @@ public:
 
 void CallEverything()
 {
-    Host host;
-    Host copy(host);      // the interfaces' exported constructors and assignment
+    MinimalHost host;
+    MinimalHost copy(host);      // the interfaces' exported constructors and assignment
     copy = host;
     Drawer drawer;
     Drawer drawerCopy(drawer);
