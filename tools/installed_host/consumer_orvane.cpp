@@ -39,7 +39,8 @@ void CallEverything()
     mgr.CloseAerie();
 
     (void)fnOrvane();
-    (void)nOrvane;
+    volatile int exported = nOrvane;   // the exported variable is read, not only named
+    (void)exported;
     COrvane extra;
     COrvane other;
     other = extra;
