@@ -48,7 +48,7 @@ public:
     virtual void Reserved17() = 0;                                                   // 17
     virtual void StepImageAnimation(int frame, int set) = 0;                         // 18
     virtual void ResetImageAnimation(int frame, int set, int hostValue1, int hostValue2) = 0;  // 19
-    // A filled circle sector (a cool-down pie).
+    // A filled circle sector of angle radians (0 to 2 pi).
     virtual void DrawSector(int centreX, int centreY, int radius, float angle, u32 colour) = 0;  // 20
     virtual void Reserved21() = 0;                                                   // 21
     // Three looks values of the shown city's owner record; what they stand for is the host's.
