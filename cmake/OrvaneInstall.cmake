@@ -1,21 +1,20 @@
 # Install rules and the CMake package a host game's build finds with find_package(Orvane):
-# the public headers (the exported manager and the host interfaces with the headers they
-# include), the shared library and, on Windows, its import library.
+# the public headers, the shared libraries and, on Windows, their import libraries.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
-set(ORVANE_PUBLIC_HEADERS
-  maingame/orvane/ORVMgr.h
-  framework/core/ORVCallBack.h
-  framework/core/OrvTypes.h
-  platform/WinTypes.h)
+# The headers a host includes, installed under include/orvane: the host interfaces and each
+# library's exported manager (orvane/Orvane.h, orvane/OrvaneDemo.h). They declare only what the
+# libraries export or define inline; the library's own code includes the same files.
+set(ORVANE_HEADER_DIR ${CMAKE_INSTALL_INCLUDEDIR}/orvane)
+install(FILES include/orvane/OrvTypes.h include/orvane/WinTypes.h include/orvane/ORVCallBack.h
+  DESTINATION ${ORVANE_HEADER_DIR})
+install(FILES maingame/orvane/ORVMgr.h DESTINATION ${ORVANE_HEADER_DIR} RENAME Orvane.h)
 if(TARGET OrvaneDemo)
-  list(APPEND ORVANE_PUBLIC_HEADERS maingame/orvanedemo/ORVMgr.h engine/LoginText.h glimmer/Glimmer.h)
+  install(FILES include/orvane/ORVHostProc.h include/orvane/Direct3DTypes.h
+    DESTINATION ${ORVANE_HEADER_DIR})
+  install(FILES maingame/orvanedemo/ORVMgr.h DESTINATION ${ORVANE_HEADER_DIR} RENAME OrvaneDemo.h)
 endif()
-foreach(header IN LISTS ORVANE_PUBLIC_HEADERS)
-  get_filename_component(dir ${header} DIRECTORY)
-  install(FILES ${header} DESTINATION ${CMAKE_INSTALL_INCLUDEDIR}/${dir})
-endforeach()
 
 # The targets of the builds that exist in this tree (Orvane, and OrvaneDemo with the renderer it
 # loads).

@@ -1,31 +1,13 @@
-// The host's side of the login: the callback with its commands, the login text the host hands over
-// (command 1), the step that logs in once the Garden connection stands, and the 88-byte record of
-// the logged-in player that the Garden server sends and patches.
+// The host's side of the login: the login text the host hands over (command 1 of its callback,
+// orvane/ORVHostProc.h), the step that logs in once the Garden connection stands, and the 88-byte
+// record of the logged-in player that the Garden server sends and patches.
 #pragma once
 
 #include <string>
 
 #include "framework/core/OrvTypes.h"
+#include "orvane/ORVHostProc.h"
 
-#ifdef _WIN32
-#define ORV_STDCALL __stdcall
-#else
-#define ORV_STDCALL
-#endif
-
-// The host's callback: (command, 0, 0, buffer for command 1 else null) -> the command's answer.
-using ORVHostProc = int(ORV_STDCALL*)(int command, char* arg2, int arg3, char* out);
-
-enum HostCommand : int {
-    HOSTCMD_GET_LOGIN = 1,         // out: the login text; answer: its length in bytes
-    HOSTCMD_GARDEN_OPENED = 2,
-    HOSTCMD_GARDEN_CLOSED = 3,
-    HOSTCMD_CONNECT_TIMEOUT = 4,
-    HOSTCMD_GET_TIMEOUT = 5,       // answer: the connection time-out in ms (0: the default)
-    HOSTCMD_NEED_VERIFY = 6,       // answer non-zero: a ninth line and the verification line
-};
-
-inline constexpr int kLoginTextBytes = 159776;
 inline constexpr u32 kDefaultConnectTimeout = 2000;
 inline constexpr u16 kMsgLogin = 48;
 inline constexpr u16 kMsgText = 3030;

@@ -7,6 +7,8 @@
 
 #include <cstdint>
 
+#include "orvane/Direct3DTypes.h"
+
 #if defined(_WIN32) && defined(GLIMMER_BUILDING)
 #define GLIMMER_API __declspec(dllexport)
 #elif defined(_WIN32)
@@ -16,15 +18,6 @@
 #endif
 
 struct HWND__;
-struct IDirect3DDevice9;
-struct ID3DXSprite;
-#ifdef _WIN32
-// Declared as mingw-w64's <d3d9.h> declares it (a typedef of a tagged struct), so that the exports
-// taking it are the ones a host built with those headers calls.
-typedef struct _D3DPRESENT_PARAMETERS_ D3DPRESENT_PARAMETERS;
-#else
-struct D3DPRESENT_PARAMETERS;
-#endif
 
 // A clip rectangle as the renderer takes it: left, top, right, bottom.
 struct GlimmerRect {

@@ -10,6 +10,7 @@ cd "$(dirname "$0")/.."
 root="$PWD"
 jobs=$(nproc)
 source scripts/windows/run32.sh
+source scripts/stage.sh
 
 ORVANE_WIN_CACHE="$(scripts/setup-windows.sh | tail -n 1)"
 export ORVANE_WIN_CACHE
@@ -47,53 +48,57 @@ allowed_imports='^(kernel32|user32|imm32|msvcrt|shell32|ws2_32|gdi32|advapi32|gl
 # loads, installed beside the libraries (cmake/toolchains/mingw-i686.cmake).
 allowed_imports_i686='^(libgcc_s_dw2-1|libwinpthread-1)\.dll$'
 
-for arch in "${targets[@]}"; do
-  bld="build/win-$arch"
-  stage="$bld/stage"
-  cmake -S . -B "$bld" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchains/mingw-$arch.cmake" \
-    -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$root/$stage" -DORVANE_WINE="$wine" >/dev/null
-  cmake --build "$bld" -j "$jobs"
-  rm -rf "$stage"
-  cmake --install "$bld" >/dev/null
+# Both targets: build, install, check the DLLs, build the installed hosts.
+build_windows() {
+  for arch in "${targets[@]}"; do
+    bld="build/win-$arch"
+    stage="$bld/stage"
+    cmake -S . -B "$bld" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchains/mingw-$arch.cmake" \
+      -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX="$root/$stage" -DORVANE_WINE="$wine" >/dev/null
+    cmake --build "$bld" -j "$jobs"
+    rm -rf "$stage"
+    cmake --install "$bld" >/dev/null
 
-  for dll in "$stage"/bin/*.dll; do
-    name="$(basename "$dll" .dll)"
-    # The compiler's runtime shipped beside the libraries is not checked as one of them.
-    if [ "$arch" = i686 ] && grep -Eq "$allowed_imports_i686" <<<"$name.dll"; then
-      continue
-    fi
-    dump="$("$arch-w64-mingw32-objdump" -p "$dll")"
-    imports="$(sed -n 's/^\s*DLL Name: //p' <<<"$dump")"
-    echo "windows $arch: $name.dll imports: $(tr '\n' ' ' <<<"$imports")"
-    bad="$(tr 'A-Z' 'a-z' <<<"$imports" | grep -Ev "$allowed_imports" || true)"
-    [ "$arch" != i686 ] || bad="$(grep -Ev "$allowed_imports_i686" <<<"$bad" || true)"
-    if [ -n "$bad" ]; then
-      echo "windows $arch: $name.dll imports a non-system library: $bad" >&2
-      exit 1
-    fi
-    # Exactly the exports the library declares, nothing the linker added.
-    expected="scripts/windows/$name.$arch.exports"
-    if ! diff -u "$expected" <(sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' <<<"$dump" |
-                                 sed -n 's/^\s*\[ *[0-9]*\] //p' | sort); then
-      echo "windows $arch: $name.dll exports differ from $expected" >&2
-      exit 1
-    fi
+    for dll in "$stage"/bin/*.dll; do
+      name="$(basename "$dll" .dll)"
+      # The compiler's runtime shipped beside the libraries is not checked as one of them.
+      if [ "$arch" = i686 ] && grep -Eq "$allowed_imports_i686" <<<"$name.dll"; then
+        continue
+      fi
+      dump="$("$arch-w64-mingw32-objdump" -p "$dll")"
+      imports="$(sed -n 's/^\s*DLL Name: //p' <<<"$dump")"
+      echo "windows $arch: $name.dll imports: $(tr '\n' ' ' <<<"$imports")"
+      bad="$(tr 'A-Z' 'a-z' <<<"$imports" | grep -Ev "$allowed_imports" || true)"
+      [ "$arch" != i686 ] || bad="$(grep -Ev "$allowed_imports_i686" <<<"$bad" || true)"
+      if [ -n "$bad" ]; then
+        echo "windows $arch: $name.dll imports a non-system library: $bad" >&2
+        exit 1
+      fi
+      # Exactly the exports the library declares, nothing the linker added.
+      expected="scripts/windows/$name.$arch.exports"
+      if ! diff -u "$expected" <(sed -n '/\[Ordinal\/Name Pointer\] Table/,/^$/p' <<<"$dump" |
+                                   sed -n 's/^\s*\[ *[0-9]*\] //p' | sort); then
+        echo "windows $arch: $name.dll exports differ from $expected" >&2
+        exit 1
+      fi
+    done
+
+    # A host game's own CMake build against the installed tree.
+    host="$bld/installed-host"
+    cmake -S tools/installed_host -B "$host" -G Ninja \
+      -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchains/mingw-$arch.cmake" -DCMAKE_BUILD_TYPE=Release \
+      -DOrvane_DIR="$root/$stage/lib/cmake/Orvane" >/dev/null
+    cmake --build "$host" >/dev/null
+    cp "$stage"/bin/*.dll "$host/"
   done
-
-  # A host game's own CMake build against the installed tree.
-  host="$bld/installed-host"
-  cmake -S tools/installed_host -B "$host" -G Ninja \
-    -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchains/mingw-$arch.cmake" -DCMAKE_BUILD_TYPE=Release \
-    -DOrvane_DIR="$root/$stage/lib/cmake/Orvane" >/dev/null
-  cmake --build "$host" >/dev/null
-  cp "$stage"/bin/*.dll "$host/"
-done
+}
+stage "Windows builds" build_windows
 
 # Under wine, in one X session (wine's desktop keeps the display its server started with): each
 # target's installed host, then its whole test suite in one process through ctest.
 runnable=(x86_64)
 [ $run32 -eq 0 ] || runnable+=(i686)
-xvfb-run -a bash -c '
+stage "tests under wine" xvfb-run -a bash -c '
   set -euo pipefail
   wine="$1"
   shift

@@ -1,7 +1,10 @@
-// Basic types and build-wide guards of the framework.
+// Basic types and build-wide guards of the framework: the installed headers' fixed-width names
+// and export mark, and what only the library's own code uses.
 #pragma once
 
 #include <cstdint>
+
+#include "orvane/OrvTypes.h"
 
 // The system's texts are GBK byte strings; the sources are UTF-8 compiled with
 // -fexec-charset=GBK. A two-byte GBK character keeps a three-byte literal with its NUL.
@@ -10,20 +13,5 @@
 static_assert(sizeof("中") == 3, "compile with -finput-charset=UTF-8 -fexec-charset=GBK");
 #endif
 
-// The library's exports. A Windows DLL exports exactly what is marked (unmarked, the linker would
-// export every global). Code outside the library sees plain declarations: a host links the DLL
-// through its import library (mingw's linker imports the data too), and code linked with the
-// library's objects statically (tests, tools) finds them there.
-#if defined(_WIN32) && defined(ORVANE_BUILDING_LIBRARY)
-#define ORV_EXPORT __declspec(dllexport)
-#elif defined(_WIN32)
-#define ORV_EXPORT
-#else
-#define ORV_EXPORT __attribute__((visibility("default")))
-#endif
-
-using u8 = std::uint8_t;
-using u16 = std::uint16_t;
-using u32 = std::uint32_t;
 using i32 = std::int32_t;
 using ARGB = std::uint32_t;

@@ -7,6 +7,7 @@
 #include "framework/core/DebugLog.h"
 #include "framework/core/ExportGate.h"
 #include "framework/core/GameHooks.h"
+#include "framework/core/ORVCallBack.h"
 
 // Nothing throws across the library boundary: every export ends what might escape here.
 #define ORV_EXPORT_TRY try {

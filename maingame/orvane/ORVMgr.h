@@ -1,10 +1,10 @@
 // The exported manager of the host-drawn library: everything the host does with Orvane goes
-// through CORVMgr::GetSingleton().
+// through CORVMgr::GetSingleton(). Installed as orvane/Orvane.h.
 #pragma once
 
-#include "framework/core/ORVCallBack.h"
-#include "framework/core/OrvTypes.h"
-#include "platform/WinTypes.h"
+#include "orvane/ORVCallBack.h"
+#include "orvane/OrvTypes.h"
+#include "orvane/WinTypes.h"
 
 class ORV_EXPORT CORVMgr {
 public:

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "engine/GardenPackets.h"
+#include "engine/LoginText.h"
 #include "engine/Net.h"
 #include "engine/ORVConfigMgr.h"
 #include "engine/ui/EngineInput.h"
@@ -12,6 +13,7 @@
 #include "framework/core/DebugLog.h"
 #include "framework/core/ExportGate.h"
 #include "framework/xml/XmlNumber.h"
+#include "glimmer/Glimmer.h"
 #include "platform/Platform.h"
 
 // The notification the host forwards is the one the Garden client's sockets are set up to post.

@@ -1,13 +1,14 @@
 // The exported manager of the engine-drawn library OrvaneDemo. A host that owns a window and a
 // Direct3D device initialises it once (Init), opens the Garden (OpenGarden), calls Render once a
 // frame, forwards every window message to WndProc and brackets device resets; it hears back through
-// its callback (ORVHostProc, commands 1 to 6). Nothing is thrown to the host.
+// its callback (ORVHostProc, commands 1 to 6). Nothing is thrown to the host. Installed as
+// orvane/OrvaneDemo.h.
 #pragma once
 
-#include "engine/LoginText.h"
-#include "framework/core/OrvTypes.h"
-#include "glimmer/Glimmer.h"
-#include "platform/WinTypes.h"
+#include "orvane/Direct3DTypes.h"
+#include "orvane/ORVHostProc.h"
+#include "orvane/OrvTypes.h"
+#include "orvane/WinTypes.h"
 
 // The framework message that opens (1), closes (0) or toggles (2) the Garden main window.
 inline constexpr u32 kMsgGardenWnd = 275;

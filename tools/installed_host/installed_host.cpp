@@ -1,47 +1,45 @@
-// A minimal host built against the installed headers and library only: it implements the
-// callback interface, hands it over and checks what the exports answer. Exit code 0 when all
-// answers are right.
+// A minimal host of the host-drawn library Orvane, built against the installed package alone: it
+// hands its callback (MinimalHost.h) over, opens the game, passes the server's answer to Recv,
+// forwards a window message, runs a frame and closes the game. Its "server" is one scripted
+// answer. Exit code 0 when every check passed.
 #include <cstdio>
+#include <cstring>
+#include <string>
+#include <vector>
 
-#include "maingame/orvane/ORVMgr.h"
+#include <orvane/Orvane.h>
+
+#include "MinimalHost.h"
 
 namespace {
 
-class Host final : public IORVCallBack {
-public:
-    int m_nSizeQueries = 0;
-
-    void SendToServer(const char*, int) override {}
-    void GetImageSize(int, int, int* w, int* h) override { *w = *h = 0; }
-    void DrawImage(int, int, int, int, u32, int, int) override {}
-    void DrawImageScaled(int, int, int, int, float, float, u32, int, int) override {}
-    bool HitTestImage(int, int, int, int) override { return false; }
-    void DrawText(int, int, const char*, u32, int, int, int, int, int, int) override {}
-    void DrawRectFrame(u32, int, int, int, int) override {}
-    void FillRect(u32, int, int, int, int) override {}
-    int GetScreenWidth() override { ++m_nSizeQueries; return 1024; }
-    int GetScreenHeight() override { ++m_nSizeQueries; return 768; }
-    const char* GetPlayerName() override { return "host"; }
-    IORVDrawCharacter* CreateDrawCharacter() override { return nullptr; }
-    void ReleaseDrawCharacter(IORVDrawCharacter*) override {}
-    void OpenPlayerRestaurant(const char*) override {}
-    void OpenPlayerGarden(const char*) override {}
-    void StartImageAnimation(int, int, int, int) override {}
-    void Reserved17() override {}
-    void StepImageAnimation(int, int) override {}
-    void ResetImageAnimation(int, int, int, int) override {}
-    void DrawSector(int, int, int, float, u32) override {}
-    void Reserved21() override {}
-    void DrawRankExtra(int, int, u16, u16, u8) override {}
-    u16 GetBagItemCount(u16) override { return 0; }
-    u16 GetCharacterLevel() override { return 1; }
-    void NotifyGameWindow(int) override {}
-    void OnMouseMove(LPARAM) override {}
-    void Reserved27() override {}
-    bool HasBagItem(int, int, int) override { return false; }
-    void Reserved29() override {}
-    void Reserved30() override {}
+// The 12-byte header of every message in both directions (little-endian), then the body.
+struct MessageHeader {
+    u32 ownerId;   // requests: 0 or an amount; server messages: the shown city's owner id
+    u16 mainId;    // 0x367, the game's id
+    u16 subId;     // what the message is
+    u16 param1;
+    u16 param2;
 };
+
+MessageHeader ReadHeader(const std::string& bytes)
+{
+    MessageHeader h{};
+    const unsigned char* p = reinterpret_cast<const unsigned char*>(bytes.data());
+    h.ownerId = p[0] | p[1] << 8 | p[2] << 16 | static_cast<u32>(p[3]) << 24;
+    h.mainId = static_cast<u16>(p[4] | p[5] << 8);
+    h.subId = static_cast<u16>(p[6] | p[7] << 8);
+    h.param1 = static_cast<u16>(p[8] | p[9] << 8);
+    h.param2 = static_cast<u16>(p[10] | p[11] << 8);
+    return h;
+}
+
+std::string Message(u16 subId)
+{
+    const unsigned char bytes[12] = {0, 0, 0, 0, 0x67, 0x03, static_cast<unsigned char>(subId & 0xFF),
+                                     static_cast<unsigned char>(subId >> 8), 0, 0, 0, 0};
+    return std::string(reinterpret_cast<const char*>(bytes), sizeof bytes);
+}
 
 int g_nFailures = 0;
 
@@ -55,17 +53,37 @@ void Check(bool ok, const char* what)
 
 int main()
 {
-    Host host;
-    CORVMgr& mgr = CORVMgr::GetSingleton();
-    Check(&mgr == &CORVMgr::GetSingleton(), "one manager");
-    Check(fnOrvane() == 42, "fnOrvane() is 42");
-    Check(nOrvane == 0, "nOrvane is 0");
-    mgr.SetORVCallBack(&host);
-    Check(host.m_nSizeQueries > 0, "the callback places the main window on the host's screen");
-    Check(!mgr.IsAerieOpen(), "the game is closed");
-    Check(!mgr.WndProc(nullptr, WM_LBUTTONDOWN, 1, 0), "window messages are left to the host");
-    mgr.Render();
-    mgr.Recv(nullptr, 0);
+    MinimalHost host;
+    CORVMgr& orvane = CORVMgr::GetSingleton();
+
+    // Open the game on the own city: the library sends the enter request (sub id 0, the owner's
+    // name as body); the game window opens when the server's answer arrives.
+    orvane.OpenAerie(&host, "host");
+    Check(host.m_vSent.size() == 1 && ReadHeader(host.m_vSent[0]).mainId == 0x367 &&
+              ReadHeader(host.m_vSent[0]).subId == 0 && host.m_vSent[0].substr(12) == "host",
+          "OpenAerie sends the enter request");
+    Check(!orvane.IsAerieOpen(), "the game window waits for the server");
+
+    // The server's answer, one whole message per Recv: 101, a new player, opens the
+    // guardian-beast chooser.
+    const std::string answer = Message(101);
+    orvane.Recv(answer.data(), static_cast<int>(answer.size()));
+    Check(orvane.IsAerieOpen(), "the answer opens the game");
+
+    // The frame loop: window messages first (true: the library used it), then Render.
+    const LPARAM centre = (384 << 16) | 512;
+    orvane.WndProc(nullptr, WM_MOUSEMOVE, 0, centre);
+    host.m_nDrawCalls = 0;
+    orvane.Render();
+    Check(host.m_nDrawCalls > 0, "Render draws the open game through the callback");
+
+    // Close the game (from the game window of a city, the library also sends the leave request,
+    // sub id 6).
+    orvane.CloseAerie();
+    Check(!orvane.IsAerieOpen(), "CloseAerie closes the game");
+    host.m_nDrawCalls = 0;
+    orvane.Render();
+    Check(host.m_nDrawCalls == 0, "nothing is drawn while the game is closed");
     std::printf("installed host: %s\n", g_nFailures == 0 ? "every check passed" : "checks failed");
     return g_nFailures == 0 ? 0 : 1;
 }

@@ -7,6 +7,7 @@
 
 #include <type_traits>
 
+#include "glimmer/Glimmer.h"
 #include "maingame/orvanedemo/ORVMgr.h"
 
 static_assert(std::is_same_v<decltype(&CORVMgr::OnDeviceReset), void (CORVMgr::*)(D3DPRESENT_PARAMETERS*)>);
