@@ -48,6 +48,16 @@ void CORVMainWnd::OnCreate()
 
 void CORVMainWnd::CreateCloseButton() {}
 
+bool CORVMainWnd::IsGameWindowId(u32 msgId)
+{
+    for (const u32 id : kSysWndGameIds) {
+        if (id == msgId) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool CORVMainWnd::IsGameOpen() const
 {
     for (const u32 id : kSysWndGameIds) {
@@ -63,11 +73,7 @@ void CORVMainWnd::CloseGameWindow()
     for (const u32 id : kSysWndGameIds) {
         if (GetSystemWindow(id) != nullptr) {
             ORVMsg msg(id, kSysWndClose);
-            ProcessMessage(&msg);
-            CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive();
-            if (mgr != nullptr && !IsGameOpen()) {
-                mgr->ForgetClosedGame();
-            }
+            ProcessMessage(&msg);   // forgets what the game left behind once none of it is open
             return;
         }
     }
@@ -115,7 +121,15 @@ bool CORVMainWnd::ProcessMessage(ORVMsg* msg)
 
     const u32 code = msg->m_wParam;
     if (code == kSysWndClose || (code == kSysWndToggle && *field != nullptr)) {
+        const bool closesGame = *field != nullptr && IsGameWindowId(msg->m_nId);
         DeleteChildAndReset(*field);   // the field is cleared before the window dies
+        // The last window of the game is gone, whoever closed it (the host, the server, the game
+        // itself): the game is over, and what it left behind goes with it. A window of the game
+        // that closes itself on request while the next one opens (OnMessage) ends no game.
+        CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive();
+        if (closesGame && mgr != nullptr && !IsGameOpen()) {
+            mgr->ForgetClosedGame();
+        }
     } else if (code == kSysWndOpen || code == kSysWndToggle) {
         if (*field == nullptr) {
             const RuntimeClassRecord* record = GetSystemWindowRecord(msg->m_nId);

@@ -20,9 +20,12 @@ public:
     void CreateCloseButton() override;           // 64: none
 
     // Closes the first open window of the game (kSysWndGameIds: in Orvane the game main window,
-    // else the choose-beast window). When no window of the game is left, the game is over: the
-    // control manager forgets what it left behind (CORVCtrlMgr::ForgetClosedGame).
+    // else the choose-beast window). Whenever a close command leaves no window of the game, the
+    // game is over: the control manager forgets what it left behind
+    // (CORVCtrlMgr::ForgetClosedGame).
     void CloseGameWindow();
+    // True for the command id of a window of the game (kSysWndGameIds).
+    static bool IsGameWindowId(u32 msgId);
     // True while a window of the game exists.
     bool IsGameOpen() const;
     // The slot that holds the system window of a command id; null for ids outside the range.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "AerieCityFixture.h"
+#include "aerie/windows/AerieCityCtrls.h"
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/window/ORVMsgBox.h"
@@ -26,8 +27,10 @@ protected:
     static CORVMgr& Mgr() { return CORVMgr::GetSingleton(); }
 
     // A session that shows another player's city with the mouse on the back button (its tooltip
-    // up), the entry notice queued, a question of the game shown and another waiting.
-    void VisitAndLeave()
+    // up), the entry notice queued, a question of the game shown and another waiting. The host
+    // closes it, or the game closes itself (its garden button hands the player to the host's
+    // garden).
+    void VisitAndLeave(bool byGardenButton)
     {
         m_Host.m_strPlayerName = "me";
         Mgr().OpenAerie(&m_Host, "other");
@@ -40,7 +43,12 @@ protected:
         ASSERT_NE(Text("返回"), nullptr) << m_Host.Dump();
         ASSERT_NE(Text("您已进入到other的琉璃台"), nullptr) << m_Host.Dump();
         ASSERT_NE(Text("first question"), nullptr) << m_Host.Dump();
-        Mgr().CloseAerie();
+        if (byGardenButton) {
+            Click(Wnd()->m_pGardenBtn);
+            DrawFrame();   // the game's own close request is posted
+        } else {
+            Mgr().CloseAerie();
+        }
         ASSERT_FALSE(Mgr().IsAerieOpen());
     }
     // The second session: a new player's beast chooser, or the own city.
@@ -75,16 +83,21 @@ protected:
 
 TEST_F(AerieSessions, TheNextSessionDrawsNothingOfThePrevious)
 {
-    for (const bool chooser : {true, false}) {
-        SCOPED_TRACE(chooser ? "a new player's beast chooser" : "the own city");
+    struct Case {
+        bool m_bChooser;         // the second session: a new player's beast chooser, or the own city
+        bool m_bByGardenButton;  // the first ends by the game's own garden button, or by the host
+    };
+    for (const Case c : {Case{true, false}, Case{false, false}, Case{true, true}, Case{false, true}}) {
+        SCOPED_TRACE(c.m_bChooser ? "a new player's beast chooser" : "the own city");
+        SCOPED_TRACE(c.m_bByGardenButton ? "the game closed itself" : "the host closed the game");
         MouseMove(kBackX, kBackY);
-        const std::vector<std::string> alone = DrawnBySecond(chooser, 3);
+        const std::vector<std::string> alone = DrawnBySecond(c.m_bChooser, 3);
         ASSERT_FALSE(alone.empty());
-        VisitAndLeave();
+        VisitAndLeave(c.m_bByGardenButton);
         if (HasFatalFailure()) {
             return;
         }
-        const std::vector<std::string> after = DrawnBySecond(chooser, 3);
+        const std::vector<std::string> after = DrawnBySecond(c.m_bChooser, 3);
         EXPECT_EQ(after, alone);
         EXPECT_EQ(m_Host.FindText("返回"), nullptr);
         EXPECT_EQ(m_Host.FindText("您已进入到other的琉璃台"), nullptr);
