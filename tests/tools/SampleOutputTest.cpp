@@ -21,11 +21,18 @@ std::string Utf8(const char8_t* s)
 std::vector<char> Request(unsigned owner, unsigned sub, unsigned p1, unsigned p2, const std::string& body,
                           unsigned main = 0x367)
 {
-    std::vector<char> r = {static_cast<char>(owner), static_cast<char>(owner >> 8), static_cast<char>(owner >> 16),
-                           static_cast<char>(owner >> 24), static_cast<char>(main), static_cast<char>(main >> 8),
-                           static_cast<char>(sub), static_cast<char>(sub >> 8), static_cast<char>(p1),
-                           static_cast<char>(p1 >> 8), static_cast<char>(p2), static_cast<char>(p2 >> 8)};
-    r.insert(r.end(), body.begin(), body.end());
+    std::vector<char> r;
+    r.reserve(12 + body.size());
+    const auto put16 = [&r](unsigned v) {
+        r.push_back(static_cast<char>(v));
+        r.push_back(static_cast<char>(v >> 8));
+    };
+    for (const unsigned word : {owner, owner >> 16, main, sub, p1, p2}) {
+        put16(word);
+    }
+    for (const char c : body) {
+        r.push_back(c);
+    }
     return r;
 }
 
