@@ -219,3 +219,9 @@ void ClearGardenPackets()
 {
     GetPacketQueue().Clear();
 }
+
+void EndGardenSession()
+{
+    GetGameNet().EndSession(0);
+    ClearGardenPackets();
+}

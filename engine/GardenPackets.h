@@ -105,3 +105,6 @@ void DrainGardenPackets();
 void SetGardenDispatcher(GardenDispatcher dispatcher);
 u32 HeldGardenPacketCount();
 void ClearGardenPackets();
+// Ends the Garden connection's session: the connection closes, the requests it had not sent yet
+// and the packets not yet handled are dropped, so nothing of it reaches the next session.
+void EndGardenSession();

@@ -73,7 +73,7 @@ bool CExportGate::HoldIfBusy(const HeldCall& call, const void* head, std::size_t
     if (!Busy()) {
         return false;
     }
-    if (call.m_eRepeat == Repeat::Drop && (m_nRunning & Bit(call.m_nKind)) != 0) {
+    if (call.m_eRepeat == Repeat::Drop && call.m_nKind != 0 && call.m_nKind == m_nRunningKind) {
         DebugLog("Error,%s from inside a host callback dropped: a %s runs already\n", call.m_szName, call.m_szName);
         return true;
     }
@@ -122,7 +122,7 @@ void CExportGate::Leave(ApplyFn apply, void* ctx) noexcept
     }
     std::size_t applied = 0;
     for (;;) {
-        m_nRunning = 0;
+        m_nRunningKind = 0;
         if (applied == kMaxAppliedCalls && m_nCount > 0) {
             DebugLog("Error,%zu calls held from inside a host callback dropped: %zu applied for one export\n", m_nCount,
                      applied);
@@ -134,7 +134,7 @@ void CExportGate::Leave(ApplyFn apply, void* ctx) noexcept
                 break;
             }
             ++applied;
-            m_nRunning = Bit(front.m_nKind);
+            m_nRunningKind = front.m_nKind;
             if (apply != nullptr) {
                 apply(front.m_nKind, m_vApply.data(), front.m_nLen, ctx);
             }
@@ -156,6 +156,6 @@ void CExportGate::DropAllHeld()
 void CExportGate::Reset()
 {
     m_nDepth = 0;
-    m_nRunning = 0;
+    m_nRunningKind = 0;
     DropAllHeld();
 }

@@ -41,8 +41,7 @@ public:
     static constexpr std::size_t kMaxHeldCalls = 64;
     static constexpr std::size_t kMaxHeldBytes = std::size_t{1} << 20;
     static constexpr std::size_t kMaxAppliedCalls = 1024;
-    // Kinds are numbered from 1 to kMaxKind by each build; 0 is an export that holds nothing.
-    static constexpr u32 kMaxKind = 31;
+    // Kinds are numbered from 1 by each build; 0 is an export that holds nothing.
 
     enum class Repeat {
         Hold,   // every call arriving while an export runs is held
@@ -64,7 +63,7 @@ public:
     void Enter(u32 kind = 0)
     {
         if (m_nDepth++ == 0) {
-            m_nRunning = Bit(kind);
+            m_nRunningKind = kind;
         }
     }
     // An export ends. The outermost one applies every held call (and the ones those cause) in
@@ -120,13 +119,12 @@ private:
         u32 m_nKind = 0;
         std::size_t m_nLen = 0;
     };
-    static constexpr u32 Bit(u32 kind) { return kind >= 1 && kind <= kMaxKind ? u32{1} << kind : 0; }
     // Takes the front call off the queue, its bytes into m_vApply; false when nothing is held.
     bool TakeFront(Held* front);
     void DropAllHeld();
 
     int m_nDepth = 0;
-    u32 m_nRunning = 0;                           // a bit for each kind that runs now
+    u32 m_nRunningKind = 0;                       // the kind of the call that runs now (0: none held)
     std::array<Held, kMaxHeldCalls> m_aHeld{};   // ring of the held calls
     std::size_t m_nFirst = 0;                     // index of the front call in m_aHeld
     std::size_t m_nCount = 0;

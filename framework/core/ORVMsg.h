@@ -93,8 +93,7 @@ public:
     template <class Pred>
     std::size_t RemoveIf(Pred pred)
     {
-        const auto kept = std::remove_if(m_vEntries.begin(), m_vEntries.end(),
-                                         [&pred](const PostedMsg& entry) { return pred(entry); });
+        const auto kept = std::remove_if(m_vEntries.begin(), m_vEntries.end(), pred);
         const auto dropped = static_cast<std::size_t>(m_vEntries.end() - kept);
         m_vEntries.erase(kept, m_vEntries.end());
         return dropped;

@@ -216,8 +216,7 @@ int ORVEditBuffer::DeleteChar(bool backward)
     const int before = Length();
     DropPendingLead();
     if (backward && Length() < before) {
-        Layout();
-        return before - Length();
+        return before - Length();   // laid out as it left
     }
     const int len = Length();
     if (!InSync() || m_nSelAnchor < 0 || m_nSelAnchor > len || m_nSelEnd < 0 || m_nSelEnd > len) {

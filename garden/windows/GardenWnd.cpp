@@ -147,8 +147,8 @@ CGardenWnd::CGardenWnd()
 CGardenWnd::~CGardenWnd()
 {
     // Destruction order: the flag, the state's textures and the state, the tutorial, the tool
-    // cards, the connection and the packets it left held, the system cursor, the host; the cursors
-    // go with the members.
+    // cards, the connection's session (its unsent requests and held packets too), the system
+    // cursor, the host; the cursors go with the members.
     if (g_pGardenWnd == this) {
         g_pGardenWnd = nullptr;
     }
@@ -157,8 +157,7 @@ CGardenWnd::~CGardenWnd()
         GetGardenDataMgr().Reset();
         GetGardenGuide().Reset();
         GetToolCardStore().Clear();
-        GetGameNet().Close(0);
-        ClearGardenPackets();
+        EndGardenSession();
         orv::platform::IPlatform& p = orv::platform::Get();
         for (int i = 0; i < 256 && p.ShowCursor(true) < 0; ++i) {
         }

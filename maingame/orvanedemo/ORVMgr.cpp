@@ -188,8 +188,7 @@ void CloseGardenNow()
     // next one, and the watchdog no longer waits for the Garden to open.
     try {
         GetLoginInfo().m_bWatchdogArmed = false;
-        GetGameNet().EndSession(0);
-        ClearGardenPackets();
+        EndGardenSession();
     } catch (...) {
         DebugLog("Error,exception while the Garden connection closed\n");
     }
