@@ -64,6 +64,17 @@ void ORVEditBuffer::DropPendingLead()
     m_bDropNext = false;   // the second byte of a refused pair is no longer on its way either
 }
 
+const char* ORVEditBuffer::WholeText()
+{
+    const int waiting = PendingLeadAt();
+    if (waiting < 0) {
+        return m_strText.c_str();
+    }
+    m_strWhole.assign(m_strText, 0, static_cast<std::size_t>(waiting));
+    m_strWhole.append(m_strText, static_cast<std::size_t>(waiting) + 1);
+    return m_strWhole.c_str();
+}
+
 u8 ORVEditBuffer::KindOf(u8 c) const
 {
     if (ExpectsTrail()) {

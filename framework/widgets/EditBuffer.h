@@ -15,7 +15,8 @@
 // without its second is the one just typed before the caret while its second byte is awaited (the
 // pending first byte). Any other action (a caret move, a click, a delete, inserted or pasted text)
 // takes a pending first byte out of the text before it acts; inserted text that ends on a first
-// byte loses that byte.
+// byte loses that byte. A pending first byte is drawn, but no reader sees it: WholeText leaves it
+// out, and it goes on waiting for its second byte.
 #pragma once
 
 #include <cstddef>
@@ -97,6 +98,14 @@ public:
     // (kEditAlignsByTextWidth; '*' a byte in password mode), else with the field's byte widths.
     int ShownWidth() const;
 
+    // The text as every reader gets it: whole characters only, a pending first byte left out (it
+    // stays in the text, awaiting its second byte). Valid until the next change or read.
+    const char* WholeText();
+    // A pending first byte leaves the text (the caret steps back over it); no pair is awaited
+    // afterwards. Run first by every action but typing; the field runs it on Enter and when it
+    // loses the focus.
+    void DropPendingLead();
+
     int Length() const { return static_cast<int>(m_strText.size()); }
     // Index of the first byte typed just before the caret that awaits its second byte; -1 none.
     int PendingLeadAt() const { return ExpectsTrail() ? m_nCaret - 1 : -1; }
@@ -134,9 +143,6 @@ private:
     void Empty();
     // The next byte completes the pair whose first byte was just taken at the caret.
     bool ExpectsTrail() const;
-    // A pending first byte leaves the text (the caret steps back over it); no pair is awaited
-    // afterwards. Run first by every action but typing.
-    void DropPendingLead();
     // Kind of byte c inserted at the caret.
     u8 KindOf(u8 c) const;
     bool InSync() const;
@@ -150,4 +156,5 @@ private:
     int PixelOf(int index) const;
 
     bool m_bDropNext = false;           // a refused first byte: its second byte is dropped too
+    std::string m_strWhole;             // WholeText's copy while a first byte is pending
 };

@@ -56,6 +56,12 @@ void CORVEdit::OnSize()
     ORVEditBuffer::Layout();
 }
 
+bool CORVEdit::OnKillFocus(CORVControl* next)
+{
+    DropPendingLead();   // keys typed elsewhere never complete it
+    return CORVControl::OnKillFocus(next);
+}
+
 void CORVEdit::NotifyParentKillFocus(CORVControl*) {}
 
 int CORVEdit::LineHeight() const
@@ -155,6 +161,7 @@ void CORVEdit::Escape() { Clear(); }
 
 void CORVEdit::Enter()
 {
+    DropPendingLead();
     DropSelection();
     ORVMsg msg(kNotifyEditEnter, 0, this);
     PostToParent(&msg);
@@ -175,7 +182,7 @@ void CORVEdit::Backspace()
 
 // ---- Text ----
 
-const char* CORVEdit::GetText() { return m_strText.c_str(); }
+const char* CORVEdit::GetText() { return WholeText(); }
 void CORVEdit::SetText(const char* text) { ORVEditBuffer::SetText(text); }
 u8 CORVEdit::GetCharFlag(int index) { return ORVEditBuffer::GetCharFlag(index); }
 void CORVEdit::InsertChar(u8 c) { ORVEditBuffer::InsertChar(c); }

@@ -3,7 +3,8 @@
 // the same way), caret and selection with the mouse and Shift with the arrow keys, clipboard copy,
 // cut and paste, password and digits-only modes, alignment, a blinking caret. It tells its parent
 // kNotifyEditChange after each change made by typing, paste, Delete or Backspace and
-// kNotifyEditEnter on Enter.
+// kNotifyEditEnter on Enter. A first byte typed alone is drawn while it awaits its second byte,
+// but GetText never hands it out, and Enter or the loss of the focus drops it.
 //
 //   auto* edit = new CORVEdit();
 //   wnd->AddChild(edit, false);
@@ -22,6 +23,7 @@ public:
     ~CORVEdit() override;
 
     void OnSize() override;                                                        // 9
+    bool OnKillFocus(CORVControl* next) override;                                  // 13
     void NotifyParentKillFocus(CORVControl* next) override;                        // 15: empty
     bool OnKeyDown(int high, int key) override;                                    // 19
     bool OnChar(int code) override;                                                // 21

@@ -467,7 +467,8 @@ TEST_F(WidgetsBothBuildsTest, EditFirstByteLeftWaitingNeverPairsWithALaterByte)
     EXPECT_EQ(edit->m_nCaret, 0);
     EXPECT_TRUE(Char(0xAB));
     EXPECT_EQ(HalfCharacter(*edit), "");
-    EXPECT_EQ(std::string(edit->GetText()), "\xAB" + pasted);
+    EXPECT_EQ(edit->m_strText, "\xAB" + pasted);   // waiting in the text, read without it
+    EXPECT_EQ(std::string(edit->GetText()), pasted);
     EXPECT_EQ(edit->m_nFirstVisible, 0);
     EXPECT_TRUE(Char(0xA1));
     EXPECT_EQ(std::string(edit->GetText()), "\xAB\xA1" + pasted);
@@ -515,6 +516,49 @@ TEST_F(WidgetsBothBuildsTest, EditFirstByteLeftWaitingNeverPairsWithALaterByte)
     KeyDown(0x24);
     EXPECT_TRUE(Char('x'));
     EXPECT_EQ(std::string(edit->GetText()), "xab");
+}
+
+TEST_F(WidgetsBothBuildsTest, EditReadersSeeWholeCharactersWhateverEndsTheTyping)
+{
+    // "ab" with 0xB0 typed after 'a': drawn, but never read. Enter and the loss of the focus drop
+    // it; a read leaves it waiting for its second byte, and so does a click on a button where
+    // buttons take no focus. Then 'x' is typed into the field.
+    CORVEdit* edit = AddEdit();
+    CORVEdit* other = AddEdit();
+    other->SetPos(20, 60);
+    auto* button = new CORVButton();
+    m_pWnd->AddChild(button, false);
+    button->CreateAt(m_pWnd, 200, 30, 40, 20);
+    const char* waited = "a\xB0" "xb";   // 0xB0 and 'x' as one pair
+    const struct {
+        const char* name;
+        std::function<void()> act;
+        const char* text;
+    } cases[] = {
+        {"read", [] {}, waited},
+        {"enter", [] { KeyDown(0x0D); }, "axb"},
+        {"click on a button", [] { LClick(kWndX + 205, kWndY + 35); }, kDefaultFocusable ? "axb" : waited},
+        {"click on another field", [] { LClick(kWndX + 25, kWndY + 65); }, "axb"},
+        {"focus taken away", [] { CtrlMgr().SetFocusControl(nullptr); }, "axb"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        edit->SetFocus();
+        edit->SetText("ab");
+        KeyDown(0x24);
+        KeyDown(0x27);
+        ASSERT_TRUE(Char(0xB0));
+        EXPECT_STREQ(edit->CopyShownText(), "a\xB0" "b");
+        EXPECT_STREQ(edit->GetText(), "ab");
+        c.act();
+        EXPECT_STREQ(edit->GetText(), "ab");
+        EXPECT_EQ(HalfCharacter(*edit), "");
+        Notified();
+        edit->SetFocus();
+        Char('x');
+        EXPECT_STREQ(edit->GetText(), c.text);
+        EXPECT_EQ(HalfCharacter(*edit), "");
+    }
 }
 
 // ---- Radio group ----
