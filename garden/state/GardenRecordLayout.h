@@ -116,7 +116,7 @@ inline constexpr std::size_t kOwnedBgSeconds = 2;   // reply 513: i64 seconds le
 // ---- Plant level-up (526, 20 bytes) and its result (527, 9 bytes) ----
 inline constexpr std::size_t kLevelUpSize = 20;
 inline constexpr std::size_t kLevelUpOption = 0;     // u16: also the result kind
-inline constexpr std::size_t kLevelUpFragments = 2;  // i32
+inline constexpr std::size_t kLevelUpFragments = 2;  // u32, the first fragments field
 inline constexpr std::size_t kLevelUpPlantId = 6;    // u16
 inline constexpr std::size_t kLevelUpCount = 8;      // u16
 inline constexpr std::size_t kLevelUpPlants = 6;     // up to 7 u16 plant ids from here

@@ -70,7 +70,7 @@ void SetResultKind(u16 kind)
     b[0] = static_cast<u8>(kind & 0xFF);
     b[1] = static_cast<u8>(kind >> 8);
 }
-i32 FirstFragments() { return static_cast<i32>(GetGardenDataMgr().m_LevelUp.U32(L::kLevelUpFragments)); }
+u32 FirstFragments() { return GetGardenDataMgr().m_LevelUp.U32(L::kLevelUpFragments); }
 u32 SecondFragments() { return GetGardenDataMgr().LevelResultFragments(); }
 const GardenInfo& Own() { return GetGardenDataMgr().m_OwnInfo; }
 

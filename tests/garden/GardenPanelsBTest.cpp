@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -705,12 +706,12 @@ protected:
         return w;
     }
     // A result (reply 526) of kind, plant, count and first fragments.
-    static void Result(CGardenResearchWnd* w, u16 kind, u16 plant = 0, u16 count = 0, i32 fragments = 0)
+    static void Result(CGardenResearchWnd* w, u16 kind, u16 plant = 0, u16 count = 0, u32 fragments = 0)
     {
         LevelUpRecord& r = GetGardenDataMgr().m_LevelUp;
         r = LevelUpRecord{};
         PutLE(r.m_Bytes + garden_layout::kLevelUpOption, kind, 2);
-        PutLE(r.m_Bytes + garden_layout::kLevelUpFragments, static_cast<u32>(fragments), 4);
+        PutLE(r.m_Bytes + garden_layout::kLevelUpFragments, fragments, 4);
         PutLE(r.m_Bytes + garden_layout::kLevelUpPlantId, plant, 2);
         PutLE(r.m_Bytes + garden_layout::kLevelUpCount, count, 2);
         ORVMsg m(kMsgGardenTopic, CGardenResearchWnd::kTopicResult, 0, "");
@@ -811,11 +812,33 @@ TEST_F(ResearchTest, FragmentsEnableTheIntegrations)
     EXPECT_TRUE(w->m_apIntegrations[1]->m_bEnabled);
 }
 
-// The second fragments field of reply 527 is the server's u32 count: whatever it holds, the
-// fragment figures it is added to stop at the largest one, on the integration's result (129), on
-// a finished level-up of kinds 2 and 3 (132, the counter), and in the level-up window.
-TEST_F(ResearchTest, SecondFragmentsSaturateTheFigures)
+// A fragment figure with an amount added stays within i32 at both ends, never wrapping.
+// The research result's two fragment fields (the first in reply 526, the second in reply 527) are
+// the server's u32 counts: whatever they hold, the figures they are added to stop at the largest
+// one, on the integration's result (129) and in the level-up window, and through the counter: the
+// first field's with kinds 5 and 6, the second's on a finished level-up of kinds 2 and 3 (132).
+// The counter draws the saturated amount, the figure steps up from the own count, and the
+// integrations it passes are enabled and send their request.
+TEST_F(ResearchTest, FragmentFieldsSaturateTheFigures)
 {
+    const struct {
+        i32 figure;
+        std::int64_t amount;
+        i32 sum;
+    } sums[] = {
+        {0, 0, 0},
+        {INT32_MAX - 1, 1, INT32_MAX},
+        {1, 0xFFFFFFFF, INT32_MAX},
+        {INT32_MAX, INT32_MAX, INT32_MAX},
+        {INT32_MIN + 1, -1, INT32_MIN},
+        {INT32_MIN, -1, INT32_MIN},
+        {-1, -std::int64_t{0xFFFFFFFF}, INT32_MIN},
+        {INT32_MIN, INT32_MIN, INT32_MIN},
+    };
+    for (const auto& c : sums) {
+        EXPECT_EQ(AddFragments(c.figure, c.amount), c.sum) << c.figure << " + " << c.amount;
+    }
+
     for (const u32 count : {0x7FFFFFFFu, 0x80000000u, 0xFFFFFFFFu}) {
         SCOPED_TRACE(count);
         SetOwn(0, 10, 30, 0);
@@ -830,13 +853,24 @@ TEST_F(ResearchTest, SecondFragmentsSaturateTheFigures)
         EXPECT_EQ(w->m_pLevelUp->m_nHeldFragments, INT32_MAX);
         Screen()->DeleteChild(w);
 
-        for (const u16 kind : {u16{2}, u16{3}}) {
+        for (const u16 kind : {u16{2}, u16{3}, u16{5}, u16{6}}) {
+            SetOwn(0, 10, 10, 0);
             w = OpenResearch();
-            Result(w, kind);
-            ORVMsg done(kMsgGardenTopic, CGardenResearchWnd::kTopicLevelUpDone, 0, "");
-            w->ProcessMessage(&done);
+            if (kind < 5) {
+                Result(w, kind);
+                ORVMsg done(kMsgGardenTopic, CGardenResearchWnd::kTopicLevelUpDone, 0, "");
+                w->ProcessMessage(&done);
+            } else {
+                Result(w, kind, 0, 0, count);
+            }
             EXPECT_EQ(w->m_nCounterAmount, INT32_MAX) << kind;
             EXPECT_EQ(w->m_nTargetFragments, INT32_MAX) << kind;
+            EXPECT_TRUE(Has(TextsOf([&] { Frames(w, 1); }), "+2147483647")) << kind;
+            Frames(w, 19);
+            EXPECT_TRUE(Has(TextsOf([&] { w->OnDraw(); }), "基因碎片:30")) << kind;
+            EXPECT_TRUE(w->m_apIntegrations[1]->m_bEnabled) << kind;
+            Click(w, w->m_apIntegrations[0]);
+            EXPECT_EQ(TakeRequests(), std::vector<std::string>{gb::Packet(884, 0x2e, "", 0, 0)}) << kind;
             Screen()->DeleteChild(w);
         }
     }

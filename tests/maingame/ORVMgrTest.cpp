@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
+#include "aerie/state/AerieRequest.h"
+#include "aerie/state/AerieStartup.h"
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/core/GameHooks.h"
 #include "maingame/orvane/ORVMgr.h"
@@ -192,6 +195,35 @@ TEST_F(ORVMgrTest, OpenAerieAskedAgainWhileItRunsReturnsWithOneVisit)
     Mgr().OpenAerie(&m_Host, "owner");
     EXPECT_EQ(s_nVisits, 1);
     EXPECT_TRUE(m_Fake.HasDebugLineContaining("OpenAerie from inside a host callback dropped"));
+}
+
+// A held call counts as running while it is applied. A host that opens the city from inside
+// SendToServer, every time: the open it asks for while a server message runs is held; applying it
+// sends the visit request, and the open the host asks for from there is dropped, not applied.
+TEST_F(ORVMgrTest, AHeldOpenAerieBeingAppliedDropsTheOpenItsVisitAsksFor)
+{
+    Mgr().SetORVCallBack(&m_Host);
+    InstallAerieHooks();   // the game's visit sends its request through the host
+    g_GameHooks.pfnOnRecv = [](const char*, int) { ORVCallBack()->SendToServer("ack", 3); };
+    static int s_nOpens = 0;
+    s_nOpens = 0;
+    m_Host.m_fnOnSend = [](const char*, int) {
+        if (++s_nOpens < 50) {   // a bound, so a looping library still ends
+            CORVMgr::GetSingleton().OpenAerie(ORVCallBack(), "owner");
+        }
+    };
+    Mgr().Recv("m", 1);
+    m_Host.m_fnOnSend = nullptr;
+    const std::vector<SentRequest> sent = m_Host.Requests();
+    EXPECT_EQ(std::count_if(sent.begin(), sent.end(),
+                            [](const SentRequest& r) { return r.m_bHasHeader && r.m_wSub == REQ_VISIT_CITY; }),
+              1);
+    EXPECT_EQ(s_nOpens, 2);
+    EXPECT_EQ(std::count_if(m_Fake.m_vDebugLines.begin(), m_Fake.m_vDebugLines.end(),
+                            [](const std::string& line) {
+                                return line.find("OpenAerie from inside a host callback dropped") != std::string::npos;
+                            }),
+              1);
 }
 
 // A window message from inside an export answers false and is applied afterwards; a frame asked

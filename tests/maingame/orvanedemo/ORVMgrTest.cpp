@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -459,6 +460,37 @@ TEST_F(OrvaneDemoTest, OpenGardenAskedAgainFromTheLoginRequestReturnsWithOneLogi
         logins += FakeGardenServer::MessageId(f.packet) == 48 ? 1 : 0;
     }
     EXPECT_EQ(logins, 1);
+}
+
+// A held call counts as running while it is applied. A host that opens the Garden again when told
+// the connection timed out (inside Render, so the open is held) and answers the login request by
+// opening again: applying the held open asks for the login once, and the open asked for from there
+// is dropped, not applied.
+TEST_F(OrvaneDemoTest, AHeldOpenGardenBeingAppliedDropsTheOpenItsLoginRequestAsksFor)
+{
+    ASSERT_EQ(InitOk(), 0);
+    g_Host.loginAnswer = 0;
+    g_ORVMgr.OpenGarden();
+    g_Host.loginAnswer = kUseLength;
+    g_Host.login = LoginText();
+    int opens = 0;
+    g_Host.answer = [&](int command) {
+        if ((command == HOSTCMD_CONNECT_TIMEOUT || command == HOSTCMD_GET_LOGIN) && ++opens < 50) {   // a bound
+            g_ORVMgr.OpenGarden();
+        }
+    };
+    g_Host.commands.clear();
+    m_Rig.m_Fake.m_dwTick += 100000;
+    g_ORVMgr.Render();
+    g_Host.answer = nullptr;
+    EXPECT_EQ(g_Host.commands, (std::vector<int>{HOSTCMD_CONNECT_TIMEOUT, HOSTCMD_GET_TIMEOUT, HOSTCMD_GET_LOGIN,
+                                                 HOSTCMD_NEED_VERIFY}));
+    const std::vector<std::string>& lines = m_Rig.m_Fake.m_vDebugLines;
+    EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                            [](const std::string& line) {
+                                return line.find("OpenGarden from inside a host callback dropped") != std::string::npos;
+                            }),
+              1);
 }
 
 // CloseGarden and Release end the session at every stage of the login: the server sees the
