@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdio>
 #include <new>
+#include <optional>
 
 #include "aerie/windows/AerieCityView.h"
 #include "aerie/windows/AerieWndRecords.h"
@@ -111,13 +112,15 @@ std::uint64_t CAerieExchangeWnd::Shown(int side, int row) const
     return static_cast<std::uint64_t>(EditNumber(m_apEdit[side][row]));
 }
 
-std::uint64_t CAerieExchangeWnd::ShownSum(int side) const
+CAerieExchangeWnd::Amounts CAerieExchangeWnd::ShownAmounts() const
 {
-    std::uint64_t sum = 0;
-    for (int i = 0; i < kRows; ++i) {
-        sum += Shown(side, i);
+    Amounts amounts{};
+    for (int side = 0; side < 2; ++side) {
+        for (int i = 0; i < kRows; ++i) {
+            amounts[static_cast<std::size_t>(side * kRows + i)] = static_cast<u32>(Shown(side, i));
+        }
     }
-    return sum;
+    return amounts;
 }
 
 int CAerieExchangeWnd::AskRange() const
@@ -256,35 +259,45 @@ void CAerieExchangeWnd::Step(int side, int row, int by)
 
 void CAerieExchangeWnd::Exchange()
 {
-    const std::uint64_t asked = ShownSum(kAsk);
+    // The checks, the question and the request all take these amounts.
+    const Amounts amounts = ShownAmounts();
+    const auto sum = [&amounts](int side) {
+        std::uint64_t total = 0;
+        for (int i = 0; i < kRows; ++i) {
+            total += amounts[static_cast<std::size_t>(side * kRows + i)];
+        }
+        return total;
+    };
+    const std::uint64_t asked = sum(kAsk);
     if (asked == 0) {
         ORVMsgBoxQueue::GetSingleton().ShowOkBox(ORVMsg(), "请输入你想要兑换的资源数量！");
         return;
     }
-    if (asked != ShownSum(kOffer)) {
+    if (asked != sum(kOffer)) {
         ORVMsgBoxQueue::GetSingleton().ShowOkBox(ORVMsg(), "资源兑换不平衡！");
         return;
     }
+    const u32* const askedRow = amounts.data() + kRows;
     AerieView::OwnerStock stock;
     AerieView::GetOwnerStock(true, &stock);
     bool overflows = false;
     for (int i = 0; i < kRows; ++i) {
-        const std::uint64_t after =
-            static_cast<std::uint64_t>(stock.m_adwResource[kStockOf[i]]) + Shown(kAsk, i);
+        const std::uint64_t after = std::uint64_t{stock.m_adwResource[kStockOf[i]]} + askedRow[i];
         overflows = overflows || after > AerieView::GetBuildingEffect(kStoreOf[i]);
     }
     if (!overflows) {
-        SendExchange();
+        SendExchange(amounts);
         return;
     }
     char text[kBoxTextBound];
     AskThen(BoundedPrintf(text, sizeof(text), "本次兑换资源为牧草%u，木材%u，石料%u，金属%u。是否要继续兑换？",
-                          static_cast<unsigned>(Shown(kAsk, 0)), static_cast<unsigned>(Shown(kAsk, 1)),
-                          static_cast<unsigned>(Shown(kAsk, 2)), static_cast<unsigned>(Shown(kAsk, 3))),
-            GameEvent(EVT_EXCHANGE));
+                          askedRow[0], askedRow[1], askedRow[2], askedRow[3]),
+            m_Asked.Ask(amounts, GameEvent(EVT_EXCHANGE), this));
 }
 
-void CAerieExchangeWnd::SendExchange()
+static_assert(CAerieExchangeWnd::kBodySize == sizeof(u32) * std::tuple_size_v<CAerieExchangeWnd::Amounts>);
+
+void CAerieExchangeWnd::SendExchange(const Amounts& amounts)
 {
     unsigned char body[kBodySize];
     for (int side = 0; side < 2; ++side) {
@@ -292,15 +305,19 @@ void CAerieExchangeWnd::SendExchange()
             if (m_apBar[side][i] == nullptr || m_apEdit[side][i] == nullptr) {
                 return;
             }
-            WriteLE32(body + 16 * side + 4 * i, static_cast<u32>(Shown(side, i)));
         }
+    }
+    for (std::size_t k = 0; k < amounts.size(); ++k) {
+        WriteLE32(body + 4 * k, amounts[k]);
     }
     AerieView::SendExchange(std::string(reinterpret_cast<const char*>(body), kBodySize));
 }
 
-bool CAerieExchangeWnd::OnExchangeEvent(ORVMsg*)
+bool CAerieExchangeWnd::OnExchangeEvent(ORVMsg* msg)
 {
-    SendExchange();
+    if (const std::optional<Amounts> agreed = m_Asked.Take(*msg, this)) {
+        SendExchange(*agreed);
+    }
     return true;
 }
 

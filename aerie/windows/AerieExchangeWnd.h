@@ -1,13 +1,16 @@
 // CAerieExchangeWnd: trades resources against resources. The player offers amounts out of the
 // own stocks and asks for amounts in return; the window keeps the asked total within the offered
 // total as the player types or drags, refuses an empty or unbalanced exchange, asks first when
-// the result would overflow a store, and sends the eight amounts in one request.
+// the result would overflow a store, and sends the eight amounts in one request: on that
+// question's OK, the amounts the question showed, whatever the edits hold by then.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
 #include "aerie/windows/AerieGameWnd.h"
+#include "framework/window/AskedAmounts.h"
 
 class CORVButton;
 class CORVEdit;
@@ -36,12 +39,16 @@ public:
     void Reset();
     // The sum of one side's scroll positions.
     std::uint64_t SideSum(int side) const;
-    // The amount the edit of side and row shows, and the sum of one side's shown amounts: what an
-    // exchange asks for.
+    // The eight amounts of an exchange, as the request orders them: the offered rows, then the
+    // asked rows.
+    using Amounts = std::array<u32, 2 * kRows>;
+    // The amount the edit of side and row shows, and the eight the edits show: what an exchange
+    // asks for.
     std::uint64_t Shown(int side, int row) const;
-    std::uint64_t ShownSum(int side) const;
-    // The request with the eight shown amounts; nothing unless all eight bars and edits exist.
-    void SendExchange();
+    Amounts ShownAmounts() const;
+    // The request with the eight amounts; nothing unless all eight bars and edits exist.
+    void SendExchange(const Amounts& amounts);
+    // The overflow box's OK: the amounts that box showed, once.
     bool OnExchangeEvent(ORVMsg* msg);
 
     CORVEdit* m_apEdit[2][kRows] = {};
@@ -50,6 +57,8 @@ public:
     CORVHScroll* m_apBar[2][kRows] = {};
     CORVButton* m_pExchangeBtn = nullptr;
     std::uint64_t m_nTotal = 0;   // the offered total
+    // The amounts the overflow box shows, checked when it asked.
+    CAskedAmounts<Amounts> m_Asked;
 
 protected:
     u16 FrameImage() const override { return 34; }

@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstring>
+#include <optional>
 
 #include "engine/GardenPackets.h"
 #include "framework/control/ORVCtrlMgr.h"
@@ -138,8 +139,8 @@ bool CGardenExchangeWnd::ProcessMessage(ORVMsg* msg)
         SetItem(SenderAsValue(*msg));
         return true;
     case kKindBuyGene:
-        if (m_bItemSet != 0 && m_nMode == kBuySeeds) {
-            SendBuySeeds();
+        if (const std::optional<SeedPurchase> agreed = m_AskedPurchase.Take(*msg, this)) {
+            SendBuySeeds(*agreed);
             Close();
         }
         return true;
@@ -259,9 +260,9 @@ bool CGardenExchangeWnd::OnMessage(ORVMsg* msg)
     return true;
 }
 
-void CGardenExchangeWnd::SendBuySeeds()
+void CGardenExchangeWnd::SendBuySeeds(const SeedPurchase& purchase)
 {
-    SendGardenRequest(kSubBuy, static_cast<u16>(m_Plant.m_nId), m_wQuantity);
+    SendGardenRequest(kSubBuy, purchase.m_wPlant, purchase.m_wQuantity);
 }
 
 void CGardenExchangeWnd::Confirm()
@@ -300,14 +301,15 @@ void CGardenExchangeWnd::Confirm()
             char text[256];
             BoundedPrintf(text, sizeof text, "购买%d个%s种子需要%u基因点，确认购买吗？", int{m_wQuantity},
                           m_Plant.m_strName.c_str(), Saturated(total));
-            ORVMsgBoxQueue::GetSingleton().ShowOkCancelBox(ORVMsg(kMsgExchangeTopic, kKindBuyGene), ORVMsg(), text);
+            const ORVMsg ok = m_AskedPurchase.Ask({id, m_wQuantity}, ORVMsg(kMsgExchangeTopic, kKindBuyGene), this);
+            ORVMsgBoxQueue::GetSingleton().ShowOkCancelBox(ok, ORVMsg(), text);
             break;
         }
         if (GetGardenDataMgr().m_OwnInfo.U32(L::kInfoWealth) < total) {
             ShowTipText("您当前财富不足，不能购买");
             break;
         }
-        SendBuySeeds();
+        SendBuySeeds({id, m_wQuantity});
         GetGardenGuide().AdvanceFrom(kGuideStepConfirm);
         Close();
         break;

@@ -2,11 +2,13 @@
 // the warehouse, giving fruit to a friend, buying seeds or buying items. The main window opens it
 // with the mode as argument; the opener then hands it the item (kind 140). The player chooses a
 // quantity by edit field or scroll bar (and the friend from a drop-down when giving); OK checks
-// it, sends the trade and closes the dialog.
+// it, sends the trade and closes the dialog (gene seeds after a confirmation, whose OK buys the
+// quantity it showed).
 #pragma once
 
 #include "engine/GardenXmlRecords.h"
 #include "framework/control/ORVWindow.h"
+#include "framework/window/AskedAmounts.h"
 #include "garden/state/ToolCardStore.h"
 
 class CORVButton;
@@ -48,11 +50,19 @@ public:
     CORVHScroll* m_pScroll = nullptr;
     i32 m_nMode = kSell;
 
+    // A gene-seed purchase as its confirmation showed it: the box's OK buys exactly this, whatever
+    // the quantity field holds by then.
+    struct SeedPurchase {
+        u16 m_wPlant = 0;
+        u16 m_wQuantity = 0;
+    };
+    CAskedAmounts<SeedPurchase> m_AskedPurchase;
+
 private:
     void SetItem(std::uintptr_t value);
     void FillFriends();
     void SetQuantity(int q);
     // Closes the dialog from the control manager's queue (next pump).
     void QueueClose();
-    void SendBuySeeds();
+    void SendBuySeeds(const SeedPurchase& purchase);
 };

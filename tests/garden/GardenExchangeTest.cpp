@@ -43,6 +43,21 @@ protected:
         w.OnDraw();
     }
     static void Ok(CGardenExchangeWnd& w) { Click(w, w.m_pOkButton); }
+    // The OK button of the box now up, clicked as the player does; its answer is routed.
+    static void ClickBoxOk()
+    {
+        Pump();
+        CORVMsgBox* box = ORVMsgBoxQueue::GetSingleton().m_pBox;
+        ASSERT_NE(box, nullptr);
+        Click(*box, box->m_pOkButton);
+        Pump();
+    }
+    // A key typed while the box is up: it goes to the focused field behind the box.
+    static void TypeKey(char c)
+    {
+        ORVMsg key(ORV_MSG_CHAR, static_cast<u8>(c));
+        CtrlMgr().RouteMessage(&key);
+    }
     // The manager's queue, pumped a few frames (posted closes, box answers).
     static void Pump(int frames = 3)
     {
@@ -173,14 +188,70 @@ TEST_F(GardenExchangeTest, GeneSeedsAreBoughtOnlyAfterTheBoxsOk)
     const ORVMsgBoxRequest& box = ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.back();
     EXPECT_EQ(box.m_OkMsg.m_nId, kMsgExchangeTopic);
     EXPECT_EQ(box.m_OkMsg.m_wParam, 141u);
-    Route(141);   // the box's OK
+    const ORVMsg ok = box.m_OkMsg;
+    ClickBoxOk();
     EXPECT_EQ(TakeSent(), (std::vector<Sent>{{0, 884, 0x01, kGeneRose, 2, ""}}));
-    ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.clear();
-    // A late OK while the window sells fruit buys nothing.
-    Pump();
+    EXPECT_EQ(Window(), nullptr);
+    // The same answer again, while a window sells fruit: nothing is bought.
     ASSERT_NE(Open(CGardenExchangeWnd::kSell, reinterpret_cast<std::uintptr_t>(&m_Fruit)), nullptr);
+    ORVMsg late = ok;
+    CtrlMgr().RouteMessage(&late);
     Route(141);
     EXPECT_TRUE(TakeSent().empty());
+}
+
+// The box asks for 12; keys typed meanwhile still reach the quantity field behind it (12 becomes
+// 127 there), and the box's OK buys the 12 it asked for, once. Asking again before the answer
+// leaves the later question the one to buy; an answer whose window closed buys nothing.
+TEST_F(GardenExchangeTest, TheBoxsOkBuysWhatTheBoxAsked)
+{
+    WriteLE16(GetGardenDataMgr().m_OwnInfo.m_Bytes + L::kInfoLevel, 3);
+    const struct {
+        const char* name;
+        bool askAgainWith5;          // the window asks a second time, for 5, before the first answer
+        bool closeBeforeAnswering;   // the window closes (and another opens) before the answer
+        std::vector<Sent> sent;
+    } cases[] = {
+        {"typed behind the box", false, false, {{0, 884, 0x01, kGeneRose, 12, ""}}},
+        {"asked again", true, false, {{0, 884, 0x01, kGeneRose, 5, ""}}},
+        {"window gone", false, true, {}},
+    };
+    for (const auto& c : cases) {
+        ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.clear();
+        CGardenExchangeWnd* w = Open(CGardenExchangeWnd::kBuySeeds, kGeneRose);
+        ASSERT_NE(w, nullptr) << c.name;
+        Type(*w, "12");
+        CtrlMgr().SetFocusControl(w->m_pEdit);
+        Ok(*w);
+        ASSERT_EQ(ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.size(), 1u) << c.name;
+        const ORVMsg firstOk = ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.front().m_OkMsg;
+        Pump();
+        ASSERT_NE(ORVMsgBoxQueue::GetSingleton().m_pBox, nullptr) << c.name;
+        TypeKey('7');
+        Pump();
+        EXPECT_STREQ(w->m_pEdit->GetText(), "127") << c.name;
+        if (c.askAgainWith5) {
+            Type(*w, "5");
+            Ok(*w);
+            ClickBoxOk();   // the first box showed 12, which is no longer the question
+            EXPECT_TRUE(TakeSent().empty()) << c.name;
+            ASSERT_EQ(Window(), w) << c.name;
+            Type(*w, "77");   // behind the second box
+        }
+        if (c.closeBeforeAnswering) {
+            Route(kSysWndClose);
+            Pump();
+            ASSERT_NE(Open(CGardenExchangeWnd::kBuySeeds, kGeneRose), nullptr) << c.name;
+        }
+        for (int box = 0; box < 2 && !ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.empty(); ++box) {
+            ClickBoxOk();
+        }
+        ORVMsg again = firstOk;   // the first answer once more
+        CtrlMgr().RouteMessage(&again);
+        EXPECT_EQ(TakeSent(), c.sent) << c.name;
+        Route(kSysWndClose);
+        Pump();
+    }
 }
 
 TEST_F(GardenExchangeTest, ItemsAreBoughtThroughMessage1014)

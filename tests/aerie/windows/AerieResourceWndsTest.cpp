@@ -53,6 +53,29 @@ protected:
         bar->SetPos(pos);
         Frame(3);
     }
+    // The OK button of the box now up, clicked as the player does; its answer is routed.
+    void ClickBoxOk()
+    {
+        Frame();
+        auto* box = static_cast<CORVMsgBox*>(MainWnd().GetSystemWindow(ORV_MSG_MSGBOX));
+        ASSERT_NE(box, nullptr);
+        ClickOn(box, box->m_pOkButton);
+        Frame(3);
+    }
+    // The eight amounts of each exchange request sent since the log was cleared.
+    std::vector<CAerieExchangeWnd::Amounts> SentExchanges()
+    {
+        std::vector<CAerieExchangeWnd::Amounts> out;
+        for (const SentRequest& r : Sent()) {
+            CAerieExchangeWnd::Amounts a{};
+            const auto* b = reinterpret_cast<const unsigned char*>(r.m_strBody.data());
+            for (std::size_t i = 0; r.m_wSub == 0xcd && r.m_strBody.size() == 32 && i < a.size(); ++i) {
+                a[i] = ReadLE32(b + 4 * i);
+            }
+            out.push_back(a);
+        }
+        return out;
+    }
 };
 
 }  // namespace
@@ -308,5 +331,60 @@ TEST_F(AerieResourceWindows, ExchangeAsksWhatTheEditsShow)
     const u32 expected[8] = {0, 100, 0, 0, 0, 0, 60, 40};
     for (int i = 0; i < 8; ++i) {
         EXPECT_EQ(ReadLE32(b + 4 * i), expected[i]) << i;
+    }
+}
+
+// The overflow box asks for 60 wood and 40 stone against 100 grass; a key typed meanwhile still
+// reaches the offered grass field behind it (100 becomes 1007, shown as the stock 500), and the
+// box's OK sends the amounts it asked for, balanced, once. Asking again before the answer leaves
+// the later question the one to send; an answer whose window closed sends nothing.
+TEST_F(AerieResourceWindows, ExchangeSendsWhatTheBoxAsked)
+{
+    LoadGameData(kStores);
+    using A = CAerieExchangeWnd::Amounts;
+    const struct {
+        const char* name;
+        bool askAgain;              // 460 wood asked against the 500 offered, before the first answer
+        bool closeBeforeAnswering;  // the window closes (and another opens) before the answer
+        std::vector<A> sent;
+    } cases[] = {
+        {"typed behind the box", false, false, {A{100, 0, 0, 0, 0, 60, 40, 0}}},
+        {"asked again", true, false, {A{500, 0, 0, 0, 0, 460, 40, 0}}},
+        {"window gone", false, true, {}},
+    };
+    for (const auto& c : cases) {
+        CAerieDataMgr::GetSingleton().Reset();
+        Boxes().m_vMsgBuf.clear();
+        CAerieExchangeWnd* wnd = OpenExchange(City(3, {{13, 1}, {14, 1}}) + Owner(0, 500, 0, 950, 0));
+        ASSERT_NE(wnd, nullptr) << c.name;
+        Drag(wnd->m_apBar[0][0], 100);
+        Drag(wnd->m_apBar[1][1], 60);
+        Drag(wnd->m_apBar[1][2], 40);
+        CtrlMgr().SetFocusControl(wnd->m_apEdit[0][0]);
+        m_Host.ClearLog();
+        ClickOn(wnd, wnd->m_pExchangeBtn);
+        Frame();
+        ASSERT_EQ(Boxes().m_vMsgBuf.size(), 1u) << c.name;
+        const ORVMsg firstOk = Boxes().m_vMsgBuf.front().m_OkMsg;
+        EXPECT_TRUE(Char('7'));
+        Frame(2);
+        EXPECT_EQ(std::string(wnd->m_apEdit[0][0]->GetText()), "500") << c.name;
+        if (c.askAgain) {
+            Type(wnd->m_apEdit[1][1], "460");
+            ClickOn(wnd, wnd->m_pExchangeBtn);
+            ClickBoxOk();   // the first box showed 60 wood, which is no longer the question
+            EXPECT_TRUE(SentExchanges().empty()) << c.name;
+        }
+        if (c.closeBeforeAnswering) {
+            Wnd()->m_ExchangeWnd.Close();
+            Event(EVT_EXCHANGE_WND);
+            ASSERT_NE(Wnd()->m_pExchangeWnd, nullptr) << c.name;
+        }
+        for (int box = 0; box < 2 && !Boxes().m_vMsgBuf.empty(); ++box) {
+            ClickBoxOk();
+        }
+        Route(firstOk);   // the first answer once more
+        Frame();
+        EXPECT_EQ(SentExchanges(), c.sent) << c.name;
     }
 }
