@@ -1,5 +1,6 @@
 # Install rules and the CMake package a host game's build finds with find_package(Orvane):
-# the public headers, the shared libraries and, on Windows, their import libraries.
+# the public headers, the shared libraries and, on Windows, their import libraries, and the
+# sample data files.
 include(GNUInstallDirs)
 include(CMakePackageConfigHelpers)
 
@@ -32,6 +33,15 @@ install(TARGETS ${ORVANE_INSTALLED_TARGETS} EXPORT OrvaneTargets
   LIBRARY DESTINATION ${CMAKE_INSTALL_LIBDIR}
   ARCHIVE DESTINATION ${CMAKE_INSTALL_LIBDIR}
   INCLUDES DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+# The sample data files the libraries read, under share/orvane in the layout they look for them:
+# Orvane's data/help/ goes beside the host's working folder (the library reads ../data/help/),
+# OrvaneDemo's orvdata/help/ inside it (./orvdata/help/).
+set(ORVANE_DATA_DIR ${CMAKE_INSTALL_DATADIR}/orvane)
+install(FILES data/help/aerie.xml data/help/aerieconfig.xml DESTINATION ${ORVANE_DATA_DIR}/data/help)
+if(TARGET OrvaneDemo)
+  install(FILES tools/orvanedemo_data/orvdata/help/config.xml tools/orvanedemo_data/orvdata/help/GardenMgr.xml
+    DESTINATION ${ORVANE_DATA_DIR}/orvdata/help)
+endif()
 install(EXPORT OrvaneTargets NAMESPACE Orvane:: DESTINATION ${CMAKE_INSTALL_LIBDIR}/cmake/Orvane)
 # The compiler's runtime DLLs a toolchain links shared (i686: the one unwinder), beside the DLLs.
 foreach(dll IN LISTS ORVANE_SHARED_RUNTIME_DLLS)

@@ -1,21 +1,30 @@
 #!/usr/bin/env bash
-# docs/integrating.md shows code of the hosts the tests build: a fenced block whose first line is
-#   // <file>, lines <first>-<last>      (or # ... in a CMake block)
-# must hold exactly those lines of that file. Fails on any block that differs.
+# docs/integrating.md shows whole files of the hosts the tests build: a fenced block whose first
+# line is
+#   // <file>      (or # <file> in a CMake block; the file's path holds a '/')
+# must be that file, every line of it from that first line to its last, and nothing more. Fails on
+# any block that differs and on a guide in which no block names a file.
+# Usage: check-guide-code.sh [guide [root]]: the guide (docs/integrating.md) and the folder the
+# blocks' files are named from (the repository).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-guide=docs/integrating.md
+guide=${1:-docs/integrating.md}
+root=${2:-.}
 status=0
 blocks=0
-while IFS=$'\t' read -r file first last start; do
+while IFS=$'\t' read -r file start; do
   blocks=$((blocks + 1))
-  shown=$(awk -v s="$start" 'NR > s { if ($0 ~ /^```/) exit; print }' "$guide")
-  if [[ ! -f "$file" ]] || [[ "$shown" != "$(sed -n "${first},${last}p" "$file")" ]]; then
-    echo "$guide:$start: the block does not match $file lines $first-$last"
+  # The block's lines from its first (the file's name) to the closing fence, each with its newline.
+  if [[ ! -f "$root/$file" ]] ||
+     ! cmp -s <(awk -v s="$start" 'NR >= s { if ($0 ~ /^```/) exit; print }' "$guide") "$root/$file"; then
+    echo "$guide:$start: the block is not the whole of $file"
     status=1
   fi
-done < <(awk '/^```/ { fence = NR; next }
-              fence == NR - 1 && match($0, /^(\/\/|#) [^ ,]+, lines [0-9]+-[0-9]+$/) {
-                file = $2; sub(/,$/, "", file); split($4, r, "-"); print file "\t" r[1] "\t" r[2] "\t" NR }' "$guide")
+done < <(awk '/^```/ { inside = !inside; fence = inside ? NR : 0; next }
+              fence == NR - 1 && match($0, /^(\/\/|#) [^ ]*\/[^ ]*$/) { print $2 "\t" NR }' "$guide")
+if [[ $blocks -eq 0 ]]; then
+  echo "$guide: no code block names a file"
+  status=1
+fi
 echo "docs: $blocks code blocks of $guide checked against their files"
 exit $status

@@ -2,10 +2,11 @@
 # A host game's view of the Linux build: installs the release build (build/release) into a stage
 # folder, builds tools/installed_host against the installed package alone and runs its hosts, one
 # of Orvane and one of OrvaneDemo (which finds the renderer beside it through its RUNPATH), in a
-# scratch folder as their working directory. Their consumers include every installed header (this
-# script checks that none is left out) and call every function the headers declare: their link
-# fails on a declaration the libraries do not export. Last, the code that docs/integrating.md
-# shows must be the code these hosts are built from (scripts/check-guide-code.sh).
+# scratch folder laid out with the installed sample data as docs/integrating.md says. Their
+# consumers include every installed header (this script checks that none is left out) and call
+# every function the headers declare: their link fails on a declaration the libraries do not
+# export. Last, the code that docs/integrating.md shows must be the whole files these hosts are
+# built from (scripts/check-guide-code.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 stage="$PWD/build/release/stage"
@@ -33,8 +34,20 @@ echo "linux: installed headers $(cd "$stage/include" && echo orvane/*.h)"
 for lib in "$stage"/lib/*.so; do
   echo "linux: $(basename "$lib") RUNPATH $(readelf -d "$lib" | sed -n 's/.*(RUNPATH).*\[\(.*\)\]/\1/p')"
 done
+# The installed sample data are the repository's files. The hosts run as a game's would, laid out
+# as docs/integrating.md says: the working folder bin/ holds OrvaneDemo's orvdata/, Orvane's data/
+# lies beside it.
+data="$stage/share/orvane"
+for src in data/help/* tools/orvanedemo_data/orvdata/help/*; do
+  installed="$data/${src#tools/orvanedemo_data/}"
+  if ! cmp -s "$src" "$installed"; then
+    echo "the sample data file $src is not installed as share/orvane/${src#tools/orvanedemo_data/}"; exit 1
+  fi
+done
 run="$host/run"
-rm -rf "$run" && mkdir -p "$run"
-(cd "$run" && "$host/consumer_orvane" && "$host/consumer_orvanedemo" && echo "linux: the consumers link" &&
+rm -rf "$run" && mkdir -p "$run/bin"
+cp -r "$data/data" "$run/" && cp -r "$data/orvdata" "$run/bin/"
+echo "linux: sample data" $(cd "$data" && find . -type f | sort)
+(cd "$run/bin" && "$host/consumer_orvane" && "$host/consumer_orvanedemo" && echo "linux: the consumers link" &&
   "$host/installed_host" && "$host/installed_host_demo")
 scripts/check-guide-code.sh

@@ -194,7 +194,7 @@ constexpr orv::sample::GlimmerTexture kTextures[] = {
     {2, 219, 221, 40, 40, "notification"},
     {3, 1, 2, 24, 24, "weeds, pests"},
     {3, 13, 14, 60, 40, "harvest animation"},
-    {3, 100, 100, 18, 18, "scroll thumb"},
+    {3, 100, 101, 800, 600, "garden frame, 101 with the display flag"},
     {3, 103, 108, 10, 10, "scroll track"},
     {3, 118, 120, 5, 22, "field"},
     {3, 127, 132, 10, 10, "light, humidity, delicacy icons"},

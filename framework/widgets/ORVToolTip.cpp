@@ -156,12 +156,20 @@ void CORVToolTip::Clear()
     m_vLines.clear();
     m_nBoxWidth = m_Style.m_nBoxWidth;
     m_nBoxHeight = m_Style.m_nBoxHeight;
+    m_pOwner = nullptr;
+    m_OwnerLife = ORVLifeWatch();
 }
 
 void CORVToolTip::AddText(int style, const std::string& text, int align)
 {
     if (text.empty()) {
         return;
+    }
+    const CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive();
+    CORVControl* hover = mgr != nullptr ? mgr->m_pHover : nullptr;
+    if (hover != nullptr) {
+        m_pOwner = hover;
+        m_OwnerLife = hover->Watch();
     }
     for (std::string_view piece : SplitTextLines(text)) {
         ORVToolTipLine line = BuildToolTipLine(piece, style, align);
@@ -210,8 +218,27 @@ void CORVToolTip::Place(int mouseX, int mouseY, int screenW, int screenH, int* x
     }
 }
 
+bool CORVToolTip::OwnerClosed() const
+{
+    if (m_pOwner == nullptr) {
+        return false;
+    }
+    if (m_OwnerLife.expired()) {
+        return true;
+    }
+    for (const CORVControl* c = m_pOwner; c != nullptr; c = c->m_pParent) {
+        if (!c->m_bVisible) {
+            return true;
+        }
+    }
+    return false;
+}
+
 void CORVToolTip::Draw()
 {
+    if (OwnerClosed()) {
+        Clear();
+    }
     int screenW = 0;
     int screenH = 0;
     if (m_vLines.empty() || !GetBuildScreenSize(&screenW, &screenH)) {

@@ -19,6 +19,10 @@
 //  - Clear also returns the box to the style's starting size, and every AddText places all lines
 //    again, so a centred line stays centred in a box that a later line widened.
 //  - AddText of an empty text adds nothing; otherwise every piece between line breaks is a line.
+//  - The lines belong to the control under the mouse when they were added (none: they stand
+//    alone). Once that control is gone or no longer shown, itself or a window it lies in, the
+//    tooltip is emptied when it would be drawn: a panel that closes takes the tip of its controls
+//    with it, although the mouse has not moved.
 //  - A colour index outside 0..12 (negative ones too) is white.
 //  - A tip stream comes with its length and is read within it: a text may be of any length, a
 //    stream that ends early is dropped with a debug line, bytes after its last line are ignored.
@@ -36,6 +40,7 @@
 #include <vector>
 
 #include "framework/control/ORVControl.h"
+#include "framework/core/LifeToken.h"
 #include "framework/core/OrvTypes.h"
 
 // ---- Tooltip: colours and the line model ----
@@ -121,9 +126,11 @@ public:
     void Clear();
     // Appends the text's lines (cut at line breaks) built with the style as default colour index
     // and the alignment (0 left at the margin, 1 centred, 2 right); the box grows to hold them and
-    // every line is placed again. An empty text adds nothing.
+    // every line is placed again. An empty text adds nothing. The control under the mouse, if
+    // any, becomes the lines' owner.
     void AddText(int style, const std::string& text, int align);
-    // Draws the box next to the mouse (see CORVToolTip::Place); nothing without lines.
+    // Draws the box next to the mouse (see CORVToolTip::Place); nothing without lines. Lines whose
+    // owner is gone or hidden are cleared first.
     void Draw();
 
     // Sets the look (margins, colours, starting box size ...); the lines stay until Clear.
@@ -143,7 +150,12 @@ public:
 
 private:
     void PlaceLines();
+    // True when the lines have an owner and it is gone, or it or a window around it is hidden.
+    bool OwnerClosed() const;
     void DrawBox(int x, int y) const;   // ORVToolTipDraw.cpp
+
+    CORVControl* m_pOwner = nullptr;    // read only while m_OwnerLife lives
+    ORVLifeWatch m_OwnerLife;
 };
 
 // ---- Floating tips: records and the tip stream ----

@@ -1,3 +1,4 @@
+// tools/installed_host/installed_host.cpp
 // A minimal host of the host-drawn library Orvane, built against the installed package alone: it
 // hands its callback (MinimalHost.h) over, opens the game, passes the server's answer to Recv,
 // forwards a window message, runs a frame and closes the game. Its "server" is one scripted
@@ -77,10 +78,13 @@ int main()
     orvane.Render();
     Check(host.m_nDrawCalls > 0, "Render draws the open game through the callback");
 
-    // Close the game (from the game window of a city, the library also sends the leave request,
-    // sub id 6).
+    // Close the game. Open here is the beast chooser, not the game window of a city: closing it
+    // sends no leave request and tells the host nothing. (Closing a city's game window sends the
+    // leave request, sub id 6, and tells NotifyGameWindow(1).)
     orvane.CloseAerie();
     Check(!orvane.IsAerieOpen(), "CloseAerie closes the game");
+    Check(host.m_vSent.size() == 1 && host.m_nGameWindowState == -1,
+          "closing the beast chooser sends no leave request and tells no NotifyGameWindow");
     host.m_nDrawCalls = 0;
     orvane.Render();
     Check(host.m_nDrawCalls == 0, "nothing is drawn while the game is closed");

@@ -1,7 +1,9 @@
+// tools/installed_host/installed_host_demo.cpp
 // A minimal host of the engine-drawn library OrvaneDemo, built against the installed package alone
 // (OrvaneDemo and the renderer it loads): Init on the host's window and device, the login text,
 // OpenGarden, the frame loop until the connection watchdog gives up (no Garden server listens
 // here), a device loss and reset, and Release. Exit code 0 when every check passed.
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -18,7 +20,21 @@ namespace {
 
 int g_nFailures = 0;
 bool g_bTimedOut = false;
+
+// Init needs the host's window handle, never null. On Windows it is the window the host created
+// (this test has none: a handle no window has). Linux has no such handle: the library never reads
+// through it, only keeps it and hands it back with the socket notifications it delivers
+// (ORVPumpWindowMessages), so a Linux host passes the address of its own window object.
+#ifdef _WIN32
 HWND const kWindow = reinterpret_cast<HWND>(static_cast<std::intptr_t>(0x100));
+#else
+struct HostWindow {
+    int width = 1024;
+    int height = 768;
+};
+HostWindow g_Window;
+HWND const kWindow = reinterpret_cast<HWND>(&g_Window);
+#endif
 
 void Check(bool ok, const char* what)
 {

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/control/ORVControlContainer.h"
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/widgets/ORVToolTip.h"
 #include "framework/widgets/ToolTipTestSupport.h"
@@ -230,6 +231,53 @@ TEST_F(ToolTip, ControlTextShownAboveEverything)
 
     orv::test::MouseMove(5, 5);       // nothing takes this move
     EXPECT_EQ(DrawFrame().size(), 6u);
+}
+
+// A tooltip belongs to the control the mouse was over when it was filled: when that control, or
+// the panel it lies in, is hidden or deleted, the next frame draws no tooltip although the mouse
+// has not moved; the panel left open keeps it.
+TEST_F(ToolTip, GoesWithTheClosedPanelOfItsControl)
+{
+    enum class Close { Nothing, HideControl, HidePanel, DeletePanel };
+    const struct {
+        Close close;
+        bool drawn;
+    } cases[] = {{Close::Nothing, true}, {Close::HideControl, false}, {Close::HidePanel, false},
+                 {Close::DeletePanel, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.close));
+        tip.Reset();
+        auto* panel = new CORVControlContainer;
+        MainWnd().AddChild(panel, false);
+        panel->CreateAt(&MainWnd(), 100, 100, 200, 100);
+        auto* ctrl = new CORVControl;
+        panel->AddChild(ctrl, false);
+        ctrl->CreateAt(panel, 10, 10, 50, 20);
+        ctrl->m_strToolTip = "row";
+
+        orv::test::MouseMove(112 + 120, 84 + 120);   // enters the control (main window at 112, 84)
+        orv::test::MouseMove(112 + 121, 84 + 121);   // fills its tooltip
+        ASSERT_FALSE(DrawFrame().empty());
+        switch (c.close) {
+        case Close::Nothing:
+            break;
+        case Close::HideControl:
+            ctrl->m_bVisible = 0;
+            break;
+        case Close::HidePanel:
+            panel->m_bVisible = 0;
+            break;
+        case Close::DeletePanel:
+            MainWnd().DeleteChild(panel);
+            panel = nullptr;
+            break;
+        }
+        EXPECT_EQ(!DrawFrame().empty(), c.drawn);
+        EXPECT_EQ(!tip.IsEmpty(), c.drawn);
+        if (panel != nullptr) {
+            MainWnd().DeleteChild(panel);
+        }
+    }
 }
 
 }  // namespace
