@@ -1,6 +1,7 @@
-// Closing the Garden through the library's exports over 127.0.0.1: whatever the Garden had open
-// when it closed (a trade, its question, a box of the screen, a dropped list), the next session
-// sends what a fresh one sends and draws what a fresh one draws.
+// Closing the Garden through the library's exports over 127.0.0.1, by the host or by the game
+// itself: whatever the Garden had open when it closed (a trade, its question, a focused field, a
+// box of the screen, a dropped list, a floating notice), the next session sends what a fresh one
+// sends and draws what a fresh one draws.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 #include <gtest/gtest.h>
