@@ -1,7 +1,10 @@
 #include "garden/windows/GardenWnd.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 #include "engine/GardenPackets.h"
 #include "engine/LoginText.h"
@@ -146,13 +149,15 @@ CGardenWnd::CGardenWnd()
 
 CGardenWnd::~CGardenWnd()
 {
-    // Destruction order: the flag, the state's textures and the state, the tutorial, the tool
-    // cards, the connection's session (its unsent requests and held packets too), the system
-    // cursor, the host; the cursors go with the members.
+    // Destruction order: the flag, the windows the Garden opened beside the screen, the state's
+    // textures and the state, the tutorial, the tool cards, the connection's session (its unsent
+    // requests and held packets too), the system cursor, the host; the cursors go with the members.
+    // The questions of the Garden go once the screen is gone (CORVCtrlMgr::ForgetClosedGame).
     if (g_pGardenWnd == this) {
         g_pGardenWnd = nullptr;
     }
     try {
+        CloseWhatTheGardenOpened();
         GetGardenDataMgr().FreeSoilTextures();
         GetGardenDataMgr().Reset();
         GetGardenGuide().Reset();
@@ -169,6 +174,13 @@ CGardenWnd::~CGardenWnd()
 
 void CGardenWnd::OnCreate()
 {
+    if (const auto* main = dynamic_cast<const CORVMainWnd*>(m_pParent)) {
+        for (const CORVControl* wnd : main->m_lstChildren) {
+            if (wnd != nullptr && wnd != this) {
+                m_vStoodBefore.push_back({wnd, wnd->Watch()});
+            }
+        }
+    }
     SetSize(kWidth, kHeight);
     CenterInParent();
     CORVWindow::OnCreate();   // the close button
@@ -226,6 +238,47 @@ void CGardenWnd::OnCreate()
     for (int i = 0; i < 256 && p.ShowCursor(false) >= 0; ++i) {
     }
     CallHost(HOSTCMD_GARDEN_OPENED);
+}
+
+void CGardenWnd::Close()
+{
+    ORVMsg close(kMsgGardenTopic, kSysWndClose, this);   // dropped should the screen go first
+    PostToManager(&close, kNotifyDelay);
+}
+
+void CGardenWnd::CloseWhatTheGardenOpened()
+{
+    auto* main = dynamic_cast<CORVMainWnd*>(m_pParent);
+    if (main == nullptr) {
+        return;
+    }
+    const auto stoodBefore = [this](const CORVControl* wnd) {
+        return std::any_of(m_vStoodBefore.begin(), m_vStoodBefore.end(),
+                           [wnd](const StoodBefore& s) { return s.m_pWnd == wnd && !s.m_Life.expired(); });
+    };
+    // Taken first, then closed one by one: a window's close may take others with it.
+    std::vector<std::pair<CORVControl*, ORVLifeWatch>> opened;
+    for (CORVControl* wnd : main->m_lstChildren) {
+        if (wnd != nullptr && wnd != this && !stoodBefore(wnd)) {
+            opened.emplace_back(wnd, wnd->Watch());
+        }
+    }
+    for (auto& [wnd, life] : opened) {
+        if (life.expired()) {
+            continue;
+        }
+        // A system window's slot is emptied before the window dies, as the main window does.
+        CORVControl** slot = nullptr;
+        for (u32 id = kSysWndFirstId; id <= kSysWndLastId && slot == nullptr; ++id) {
+            CORVControl** field = main->GetSystemWindowField(id);
+            slot = field != nullptr && *field == wnd ? field : nullptr;
+        }
+        if (slot != nullptr) {
+            main->DeleteChildAndReset(*slot);
+        } else {
+            main->DeleteChild(wnd);
+        }
+    }
 }
 
 // ---- Panels ----

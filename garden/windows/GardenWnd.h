@@ -6,6 +6,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "framework/control/ORVWindow.h"
 #include "framework/core/RuntimeClass.h"
@@ -57,6 +58,9 @@ public:
     void OnDraw() override;
     void OnDrawOverlay() override;                                   // the tool cursor
     void RenderChildren() override;
+    // The Garden's own close ends the game as the host's CloseGarden does: the main window's close
+    // command of this screen (one frame later), not a close request, which would only remove it.
+    void Close() override;
 
     // The panel of slot opens from record (front child, given arg, created on this screen) and
     // takes the place of the side panel open before; when the slot holds its panel it closes. A
@@ -118,6 +122,9 @@ private:
     void CloseOpenPanel();
     bool ClosePanelOf(const CORVControl* sender);
     bool AnyBlockingPanelOpen() const;
+    // Closes every window of the main window that stood not yet when this screen opened: whatever
+    // the Garden opened beside its screen (system windows, boxes) goes with it.
+    void CloseWhatTheGardenOpened();
     void RefusePlot(int plot, const char* text) { ShowPlotMessage(plot, text); }
     CORVWindow*& Slot(GardenPanelSlot slot) { return m_apPanels[static_cast<int>(slot)]; }
 
@@ -140,6 +147,12 @@ private:
     GardenAnim m_aCursors[kCursors];
     i32 m_nMouseX = 0;
     i32 m_nMouseY = 0;
+    // The main window's windows that stood when this screen opened: they are not the Garden's.
+    struct StoodBefore {
+        const CORVControl* m_pWnd;
+        ORVLifeWatch m_Life;
+    };
+    std::vector<StoodBefore> m_vStoodBefore;
     // The top row's countdowns, made again only when the seconds they show change.
     CCachedText m_StaminaText;
     CCachedText m_UpgradeText;

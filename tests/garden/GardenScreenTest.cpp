@@ -382,9 +382,29 @@ TEST_F(GardenScreenTest, DestructionClosesTheConnectionResetsAndTellsTheHost)
     EXPECT_EQ(GetGameNet().m_bGardenConnected, 0);
 }
 
+// The screen's close takes the windows opened beside it while it stood (a box here) and leaves
+// those that stood before it (the test host window, the exchange stand-in).
+TEST_F(GardenScreenTest, ClosingTheScreenClosesWhatOpenedBesideItOnly)
+{
+    CloseScreen();
+    ORVMsg openHost(274, kSysWndOpen);
+    CtrlMgr().RouteMessage(&openHost);
+    Open(gb::GardenDesc{});
+    ORVMsgBoxQueue::GetSingleton().ShowOkBox(ORVMsg(), "box");
+    Frames(2);
+    const CORVMainWnd& main = CtrlMgr().m_MainWnd;
+    ASSERT_NE(main.GetSystemWindow(ORV_MSG_MSGBOX), nullptr);
+    CloseScreen();
+    EXPECT_EQ(main.GetSystemWindow(ORV_MSG_MSGBOX), nullptr);
+    EXPECT_NE(main.GetSystemWindow(274), nullptr);
+    EXPECT_NE(main.GetSystemWindow(kMsgExchangeTopic), nullptr);
+}
+
 // Two sessions in one process: the first fills every record and every window's kept state, and
-// leaves packets held when its screen closes; the second starts from the state as constructed, its
-// research deals the faces the first one's first deal did and its ranking request is not held back.
+// leaves requests unsent and packets held when its screen closes; the close drops them, the second
+// starts from the state as constructed, its research deals the faces the first one's first deal did
+// and its ranking request is not held back; after a close every reply is answered as by a state
+// just constructed, whatever record it reads.
 TEST_F(GardenScreenTest, ASecondSessionSeesNothingOfTheFirst)
 {
     SetGardenDispatcher(&DispatchGardenPacket);
@@ -409,7 +429,7 @@ TEST_F(GardenScreenTest, ASecondSessionSeesNothingOfTheFirst)
     m_Fake.m_nRand = 1;
     CGardenWnd& first = Open(g);
     const std::vector<i32> firstFaces = dealFaces(first);
-    for (const std::string& reply : {
+    const std::vector<std::string> replies = {
              gb::Reply(504, gb::U16(3)), gb::Reply(505, gb::U16(7) + gb::U16(2), 0, 1, 4),
              gb::Reply(506, gb::U16(7) + gb::U32(3) + gb::U32(1), 0, 1, 10),
              gb::Reply(511, gb::Item(14, gb::U32(9)) + gb::Item(15, "a")), gb::Reply(512, gb::FriendBytes("f", "f"), 0, 1, 73),
@@ -419,9 +439,11 @@ TEST_F(GardenScreenTest, ASecondSessionSeesNothingOfTheFirst)
              gb::Reply(524, gb::FriendBytes("s", "s"), 0, 1, 73), gb::Reply(526, gb::U16(7) + gb::U32(50)),
              gb::Reply(527, gb::U16(1) + std::string(1, '\1') + gb::U16(3) + gb::U32(12)),
              gb::Reply(528, gb::Item(25, gb::U16(1) + gb::U16(2) + gb::U16(3) + "do")), gb::Reply(530, std::string(10, '\1'), 0, 1),
-             gb::Reply(537, "", 0, 1), gb::Packet(100, 0, "line")}) {
+             gb::Reply(537, "", 0, 1)};
+    for (const std::string& reply : replies) {
         Deliver(reply);
     }
+    Deliver(gb::Packet(100, 0, "line"));
     GetGardenDataMgr().m_bStealCardUsed = 1;   // a pick with the card
     first.TogglePanel(GardenPanelSlot::kFriends);
     CGardenFriendWnd::SetListMode(CGardenFriendWnd::kStrangers);
@@ -431,7 +453,10 @@ TEST_F(GardenScreenTest, ASecondSessionSeesNothingOfTheFirst)
     const std::string late = gb::Reply(512, gb::FriendBytes("late", "late"), 0, 1, 73);
     PushGardenPacket(late.data(), static_cast<int>(late.size()));
 
+    ASSERT_NE(GetGameNet().GetRecord(0)->m_nQueued, 0u);   // requests of the first session wait
+
     CloseScreen();
+    EXPECT_TRUE(TakeRequests().empty()) << "the first session's unsent requests outlive its close";
     DrainGardenPackets();
     const CGardenDataMgr fresh;
     EXPECT_TRUE(static_cast<const GardenSessionState&>(GetGardenDataMgr()) == fresh);
@@ -443,6 +468,25 @@ TEST_F(GardenScreenTest, ASecondSessionSeesNothingOfTheFirst)
     second.TogglePanel(GardenPanelSlot::kRank);
     EXPECT_EQ(TakeRequests(), std::vector<std::string>{gb::Packet(884, 0x19)});
     EXPECT_EQ(CGardenFriendWnd::ListMode(), CGardenFriendWnd::kFriends);
+
+    // Whatever a reply reads, wherever it is kept: after a close the state answers every reply as
+    // a state just constructed does (reply 508 tells of the card only when a pick used one).
+    CloseScreen();
+    const ScopedSystemWindowRecord standIn(kMsgGardenTopic, ORV_RUNTIME_CLASS(CTestWindow));
+    OpenWindows();
+    TakeTopics();
+    CGardenDataMgr constructed;
+    std::vector<std::string> probes = replies;
+    probes.push_back(gb::Reply(508, "\1\1", 0, 1, 10));
+    for (const std::string& reply : probes) {
+        SCOPED_TRACE(testing::Message() << "reply " << BodyCursor(reinterpret_cast<const u8*>(reply.data()), reply.size()).Code());
+        const std::vector<u8> bytes = ExactBytes<u8>(reply);
+        GetGardenDataMgr().OnReply(bytes.data(), static_cast<int>(bytes.size()));
+        const std::vector<Topic> after = TakeTopics();
+        constructed.OnReply(bytes.data(), static_cast<int>(bytes.size()));
+        EXPECT_EQ(after, TakeTopics());
+    }
+    TakeRequests();
     SetGardenDispatcher(nullptr);
 }
 
