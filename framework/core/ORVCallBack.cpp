@@ -96,7 +96,7 @@ public:
     bool IsMouseOver() override
     {
         return m_pDrawer != nullptr &&
-               CallHostCatching(SlotName(Slot::IsMouseOver), -1, false, [&] { return m_pDrawer->IsMouseOver(); });
+               CallHostCatching(SlotName(Slot::IsMouseOver), -1, false, [this] { return m_pDrawer->IsMouseOver(); });
     }
     void Draw(int x, int y) override
     {
