@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "ExportPhases.h"
+#include "tools/QuietHost.h"
 
 namespace orv::test {
 namespace {
@@ -141,6 +142,27 @@ TEST_F(HostThrows, EverySlotThrowingThroughAWholeSession)
         ExpectGoesOn(false);
     }
     mgr.CloseAerie();
+}
+
+// A host that writes half its answer and then throws: the library's values stay as it set them.
+TEST_F(HostThrows, AHalfAnswerIsNotTaken)
+{
+    struct HalfAnswering final : sample::QuietHost {
+        void GetImageSize(int, int, int* w, int*) override
+        {
+            *w = 99;
+            throw std::runtime_error("host failure");
+        }
+    } half;
+    IORVCallBack* const held = *GetORVCallBack();
+    *GetORVCallBack() = &half;
+    int w = -1;
+    int h = -2;
+    ORVCallBack()->GetImageSize(1, 93, &w, &h);
+    *GetORVCallBack() = held;
+    EXPECT_EQ(w, -1);
+    EXPECT_EQ(h, -2);
+    EXPECT_TRUE(m_Fake.HasDebugLineContaining("the host's IORVCallBack::GetImageSize threw"));
 }
 
 }  // namespace
