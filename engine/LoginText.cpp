@@ -8,6 +8,7 @@
 #include "engine/WriteLog.h"
 #include "framework/core/ByteOrder.h"
 #include "framework/core/DebugLog.h"
+#include "framework/core/HostCall.h"
 
 
 ORVLoginInfo& GetLoginInfo()
@@ -22,12 +23,7 @@ int CallHost(int command, char* out)
     if (proc == nullptr) {
         return 0;
     }
-    try {
-        return proc(command, nullptr, 0, out);
-    } catch (...) {
-        DebugLog("Error : the host's callback threw on command %d\n", command);
-        return 0;
-    }
+    return CallHostCatching("procedure, command", command, 0, [&] { return proc(command, nullptr, 0, out); });
 }
 
 bool IsVerifyWanted()

@@ -3,6 +3,8 @@
 // host-made drawer of another player's character. Slot order and parameter types are the binary
 // contract with the host: never reorder. Colours are 32-bit ARGB, positions host-screen pixels,
 // texts GBK; an image is a frame of an image set of the host's (docs/integrating.md, slot by slot).
+// A slot that throws gets a debug line naming it, and the library goes on with its neutral answer
+// (false, 0, null); nothing it throws reaches the export the host called.
 #pragma once
 
 #include "orvane/OrvTypes.h"

@@ -52,11 +52,11 @@ TEST_F(ORVMgrTest, FirstCallbackStaysForTheLifeOfTheLibrary)
 {
     RecordingHost second;
     Mgr().SetORVCallBack(&m_Host);
-    EXPECT_EQ(ORVCallBack(), &m_Host);
+    EXPECT_EQ(*GetORVCallBack(), &m_Host);
     EXPECT_EQ(CtrlMgr().m_MainWnd.m_nX, 112) << "the main window was created on the first callback";
     Mgr().OpenAerie(&second, "owner");
     Mgr().SetORVCallBack(&second);
-    EXPECT_EQ(ORVCallBack(), &m_Host);
+    EXPECT_EQ(*GetORVCallBack(), &m_Host);
     EXPECT_TRUE(second.m_vCalls.empty());
     EXPECT_EQ(g_vGameLog, (std::vector<std::string>{"reset", "visit owner"}));
 }
@@ -64,14 +64,14 @@ TEST_F(ORVMgrTest, FirstCallbackStaysForTheLifeOfTheLibrary)
 TEST_F(ORVMgrTest, NullCallbackOrOwnerIsRefused)
 {
     Mgr().SetORVCallBack(nullptr);
-    EXPECT_EQ(ORVCallBack(), nullptr);
+    EXPECT_EQ(*GetORVCallBack(), nullptr);
     EXPECT_FALSE(MainWndCreated());
     Mgr().OpenAerie(nullptr, "owner");
     EXPECT_TRUE(g_vGameLog.empty()) << "no callback: the request could not go out";
     EXPECT_TRUE(m_Fake.HasDebugLineContaining("null callback"));
 
     Mgr().OpenAerie(&m_Host, nullptr);
-    EXPECT_EQ(ORVCallBack(), &m_Host);
+    EXPECT_EQ(*GetORVCallBack(), &m_Host);
     EXPECT_TRUE(g_vGameLog.empty());
     Mgr().OpenAerie(nullptr, "owner");   // a callback is held: the null one is ignored
     EXPECT_EQ(g_vGameLog, (std::vector<std::string>{"reset", "visit owner"}));
@@ -175,7 +175,7 @@ TEST_F(ORVMgrTest, CallbackAndOpenFromInsideAnExportWaitForTheOutermost)
     };
     Mgr().Recv("m", 1);
     EXPECT_EQ(g_vGameLog, (std::vector<std::string>{"recv", "recv done", "reset", "visit owner"}));
-    EXPECT_EQ(ORVCallBack(), &m_Host);
+    EXPECT_EQ(*GetORVCallBack(), &m_Host);
     EXPECT_TRUE(MainWndCreated());
     EXPECT_TRUE(m_Fake.HasDebugLineContaining("OpenAerie without an owner name"));
 }
@@ -189,7 +189,7 @@ TEST_F(ORVMgrTest, OpenAerieAskedAgainWhileItRunsReturnsWithOneVisit)
     s_nVisits = 0;
     g_GameHooks.pfnVisitCity = [](const char*) {
         if (++s_nVisits < 50) {   // a bound, so a looping library still ends
-            CORVMgr::GetSingleton().OpenAerie(ORVCallBack(), "owner");
+            CORVMgr::GetSingleton().OpenAerie(*GetORVCallBack(), "owner");
         }
     };
     Mgr().OpenAerie(&m_Host, "owner");

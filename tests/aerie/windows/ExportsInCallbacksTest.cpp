@@ -6,67 +6,16 @@
 // afterwards the calls have been applied (a close has closed the game).
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <ostream>
 #include <string>
 #include <vector>
 
-#include "AerieBeastFixture.h"
-#include "framework/widgets/ORVButton.h"
-#include "maingame/orvane/ORVMgr.h"
-#include "support/ExportClick.h"
+#include "ExportPhases.h"
 
 namespace orv::test {
 namespace {
 
-// What the test does through the exports while the host answers at once.
-enum class Phase { Creation, Click, Reply, Frame, Teardown };
-
-constexpr const char* kPhaseNames[] = {"Creation", "Click", "Reply", "Frame", "Teardown"};
-
-void PrintTo(Phase p, std::ostream* os)
-{
-    *os << kPhaseNames[static_cast<int>(p)];
-}
-
-class ExportsInCallbacks : public AerieBeastTest, public ::testing::WithParamInterface<Phase> {
+class ExportsInCallbacks : public ExportPhaseTest {
 protected:
-    void TearDown() override
-    {
-        m_Host.m_fnOnCall = nullptr;
-        AerieBeastTest::TearDown();
-    }
-    std::string City() { return Compressed(kOwnId, 0, Item(0, "me") + BeastItem(1, 0)); }
-    // The state a phase starts from.
-    void Prepare(Phase phase)
-    {
-        CORVMgr::GetSingleton().CloseAerie();
-        if (phase == Phase::Creation) {
-            return;
-        }
-        Recv(City());
-        if (phase == Phase::Frame || phase == Phase::Teardown) {
-            ClickThroughExports(Wnd()->m_pBeastBtn);   // the beast window too: more is drawn and torn down
-        }
-    }
-    void Run(Phase phase)
-    {
-        switch (phase) {
-        case Phase::Creation:
-        case Phase::Reply:
-            Recv(City());
-            break;
-        case Phase::Click:
-            ClickThroughExports(Wnd()->m_pBeastBtn);
-            break;
-        case Phase::Frame:
-            Frame();
-            break;
-        case Phase::Teardown:
-            CORVMgr::GetSingleton().CloseAerie();
-            break;
-        }
-    }
     int GameWindows()
     {
         int n = 0;
@@ -85,9 +34,9 @@ struct NestedExport {
 };
 
 const NestedExport kExports[] = {
-    {"SetORVCallBack", [](const std::string&) { CORVMgr::GetSingleton().SetORVCallBack(ORVCallBack()); return false; },
+    {"SetORVCallBack", [](const std::string&) { CORVMgr::GetSingleton().SetORVCallBack(*GetORVCallBack()); return false; },
      false},
-    {"OpenAerie", [](const std::string&) { CORVMgr::GetSingleton().OpenAerie(ORVCallBack(), "me"); return false; },
+    {"OpenAerie", [](const std::string&) { CORVMgr::GetSingleton().OpenAerie(*GetORVCallBack(), "me"); return false; },
      false},
     {"CloseAerie", [](const std::string&) { CORVMgr::GetSingleton().CloseAerie(); return false; }, true},
     {"IsAerieOpen", [](const std::string&) { return CORVMgr::GetSingleton().IsAerieOpen(); }, false},
@@ -114,16 +63,7 @@ TEST_P(ExportsInCallbacks, EveryExportFromEveryCallbackWaitsForTheOutermost)
 {
     const Phase phase = GetParam();
     CORVMgr& mgr = CORVMgr::GetSingleton();
-    // The callbacks the phase reaches, in the order it first reaches them.
-    Prepare(phase);
-    m_Host.ClearLog();
-    Run(phase);
-    std::vector<std::string> slots;
-    for (const HostCall& call : m_Host.m_vCalls) {
-        if (std::find(slots.begin(), slots.end(), call.m_strName) == slots.end()) {
-            slots.push_back(call.m_strName);
-        }
-    }
+    const std::vector<std::string> slots = SlotsReached(phase);
     ASSERT_FALSE(slots.empty());
     const std::string city = City();
     for (const NestedExport& e : kExports) {
@@ -168,11 +108,7 @@ TEST_P(ExportsInCallbacks, EveryExportFromEveryCallbackWaitsForTheOutermost)
     mgr.CloseAerie();
 }
 
-INSTANTIATE_TEST_SUITE_P(Phases, ExportsInCallbacks,
-                         ::testing::Values(Phase::Creation, Phase::Click, Phase::Reply, Phase::Frame, Phase::Teardown),
-                         [](const ::testing::TestParamInfo<Phase>& info) {
-                             return std::string(kPhaseNames[static_cast<int>(info.param)]);
-                         });
+INSTANTIATE_TEST_SUITE_P(Phases, ExportsInCallbacks, ORV_ALL_PHASES, PhaseName);
 
 }  // namespace
 }  // namespace orv::test

@@ -21,7 +21,7 @@ struct ArrivedMsg {
 
 inline int HostFrame()
 {
-    auto* host = static_cast<RecordingHost*>(ORVCallBack());
+    auto* host = static_cast<RecordingHost*>(*GetORVCallBack());
     return host != nullptr ? host->m_nFrame : -1;
 }
 

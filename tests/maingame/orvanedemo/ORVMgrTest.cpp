@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -262,6 +263,32 @@ TEST_F(OrvaneDemoTest, OpenGardenArmsTheWatchdogThenAsksTimeOutThenLogin)
     g_ORVMgr.Render();
     g_ORVMgr.Render();
     EXPECT_EQ(g_Host.commands, std::vector<int>{HOSTCMD_CONNECT_TIMEOUT});
+}
+
+// What the host's procedure throws stays on its side: each command it throws on answers 0 with a
+// debug line naming it; the open goes on as with an empty login, the watchdog still tells of the
+// time-out.
+TEST_F(OrvaneDemoTest, AHostProcedureThatThrowsAnswersZero)
+{
+    m_Rig.m_Fake.m_dwTick = 0;
+    g_Host.login = LoginText();
+    ASSERT_EQ(InitOk(), 0);
+    g_Host.answer = [](int command) {
+        if (command == HOSTCMD_GET_LOGIN) {
+            throw command;
+        }
+        throw std::runtime_error("host failure");
+    };
+    g_ORVMgr.OpenGarden();
+    m_Rig.m_Fake.m_dwTick = 2001;   // the default time-out, as the throwing command 2 answered 0
+    g_ORVMgr.Render();
+    g_Host.answer = nullptr;
+    EXPECT_TRUE(GetLoginInfo().strLoginText.empty());
+    for (const int command : {HOSTCMD_GET_TIMEOUT, HOSTCMD_GET_LOGIN, HOSTCMD_CONNECT_TIMEOUT}) {
+        EXPECT_TRUE(m_Rig.m_Fake.HasDebugLineContaining("the host's procedure, command " + std::to_string(command) +
+                                                        " threw"))
+            << command;
+    }
 }
 
 TEST_F(OrvaneDemoTest, WatchdogRunsWithoutInitAndStopsWhenTheGardenOpens)
