@@ -29,11 +29,12 @@ inline constexpr u32 kMsgBoxStyleBase = 0x200;        // set by every request, t
 struct ORVMsgBoxRequest {
     ORVMsg m_OkMsg;                            // posted when the first button is clicked
     ORVMsg m_CancelMsg;                        // posted when the second button is clicked
-    // Asked by a game that has closed (its windows are gone): either answer names a sender that is
-    // gone, or neither names one. A question asked with no sender is taken for the game's, whenever
-    // it was asked: only the game asks that way (its server replies, AskDiscard and the like; in
-    // Orvane nothing runs while the game is closed), so it never outlives the game. A question
-    // whose named asker still lives is a window's outside the game, and stays.
+    // Whether the game that has just closed asked this question (its windows are gone by then):
+    // an answer names a sender that is gone, or neither answer names a sender. A question with no
+    // sender is the game's, whenever it was asked: only the game asks that way (its server's
+    // replies, its confirmations; while it is closed, only its server's late replies arrive), so
+    // such a question never outlives the game. A question whose named asker still lives is a
+    // window's outside the game: it stays.
     bool AskedByClosedGame() const
     {
         const bool unnamed = m_OkMsg.m_pSender == nullptr && m_CancelMsg.m_pSender == nullptr;

@@ -26,10 +26,27 @@ namespace {
 constexpr int kBackX = 760;
 constexpr int kBackY = 580;
 
+CORVMgr& Mgr()
+{
+    return CORVMgr::GetSingleton();
+}
+
+// Every drawing call of the host's log (images, texts, rectangles, sectors), without frame numbers.
+std::vector<std::string> EveryDrawCall(const RecordingHost& host)
+{
+    std::vector<std::string> drawn;
+    for (const HostCall& call : host.m_vCalls) {
+        if (call.m_strName.rfind("Draw", 0) == 0) {
+            HostCall bare = call;
+            bare.m_nFrame = 0;
+            drawn.push_back(bare.Describe());
+        }
+    }
+    return drawn;
+}
+
 class AerieSessions : public AerieCityTest {
 protected:
-    static CORVMgr& Mgr() { return CORVMgr::GetSingleton(); }
-
     // A session that shows another player's city with the mouse on the back button (its tooltip
     // up), the entry notice queued, a question of the game shown and another waiting. The host
     // closes it, or the game closes itself (its garden button hands the player to the host's
@@ -72,14 +89,7 @@ protected:
         OpenSecond(chooser);
         m_Host.ClearLog();
         Frame(frames);
-        std::vector<std::string> drawn;
-        for (const HostCall& call : m_Host.m_vCalls) {
-            if (call.m_strName.rfind("Draw", 0) == 0) {
-                HostCall bare = call;
-                bare.m_nFrame = 0;
-                drawn.push_back(bare.Describe());
-            }
-        }
+        std::vector<std::string> drawn = EveryDrawCall(m_Host);
         Mgr().CloseAerie();
         return drawn;
     }
@@ -111,7 +121,6 @@ TEST_F(AerieSessions, TheNextSessionDrawsNothingOfThePrevious)
     }
 }
 
-
 // What a session draws and sends: every drawing call (without its frame number) and every
 // request's bytes.
 struct SessionSeen {
@@ -132,11 +141,10 @@ protected:
         AerieBeastTest::SetUp();
         m_Host.SetImageSize(kMsgBoxBackFrame, kImageSetWindow, 340, 150);
     }
-    static CORVMgr& Mgr() { return CORVMgr::GetSingleton(); }
 
     // The first session asks in that order; one frame shows the first question and the others
-    // wait; the player may click its OK, the host closing the game before the answer arrives. A
-    // monster's icon is being dragged (until the server's reply) when the host closes the game.
+    // wait; the player may click its OK, the host closing the game before the answer arrives. An
+    // icon is being dragged (as a monster's is until the server's reply) when the host closes.
     // The server's hire question may come late, after the close.
     void FirstSession(const std::vector<Ask>& asks, bool clickOk, bool lateQuestion)
     {
@@ -207,13 +215,7 @@ protected:
         ClickOkPlace();
         Frame(4);
         SessionSeen seen;
-        for (const HostCall& call : m_Host.m_vCalls) {
-            if (call.m_strName.rfind("Draw", 0) == 0) {
-                HostCall bare = call;
-                bare.m_nFrame = 0;
-                seen.m_vDrawn.push_back(bare.Describe());
-            }
-        }
+        seen.m_vDrawn = EveryDrawCall(m_Host);
         for (const SentRequest& sent : m_Host.Requests()) {
             seen.m_vSent.push_back(sent.m_strBytes);
         }
