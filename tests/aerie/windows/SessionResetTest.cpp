@@ -142,11 +142,10 @@ protected:
         m_Host.SetImageSize(kMsgBoxBackFrame, kImageSetWindow, 340, 150);
     }
 
-    // The first session asks in that order; one frame shows the first question and the others
-    // wait; the player may click its OK, the host closing the game before the answer arrives. An
-    // icon is being dragged (as a monster's is until the server's reply) when the host closes.
-    // The server's hire question may come late, after the close.
-    void FirstSession(const std::vector<Ask>& asks, bool clickOk, bool lateQuestion)
+    // The first player's own city with its guardian beast, an egg hatching in the first incubator,
+    // the second free and eggs in the bag: the city draws the beast's icon, the eggs' notice and
+    // the hatching row.
+    void OpenFirstCity()
     {
         m_Host.m_strPlayerName = "first";
         Mgr().OpenAerie(&m_Host, "first");
@@ -158,6 +157,17 @@ protected:
         ASSERT_NE(m_Host.FindImage(720, 92), nullptr) << m_Host.Dump();
         ASSERT_NE(Text(kEggsNotice), nullptr) << m_Host.Dump();
         ASSERT_NE(Text(kHatchingRow), nullptr) << m_Host.Dump();
+    }
+    // The first session asks in that order; one frame shows the first question and the others
+    // wait; the player may click its OK, the host closing the game before the answer arrives. An
+    // icon is being dragged (as a monster's is until the server's reply) when the host closes.
+    // The server's hire question may come late, after the close.
+    void FirstSession(const std::vector<Ask>& asks, bool clickOk, bool lateQuestion)
+    {
+        OpenFirstCity();
+        if (HasFatalFailure()) {
+            return;
+        }
         ASSERT_NE(OpenBeast(), nullptr);
         static_cast<CAerieBeastWnd*>(Wnd()->m_pSubWnd)->SwitchPage(1);
         auto* page = Page<CAerieBeastHatchItem>();
@@ -230,11 +240,11 @@ protected:
     static constexpr int kOkY = 350;
 };
 
-// The server's hire question twice (one box shown, one waiting), or the player's question to
-// discard an egg behind it or in front of it, its OK clicked just before the host closed the game,
-// a hire question that came after the close: the second session shows no question and gets no answer of the first, draws none of the first
-// city's beast, incubators or eggs nor its dragged icon, and a click where OK was sends nothing of
-// the first session.
+// The server's hire question twice (one box shown, one waiting); the player's question to discard
+// an egg waiting behind it; that question shown and its OK clicked just before the host closed the
+// game; a hire question that came after the close. The second session shows no question and gets
+// no answer of the first, draws none of the first city's beast, incubators or eggs nor its dragged
+// icon, and a click where OK was sends nothing of the first session.
 TEST_F(AerieHatchSessions, ANewSessionDrawsAndSendsWhatAFreshOneDoes)
 {
     struct Case {
@@ -250,7 +260,7 @@ TEST_F(AerieHatchSessions, ANewSessionDrawsAndSendsWhatAFreshOneDoes)
     const SessionSeen fresh = SecondSession();
     ASSERT_FALSE(fresh.m_vDrawn.empty());
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.m_vAsks.size());
+        SCOPED_TRACE(&c - cases);
         FirstSession(c.m_vAsks, c.m_bOkClicked, c.m_bLateQuestion);
         if (HasFatalFailure()) {
             return;
@@ -263,6 +273,26 @@ TEST_F(AerieHatchSessions, ANewSessionDrawsAndSendsWhatAFreshOneDoes)
         EXPECT_EQ(Text(kHatchingRow), nullptr);
         EXPECT_TRUE(ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.empty());
     }
+}
+
+// An open while the game is open starts no session: the city, its records and its questions
+// stay, and nothing is sent.
+TEST_F(AerieHatchSessions, AnOpenWhileTheGameIsOpenKeepsTheSession)
+{
+    OpenFirstCity();
+    ASSERT_FALSE(HasFatalFailure());
+    Recv(Message(kOwnId, 108, std::string(), 1));
+    Recv(Message(kOwnId, 108, std::string(), 1));
+    DrawFrame();
+    const std::vector<std::string> before = EveryDrawCall(m_Host);
+    const std::size_t sent = Sent().size();
+    for (const char* owner : {"first", "second"}) {
+        Mgr().OpenAerie(&m_Host, owner);
+    }
+    DrawFrame();
+    EXPECT_EQ(EveryDrawCall(m_Host), before);
+    EXPECT_EQ(Sent().size(), sent);
+    EXPECT_EQ(ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.size(), 2u);
 }
 
 }  // namespace
