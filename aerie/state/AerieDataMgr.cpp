@@ -13,25 +13,14 @@ CAerieDataMgr& CAerieDataMgr::GetSingleton()
 
 CAerieDataMgr::CAerieDataMgr() = default;
 
+void CAerieDataMgr::StartSession()
+{
+    static_cast<AerieSessionState&>(*this) = AerieSessionState();
+}
+
 void CAerieDataMgr::Reset()
 {
-    m_OwnCity = CAerieCityData();
-    m_VisitedCity = CAerieCityData();
-    m_bShowOwn = 1;
-    m_dwOwnPlayerId = 0;
-    m_vBeasts.clear();
-    m_vFriends.clear();
-    m_vSlaves.clear();
-    std::fill(std::begin(m_awEggBag), std::end(m_awEggBag), u16{0});
-    m_NewMonster.Clear();
-    m_vMainMissions.clear();
-    m_mapRankLists.clear();
-    std::fill(std::begin(m_awRankToday), std::end(m_awRankToday), u16{0});
-    std::fill(std::begin(m_awRankWeek), std::end(m_awRankWeek), u16{0});
-    std::fill(std::begin(m_awRankLastWeek), std::end(m_awRankLastWeek), u16{0});
-    m_vTexts.clear();
-    m_bEntered = 0;
-    m_bRecompute = 0;
+    StartSession();
     for (CORVHelpText& page : m_aHelpPages) {
         page = CORVHelpText();
     }

@@ -30,7 +30,31 @@ struct AerieMainMission {
 
 inline constexpr int kAerieEggBagSlots = 20;
 
-class CAerieDataMgr {
+// Every record the server's replies fill, as a new session starts with them: the own and the
+// visited city, the show-own flag and the own player id, the player's lists, the egg bag, the new
+// monster, the missions, the rankings, the texts and the dispatcher's flags between items. A
+// record added here starts each session anew with no further code (CAerieDataMgr::StartSession).
+struct AerieSessionState {
+    CAerieCityData m_OwnCity;
+    CAerieCityData m_VisitedCity;
+    u8 m_bShowOwn = 1;
+    u32 m_dwOwnPlayerId = 0;
+    std::vector<AerieBeastEntry> m_vBeasts;
+    std::vector<AerieFriendEntry> m_vFriends;
+    std::vector<AerieSlaveEntry> m_vSlaves;
+    u16 m_awEggBag[kAerieEggBagSlots] = {};
+    AerieMonsterEntry m_NewMonster;
+    std::vector<AerieMainMission> m_vMainMissions;
+    std::map<u16, std::vector<AerieRankEntry>> m_mapRankLists;
+    u16 m_awRankToday[aerie_layout::kRankListCount] = {};
+    u16 m_awRankWeek[aerie_layout::kRankListCount] = {};
+    u16 m_awRankLastWeek[aerie_layout::kRankListCount] = {};
+    std::vector<std::string> m_vTexts;
+    u8 m_bEntered = 0;
+    u8 m_bRecompute = 0;
+};
+
+class CAerieDataMgr : public AerieSessionState {
 public:
     static CAerieDataMgr& GetSingleton();
 
@@ -38,7 +62,11 @@ public:
     CAerieDataMgr(const CAerieDataMgr&) = delete;
     CAerieDataMgr& operator=(const CAerieDataMgr&) = delete;
 
-    // Back to the first-use state (tests).
+    // A new session (an open while the game is closed) starts with the records as they are at
+    // first use: within a session the next city overwrites them item by item, but a session knows
+    // nothing of the last one. The help pages stay (the help window lays them out as it opens).
+    void StartSession();
+    // Back to the first-use state, help pages too (tests).
     void Reset();
 
     // ---- Reply dispatcher (AerieReplyDispatcher.cpp) ----
@@ -71,23 +99,6 @@ public:
     // percent, capped at 100.
     float GetGroupCreavityPercent(int group);
 
-    CAerieCityData m_OwnCity;
-    CAerieCityData m_VisitedCity;
-    u8 m_bShowOwn = 1;
-    u32 m_dwOwnPlayerId = 0;
-    std::vector<AerieBeastEntry> m_vBeasts;
-    std::vector<AerieFriendEntry> m_vFriends;
-    std::vector<AerieSlaveEntry> m_vSlaves;
-    u16 m_awEggBag[kAerieEggBagSlots] = {};
-    AerieMonsterEntry m_NewMonster;
-    std::vector<AerieMainMission> m_vMainMissions;
-    std::map<u16, std::vector<AerieRankEntry>> m_mapRankLists;
-    u16 m_awRankToday[aerie_layout::kRankListCount] = {};
-    u16 m_awRankWeek[aerie_layout::kRankListCount] = {};
-    u16 m_awRankLastWeek[aerie_layout::kRankListCount] = {};
-    std::vector<std::string> m_vTexts;
-    u8 m_bEntered = 0;
-    u8 m_bRecompute = 0;
     // Two laid-out pages of help text that the help window fills; empty until then.
     CORVHelpText m_aHelpPages[2];
 

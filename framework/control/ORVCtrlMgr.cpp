@@ -113,10 +113,17 @@ void CORVCtrlMgr::ForgetClosedGame()
     if (m_pCapture == &tips) {
         m_pCapture = nullptr;
     }
+    // An icon the game was dragging (until its server's reply) is not drawn over the next game.
+    GetDragIcon().Reset();
     if (g_pfnDropBoxesOfClosedGame != nullptr) {
         g_pfnDropBoxesOfClosedGame();
     }
-    m_MsgQueue.RemoveIf([](const PostedMsg& entry) { return entry.m_Msg.SenderGone(); });
+    // What the game posted, by its windows or with no sender (its events and the answers of its
+    // questions), as the box queue judges its questions; the box queue's own commands are its own.
+    m_MsgQueue.RemoveIf([](const PostedMsg& entry) {
+        const ORVMsg& msg = entry.m_Msg;
+        return msg.SenderGone() || (msg.m_pSender == nullptr && msg.m_nId != ORV_MSG_MSGBOX);
+    });
 }
 
 bool CORVCtrlMgr::RouteMessage(ORVMsg* msg)

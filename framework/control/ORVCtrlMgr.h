@@ -42,9 +42,10 @@ public:
     // Called by every control's destructor: no field keeps the control.
     void ForgetControl(CORVControl* ctrl);
 
-    // After the game closed (its windows are gone): nothing it left behind reaches the next game.
-    // The tooltip and the floating notices are dropped, so are the message-box requests and the
-    // posted messages of its windows; hover and capture leave the floating notices.
+    // After the game closed (its windows are gone), and as the next one starts: nothing it left
+    // behind reaches the next game. The tooltip, the floating notices and the dragged icon are
+    // dropped, so are the questions it asked and the messages it posted (those of its windows and
+    // those with no sender); hover and capture leave the floating notices.
     void ForgetClosedGame();
 
     // Deletes the window tree (the main window's children) and drops the queued messages, while

@@ -40,7 +40,7 @@ struct MsgBoxRegistration {
     {
         RegisterTreeService([] { ORVMsgBoxQueue::GetSingleton(); });
         SetSystemWindowRecord(ORV_MSG_MSGBOX, ORV_RUNTIME_CLASS(CORVMsgBox));
-        SetDropBoxesOfClosedGame([] { ORVMsgBoxQueue::GetSingleton().DropRequestsOfGoneAskers(); });
+        SetDropBoxesOfClosedGame([] { ORVMsgBoxQueue::GetSingleton().DropRequestsOfClosedGame(); });
     }
 };
 
@@ -106,12 +106,12 @@ void ORVMsgBoxQueue::CloseMsgBox(CORVMsgBox* box)
     }
 }
 
-void ORVMsgBoxQueue::DropRequestsOfGoneAskers()
+void ORVMsgBoxQueue::DropRequestsOfClosedGame()
 {
     const bool frontShown = m_pBox != nullptr && m_pBox->m_Request.has_value();
     const auto waiting = m_vMsgBuf.begin() + (frontShown && !m_vMsgBuf.empty() ? 1 : 0);
     const auto kept =
-        std::remove_if(waiting, m_vMsgBuf.end(), [](const ORVMsgBoxRequest& req) { return req.AskerGone(); });
+        std::remove_if(waiting, m_vMsgBuf.end(), [](const ORVMsgBoxRequest& req) { return req.AskedByClosedGame(); });
     const bool dropped = kept != m_vMsgBuf.end();
     m_vMsgBuf.erase(kept, m_vMsgBuf.end());
     CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive();
@@ -119,7 +119,7 @@ void ORVMsgBoxQueue::DropRequestsOfGoneAskers()
         return;
     }
     // An answered box closes by its own command.
-    if (frontShown && !m_pBox->m_bAnswered && m_pBox->m_Request->AskerGone()) {
+    if (frontShown && !m_pBox->m_bAnswered && m_pBox->m_Request->AskedByClosedGame()) {
         ORVMsg close(ORV_MSG_MSGBOX, kSysWndClose);   // its close opens the next request, if any
         mgr->RouteMessage(&close);
     }

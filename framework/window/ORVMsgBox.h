@@ -29,8 +29,17 @@ inline constexpr u32 kMsgBoxStyleBase = 0x200;        // set by every request, t
 struct ORVMsgBoxRequest {
     ORVMsg m_OkMsg;                            // posted when the first button is clicked
     ORVMsg m_CancelMsg;                        // posted when the second button is clicked
-    // Either answer names a sender (the asker) that is gone.
-    bool AskerGone() const { return m_OkMsg.SenderGone() || m_CancelMsg.SenderGone(); }
+    // Whether the game that has just closed asked this question (its windows are gone by then):
+    // an answer names a sender that is gone, or neither answer names a sender. A question with no
+    // sender is the game's, whenever it was asked: only the game asks that way (its server's
+    // replies, its confirmations; while it is closed, only its server's late replies arrive), so
+    // such a question never outlives the game. A question whose named asker still lives is a
+    // window's outside the game: it stays.
+    bool AskedByClosedGame() const
+    {
+        const bool unnamed = m_OkMsg.m_pSender == nullptr && m_CancelMsg.m_pSender == nullptr;
+        return unnamed || m_OkMsg.SenderGone() || m_CancelMsg.SenderGone();
+    }
     u32 m_nStyle = 0;
     std::string m_strText;                     // word-wrapped to the box's text width
     std::string m_strCheckText;                // caption of the check box
@@ -61,9 +70,9 @@ public:
     void ShowOkCancelBox(const ORVMsg& ok, const ORVMsg& cancel, const std::string& text);
     // From the box's destructor: drops the front request and opens the next box, if any.
     void CloseMsgBox(CORVMsgBox* box);
-    // Drops the requests whose asker is gone (a game that closed took its windows): the waiting
-    // ones at once, the shown one by closing its box; requests of living or unnamed askers stay.
-    void DropRequestsOfGoneAskers();
+    // Drops every request of a game that has closed (ORVMsgBoxRequest::AskedByClosedGame): the
+    // waiting ones at once, the shown one by closing its box; requests of living askers stay.
+    void DropRequestsOfClosedGame();
 
     std::deque<ORVMsgBoxRequest> m_vMsgBuf;   // front = shown
     CORVMsgBox* m_pBox = nullptr;             // the box now shown, or null

@@ -3,6 +3,7 @@
 #include <cstring>
 #include <string_view>
 
+#include "aerie/state/AerieDataMgr.h"
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/core/DebugLog.h"
 #include "framework/core/ExportGate.h"
@@ -86,6 +87,12 @@ void OpenAerieNow(IORVCallBack* cb, const char* ownerName)
         DebugLog("Error,OpenAerie without an owner name\n");
         return;
     }
+    // A new session starts as in a newly loaded library: the records of the last one and whatever
+    // reached the closed game since (a late reply's question, its posted events) are gone.
+    if (CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive()) {
+        mgr->ForgetClosedGame();
+    }
+    CAerieDataMgr::GetSingleton().StartSession();
     NewBieReset();
     if (g_GameHooks.pfnVisitCity != nullptr) {
         g_GameHooks.pfnVisitCity(ownerName);

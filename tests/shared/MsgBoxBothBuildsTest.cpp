@@ -292,25 +292,49 @@ protected:
     CORVWindow* m_pAsker = nullptr;
 };
 
-// The game's shown box closes and its waiting question is dropped; the question of a window that
-// stays and one without an asker are shown next, in their order, and answered.
-TEST_F(MsgBoxGameCloseTest, TheQuestionsOfAClosedGameGoWithItOthersStayInOrder)
+// Whatever stands in front when the game closes, every question of the game goes, named by one of
+// its windows or asked with no sender, shown or waiting; the questions of a window outside the game
+// that stays are shown in their order and answered. Only those are answered.
+TEST_F(MsgBoxGameCloseTest, TheQuestionsOfAClosedGameGoWithItOthersStay)
 {
+    enum class Asker { Game, Stays, Nobody };
+    const std::vector<Asker> cases[] = {
+        {Asker::Game, Asker::Stays, Asker::Game, Asker::Nobody, Asker::Stays},
+        {Asker::Nobody, Asker::Nobody, Asker::Stays},
+        {Asker::Stays, Asker::Nobody, Asker::Game, Asker::Stays},
+    };
     CORVWindow* stays = NewAsker(MainWnd());
-    AskFromGame(1);
-    Queue().ShowOkBox(ORVMsg(kAnswerId, 2, stays), "stays");
-    AskFromGame(3);
-    Queue().ShowOkBox(Answer(4), "nobody");
-    Frame();
-    ASSERT_NE(Box(), nullptr);
-    MainWnd().CloseGameWindow();
-    EXPECT_EQ(Box(), nullptr);
-    EXPECT_EQ(AnswerEveryBox(), (std::vector<std::string>{"stays", "nobody"}));
-    std::vector<u32> answered;
-    for (auto a : Answers()) {
-        answered.push_back(a.first);
+    for (const std::vector<Asker>& asked : cases) {
+        SCOPED_TRACE(static_cast<int>(asked.front()));
+        m_pWnd->m_vAnswers.clear();
+        if (MainWnd().GetSystemWindow(kSysWndGameIds[0]) == nullptr) {
+            Route(ORVMsg(kSysWndGameIds[0], kSysWndOpen));
+            m_pAsker = NewAsker(*static_cast<CORVWindow*>(MainWnd().GetSystemWindow(kSysWndGameIds[0])));
+        }
+        std::vector<std::string> kept;
+        std::vector<u32> keptAnswers;
+        for (u32 n = 1; n <= asked.size(); ++n) {
+            const std::string text = "question " + std::to_string(n);
+            const Asker who = asked[n - 1];
+            CORVControl* sender = who == Asker::Game ? m_pAsker : who == Asker::Stays ? stays : nullptr;
+            Queue().ShowOkBox(ORVMsg(kAnswerId, n, sender), text);
+            if (who == Asker::Stays) {
+                kept.push_back(text);
+                keptAnswers.push_back(n);
+            }
+        }
+        Frame();
+        ASSERT_NE(Box(), nullptr);
+        MainWnd().CloseGameWindow();
+        EXPECT_EQ(Box() != nullptr, asked.front() == Asker::Stays);
+        EXPECT_EQ(AnswerEveryBox(), kept);
+        std::vector<u32> answered;
+        for (auto a : Answers()) {
+            answered.push_back(a.first);
+        }
+        EXPECT_EQ(answered, keptAnswers);
+        EXPECT_TRUE(Queue().m_vMsgBuf.empty());
     }
-    EXPECT_EQ(answered, (std::vector<u32>{2, 4}));
 }
 
 // The game closes before its questions were shown, or after its box was answered but before the

@@ -1,13 +1,17 @@
 // Two sessions of the game in one process, through the exports: what the first session left
-// (the tooltip under the mouse, a timed notice, its questions) is not drawn by the second. Each
-// second session draws exactly what the same session draws as the first of a fresh library.
+// (the tooltip under the mouse, a timed notice, its questions, its city records, a dragged icon)
+// is not drawn by the second. Each second session draws and sends exactly what the same session
+// draws and sends as the first of a fresh library.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "AerieBeastFixture.h"
 #include "AerieCityFixture.h"
+#include "aerie/state/AerieEvents.h"
 #include "aerie/windows/AerieCityCtrls.h"
+#include "framework/core/DragIcon.h"
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/window/ORVMsgBox.h"
@@ -22,10 +26,27 @@ namespace {
 constexpr int kBackX = 760;
 constexpr int kBackY = 580;
 
+CORVMgr& Mgr()
+{
+    return CORVMgr::GetSingleton();
+}
+
+// Every drawing call of the host's log (images, texts, rectangles, sectors), without frame numbers.
+std::vector<std::string> EveryDrawCall(const RecordingHost& host)
+{
+    std::vector<std::string> drawn;
+    for (const HostCall& call : host.m_vCalls) {
+        if (call.m_strName.rfind("Draw", 0) == 0) {
+            HostCall bare = call;
+            bare.m_nFrame = 0;
+            drawn.push_back(bare.Describe());
+        }
+    }
+    return drawn;
+}
+
 class AerieSessions : public AerieCityTest {
 protected:
-    static CORVMgr& Mgr() { return CORVMgr::GetSingleton(); }
-
     // A session that shows another player's city with the mouse on the back button (its tooltip
     // up), the entry notice queued, a question of the game shown and another waiting. The host
     // closes it, or the game closes itself (its garden button hands the player to the host's
@@ -68,14 +89,7 @@ protected:
         OpenSecond(chooser);
         m_Host.ClearLog();
         Frame(frames);
-        std::vector<std::string> drawn;
-        for (const HostCall& call : m_Host.m_vCalls) {
-            if (call.m_strName.rfind("Draw", 0) == 0) {
-                HostCall bare = call;
-                bare.m_nFrame = 0;
-                drawn.push_back(bare.Describe());
-            }
-        }
+        std::vector<std::string> drawn = EveryDrawCall(m_Host);
         Mgr().CloseAerie();
         return drawn;
     }
@@ -105,6 +119,180 @@ TEST_F(AerieSessions, TheNextSessionDrawsNothingOfThePrevious)
         EXPECT_EQ(CtrlMgr().m_pCapture, nullptr);
         EXPECT_EQ(CtrlMgr().m_pFocus, nullptr);
     }
+}
+
+// What a session draws and sends: every drawing call (without its frame number) and every
+// request's bytes.
+struct SessionSeen {
+    std::vector<std::string> m_vDrawn;
+    std::vector<std::string> m_vSent;
+};
+
+// A player's own city with its beast, incubators and eggs, its hatching page open, then a second
+// session of another character: the hatching page over a city that has none of those.
+class AerieHatchSessions : public AerieBeastTest {
+protected:
+    enum class Ask {
+        Hire,      // the server's reply 108 asks whether to hire a helper
+        Discard,   // the player asks to discard the first egg of the bag
+    };
+    void SetUp() override
+    {
+        AerieBeastTest::SetUp();
+        m_Host.SetImageSize(kMsgBoxBackFrame, kImageSetWindow, 340, 150);
+    }
+
+    // The first player's own city with its guardian beast, an egg hatching in the first incubator,
+    // the second free and eggs in the bag: the city draws the beast's icon, the eggs' notice and
+    // the hatching row.
+    void OpenFirstCity()
+    {
+        m_Host.m_strPlayerName = "first";
+        Mgr().OpenAerie(&m_Host, "first");
+        const std::string incubators =
+            Incubators(Incubator(true, 2, 5399, 0), Incubator(true, 0, 0, 0), Incubator(false, 0, 0, 0));
+        ASSERT_NE(Enter(Buildings(std::vector<u16>(18, 3)) + BeastItem(1, 0) + incubators + EggBag({1, 0, 3})),
+                  nullptr);
+        DrawFrame();
+        ASSERT_NE(m_Host.FindImage(720, 92), nullptr) << m_Host.Dump();
+        ASSERT_NE(Text(kEggsNotice), nullptr) << m_Host.Dump();
+        ASSERT_NE(Text(kHatchingRow), nullptr) << m_Host.Dump();
+    }
+    // The first session asks in that order; one frame shows the first question and the others
+    // wait; the player may click its OK, the host closing the game before the answer arrives. An
+    // icon is being dragged (as a monster's is until the server's reply) when the host closes.
+    // The server's hire question may come late, after the close.
+    void FirstSession(const std::vector<Ask>& asks, bool clickOk, bool lateQuestion)
+    {
+        OpenFirstCity();
+        if (HasFatalFailure()) {
+            return;
+        }
+        ASSERT_NE(OpenBeast(), nullptr);
+        static_cast<CAerieBeastWnd*>(Wnd()->m_pSubWnd)->SwitchPage(1);
+        auto* page = Page<CAerieBeastHatchItem>();
+        ASSERT_NE(page, nullptr);
+        for (const Ask ask : asks) {
+            if (ask == Ask::Hire) {
+                Recv(Message(kOwnId, 108, std::string(), 1));
+            } else {
+                ORVMsg discard(ORV_MSG_GAMEWND, EVT_EGG_ACTION, page->m_pEggBag->m_pEggs[0]);
+                discard.m_lParam = 1;
+                Route(discard);
+            }
+        }
+        DrawFrame();
+        CORVMsgBox* box = ORVMsgBoxQueue::GetSingleton().m_pBox;
+        ASSERT_NE(box, nullptr);
+        ASSERT_NE(box->m_pOkButton, nullptr);
+        ASSERT_EQ(box->m_pOkButton->m_nAbsX + box->m_pOkButton->m_nWidth / 2, kOkX);
+        ASSERT_EQ(box->m_pOkButton->m_nAbsY + box->m_pOkButton->m_nHeight / 2, kOkY);
+        if (clickOk) {
+            ClickOkPlace();
+            Frame();   // the box takes the click and posts its answer for the next frame
+            ASSERT_TRUE(box->m_bAnswered);
+        }
+        ORVDragIcon& drag = GetDragIcon();
+        drag.m_bDragging = 1;
+        drag.m_nSource = 3;
+        drag.m_wFrame = 77;
+        drag.m_wSet = kImageSetWindow;
+        Mgr().CloseAerie();
+        ASSERT_FALSE(Mgr().IsAerieOpen());
+        if (lateQuestion) {
+            Recv(Message(kOwnId, 108, std::string(), 1));
+        }
+    }
+    void ClickOkPlace()
+    {
+        const LPARAM ok = Pos(kOkX, kOkY);
+        Mgr().WndProc(nullptr, WM_MOUSEMOVE, 0, ok);
+        Mgr().WndProc(nullptr, WM_LBUTTONDOWN, 1, ok);
+        Mgr().WndProc(nullptr, WM_LBUTTONUP, 0, ok);
+    }
+    // The second session: another character's own city with buildings only, its hatching page
+    // open; a click where the first session's box had its OK.
+    SessionSeen SecondSession()
+    {
+        m_Host.m_strPlayerName = "second";
+        m_Host.ClearLog();
+        Mgr().OpenAerie(&m_Host, "second");
+        EnterOwnCity(Buildings(std::vector<u16>(18, 3)));
+        if (CAerieBeastWnd* beast = OpenBeast()) {
+            beast->SwitchPage(1);
+        }
+        Frame(3);
+        ClickOkPlace();
+        Frame(4);
+        SessionSeen seen;
+        seen.m_vDrawn = EveryDrawCall(m_Host);
+        for (const SentRequest& sent : m_Host.Requests()) {
+            seen.m_vSent.push_back(sent.m_strBytes);
+        }
+        Mgr().CloseAerie();
+        return seen;
+    }
+
+    static constexpr const char* kEggsNotice = "仓库中有未孵化的蛋，快来这里孵化";
+    static constexpr const char* kHatchingRow = "1号孵化器: 孵化剩余时间 01:29:59";
+    // The OK button of a question in a box of 340 x 150 (AerieHatchSessions::SetUp).
+    static constexpr int kOkX = 281;
+    static constexpr int kOkY = 350;
+};
+
+// The server's hire question twice (one box shown, one waiting); the player's question to discard
+// an egg waiting behind it; that question shown and its OK clicked just before the host closed the
+// game; a hire question that came after the close. The second session shows no question and gets
+// no answer of the first, draws none of the first city's beast, incubators or eggs nor its dragged
+// icon, and a click where OK was sends nothing of the first session.
+TEST_F(AerieHatchSessions, ANewSessionDrawsAndSendsWhatAFreshOneDoes)
+{
+    struct Case {
+        std::vector<Ask> m_vAsks;
+        bool m_bOkClicked;
+        bool m_bLateQuestion;
+    };
+    const Case cases[] = {
+        {{Ask::Hire, Ask::Hire}, false, false},
+        {{Ask::Hire, Ask::Discard}, false, true},
+        {{Ask::Discard, Ask::Hire, Ask::Discard}, true, false},
+    };
+    const SessionSeen fresh = SecondSession();
+    ASSERT_FALSE(fresh.m_vDrawn.empty());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        FirstSession(c.m_vAsks, c.m_bOkClicked, c.m_bLateQuestion);
+        if (HasFatalFailure()) {
+            return;
+        }
+        const SessionSeen after = SecondSession();
+        EXPECT_EQ(after.m_vDrawn, fresh.m_vDrawn);
+        EXPECT_EQ(after.m_vSent, fresh.m_vSent);
+        EXPECT_EQ(m_Host.FindImage(720, 92), nullptr);
+        EXPECT_EQ(Text(kEggsNotice), nullptr);
+        EXPECT_EQ(Text(kHatchingRow), nullptr);
+        EXPECT_TRUE(ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.empty());
+    }
+}
+
+// An open while the game is open starts no session: the city, its records and its questions
+// stay, and nothing is sent.
+TEST_F(AerieHatchSessions, AnOpenWhileTheGameIsOpenKeepsTheSession)
+{
+    OpenFirstCity();
+    ASSERT_FALSE(HasFatalFailure());
+    Recv(Message(kOwnId, 108, std::string(), 1));
+    Recv(Message(kOwnId, 108, std::string(), 1));
+    DrawFrame();
+    const std::vector<std::string> before = EveryDrawCall(m_Host);
+    const std::size_t sent = Sent().size();
+    for (const char* owner : {"first", "second"}) {
+        Mgr().OpenAerie(&m_Host, owner);
+    }
+    DrawFrame();
+    EXPECT_EQ(EveryDrawCall(m_Host), before);
+    EXPECT_EQ(Sent().size(), sent);
+    EXPECT_EQ(ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.size(), 2u);
 }
 
 }  // namespace
