@@ -1,12 +1,16 @@
 // Closing the Garden through the library's exports over 127.0.0.1, by the host or by the game
 // itself: whatever the Garden had open when it closed (a trade, its question, a focused field, a
-// box of the screen, a dropped list, a floating notice), the next session sends what a fresh one
-// sends and draws what a fresh one draws.
+// box of the screen, questions waiting behind a box, a dropped list, a floating notice), the next
+// session sends what a fresh one sends and draws what a fresh one draws, and a click where the
+// box's OK stood answers nothing.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -54,14 +58,21 @@ void Route(u32 id, u32 code, std::uintptr_t value = 0)
     CORVCtrlMgr::GetSingleton().RouteMessage(&msg);
 }
 
-// A left click at a control's centre as the host delivers it.
-void Click(const CORVControl* ctrl)
+// A left click at a point, and at a control's centre, as the host delivers it.
+void ClickAt(LPARAM at)
 {
-    ASSERT_NE(ctrl, nullptr);
-    const LPARAM at = Pos(ctrl->m_nAbsX + ctrl->m_nWidth / 2, ctrl->m_nAbsY + ctrl->m_nHeight / 2);
     g_ORVMgr.WndProc(kWnd, WM_MOUSEMOVE, 0, at);
     g_ORVMgr.WndProc(kWnd, WM_LBUTTONDOWN, 1, at);
     g_ORVMgr.WndProc(kWnd, WM_LBUTTONUP, 0, at);
+}
+LPARAM Centre(const CORVControl& ctrl)
+{
+    return Pos(ctrl.m_nAbsX + ctrl.m_nWidth / 2, ctrl.m_nAbsY + ctrl.m_nHeight / 2);
+}
+void Click(const CORVControl* ctrl)
+{
+    ASSERT_NE(ctrl, nullptr);
+    ClickAt(Centre(*ctrl));
 }
 
 CGardenExchangeWnd* Exchange()
@@ -82,14 +93,26 @@ CGardenExchangeWnd* OpenExchange(CGardenExchangeWnd::Mode mode, std::uintptr_t i
     return Exchange();
 }
 
+// The exchange window's question: 12 gene seeds, OK clicked.
+constexpr const char* kAskedToBuy = "购买12个金色玫瑰种子";
+void AskToBuyTwelve()
+{
+    CGardenExchangeWnd* w = OpenExchange(CGardenExchangeWnd::kBuySeeds, kGeneSeed);
+    ASSERT_NE(w, nullptr);
+    w->m_pEdit->SetText("12");
+    Click(w->m_pOkButton);
+}
+
 class GardenCloseTest : public ::testing::Test {
 protected:
     GardenCloseTest()
     {
         glimmer_test::Reset();
-        // The buttons clicked take their images' sizes: the exchange window's OK, the level-up.
+        // What is clicked takes its image's size: the OK of the exchange window and of a box, the
+        // level-up, the box itself.
         glimmer_test::RegisterTexture(2, 9, 64, 24);
         glimmer_test::RegisterTexture(2, 198, 40, 20);
+        glimmer_test::RegisterTexture(1, kMsgBoxBackFrame, 320, 140);
         ClearGardenPackets();
         CGameNet::SetPacketHandler(&PushGardenPacket);
         SetGardenDispatcher(&DispatchGardenPacket);
@@ -184,17 +207,17 @@ TEST_F(GardenCloseTest, TheNextSessionSendsAndDrawsWhatAFreshOneDoes)
         const CORVMsgBox* box = ORVMsgBoxQueue::GetSingleton().m_pBox;
         return box != nullptr && box->m_Request && box->m_Request->m_strText.rfind(start, 0) == 0;
     };
+    // A question waits behind the box shown.
+    const auto waits = [](const char* start) {
+        const std::deque<ORVMsgBoxRequest>& asked = ORVMsgBoxQueue::GetSingleton().m_vMsgBuf;
+        return asked.size() > 1 && std::any_of(asked.begin() + 1, asked.end(), [start](const ORVMsgBoxRequest& req) {
+                   return req.m_strText.rfind(start, 0) == 0;
+               });
+    };
     const OpenAtClose opened[] = {
         {"the exchange window", [] { OpenExchange(CGardenExchangeWnd::kBuySeeds, kGeneSeed); },
          [] { return Exchange() != nullptr; }},
-        {"the exchange window's question",
-         [] {
-             CGardenExchangeWnd* w = OpenExchange(CGardenExchangeWnd::kBuySeeds, kGeneSeed);
-             ASSERT_NE(w, nullptr);
-             w->m_pEdit->SetText("12");
-             Click(w->m_pOkButton);
-         },
-         [&] { return boxAsks("购买12个金色玫瑰种子"); }},
+        {"the exchange window's question", [] { AskToBuyTwelve(); }, [&] { return boxAsks(kAskedToBuy); }},
         {"the quantity field typed into",
          [] {
              CGardenExchangeWnd* w = OpenExchange(CGardenExchangeWnd::kBuySeeds, kGeneSeed);
@@ -213,6 +236,31 @@ TEST_F(GardenCloseTest, TheNextSessionSendsAndDrawsWhatAFreshOneDoes)
              Click(w->m_pFriends);
          },
          [] { return Exchange() != nullptr && Exchange()->m_pFriends->m_bOpen != 0; }},
+        // Questions waiting behind the box shown (one box is up at a time), asked with no sender or
+        // by a window that closes with the Garden.
+        {"a question the server's garden update asks (the welcome, no sender) waiting behind the exchange "
+         "window's",
+         [&] {
+             AskToBuyTwelve();
+             ASSERT_TRUE(Run([&] { return boxAsks(kAskedToBuy); }, 4));
+             gb::InfoDesc untaught;
+             untaught.tutorialDone = 0;
+             m_Rig.m_Server.SendRaw(FakeGardenServer::Frame(gb::Reply(502, gb::Item(7, gb::InfoBytes(untaught)))));
+         },
+         [&] { return boxAsks(kAskedToBuy) && waits("欢迎进入"); }},
+        {"the level-up question (no sender) waiting behind itself: the button clicked twice before the box "
+         "opened",
+         [] {
+             Click(GetGardenWnd()->LevelUpButton());
+             Click(GetGardenWnd()->LevelUpButton());
+         },
+         [&] { return boxAsks("升级花园") && waits("升级花园"); }},
+        {"the exchange window's question (its asker closes) waiting behind the level-up question",
+         [] {
+             Click(GetGardenWnd()->LevelUpButton());   // handled first: its question is shown
+             AskToBuyTwelve();
+         },
+         [&] { return boxAsks("升级花园") && waits(kAskedToBuy); }},
         {"the server's floating notice (a pick-skill level)",
          [this] { m_Rig.m_Server.SendRaw(FakeGardenServer::Frame(gb::Reply(529, "", 0, 1))); },
          [] { return !CAutoTip::GetSingleton().GetTips().empty(); }},
@@ -236,6 +284,10 @@ TEST_F(GardenCloseTest, TheNextSessionSendsAndDrawsWhatAFreshOneDoes)
             o.open();
             Run([] { return false; }, 4);   // boxes open, the clicks' messages are handed out
             ASSERT_TRUE(o.standing());
+            // Where the box's OK stood, if a box is up.
+            const CORVMsgBox* box = ORVMsgBoxQueue::GetSingleton().m_pBox;
+            const CORVControl* ok = box != nullptr ? box->m_pOkButton : nullptr;
+            const std::optional<LPARAM> okAt = ok != nullptr ? std::optional(Centre(*ok)) : std::nullopt;
             way.close();
             Run([] { return !g_ORVMgr.IsGardenOpen(); }, 4);
             ASSERT_FALSE(g_ORVMgr.IsGardenOpen());
@@ -243,6 +295,9 @@ TEST_F(GardenCloseTest, TheNextSessionSendsAndDrawsWhatAFreshOneDoes)
 
             EXPECT_EQ(OpenSession(), freshSent);
             EXPECT_EQ(DrawnFrame(), freshDrawn);
+            if (okAt) {
+                ClickAt(*okAt);   // answers no question of the last session
+            }
             Run([] { return false; }, 10);
             EXPECT_TRUE(m_Rig.m_Server.Take().empty()) << "the next session sent a request of the last one";
             g_ORVMgr.Release();
