@@ -89,6 +89,7 @@ CAerieWnd::~CAerieWnd()
             mgr->RouteMessage(&close);
         }
     }
+    MissionWndTab() = 0;   // the next opening of the game starts on the first tab
     // At library unload the host's callback is already forgotten: nothing reaches a host that
     // may be gone.
     if (IORVCallBack* host = ORVCallBack()) {

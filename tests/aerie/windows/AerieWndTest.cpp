@@ -229,6 +229,7 @@ TEST_F(AerieMainWnd, GardenHandsOverToTheHostAfterClosingTheGame)
 TEST_F(AerieMainWnd, ClosingTellsTheHostAndIgnoresEventsFromDyingWindows)
 {
     ASSERT_NE(OpenAerieWnd(), nullptr);
+    MissionWndTab() = 1;
     Click(m_pWnd->m_pMonsterBtn);
     m_Host.ClearLog();
     Click(m_pWnd->m_pCloseButton);
@@ -236,6 +237,7 @@ TEST_F(AerieMainWnd, ClosingTellsTheHostAndIgnoresEventsFromDyingWindows)
     EXPECT_EQ(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND), nullptr);
     ASSERT_EQ(m_Host.Count("NotifyGameWindow"), 1);
     EXPECT_EQ(m_Host.Calls("NotifyGameWindow")[0].Int(0), 1);
+    EXPECT_EQ(MissionWndTab(), 0);
 }
 
 TEST_F(AerieMainWnd, InfoButtonHoverShowsTheSubOperationRow)
