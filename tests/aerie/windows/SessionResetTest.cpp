@@ -11,8 +11,11 @@
 #include "AerieCityFixture.h"
 #include "aerie/state/AerieEvents.h"
 #include "aerie/windows/AerieCityCtrls.h"
+#include "aerie/windows/AerieGetMonsterWnd.h"
 #include "aerie/windows/AerieHelpWnd.h"
 #include "aerie/windows/AerieMissionWnd.h"
+#include "aerie/windows/AerieMonGroupSkillIcon.h"
+#include "aerie/windows/AerieMonsterGroupWnd.h"
 #include "aerie/windows/AerieRankWnd.h"
 #include "framework/core/DragIcon.h"
 #include "framework/control/ORVCtrlMgr.h"
@@ -301,7 +304,8 @@ TEST_F(AerieHatchSessions, AnOpenWhileTheGameIsOpenKeepsTheSession)
 }
 
 // The windows whose choices outlive an opening: the ranking window, the help, the friend window,
-// a visited city's hatch friend list and the mission window. A first session changes the window's
+// a visited city's hatch friend list, the mission window and the refresh buttons of the group and
+// the get-monster windows (which rest a while after a refresh). A first session changes the window's
 // choice as a player does and the host closes the game; the next session opens the same window
 // and draws and sends what the window draws and sends in a fresh library.
 class AerieWindowSessions : public AerieBeastTest {
@@ -312,9 +316,14 @@ protected:
         SetAerieWindowRecord(AerieWndKind::Help, ORV_RUNTIME_CLASS(CAerieHelpWnd));
         SetAerieWindowRecord(AerieWndKind::Rank, ORV_RUNTIME_CLASS(CAerieRankWnd));
         SetAerieWindowRecord(AerieWndKind::Mission, ORV_RUNTIME_CLASS(CAerieMissionWnd));
+        SetAerieWindowRecord(AerieWndKind::MonsterGroup, ORV_RUNTIME_CLASS(CAerieMonsterGroupWnd));
+        SetAerieWindowRecord(AerieWndKind::GetMonster, ORV_RUNTIME_CLASS(CAerieGetMonsterWnd));
         m_Host.SetImageSize(29, 93, 540, 420);   // help
         m_Host.SetImageSize(2, 93, 480, 440);    // ranking
         m_Host.SetImageSize(19, 93, 640, 420);   // mission window, plunder page
+        m_Host.SetImageSize(14, 93, 780, 470);   // group window
+        m_Host.SetImageSize(26, 93, 420, 380);   // get-monster
+        m_Host.SetImageSize(kMsgBoxBackFrame, kImageSetWindow, 340, 150);
         // The help reads "../data/help/" from the working folder: an index entry of 30 lines.
         m_Dir.Write("data/help/aeriemain.txt", "<入门/local:help/p1.txt>\r");
         std::string lines;
@@ -344,6 +353,14 @@ protected:
         LButtonUp(x, y);
         Frame(2);   // a tab's group hears its button's click a frame before its window hears it
     }
+    // The OK of the question that a click asked, clicked.
+    void ClickOkOfTheQuestion()
+    {
+        Frame();
+        CORVMsgBox* box = ORVMsgBoxQueue::GetSingleton().m_pBox;
+        ASSERT_NE(box, nullptr);
+        PlayerClick(box->m_pOkButton);
+    }
     template <class W>
     W* Sub()
     {
@@ -364,7 +381,8 @@ protected:
         m_Host.ClearLog();
         Mgr().OpenAerie(&m_Host, c.m_bVisited ? "other" : "me");
         SessionSeen seen;
-        if (Enter(Buildings(std::vector<u16>(18, 3)) + BeastItem(1, 0), c.m_bVisited) == nullptr) {
+        const std::string groupSkill = Item(4, LE16(1) + LE16(3) + LE16(1));   // group 0's first, level 1
+        if (Enter(Buildings(std::vector<u16>(18, 3)) + BeastItem(1, 0) + groupSkill, c.m_bVisited) == nullptr) {
             ADD_FAILURE() << "no game window";
             return seen;
         }
@@ -440,6 +458,36 @@ protected:
                  t.PlayerClick(page->m_pTabs->m_vItems[2]);
                  t.Frame();   // the page tells its window a frame later
                  ASSERT_EQ(MissionWndTab(), 2);
+             }},
+            {"a group's skill refreshed", false,
+             [](T& t) {
+                 t.PlayerClick(t.Wnd()->m_pMonsterBtn);
+                 auto* groups = t.Sub<CAerieMonsterGroupWnd>();
+                 ASSERT_NE(groups, nullptr);
+                 t.PlayerClick(groups->m_pGroupBtn[0]);
+             },
+             [](T& t) {
+                 auto* groups = t.Sub<CAerieMonsterGroupWnd>();
+                 ASSERT_NE(groups, nullptr);
+                 t.PlayerClick(groups->m_pSkill[0]);
+                 t.PlayerClick(groups->m_pRefreshBtn);
+                 t.ClickOkOfTheQuestion();
+                 ASSERT_EQ(t.Sent().back().m_wSub, 0x18);
+                 t.Frame();
+                 ASSERT_EQ(groups->m_pRefreshBtn->m_bEnabled, 0);
+             }},
+            {"a new monster refreshed", false,
+             [](T& t) {
+                 t.Recv(Message(kOwnId, 109));   // the server offers a new monster
+                 t.Frame();
+             },
+             [](T& t) {
+                 auto* monster = dynamic_cast<CAerieGetMonsterWnd*>(t.Wnd()->m_pGetMonsterWnd);
+                 ASSERT_NE(monster, nullptr);
+                 t.PlayerClick(monster->m_pSeniorBtn);
+                 t.ClickOkOfTheQuestion();
+                 t.Frame();
+                 ASSERT_EQ(monster->m_pSeniorBtn->m_bEnabled, 0);
              }},
         };
     }
