@@ -1,9 +1,9 @@
 // CAerieDataMgr: the game's data store. It mirrors what the game server reports: the own city,
 // the city being visited, and what belongs to the player rather than to a city (lists of beasts,
 // friends and slaves, the egg bag, the newly obtained monster, main-line missions, rankings, a
-// text list and the help window's two pages). The reply dispatcher (OnRecv, AerieReplyDispatcher.cpp) is the only writer
-// of those records; windows read them every frame and keep no copies. The windows' own choices
-// between openings (m_Keep) are written by the windows alone.
+// text list and the help window's two pages). The reply dispatcher (OnRecv,
+// AerieReplyDispatcher.cpp) is the only writer of those records; windows read them every frame
+// and keep no copies. The windows' own choices between openings (m_Keep) are theirs to write.
 //
 // Which city the windows show is only the show-own flag; which city a server message changes is
 // only the message's owner id compared with the own player id, item by item: a first entry into
@@ -47,7 +47,7 @@ struct AerieWindowKeep {
     i32 m_nHelpScroll = 0;           // the help content's scroll position when it last closed
     i32 m_nFriendMode = 0;           // the friend window's list
     i32 m_nHatchFriendMode = 0;      // the friend list of a visited city's hatch page
-    i32 m_nMissionTab = 0;           // the mission window's tab
+    i32 m_nMissionTab = 0;           // the mission window's tab (also back to 0 as the game closes)
     CClickThrottle m_SkillRefresh{kAerieSkillRefreshThrottleMs, true};       // every group window's
     CClickThrottle m_MonsterRefresh{kAerieMonsterRefreshThrottleMs, true};   // every get-monster window's
 };
