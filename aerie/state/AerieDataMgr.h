@@ -1,8 +1,9 @@
 // CAerieDataMgr: the game's data store. It mirrors what the game server reports: the own city,
 // the city being visited, and what belongs to the player rather than to a city (lists of beasts,
 // friends and slaves, the egg bag, the newly obtained monster, main-line missions, rankings, a
-// text list and the help window's two pages). The reply dispatcher (OnRecv, AerieReplyDispatcher.cpp) is its only writer; windows
-// read it every frame and keep no copies.
+// text list and the help window's two pages). The reply dispatcher (OnRecv,
+// AerieReplyDispatcher.cpp) is the only writer of those records; windows read them every frame
+// and keep no copies. The windows' own choices between openings (m_Keep) are theirs to write.
 //
 // Which city the windows show is only the show-own flag; which city a server message changes is
 // only the message's owner id compared with the own player id, item by item: a first entry into
@@ -14,6 +15,7 @@
 #include <vector>
 
 #include "aerie/state/AerieCityData.h"
+#include "aerie/state/AerieCountdown.h"
 #include "aerie/state/AerieListEntries.h"
 #include "aerie/state/NetDataItem.h"
 #include "framework/help/ORVHelpText.h"
@@ -30,10 +32,31 @@ struct AerieMainMission {
 
 inline constexpr int kAerieEggBagSlots = 20;
 
+// A refresh step of the group window's skills, or of the get-monster window's monster, leaves
+// its refresh off for this long (ms, strictly more).
+inline constexpr u32 kAerieSkillRefreshThrottleMs = 300;
+inline constexpr u32 kAerieMonsterRefreshThrottleMs = 300;
+
+// What the game's windows keep between their openings within one session (a fresh session
+// starts with these values).
+struct AerieWindowKeep {
+    i32 m_nRankCategory = 0;         // the ranking window's category and sub-choice
+    i32 m_nRankSubChoice = 0;
+    std::string m_strHelpLink;       // the help content's link (empty: the index's first) and kind
+    i32 m_nHelpLinkKind = 0;
+    i32 m_nHelpScroll = 0;           // the help content's scroll position when it last closed
+    i32 m_nFriendMode = 0;           // the friend window's list
+    i32 m_nHatchFriendMode = 0;      // the friend list of a visited city's hatch page
+    i32 m_nMissionTab = 0;           // the mission window's tab (also back to 0 as the game closes)
+    CClickThrottle m_SkillRefresh{kAerieSkillRefreshThrottleMs, true};       // every group window's
+    CClickThrottle m_MonsterRefresh{kAerieMonsterRefreshThrottleMs, true};   // every get-monster window's
+};
+
 // Every record the server's replies fill, as a new session starts with them: the own and the
 // visited city, the show-own flag and the own player id, the player's lists, the egg bag, the new
-// monster, the missions, the rankings, the texts and the dispatcher's flags between items. A
-// record added here starts each session anew with no further code (CAerieDataMgr::StartSession).
+// monster, the missions, the rankings, the texts, the dispatcher's flags between items and what
+// the windows keep. A record added here starts each session anew with no further code
+// (CAerieDataMgr::StartSession); whatever outlives a reply or a window's opening belongs here.
 struct AerieSessionState {
     CAerieCityData m_OwnCity;
     CAerieCityData m_VisitedCity;
@@ -52,6 +75,7 @@ struct AerieSessionState {
     std::vector<std::string> m_vTexts;
     u8 m_bEntered = 0;
     u8 m_bRecompute = 0;
+    AerieWindowKeep m_Keep;
 };
 
 class CAerieDataMgr : public AerieSessionState {
@@ -118,6 +142,12 @@ private:
     int m_nRecvDepth = 0;                     // messages being applied
     bool m_bBuildingChanged = false;
 };
+
+// What the windows keep between their openings in this session.
+inline AerieWindowKeep& WindowKeep()
+{
+    return CAerieDataMgr::GetSingleton().m_Keep;
+}
 
 // The number of non-empty egg-bag slots.
 int CountBagEggs(const u16 bag[kAerieEggBagSlots]);

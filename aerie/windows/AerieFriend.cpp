@@ -3,6 +3,7 @@
 #include <cstring>
 #include <new>
 
+#include "aerie/state/AerieDataMgr.h"
 #include "aerie/state/AerieEvents.h"
 #include "aerie/state/AerieListEntries.h"
 #include "aerie/state/AerieRequest.h"
@@ -14,8 +15,6 @@
 #include "framework/widgets/ORVToolTip.h"
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CAerieFriendWnd, CAerieContainer)
-
-i32 CAerieFriendWnd::s_nMode = 0;
 
 namespace {
 
@@ -177,3 +176,8 @@ bool CAerieFriendListWnd::ProcessMessage(ORVMsg* msg)
 
 CAerieFriendWnd::CAerieFriendWnd() = default;
 CAerieFriendWnd::~CAerieFriendWnd() = default;
+
+i32& CAerieFriendWnd::Mode()
+{
+    return WindowKeep().m_nFriendMode;
+}

@@ -73,11 +73,8 @@ public:
     CAerieFriendWnd();
     ~CAerieFriendWnd() override;
 
-    // The mode kept between openings (0 at start).
-    static i32 s_nMode;
-
 protected:
-    i32& Mode() override { return s_nMode; }
+    i32& Mode() override;   // kept between openings in a session (0 at its start)
     int MarginRight() const override { return 10; }
     int MarginBottom() const override { return 50; }
     bool ClosesAfterVisit() const override { return true; }

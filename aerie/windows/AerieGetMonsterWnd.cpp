@@ -3,6 +3,7 @@
 #include <new>
 
 #include "aerie/state/AerieConfigMgr.h"
+#include "aerie/state/AerieDataMgr.h"
 #include "aerie/state/AerieMonsterGroup.h"
 #include "aerie/state/AerieRequest.h"
 #include "aerie/state/XmlAerieRecords.h"
@@ -48,8 +49,7 @@ const char* const kRefreshQuestion = "刷新将要扣除您对应的刷新点数
 
 CClickThrottle& CAerieGetMonsterWnd::RefreshThrottle()
 {
-    static CClickThrottle throttle(kRefreshThrottleMs, true);
-    return throttle;
+    return WindowKeep().m_MonsterRefresh;
 }
 
 CAerieGetMonsterWnd::CAerieGetMonsterWnd() = default;

@@ -20,8 +20,6 @@ public:
     // Refresh kinds (the request's first parameter).
     static constexpr int kCommonRefresh = 1;
     static constexpr int kSeniorRefresh = 5;
-    // A refresh step leaves the senior refresh off for this long (ms, strictly more).
-    static constexpr u32 kRefreshThrottleMs = 300;
 
     CAerieGetMonsterWnd();
     ~CAerieGetMonsterWnd() override;
@@ -45,7 +43,8 @@ public:
     bool OnSeniorRefreshEvent(ORVMsg* msg);   // 23
     bool OnHighRefreshEvent(ORVMsg* msg);     // 24
 
-    // The refresh throttle every get-monster window shares (the last refresh step's tick).
+    // The refresh throttle every get-monster window of the session shares (the last refresh step's
+    // tick).
     static CClickThrottle& RefreshThrottle();
 
     i32 m_nMode = kNewMonsterMode;

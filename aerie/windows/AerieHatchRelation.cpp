@@ -1,15 +1,19 @@
 #include "aerie/windows/AerieHatchRelation.h"
 
+#include "aerie/state/AerieDataMgr.h"
 #include "framework/core/DebugLog.h"
 
 ORV_IMPLEMENT_RUNTIME_CLASS(CAerieHatchRelationWnd, CAerieContainer)
-
-i32 g_nHatchFriendMode = 0;
 
 // ---- CAerieHatchRelationWnd ----
 
 CAerieHatchRelationWnd::CAerieHatchRelationWnd() = default;
 CAerieHatchRelationWnd::~CAerieHatchRelationWnd() = default;
+
+i32& CAerieHatchRelationWnd::Mode()
+{
+    return WindowKeep().m_nHatchFriendMode;
+}
 
 void CAerieHatchRelationWnd::OnListArrived()
 {

@@ -5,9 +5,6 @@
 
 #include "aerie/windows/AerieFriend.h"
 
-// The hatch relation window's mode, kept between openings (0 at start).
-extern i32 g_nHatchFriendMode;
-
 class CAerieHatchRelationWnd : public CAerieFriendListWnd {
     ORV_DECLARE_RUNTIME_CLASS(CAerieHatchRelationWnd)
 public:
@@ -15,7 +12,7 @@ public:
     ~CAerieHatchRelationWnd() override;
 
 protected:
-    i32& Mode() override { return g_nHatchFriendMode; }
+    i32& Mode() override;   // kept between openings in a session (0 at its start)
     int MarginRight() const override { return 25; }
     int MarginBottom() const override { return 70; }
     bool ClosesAfterVisit() const override { return false; }

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <new>
 
+#include "aerie/state/AerieDataMgr.h"
 #include "aerie/windows/AerieCityView.h"
 #include "aerie/windows/AerieWndRecords.h"
 #include "aerie/windows/AerieWndUtil.h"
@@ -26,20 +27,6 @@ constexpr char kIndexFile[] = "help/aeriemain.txt";
 constexpr int kIndexPage = 0;
 constexpr int kContentPage = 1;
 
-// What every opening shares: the link shown in the content page, its kind, and the content's
-// scroll position when the last window closed.
-struct HelpShared {
-    std::string m_strLink;
-    int m_nKind = 0;
-    int m_nScroll = 0;
-};
-
-HelpShared& Shared()
-{
-    static HelpShared s_Shared;
-    return s_Shared;
-}
-
 // Link colours of the index and the content page: normal, under the mouse, pressed.
 constexpr u32 kLinkColour[2][3] = {{0xFF10315A, 0xFF00FFFF, 0xFF526BA5}, {0xFFDEA500, 0xFFFFFF00, 0xFFCEBD7B}};
 
@@ -56,18 +43,13 @@ CAerieHelpWnd::~CAerieHelpWnd()
 {
     BeginTeardown();
     if (m_pScroll != nullptr) {
-        Shared().m_nScroll = m_pScroll->m_nPos;
+        WindowKeep().m_nHelpScroll = m_pScroll->m_nPos;
     }
-}
-
-void CAerieHelpWnd::ResetSharedState()
-{
-    Shared() = HelpShared();
 }
 
 const std::string& CAerieHelpWnd::CurrentLink()
 {
-    return Shared().m_strLink;
+    return WindowKeep().m_strHelpLink;
 }
 
 void CAerieHelpWnd::LoadHelpFile(const char* path, int page)
@@ -101,8 +83,8 @@ void CAerieHelpWnd::LoadHelpFile(const char* path, int page)
     }
     target->Layout();
     if (page == kIndexPage) {
-        Shared().m_strLink.clear();
-        Shared().m_nKind = ORV_HELP_LOCAL;
+        WindowKeep().m_strHelpLink.clear();
+        WindowKeep().m_nHelpLinkKind = ORV_HELP_LOCAL;
     }
 }
 
@@ -174,20 +156,20 @@ void CAerieHelpWnd::Render()
         return;
     }
     // The first link drawn after opening: it is shown unless another link is current.
-    HelpShared& shared = Shared();
-    if (shared.m_strLink.empty()) {
-        shared.m_strLink = *firstLink;
-        shared.m_nKind = firstKind;
+    AerieWindowKeep& keep = WindowKeep();
+    if (keep.m_strHelpLink.empty()) {
+        keep.m_strHelpLink = *firstLink;
+        keep.m_nHelpLinkKind = firstKind;
     }
-    if (shared.m_nKind == ORV_HELP_LOCAL) {
-        const std::string link = shared.m_strLink;
+    if (keep.m_nHelpLinkKind == ORV_HELP_LOCAL) {
+        const std::string link = keep.m_strHelpLink;
         LoadHelpFile(link.c_str(), kContentPage);
-    } else if (shared.m_nKind == ORV_HELP_IE) {
-        orv::platform::Get().OpenLink(shared.m_strLink.c_str());
+    } else if (keep.m_nHelpLinkKind == ORV_HELP_IE) {
+        orv::platform::Get().OpenLink(keep.m_strHelpLink.c_str());
     }
     UpdateScrollRange();
     if (m_pScroll != nullptr) {
-        m_pScroll->SetPos(shared.m_nScroll);
+        m_pScroll->SetPos(WindowKeep().m_nHelpScroll);
     }
 }
 
@@ -225,10 +207,10 @@ bool CAerieHelpWnd::OnLButtonUp(int x, int y)
             orv::platform::Get().OpenLink(link.m_strLink.c_str());
         }
         UpdateScrollRange();
-        HelpShared& shared = Shared();
-        if (link.m_strLink != shared.m_strLink && link.m_strLink.rfind('@', 0) != 0) {
-            shared.m_strLink = link.m_strLink;
-            shared.m_nKind = link.m_nKind;
+        AerieWindowKeep& keep = WindowKeep();
+        if (link.m_strLink != keep.m_strHelpLink && link.m_strLink.rfind('@', 0) != 0) {
+            keep.m_strHelpLink = link.m_strLink;
+            keep.m_nHelpLinkKind = link.m_nKind;
             if (m_pScroll != nullptr) {
                 m_pScroll->SetPos(0);
             }

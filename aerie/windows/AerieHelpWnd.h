@@ -2,7 +2,7 @@
 // on the right, both in the help markup and kept by the game's store between openings. A help-file
 // link loads that file into the content page; a browser link opens in the system's browser. The
 // first index entry is shown when the window opens, and the content keeps its scroll position
-// from one opening to the next.
+// from one opening to the next within a session.
 #pragma once
 
 #include <string>
@@ -40,8 +40,7 @@ public:
     // as page 0 (the index: the current link is forgotten) or 1 (the content). A file that
     // cannot be opened shows "文件打开错误". Nothing for a null path.
     static void LoadHelpFile(const char* path, int page);
-    // The link, its kind and the content's scroll position that every opening shares (tests).
-    static void ResetSharedState();
+    // The content's link that every opening of this session shares (tests).
     static const std::string& CurrentLink();
 
     std::vector<Link> m_vLinks;   // link rectangles pressed in this frame

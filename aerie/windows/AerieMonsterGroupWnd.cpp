@@ -3,6 +3,7 @@
 #include <new>
 
 #include "aerie/state/AerieConfigMgr.h"
+#include "aerie/state/AerieDataMgr.h"
 #include "aerie/state/AerieMonsterGroup.h"
 #include "aerie/state/AerieRequest.h"
 #include "aerie/state/XmlAerieRecords.h"
@@ -69,8 +70,7 @@ constexpr const char* kGroupTips[] = {
 
 CClickThrottle& CAerieMonsterGroupWnd::RefreshThrottle()
 {
-    static CClickThrottle throttle(kRefreshThrottleMs, true);
-    return throttle;
+    return WindowKeep().m_SkillRefresh;
 }
 
 CAerieMonsterGroupWnd::CAerieMonsterGroupWnd() = default;

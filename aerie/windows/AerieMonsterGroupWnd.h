@@ -26,8 +26,6 @@ public:
     static constexpr int kCells = kRows * kCellsPerRow;
     static constexpr int kSkillCells = 11;
     static constexpr int kLastIdlePage = 3;
-    // A skill refresh step leaves the refresh button off for this long (ms, strictly more).
-    static constexpr u32 kRefreshThrottleMs = 300;
 
     CAerieMonsterGroupWnd();
     ~CAerieMonsterGroupWnd() override;
@@ -55,7 +53,8 @@ public:
     bool OnSkillRefreshEvent(ORVMsg* msg);       // topic 25
     bool OnHighSkillRefreshEvent(ORVMsg* msg);   // topic 26
 
-    // The skill-refresh throttle that every group window shares (the last refresh step's tick).
+    // The skill-refresh throttle that every group window of the session shares (the last refresh
+    // step's tick).
     static CClickThrottle& RefreshThrottle();
 
     i32 m_nWantPage = kOverviewPage;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <new>
 
+#include "aerie/state/AerieDataMgr.h"
 #include "aerie/state/AerieListEntries.h"
 #include "aerie/windows/AerieCityView.h"
 #include "aerie/windows/AerieWndRecords.h"
@@ -23,18 +24,6 @@ constexpr GameTopic<CAerieRankWnd> kTopics[] = {
 };
 
 constexpr int kCategories = 4;
-
-// The choices every opening starts with.
-struct RankRemembered {
-    int m_nCategory = 0;
-    int m_nSubChoice = 0;
-};
-
-RankRemembered& Remembered()
-{
-    static RankRemembered s_Remembered;
-    return s_Remembered;
-}
 
 // The sub-choices of each category: their lists and captions (category 0 has none).
 struct SubChoice {
@@ -73,11 +62,6 @@ constexpr int kSubCaptionY = 5;
 CAerieRankWnd::CAerieRankWnd() = default;
 CAerieRankWnd::~CAerieRankWnd() = default;
 
-void CAerieRankWnd::ResetRemembered()
-{
-    Remembered() = RankRemembered();
-}
-
 void CAerieRankWnd::CloseButtonPlace(int* fromRight, int* top) const
 {
     *fromRight = 37;
@@ -94,7 +78,7 @@ void CAerieRankWnd::OnCreateControls()
     m_pCategory = new (std::nothrow) CORVRadioGroup();
     if (m_pCategory != nullptr) {
         AddChild(m_pCategory, false);
-        m_pCategory->CreateGroup(this, 20, 41, 227, kCategories, Remembered().m_nCategory, 93, false);
+        m_pCategory->CreateGroup(this, 20, 41, 227, kCategories, WindowKeep().m_nRankCategory, 93, false);
     }
     BuildSubChoice();
     m_pScroll = new (std::nothrow) CORVVScroll();
@@ -123,7 +107,7 @@ void CAerieRankWnd::BuildSubChoice()
         return;
     }
     AddChild(m_pSubChoice, false);
-    const int selected = std::clamp(Remembered().m_nSubChoice, 0, subs.m_nCount - 1);
+    const int selected = std::clamp(WindowKeep().m_nRankSubChoice, 0, subs.m_nCount - 1);
     m_pSubChoice->CreateGroup(this, 27, 66, 51, subs.m_nCount, selected, 75, true);
     for (int i = 0; i < subs.m_nCount; ++i) {
         m_pSubChoice->SetItemText(i, subs.m_pItems[i].m_pszCaption, kSubCaptionX, kSubCaptionY);
@@ -187,12 +171,12 @@ bool CAerieRankWnd::OnMessage(ORVMsg* msg)
         if (msg->m_pSender == m_pCategory) {
             BuildSubChoice();
             RefreshList();
-            Remembered().m_nCategory = m_pCategory->m_nCurSel;
+            WindowKeep().m_nRankCategory = m_pCategory->m_nCurSel;
             return true;
         }
         if (msg->m_pSender == m_pSubChoice) {
             RefreshList();
-            Remembered().m_nSubChoice = m_pSubChoice->m_nCurSel;
+            WindowKeep().m_nRankSubChoice = m_pSubChoice->m_nCurSel;
             return true;
         }
     }

@@ -1,5 +1,5 @@
 // CAerieRankWnd: the thirteen ranking lists the server sends, chosen by a category and a
-// sub-choice (both remembered between openings), ten rows at a time with the shown owner's own
+// sub-choice (both remembered between openings of a session), ten rows at a time with the shown owner's own
 // positions; a double click on a row enters that player's city.
 #pragma once
 
@@ -35,8 +35,6 @@ public:
     // The sub-choice tabs of the category shown, made again (none for category 0).
     void BuildSubChoice();
     bool OnListsChanged(ORVMsg* msg);
-    // The category and sub-choice the next opening starts with (tests).
-    static void ResetRemembered();
 
     CORVRadioGroup* m_pCategory = nullptr;
     CORVRadioGroup* m_pSubChoice = nullptr;   // null while the category has none

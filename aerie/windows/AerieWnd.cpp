@@ -3,13 +3,14 @@
 #include <algorithm>
 #include <cstring>
 
+#include "aerie/state/AerieDataMgr.h"
+#include "aerie/state/AerieEvents.h"
 #include "aerie/state/XmlAerieMgr.h"
 #include "aerie/windows/AerieBuildingWnds.h"
 #include "aerie/windows/AerieCityCtrls.h"
 #include "aerie/windows/AerieCityView.h"
 #include "aerie/windows/AerieContainer.h"
 #include "aerie/windows/AerieNewBie.h"
-#include "aerie/state/AerieEvents.h"
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/core/ByteOrder.h"
 #include "framework/core/GameHooks.h"
@@ -71,8 +72,7 @@ constexpr GameTopic<CAerieWnd> kTopics[] = {
 
 i32& MissionWndTab()
 {
-    static i32 g_nMissionTab = 0;
-    return g_nMissionTab;
+    return WindowKeep().m_nMissionTab;
 }
 
 CAerieWnd::CAerieWnd() = default;
@@ -89,7 +89,7 @@ CAerieWnd::~CAerieWnd()
             mgr->RouteMessage(&close);
         }
     }
-    MissionWndTab() = 0;
+    MissionWndTab() = 0;   // the next opening of the game starts on the first tab
     // At library unload the host's callback is already forgotten: nothing reaches a host that
     // may be gone.
     if (IORVCallBack* host = ORVCallBack()) {

@@ -19,7 +19,7 @@ class CAerieButton;
 class CAerieSubOperCtrl;
 
 // The tab the mission window opens on (0 plunder, 1 defence, 2 main line); the mission window
-// reads it when it opens.
+// reads it when it opens. Kept while the game window is open; back to 0 when it closes.
 i32& MissionWndTab();
 
 class CAerieWnd : public CAerieGameWnd {

@@ -92,34 +92,6 @@ bool RememberConfirmAnswer(const ORVMsg& msg)
     return true;
 }
 
-bool CClickThrottle::Ready(u32 now) const
-{
-    if (!m_bMarked) {
-        return true;
-    }
-    const u32 passed = now - m_dwStamp;
-    return m_bStrict ? passed > m_dwInterval : passed >= m_dwInterval;
-}
-
-bool CClickThrottle::TryNow()
-{
-    const u32 now = TickNow();
-    if (!Ready(now)) {
-        return false;
-    }
-    Mark(now);
-    return true;
-}
-
-bool CClickThrottle::SettleAt(u32 now)
-{
-    if (!Ready(now)) {
-        return false;
-    }
-    m_bMarked = false;
-    return true;
-}
-
 std::string FormatDurationHMS(u32 seconds)
 {
     char text[32];

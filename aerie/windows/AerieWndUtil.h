@@ -78,34 +78,9 @@ bool AskWithCheckIfNeeded(const char* key, const std::string& text, const std::s
 // true; for any other message nothing, false.
 bool RememberConfirmAnswer(const ORVMsg& msg);
 
-// ---- Click throttle ----
-
-// Refuses a second action too soon after the last one, on the tick clock.
-class CClickThrottle {
-public:
-    // strict: ready only when more than intervalMs passed; else when at least intervalMs passed.
-    CClickThrottle(u32 intervalMs, bool strict) : m_dwInterval(intervalMs), m_bStrict(strict) {}
-
-    bool Ready(u32 now) const;
-    void Mark(u32 now) { m_dwStamp = now; m_bMarked = true; }
-    // As new: ready until the next Mark.
-    void Forget() { m_bMarked = false; }
-    // Ready at the tick clock's now; when ready, marks it.
-    bool TryNow();
-    // Ready at now; when ready the mark is forgotten (a step long past reads as none, also after
-    // the clock wraps). For a control enabled only while ready, asked every frame.
-    bool SettleAt(u32 now);
-
-private:
-    u32 m_dwStamp = 0;
-    u32 m_dwInterval;
-    bool m_bStrict;
-    bool m_bMarked = false;   // false until the first Mark: a throttle never marked is always ready
-};
-
 // ---- Countdowns on the tick clock ----
 
-// TickNow, SecondsLeft and MillisLeft come from aerie/state/AerieCountdown.h.
+// TickNow, SecondsLeft, MillisLeft and the click throttle come from aerie/state/AerieCountdown.h.
 
 // "hh:mm:ss" with the hours unbounded ("25:00:00" for 90,000 s), as a duration's simple text.
 // The two other countdown texts are the toolkit's FormatTimeDHMS and FormatTimeClock.

@@ -30,7 +30,6 @@ void AerieCityWindowsTest::SetUp()
     SetAerieWindowRecord(AerieWndKind::Info, ORV_RUNTIME_CLASS(CAerieInfoWnd));
     SetAerieWindowRecord(AerieWndKind::Help, ORV_RUNTIME_CLASS(CAerieHelpWnd));
     SetAerieWindowRecord(AerieWndKind::Rank, ORV_RUNTIME_CLASS(CAerieRankWnd));
-    CAerieRankWnd::ResetRemembered();
     // Window backgrounds with sizes of their own.
     m_Host.SetImageSize(16, 93, 460, 360);    // level-up
     m_Host.SetImageSize(5, 93, 500, 520);     // technology

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "AerieBeastFixture.h"
+#include "aerie/state/AerieDataMgr.h"
 #include "aerie/state/AerieRecordLayout.h"
 #include "aerie/windows/AerieNewBie.h"
 #include "framework/text/TextUtil.h"
@@ -17,12 +18,6 @@ namespace {
 
 class AerieFriendLists : public AerieBeastTest {
 protected:
-    void SetUp() override
-    {
-        AerieBeastTest::SetUp();
-        CAerieFriendWnd::s_nMode = 0;
-        g_nHatchFriendMode = 0;
-    }
     // The own city with its main city at castleLevel.
     CAerieWnd* EnterCity(u16 castleLevel = 1)
     {
@@ -86,8 +81,8 @@ TEST_F(AerieFriendLists, BothListsAskForTheirModeAndVisit)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.hatch ? "hatch relation" : "friend window");
         CAerieDataMgr::GetSingleton().Reset();
-        CAerieFriendWnd::s_nMode = c.hatch ? 0 : c.mode;
-        g_nHatchFriendMode = c.hatch ? c.mode : 0;
+        WindowKeep().m_nFriendMode = c.hatch ? 0 : c.mode;
+        WindowKeep().m_nHatchFriendMode = c.hatch ? c.mode : 0;
         if (!c.hatch) {
             ASSERT_NE(EnterCity(), nullptr);
         }
@@ -157,7 +152,7 @@ TEST_F(AerieFriendLists, BothListsAskForTheirModeAndVisit)
             sent = TakeSent();
             ASSERT_EQ(sent.size(), 1u);
             EXPECT_EQ(sent[0].m_wParam1, 2);
-            EXPECT_EQ(g_nHatchFriendMode, 2);
+            EXPECT_EQ(WindowKeep().m_nHatchFriendMode, 2);
             EXPECT_EQ(wnd->m_Rows.First(), c.resetsOnMode ? 0 : 3);
             EXPECT_EQ(wnd->m_Rows.SelectedRow(), -1);
             EXPECT_EQ(wnd->m_pScroll->m_bVisible, c.resetsOnMode ? 0 : 1);

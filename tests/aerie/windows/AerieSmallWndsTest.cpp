@@ -24,14 +24,8 @@ namespace {
 
 class AerieSmallWindows : public AerieCityWindowsTest {
 protected:
-    void SetUp() override
-    {
-        AerieCityWindowsTest::SetUp();
-        CAerieHelpWnd::ResetSharedState();
-    }
     void TearDown() override
     {
-        CAerieHelpWnd::ResetSharedState();
         AerieCityWindowsTest::TearDown();
         m_pCwd.reset();
     }

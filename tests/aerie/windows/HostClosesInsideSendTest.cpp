@@ -167,7 +167,6 @@ protected:
         m_Host.SetImageSize(18, 93, 400, 280);   // monster level-up
         CAerieGetMonsterWnd::RefreshThrottle().Forget();
         m_Host.SetImageSize(19, 93, 640, 420);   // mission window, plunder page
-        CAerieFriendWnd::s_nMode = 0;
     }
     void TearDown() override
     {

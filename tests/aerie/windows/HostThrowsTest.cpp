@@ -37,12 +37,15 @@ protected:
                               Incubators(Incubator(true, 2, 100, 0, "pal"), Incubator(true, 0, 0, 0),
                                          Incubator(false, 0, 0, 0)));
     }
-    // The beast window, opened by a click, on its hatching page.
+    // The beast window, opened by a click, on its hatching page, picked by a click on its tab. The
+    // tab's group tells the page and the page tells the window by posted notices, a frame each.
     void OpenMore() override
     {
         ClickThroughExports(Wnd()->m_pBeastBtn);
-        if (auto* beast = dynamic_cast<CAerieBeastWnd*>(Wnd()->m_pSubWnd)) {
-            beast->SwitchPage(1);
+        auto* beast = dynamic_cast<CAerieBeastWnd*>(Wnd()->m_pSubWnd);
+        if (auto* breeding = beast != nullptr ? dynamic_cast<CAerieBeastBreedItem*>(beast->m_pPage) : nullptr) {
+            ClickThroughExports(breeding->m_pTabs->m_vItems[1]);
+            Frame(2);
         }
     }
     // After the throwing is over: open unless closed, and a frame draws.

@@ -11,10 +11,18 @@
 #include "AerieCityFixture.h"
 #include "aerie/state/AerieEvents.h"
 #include "aerie/windows/AerieCityCtrls.h"
+#include "aerie/windows/AerieGetMonsterWnd.h"
+#include "aerie/windows/AerieHelpWnd.h"
+#include "aerie/windows/AerieMissionWnd.h"
+#include "aerie/windows/AerieMonGroupSkillIcon.h"
+#include "aerie/windows/AerieMonsterGroupWnd.h"
+#include "aerie/windows/AerieRankWnd.h"
 #include "framework/core/DragIcon.h"
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/widgets/ORVButton.h"
+#include "framework/widgets/ORVScroll.h"
 #include "framework/window/ORVMsgBox.h"
+#include "framework/xml/XmlTestFiles.h"
 #include "maingame/orvane/ORVMgr.h"
 #include "support/WindowInput.h"
 
@@ -293,6 +301,215 @@ TEST_F(AerieHatchSessions, AnOpenWhileTheGameIsOpenKeepsTheSession)
     EXPECT_EQ(EveryDrawCall(m_Host), before);
     EXPECT_EQ(Sent().size(), sent);
     EXPECT_EQ(ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.size(), 2u);
+}
+
+// The windows whose choices outlive an opening: the ranking window, the help, the friend window,
+// a visited city's hatch friend list, the mission window and the refresh buttons of the group and
+// the get-monster windows (which rest a while after a refresh). A first session changes the window's
+// choice as a player does and the host closes the game; the next session opens the same window
+// and draws and sends what the window draws and sends in a fresh library.
+class AerieWindowSessions : public AerieBeastTest {
+protected:
+    void SetUp() override
+    {
+        AerieBeastTest::SetUp();
+        SetAerieWindowRecord(AerieWndKind::Help, ORV_RUNTIME_CLASS(CAerieHelpWnd));
+        SetAerieWindowRecord(AerieWndKind::Rank, ORV_RUNTIME_CLASS(CAerieRankWnd));
+        SetAerieWindowRecord(AerieWndKind::Mission, ORV_RUNTIME_CLASS(CAerieMissionWnd));
+        SetAerieWindowRecord(AerieWndKind::MonsterGroup, ORV_RUNTIME_CLASS(CAerieMonsterGroupWnd));
+        SetAerieWindowRecord(AerieWndKind::GetMonster, ORV_RUNTIME_CLASS(CAerieGetMonsterWnd));
+        m_Host.SetImageSize(29, 93, 540, 420);   // help
+        m_Host.SetImageSize(2, 93, 480, 440);    // ranking
+        m_Host.SetImageSize(19, 93, 640, 420);   // mission window, plunder page
+        m_Host.SetImageSize(14, 93, 780, 470);   // group window
+        m_Host.SetImageSize(26, 93, 420, 380);   // get-monster
+        m_Host.SetImageSize(kMsgBoxBackFrame, kImageSetWindow, 340, 150);
+        // The help reads "../data/help/" from the working folder: an index entry of 30 lines.
+        m_Dir.Write("data/help/aeriemain.txt", "<入门/local:help/p1.txt>\r");
+        std::string lines;
+        for (int i = 0; i < 30; ++i) {
+            lines += "line " + std::to_string(i) + "\r";
+        }
+        m_Dir.Write("data/help/p1.txt", lines);
+        std::filesystem::create_directories(m_Dir.Root() / "run");
+        m_pCwd = std::make_unique<XmlScopedCwd>(m_Dir.Root() / "run");
+    }
+    void TearDown() override
+    {
+        AerieBeastTest::TearDown();
+        m_pCwd.reset();
+    }
+
+    // A left click at the middle of a control, as the player makes it on the drawn screen, then
+    // the frames for what it posted.
+    void PlayerClick(const CORVControl* ctrl)
+    {
+        ASSERT_NE(ctrl, nullptr);
+        Frame();
+        const int x = ctrl->m_nAbsX + ctrl->m_nWidth / 2;
+        const int y = ctrl->m_nAbsY + ctrl->m_nHeight / 2;
+        MouseMove(x, y);
+        LButtonDown(x, y);
+        LButtonUp(x, y);
+        Frame(2);   // a tab's group hears its button's click a frame before its window hears it
+    }
+    // The OK of the question that a click asked, clicked.
+    void ClickOkOfTheQuestion()
+    {
+        Frame();
+        CORVMsgBox* box = ORVMsgBoxQueue::GetSingleton().m_pBox;
+        ASSERT_NE(box, nullptr);
+        PlayerClick(box->m_pOkButton);
+    }
+    template <class W>
+    W* Sub()
+    {
+        return dynamic_cast<W*>(Wnd()->m_pSubWnd);
+    }
+
+    struct Case {
+        const char* m_pszName;
+        bool m_bVisited;                                 // another player's city, else the own
+        void (*m_pfnOpen)(AerieWindowSessions& t);       // opens the window in the city
+        void (*m_pfnChange)(AerieWindowSessions& t);     // changes the window's choice
+    };
+    // A session of the own or a visited city with the window open: what its first frames draw
+    // and what the session sent. When change is set, the choice is changed before the host closes.
+    SessionSeen Session(const Case& c, bool change)
+    {
+        m_Host.m_strPlayerName = "me";
+        m_Host.ClearLog();
+        Mgr().OpenAerie(&m_Host, c.m_bVisited ? "other" : "me");
+        SessionSeen seen;
+        const std::string groupSkill = Item(4, LE16(1) + LE16(3) + LE16(1));   // group 0's first, level 1
+        if (Enter(Buildings(std::vector<u16>(18, 3)) + BeastItem(1, 0) + groupSkill, c.m_bVisited) == nullptr) {
+            ADD_FAILURE() << "no game window";
+            return seen;
+        }
+        c.m_pfnOpen(*this);
+        if (change) {
+            c.m_pfnChange(*this);
+        }
+        MouseMove(0, 0);
+        Frame(2);
+        seen.m_vDrawn = EveryDrawCall(m_Host);
+        for (const SentRequest& sent : m_Host.Requests()) {
+            seen.m_vSent.push_back(sent.m_strBytes);
+        }
+        Mgr().CloseAerie();
+        return seen;
+    }
+
+    // Each window: how it opens in the city and how the player changes its choice.
+    static std::vector<Case> Cases()
+    {
+        using T = AerieWindowSessions;
+        return {
+            {"ranking: a category and its sub-choice", false,
+             [](T& t) { t.PlayerClick(t.Wnd()->m_pRankBtn); },
+             [](T& t) {
+                 auto* rank = t.Sub<CAerieRankWnd>();
+                 ASSERT_NE(rank, nullptr);
+                 t.PlayerClick(rank->m_pCategory->m_vItems[2]);
+                 ASSERT_NE(rank->m_pSubChoice, nullptr);
+                 t.PlayerClick(rank->m_pSubChoice->m_vItems[1]);
+                 ASSERT_EQ(rank->ListNumber(), 5);
+             }},
+            {"help: the content scrolled", false,
+             [](T& t) { t.PlayerClick(t.Wnd()->m_pHelpBtn); },
+             [](T& t) {
+                 auto* help = t.Sub<CAerieHelpWnd>();
+                 ASSERT_NE(help, nullptr);
+                 MouseMove(help->m_nAbsX + 200, help->m_nAbsY + 100);
+                 Wheel(-120 * 5);
+                 t.Frame();
+                 ASSERT_EQ(help->m_pScroll->m_nPos, 5);
+             }},
+            {"friends: the list's mode", false,
+             [](T& t) { t.PlayerClick(t.Wnd()->m_pFriendBtn); },
+             [](T& t) {
+                 auto* friends = t.Sub<CAerieFriendWnd>();
+                 ASSERT_NE(friends, nullptr);
+                 t.PlayerClick(friends->m_pModeGroup->m_vItems[2]);
+                 ASSERT_EQ(friends->m_pModeGroup->m_nCurSel, 2);
+             }},
+            {"a visited city's hatch friends: the list's mode", true,
+             [](T& t) {
+                 t.PlayerClick(t.Wnd()->m_pBeastBtn);
+                 auto* page = t.Page<CAerieBeastHatchOtherItem>();
+                 ASSERT_NE(page, nullptr);
+                 t.PlayerClick(page->m_pFriendsBtn);
+             },
+             [](T& t) {
+                 auto* page = t.Page<CAerieBeastHatchOtherItem>();
+                 ASSERT_NE(page, nullptr);
+                 auto* friends = dynamic_cast<CAerieHatchRelationWnd*>(page->m_FriendWnd.Get());
+                 ASSERT_NE(friends, nullptr);
+                 t.PlayerClick(friends->m_pModeGroup->m_vItems[1]);
+                 ASSERT_EQ(friends->m_pModeGroup->m_nCurSel, 1);
+             }},
+            {"missions: the tab", false,
+             [](T& t) { t.PlayerClick(t.Wnd()->m_pMissionBtn); },
+             [](T& t) {
+                 auto* missions = t.Sub<CAerieMissionWnd>();
+                 ASSERT_NE(missions, nullptr);
+                 auto* page = dynamic_cast<CAerieMissionPage*>(missions->m_pTabItem);
+                 ASSERT_NE(page, nullptr);
+                 t.PlayerClick(page->m_pTabs->m_vItems[2]);
+                 t.Frame();   // the page tells its window a frame later
+                 ASSERT_EQ(MissionWndTab(), 2);
+             }},
+            {"a group's skill refreshed", false,
+             [](T& t) {
+                 t.PlayerClick(t.Wnd()->m_pMonsterBtn);
+                 auto* groups = t.Sub<CAerieMonsterGroupWnd>();
+                 ASSERT_NE(groups, nullptr);
+                 t.PlayerClick(groups->m_pGroupBtn[0]);
+             },
+             [](T& t) {
+                 auto* groups = t.Sub<CAerieMonsterGroupWnd>();
+                 ASSERT_NE(groups, nullptr);
+                 t.PlayerClick(groups->m_pSkill[0]);
+                 t.PlayerClick(groups->m_pRefreshBtn);
+                 t.ClickOkOfTheQuestion();
+                 ASSERT_EQ(t.Sent().back().m_wSub, 0x18);
+                 t.Frame();
+                 ASSERT_EQ(groups->m_pRefreshBtn->m_bEnabled, 0);
+             }},
+            {"a new monster refreshed", false,
+             [](T& t) {
+                 t.Recv(Message(kOwnId, 109));   // the server offers a new monster
+                 t.Frame();
+             },
+             [](T& t) {
+                 auto* monster = dynamic_cast<CAerieGetMonsterWnd*>(t.Wnd()->m_pGetMonsterWnd);
+                 ASSERT_NE(monster, nullptr);
+                 t.PlayerClick(monster->m_pSeniorBtn);
+                 t.ClickOkOfTheQuestion();
+                 t.Frame();
+                 ASSERT_EQ(monster->m_pSeniorBtn->m_bEnabled, 0);
+             }},
+        };
+    }
+
+    XmlTempDir m_Dir;
+    std::unique_ptr<XmlScopedCwd> m_pCwd;   // left before the folder goes
+};
+
+TEST_F(AerieWindowSessions, ANewSessionOpensEachWindowAsAFreshOne)
+{
+    for (const Case& c : Cases()) {
+        SCOPED_TRACE(c.m_pszName);
+        const SessionSeen fresh = Session(c, false);
+        ASSERT_FALSE(fresh.m_vDrawn.empty());
+        Session(c, true);
+        if (HasFatalFailure()) {
+            return;
+        }
+        const SessionSeen after = Session(c, false);
+        EXPECT_EQ(after.m_vDrawn, fresh.m_vDrawn);
+        EXPECT_EQ(after.m_vSent, fresh.m_vSent);
+    }
 }
 
 }  // namespace
