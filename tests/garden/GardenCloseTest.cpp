@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <deque>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -287,7 +286,8 @@ TEST_F(GardenCloseTest, TheNextSessionSendsAndDrawsWhatAFreshOneDoes)
             // Where the box's OK stood, if a box is up.
             const CORVMsgBox* box = ORVMsgBoxQueue::GetSingleton().m_pBox;
             const CORVControl* ok = box != nullptr ? box->m_pOkButton : nullptr;
-            const std::optional<LPARAM> okAt = ok != nullptr ? std::optional(Centre(*ok)) : std::nullopt;
+            const bool okStood = ok != nullptr;
+            const LPARAM okAt = okStood ? Centre(*ok) : 0;
             way.close();
             Run([] { return !g_ORVMgr.IsGardenOpen(); }, 4);
             ASSERT_FALSE(g_ORVMgr.IsGardenOpen());
@@ -295,8 +295,8 @@ TEST_F(GardenCloseTest, TheNextSessionSendsAndDrawsWhatAFreshOneDoes)
 
             EXPECT_EQ(OpenSession(), freshSent);
             EXPECT_EQ(DrawnFrame(), freshDrawn);
-            if (okAt) {
-                ClickAt(*okAt);   // answers no question of the last session
+            if (okStood) {
+                ClickAt(okAt);   // answers no question of the last session
             }
             Run([] { return false; }, 10);
             EXPECT_TRUE(m_Rig.m_Server.Take().empty()) << "the next session sent a request of the last one";
