@@ -169,7 +169,7 @@ void CAerieHelpWnd::Render()
     }
     UpdateScrollRange();
     if (m_pScroll != nullptr) {
-        m_pScroll->SetPos(WindowKeep().m_nHelpScroll);
+        m_pScroll->SetPos(keep.m_nHelpScroll);
     }
 }
 

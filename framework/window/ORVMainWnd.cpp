@@ -105,6 +105,17 @@ void CORVMainWnd::DestroyWindows()
     DeleteAllChildren();
 }
 
+void CORVMainWnd::DestroyWindow(CORVControl* wnd)
+{
+    for (CORVControl*& slot : m_apSystemWnd) {
+        if (slot == wnd) {
+            DeleteChildAndReset(slot);
+            return;
+        }
+    }
+    DeleteChild(wnd);
+}
+
 bool CORVMainWnd::ProcessMessage(ORVMsg* msg)
 {
     if (msg == nullptr) {

@@ -34,6 +34,8 @@ public:
     CORVControl* GetSystemWindow(u32 msgId) const;
     // Deletes every child and clears the system-window fields (teardown).
     void DestroyWindows();
+    // Deletes one child window; a system window's field is cleared before it dies.
+    void DestroyWindow(CORVControl* wnd);
 
     // Drawing of the layers above the windows (floating tips, guide, drag icon, tooltip).
     void RenderTopLayers();

@@ -183,7 +183,7 @@ void CGardenWnd::OnCreate()
     }
     SetSize(kWidth, kHeight);
     CenterInParent();
-    CORVWindow::OnCreate();   // the close button
+    CORVWindow::OnCreate();
     GetXmlGardenMgr().Load(kGardenDataPath);
 
     m_pToolStrip = new CGardenSubOperWnd();
@@ -264,19 +264,8 @@ void CGardenWnd::CloseWhatTheGardenOpened()
         }
     }
     for (auto& [wnd, life] : opened) {
-        if (life.expired()) {
-            continue;
-        }
-        // A system window's slot is emptied before the window dies, as the main window does.
-        CORVControl** slot = nullptr;
-        for (u32 id = kSysWndFirstId; id <= kSysWndLastId && slot == nullptr; ++id) {
-            CORVControl** field = main->GetSystemWindowField(id);
-            slot = field != nullptr && *field == wnd ? field : nullptr;
-        }
-        if (slot != nullptr) {
-            main->DeleteChildAndReset(*slot);
-        } else {
-            main->DeleteChild(wnd);
+        if (!life.expired()) {
+            main->DestroyWindow(wnd);
         }
     }
 }
