@@ -261,10 +261,16 @@ TEST_F(AerieOwnNameWindows, TheChooserStaysOpen)
     Route(ORVMsg(ORV_MSG_CHOOSEBEAST, kChooseBeastNoticeRead));
     ClickOn(chooser, chooser->m_pItem[1]);
     const u16 step = CAerieNewBie::GetSingleton().m_wStep;
-    ExpectNothingWithoutAName(0x66, [&] { ClickOn(chooser, chooser->m_pOkBtn); },
+    const ORVLifeWatch life = chooser->Watch();
+    ExpectNothingWithoutAName(0x66,
+                              [&] {
+                                  if (!life.expired()) {
+                                      ClickOn(chooser, chooser->m_pOkBtn);
+                                  }
+                              },
                               [&] {
                                   Frame(2);
-                                  EXPECT_EQ(MainWnd().GetSystemWindow(ORV_MSG_CHOOSEBEAST), chooser);
+                                  ASSERT_FALSE(life.expired());
                                   EXPECT_EQ(chooser->m_pItem[1]->m_bAnimating, 1);   // still selected
                                   EXPECT_EQ(CAerieNewBie::GetSingleton().m_wStep, step);
                               });
@@ -284,10 +290,16 @@ TEST_F(AerieOwnNameWindows, TheDefenceSheetStaysOpen)
     Route(GameEvent(EVT_FIGHTDEFEND_WND, 5));
     auto* sheet = dynamic_cast<CAerieFightDefendBeforeWnd*>(Wnd()->m_pFightWnd);
     ASSERT_NE(sheet, nullptr);
-    ExpectNothingWithoutAName(0x22, [&] { ClickOn(sheet, sheet->m_pStartButton); },
+    const ORVLifeWatch life = sheet->Watch();
+    ExpectNothingWithoutAName(0x22,
+                              [&] {
+                                  if (!life.expired()) {
+                                      ClickOn(sheet, sheet->m_pStartButton);
+                                  }
+                              },
                               [&] {
                                   Frame(2);
-                                  EXPECT_EQ(Wnd()->m_pFightWnd, sheet);
+                                  EXPECT_FALSE(life.expired());
                               });
     Frame(2);
     EXPECT_EQ(Wnd()->m_pFightWnd, nullptr);
