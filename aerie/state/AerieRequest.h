@@ -82,11 +82,6 @@ public:
     // The header, then the whole of body, whatever its bytes.
     void SendWithBody(const NetMsgHeader& header, const std::string& body);
 
-    // The own player's name for the body of request sub, read within kMaxHostText bytes; empty,
-    // with a debug line that the request is not sent, when the host gives none (no callback, a
-    // null or empty answer, a throw).
-    static std::string_view OwnNameFor(u16 sub);
-
     // ---- Catalogue ----
     // Where an operation answers a bool, true means the request went out.
     // An empty owner name (up to its first NUL) sends nothing.
@@ -140,6 +135,10 @@ public:
     void BreedBeast(const std::vector<AerieBeastEntry>& list, int index);
 
 private:
+    // The own player's name for the body of request sub, read within kMaxHostText bytes; empty,
+    // with a debug line that the request is not sent, when the host gives none (no callback, a
+    // null or empty answer, a throw).
+    static std::string_view OwnNameFor(u16 sub);
     // A header with that sub id and fields.
     static NetMsgHeader Header(u16 sub, u16 p1 = 0, u16 p2 = 0, u32 owner = 0);
     // The request with a text body (bounded; nothing appended for an empty one).
