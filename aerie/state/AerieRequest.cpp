@@ -96,20 +96,46 @@ void CAerieRequest::SendText(const NetMsgHeader& header, std::string_view text)
     Send(header, text.empty() ? nullptr : text.data(), static_cast<int>(text.size()));
 }
 
-void CAerieRequest::SendNamed(const NetMsgHeader& header)
+std::string_view CAerieRequest::OwnNameFor(u16 sub)
 {
-    SendText(header, GetOwnPlayerName());
+    const std::string_view own = GetOwnPlayerName();
+    if (own.empty()) {
+        DebugLog("Error,Aerie request 0x%X not sent: the host gave no player name\n", sub);
+    }
+    return own;
+}
+
+bool CAerieRequest::SendNamed(const NetMsgHeader& header)
+{
+    const std::string_view own = OwnNameFor(header.m_wSubId);
+    if (own.empty()) {
+        return false;
+    }
+    SendText(header, own);
+    return true;
 }
 
 // ---- Catalogue ----
 
-void CAerieRequest::VisitCity(const std::string& ownerName)
+bool CAerieRequest::VisitCity(const std::string& ownerName)
 {
+    const std::string_view owner = CountedText(ownerName.data(), ownerName.size());
+    if (owner.empty()) {
+        DebugLog("Error,Aerie request 0x%X not sent: no city owner's name\n", REQ_VISIT_CITY);
+        return false;
+    }
     if (NewBieIsActive()) {
         ShowGameNotice("请您先完成新手任务，再去好友的琉璃台！");
-        return;
+        return false;
     }
-    SendText(Header(REQ_VISIT_CITY), CountedText(ownerName.data(), ownerName.size()));
+    SendText(Header(REQ_VISIT_CITY), owner);
+    return true;
+}
+
+bool CAerieRequest::VisitOwnCity()
+{
+    const std::string_view own = OwnNameFor(REQ_VISIT_CITY);
+    return !own.empty() && VisitCity(std::string(own));
 }
 
 void CAerieRequest::UpgradeBuilding(u16 buildingId, u16 group) { Send(Header(REQ_UPGRADE_BUILDING, buildingId, group), nullptr, 0); }
@@ -131,12 +157,12 @@ void CAerieRequest::GetMonsterAction(u16 sub, u16 p1, u16 p2)
     Send(Header(sub, p1, p2), nullptr, 0);
 }
 
-void CAerieRequest::StartPlunder(u32 owner, u16 p1, u16 p2) { SendNamed(Header(REQ_START_PLUNDER, p1, p2, owner)); }
+bool CAerieRequest::StartPlunder(u32 owner, u16 p1, u16 p2) { return SendNamed(Header(REQ_START_PLUNDER, p1, p2, owner)); }
 void CAerieRequest::RefreshFightAward(u32 owner, u16 p1, u16 p2) { Send(Header(REQ_REFRESH_FIGHT_AWARD, p1, p2, owner), nullptr, 0); }
-void CAerieRequest::ClaimFightReward(u16 rewardIndex) { SendNamed(Header(REQ_CLAIM_FIGHT_REWARD, 0, rewardIndex)); }
-void CAerieRequest::ConfirmBeforeFight(u32 owner, u16 p1, u16 p2) { SendNamed(Header(REQ_CONFIRM_BEFORE_FIGHT, p1, p2, owner)); }
-void CAerieRequest::ClaimMainMission(u16 missionId) { SendNamed(Header(REQ_CLAIM_MAIN_MISSION, missionId)); }
-void CAerieRequest::StartDefence(u32 owner, u16 p1, u16 p2) { SendNamed(Header(REQ_START_DEFENCE, p1, p2, owner)); }
+bool CAerieRequest::ClaimFightReward(u16 rewardIndex) { return SendNamed(Header(REQ_CLAIM_FIGHT_REWARD, 0, rewardIndex)); }
+bool CAerieRequest::ConfirmBeforeFight(u32 owner, u16 p1, u16 p2) { return SendNamed(Header(REQ_CONFIRM_BEFORE_FIGHT, p1, p2, owner)); }
+bool CAerieRequest::ClaimMainMission(u16 missionId) { return SendNamed(Header(REQ_CLAIM_MAIN_MISSION, missionId)); }
+bool CAerieRequest::StartDefence(u32 owner, u16 p1, u16 p2) { return SendNamed(Header(REQ_START_DEFENCE, p1, p2, owner)); }
 void CAerieRequest::FetchMainMissions() { Send(Header(REQ_FETCH_MAIN_MISSIONS), nullptr, 0); }
 void CAerieRequest::CancelWork(u32 owner, u16 p1, u16 p2) { Send(Header(REQ_CANCEL_WORK, p1, p2, owner), nullptr, 0); }
 
@@ -149,9 +175,9 @@ void CAerieRequest::SpeedUp(int option, u16 target)
     Send(Header(REQ_SPEED_UP, target, kSpeedUpCards[option]), nullptr, 0);
 }
 
-void CAerieRequest::ChooseBeast(u16 p1, u16 p2) { SendNamed(Header(REQ_CHOOSE_BEAST, p1, p2)); }
-void CAerieRequest::RegisterBeast(u16 p1, u16 p2) { SendNamed(Header(REQ_REGISTER_BEAST, p1, p2)); }
-void CAerieRequest::ChangeBeastJob(u16 p1) { SendNamed(Header(REQ_CHANGE_BEAST_JOB, p1)); }
+bool CAerieRequest::ChooseBeast(u16 p1, u16 p2) { return SendNamed(Header(REQ_CHOOSE_BEAST, p1, p2)); }
+bool CAerieRequest::RegisterBeast(u16 p1, u16 p2) { return SendNamed(Header(REQ_REGISTER_BEAST, p1, p2)); }
+bool CAerieRequest::ChangeBeastJob(u16 p1) { return SendNamed(Header(REQ_CHANGE_BEAST_JOB, p1)); }
 void CAerieRequest::ExchangeResources(const std::string& body) { SendWithBody(Header(REQ_EXCHANGE_RESOURCES), body); }
 void CAerieRequest::FinishNewbie() { Send(Header(REQ_FINISH_NEWBIE), nullptr, 0); }
 void CAerieRequest::HatchFirstEggNow() { Send(Header(REQ_HATCH_FIRST_EGG_NOW), nullptr, 0); }
@@ -174,8 +200,13 @@ void CAerieRequest::EggBagAction(int slot, int action)
                                                    : "孵化数量达到上限，在城堡研究所研究孵化技巧可增加孵化数量。");
             return;
         }
+        // The tutorial hears of the hatch only when it goes out.
+        const std::string own(OwnNameFor(REQ_HATCH_EGG));
+        if (own.empty()) {
+            return;
+        }
         NewBieOnStepEvent(kNewBieStepHatch);
-        SendNamed(Header(REQ_HATCH_EGG, p1));
+        SendText(Header(REQ_HATCH_EGG, p1), own);
         break;
     }
     case kEggAskDiscard:
@@ -303,14 +334,17 @@ void CAerieRequest::HireSlave(const std::vector<AerieSlaveEntry>& list, int inde
     SendText(Header(REQ_HIRE_SLAVE, incubatorIndex, 0, e->GetWorth()), e->GetName());
 }
 
-void CAerieRequest::FetchFriendList(int mode)
+bool CAerieRequest::FetchFriendList(int mode)
 {
     if (mode < 0 || mode > kMaxFriendListMode) {
         DebugLog("Error,friend-list mode %d refused\n", mode);
-        return;
+        return false;
     }
-    SendNamed(Header(REQ_FETCH_FRIEND_LIST, static_cast<u16>(mode)));
+    if (!SendNamed(Header(REQ_FETCH_FRIEND_LIST, static_cast<u16>(mode)))) {
+        return false;   // no answer comes: the list held stays
+    }
     CAerieDataMgr::GetSingleton().m_vFriends.clear();
+    return true;
 }
 
 void CAerieRequest::VisitPlayerCity(const char* name)

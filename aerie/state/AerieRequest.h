@@ -1,11 +1,14 @@
 // CAerieRequest: every request of the Aerie game. A request is the 12-byte header (main id 0x367,
 // a sub id, an owner word that is 0 unless the request carries an amount there, two parameters)
 // plus an optional body, handed to the host's SendToServer in one call. Most requests carry the
-// own player's name as body. The routines of the social side (eggs, incubators, slaves, friends,
-// beasts) make their checks first and refuse with a floating notice or ask with a message box.
+// own player's name as body; none of them goes out when the host gives no name (a debug line says
+// so), and the enter request goes out only with a city owner's name. The routines of the social
+// side (eggs, incubators, slaves, friends, beasts) make their checks first and refuse with a
+// floating notice or ask with a message box.
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "aerie/state/AerieIncubator.h"
@@ -80,7 +83,11 @@ public:
     void SendWithBody(const NetMsgHeader& header, const std::string& body);
 
     // ---- Catalogue ----
-    void VisitCity(const std::string& ownerName);
+    // Where an operation answers a bool, true means the request went out.
+    // An empty owner name (up to its first NUL) sends nothing.
+    bool VisitCity(const std::string& ownerName);
+    // The enter request for the own city.
+    bool VisitOwnCity();
     void UpgradeBuilding(u16 buildingId, u16 group);
     void BuyResource(u32 amount, u16 kind);
     void UpgradeScience(u16 technologyId, u16 group);
@@ -92,19 +99,19 @@ public:
     void RefreshGroupSkill(u16 p1, u16 p2);
     // The get-monster window's actions, subs 0x19 to 0x1c; any other sub sends nothing.
     void GetMonsterAction(u16 sub, u16 p1, u16 p2);
-    void StartPlunder(u32 owner, u16 p1, u16 p2);
+    bool StartPlunder(u32 owner, u16 p1, u16 p2);
     void RefreshFightAward(u32 owner, u16 p1, u16 p2);
-    void ClaimFightReward(u16 rewardIndex);
-    void ConfirmBeforeFight(u32 owner, u16 p1, u16 p2);
-    void ClaimMainMission(u16 missionId);
-    void StartDefence(u32 owner, u16 p1, u16 p2);
+    bool ClaimFightReward(u16 rewardIndex);
+    bool ConfirmBeforeFight(u32 owner, u16 p1, u16 p2);
+    bool ClaimMainMission(u16 missionId);
+    bool StartDefence(u32 owner, u16 p1, u16 p2);
     void FetchMainMissions();
     void CancelWork(u32 owner, u16 p1, u16 p2);
     // Option 0-3 sends 1, 2, 4 or 16 speed-up cards; any other option sends nothing.
     void SpeedUp(int option, u16 target);
-    void ChooseBeast(u16 p1, u16 p2);
-    void RegisterBeast(u16 p1, u16 p2);
-    void ChangeBeastJob(u16 p1);
+    bool ChooseBeast(u16 p1, u16 p2);
+    bool RegisterBeast(u16 p1, u16 p2);
+    bool ChangeBeastJob(u16 p1);
     void ExchangeResources(const std::string& body);
     void FinishNewbie();
     void HatchFirstEggNow();
@@ -120,19 +127,24 @@ public:
     void FetchSlaveList(std::vector<AerieSlaveEntry>& list);
     void FindSlave(const char* name);
     void HireSlave(const std::vector<AerieSlaveEntry>& list, int index, u16 incubatorIndex);
-    void FetchFriendList(int mode);
+    // Empties the local friend list once the request went out.
+    bool FetchFriendList(int mode);
     void VisitPlayerCity(const char* name);
     void VisitFriendCity(const std::vector<AerieFriendEntry>& list, int index);
     void FetchBeastList(u16 type, const char* name);
     void BreedBeast(const std::vector<AerieBeastEntry>& list, int index);
 
 private:
+    // The own player's name for the body of request sub, read within kMaxHostText bytes; empty,
+    // with a debug line that the request is not sent, when the host gives none (no callback, a
+    // null or empty answer, a throw).
+    static std::string_view OwnNameFor(u16 sub);
     // A header with that sub id and fields.
     static NetMsgHeader Header(u16 sub, u16 p1 = 0, u16 p2 = 0, u32 owner = 0);
     // The request with a text body (bounded; nothing appended for an empty one).
     void SendText(const NetMsgHeader& header, std::string_view text);
-    // The request with the own player's name as body.
-    void SendNamed(const NetMsgHeader& header);
+    // The request with the own player's name as body; nothing without a name.
+    bool SendNamed(const NetMsgHeader& header);
 };
 
 // The one request maker, as the game windows reach it.

@@ -641,7 +641,10 @@ void CAerieBeastHatchOtherItem::OnButton(CORVControl* sender)
         m_nTool = kHatchToolNone;   // the incubators keep theirs
         m_FriendWnd.Toggle(ORV_RUNTIME_CLASS(CAerieHatchRelationWnd), false, 0);
     } else if (sender == m_pReturnBtn) {
-        m_nTool = kHatchToolNone;
-        Request().VisitCity(std::string(GetOwnPlayerName()));
+        // The cursor goes with the request; without it the page stays as it was.
+        const ORVLifeWatch life = Watch();
+        if (Request().VisitOwnCity() && !life.expired()) {
+            m_nTool = kHatchToolNone;
+        }
     }
 }

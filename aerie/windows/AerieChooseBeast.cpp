@@ -178,8 +178,10 @@ void CAerieChooseBeastWnd::ConfirmBeast()
         GameTip("请选择一个宠物兽");
         return;
     }
-    CAerieRequest::GetSingleton().ChooseBeast(static_cast<u16>(chosen->m_Beast.m_nType),
-                                              static_cast<u16>(chosen->m_Beast.m_nSex));
+    if (!CAerieRequest::GetSingleton().ChooseBeast(static_cast<u16>(chosen->m_Beast.m_nType),
+                                                   static_cast<u16>(chosen->m_Beast.m_nSex))) {
+        return;   // nothing went out: the chooser stays for another try
+    }
     Close();
     Guide().OnStepEvent(4);
 }

@@ -417,6 +417,11 @@ void SendVisitCity(std::string_view ownerName)
     CAerieRequest::GetSingleton().VisitCity(std::string(ownerName));
 }
 
+void SendVisitOwnCity()
+{
+    CAerieRequest::GetSingleton().VisitOwnCity();
+}
+
 void SendLeave()
 {
     CAerieRequest::GetSingleton().LeaveGame();

@@ -203,6 +203,8 @@ CORVHelpText* GetHelpPage(int page);
 
 // ---- Requests the game windows send ----
 void SendVisitCity(std::string_view ownerName);
+// Enters the own city; nothing goes out when the host gives no player name.
+void SendVisitOwnCity();
 // Leaves the game (sub 6).
 void SendLeave();
 // Repeats an upgrade request (sub 1 building, 3 science) for target by group.

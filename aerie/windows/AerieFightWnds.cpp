@@ -339,23 +339,22 @@ void CAerieFightBeforeWnd::OnStart()
         return;
     }
     const ORVLifeWatch life = Watch();
-    SendStart(group);
-    if (life.expired()) {
-        return;
+    if (!SendStart(group) || life.expired()) {
+        return;   // nothing went out (the sheet stays), or the sheet is gone
     }
     CAerieNewBie::GetSingleton().OnStepEvent(37);
     CAerieNewBie::GetSingleton().OnStepEvent(38);
     Close();
 }
 
-void CAerieFightRobBeforeWnd::SendStart(u32 group)
+bool CAerieFightRobBeforeWnd::SendStart(u32 group)
 {
-    CAerieRequest::GetSingleton().StartPlunder(m_wDifficulty, static_cast<u16>(group), m_wFightId);
+    return CAerieRequest::GetSingleton().StartPlunder(m_wDifficulty, static_cast<u16>(group), m_wFightId);
 }
 
-void CAerieFightDefendBeforeWnd::SendStart(u32 group)
+bool CAerieFightDefendBeforeWnd::SendStart(u32 group)
 {
-    CAerieRequest::GetSingleton().StartDefence(m_wDifficulty, static_cast<u16>(group), m_wFightId);
+    return CAerieRequest::GetSingleton().StartDefence(m_wDifficulty, static_cast<u16>(group), m_wFightId);
 }
 
 void CAerieFightRobBeforeWnd::OnDraw()

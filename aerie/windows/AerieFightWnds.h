@@ -76,7 +76,8 @@ protected:
     bool OnGameEvent(ORVMsg* msg) override;
     // The own player's group examined at the start: the shown city's (plunder) or own (defence).
     virtual bool StartFromOwnCity() const = 0;
-    virtual void SendStart(u32 group) = 0;
+    // True when the start request went out.
+    virtual bool SendStart(u32 group) = 0;
     void SendQuery() const;
 
 private:
@@ -92,7 +93,7 @@ public:
 
 protected:
     bool StartFromOwnCity() const override { return false; }
-    void SendStart(u32 group) override;
+    bool SendStart(u32 group) override;
 };
 
 class CAerieFightDefendBeforeWnd : public CAerieFightBeforeWnd {
@@ -102,7 +103,7 @@ public:
 
 protected:
     bool StartFromOwnCity() const override { return true; }
-    void SendStart(u32 group) override;
+    bool SendStart(u32 group) override;
 };
 
 class CAerieFightInfoWnd : public CAerieFightSheet {

@@ -125,6 +125,15 @@ bool CAerieFriendListWnd::OnMessage(ORVMsg* msg)
     if (sender == m_pModeGroup) {
         const int mode = m_pModeGroup->m_nCurSel;
         if (mode >= 0 && mode < kModes) {
+            const ORVLifeWatch life = Watch();
+            const bool sent = CAerieRequest::GetSingleton().FetchFriendList(mode);
+            if (life.expired()) {
+                return true;
+            }
+            if (!sent) {
+                m_pModeGroup->SetCurSel(Mode());   // nothing went out: the list and its mode stay
+                return true;
+            }
             Mode() = mode;
             if (ResetsOnModeChange()) {
                 m_Rows.SetFirst(0);
@@ -137,7 +146,6 @@ bool CAerieFriendListWnd::OnMessage(ORVMsg* msg)
                     m_pScroll->m_bEnabled = 0;
                 }
             }
-            CAerieRequest::GetSingleton().FetchFriendList(mode);
         }
         return true;
     }

@@ -167,8 +167,9 @@ bool CAerieMissionMainItem::OnClaim(ORVMsg* msg)
     if (m == nullptr || m->m_dwKey > 0xFFFF) {
         return true;
     }
-    CAerieRequest::GetSingleton().ClaimMainMission(static_cast<u16>(m->m_dwKey));
-    DebugLog("领取主线任务奖励：%d\n", static_cast<int>(m->m_dwKey));
+    if (CAerieRequest::GetSingleton().ClaimMainMission(static_cast<u16>(m->m_dwKey))) {
+        DebugLog("领取主线任务奖励：%d\n", static_cast<int>(m->m_dwKey));
+    }
     return true;
 }
 

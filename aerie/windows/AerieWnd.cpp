@@ -303,7 +303,7 @@ void CAerieWnd::OnClick(CORVControl* sender)
         }
     } else if (sender == m_pBackBtn) {
         if (host != nullptr) {
-            AerieView::SendVisitCity(GetOwnPlayerName());   // the host's text, read within its bound
+            AerieView::SendVisitOwnCity();
         }
     } else if (sender == m_pInvasionBtn) {
         MissionWndTab() = 1;
