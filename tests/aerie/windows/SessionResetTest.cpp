@@ -468,20 +468,28 @@ protected:
         return seen;
     }
 
-    // Each window: how it opens in the city and how the player changes its choice.
+    // Each window: how it opens in the city and how the player changes its choice. A row's first
+    // session is its fresh reference: no row changes another's window, so nothing a row leaves
+    // reaches a later row's reference.
     static std::vector<Case> Cases()
     {
         using T = AerieWindowSessions;
         return {
+            // Each session picks a category with sub-choices: a kept category shows in the frame
+            // before the pick, a kept sub-choice in the tabs the pick builds.
             {"ranking: a category and its sub-choice", false,
-             [](T& t) { t.PlayerClick(t.Wnd()->m_pRankBtn); },
              [](T& t) {
+                 t.PlayerClick(t.Wnd()->m_pRankBtn);
                  auto* rank = t.Sub<CAerieRankWnd>();
                  ASSERT_NE(rank, nullptr);
                  t.PlayerClick(rank->m_pCategory->m_vItems[2]);
                  ASSERT_NE(rank->m_pSubChoice, nullptr);
-                 t.PlayerClick(rank->m_pSubChoice->m_vItems[1]);
-                 ASSERT_EQ(rank->ListNumber(), 5);
+             },
+             [](T& t) {
+                 auto* rank = t.Sub<CAerieRankWnd>();
+                 ASSERT_NE(rank, nullptr);
+                 t.PlayerClick(rank->m_pSubChoice->m_vItems[2]);
+                 ASSERT_EQ(rank->ListNumber(), 6);
              }},
             {"help: the content scrolled", false,
              [](T& t) { t.PlayerClick(t.Wnd()->m_pHelpBtn); },
