@@ -401,7 +401,7 @@ void CAerieDataMgr::Dispatch(const char* buf, int len)
         break;
     case 6:
         if (CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive()) {
-            mgr->m_MainWnd.CloseGameWindow();
+            mgr->m_MainWnd.CloseGame();
         }
         break;
     case 21:

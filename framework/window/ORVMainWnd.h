@@ -24,6 +24,10 @@ public:
     // game is over: the control manager forgets what it left behind
     // (CORVCtrlMgr::ForgetClosedGame).
     void CloseGameWindow();
+    // Closes every open window of the game, whichever of them stand (a city may arrive while the
+    // beast chooser is open), the game main window last: the host's close (CORVMgr::CloseAerie)
+    // and the server's end the game at once.
+    void CloseGame();
     // True for the command id of a window of the game (kSysWndGameIds).
     static bool IsGameWindowId(u32 msgId);
     // True while a window of the game exists.
@@ -52,4 +56,8 @@ public:
     static constexpr u32 kSystemWindowCount = kSysWndLastId - kSysWndFirstId + 1;
     CORVControl* m_apSystemWnd[kSystemWindowCount] = {};
     u8 m_bOwnCursorHidden = 0;   // this frame only
+
+private:
+    // Closes the system window of a game command id when it is open; false when it was not.
+    bool CloseOpenGameWindow(u32 msgId);
 };

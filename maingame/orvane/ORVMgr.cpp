@@ -102,7 +102,7 @@ void OpenAerieNow(IORVCallBack* cb, const char* ownerName)
 void CloseAerieNow()
 {
     if (CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive()) {
-        mgr->m_MainWnd.CloseGameWindow();
+        mgr->m_MainWnd.CloseGame();
     }
 }
 

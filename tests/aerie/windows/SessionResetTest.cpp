@@ -10,6 +10,7 @@
 #include "AerieBeastFixture.h"
 #include "AerieCityFixture.h"
 #include "aerie/state/AerieEvents.h"
+#include "aerie/state/AerieRequest.h"
 #include "aerie/windows/AerieCityCtrls.h"
 #include "aerie/windows/AerieGetMonsterWnd.h"
 #include "aerie/windows/AerieHelpWnd.h"
@@ -283,6 +284,73 @@ TEST_F(AerieHatchSessions, ANewSessionDrawsAndSendsWhatAFreshOneDoes)
     }
 }
 
+// A city that comes while a new player's beast chooser is open opens the game window beside it
+// (after the chooser, or after a city that the answer 101 closed); the server then asks twice
+// whether to hire a helper. One close, the host's or the server's, ends the game with both
+// windows: the leave request once, NotifyGameWindow(1) once with the game already closed, nothing
+// drawn after; the next open sends its enter request and its session draws and sends what a
+// fresh one does.
+TEST_F(AerieHatchSessions, OneCloseEndsTheGameWithTheChooserAndACityOpen)
+{
+    enum class Closer { Host, Server };
+    struct Case {
+        std::vector<u16> m_vReplies;   // 0 a city, 101 the chooser
+        Closer m_Closer;
+    };
+    const Case cases[] = {
+        {{101, 0}, Closer::Host},
+        {{0, 101, 0}, Closer::Host},
+        {{101, 0}, Closer::Server},
+    };
+    const SessionSeen fresh = SecondSession();
+    ASSERT_FALSE(fresh.m_vDrawn.empty());
+    ASSERT_FALSE(fresh.m_vSent.empty());   // its enter request
+    std::vector<bool> openWhenToldClosed;
+    m_Host.m_fnOnNotifyGameWindow = [&](int state) {
+        if (state == 1) {
+            openWhenToldClosed.push_back(Mgr().IsAerieOpen());
+        }
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(&c - cases);
+        m_Host.m_strPlayerName = "first";
+        Mgr().OpenAerie(&m_Host, "first");
+        for (const u16 reply : c.m_vReplies) {
+            if (reply == 0) {
+                EnterOwnCity(Buildings(std::vector<u16>(18, 3)));
+            } else {
+                Recv(Message(kOwnId, reply));
+            }
+        }
+        Recv(Message(kOwnId, 108, std::string(), 1));
+        Recv(Message(kOwnId, 108, std::string(), 1));
+        DrawFrame();
+        ASSERT_NE(Wnd(), nullptr);
+        ASSERT_NE(Text("选择守护兽"), nullptr) << m_Host.Dump();
+
+        m_Host.ClearLog();
+        openWhenToldClosed.clear();
+        if (c.m_Closer == Closer::Host) {
+            Mgr().CloseAerie();
+        } else {
+            Recv(Message(kOwnId, 6));
+        }
+        EXPECT_FALSE(Mgr().IsAerieOpen());
+        EXPECT_EQ(openWhenToldClosed, std::vector<bool>{false});
+        const std::vector<SentRequest> sent = m_Host.Requests();
+        ASSERT_EQ(sent.size(), 1u);
+        EXPECT_EQ(sent[0].m_wSub, REQ_LEAVE_GAME);
+        Frame();
+        EXPECT_FALSE(m_Host.AnyDrawing()) << m_Host.Dump();
+
+        const SessionSeen after = SecondSession();
+        EXPECT_EQ(after.m_vDrawn, fresh.m_vDrawn);
+        EXPECT_EQ(after.m_vSent, fresh.m_vSent);
+        EXPECT_EQ(Text("选择守护兽"), nullptr);
+        EXPECT_TRUE(ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.empty());
+    }
+}
+
 // An open while the game is open starts no session: the city, its records and its questions
 // stay, and nothing is sent.
 TEST_F(AerieHatchSessions, AnOpenWhileTheGameIsOpenKeepsTheSession)
@@ -400,20 +468,28 @@ protected:
         return seen;
     }
 
-    // Each window: how it opens in the city and how the player changes its choice.
+    // Each window: how it opens in the city and how the player changes its choice. A row's first
+    // session is its fresh reference: no row changes another's window, so nothing a row leaves
+    // reaches a later row's reference.
     static std::vector<Case> Cases()
     {
         using T = AerieWindowSessions;
         return {
+            // Each session picks a category with sub-choices: a kept category shows in the frame
+            // before the pick, a kept sub-choice in the tabs the pick builds.
             {"ranking: a category and its sub-choice", false,
-             [](T& t) { t.PlayerClick(t.Wnd()->m_pRankBtn); },
              [](T& t) {
+                 t.PlayerClick(t.Wnd()->m_pRankBtn);
                  auto* rank = t.Sub<CAerieRankWnd>();
                  ASSERT_NE(rank, nullptr);
                  t.PlayerClick(rank->m_pCategory->m_vItems[2]);
                  ASSERT_NE(rank->m_pSubChoice, nullptr);
-                 t.PlayerClick(rank->m_pSubChoice->m_vItems[1]);
-                 ASSERT_EQ(rank->ListNumber(), 5);
+             },
+             [](T& t) {
+                 auto* rank = t.Sub<CAerieRankWnd>();
+                 ASSERT_NE(rank, nullptr);
+                 t.PlayerClick(rank->m_pSubChoice->m_vItems[2]);
+                 ASSERT_EQ(rank->ListNumber(), 6);
              }},
             {"help: the content scrolled", false,
              [](T& t) { t.PlayerClick(t.Wnd()->m_pHelpBtn); },
