@@ -1,9 +1,11 @@
 #include "maingame/orvane/ORVMgr.h"
 
-#include <cstring>
+#include <string>
 #include <string_view>
 
 #include "aerie/state/AerieDataMgr.h"
+#include "aerie/state/AerieEvents.h"
+#include "aerie/state/NetMsgHeader.h"
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/core/DebugLog.h"
 #include "framework/core/ExportGate.h"
@@ -39,7 +41,7 @@ constexpr CExportGate::HeldCall kHeldCloseAerie{3, "CloseAerie", Repeat::Drop};
 constexpr CExportGate::HeldCall kHeldRecv{4, "Recv", Repeat::Hold};
 constexpr CExportGate::HeldCall kHeldWndProc{5, "WndProc", Repeat::Hold};
 
-// OpenAerie's arguments; the owner name's bytes (with their NUL) follow when there is a name.
+// OpenAerie's arguments; the owner name's bytes (without a NUL) follow when there is a name.
 struct HeldOpenAerie {
     IORVCallBack* m_pCallBack;
     bool m_bHasOwner;
@@ -83,7 +85,7 @@ void OpenAerieNow(IORVCallBack* cb, const char* ownerName)
     if (IsGameOpen()) {
         return;
     }
-    if (ownerName == nullptr) {
+    if (ownerName == nullptr || ownerName[0] == '\0') {
         DebugLog("Error,OpenAerie without an owner name\n");
         return;
     }
@@ -132,8 +134,9 @@ void ApplyHeld(u32 kind, const char* bytes, std::size_t len, void*)
     } else if (kind == kHeldOpenAerie.m_nKind) {
         HeldOpenAerie open{};
         if (CExportGate::ReadHeld(bytes, len, &open, &tail)) {
-            // The name was held with its NUL.
-            OpenAerieNow(open.m_pCallBack, open.m_bHasOwner && !tail.empty() ? tail.data() : nullptr);
+            // The name's bytes were held without their NUL.
+            const std::string owner(tail);
+            OpenAerieNow(open.m_pCallBack, open.m_bHasOwner ? owner.c_str() : nullptr);
         }
     } else if (kind == kHeldCloseAerie.m_nKind) {
         CloseAerieNow();
@@ -175,8 +178,9 @@ void CORVMgr::OpenAerie(IORVCallBack* cb, const char* ownerName)
 {
     ORV_EXPORT_TRY
     const HeldOpenAerie held{cb, ownerName != nullptr};
-    if (ExportGate().HoldIfBusy(kHeldOpenAerie, held, ownerName,
-                                ownerName != nullptr ? std::strlen(ownerName) + 1 : 0)) {
+    // A held name is read as far as a request can carry it, as the open itself reads it.
+    const std::string_view owner = ownerName != nullptr ? CountedText(ownerName, kMaxHostText) : std::string_view();
+    if (ExportGate().HoldIfBusy(kHeldOpenAerie, held, owner.data(), owner.size())) {
         return;
     }
     const CExportScope scope(&ApplyHeld, nullptr, kHeldOpenAerie.m_nKind);

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "aerie/state/AerieEvents.h"
 #include "aerie/state/AerieRequest.h"
 #include "aerie/state/AerieStartup.h"
 #include "framework/control/ORVCtrlMgr.h"
@@ -224,6 +226,24 @@ TEST_F(ORVMgrTest, AHeldOpenAerieBeingAppliedDropsTheOpenItsVisitAsksFor)
                                 return line.find("OpenAerie from inside a host callback dropped") != std::string::npos;
                             }),
               1);
+}
+
+// An owner name held for later is read as far as the open itself reads it: a name with no NUL
+// within the bound (an exact-size buffer) goes out cut at the bound, and nothing past it is read.
+TEST_F(ORVMgrTest, AHeldOpenReadsTheOwnerNameWithinItsBound)
+{
+    Mgr().SetORVCallBack(&m_Host);
+    InstallAerieHooks();
+    static std::unique_ptr<char[]> s_pName;
+    s_pName = std::make_unique<char[]>(kMaxHostText + 44);
+    std::fill_n(s_pName.get(), kMaxHostText + 44, 'n');
+    g_GameHooks.pfnOnRecv = [](const char*, int) { CORVMgr::GetSingleton().OpenAerie(ORVCallBack(), s_pName.get()); };
+    Mgr().Recv("m", 1);
+    s_pName.reset();
+    const std::vector<SentRequest> sent = m_Host.Requests();
+    ASSERT_EQ(sent.size(), 1u);
+    EXPECT_EQ(sent[0].m_wSub, REQ_VISIT_CITY);
+    EXPECT_EQ(sent[0].m_strBody, std::string(kMaxHostText, 'n'));
 }
 
 // A window message from inside an export answers false and is applied afterwards; a frame asked

@@ -174,11 +174,15 @@ TEST_F(AerieOwnNameRequests, AnEnterRequestNeedsAnOwnersName)
     struct Case {
         const char* what;
         std::function<void()> call;
+        const char* line;   // the debug line that says why
     };
+    const char* const noOwner = "0x0 not sent: no city owner's name";
     const Case cases[] = {
-        {"open with an empty owner name", [&] { CORVMgr::GetSingleton().OpenAerie(&m_Host, ""); }},
-        {"an empty friend entry", [&] { Req().VisitFriendCity(friends, 0); }},
-        {"a name that starts with NUL", [&] { Req().VisitCity(std::string("\0abc", 4)); }},
+        // The open refuses before it starts a session.
+        {"open with an empty owner name", [&] { CORVMgr::GetSingleton().OpenAerie(&m_Host, ""); },
+         "OpenAerie without an owner name"},
+        {"an empty friend entry", [&] { Req().VisitFriendCity(friends, 0); }, noOwner},
+        {"a name that starts with NUL", [&] { Req().VisitCity(std::string("\0abc", 4)); }, noOwner},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -186,7 +190,7 @@ TEST_F(AerieOwnNameRequests, AnEnterRequestNeedsAnOwnersName)
         m_Fake.m_vDebugLines.clear();
         c.call();
         EXPECT_TRUE(Sent().empty());
-        EXPECT_EQ(LinesContaining(m_Fake.m_vDebugLines, "0x0 not sent: no city owner's name"), 1);
+        EXPECT_EQ(LinesContaining(m_Fake.m_vDebugLines, c.line), 1);
     }
 }
 
