@@ -224,4 +224,5 @@ void EndGardenSession()
 {
     GetGameNet().EndSession(0);
     ClearGardenPackets();
+    CNet::ResetSequence();
 }

@@ -106,5 +106,6 @@ void SetGardenDispatcher(GardenDispatcher dispatcher);
 u32 HeldGardenPacketCount();
 void ClearGardenPackets();
 // Ends the Garden connection's session: the connection closes, the requests it had not sent yet
-// and the packets not yet handled are dropped, so nothing of it reaches the next session.
+// and the packets not yet handled are dropped, and the next message is framed with the first
+// sequence character again, so the next session sends what a newly loaded library sends.
 void EndGardenSession();

@@ -17,6 +17,14 @@ ORVLoginInfo& GetLoginInfo()
     return s_Info;
 }
 
+void ForgetLogin()
+{
+    ORVLoginInfo& info = GetLoginInfo();
+    const ORVHostProc proc = info.m_pfnHostProc;
+    info = ORVLoginInfo{};
+    info.m_pfnHostProc = proc;
+}
+
 int CallHost(int command, char* out)
 {
     ORVHostProc proc = GetLoginInfo().m_pfnHostProc;

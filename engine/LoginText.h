@@ -48,6 +48,9 @@ struct ORVLoginInfo {
 };
 
 ORVLoginInfo& GetLoginInfo();
+// The login of a session that ended: every field, the watchdog and the player record as at load;
+// the host's callback stays.
+void ForgetLogin();
 
 // Calls the host's callback (0 when none is held; nothing the callback throws gets out).
 int CallHost(int command, char* out = nullptr);

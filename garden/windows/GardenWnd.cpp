@@ -24,6 +24,7 @@
 #include "garden/windows/GardenLandItem.h"
 #include "garden/windows/GardenPanelKit.h"
 #include "garden/windows/GardenPlantItem.h"
+#include "garden/windows/GardenSession.h"
 #include "garden/windows/GardenSubOperWnd.h"
 #include "garden/windows/GardenText.h"
 #include "platform/Platform.h"
@@ -150,19 +151,16 @@ CGardenWnd::CGardenWnd()
 CGardenWnd::~CGardenWnd()
 {
     // Destruction order: the flag, the windows the Garden opened beside the screen, the state's
-    // textures and the state, the tutorial, the tool cards, the connection's session (its unsent
-    // requests and held packets too), the system cursor, the host; the cursors go with the members.
-    // The questions of the Garden go once the screen is gone (CORVCtrlMgr::ForgetClosedGame).
+    // textures, the session (state, tutorial, tool cards, login, connection), the system cursor,
+    // the host; the cursors go with the members. The questions of the Garden go once the screen
+    // is gone (CORVCtrlMgr::ForgetClosedGame).
     if (g_pGardenWnd == this) {
         g_pGardenWnd = nullptr;
     }
     try {
         CloseWhatTheGardenOpened();
         GetGardenDataMgr().FreeSoilTextures();
-        GetGardenDataMgr().Reset();
-        GetGardenGuide().Reset();
-        GetToolCardStore().Clear();
-        EndGardenSession();
+        ForgetGardenSession();
         orv::platform::IPlatform& p = orv::platform::Get();
         for (int i = 0; i < 256 && p.ShowCursor(true) < 0; ++i) {
         }

@@ -39,7 +39,7 @@ struct BuildGlobals {
         GetToolCardStore();
         GetXmlGardenMgr();
         GetGardenDataMgr();
-        GetGardenGuide();   // the screen's destructor resets it
+        GetGardenGuide();   // every session's end resets it
         CORVConfigMgr::GetSingleton();
         // The services the window tree calls as it goes are made here, before the manager: the
         // manager is made during this file's static initialisation, which may run before the

@@ -13,6 +13,7 @@
 #include "framework/core/DebugLog.h"
 #include "framework/core/ExportGate.h"
 #include "framework/xml/XmlNumber.h"
+#include "garden/windows/GardenSession.h"
 #include "glimmer/Glimmer.h"
 #include "platform/Platform.h"
 
@@ -60,7 +61,7 @@ struct HeldWindowMessage {
 
 bool WndProcNow(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 void OpenGardenNow(CORVMgr& mgr);
-void CloseGardenNow();
+void EndSessionNow();
 void ReleaseNow(CORVMgr& mgr);
 
 void ApplyHeld(u32 kind, const char* bytes, std::size_t len, void* ctx)
@@ -74,7 +75,7 @@ void ApplyHeld(u32 kind, const char* bytes, std::size_t len, void* ctx)
     } else if (kind == kHeldOpenGarden.m_nKind) {
         OpenGardenNow(mgr);
     } else if (kind == kHeldCloseGarden.m_nKind) {
-        CloseGardenNow();
+        EndSessionNow();
     } else if (kind == kHeldRelease.m_nKind) {
         ReleaseNow(mgr);
     }
@@ -138,13 +139,16 @@ void CORVMgr::CloseGarden()
         return;
     }
     const CExportScope scope(&ApplyHeld, this, kHeldCloseGarden.m_nKind);
-    CloseGardenNow();
+    EndSessionNow();
 }
 
 namespace {
 
 void OpenGardenNow(CORVMgr& mgr)
 {
+    // A new session starts as in a newly loaded library, whatever the last one left and however
+    // far it came: an open while the Garden stands ends that session first.
+    EndSessionNow();
     try {
         ORVLoginInfo& info = GetLoginInfo();
         info.m_dwWatchdogStart = orv::platform::Get().GetTickCount();
@@ -173,7 +177,13 @@ void OpenGardenNow(CORVMgr& mgr)
     }
 }
 
-void CloseGardenNow()
+// Every end of a Garden session comes here (CloseGarden, Release, the connection's time-out), and
+// every OpenGarden starts here. At whatever stage the session stands (connecting, waiting for the
+// server's answer, answered, entered) it ends: the Garden screen closes with every window it
+// opened, the session's records, the login and its watchdog, the connection with what it had not
+// sent or handled, the login text the host wrote, and what the game left in the window tree
+// (questions, notices, posted messages) go.
+void EndSessionNow()
 {
     try {
         if (CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive()) {
@@ -181,16 +191,17 @@ void CloseGardenNow()
             mgr->RouteMessage(&msg);
         }
     } catch (...) {
-        DebugLog("Error,exception in CORVMgr::CloseGarden\n");
+        DebugLog("Error,exception while the Garden screen closed\n");
     }
-    // At whatever stage the login stands (connecting, waiting for the server's answer, entered)
-    // the session ends here: the connection closes, nothing it sent or received is kept for the
-    // next one, and the watchdog no longer waits for the Garden to open.
     try {
-        GetLoginInfo().m_bWatchdogArmed = false;
-        EndGardenSession();
+        ForgetGardenSession();
+        std::vector<char>& buffer = LoginBuffer();
+        std::fill(buffer.begin(), buffer.end(), '\0');
+        if (CORVCtrlMgr* mgr = CORVCtrlMgr::GetIfAlive()) {
+            mgr->ForgetClosedGame();
+        }
     } catch (...) {
-        DebugLog("Error,exception while the Garden connection closed\n");
+        DebugLog("Error,exception while the Garden session ended\n");
     }
 }
 
@@ -217,9 +228,8 @@ void CORVMgr::Watchdog()
         return;
     }
     if (orv::platform::Get().GetTickCount() - info.m_dwWatchdogStart > info.m_dwTimeout) {
-        GetGameNet().Close(0);
+        EndSessionNow();   // disarms the watchdog too
         CallHost(HOSTCMD_CONNECT_TIMEOUT);
-        info.m_bWatchdogArmed = false;
     }
 }
 
@@ -347,7 +357,7 @@ void ReleaseNow(CORVMgr& mgr)
         if (mgr.m_bInited == 0) {
             return;
         }
-        CloseGardenNow();
+        EndSessionNow();
         g_CG.KillD3D();
         mgr.m_bInited = 0;
     } catch (...) {

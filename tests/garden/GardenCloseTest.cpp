@@ -3,8 +3,6 @@
 // box of the screen, questions waiting behind a box, a dropped list, a floating notice), the next
 // session sends what a fresh one sends and draws what a fresh one draws, and a click where the
 // box's OK stood answers nothing.
-#pragma GCC diagnostic ignored "-Wmissing-field-initializers"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -13,43 +11,18 @@
 #include <string>
 #include <vector>
 
-#include "engine/GardenPackets.h"
-#include "engine/LoginText.h"
-#include "framework/control/ORVCtrlMgr.h"
+#include "GardenSessionFixture.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/widgets/ORVChoice.h"
 #include "framework/widgets/ORVEdit.h"
 #include "framework/widgets/ORVToolTip.h"
-#include "framework/window/ORVMsgBox.h"
-#include "framework/xml/XmlTestFiles.h"
 #include "garden/state/GardenDataMgr.h"
-#include "garden/state/GardenDispatch.h"
 #include "garden/windows/GardenExchangeWnd.h"
-#include "garden/windows/GardenWnd.h"
-#include "glimmer/GlimmerTest.h"
-#include "maingame/orvanedemo/ORVMgr.h"
-#include "support/NetRig.h"
-#include "support/WindowInput.h"
-#include "tools/GardenBytes.h"
 
 namespace orv::test {
 namespace {
 
-namespace gb = orv::garden_bytes;
-
-HWND const kWnd = reinterpret_cast<HWND>(0x1);
-constexpr u16 kGeneSeed = 6;   // the sample data's golden rose, bought with gene points
-
-std::string g_strLogin;
-
-int ORV_STDCALL HostProc(int command, char*, int, char* out)
-{
-    if (command == HOSTCMD_GET_LOGIN && out != nullptr) {
-        g_strLogin.copy(out, g_strLogin.size());
-        return static_cast<int>(g_strLogin.size());
-    }
-    return command == HOSTCMD_GET_TIMEOUT ? 3000 : 0;
-}
+HWND const kWnd = kSessionWnd;
 
 void Route(u32 id, u32 code, std::uintptr_t value = 0)
 {
@@ -102,92 +75,7 @@ void AskToBuyTwelve()
     Click(w->m_pOkButton);
 }
 
-class GardenCloseTest : public ::testing::Test {
-protected:
-    GardenCloseTest()
-    {
-        glimmer_test::Reset();
-        // What is clicked takes its image's size: the OK of the exchange window and of a box, the
-        // level-up, the box itself.
-        glimmer_test::RegisterTexture(2, 9, 64, 24);
-        glimmer_test::RegisterTexture(2, 198, 40, 20);
-        glimmer_test::RegisterTexture(1, kMsgBoxBackFrame, 320, 140);
-        ClearGardenPackets();
-        CGameNet::SetPacketHandler(&PushGardenPacket);
-        SetGardenDispatcher(&DispatchGardenPacket);
-        m_Rig.m_Deliver = [](const orv::platform::WindowMessage& m) { g_ORVMgr.WndProc(m.hwnd, m.msg, m.wParam, m.lParam); };
-        g_strLogin = "pt\nme\npw\n1.2.3.4\n80\n127.0.0.1\n" + std::to_string(m_Rig.m_Server.Port()) + "\nme\nMe";
-        m_Dir.Write("orvdata/help/GardenMgr.xml", ReadFileBytes(std::string(ORVANE_SOURCE_DIR) +
-                                                                 "/tools/orvanedemo_data/orvdata/help/GardenMgr.xml"));
-        gb::GardenDesc garden;
-        garden.plots = {{.number = 1}, {.number = 2}};
-        garden.plantList = {{kGeneSeed, 1}};
-        std::string player(88, '\0');
-        player.replace(8, 2, "me");
-        m_Rig.m_Server.Script({{48, FakeGardenServer::kAnySub, {gb::Packet(52, 0, player)}},
-                               {884, 0x04, {gb::Enter501(garden)}}});
-    }
-    ~GardenCloseTest() override
-    {
-        g_ORVMgr.Release();
-        CORVCtrlMgr::GetSingleton().DestroyWindowTree();
-        ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.clear();
-        SetGardenDispatcher(nullptr);
-        glimmer_test::Reset();
-    }
-    // Socket rounds and frames until pred holds.
-    bool Run(const std::function<bool()>& pred, int rounds = 400)
-    {
-        for (int i = 0; i < rounds; ++i) {
-            m_Rig.Step();
-            g_ORVMgr.Render();
-            if (pred()) {
-                return true;
-            }
-        }
-        return false;
-    }
-    // A session from OpenGarden until its screen stands and the server has read what it sent:
-    // the packets the server received.
-    std::vector<std::string> OpenSession()
-    {
-        g_ORVMgr.OpenGarden();
-        EXPECT_TRUE(Run([] { return g_ORVMgr.IsGardenOpen(); }));
-        Run([] { return false; }, 10);
-        std::vector<std::string> sent;
-        for (const ServerFrame& f : m_Rig.m_Server.Take()) {
-            sent.push_back(f.packet);
-        }
-        return sent;
-    }
-    // The draw calls of one frame, the mouse away from every window.
-    static std::vector<std::string> DrawnFrame()
-    {
-        g_ORVMgr.WndProc(kWnd, WM_MOUSEMOVE, 0, Pos(1, 1));
-        glimmer_test::ClearTrace();
-        g_ORVMgr.Render();
-        std::vector<std::string> draws;
-        for (const glimmer_test::Call& c : glimmer_test::Trace()) {
-            if (c.op.rfind("Draw", 0) == 0) {
-                draws.push_back(glimmer_test::Format(c));
-            }
-        }
-        return draws;
-    }
-    // Frames, with the socket stepped, until the server has seen the connection end.
-    void AwaitEndOfConnection()
-    {
-        for (int i = 0; i < 200 && m_Rig.m_Server.HasClient(); ++i) {
-            m_Rig.Step();
-        }
-        EXPECT_FALSE(m_Rig.m_Server.HasClient());
-        m_Rig.m_Server.Take();
-    }
-
-    XmlTempDir m_Dir;
-    XmlScopedCwd m_Cwd{m_Dir.Root()};
-    NetRig m_Rig;
-};
+using GardenCloseTest = GardenSessionFixture;
 
 // What stands at the close, and how the Garden closes.
 struct OpenAtClose {
@@ -268,7 +156,7 @@ TEST_F(GardenCloseTest, TheNextSessionSendsAndDrawsWhatAFreshOneDoes)
         {"CloseGarden", [] { g_ORVMgr.CloseGarden(); }},
         {"the game's own close", [] { GetGardenWnd()->Close(); }},
     };
-    ASSERT_EQ(g_ORVMgr.Init(&HostProc, 0, kWnd, nullptr, nullptr, nullptr), 0);
+    ASSERT_EQ(Init(), 0);
     const std::vector<std::string> freshSent = OpenSession();
     const std::vector<std::string> freshDrawn = DrawnFrame();
     g_ORVMgr.Release();
@@ -277,7 +165,7 @@ TEST_F(GardenCloseTest, TheNextSessionSendsAndDrawsWhatAFreshOneDoes)
         for (const CloseWay& way : ways) {
             SCOPED_TRACE(std::string(o.name) + ", closed by " + way.name);
             // Each case from a library started afresh, so that one case's leftovers fail it alone.
-            ASSERT_EQ(g_ORVMgr.Init(&HostProc, 0, kWnd, nullptr, nullptr, nullptr), 0);
+            ASSERT_EQ(Init(), 0);
             OpenSession();
             ASSERT_NE(GetGardenWnd(), nullptr);
             o.open();

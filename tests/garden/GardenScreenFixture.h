@@ -48,10 +48,11 @@ protected:
         ORVMsg close(kMsgGardenTopic, kSysWndClose);
         CtrlMgr().RouteMessage(&close);
     }
-    // Enters the garden (reply 501) and opens the screen on it; requests sent so far are dropped.
-    // The tutorial is over, so no welcome box is queued.
+    // Enters the garden (reply 501) as the player "me" and opens the screen on it; requests sent so
+    // far are dropped. The tutorial is over, so no welcome box is queued.
     CGardenWnd& Open(const gb::GardenDesc& garden, bool own = true)
     {
+        SetPlayerName("me");   // a screen closed before ended its session, the login with it
         GetGardenGuide().SetStep(GardenGuide::kFinishedStep);
         ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.clear();
         Deliver(gb::Enter501(garden));

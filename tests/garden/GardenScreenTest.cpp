@@ -579,6 +579,7 @@ TEST_F(GardenScreenTest, TheScreenOpensOnTheEnteredGardensTutorialFlag)
     for (const u8 done : {u8{1}, u8{0}}) {
         SCOPED_TRACE(done);
         CloseScreen();
+        SetPlayerName("me");   // the next session's login
         GetGardenGuide().SetStep(0);
         ORVMsgBoxQueue::GetSingleton().m_vMsgBuf.clear();
         gb::GardenDesc garden;

@@ -349,6 +349,21 @@ TEST_F(OrvaneDemoTest, CommandOneAnswersAreClampedToTheBuffer)
     EXPECT_TRUE(GetLoginInfo().strLoginText.empty());
 }
 
+// A host that answers the login request with more bytes than it wrote this time reads zero bytes
+// there, never the login text (the password) of the open before.
+TEST_F(OrvaneDemoTest, OneLoginTextNeverReachesTheNextOpen)
+{
+    g_Host.login = LoginText();
+    ASSERT_EQ(InitOk(), 0);
+    g_ORVMgr.OpenGarden();
+    ASSERT_EQ(GetLoginInfo().strLoginText, g_Host.login);
+    const std::size_t written = g_Host.login.size();
+    g_Host.login.clear();
+    g_Host.loginAnswer = static_cast<int>(written);
+    g_ORVMgr.OpenGarden();
+    EXPECT_EQ(GetLoginInfo().strLoginText, std::string(written, '\0'));
+}
+
 TEST_F(OrvaneDemoTest, CloseGardenAndReleaseRemoveTheGardenWindow)
 {
     ASSERT_EQ(InitOk(), 0);
