@@ -18,7 +18,9 @@ cmake --install build/release --prefix "$stage" >/dev/null
 # Configures and builds the CMake project in $1 into the folder $2 against the installed package.
 build_against_stage() {
   cmake -S "$1" -B "$2" -G Ninja -DCMAKE_BUILD_TYPE=Release -DOrvane_DIR="$stage/lib/cmake/Orvane" >/dev/null
-  cmake --build "$2" >/dev/null
+  # Quiet unless it fails: then the compiler's messages are shown.
+  local log
+  log="$(cmake --build "$2" 2>&1)" || { echo "$log"; return 1; }
 }
 
 # Every installed header is under include/orvane and included by a consumer.

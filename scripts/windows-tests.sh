@@ -54,7 +54,9 @@ allowed_imports_i686='^(libgcc_s_dw2-1|libwinpthread-1)\.dll$'
 build_against_stage() {
   cmake -S "$1" -B "$2" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchains/mingw-$arch.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DOrvane_DIR="$root/$stage/lib/cmake/Orvane" >/dev/null
-  cmake --build "$2" >/dev/null
+  # Quiet unless it fails: then the compiler's messages are shown.
+  local log
+  log="$(cmake --build "$2" 2>&1)" || { echo "$log"; return 1; }
 }
 
 # Both targets: build, install, check the DLLs, build the installed hosts.
