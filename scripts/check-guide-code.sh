@@ -6,17 +6,28 @@
 # any block that differs and on a guide in which no block names a file.
 # Usage: check-guide-code.sh [guide [root]]: the guide (docs/integrating.md) and the folder the
 # blocks' files are named from (the repository).
+#        check-guide-code.sh --save DIR [guide]: checks nothing; saves each block that names a file
+# as DIR/<file>, as a reader of the guide saves it.
 set -euo pipefail
+save=""
+if [[ ${1:-} == --save ]]; then
+  save=$(realpath -m "$2")
+  shift 2
+fi
 cd "$(dirname "$0")/.."
 guide=${1:-docs/integrating.md}
 root=${2:-.}
+# The lines of the block whose first line (the file's name) is line $1 of the guide, up to the
+# closing fence, each with its newline.
+block() { awk -v s="$1" 'NR >= s { if ($0 ~ /^```/) exit; print }' "$guide"; }
 status=0
 blocks=0
 while IFS=$'\t' read -r file start; do
   blocks=$((blocks + 1))
-  # The block's lines from its first (the file's name) to the closing fence, each with its newline.
-  if [[ ! -f "$root/$file" ]] ||
-     ! cmp -s <(awk -v s="$start" 'NR >= s { if ($0 ~ /^```/) exit; print }' "$guide") "$root/$file"; then
+  if [[ -n $save ]]; then
+    mkdir -p "$(dirname "$save/$file")"
+    block "$start" > "$save/$file"
+  elif [[ ! -f "$root/$file" ]] || ! cmp -s <(block "$start") "$root/$file"; then
     echo "$guide:$start: the block is not the whole of $file"
     status=1
   fi
@@ -26,5 +37,9 @@ if [[ $blocks -eq 0 ]]; then
   echo "$guide: no code block names a file"
   status=1
 fi
-echo "docs: $blocks code blocks of $guide checked against their files"
+if [[ -n $save ]]; then
+  echo "docs: $blocks code blocks of $guide saved in $save"
+else
+  echo "docs: $blocks code blocks of $guide checked against their files"
+fi
 exit $status

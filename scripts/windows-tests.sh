@@ -2,7 +2,8 @@
 # The Windows build: cross-builds the DLLs and the test suite with mingw-w64 for x86_64 and i686,
 # lists and checks the DLLs' imports and exports, runs the suite under wine (each target's test
 # binary in one process, under Xvfb for the input-method window, with the GBK code page), and
-# builds and runs a small host against the installed tree. Any failure fails the script.
+# builds against the installed tree the minimal hosts of docs/integrating.md, which it runs, and
+# the consumers that link every declaration of the installed headers. Any failure fails the script.
 # On a machine that cannot run 32-bit programs (or with ORVANE_NO_32BIT=1) the x86_64 build runs
 # under wine64 alone and the i686 build is linked and checked but not run.
 set -euo pipefail
@@ -48,6 +49,16 @@ allowed_imports='^(kernel32|user32|imm32|msvcrt|shell32|ws2_32|gdi32|advapi32|gl
 # loads, installed beside the libraries (cmake/toolchains/mingw-i686.cmake).
 allowed_imports_i686='^(libgcc_s_dw2-1|libwinpthread-1)\.dll$'
 
+# Configures and builds the CMake project in $1 into the folder $2 against the installed tree of
+# the target being built ($arch, $stage).
+build_against_stage() {
+  cmake -S "$1" -B "$2" -G Ninja -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchains/mingw-$arch.cmake" \
+    -DCMAKE_BUILD_TYPE=Release -DOrvane_DIR="$root/$stage/lib/cmake/Orvane" >/dev/null
+  # Quiet unless it fails: then the compiler's messages are shown.
+  local log
+  log="$(cmake --build "$2" 2>&1)" || { echo "$log"; return 1; }
+}
+
 # Both targets: build, install, check the DLLs, build the installed hosts.
 build_windows() {
   for arch in "${targets[@]}"; do
@@ -83,13 +94,10 @@ build_windows() {
       fi
     done
 
-    # A host game's own CMake build against the installed tree.
-    host="$bld/installed-host"
-    cmake -S tools/installed_host -B "$host" -G Ninja \
-      -DCMAKE_TOOLCHAIN_FILE="$root/cmake/toolchains/mingw-$arch.cmake" -DCMAKE_BUILD_TYPE=Release \
-      -DOrvane_DIR="$root/$stage/lib/cmake/Orvane" >/dev/null
-    cmake --build "$host" >/dev/null
-    cp "$stage"/bin/*.dll "$host/"
+    # A host game's own CMake build against the installed tree, and the headers' link tests.
+    build_against_stage tools/installed_host "$bld/installed-host"
+    build_against_stage tools/installed_host/consumers "$bld/installed-consumers"
+    cp "$stage"/bin/*.dll "$bld/installed-host/"
   done
 }
 stage "Windows builds" build_windows

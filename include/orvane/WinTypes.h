@@ -42,6 +42,13 @@ using BOOL = int;
 #define WM_USER 0x0400
 #define WM_NCHITTEST 0x0084
 #endif
+// The key-state flags in the low word of a mouse message's wParam (a button press carries its
+// button's flag). The library takes the position from lParam and does not read these flags.
+#ifndef MK_LBUTTON
+#define MK_LBUTTON 0x0001
+#define MK_RBUTTON 0x0002
+#define MK_MBUTTON 0x0010
+#endif
 #ifndef GCS_RESULTSTR
 #define GCS_RESULTSTR 0x0800
 #endif

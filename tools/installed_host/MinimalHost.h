@@ -1,7 +1,7 @@
 // tools/installed_host/MinimalHost.h
-// The callback object of the minimal hosts (installed_host.cpp, consumer_orvane.cpp): every slot
-// of IORVCallBack, keeping what a test looks at: the requests sent, the draw calls of a frame and
-// the last game-window notice.
+// The callback object of the minimal hosts (installed_host.cpp, consumers/consumer_orvane.cpp):
+// every slot of IORVCallBack, keeping what a test looks at: the requests sent, the draw calls of a
+// frame and the last game-window notice.
 #pragma once
 
 #include <string>

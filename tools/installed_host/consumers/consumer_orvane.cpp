@@ -35,7 +35,7 @@ void CallEverything()
     (void)mgr.IsAerieOpen();
     mgr.Render();
     mgr.Recv("", 0);
-    (void)mgr.WndProc(nullptr, WM_MOUSEMOVE, 0, 0);
+    (void)mgr.WndProc(nullptr, WM_LBUTTONDOWN, MK_LBUTTON, 0);   // a press carries its button's flag
     mgr.CloseAerie();
 
     (void)fnOrvane();
