@@ -69,31 +69,15 @@ bool CORVMainWnd::IsGameOpen() const
     return false;
 }
 
-bool CORVMainWnd::CloseOpenGameWindow(u32 msgId)
-{
-    if (GetSystemWindow(msgId) == nullptr) {
-        return false;
-    }
-    ORVMsg msg(msgId, kSysWndClose);
-    ProcessMessage(&msg);   // forgets what the game left behind once none of it is open
-    return true;
-}
-
-void CORVMainWnd::CloseGameWindow()
-{
-    for (const u32 id : kSysWndGameIds) {
-        if (CloseOpenGameWindow(id)) {
-            return;
-        }
-    }
-}
-
 void CORVMainWnd::CloseGame()
 {
     // The first id's window, the game's main window, goes last: when it tells the host that it
     // closed, no window of the game is left.
     for (auto id = std::rbegin(kSysWndGameIds); id != std::rend(kSysWndGameIds); ++id) {
-        CloseOpenGameWindow(*id);
+        if (GetSystemWindow(*id) != nullptr) {
+            ORVMsg msg(*id, kSysWndClose);
+            ProcessMessage(&msg);   // forgets what the game left behind once none of it is open
+        }
     }
 }
 

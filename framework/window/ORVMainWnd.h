@@ -19,14 +19,11 @@ public:
     void Render() override;                      // 47: one frame
     void CreateCloseButton() override;           // 64: none
 
-    // Closes the first open window of the game (kSysWndGameIds: in Orvane the game main window,
-    // else the choose-beast window). Whenever a close command leaves no window of the game, the
-    // game is over: the control manager forgets what it left behind
-    // (CORVCtrlMgr::ForgetClosedGame).
-    void CloseGameWindow();
-    // Closes every open window of the game, whichever of them stand (a city may arrive while the
-    // beast chooser is open), the game main window last: the host's close (CORVMgr::CloseAerie)
-    // and the server's end the game at once.
+    // Closes every open window of the game (kSysWndGameIds), whichever of them stand (in Orvane a
+    // city may arrive while the beast chooser is open), the game main window last: the host's
+    // close (CORVMgr::CloseAerie) and the server's end the game at once. Whenever a close command
+    // leaves no window of the game, the game is over: the control manager forgets what it left
+    // behind (CORVCtrlMgr::ForgetClosedGame).
     void CloseGame();
     // True for the command id of a window of the game (kSysWndGameIds).
     static bool IsGameWindowId(u32 msgId);
@@ -57,7 +54,4 @@ public:
     CORVControl* m_apSystemWnd[kSystemWindowCount] = {};
     u8 m_bOwnCursorHidden = 0;   // this frame only
 
-private:
-    // Closes the system window of a game command id when it is open; false when it was not.
-    bool CloseOpenGameWindow(u32 msgId);
 };

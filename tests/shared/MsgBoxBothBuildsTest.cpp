@@ -325,7 +325,7 @@ TEST_F(MsgBoxGameCloseTest, TheQuestionsOfAClosedGameGoWithItOthersStay)
         }
         Frame();
         ASSERT_NE(Box(), nullptr);
-        MainWnd().CloseGameWindow();
+        MainWnd().CloseGame();
         EXPECT_EQ(Box() != nullptr, asked.front() == Asker::Stays);
         EXPECT_EQ(AnswerEveryBox(), kept);
         std::vector<u32> answered;
@@ -361,7 +361,7 @@ TEST_F(MsgBoxGameCloseTest, NoBoxAndNoAnswerOfAClosedGameReachTheNextGame)
         if (when == Closed::AnsweredBoxClosedWithIt) {
             Route(ORVMsg(kSysWndFirstId, kSysWndClose));
         }
-        MainWnd().CloseGameWindow();
+        MainWnd().CloseGame();
         EXPECT_TRUE(Queue().m_vMsgBuf.size() <= (when == Closed::AnsweredBoxUp ? 1u : 0u));
         Queue().ShowOkBox(Answer(5), "next game");
         EXPECT_EQ(AnswerEveryBox(), std::vector<std::string>{"next game"});
@@ -387,12 +387,12 @@ TEST_F(MsgBoxGameCloseTest, TheTooltipAndTheFloatingNoticesGoWhenTheLastGameWind
     CAutoTip& tips = CAutoTip::GetSingleton();
     ShowTipText("entered");
     CtrlMgr().SetHoverControl(&tips);
-    for (std::size_t open = std::size(kSysWndGameIds); open > 1; --open) {
-        MainWnd().CloseGameWindow();
+    for (std::size_t open = 0; open + 1 < std::size(kSysWndGameIds); ++open) {
+        Route(ORVMsg(kSysWndGameIds[open], kSysWndClose));
         EXPECT_FALSE(CORVToolTip::GetSingleton().IsEmpty());
         EXPECT_EQ(tips.GetTips().size(), 1u);
     }
-    MainWnd().CloseGameWindow();
+    Route(ORVMsg(kSysWndGameIds[std::size(kSysWndGameIds) - 1], kSysWndClose));
     EXPECT_FALSE(MainWnd().IsGameOpen());
     EXPECT_TRUE(CORVToolTip::GetSingleton().IsEmpty());
     EXPECT_EQ(CORVToolTip::GetSingleton().GetStyle().m_dwFrameColour, kToolTipDefaultStyle.m_dwFrameColour);

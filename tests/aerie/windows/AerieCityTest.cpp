@@ -333,7 +333,7 @@ TEST_F(AerieCity, WithoutTheHostsCallbackTheGameWindowDiesSilently)
     ASSERT_NE(Enter(Buildings(Levels())), nullptr);
     m_Host.ClearLog();
     *GetORVCallBack() = nullptr;   // as at library unload
-    MainWnd().CloseGameWindow();
+    MainWnd().CloseGame();
     EXPECT_EQ(Wnd(), nullptr);
     EXPECT_TRUE(m_Host.m_vCalls.empty());
 }

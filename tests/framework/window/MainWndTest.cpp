@@ -36,22 +36,22 @@ TEST_F(MainWndTest, MainWindowIs800By600CentredOnTheHostScreen)
     }
 }
 
-TEST_F(MainWndTest, CloseGameWindowPrefersTheGameWindowThenTheChooser)
+TEST_F(MainWndTest, CloseGameClosesTheGameWindowAndTheChooserWhicheverStand)
 {
     Attach();
     ScopedSystemWindowRecord game(ORV_MSG_GAMEWND, ORV_RUNTIME_CLASS(CTestWindow));
     ScopedSystemWindowRecord chooser(ORV_MSG_CHOOSEBEAST, ORV_RUNTIME_CLASS(CTestWindow));
-    MainWnd().CloseGameWindow();   // neither: nothing
-    Route(ORVMsg(ORV_MSG_GAMEWND, kSysWndOpen));
-    Route(ORVMsg(ORV_MSG_CHOOSEBEAST, kSysWndOpen));
-    EXPECT_TRUE(MainWnd().IsGameOpen());
-    MainWnd().CloseGameWindow();
-    EXPECT_EQ(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND), nullptr);
-    EXPECT_NE(MainWnd().GetSystemWindow(ORV_MSG_CHOOSEBEAST), nullptr);
-    EXPECT_TRUE(MainWnd().IsGameOpen());
-    MainWnd().CloseGameWindow();
-    EXPECT_EQ(MainWnd().GetSystemWindow(ORV_MSG_CHOOSEBEAST), nullptr);
-    EXPECT_FALSE(MainWnd().IsGameOpen());
+    for (const std::vector<u32>& open : std::vector<std::vector<u32>>{
+             {}, {ORV_MSG_GAMEWND}, {ORV_MSG_CHOOSEBEAST}, {ORV_MSG_GAMEWND, ORV_MSG_CHOOSEBEAST}}) {
+        for (const u32 id : open) {
+            Route(ORVMsg(id, kSysWndOpen));
+        }
+        EXPECT_EQ(MainWnd().IsGameOpen(), !open.empty());
+        MainWnd().CloseGame();
+        EXPECT_EQ(MainWnd().GetSystemWindow(ORV_MSG_GAMEWND), nullptr);
+        EXPECT_EQ(MainWnd().GetSystemWindow(ORV_MSG_CHOOSEBEAST), nullptr);
+        EXPECT_FALSE(MainWnd().IsGameOpen());
+    }
 }
 
 int g_nNewBieDraws = 0;
