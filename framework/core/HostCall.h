@@ -1,10 +1,24 @@
 // Calls into the host under one rule for both libraries: what the host throws stays on its side of
 // the call. The exception is caught, one debug line names what was called, and the call answers
 // its neutral value (false, 0, null; out-parameters as the library set them). Nothing is
-// allocated unless the host throws.
+// allocated unless the host throws. Sizes from outside (the host's screen and images, the
+// renderer's) enter the library through HostSize.
 #pragma once
 
+#include <algorithm>
 #include <utility>
+
+// The range of every screen and image size the library takes from outside, in pixels: a negative
+// size counts as 0 and a larger one as kHostSizeMax. Positions and sizes of the library's controls
+// derive from these, so sums, differences and doubles of a few of them, and the product of two,
+// stay far inside an int, and a point of the screen fits the signed 16 bits a mouse position
+// travels in.
+inline constexpr int kHostSizeMax = 16384;
+
+constexpr int HostSize(int answered) noexcept
+{
+    return std::clamp(answered, 0, kHostSizeMax);
+}
 
 // Writes the debug line of a host call that threw: what was called, and number when it is not
 // negative (the command of the host's procedure). Never throws.

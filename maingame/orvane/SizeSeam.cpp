@@ -6,7 +6,7 @@
 
 bool GetBuildScreenSize(int* w, int* h)
 {
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (host == nullptr || w == nullptr || h == nullptr) {
         return false;
     }
@@ -17,7 +17,7 @@ bool GetBuildScreenSize(int* w, int* h)
 
 bool GetBuildImageSize(int frame, int set, int* w, int* h)
 {
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (host == nullptr || w == nullptr || h == nullptr) {
         return false;
     }
@@ -32,7 +32,7 @@ unsigned GetBuildFrameTime()
 
 void ForwardBuildMouseMove(LPARAM lParam)
 {
-    if (IORVCallBack* host = ORVCallBack()) {
+    if (CHostCallBackGuard* host = ORVCallBack()) {
         host->OnMouseMove(lParam);
     }
 }
