@@ -27,7 +27,7 @@ void DebugHostThrew(const char* what, int number = -1) noexcept;
 // Runs call() and answers what it answers; when it throws, writes the debug line and answers
 // neutral.
 template <typename R, typename Call>
-R CallHostCatching(const char* what, int number, R neutral, Call&& call) noexcept
+[[gnu::always_inline]] inline R CallHostCatching(const char* what, int number, R neutral, Call&& call) noexcept
 {
     try {
         return std::forward<Call>(call)();
@@ -38,7 +38,7 @@ R CallHostCatching(const char* what, int number, R neutral, Call&& call) noexcep
 }
 
 template <typename Call>
-void CallHostCatching(const char* what, int number, Call&& call) noexcept
+[[gnu::always_inline]] inline void CallHostCatching(const char* what, int number, Call&& call) noexcept
 {
     try {
         std::forward<Call>(call)();

@@ -155,7 +155,7 @@ public:
 private:
     // The held callback's slot under the catch, or neutral when none is held.
     template <typename R, typename F>
-    static R Call(const char* slot, R neutral, F&& call) noexcept
+    [[gnu::always_inline]] static R Call(const char* slot, R neutral, F&& call) noexcept
     {
         IORVCallBack* host = *GetORVCallBack();
         if (host == nullptr) {
@@ -164,7 +164,7 @@ private:
         return CallHostCatching(slot, -1, neutral, [&] { return call(*host); });
     }
     template <typename F>
-    static void Call(const char* slot, F&& call) noexcept
+    [[gnu::always_inline]] static void Call(const char* slot, F&& call) noexcept
     {
         if (IORVCallBack* host = *GetORVCallBack()) {
             CallHostCatching(slot, -1, [&] { call(*host); });
