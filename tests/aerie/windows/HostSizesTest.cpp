@@ -1,0 +1,154 @@
+// A host that answers any value for a screen or image size, from the moment it hands its callback
+// over: the whole session runs (the main window placed, the city entered with a hired friend, frames,
+// a click, a tooltip and a drag past the screen's edge, the close) with every answer taken into 0 to
+// kHostSizeMax, so nothing the library works out from a size overflows (the sanitizers would end
+// the run). The main window is centred on the screen so taken; the game window takes its
+// background's size so taken.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+#include <vector>
+
+#include "AerieBeastFixture.h"
+#include "framework/widgets/ORVButton.h"
+#include "framework/core/HostCall.h"
+#include "maingame/orvane/ORVMgr.h"
+#include "support/ExportClick.h"
+
+namespace orv::test {
+namespace {
+
+enum class SizeSlot { ScreenWidth, ScreenHeight, ImageWidth, ImageHeight };
+constexpr const char* kSlotNames[] = {"ScreenWidth", "ScreenHeight", "ImageWidth", "ImageHeight"};
+
+struct Answer {
+    int answered;
+    int taken;
+};
+
+constexpr Answer kAnswers[] = {
+    {INT_MIN, 0},
+    {-1, 0},
+    {0, 0},
+    {1, 1},
+    {kHostSizeMax, kHostSizeMax},
+    {kHostSizeMax + 1, kHostSizeMax},
+    {1 << 30, kHostSizeMax},
+    {INT_MAX, kHostSizeMax},
+};
+
+struct SizeCase {
+    SizeSlot slot;
+    Answer answer;
+};
+
+std::string CaseName(const ::testing::TestParamInfo<SizeCase>& info)
+{
+    const int v = info.param.answer.answered;
+    return std::string(kSlotNames[static_cast<int>(info.param.slot)]) + "_" + (v < 0 ? "minus" : "") +
+           std::to_string(v < 0 ? -static_cast<long long>(v) : v);
+}
+
+class HostSizes : public AerieBeastTest, public ::testing::WithParamInterface<SizeCase> {
+protected:
+    // The answer goes in before the callback is handed over, and again over the game window
+    // world's own sizes.
+    void SetUp() override
+    {
+        GiveAnswer();
+        AerieBeastTest::SetUp();
+        GiveAnswer();
+    }
+    void GiveAnswer()
+    {
+        const int v = GetParam().answer.answered;
+        switch (GetParam().slot) {
+        case SizeSlot::ScreenWidth:
+            m_Host.m_nScreenWidth = v;
+            break;
+        case SizeSlot::ScreenHeight:
+            m_Host.m_nScreenHeight = v;
+            break;
+        case SizeSlot::ImageWidth:
+            m_Host.m_DefaultImageSize.first = v;
+            for (auto& [image, size] : m_Host.m_mapImageSizes) {
+                size.first = v;
+            }
+            break;
+        case SizeSlot::ImageHeight:
+            m_Host.m_DefaultImageSize.second = v;
+            for (auto& [image, size] : m_Host.m_mapImageSizes) {
+                size.second = v;
+            }
+            break;
+        }
+    }
+};
+
+TEST_P(HostSizes, TakenIntoRangeThroughAWholeSession)
+{
+    const SizeSlot slot = GetParam().slot;
+    const int taken = GetParam().answer.taken;
+    CORVMgr& mgr = CORVMgr::GetSingleton();
+    CORVMainWnd& main = MainWnd();
+    // The main window was placed on the fixture's screen: placed again on this one.
+    main.CenterInParent();
+    if (slot == SizeSlot::ScreenWidth) {
+        EXPECT_EQ(main.m_nAbsX, (taken - main.m_nWidth) / 2);
+    }
+    if (slot == SizeSlot::ScreenHeight) {
+        EXPECT_EQ(main.m_nAbsY, (taken - main.m_nHeight) / 2);
+    }
+
+    mgr.OpenAerie(&m_Host, "me");
+    Recv(Compressed(kOwnId, 0,
+                    Item(0, "me") + BeastItem(1, 0) +
+                        Incubators(Incubator(true, 2, 100, 0, "pal"), Incubator(true, 0, 0, 0),
+                                   Incubator(false, 0, 0, 0))));
+    ASSERT_TRUE(mgr.IsAerieOpen());
+    ASSERT_NE(Wnd(), nullptr);
+    if (slot == SizeSlot::ImageWidth) {
+        EXPECT_EQ(Wnd()->m_nWidth, taken);
+    }
+    if (slot == SizeSlot::ImageHeight) {
+        EXPECT_EQ(Wnd()->m_nHeight, taken);
+    }
+    Frame();
+    EXPECT_TRUE(m_Host.AnyDrawing());
+
+    // A click opens the beast window; the mouse rests on a button with a tooltip; the game window
+    // is dragged far past the screen's corner.
+    ClickThroughExports(Wnd()->m_pBeastBtn);
+    ClickThroughExports(Wnd()->m_pBeastBtn);
+    const CORVControl* button = Wnd()->m_pBeastBtn;
+    mgr.WndProc(nullptr, WM_MOUSEMOVE, 0, Pos(button->m_nAbsX + 1, button->m_nAbsY + 1));
+    Frame(2);
+    const int grabX = Wnd()->m_nAbsX + 2;
+    const int grabY = Wnd()->m_nAbsY + 2;
+    mgr.WndProc(nullptr, WM_LBUTTONDOWN, 1, Pos(grabX, grabY));
+    mgr.WndProc(nullptr, WM_MOUSEMOVE, 1, Pos(30000, 30000));
+    mgr.WndProc(nullptr, WM_MOUSEMOVE, 1, Pos(-30000, -30000));
+    mgr.WndProc(nullptr, WM_LBUTTONUP, 0, Pos(-30000, -30000));
+    Frame();
+
+    mgr.CloseAerie();
+    EXPECT_FALSE(mgr.IsAerieOpen());
+    EXPECT_EQ(m_Host.LiveDrawers(), 0);
+}
+
+std::vector<SizeCase> EverySlotEveryAnswer()
+{
+    std::vector<SizeCase> cases;
+    for (SizeSlot slot : {SizeSlot::ScreenWidth, SizeSlot::ScreenHeight, SizeSlot::ImageWidth, SizeSlot::ImageHeight}) {
+        for (const Answer& answer : kAnswers) {
+            cases.push_back({slot, answer});
+        }
+    }
+    return cases;
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, HostSizes, ::testing::ValuesIn(EverySlotEveryAnswer()), CaseName);
+
+}  // namespace
+}  // namespace orv::test
