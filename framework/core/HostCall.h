@@ -5,7 +5,6 @@
 // renderer's) enter the library through HostSize.
 #pragma once
 
-#include <algorithm>
 #include <utility>
 
 // The range of every screen and image size the library takes from outside, in pixels: a negative
@@ -15,9 +14,14 @@
 // travels in.
 inline constexpr int kHostSizeMax = 16384;
 
-constexpr int HostSize(int answered) noexcept
+// An answer out of the range, taken into it, with a debug line naming who answered it. Never throws.
+int TakeOutOfRangeHostSize(const char* who, int answered) noexcept;
+
+// A size answered from outside (who: the slot or field that answered, for the debug line), taken
+// into the range.
+[[gnu::always_inline]] inline int HostSize(const char* who, int answered) noexcept
 {
-    return std::clamp(answered, 0, kHostSizeMax);
+    return answered >= 0 && answered <= kHostSizeMax ? answered : TakeOutOfRangeHostSize(who, answered);
 }
 
 // Writes the debug line of a host call that threw: what was called, and number when it is not

@@ -17,8 +17,9 @@ inline IORVCallBack** GetORVCallBack()
 // The library's guard of the host's callback: each slot calls the held callback's slot; when the
 // host throws, a debug line names the slot and the call answers its neutral value (false, 0, null;
 // out-parameters as the library set them), so no export ends because a callback threw. Screen and
-// image sizes are taken into the range of host sizes (HostCall.h). The drawers it hands out guard
-// the host's drawers the same way. With no callback held every slot does nothing.
+// image sizes are taken into the range of host sizes (HostCall.h; an answer out of it gets a debug
+// line). The drawers it hands out guard the host's drawers the same way. With no callback held
+// every slot does nothing.
 //
 // The guard holds nothing and has no virtual slot: its members are inline, so a call that throws
 // nothing costs what a direct call of the host's slot costs. It is trivially destroyed, so code
@@ -41,10 +42,10 @@ public:
         });
         if (answered) {
             if (width != nullptr) {
-                *width = HostSize(w);
+                *width = HostSize("the host's IORVCallBack::GetImageSize", w);
             }
             if (height != nullptr) {
-                *height = HostSize(h);
+                *height = HostSize("the host's IORVCallBack::GetImageSize", h);
             }
         }
     }
@@ -82,12 +83,13 @@ public:
     }
     int GetScreenWidth() noexcept
     {
-        return HostSize(Call("IORVCallBack::GetScreenWidth", 0, [](IORVCallBack& h) { return h.GetScreenWidth(); }));
+        return HostSize("the host's IORVCallBack::GetScreenWidth",
+                        Call("IORVCallBack::GetScreenWidth", 0, [](IORVCallBack& h) { return h.GetScreenWidth(); }));
     }
     int GetScreenHeight() noexcept
     {
-        return HostSize(
-            Call("IORVCallBack::GetScreenHeight", 0, [](IORVCallBack& h) { return h.GetScreenHeight(); }));
+        return HostSize("the host's IORVCallBack::GetScreenHeight",
+                        Call("IORVCallBack::GetScreenHeight", 0, [](IORVCallBack& h) { return h.GetScreenHeight(); }));
     }
     const char* GetPlayerName() noexcept
     {

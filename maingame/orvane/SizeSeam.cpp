@@ -1,4 +1,5 @@
-// Orvane's sizes come from the host callback, and routed mouse moves go on to it.
+// Orvane's sizes come from the host callback (its guard takes them into the host size range), and
+// routed mouse moves go on to it.
 #include "framework/control/SizeSeam.h"
 
 #include "framework/core/ORVCallBack.h"

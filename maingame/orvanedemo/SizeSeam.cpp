@@ -11,8 +11,8 @@ bool GetBuildScreenSize(int* w, int* h)
     if (w == nullptr || h == nullptr) {
         return false;
     }
-    *w = HostSize(g_CG.m_nScreenWidth);
-    *h = HostSize(g_CG.m_nScreenHeight);
+    *w = HostSize("the renderer's screen width", g_CG.m_nScreenWidth);
+    *h = HostSize("the renderer's screen height", g_CG.m_nScreenHeight);
     return true;
 }
 
@@ -22,8 +22,8 @@ bool GetBuildImageSize(int frame, int set, int* w, int* h)
         return false;
     }
     const bool known = g_TexMgr.GetTextureOriginSize(static_cast<u16>(set), static_cast<u16>(frame), *w, *h);
-    *w = HostSize(*w);
-    *h = HostSize(*h);
+    *w = HostSize("the renderer's GetTextureOriginSize", *w);
+    *h = HostSize("the renderer's GetTextureOriginSize", *h);
     return known;
 }
 

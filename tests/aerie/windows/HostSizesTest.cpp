@@ -2,8 +2,8 @@
 // over: the whole session runs (the main window placed, the city entered with a hired friend, frames,
 // a click, a tooltip and a drag past the screen's edge, the close) with every answer taken into 0 to
 // kHostSizeMax, so nothing the library works out from a size overflows (the sanitizers would end
-// the run). The main window is centred on the screen so taken; the game window takes its
-// background's size so taken.
+// the run). An answer out of the range gets a debug line; the main window is centred on the screen
+// so taken; the game window takes its background's size so taken.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -21,6 +21,9 @@ namespace {
 
 enum class SizeSlot { ScreenWidth, ScreenHeight, ImageWidth, ImageHeight };
 constexpr const char* kSlotNames[] = {"ScreenWidth", "ScreenHeight", "ImageWidth", "ImageHeight"};
+// Who the debug line of an answer out of the range names.
+constexpr const char* kAnswerers[] = {"IORVCallBack::GetScreenWidth", "IORVCallBack::GetScreenHeight",
+                                      "IORVCallBack::GetImageSize", "IORVCallBack::GetImageSize"};
 
 struct Answer {
     int answered;
@@ -135,6 +138,11 @@ TEST_P(HostSizes, TakenIntoRangeThroughAWholeSession)
     mgr.CloseAerie();
     EXPECT_FALSE(mgr.IsAerieOpen());
     EXPECT_EQ(m_Host.LiveDrawers(), 0);
+    const int answered = GetParam().answer.answered;
+    EXPECT_EQ(m_Fake.HasDebugLineContaining(std::string("the host's ") + kAnswerers[static_cast<int>(slot)] +
+                                            " answered the size " + std::to_string(answered) +
+                                            "; it is taken as " + std::to_string(taken)),
+              answered != taken);
 }
 
 std::vector<SizeCase> EverySlotEveryAnswer()

@@ -2,8 +2,9 @@
 // height, from Init on: a whole Garden session through the exports over 127.0.0.1 (the main window
 // placed, the garden entered, frames, the mouse on a plot with its tip, a click, a drag past the
 // screen's edge, the close) takes every answer into 0 to kHostSizeMax, so nothing the library works
-// out from a size overflows (the sanitizers would end the run). The main window is centred on the
-// screen so taken; a plot's soil takes its texture's size so taken.
+// out from a size overflows (the sanitizers would end the run). An answer out of the range gets a
+// debug line; the main window is centred on the screen so taken; a plot's soil takes its texture's
+// size so taken.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 #include <gtest/gtest.h>
@@ -36,6 +37,8 @@ HWND const kWnd = reinterpret_cast<HWND>(0x1);
 
 enum class SizeSlot { ScreenWidth, ScreenHeight, TextureWidth, TextureHeight };
 constexpr const char* kSlotNames[] = {"ScreenWidth", "ScreenHeight", "TextureWidth", "TextureHeight"};
+// Who the debug line of an answer out of the range names.
+constexpr const char* kAnswerers[] = {"screen width", "screen height", "GetTextureOriginSize", "GetTextureOriginSize"};
 
 struct Answer {
     int answered;
@@ -188,6 +191,11 @@ TEST_P(RendererSizes, TakenIntoRangeThroughAWholeSession)
 
     g_ORVMgr.CloseGarden();
     EXPECT_FALSE(g_ORVMgr.IsGardenOpen());
+    const int answered = GetParam().answer.answered;
+    EXPECT_EQ(m_Rig.m_Fake.HasDebugLineContaining(std::string("the renderer's ") + kAnswerers[static_cast<int>(slot)] +
+                                                  " answered the size " + std::to_string(answered) +
+                                                  "; it is taken as " + std::to_string(taken)),
+              answered != taken);
 }
 
 std::vector<SizeCase> EverySlotEveryAnswer()
