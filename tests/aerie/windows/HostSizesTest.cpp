@@ -6,52 +6,23 @@
 // so taken; the game window takes its background's size so taken.
 #include <gtest/gtest.h>
 
-#include <climits>
+#include <iterator>
 #include <string>
-#include <vector>
 
 #include "AerieBeastFixture.h"
 #include "framework/widgets/ORVButton.h"
-#include "framework/core/HostCall.h"
 #include "maingame/orvane/ORVMgr.h"
 #include "support/ExportClick.h"
+#include "support/SizeAnswers.h"
 
 namespace orv::test {
 namespace {
 
-enum class SizeSlot { ScreenWidth, ScreenHeight, ImageWidth, ImageHeight };
+enum SizeSlot { ScreenWidth, ScreenHeight, ImageWidth, ImageHeight };
 constexpr const char* kSlotNames[] = {"ScreenWidth", "ScreenHeight", "ImageWidth", "ImageHeight"};
 // Who the debug line of an answer out of the range names.
 constexpr const char* kAnswerers[] = {"IORVCallBack::GetScreenWidth", "IORVCallBack::GetScreenHeight",
                                       "IORVCallBack::GetImageSize", "IORVCallBack::GetImageSize"};
-
-struct Answer {
-    int answered;
-    int taken;
-};
-
-constexpr Answer kAnswers[] = {
-    {INT_MIN, 0},
-    {-1, 0},
-    {0, 0},
-    {1, 1},
-    {kHostSizeMax, kHostSizeMax},
-    {kHostSizeMax + 1, kHostSizeMax},
-    {1 << 30, kHostSizeMax},
-    {INT_MAX, kHostSizeMax},
-};
-
-struct SizeCase {
-    SizeSlot slot;
-    Answer answer;
-};
-
-std::string CaseName(const ::testing::TestParamInfo<SizeCase>& info)
-{
-    const int v = info.param.answer.answered;
-    return std::string(kSlotNames[static_cast<int>(info.param.slot)]) + "_" + (v < 0 ? "minus" : "") +
-           std::to_string(v < 0 ? -static_cast<long long>(v) : v);
-}
 
 class HostSizes : public AerieBeastTest, public ::testing::WithParamInterface<SizeCase> {
 protected:
@@ -67,19 +38,19 @@ protected:
     {
         const int v = GetParam().answer.answered;
         switch (GetParam().slot) {
-        case SizeSlot::ScreenWidth:
+        case ScreenWidth:
             m_Host.m_nScreenWidth = v;
             break;
-        case SizeSlot::ScreenHeight:
+        case ScreenHeight:
             m_Host.m_nScreenHeight = v;
             break;
-        case SizeSlot::ImageWidth:
+        case ImageWidth:
             m_Host.m_DefaultImageSize.first = v;
             for (auto& [image, size] : m_Host.m_mapImageSizes) {
                 size.first = v;
             }
             break;
-        case SizeSlot::ImageHeight:
+        case ImageHeight:
             m_Host.m_DefaultImageSize.second = v;
             for (auto& [image, size] : m_Host.m_mapImageSizes) {
                 size.second = v;
@@ -91,16 +62,16 @@ protected:
 
 TEST_P(HostSizes, TakenIntoRangeThroughAWholeSession)
 {
-    const SizeSlot slot = GetParam().slot;
+    const int slot = GetParam().slot;
     const int taken = GetParam().answer.taken;
     CORVMgr& mgr = CORVMgr::GetSingleton();
     CORVMainWnd& main = MainWnd();
     // The main window was placed on the fixture's screen: placed again on this one.
     main.CenterInParent();
-    if (slot == SizeSlot::ScreenWidth) {
+    if (slot == ScreenWidth) {
         EXPECT_EQ(main.m_nAbsX, (taken - main.m_nWidth) / 2);
     }
-    if (slot == SizeSlot::ScreenHeight) {
+    if (slot == ScreenHeight) {
         EXPECT_EQ(main.m_nAbsY, (taken - main.m_nHeight) / 2);
     }
 
@@ -111,10 +82,10 @@ TEST_P(HostSizes, TakenIntoRangeThroughAWholeSession)
                                    Incubator(false, 0, 0, 0))));
     ASSERT_TRUE(mgr.IsAerieOpen());
     ASSERT_NE(Wnd(), nullptr);
-    if (slot == SizeSlot::ImageWidth) {
+    if (slot == ImageWidth) {
         EXPECT_EQ(Wnd()->m_nWidth, taken);
     }
-    if (slot == SizeSlot::ImageHeight) {
+    if (slot == ImageHeight) {
         EXPECT_EQ(Wnd()->m_nHeight, taken);
     }
     Frame();
@@ -139,24 +110,14 @@ TEST_P(HostSizes, TakenIntoRangeThroughAWholeSession)
     EXPECT_FALSE(mgr.IsAerieOpen());
     EXPECT_EQ(m_Host.LiveDrawers(), 0);
     const int answered = GetParam().answer.answered;
-    EXPECT_EQ(m_Fake.HasDebugLineContaining(std::string("the host's ") + kAnswerers[static_cast<int>(slot)] +
+    EXPECT_EQ(m_Fake.HasDebugLineContaining(std::string("the host's ") + kAnswerers[slot] +
                                             " answered the size " + std::to_string(answered) +
                                             "; it is taken as " + std::to_string(taken)),
               answered != taken);
 }
 
-std::vector<SizeCase> EverySlotEveryAnswer()
-{
-    std::vector<SizeCase> cases;
-    for (SizeSlot slot : {SizeSlot::ScreenWidth, SizeSlot::ScreenHeight, SizeSlot::ImageWidth, SizeSlot::ImageHeight}) {
-        for (const Answer& answer : kAnswers) {
-            cases.push_back({slot, answer});
-        }
-    }
-    return cases;
-}
-
-INSTANTIATE_TEST_SUITE_P(Answers, HostSizes, ::testing::ValuesIn(EverySlotEveryAnswer()), CaseName);
+INSTANTIATE_TEST_SUITE_P(Answers, HostSizes, ::testing::ValuesIn(EverySizeCase(std::size(kSlotNames))),
+                         [](const auto& info) { return SizeCaseName(kSlotNames, info); });
 
 }  // namespace
 }  // namespace orv::test

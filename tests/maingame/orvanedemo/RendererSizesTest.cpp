@@ -9,15 +9,13 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <functional>
+#include <iterator>
 #include <string>
-#include <vector>
 
 #include "engine/GardenPackets.h"
 #include "engine/LoginText.h"
 #include "framework/control/ORVCtrlMgr.h"
-#include "framework/core/HostCall.h"
 #include "framework/xml/XmlTestFiles.h"
 #include "garden/state/GardenDispatch.h"
 #include "garden/windows/GardenLandItem.h"
@@ -25,6 +23,7 @@
 #include "glimmer/GlimmerTest.h"
 #include "maingame/orvanedemo/ORVMgr.h"
 #include "support/NetRig.h"
+#include "support/SizeAnswers.h"
 #include "support/WindowInput.h"
 #include "tools/GardenBytes.h"
 
@@ -35,38 +34,10 @@ namespace gb = orv::garden_bytes;
 
 HWND const kWnd = reinterpret_cast<HWND>(0x1);
 
-enum class SizeSlot { ScreenWidth, ScreenHeight, TextureWidth, TextureHeight };
+enum SizeSlot { ScreenWidth, ScreenHeight, TextureWidth, TextureHeight };
 constexpr const char* kSlotNames[] = {"ScreenWidth", "ScreenHeight", "TextureWidth", "TextureHeight"};
 // Who the debug line of an answer out of the range names.
 constexpr const char* kAnswerers[] = {"screen width", "screen height", "GetTextureOriginSize", "GetTextureOriginSize"};
-
-struct Answer {
-    int answered;
-    int taken;
-};
-
-constexpr Answer kAnswers[] = {
-    {INT_MIN, 0},
-    {-1, 0},
-    {0, 0},
-    {1, 1},
-    {kHostSizeMax, kHostSizeMax},
-    {kHostSizeMax + 1, kHostSizeMax},
-    {1 << 30, kHostSizeMax},
-    {INT_MAX, kHostSizeMax},
-};
-
-struct SizeCase {
-    SizeSlot slot;
-    Answer answer;
-};
-
-std::string CaseName(const ::testing::TestParamInfo<SizeCase>& info)
-{
-    const int v = info.param.answer.answered;
-    return std::string(kSlotNames[static_cast<int>(info.param.slot)]) + "_" + (v < 0 ? "minus" : "") +
-           std::to_string(v < 0 ? -static_cast<long long>(v) : v);
-}
 
 std::string g_strLogin;
 
@@ -91,16 +62,16 @@ protected:
         int screenH = 600;
         const int v = GetParam().answer.answered;
         switch (GetParam().slot) {
-        case SizeSlot::ScreenWidth:
+        case ScreenWidth:
             screenW = v;
             break;
-        case SizeSlot::ScreenHeight:
+        case ScreenHeight:
             screenH = v;
             break;
-        case SizeSlot::TextureWidth:
+        case TextureWidth:
             w = v;
             break;
-        case SizeSlot::TextureHeight:
+        case TextureHeight:
             h = v;
             break;
         }
@@ -151,14 +122,14 @@ protected:
 
 TEST_P(RendererSizes, TakenIntoRangeThroughAWholeSession)
 {
-    const SizeSlot slot = GetParam().slot;
+    const int slot = GetParam().slot;
     const int taken = GetParam().answer.taken;
     ASSERT_EQ(g_ORVMgr.Init(&HostProc, 0, kWnd, nullptr, nullptr, nullptr), 0);
     const CORVMainWnd& main = CORVCtrlMgr::GetSingleton().m_MainWnd;
-    if (slot == SizeSlot::ScreenWidth) {
+    if (slot == ScreenWidth) {
         EXPECT_EQ(main.m_nAbsX, (taken - main.m_nWidth) / 2);
     }
-    if (slot == SizeSlot::ScreenHeight) {
+    if (slot == ScreenHeight) {
         EXPECT_EQ(main.m_nAbsY, (taken - main.m_nHeight) / 2);
     }
 
@@ -167,10 +138,10 @@ TEST_P(RendererSizes, TakenIntoRangeThroughAWholeSession)
     CGardenWnd* screen = GetGardenWnd();
     ASSERT_NE(screen, nullptr);
     const CLandItem* soil = screen->Plot(1)->Soil();
-    if (slot == SizeSlot::TextureWidth) {
+    if (slot == TextureWidth) {
         EXPECT_EQ(soil->m_nWidth, taken);
     }
-    if (slot == SizeSlot::TextureHeight) {
+    if (slot == TextureHeight) {
         EXPECT_EQ(soil->m_nHeight, taken);
     }
     glimmer_test::ClearTrace();
@@ -192,25 +163,14 @@ TEST_P(RendererSizes, TakenIntoRangeThroughAWholeSession)
     g_ORVMgr.CloseGarden();
     EXPECT_FALSE(g_ORVMgr.IsGardenOpen());
     const int answered = GetParam().answer.answered;
-    EXPECT_EQ(m_Rig.m_Fake.HasDebugLineContaining(std::string("the renderer's ") + kAnswerers[static_cast<int>(slot)] +
+    EXPECT_EQ(m_Rig.m_Fake.HasDebugLineContaining(std::string("the renderer's ") + kAnswerers[slot] +
                                                   " answered the size " + std::to_string(answered) +
                                                   "; it is taken as " + std::to_string(taken)),
               answered != taken);
 }
 
-std::vector<SizeCase> EverySlotEveryAnswer()
-{
-    std::vector<SizeCase> cases;
-    for (SizeSlot slot :
-         {SizeSlot::ScreenWidth, SizeSlot::ScreenHeight, SizeSlot::TextureWidth, SizeSlot::TextureHeight}) {
-        for (const Answer& answer : kAnswers) {
-            cases.push_back({slot, answer});
-        }
-    }
-    return cases;
-}
-
-INSTANTIATE_TEST_SUITE_P(Answers, RendererSizes, ::testing::ValuesIn(EverySlotEveryAnswer()), CaseName);
+INSTANTIATE_TEST_SUITE_P(Answers, RendererSizes, ::testing::ValuesIn(EverySizeCase(std::size(kSlotNames))),
+                         [](const auto& info) { return SizeCaseName(kSlotNames, info); });
 
 }  // namespace
 }  // namespace orv::test
