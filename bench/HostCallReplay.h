@@ -43,8 +43,10 @@ public:
     }
     void DrawImageScaled(int x, int y, int frame, int set, float sx, float sy, u32 colour, int r1, int r2) override
     {
-        Add(RecordedHostCall::DrawImageScaled, {x, y, frame, set, static_cast<int>(colour), r1, r2}).f[0] = sx;
-        m_vCalls.back().f[1] = sy;
+        RecordedHostCall& call =
+            Add(RecordedHostCall::DrawImageScaled, {x, y, frame, set, static_cast<int>(colour), r1, r2});
+        call.f[0] = sx;
+        call.f[1] = sy;
     }
     bool HitTestImage(int x, int y, int frame, int set) override
     {
@@ -54,7 +56,8 @@ public:
     void DrawText(int x, int y, const char* text, u32 colour, int a, int s1, int s2, int s3, int font,
                   int r) override
     {
-        Add(RecordedHostCall::DrawText, {x, y, static_cast<int>(colour), a, s1, s2, s3, font, r}).text = text != nullptr ? text : "";
+        RecordedHostCall& call = Add(RecordedHostCall::DrawText, {x, y, static_cast<int>(colour), a, s1, s2, s3, font, r});
+        call.text = text != nullptr ? text : "";
     }
     void DrawRectFrame(u32 colour, int x, int y, int w, int h) override
     {
