@@ -1,13 +1,18 @@
 // One steady frame of the library: a host that does nothing, an 800 x 600 game window holding 28
 // captioned image buttons, and a visible tooltip. Reports the time per frame and the heap
-// allocations per frame (a steady frame should allocate nothing).
+// allocations per frame (a steady frame should allocate nothing). Beside it, the same frame's host
+// calls replayed from a flat list straight to the host and through the library's guard of the
+// host's callback: the guard's cost to the frame is their difference.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
 #include <new>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "AllocCounter.h"
+#include "HostCallReplay.h"
 #include "NullHost.h"
 #include "framework/control/ORVCtrlMgr.h"
 #include "framework/control/ORVWindow.h"
@@ -71,5 +76,54 @@ void BM_SteadyFrame(benchmark::State& state)
         benchmark::Counter(static_cast<double>(AllocationCount() - before), benchmark::Counter::kAvgIterations);
 }
 BENCHMARK(BM_SteadyFrame);
+
+// The host calls of one steady frame, recorded once.
+const std::vector<RecordedHostCall>& SteadyFrameHostCalls()
+{
+    static const std::vector<RecordedHostCall> s_vCalls = [] {
+        BuildScene();
+        IORVCallBack** holder = GetORVCallBack();
+        IORVCallBack* const host = *holder;
+        HostCallRecorder recorder(*host);
+        *holder = &recorder;
+        CORVMgr::GetSingleton().Render();
+        *holder = host;
+        return std::move(recorder.m_vCalls);
+    }();
+    return s_vCalls;
+}
+
+template <class To>
+void MeasureReplay(benchmark::State& state, To& to)
+{
+    const std::vector<RecordedHostCall>& calls = SteadyFrameHostCalls();
+    for (const RecordedHostCall& call : calls) {
+        if (call.slot == RecordedHostCall::Other) {
+            state.SkipWithError("the frame makes a call the replay does not make");
+            return;
+        }
+    }
+    const unsigned long long before = AllocationCount();
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(ReplayHostCalls(to, calls));
+    }
+    state.counters["allocs_per_frame"] =
+        benchmark::Counter(static_cast<double>(AllocationCount() - before), benchmark::Counter::kAvgIterations);
+    state.counters["host_calls"] = benchmark::Counter(static_cast<double>(calls.size()));
+}
+
+void BM_SteadyFrameHostCallsStraight(benchmark::State& state)
+{
+    SteadyFrameHostCalls();
+    MeasureReplay(state, **GetORVCallBack());
+}
+BENCHMARK(BM_SteadyFrameHostCallsStraight);
+
+void BM_SteadyFrameHostCallsGuarded(benchmark::State& state)
+{
+    SteadyFrameHostCalls();
+    MeasureReplay(state, *ORVCallBack());
+}
+BENCHMARK(BM_SteadyFrameHostCallsGuarded);
 
 }  // namespace

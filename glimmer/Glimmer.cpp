@@ -1,3 +1,4 @@
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 #include <map>
@@ -117,14 +118,18 @@ int CTex::IsPointInTex(int x, int y, float sx, float sy)
     if (e == nullptr) {
         return 0;
     }
-    int w = e->w;
-    int h = e->h;
+    // The frame's size and its scaled size, whole pixels, worked out wide: a catalogued size may be
+    // any int.
+    long long w = e->w;
+    long long h = e->h;
     const auto off = e->offsets.find(m_nFrame);
     if (off != e->offsets.end()) {
         w += off->second.first;
         h += off->second.second;
     }
-    return (x >= 0 && y >= 0 && x < static_cast<int>(w * sx) && y < static_cast<int>(h * sy)) ? 2 : 0;
+    const float scaledW = std::trunc(static_cast<float>(w) * sx);
+    const float scaledH = std::trunc(static_cast<float>(h) * sy);
+    return (x >= 0 && y >= 0 && static_cast<float>(x) < scaledW && static_cast<float>(y) < scaledH) ? 2 : 0;
 }
 
 // ---- CGraphicD3D ----

@@ -34,7 +34,7 @@ void ShowGameNotice(std::string_view text)
 
 std::string_view GetOwnPlayerName()
 {
-    IORVCallBack* cb = ORVCallBack();
+    CHostCallBackGuard* cb = ORVCallBack();
     const char* name = cb != nullptr ? cb->GetPlayerName() : nullptr;
     return name != nullptr ? CountedText(name, kMaxHostText) : std::string_view();
 }

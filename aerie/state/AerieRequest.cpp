@@ -64,7 +64,7 @@ namespace {
 // The header and bodyLen bytes of body in one string, handed to the host in one call.
 void Transmit(const NetMsgHeader& header, const char* body, std::size_t bodyLen)
 {
-    IORVCallBack* cb = ORVCallBack();
+    CHostCallBackGuard* cb = ORVCallBack();
     if (cb == nullptr) {
         DebugLog("Error,Aerie request 0x%X dropped: no callback\n", header.m_wSubId);
         return;

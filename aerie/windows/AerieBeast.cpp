@@ -465,7 +465,7 @@ void CAerieHatchPage::SetTool(i32 tool)
 void CAerieHatchPage::PickTool(i32 tool)
 {
     SetTool(tool);
-    if (IORVCallBack* host = ORVCallBack()) {
+    if (CHostCallBackGuard* host = ORVCallBack()) {
         host->ResetImageAnimation(HatchToolCursorFrame(tool), kImageSetWindow, 0, 0);
     }
 }
@@ -526,7 +526,7 @@ bool CAerieHatchPage::ProcessMessage(ORVMsg* msg)
 void CAerieHatchPage::OnDrawOverlay()
 {
     const int frame = HatchToolCursorFrame(m_nTool);
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (frame == 0 || host == nullptr) {
         return;
     }

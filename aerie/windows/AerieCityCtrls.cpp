@@ -27,7 +27,7 @@ bool LevelShownBySettings()
 
 bool HitImage(int x, int y, int frame)
 {
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     return host != nullptr && host->HitTestImage(x, y, frame, kImageSetWindow);
 }
 

@@ -7,7 +7,7 @@
 
 void CAerieButton::Render()
 {
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (host == nullptr) {
         return;
     }
@@ -24,7 +24,7 @@ void CAerieBuildingCtrl::Render()
 {
     const CXmlBuilding* cfg = nullptr;
     u16 level = 0;
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (host != nullptr && GetShown(&cfg, &level)) {
         host->DrawImage(m_nAbsX, m_nAbsY, cfg->GetLooksTex(level) + (IsHover() ? 1 : 0), kImageSetWindow,
                         0xFFFFFFFF, 0, 0);

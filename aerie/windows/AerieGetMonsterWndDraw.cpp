@@ -36,7 +36,7 @@ void CAerieGetMonsterWnd::OnDraw()
     m_Help.Draw(m_nAbsX + 28, m_nAbsY + 215);
 
     const AerieMonsterEntry& monster = GetShownMonster();
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (const CXmlMonster* cfg = monster.m_pConfig; cfg != nullptr && host != nullptr) {
         DrawMonsterPictures(host, m_nAbsX + 51, m_nAbsY + 89, *cfg);
         DrawImageRel(this, 80, 90, cfg->m_nGroupIcon);

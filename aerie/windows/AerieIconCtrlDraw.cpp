@@ -12,7 +12,7 @@ void CAerieIconCtrl::Render()
     const ORVLifeWatch life = Watch();
     CORVControl::Render();   // posted messages, then OnDraw
     if (!life.expired() && m_bAvailable == 0) {
-        if (IORVCallBack* host = ORVCallBack()) {
+        if (CHostCallBackGuard* host = ORVCallBack()) {
             host->DrawImage(m_nAbsX + kLockInset, m_nAbsY + kLockInset, kLockFrame, kImageSetWindow, 0xFFFFFFFF, 0, 0);
         }
     }
@@ -22,7 +22,7 @@ void CAerieDeadMonsterIcon::Render()
 {
     const ORVLifeWatch life = Watch();
     CAerieIconCtrl::Render();
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (life.expired() || host == nullptr) {
         return;
     }

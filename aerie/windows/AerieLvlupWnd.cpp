@@ -159,7 +159,7 @@ u32 MoneyHeld(i32 type)
 
 u16 CharacterLevel()
 {
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     return host != nullptr ? host->GetCharacterLevel() : 0;
 }
 

@@ -74,7 +74,7 @@ void CAerieLvlupWnd::OnDraw()
                     }),
                     type >= 1 && type <= 3 ? LineColour(money, needMoney) : kWhite);
         if (type == 3) {
-            IORVCallBack* host = ORVCallBack();
+            CHostCallBackGuard* host = ORVCallBack();
             const u16 charLevel = host != nullptr ? host->GetCharacterLevel() : 0;
             const i32 needChar = cfg->GetNeedCharLvl(level);
             DrawTextRel(this, 290, 83, m_CharLevel.Get(MixKey(charLevel, needChar), [&] {

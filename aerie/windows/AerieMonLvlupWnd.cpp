@@ -42,7 +42,7 @@ void CAerieMonLvlupWnd::ChooseCard(int index)
         return;
     }
     m_wCardFrame = kCardFrames[index];
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     m_wCardsInBag = host != nullptr ? host->GetBagItemCount(kCardItems[index]) : 0;
 }
 

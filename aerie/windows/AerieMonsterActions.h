@@ -10,10 +10,10 @@
 #include "framework/core/OrvTypes.h"
 
 class CCachedText;
+class CHostCallBackGuard;
 class CORVControl;
 class CORVToolTip;
 class CXmlMonster;
-class IORVCallBack;
 struct ORVMsg;
 
 // The totals forms: the group window's cells and the dead monsters write "%1%(%2%)", the
@@ -37,6 +37,6 @@ void ShowMonsterMenu(u16 slot, u32 count, bool withRefresh, CORVControl* sender)
 bool HandleMonsterRelease(ORVMsg* msg, CORVControl* sender);
 
 // Drawing (AerieMonsterActionsDraw.cpp): a stack's colour frame, then its picture, at (x, y).
-void DrawMonsterPictures(IORVCallBack* host, int x, int y, const CXmlMonster& config);
+void DrawMonsterPictures(CHostCallBackGuard* host, int x, int y, const CXmlMonster& config);
 // A stack's count in white at (x, y), its text made again only when the count changes.
-void DrawMonsterCount(IORVCallBack* host, int x, int y, u32 count, CCachedText& text);
+void DrawMonsterCount(CHostCallBackGuard* host, int x, int y, u32 count, CCachedText& text);

@@ -11,7 +11,7 @@ void CAerieMonsterCtrl::Render()
 {
     const ORVLifeWatch life = Watch();
     CAerieIconCtrl::Render();
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (life.expired() || host == nullptr) {
         return;
     }

@@ -89,7 +89,7 @@ void CAerieMonsterEggItem::ReleaseDrawer()
     m_pDrawChar = nullptr;
     if (drawer != nullptr) {
         // Without a host (the library unloading) the drawer cannot be given back.
-        if (IORVCallBack* host = ORVCallBack()) {
+        if (CHostCallBackGuard* host = ORVCallBack()) {
             host->ReleaseDrawCharacter(drawer);
         }
     }
@@ -124,7 +124,7 @@ void CAerieMonsterEggItem::RefreshHiredFriend()
     if (!hired) {
         return;
     }
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (host == nullptr) {
         return;
     }
@@ -217,7 +217,7 @@ void CAerieMonsterEggItem::ShowIncubatorTip(int x, int y)
         tip.AddText(kToolTipStyle, text, kToolTipCentred);
         return;
     }
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     const ORVLifeWatch life = Watch();
     const bool onEgg = host != nullptr && host->HitTestImage(x - 54, y - 180, 372, kImageSetWindow);
     if (life.expired() || !onEgg) {
@@ -243,7 +243,7 @@ bool CAerieMonsterEggItem::OnClick(int kind)
         }
         Guide().OnStepEvent(15);
         if (const int frame = HatchToolCursorFrame(m_nTool)) {
-            if (IORVCallBack* host = ORVCallBack()) {
+            if (CHostCallBackGuard* host = ORVCallBack()) {
                 host->StartImageAnimation(frame, kImageSetWindow, 100, 1);
             }
         }

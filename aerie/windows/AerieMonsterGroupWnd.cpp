@@ -323,7 +323,7 @@ void CAerieMonsterGroupWnd::ConfirmHighSkillRefresh(int kind)
 void CAerieMonsterGroupWnd::UseSkillCard(int choice)
 {
     const int cardLevel = choice + 1;
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (host == nullptr || !host->HasBagItem(kBagA, kBagB, kCardItemBase + choice)) {
         char text[kBoxTextBound];
         GameTip(BoundedPrintf(text, sizeof text, "很抱歉，你包裹内没有“%d级怪物技能卡”，无法\n进行怪物技能升级。", cardLevel),

@@ -9,7 +9,7 @@ void CAerieMonsterIconCtrl::Render()
 {
     const ORVLifeWatch life = Watch();
     CAerieIconCtrl::Render();
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (life.expired() || host == nullptr) {
         return;
     }

@@ -43,7 +43,7 @@ void CAerieRankWnd::OnDraw()
                     }),
                     kWhite);
     }
-    if (IORVCallBack* host = ORVCallBack()) {
+    if (CHostCallBackGuard* host = ORVCallBack()) {
         u16 a = 0;
         u16 b = 0;
         u8 c = 0;

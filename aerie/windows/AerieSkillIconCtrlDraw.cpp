@@ -8,7 +8,7 @@ void CAerieSkillIconCtrl::Render()
 {
     const ORVLifeWatch life = Watch();
     CAerieIconCtrl::Render();
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (life.expired() || host == nullptr) {
         return;
     }

@@ -92,7 +92,7 @@ CAerieWnd::~CAerieWnd()
     MissionWndTab() = 0;   // the next opening of the game starts on the first tab
     // At library unload the host's callback is already forgotten: nothing reaches a host that
     // may be gone.
-    if (IORVCallBack* host = ORVCallBack()) {
+    if (CHostCallBackGuard* host = ORVCallBack()) {
         AerieView::SendLeave();
         host->NotifyGameWindow(1);
     }
@@ -187,7 +187,7 @@ void CAerieWnd::OnCreateControls()
     m_rcCoinTip[1] = 562;
     m_rcCoinTip[2] = 168;
     m_rcCoinTip[3] = 574;
-    if (IORVCallBack* host = ORVCallBack()) {
+    if (CHostCallBackGuard* host = ORVCallBack()) {
         host->NotifyGameWindow(0);
     }
 }
@@ -272,7 +272,7 @@ const AerieWndKind* CAerieWnd::PlainToolbarKind(const CORVControl* sender) const
 
 void CAerieWnd::OnClick(CORVControl* sender)
 {
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (sender == m_pBeastBtn) {
         ToggleSubWindow(Record(AerieWndKind::Beast), false, 0);
         Guide().OnStepEvent(5);

@@ -15,7 +15,7 @@ constexpr u32 kYellow = 0xFFFFFF00;
 constexpr u32 kWhite = 0xFFFFFFFF;
 
 // Text at screen position (x, y) with the HUD's style values.
-void HudText(IORVCallBack* host, int x, int y, const char* text, u32 colour)
+void HudText(CHostCallBackGuard* host, int x, int y, const char* text, u32 colour)
 {
     host->DrawText(x, y, text, colour, 0, 0, 0, 1, 1, 0);
 }
@@ -29,7 +29,7 @@ void CAerieWnd::OnDraw()
 
 void CAerieWnd::DrawHud()
 {
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (host == nullptr) {
         return;
     }

@@ -5,7 +5,7 @@
 
 void DrawTextRel(const CORVControl* ctrl, int x, int y, const char* text, u32 colour, int align, int font)
 {
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (host == nullptr || ctrl == nullptr || text == nullptr) {
         return;
     }
@@ -14,7 +14,7 @@ void DrawTextRel(const CORVControl* ctrl, int x, int y, const char* text, u32 co
 
 void DrawImageRel(const CORVControl* ctrl, int x, int y, int frame, int set)
 {
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (host == nullptr || ctrl == nullptr) {
         return;
     }

@@ -14,3 +14,14 @@ void DebugHostThrew(const char* what, int number) noexcept
         // The debug output failed too: the line is lost, the call still answers.
     }
 }
+
+int TakeOutOfRangeHostSize(const char* who, int answered) noexcept
+{
+    const int taken = answered < 0 ? 0 : kHostSizeMax;
+    try {
+        DebugLog("Error,%s answered the size %d; it is taken as %d\n", who, answered, taken);
+    } catch (...) {
+        // The debug output failed: the line is lost, the size is still taken.
+    }
+    return taken;
+}

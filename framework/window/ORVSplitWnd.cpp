@@ -164,7 +164,7 @@ void CORVSplitWnd::Send()
     WriteLE16(request + 6, kSplitSubId);
     WriteLE16(request + 8, m_wItemId);
     WriteLE16(request + 10, amount);
-    if (IORVCallBack* host = ORVCallBack()) {
+    if (CHostCallBackGuard* host = ORVCallBack()) {
         host->SendToServer(reinterpret_cast<const char*>(request), kHeaderSize);
     }
     Close();

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "framework/control/ORVCtrlMgr.h"
+#include "framework/control/SizeSeam.h"
 #include "framework/core/DebugLog.h"
 #include "framework/text/TextUtil.h"
 #include "framework/window/ORVMsgBox.h"
@@ -255,7 +256,7 @@ void CGardenLandItem::UpdateSoil()
     int w = 0;
     int h = 0;
     if (tex != nullptr) {
-        g_TexMgr.GetTextureOriginSize(tex->m_wGroup, tex->m_wId, w, h);
+        GetBuildImageSize(tex->m_wId, tex->m_wGroup, &w, &h);
     }
     m_pSoil->SetSize(w, h);
     m_pSoil->SetPos((m_nWidth - w) / 2, m_nHeight - h);
@@ -549,7 +550,7 @@ void CGardenLandItem::RenderChildren()
                 DrawTex(kIconSet, id, x, m_nAbsY + 130 - rise);
                 int w = 0;
                 int hh = 0;
-                g_TexMgr.GetTextureOriginSize(kIconSet, id, w, hh);
+                GetBuildImageSize(id, kIconSet, &w, &hh);
                 x += w;
             }
         }

@@ -6,6 +6,7 @@
 #include "BuildProfile.h"
 #include "engine/ORVConfigMgr.h"
 #include "framework/control/ORVCtrlMgr.h"
+#include "framework/control/SizeSeam.h"
 #include "framework/text/TextUtil.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/widgets/ORVToolTip.h"
@@ -529,7 +530,7 @@ void CGardenResearchWnd::DrawResult(GardenAnim& anim, bool success)
     FillRectRel(kDim, 0, 0, m_nWidth, m_nHeight);
     int w = 0;
     int h = 0;
-    g_TexMgr.GetTextureOriginSize(kIconSet, success ? kSuccessFrame : kFailureFrame, w, h);
+    GetBuildImageSize(success ? kSuccessFrame : kFailureFrame, kIconSet, &w, &h);
     const int x = m_nAbsX + (m_nWidth - w) / 2;
     const int y = m_nAbsY + (m_nHeight - h) / 2;
     const GardenAnim::StepResult r = anim.Step(x, y);

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 
+#include "framework/control/SizeSeam.h"
 #include "framework/text/TextUtil.h"
 #include "glimmer/Glimmer.h"
 
@@ -80,12 +81,15 @@ void CGardenTipsWnd::ShowForPlot(const CORVControl* plot, const PlotRecord* reco
 
     m_nTipHeight = std::max(kHeight, m_nLines * kLineStep + 2 * kMargin);
     SetSize(m_nTipWidth, m_nTipHeight);
+    int screenW = 0;
+    int screenH = 0;
+    GetBuildScreenSize(&screenW, &screenH);
     int x = plot->m_nAbsX + plot->m_nWidth;
-    if (x + m_nTipWidth > g_CG.m_nScreenWidth) {
+    if (x + m_nTipWidth > screenW) {
         x = plot->m_nAbsX - m_nTipWidth;
     }
     int y = plot->m_nAbsY;
-    const int overflow = y + m_nTipHeight - g_CG.m_nScreenHeight;
+    const int overflow = y + m_nTipHeight - screenH;
     if (overflow > 0) {
         y -= overflow;
     }

@@ -1,6 +1,7 @@
 // The garden screen's drawing: the background and the owner's figures, the plots and panels in
 // their order, and the tool cursor.
 #include "framework/control/ORVCtrlMgr.h"
+#include "framework/control/SizeSeam.h"
 #include "framework/text/TextUtil.h"
 #include "garden/state/GardenDataMgr.h"
 #include "garden/windows/GardenLandItem.h"
@@ -132,7 +133,7 @@ void CGardenWnd::OnDrawOverlay()
     }
     int w = 0;
     int h = 0;
-    g_TexMgr.GetTextureOriginSize(tex->m_wGroup, tex->m_wId, w, h);
+    GetBuildImageSize(tex->m_wId, tex->m_wGroup, &w, &h);
     const int x = static_cast<int>(g_nMouseX) - w / 4;
     const int y = static_cast<int>(g_nMouseY) - 3 * h / 4;
     cursor.Step(x, y);

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "BuildProfile.h"
+#include "framework/control/SizeSeam.h"
 #include "framework/text/TextUtil.h"
 #include "framework/widgets/ORVButton.h"
 #include "framework/window/ORVMsgBox.h"
@@ -328,7 +329,7 @@ void CPlantLvlUpWnd::StepAnimation()
     GardenAnim& anim = m_dwPhase == kPhaseSuccess ? m_SuccessAnim : m_FailureAnim;
     int w = 0;
     int h = 0;
-    g_TexMgr.GetTextureOriginSize(kIconSet, m_dwPhase == kPhaseSuccess ? 156 : 157, w, h);
+    GetBuildImageSize(m_dwPhase == kPhaseSuccess ? 156 : 157, kIconSet, &w, &h);
     anim.Step(m_nAbsX + (m_nWidth - w) / 2, m_nAbsY + (m_nHeight - h) / 2);
     if (anim.TicksSinceEnd() < kResultHold) {
         return;

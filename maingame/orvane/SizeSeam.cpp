@@ -1,4 +1,5 @@
-// Orvane's sizes come from the host callback, and routed mouse moves go on to it.
+// Orvane's sizes come from the host callback (its guard takes them into the host size range), and
+// routed mouse moves go on to it.
 #include "framework/control/SizeSeam.h"
 
 #include "framework/core/ORVCallBack.h"
@@ -6,7 +7,7 @@
 
 bool GetBuildScreenSize(int* w, int* h)
 {
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (host == nullptr || w == nullptr || h == nullptr) {
         return false;
     }
@@ -17,7 +18,7 @@ bool GetBuildScreenSize(int* w, int* h)
 
 bool GetBuildImageSize(int frame, int set, int* w, int* h)
 {
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (host == nullptr || w == nullptr || h == nullptr) {
         return false;
     }
@@ -32,7 +33,7 @@ unsigned GetBuildFrameTime()
 
 void ForwardBuildMouseMove(LPARAM lParam)
 {
-    if (IORVCallBack* host = ORVCallBack()) {
+    if (CHostCallBackGuard* host = ORVCallBack()) {
         host->OnMouseMove(lParam);
     }
 }

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+#include <string>
+
 #include "glimmer/GlimmerTest.h"
 
 namespace {
@@ -45,6 +48,35 @@ TEST_F(GlimmerStandInTest, CatalogueAnswersSizesFramesAndLoads)
     EXPECT_EQ(tex->IsPointInTex(35, 5, 1.0f, 1.0f), 2);
     g_TexMgr.DeleteTexture(tex);
     EXPECT_EQ(glimmer_test::LiveTextures(), 0);
+}
+
+// A catalogued size may be any int: a frame's offset added to it, and its scaled size, are worked out
+// wide, so the hit test neither overflows nor wraps to a miss.
+TEST_F(GlimmerStandInTest, HitTestTakesAnyCataloguedSize)
+{
+    const struct {
+        int w;
+        int dx;
+        float scale;
+        int x;
+        int hit;
+    } cases[] = {
+        {INT_MAX, 0, 1.0f, 5, 2},
+        {INT_MAX, 10, 1.0f, 5, 2},
+        {INT_MAX, 0, 4.0f, 5, 2},
+        {INT_MIN, -10, 1.0f, 5, 0},
+        {10, 0, 1.5f, 14, 2},
+        {10, 0, 1.5f, 15, 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.w) + " + " + std::to_string(c.dx) + " scaled " + std::to_string(c.scale));
+        glimmer_test::RegisterTexture(7, 1, c.w, 20, 2);
+        glimmer_test::SetFrameOffset(7, 1, 1, c.dx, 0);
+        CTex tex;
+        ASSERT_TRUE(tex.LoadTex(7, 1, false));
+        tex.AnimationControl(false, 1);
+        EXPECT_EQ(tex.IsPointInTex(c.x, 5, c.scale, 1.0f), c.hit);
+    }
 }
 
 TEST_F(GlimmerStandInTest, KnobsDecideWhatTheDeviceWould)

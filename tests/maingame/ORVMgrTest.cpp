@@ -211,7 +211,7 @@ TEST_F(ORVMgrTest, AHeldOpenAerieBeingAppliedDropsTheOpenItsVisitAsksFor)
     s_nOpens = 0;
     m_Host.m_fnOnSend = [](const char*, int) {
         if (++s_nOpens < 50) {   // a bound, so a looping library still ends
-            CORVMgr::GetSingleton().OpenAerie(ORVCallBack(), "owner");
+            CORVMgr::GetSingleton().OpenAerie(*GetORVCallBack(), "owner");
         }
     };
     Mgr().Recv("m", 1);

@@ -79,7 +79,7 @@ TEST(UnloadChild, GameLeftOpenAtUnload)
             DebugLog("child: manager alive while its tree goes\n");
         }
         // What the game window does when it closes: tell the host, through the callback.
-        if (IORVCallBack* cb = ORVCallBack()) {
+        if (CHostCallBackGuard* cb = ORVCallBack()) {
             cb->NotifyGameWindow(1);
         }
         ORVMsg note(ORV_MSG_GAMEWND, 5);

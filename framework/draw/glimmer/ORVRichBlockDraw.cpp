@@ -3,6 +3,7 @@
 // a fallback picture. A run or picture cut by the top or bottom of the view is drawn in part.
 #include <algorithm>
 
+#include "framework/control/SizeSeam.h"
 #include "framework/richtext/ORVRichParagraph.h"
 #include "framework/richtext/ORVTextContext.h"
 #include "framework/text/TextUtil.h"
@@ -79,7 +80,7 @@ void CImageBlock::ResolveImage()
     }
     int w = 0;
     int h = 0;
-    if (loaded && g_TexMgr.GetTextureOriginSize(m_wKind, m_wImageId, w, h)) {
+    if (loaded && GetBuildImageSize(m_wImageId, m_wKind, &w, &h)) {
         m_nWidth = std::max(w, kRichLeastBlockSide);
         m_nHeight = std::max(h, kRichLeastBlockSide);
         if (m_wKind == kImageSetPicture && InRange(kTallPictureIds, m_wImageId)) {

@@ -4,7 +4,7 @@
 
 void DrawCapBar(const ORVCapBar& bar, ARGB colour)
 {
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (host == nullptr) {
         return;
     }

@@ -5,7 +5,7 @@
 
 void CORVButton::OnDraw()
 {
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (host == nullptr) {
         return;
     }
@@ -27,7 +27,7 @@ void CORVButton::OnDraw()
 
 void CORVCheck::OnDraw()
 {
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (host == nullptr) {
         return;
     }

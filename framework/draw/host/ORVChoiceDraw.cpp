@@ -7,7 +7,7 @@
 
 void CORVChoice::OnDraw()
 {
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (host == nullptr) {
         return;
     }

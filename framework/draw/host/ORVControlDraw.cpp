@@ -9,21 +9,21 @@
 
 void CORVControl::DrawImage(int x, int y, int frame, int set, u32 colour)
 {
-    if (IORVCallBack* host = ORVCallBack()) {
+    if (CHostCallBackGuard* host = ORVCallBack()) {
         host->DrawImage(m_nAbsX + x, m_nAbsY + y, frame, set, colour, 0, 0);
     }
 }
 
 void CORVControl::DrawImageScaled(int x, int y, int frame, float scaleX, float scaleY, u32 colour)
 {
-    if (IORVCallBack* host = ORVCallBack()) {
+    if (CHostCallBackGuard* host = ORVCallBack()) {
         host->DrawImageScaled(m_nAbsX + x, m_nAbsY + y, frame, kImageSetWindow, scaleX, scaleY, colour, 0, 0);
     }
 }
 
 void CORVControl::DrawText(int x, int y, const char* text, u32 colour, int f1, int f2, int f3, int f4)
 {
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (host != nullptr && text != nullptr) {
         host->DrawText(m_nAbsX + x, m_nAbsY + y, text, colour, f1, f2, 0, f3, f4, 0);
     }
@@ -36,7 +36,7 @@ void CORVControl::DrawTextString(int x, int y, const std::string& text, u32 colo
 
 void CORVControl::DrawAlignedText(int y, int widthOrX, const char* text, u32 colour, int align, int f3, int f4)
 {
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (host == nullptr || text == nullptr) {
         return;
     }
@@ -51,7 +51,7 @@ void CORVControl::DrawAlignedText(int y, int widthOrX, const char* text, u32 col
 
 void CORVControl::DrawLabelValue(int x, const char* label, u32 labelColour, const char* value, u32 valueColour)
 {
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (host == nullptr) {
         return;
     }
@@ -66,14 +66,14 @@ void CORVControl::DrawLabelValue(int x, const char* label, u32 labelColour, cons
 
 void CORVControl::FillRectRel(u32 colour, int x, int y, int w, int h)
 {
-    if (IORVCallBack* host = ORVCallBack()) {
+    if (CHostCallBackGuard* host = ORVCallBack()) {
         host->FillRect(colour, m_nAbsX + x, m_nAbsY + y, w, h);
     }
 }
 
 void CORVControl::DrawStretchedBar(int frame, int x, int y, int width, u32 colour)
 {
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (host == nullptr) {
         return;
     }

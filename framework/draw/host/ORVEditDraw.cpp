@@ -8,7 +8,7 @@
 
 void CORVEdit::DrawField()
 {
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (host == nullptr) {
         return;
     }

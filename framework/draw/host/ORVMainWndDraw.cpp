@@ -9,7 +9,7 @@
 void CORVMainWnd::DrawDragIcon()
 {
     const ORVDragIcon& drag = GetDragIcon();
-    if (IORVCallBack* host = ORVCallBack()) {
+    if (CHostCallBackGuard* host = ORVCallBack()) {
         host->DrawImage(static_cast<int>(g_nMouseX) - kDragIconOffset, static_cast<int>(g_nMouseY) - kDragIconOffset,
                         drag.m_wFrame, drag.m_wSet, 0xFFFFFFFF, 0, 0);
     }

@@ -5,7 +5,7 @@
 
 void CORVMenuWnd::OnDraw()
 {
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (host == nullptr) {
         return;
     }

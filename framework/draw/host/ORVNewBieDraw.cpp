@@ -36,7 +36,7 @@ void CORVNewBie::DrawStep(const NewBieStep& step)
     const int top = step.m_bBelow ? py + kBoxGap : py - boxH - kBoxGap;
 
     DrawHintTiles(left, top, cols, rows, kHintImageColour);
-    if (IORVCallBack* cb = ORVCallBack()) {
+    if (CHostCallBackGuard* cb = ORVCallBack()) {
         if (step.m_bBelow) {
             cb->DrawImage(px, py, HintBox::kPointerDown, HintBox::kImageSet, kHintImageColour, 0, 0);
         } else {

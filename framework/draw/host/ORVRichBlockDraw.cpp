@@ -51,7 +51,7 @@ void CImageBlock::ResolveImage()
 
 void CImageBlock::Draw(ORVRichPoint clipFrom, ORVRichPoint clipTo)
 {
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (host == nullptr || m_wImageId == 0 || !MeetsClip(clipFrom, clipTo) ||
         !RowsVisible(m_nAbsY, m_nAbsY + m_nHeight, clipFrom, clipTo)) {
         return;
@@ -62,7 +62,7 @@ void CImageBlock::Draw(ORVRichPoint clipFrom, ORVRichPoint clipTo)
 
 void CTextBlock::Draw(ORVRichPoint clipFrom, ORVRichPoint clipTo)
 {
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (host == nullptr || GetContext() == nullptr || GetParagraph() == nullptr || m_nEnd <= m_nStart ||
         !MeetsClip(clipFrom, clipTo)) {
         return;

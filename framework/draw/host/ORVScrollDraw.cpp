@@ -5,7 +5,7 @@
 
 void CORVScroll::DrawBar()
 {
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (host == nullptr) {
         return;
     }

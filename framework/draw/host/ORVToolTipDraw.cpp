@@ -7,7 +7,7 @@
 
 void CORVToolTip::DrawBox(int x, int y) const
 {
-    IORVCallBack* host = ORVCallBack();
+    CHostCallBackGuard* host = ORVCallBack();
     if (host == nullptr) {
         return;
     }
@@ -25,7 +25,7 @@ void CORVToolTip::DrawBox(int x, int y) const
 void CAutoTip::DrawFront(const AutoTipItem& tip, std::size_t queued)
 {
     FillRectRel(kAutoTipFillColour, 0, 0, m_nWidth, m_nHeight);
-    if (IORVCallBack* host = ORVCallBack()) {
+    if (CHostCallBackGuard* host = ORVCallBack()) {
         host->DrawRectFrame(kAutoTipFrameColour, m_nAbsX, m_nAbsY, m_nWidth, m_nHeight);
     }
     DrawLines(tip);

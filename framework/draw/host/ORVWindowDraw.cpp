@@ -9,7 +9,7 @@ void CORVWindow::DrawBackground()
     if (m_wBackFrame == 0) {
         return;
     }
-    if (IORVCallBack* host = ORVCallBack()) {
+    if (CHostCallBackGuard* host = ORVCallBack()) {
         host->DrawImage(m_nAbsX, m_nAbsY, m_wBackFrame, kImageSetWindow, 0xFFFFFFFF, 0, 0);
     }
 }
@@ -19,7 +19,7 @@ void CORVWindow::DrawTitle()
     if (m_strTitle.empty()) {
         return;
     }
-    if (IORVCallBack* host = ORVCallBack()) {
+    if (CHostCallBackGuard* host = ORVCallBack()) {
         host->DrawText(m_nAbsX + m_nTitleX, m_nAbsY + m_nTitleY, m_strTitle.c_str(), m_dwTitleColour, 0, 0, 0, 1,
                        m_nTitleFlag, 0);
     }

@@ -22,7 +22,7 @@ constexpr std::size_t kBubbleLineBytes = 63;
 
 void DrawNumber(int x, int y, int value)
 {
-    IORVCallBack* cb = ORVCallBack();
+    CHostCallBackGuard* cb = ORVCallBack();
     if (cb == nullptr) {
         return;
     }
@@ -36,7 +36,7 @@ void DrawNumber(int x, int y, int value)
 
 void DrawHintTiles(int left, int top, int cols, int rows, ARGB colour)
 {
-    IORVCallBack* cb = ORVCallBack();
+    CHostCallBackGuard* cb = ORVCallBack();
     if (cb == nullptr) {
         return;
     }
@@ -93,7 +93,7 @@ int ForEachBubbleLine(const char* text, Visit visit)
 
 void DrawBubbleText(int x, int y, const char* text)
 {
-    IORVCallBack* cb = ORVCallBack();
+    CHostCallBackGuard* cb = ORVCallBack();
     if (text == nullptr || cb == nullptr) {
         return;
     }
@@ -131,7 +131,7 @@ void DrawBubbleText(int x, int y, const char* text)
 
 void CWrappedText::Draw(int x, int y) const
 {
-    IORVCallBack* cb = ORVCallBack();
+    CHostCallBackGuard* cb = ORVCallBack();
     if (cb == nullptr) {
         return;
     }
