@@ -237,7 +237,7 @@ TEST_F(ORVMgrTest, AHeldOpenReadsTheOwnerNameWithinItsBound)
     static std::unique_ptr<char[]> s_pName;
     s_pName = std::make_unique<char[]>(kMaxHostText + 44);
     std::fill_n(s_pName.get(), kMaxHostText + 44, 'n');
-    g_GameHooks.pfnOnRecv = [](const char*, int) { CORVMgr::GetSingleton().OpenAerie(ORVCallBack(), s_pName.get()); };
+    g_GameHooks.pfnOnRecv = [](const char*, int) { CORVMgr::GetSingleton().OpenAerie(*GetORVCallBack(), s_pName.get()); };
     Mgr().Recv("m", 1);
     s_pName.reset();
     const std::vector<SentRequest> sent = m_Host.Requests();
