@@ -18,6 +18,7 @@
 #include "glimmer/GlimmerTest.h"
 #include "maingame/orvanedemo/ORVMgr.h"
 #include "support/NetRig.h"
+#include "support/NetRigFrames.h"
 #include "tools/GardenBytes.h"
 
 namespace orv::test {
@@ -59,14 +60,7 @@ protected:
     // Socket rounds and frames until pred holds.
     bool Run(const std::function<bool()>& pred)
     {
-        for (int i = 0; i < 400; ++i) {
-            m_Rig.Step();
-            g_ORVMgr.Render();
-            if (pred()) {
-                return true;
-            }
-        }
-        return false;
+        return FramesUntil(m_Rig, pred);
     }
 
     XmlTempDir m_Dir;

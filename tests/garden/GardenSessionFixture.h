@@ -21,6 +21,7 @@
 #include "glimmer/GlimmerTest.h"
 #include "maingame/orvanedemo/ORVMgr.h"
 #include "support/NetRig.h"
+#include "support/NetRigFrames.h"
 #include "support/WindowInput.h"
 #include "tools/GardenBytes.h"
 
@@ -114,14 +115,7 @@ protected:
     // Socket rounds and frames until pred holds.
     bool Run(const std::function<bool()>& pred, int rounds = 400)
     {
-        for (int i = 0; i < rounds; ++i) {
-            m_Rig.Step();
-            g_ORVMgr.Render();
-            if (pred()) {
-                return true;
-            }
-        }
-        return false;
+        return FramesUntil(m_Rig, pred, rounds);
     }
     // A session from OpenGarden until its screen stands and the server has read what it sent:
     // the packets the server received, each led by its sequence character.

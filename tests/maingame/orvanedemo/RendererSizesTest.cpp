@@ -23,6 +23,7 @@
 #include "glimmer/GlimmerTest.h"
 #include "maingame/orvanedemo/ORVMgr.h"
 #include "support/NetRig.h"
+#include "support/NetRigFrames.h"
 #include "support/SizeAnswers.h"
 #include "support/WindowInput.h"
 #include "tools/GardenBytes.h"
@@ -105,14 +106,7 @@ protected:
     // Socket rounds and frames until pred holds.
     bool Run(const std::function<bool()>& pred, int rounds = 400)
     {
-        for (int i = 0; i < rounds; ++i) {
-            m_Rig.Step();
-            g_ORVMgr.Render();
-            if (pred()) {
-                return true;
-            }
-        }
-        return false;
+        return FramesUntil(m_Rig, pred, rounds);
     }
 
     XmlTempDir m_Dir;
