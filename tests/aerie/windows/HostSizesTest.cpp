@@ -98,22 +98,15 @@ TEST_P(HostSizes, TakenIntoRangeThroughAWholeSession)
     const CORVControl* button = Wnd()->m_pBeastBtn;
     mgr.WndProc(nullptr, WM_MOUSEMOVE, 0, Pos(button->m_nAbsX + 1, button->m_nAbsY + 1));
     Frame(2);
-    const int grabX = Wnd()->m_nAbsX + 2;
-    const int grabY = Wnd()->m_nAbsY + 2;
-    mgr.WndProc(nullptr, WM_LBUTTONDOWN, 1, Pos(grabX, grabY));
-    mgr.WndProc(nullptr, WM_MOUSEMOVE, 1, Pos(30000, 30000));
-    mgr.WndProc(nullptr, WM_MOUSEMOVE, 1, Pos(-30000, -30000));
-    mgr.WndProc(nullptr, WM_LBUTTONUP, 0, Pos(-30000, -30000));
+    DragFarPastTheCorners([&](UINT msg, WPARAM w, LPARAM l) { mgr.WndProc(nullptr, msg, w, l); },
+                          Wnd()->m_nAbsX + 2, Wnd()->m_nAbsY + 2);
     Frame();
 
     mgr.CloseAerie();
     EXPECT_FALSE(mgr.IsAerieOpen());
     EXPECT_EQ(m_Host.LiveDrawers(), 0);
-    const int answered = GetParam().answer.answered;
-    EXPECT_EQ(m_Fake.HasDebugLineContaining(std::string("the host's ") + kAnswerers[slot] +
-                                            " answered the size " + std::to_string(answered) +
-                                            "; it is taken as " + std::to_string(taken)),
-              answered != taken);
+    const std::string line = SizeTakenLine(std::string("the host's ") + kAnswerers[slot], GetParam().answer);
+    EXPECT_EQ(m_Fake.HasDebugLineContaining(line), GetParam().answer.answered != taken);
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, HostSizes, ::testing::ValuesIn(EverySizeCase(std::size(kSlotNames))),

@@ -148,19 +148,14 @@ TEST_P(RendererSizes, TakenIntoRangeThroughAWholeSession)
     Run([] { return false; }, 3);
     g_ORVMgr.WndProc(kWnd, WM_LBUTTONDOWN, 1, onPlot);
     g_ORVMgr.WndProc(kWnd, WM_LBUTTONUP, 0, onPlot);
-    g_ORVMgr.WndProc(kWnd, WM_LBUTTONDOWN, 1, Pos(main.m_nAbsX + 2, main.m_nAbsY + 2));
-    g_ORVMgr.WndProc(kWnd, WM_MOUSEMOVE, 1, Pos(30000, 30000));
-    g_ORVMgr.WndProc(kWnd, WM_MOUSEMOVE, 1, Pos(-30000, -30000));
-    g_ORVMgr.WndProc(kWnd, WM_LBUTTONUP, 0, Pos(-30000, -30000));
+    DragFarPastTheCorners([](UINT msg, WPARAM w, LPARAM l) { g_ORVMgr.WndProc(kWnd, msg, w, l); },
+                          main.m_nAbsX + 2, main.m_nAbsY + 2);
     Run([] { return false; }, 3);
 
     g_ORVMgr.CloseGarden();
     EXPECT_FALSE(g_ORVMgr.IsGardenOpen());
-    const int answered = GetParam().answer.answered;
-    EXPECT_EQ(m_Rig.m_Fake.HasDebugLineContaining(std::string("the renderer's ") + kAnswerers[slot] +
-                                                  " answered the size " + std::to_string(answered) +
-                                                  "; it is taken as " + std::to_string(taken)),
-              answered != taken);
+    const std::string line = SizeTakenLine(std::string("the renderer's ") + kAnswerers[slot], GetParam().answer);
+    EXPECT_EQ(m_Rig.m_Fake.HasDebugLineContaining(line), GetParam().answer.answered != taken);
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, RendererSizes, ::testing::ValuesIn(EverySizeCase(std::size(kSlotNames))),
